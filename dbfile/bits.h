@@ -1,0 +1,89 @@
+#pragma once
+// Field widths and the bit order of the packed words of a row. The bit stream of a row is its
+// packed words taken as bytes in file order, each byte from its most significant bit down;
+// fields follow each other without alignment.
+
+#include "database.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+namespace qira {
+
+// Bits up to and including the highest set bit; 0 for 0.
+constexpr int bit_length(std::uint32_t v) {
+    return 32 - std::countl_zero(v);
+}
+
+// Width of bit-packed field `f` of table `t`, 0 to 33. A width the rule makes negative
+// (descriptor_b 0 with descriptor_a 100000) is read and written as 0 bits.
+constexpr int field_width(const db_field& f, int t) {
+    const auto b = static_cast<std::uint32_t>(f.descriptor_b);
+    int w = bit_length(b);
+    if (f.descriptor_a == -1)
+        ++w;
+    if (f.descriptor_a == 100000)
+        --w;
+    if (t == table_index::narrow_rule && (b == 64 || b == 4))
+        --w;
+    return w < 0 ? 0 : w;
+}
+
+// Word of the bit stream as a number whose most significant bit is the stream's first bit.
+constexpr std::uint32_t stream_word(std::uint32_t stored) {
+    return stored >> 24 | (stored >> 8 & 0xFF00u) | (stored << 8 & 0xFF0000u) | stored << 24;
+}
+
+// Reads `width` bits (0 to 33) at bit `pos` of a stream of `count` stream words; bits past the
+// end are missing (a field cut by the end is the number its remaining bits make). Low 32 bits.
+inline std::uint32_t read_bits(const std::uint32_t* stream, std::size_t count, std::uint64_t pos,
+                               int width) {
+    const std::uint64_t total = std::uint64_t{count} * 32;
+    if (width <= 0 || pos >= total)
+        return 0;
+    const auto take = static_cast<unsigned>(
+        std::min<std::uint64_t>(static_cast<std::uint64_t>(width), total - pos));
+    const std::size_t wi = static_cast<std::size_t>(pos / 32);
+    const unsigned shift = static_cast<unsigned>(pos % 32);
+    const std::uint64_t window =
+        std::uint64_t{stream[wi]} << 32 | (wi + 1 < count ? std::uint64_t{stream[wi + 1]} : 0);
+    // 64 - shift >= 33 >= take, so the window always holds the field.
+    return static_cast<std::uint32_t>((window << shift) >> (64 - take));
+}
+
+// Appends fields most significant bit first and hands out whole 32-bit stream words.
+class bit_writer {
+  public:
+    explicit bit_writer(std::vector<std::uint32_t>& out) : out_(out) {}
+
+    void put(std::uint32_t value, int width) {
+        if (width <= 0)
+            return;
+        if (width > 32) { // the bits above the value's 32 are zero
+            put(0, width - 32);
+            width = 32;
+        }
+        const std::uint64_t bits = width == 32 ? value : (value & ((1u << width) - 1));
+        acc_ = acc_ << width | bits;
+        held_ += width;
+        if (held_ >= 32) {
+            held_ -= 32;
+            out_.push_back(static_cast<std::uint32_t>(acc_ >> held_));
+            acc_ &= (std::uint64_t{1} << held_) - 1;
+        }
+    }
+    // Pads with 1 to 32 zero bits, so that a stream of whole words gains a word of zeros.
+    void finish() {
+        out_.push_back(static_cast<std::uint32_t>(acc_ << (32 - held_)));
+        acc_ = 0;
+        held_ = 0;
+    }
+
+  private:
+    std::vector<std::uint32_t>& out_;
+    std::uint64_t acc_ = 0;
+    int held_ = 0;
+};
+
+} // namespace qira

@@ -1,0 +1,148 @@
+#pragma once
+// The in-memory record model of the game database file (qira.db): the header and directory, one
+// descriptor, one raw block and one table of decoded rows per table of the file.
+
+#include "langfile/io_result.h"
+#include "langfile/safe_file.h"
+#include "langfile/string_table.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qira {
+
+// The limits of the model; a file beyond them is refused.
+inline constexpr int max_tables = 15; // name_config covers tables 0 to 14
+inline constexpr int max_fields = 201;
+inline constexpr int max_fields_of_kind = 4; // keys, extras, string references
+inline constexpr int max_rows = 11001;
+inline constexpr std::uint64_t max_row_words = 250001;
+
+// Tables that the editor addresses by index.
+namespace table_index {
+inline constexpr int leagues = 1;
+inline constexpr int league_teams = 2;
+inline constexpr int players = 4;
+inline constexpr int stadiums = 7;
+inline constexpr int narrow_rule = 8; // fields with descriptor_b 64 or 4 are one bit narrower
+inline constexpr int team_settings = 9;
+inline constexpr int team_players = 11;
+inline constexpr int teams = 13;
+} // namespace table_index
+
+struct db_field {
+    std::string name;
+    std::int32_t name_offset = 0;
+    std::int32_t descriptor_a = 0;  // bit-packed fields only
+    std::int32_t descriptor_b = -1; // bit-packed fields only; -1 for whole-word fields
+};
+
+struct db_table {
+    std::string name;
+    std::int32_t name_offset = 0;
+    std::int32_t opaque_word = 0;
+    std::int32_t key_count = 0;        // cA
+    std::int32_t extra_count = 0;      // cB
+    std::int32_t string_ref_count = 0; // cC
+    std::int32_t packed_count = 0;     // cD
+    std::vector<db_field> fields;      // S + cD entries: whole-word fields, then bit-packed
+
+    int whole_word_count() const { return key_count + extra_count + string_ref_count; } // S
+    int field_count() const { return whole_word_count() + packed_count; }
+};
+
+struct db_overall_data {
+    std::array<std::int32_t, 4> keys{};
+    std::array<std::int32_t, 4> extras{};
+    std::array<std::int32_t, 4> string_refs{};
+    std::array<std::string, 4> strings; // the stored bytes of the row's texts
+    std::array<std::string, 4> names;   // localized names from the language file
+    std::vector<std::uint32_t> values;  // one per bit-packed field
+};
+
+struct db_overall {
+    std::int32_t block_word = 0;
+    std::int32_t row_count = 0;
+    std::int32_t words_per_row = 0;
+    std::vector<db_overall_data> rows;
+};
+
+struct raw_block {
+    std::int64_t byte_size = 0;
+    std::int32_t block_word = 0;
+    std::int32_t row_count = 0;
+    std::int32_t words_per_row = 0;   // W
+    std::vector<std::uint32_t> words; // row_count * W words, as stored
+};
+
+class database {
+  public:
+    std::int32_t header_word0 = 0;
+    std::int32_t header_word1 = 0;
+    std::vector<std::int32_t> block_offsets; // one per table, then the end marker
+    std::vector<db_table> tables;
+    std::vector<raw_block> blocks;
+    std::vector<db_overall> overall;
+
+    int table_count() const { return static_cast<int>(tables.size()); }
+    bool has_table(int t) const { return t >= 0 && t < table_count(); }
+    // The decoded rows of table t (row_count of them).
+    std::span<db_overall_data> rows(int t);
+    std::span<const db_overall_data> rows(int t) const;
+
+    // Slot in `values` of table t's bit-packed field of that name (the first field with the
+    // name, compared byte for byte); nothing when the table has no such bit-packed field.
+    std::optional<int> field_slot(int t, std::string_view name) const;
+    // Index of the first row of table t whose keys[0] equals key, or -1.
+    int find_row(int t, std::int32_t key) const;
+};
+
+// Called once per table after it is decoded, with the table's share of the progress (0 to
+// 100, the shares of all tables adding up to about 100).
+using progress_fn = std::function<void(int table, int share)>;
+
+// Shares of the progress bar: row_count / all rows * 100, rounded half to even; all 0 when no
+// table has rows.
+std::vector<int> progress_shares(const std::vector<std::int64_t>& row_counts);
+
+// Parses a whole game database file. `lang` supplies the localized names (nullptr: none).
+// On failure `out` is untouched.
+io_result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                         const string_table* lang, database& out, const progress_fn& progress = {});
+// Reads and parses the file at `path`; on failure `out` is untouched.
+io_result load_database(const std::filesystem::path& path, const string_table* lang, database& out,
+                        const progress_fn& progress = {});
+
+// Decodes table t's raw block into its rows; texts are read from `file`. False (with a
+// message) when a text lies outside the file.
+bool decode_table(std::span<const std::uint8_t> file, const std::string& file_name,
+                  const string_table* lang, database& db, int t, std::string& error);
+// Attaches the localized names of every configured table from `lang` (empty when absent).
+void attach_names(const string_table& lang, database& db);
+
+// Recomputes every offset for the canonical layout (block offsets, table and field name offsets,
+// row string references).
+void layout_offsets(database& db);
+// Packs table t's decoded rows into its raw block.
+void encode_table(database& db, int t);
+// The whole file in canonical form (runs layout_offsets and encode_table for every table).
+std::vector<std::uint8_t> serialize_database(database& db);
+// Serializes and safely replaces the file at `path`.
+io_result save_database(const std::filesystem::path& path, database& db,
+                        file_ops& ops = native_file_ops());
+
+// Copies every non-empty localized name of the configured tables into the string table.
+void names_to_string_table(const database& db, string_table& lang);
+
+// Why the editor's pages cannot work on this database (a table or row part they address is
+// missing), or nothing when they can.
+std::optional<std::string> missing_editor_parts(const database& db);
+
+} // namespace qira

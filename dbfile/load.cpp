@@ -1,0 +1,346 @@
+// Loading the game database file: header, directory, table headers, raw blocks and names, then
+// every table decoded. Every count, offset and size is checked against the file before use.
+
+#include "bits.h"
+#include "database.h"
+#include "langfile/bytes.h"
+#include "langfile/stored_string.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace qira {
+
+std::span<db_overall_data> database::rows(int t) {
+    auto& o = overall[t];
+    return {o.rows.data(),
+            std::min(o.rows.size(), static_cast<std::size_t>(std::max(o.row_count, 0)))};
+}
+
+std::span<const db_overall_data> database::rows(int t) const {
+    const auto& o = overall[t];
+    return {o.rows.data(),
+            std::min(o.rows.size(), static_cast<std::size_t>(std::max(o.row_count, 0)))};
+}
+
+std::optional<int> database::field_slot(int t, std::string_view name) const {
+    if (!has_table(t))
+        return std::nullopt;
+    const db_table& table = tables[t];
+    const int count = std::min<int>(table.field_count(), static_cast<int>(table.fields.size()));
+    for (int i = 0; i < count; ++i) {
+        if (table.fields[i].name == name) {
+            const int slot = i - table.whole_word_count();
+            if (slot < 0)
+                return std::nullopt; // a whole-word field has no slot in `values`
+            return slot;
+        }
+    }
+    return std::nullopt;
+}
+
+int database::find_row(int t, std::int32_t key) const {
+    if (!has_table(t))
+        return -1;
+    const auto r = rows(t);
+    for (std::size_t i = 0; i < r.size(); ++i)
+        if (r[i].keys[0] == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::vector<int> progress_shares(const std::vector<std::int64_t>& row_counts) {
+    std::int64_t total = 0;
+    for (auto c : row_counts)
+        total += c;
+    std::vector<int> shares(row_counts.size(), 0);
+    if (total <= 0)
+        return shares;
+    for (std::size_t t = 0; t < row_counts.size(); ++t) {
+        const std::int64_t num = row_counts[t] * 100;
+        std::int64_t q = num / total;
+        const std::int64_t twice_rem = (num % total) * 2;
+        if (twice_rem > total || (twice_rem == total && q % 2 == 1))
+            ++q;
+        shares[t] = static_cast<int>(q);
+    }
+    return shares;
+}
+
+namespace {
+
+std::string num(std::uint64_t v) {
+    return std::to_string(v);
+}
+
+struct parser {
+    std::span<const std::uint8_t> bytes;
+    const std::string& file_name;
+    std::string error;
+
+    bool damaged(const std::string& what) {
+        error = file_name + " is damaged: " + what;
+        return false;
+    }
+    std::string file_size() const { return num(bytes.size()) + " bytes"; }
+
+    bool read_header(database& db, std::uint32_t& count);
+    bool read_table_headers(database& db, byte_reader& in);
+    bool read_blocks(database& db);
+    bool read_names(database& db);
+};
+
+bool parser::read_header(database& db, std::uint32_t& count) {
+    if (bytes.size() < 12)
+        return damaged("the file (" + file_size() + ") is too short for its header");
+    db.header_word0 = static_cast<std::int32_t>(load_u32(bytes.data()));
+    db.header_word1 = static_cast<std::int32_t>(load_u32(bytes.data() + 4));
+    count = load_u32(bytes.data() + 8);
+    if (count == 0 || count > static_cast<std::uint32_t>(max_tables))
+        return damaged("it says it holds " + num(count) + " tables; a database file holds 1 to " +
+                       num(max_tables));
+    return true;
+}
+
+bool parser::read_table_headers(database& db, byte_reader& in) {
+    const int n = db.table_count();
+    for (int t = 0; t < n; ++t) {
+        db_table& table = db.tables[t];
+        const std::size_t at = in.position();
+        table.name_offset = in.i32();
+        table.opaque_word = in.i32();
+        table.key_count = in.i32();
+        table.extra_count = in.i32();
+        table.string_ref_count = in.i32();
+        table.packed_count = in.i32();
+        if (!in.ok())
+            return damaged("the header of table " + num(t) + " (offset " + num(at) +
+                           ") runs past the end of the file (" + file_size() + ")");
+        const std::pair<const char*, std::int32_t> kinds[] = {
+            {"key", table.key_count},
+            {"extra", table.extra_count},
+            {"string-reference", table.string_ref_count}};
+        for (const auto& [kind, c] : kinds)
+            if (c < 0 || c > max_fields_of_kind)
+                return damaged("table " + num(t) + " has " + std::to_string(c) + " " + kind +
+                               " fields; a table has 0 to " + num(max_fields_of_kind));
+        if (table.packed_count < 0 || table.field_count() > max_fields)
+            return damaged("table " + num(t) + " has " + std::to_string(table.whole_word_count()) +
+                           " whole-word and " + std::to_string(table.packed_count) +
+                           " bit-packed fields; a table has at most " + num(max_fields) +
+                           " fields");
+        const int s = table.whole_word_count();
+        const int d = table.packed_count;
+        const std::uint64_t rest = 8ull * d + 4ull * (s + d);
+        if (!in.can_read(rest))
+            return damaged("the field descriptors of table " + num(t) + " (offset " +
+                           num(in.position()) + ", " + num(rest) +
+                           " bytes) run past the end of the file (" + file_size() + ")");
+        table.fields.assign(static_cast<std::size_t>(s + d), db_field{});
+        for (int j = 0; j < d; ++j) {
+            table.fields[s + j].descriptor_a = in.i32();
+            table.fields[s + j].descriptor_b = in.i32();
+        }
+        for (auto& f : table.fields)
+            f.name_offset = in.i32();
+    }
+    return true;
+}
+
+bool parser::read_blocks(database& db) {
+    const int n = db.table_count();
+    for (int t = 0; t < n; ++t) {
+        const std::int64_t offset = static_cast<std::uint32_t>(db.block_offsets[t]);
+        const std::int64_t size =
+            static_cast<std::int64_t>(static_cast<std::uint32_t>(db.block_offsets[t + 1])) - offset;
+        const std::string where = "table " + num(t) + "'s block (offset " + num(offset) + ", " +
+                                  std::to_string(size) + " bytes)";
+        if (size < 8)
+            return damaged(where +
+                           (t + 1 < n ? " ends before the next table's block begins"
+                                      : " ends before the names region begins") +
+                           "; a block holds at least its 8-byte head");
+        if (!range_fits(static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(size),
+                        bytes.size()))
+            return damaged(where + " runs past the end of the file (" + file_size() + ")");
+
+        // read_raw_block: the two head words, then the rows; W follows from the block size.
+        raw_block& block = db.blocks[t];
+        const std::uint8_t* p = bytes.data() + offset;
+        const std::uint32_t row_count = load_u32(p);
+        block.byte_size = size;
+        block.block_word = static_cast<std::int32_t>(load_u32(p + 4));
+        if (row_count > static_cast<std::uint32_t>(max_rows))
+            return damaged("table " + num(t) + " has " + num(row_count) +
+                           " rows; a table holds at most " + num(max_rows));
+        block.row_count = static_cast<std::int32_t>(row_count);
+        const std::uint64_t w =
+            row_count > 0 ? (static_cast<std::uint64_t>(size) - 8) / row_count / 4 : 0;
+        if (w * row_count > max_row_words)
+            return damaged("table " + num(t) + " has " + num(row_count) + " rows of " + num(w) +
+                           " words; a table holds at most " + num(max_row_words) + " row words");
+        block.words_per_row = static_cast<std::int32_t>(w);
+        const int s = db.tables[t].whole_word_count();
+        if (row_count > 0 && w < static_cast<std::uint64_t>(s))
+            return damaged("table " + num(t) + "'s rows have " + num(w) +
+                           " words, fewer than its " + num(s) + " whole-word fields");
+        const std::size_t words = static_cast<std::size_t>(w * row_count);
+        block.words.resize(words);
+        for (std::size_t i = 0; i < words; ++i)
+            block.words[i] = load_u32(p + 8 + 4 * i);
+    }
+    return true;
+}
+
+bool parser::read_names(database& db) {
+    const int n = db.table_count();
+    for (int t = 0; t < n; ++t) {
+        db_table& table = db.tables[t];
+        auto name = read_string_at(bytes, static_cast<std::uint32_t>(table.name_offset));
+        if (!name)
+            return damaged("the name of table " + num(t) + " (offset " +
+                           num(static_cast<std::uint32_t>(table.name_offset)) +
+                           ") runs past the end of the file (" + file_size() + ")");
+        table.name = std::move(*name);
+        for (std::size_t f = 0; f < table.fields.size(); ++f) {
+            const auto offset = static_cast<std::uint32_t>(table.fields[f].name_offset);
+            auto field_name = read_string_at(bytes, offset);
+            if (!field_name)
+                return damaged("the name of field " + num(f) + " of table " + num(t) + " (offset " +
+                               num(offset) + ") runs past the end of the file (" + file_size() +
+                               ")");
+            table.fields[f].name = std::move(*field_name);
+        }
+    }
+    return true;
+}
+
+// Each name is read by its own key (the key it is saved under); an absent key gives an empty name.
+void attach_table_names(const string_table& lang, int t, std::span<db_overall_data> rows) {
+    if (t >= name_config_tables || lang.names[t].base_key == 0)
+        return;
+    const name_config& config = lang.names[t];
+    const int count = std::min<int>(config.name_count, 3);
+    for (auto& row : rows) {
+        for (int k = 0; k < 4; ++k) {
+            const std::string* text =
+                k < count ? lang.text_of(config.key_of(row.keys[0], k)) : nullptr;
+            row.names[k] = text ? *text : std::string();
+        }
+    }
+}
+
+} // namespace
+
+bool decode_table(std::span<const std::uint8_t> file, const std::string& file_name,
+                  const string_table* lang, database& db, int t, std::string& error) {
+    const db_table& table = db.tables[t];
+    const raw_block& block = db.blocks[t];
+    db_overall& o = db.overall[t];
+    o.block_word = block.block_word;
+    o.row_count = block.row_count;
+    o.words_per_row = block.words_per_row;
+    o.rows.resize(static_cast<std::size_t>(block.row_count));
+
+    const int ca = table.key_count, cb = table.extra_count, cc = table.string_ref_count;
+    const int s = table.whole_word_count();
+    const int d = table.packed_count;
+    const auto w = static_cast<std::size_t>(block.words_per_row);
+    const std::size_t packed =
+        w > static_cast<std::size_t>(s) ? w - static_cast<std::size_t>(s) : 0;
+
+    std::vector<int> widths(static_cast<std::size_t>(d));
+    for (int j = 0; j < d; ++j)
+        widths[j] = field_width(table.fields[s + j], t);
+    std::vector<std::uint32_t> stream(packed + 1);
+
+    for (std::size_t r = 0; r < o.rows.size(); ++r) {
+        db_overall_data& row = o.rows[r];
+        const std::uint32_t* words = block.words.data() + r * w;
+        for (int i = 0; i < ca; ++i)
+            row.keys[i] = static_cast<std::int32_t>(words[i]);
+        for (int i = 0; i < cb; ++i)
+            row.extras[i] = static_cast<std::int32_t>(words[ca + i]);
+        for (int i = 0; i < cc; ++i) {
+            const std::uint32_t offset = words[ca + cb + i];
+            row.string_refs[i] = static_cast<std::int32_t>(offset);
+            auto text = read_string_at(file, offset);
+            if (!text) {
+                error = file_name + " is damaged: text " + num(i) + " of row " + num(r) +
+                        " in table " + num(t) + " (offset " + num(offset) +
+                        ") runs past the end of the file (" + num(file.size()) + " bytes)";
+                return false;
+            }
+            row.strings[i] = std::move(*text);
+        }
+        for (std::size_t i = 0; i < packed; ++i)
+            stream[i] = stream_word(words[s + i]);
+        row.values.resize(static_cast<std::size_t>(d));
+        std::uint64_t pos = 0;
+        for (int j = 0; j < d; ++j) {
+            row.values[j] = read_bits(stream.data(), packed, pos, widths[j]);
+            pos += static_cast<std::uint64_t>(widths[j]);
+        }
+    }
+    if (lang != nullptr)
+        attach_table_names(*lang, t, o.rows);
+    return true;
+}
+
+void attach_names(const string_table& lang, database& db) {
+    for (int t = 0; t < db.table_count(); ++t)
+        attach_table_names(lang, t, db.rows(t));
+}
+
+io_result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                         const string_table* lang, database& out, const progress_fn& progress) {
+    parser p{bytes, file_name, {}};
+    database db;
+    std::uint32_t count = 0;
+    if (!p.read_header(db, count))
+        return io_result::failure(io_result::code::damaged, p.error);
+    const std::uint64_t directory = 12 + 4ull * count;
+    if (bytes.size() < directory)
+        return io_result::failure(io_result::code::damaged,
+                                  file_name + " is damaged: its directory of " + num(count) +
+                                      " blocks runs past the end of the file (" + p.file_size() +
+                                      ")");
+    db.tables.resize(count);
+    db.blocks.resize(count);
+    db.overall.resize(count);
+    db.block_offsets.resize(count + 1);
+    for (std::uint32_t t = 0; t < count; ++t)
+        db.block_offsets[t] = static_cast<std::int32_t>(load_u32(bytes.data() + 12 + 4 * t));
+
+    byte_reader in(bytes);
+    in.skip(static_cast<std::size_t>(directory));
+    if (!p.read_table_headers(db, in))
+        return io_result::failure(io_result::code::damaged, p.error);
+    // The last block ends where the names region begins, at table 0's name.
+    db.block_offsets[count] = db.tables[0].name_offset;
+    if (!p.read_blocks(db) || !p.read_names(db))
+        return io_result::failure(io_result::code::damaged, p.error);
+
+    std::vector<std::int64_t> row_counts;
+    for (const auto& b : db.blocks)
+        row_counts.push_back(b.row_count);
+    const auto shares = progress_shares(row_counts);
+    for (int t = 0; t < db.table_count(); ++t) {
+        if (!decode_table(bytes, file_name, lang, db, t, p.error))
+            return io_result::failure(io_result::code::damaged, p.error);
+        if (progress)
+            progress(t, shares[t]);
+    }
+    out = std::move(db);
+    return io_result::success();
+}
+
+io_result load_database(const std::filesystem::path& path, const string_table* lang, database& out,
+                        const progress_fn& progress) {
+    std::vector<std::uint8_t> bytes;
+    if (auto r = read_whole_file(path, bytes); !r)
+        return r;
+    return parse_database(bytes, display_name(path), lang, out, progress);
+}
+
+} // namespace qira

@@ -1,0 +1,204 @@
+// Saving the game database file in its canonical form: every offset recomputed, every row packed
+// back, the whole file laid out in memory and then written through a safe replace.
+
+#include "bits.h"
+#include "database.h"
+#include "langfile/bytes.h"
+#include "langfile/stored_string.h"
+
+#include <algorithm>
+
+namespace qira {
+
+namespace {
+
+std::uint64_t header_size(const db_table& t) {
+    return 24 + 12ull * static_cast<std::uint64_t>(t.packed_count) +
+           4ull * static_cast<std::uint64_t>(t.whole_word_count());
+}
+
+std::size_t rows_of(const database& db, int t) {
+    return std::min(static_cast<std::size_t>(std::max(db.overall[t].row_count, 0)),
+                    db.overall[t].rows.size());
+}
+
+std::uint64_t words_per_row(const database& db, int t) {
+    return static_cast<std::uint64_t>(std::max(db.overall[t].words_per_row, 0));
+}
+
+// Lays out the file and returns its size.
+std::uint64_t layout(database& db) {
+    const int n = db.table_count();
+    std::uint64_t running = 12 + 4ull * static_cast<std::uint64_t>(n);
+    for (const auto& t : db.tables)
+        running += header_size(t);
+    db.block_offsets.resize(static_cast<std::size_t>(n) + 1);
+    for (int t = 0; t < n; ++t) {
+        db.block_offsets[t] = static_cast<std::int32_t>(running);
+        running += 8 + 4 * rows_of(db, t) * words_per_row(db, t);
+    }
+    for (auto& table : db.tables) {
+        table.name_offset = static_cast<std::int32_t>(running);
+        running += stored_size(table.name.size());
+        for (auto& f : table.fields) {
+            f.name_offset = static_cast<std::int32_t>(running);
+            running += stored_size(f.name.size());
+        }
+    }
+    if (n > 0)
+        db.block_offsets[n] = db.tables[0].name_offset;
+    for (int t = 0; t < n; ++t) {
+        const int cc = std::clamp(db.tables[t].string_ref_count, 0, 4);
+        const std::size_t count = rows_of(db, t);
+        for (std::size_t r = 0; r < count; ++r) {
+            auto& row = db.overall[t].rows[r];
+            for (int k = 0; k < cc; ++k) {
+                row.string_refs[k] = static_cast<std::int32_t>(running);
+                running += stored_size(row.strings[k].size());
+            }
+        }
+    }
+    return running;
+}
+
+void write_raw_block(byte_writer& out, const database& db, int t) {
+    const raw_block& block = db.blocks[t];
+    out.i32(block.row_count);
+    out.i32(block.block_word);
+    const std::size_t words = rows_of(db, t) * words_per_row(db, t);
+    for (std::size_t i = 0; i < words; ++i)
+        out.u32(block.words[i]);
+}
+
+} // namespace
+
+void layout_offsets(database& db) {
+    (void)layout(db);
+}
+
+void encode_table(database& db, int t) {
+    const db_table& table = db.tables[t];
+    db_overall& o = db.overall[t];
+    raw_block& block = db.blocks[t];
+    block.block_word = o.block_word;
+    block.row_count = o.row_count;
+    block.words_per_row = o.words_per_row;
+
+    const std::size_t count = rows_of(db, t);
+    const auto w = static_cast<std::size_t>(words_per_row(db, t));
+    block.words.resize(count * w, 0); // rows the file did not have start from zero words
+
+    const int ca = std::clamp(table.key_count, 0, 4);
+    const int cb = std::clamp(table.extra_count, 0, 4);
+    const int cc = std::clamp(table.string_ref_count, 0, 4);
+    const std::size_t s = static_cast<std::size_t>(ca + cb + cc);
+    const int d = std::max(table.packed_count, 0);
+    std::vector<int> widths(static_cast<std::size_t>(d));
+    for (int j = 0;
+         j < d && static_cast<std::size_t>(table.whole_word_count() + j) < table.fields.size(); ++j)
+        widths[j] =
+            field_width(table.fields[static_cast<std::size_t>(table.whole_word_count() + j)], t);
+
+    std::vector<std::uint32_t> stream;
+    for (std::size_t r = 0; r < count; ++r) {
+        const db_overall_data& row = o.rows[r];
+        std::uint32_t* words = block.words.data() + r * w;
+        std::uint32_t whole[12];
+        std::size_t k = 0;
+        for (int i = 0; i < ca; ++i)
+            whole[k++] = static_cast<std::uint32_t>(row.keys[i]);
+        for (int i = 0; i < cb; ++i)
+            whole[k++] = static_cast<std::uint32_t>(row.extras[i]);
+        for (int i = 0; i < cc; ++i)
+            whole[k++] = static_cast<std::uint32_t>(row.string_refs[i]);
+        std::copy_n(whole, std::min(s, w), words);
+        if (w <= s)
+            continue;
+
+        stream.clear();
+        bit_writer bits(stream);
+        const std::size_t values = std::min(static_cast<std::size_t>(d), row.values.size());
+        for (std::size_t j = 0; j < values; ++j)
+            bits.put(row.values[j], widths[j]);
+        bits.finish();
+        // Words of the packed area after the last group keep what they held.
+        const std::size_t groups = std::min(stream.size(), w - s);
+        for (std::size_t g = 0; g < groups; ++g)
+            words[s + g] = stream_word(stream[g]);
+    }
+}
+
+std::vector<std::uint8_t> serialize_database(database& db) {
+    const std::uint64_t size = layout(db);
+    const int n = db.table_count();
+    for (int t = 0; t < n; ++t)
+        encode_table(db, t);
+
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    byte_writer out(bytes);
+    out.i32(db.header_word0);
+    out.i32(db.header_word1);
+    out.u32(static_cast<std::uint32_t>(n));
+    for (int t = 0; t < n; ++t)
+        out.i32(db.block_offsets[t]);
+    for (const auto& table : db.tables) {
+        out.i32(table.name_offset);
+        out.i32(table.opaque_word);
+        out.i32(table.key_count);
+        out.i32(table.extra_count);
+        out.i32(table.string_ref_count);
+        out.i32(table.packed_count);
+        const auto s = static_cast<std::size_t>(table.whole_word_count());
+        for (std::size_t f = s; f < table.fields.size(); ++f) {
+            out.i32(table.fields[f].descriptor_a);
+            out.i32(table.fields[f].descriptor_b);
+        }
+        for (const auto& f : table.fields)
+            out.i32(f.name_offset);
+    }
+    for (int t = 0; t < n; ++t)
+        write_raw_block(out, db, t);
+    for (const auto& table : db.tables) {
+        write_string_padded(out, table.name);
+        for (const auto& f : table.fields)
+            write_string_padded(out, f.name);
+    }
+    for (int t = 0; t < n; ++t) {
+        const int cc = std::clamp(db.tables[t].string_ref_count, 0, 4);
+        const std::size_t count = rows_of(db, t);
+        for (std::size_t r = 0; r < count; ++r)
+            for (int k = 0; k < cc; ++k)
+                write_string_padded(out, db.overall[t].rows[r].strings[k]);
+    }
+    return bytes;
+}
+
+io_result save_database(const std::filesystem::path& path, database& db, file_ops& ops) {
+    const std::string name = path.string();
+    if (db.table_count() == 0)
+        return io_result::failure(io_result::code::write_failed,
+                                  "Could not save " + name + ": no database is loaded");
+    // The format's offsets are 32-bit words.
+    const std::uint64_t size = layout(db);
+    if (size > 0x7FFFFFFFull)
+        return io_result::failure(io_result::code::write_failed,
+                                  "Could not save " + name + ": the file would exceed 2 GiB");
+    const auto bytes = serialize_database(db);
+    return safe_replace(path, bytes, ops);
+}
+
+void names_to_string_table(const database& db, string_table& lang) {
+    for (int t = 0; t < db.table_count() && t < name_config_tables; ++t) {
+        const name_config& config = lang.names[t];
+        if (config.base_key == 0)
+            continue;
+        const int count = std::min<int>(config.name_count, 3);
+        for (const auto& row : db.rows(t))
+            for (int k = 0; k < count; ++k)
+                if (!row.names[k].empty())
+                    lang.set_string(config.key_of(row.keys[0], k), row.names[k]);
+    }
+}
+
+} // namespace qira

@@ -1,0 +1,156 @@
+#include "string_table.h"
+
+#include "bytes.h"
+#include "stored_string.h"
+
+#include <utility>
+
+namespace qira {
+
+std::array<name_config, name_config_tables> standard_name_config() {
+    std::array<name_config, name_config_tables> config{};
+    config[1] = {10000000, 2, {0, 2, 0}};
+    config[7] = {20000000, 1, {0, 0, 0}};
+    config[13] = {30000000, 3, {0, 1, 2}};
+    return config;
+}
+
+std::optional<std::size_t> string_table::find_string(std::int32_t key) const {
+    const auto it = first_.find(key);
+    if (it == first_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+const std::string* string_table::text_of(std::int32_t key) const {
+    const auto it = first_.find(key);
+    return it == first_.end() ? nullptr : &entries_[it->second].text;
+}
+
+void string_table::set_string(std::int32_t key, std::string text) {
+    const auto [it, added] = first_.try_emplace(key, static_cast<std::uint32_t>(entries_.size()));
+    if (!added) {
+        entries_[it->second].text = std::move(text);
+        return;
+    }
+    entries_.push_back({key, 0, std::move(text)});
+}
+
+void string_table::assign(std::vector<Tstring_table> entries) {
+    entries_ = std::move(entries);
+    first_.clear();
+    first_.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        first_.try_emplace(entries_[i].key, static_cast<std::uint32_t>(i));
+}
+
+namespace {
+
+constexpr std::size_t header_size = 48;
+constexpr std::size_t block_size = 36;
+constexpr std::size_t directory_start = 56; // header, count, kept word
+
+} // namespace
+
+io_result parse_language_file(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                              string_table& out) {
+    const auto damaged = [&](const std::string& what) {
+        return io_result::failure(io_result::code::damaged, file_name + " is damaged: " + what);
+    };
+    const std::string file_size = std::to_string(bytes.size()) + " bytes";
+    if (bytes.size() < directory_start + block_size)
+        return damaged("the file (" + file_size + ") is too short for a language file's header");
+
+    byte_reader in(bytes);
+    string_table result;
+    in.bytes(result.header.data(), header_size);
+    const std::uint32_t count = in.u32();
+    result.word_after_count = in.i32();
+    if (count > max_language_entries)
+        return damaged("it holds " + std::to_string(count) + " entries; at most " +
+                       std::to_string(max_language_entries) + " are allowed");
+    const std::uint64_t strings_start = directory_start + 8ull * count + block_size;
+    if (strings_start > bytes.size())
+        return damaged("its directory of " + std::to_string(count) +
+                       " entries runs past the end of the file (" + file_size + ")");
+
+    std::vector<Tstring_table> entries(count);
+    for (auto& e : entries) {
+        e.key = in.i32();
+        e.offset = in.i32();
+    }
+    in.bytes(result.block.data(), block_size);
+
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const auto offset = static_cast<std::uint32_t>(entries[i].offset);
+        auto text = read_string_at(bytes, offset);
+        if (!text)
+            return damaged("the text of entry " + std::to_string(i) + " (key " +
+                           std::to_string(entries[i].key) + ", offset " + std::to_string(offset) +
+                           ") runs past the end of the file (" + file_size + ")");
+        entries[i].text = std::move(*text);
+    }
+    result.assign(std::move(entries));
+    result.names = standard_name_config();
+    out = std::move(result);
+    return io_result::success();
+}
+
+io_result load_language_file(const std::filesystem::path& path, string_table& out) {
+    std::vector<std::uint8_t> bytes;
+    if (auto r = read_whole_file(path, bytes); !r)
+        return r;
+    return parse_language_file(bytes, display_name(path), out);
+}
+
+std::vector<std::uint8_t> serialize_language_file(string_table& table) {
+    const std::size_t count = table.string_count();
+    const std::uint64_t strings_start = directory_start + 8ull * count + block_size;
+
+    // First lay out every offset, then emit.
+    std::uint64_t running = strings_start;
+    for (std::size_t i = 0; i < count; ++i) {
+        table.set_offset(i, static_cast<std::int32_t>(running));
+        running += stored_size(table.entry(i).text.size());
+    }
+
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(running));
+    byte_writer out(bytes);
+    auto header = table.header;
+    store_u32(header.data() + 16, static_cast<std::uint32_t>(8 * count + 56));
+    store_u32(header.data() + 40, static_cast<std::uint32_t>(8 * count + 68));
+    store_u32(header.data() + 44, static_cast<std::uint32_t>(8 * count + 80));
+    table.header = header;
+    out.bytes(header.data(), header.size());
+    out.u32(static_cast<std::uint32_t>(count));
+    out.i32(table.word_after_count);
+    for (const auto& e : table.entries()) {
+        out.i32(e.key);
+        out.i32(e.offset);
+    }
+    out.bytes(table.block.data(), table.block.size());
+    for (const auto& e : table.entries())
+        write_string_padded(out, e.text);
+    return bytes;
+}
+
+io_result save_language_file(const std::filesystem::path& path, string_table& table,
+                             file_ops& ops) {
+    const std::string name = path.string();
+    if (table.string_count() > max_language_entries)
+        return io_result::failure(
+            io_result::code::write_failed,
+            "Could not save " + name + ": it would hold " + std::to_string(table.string_count()) +
+                " entries; a language file holds at most " + std::to_string(max_language_entries));
+    std::uint64_t total = directory_start + 8ull * table.string_count() + block_size;
+    for (const auto& e : table.entries())
+        total += stored_size(e.text.size());
+    if (total > 0x7FFFFFFFull)
+        return io_result::failure(io_result::code::write_failed,
+                                  "Could not save " + name + ": its texts exceed 2 GiB");
+    const auto bytes = serialize_language_file(table);
+    return safe_replace(path, bytes, ops);
+}
+
+} // namespace qira

@@ -1,0 +1,92 @@
+#pragma once
+// The language file's keyed string table, held in memory, and the localized-name configuration
+// that ties its keys to rows of the game database file.
+
+#include "io_result.h"
+#include "safe_file.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace qira {
+
+// Entries a language file may hold.
+inline constexpr std::size_t max_language_entries = 100001;
+// Tables of the game database file that can carry localized names.
+inline constexpr int name_config_tables = 15;
+
+// One entry of the language file.
+struct Tstring_table {
+    std::int32_t key = 0;
+    std::int32_t offset = 0; // where its stored string stood on load, or on the last save
+    std::string text;        // the stored bytes
+};
+
+// Which language keys hold the localized names of a table's rows: the row with id `keys`[0]
+// owns the keys 10 * id + base_key + key_offsets[k], k below name_count.
+struct name_config {
+    std::int32_t base_key = 0; // 0: the table's rows have no localized names
+    std::uint8_t name_count = 0;
+    std::array<std::uint8_t, 3> key_offsets{};
+
+    // The language key of name k of the row with id `id`, in the file's 32-bit arithmetic.
+    std::int32_t key_of(std::int32_t id, int k) const {
+        const std::uint32_t key = 10u * static_cast<std::uint32_t>(id) +
+                                  static_cast<std::uint32_t>(base_key) + key_offsets[k];
+        return static_cast<std::int32_t>(key);
+    }
+};
+
+// The configuration that loading a language file sets: leagues (table 1), stadiums (table 7)
+// and teams (table 13).
+std::array<name_config, name_config_tables> standard_name_config();
+
+class string_table {
+  public:
+    // Kept from load to save.
+    std::array<std::uint8_t, 48> header{};
+    std::int32_t word_after_count = 0;
+    std::array<std::uint8_t, 36> block{};
+    std::array<name_config, name_config_tables> names{};
+
+    std::size_t string_count() const { return entries_.size(); }
+    const std::vector<Tstring_table>& entries() const { return entries_; }
+    const Tstring_table& entry(std::size_t i) const { return entries_[i]; }
+
+    // Index of the first entry with this key.
+    std::optional<std::size_t> find_string(std::int32_t key) const;
+    // The text of the first entry with this key, or nullptr.
+    const std::string* text_of(std::int32_t key) const;
+    // Gives the first entry with the key the text, or appends a new entry at the end.
+    void set_string(std::int32_t key, std::string text);
+
+    // Replaces all entries (in directory order); the index is rebuilt.
+    void assign(std::vector<Tstring_table> entries);
+    // Records where each entry's string stands in the last written file.
+    void set_offset(std::size_t i, std::int32_t offset) { entries_[i].offset = offset; }
+
+  private:
+    std::vector<Tstring_table> entries_;
+    std::unordered_map<std::int32_t, std::uint32_t> first_; // key -> first entry with it
+};
+
+// Parses a whole language file; `file_name` names it in messages. On failure `out` is untouched.
+io_result parse_language_file(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                              string_table& out);
+// Reads the file at `path` and parses it; on failure `out` is untouched.
+io_result load_language_file(const std::filesystem::path& path, string_table& out);
+
+// The canonical form of the table: header words at 16, 40 and 44 and every offset recomputed,
+// strings in directory order without gaps. Records the new offsets in the entries.
+std::vector<std::uint8_t> serialize_language_file(string_table& table);
+// Serializes and safely replaces the file at `path`.
+io_result save_language_file(const std::filesystem::path& path, string_table& table,
+                             file_ops& ops = native_file_ops());
+
+} // namespace qira

@@ -1,0 +1,357 @@
+// qiradb: the game's two data files from the command line, on the editor's own library.
+//   info, dump, rewrite, check       the game database file (with --lang, the language file too)
+//   lang-dump, lang-rewrite          a language file alone
+//   make-sample                      a generated install of both files
+// Exit codes: 0 success, 1 an input could not be opened or was refused (nothing written),
+// 2 bad usage.
+
+#include "dbfile/bits.h"
+#include "dbfile/database.h"
+#include "json_writer.h"
+#include "langfile/string_table.h"
+#include "sample.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <optional>
+
+namespace qira {
+namespace {
+
+constexpr int exit_input = 1;
+
+const char* field_kind(const db_table& t, int f) {
+    if (f < t.key_count)
+        return "key";
+    if (f < t.key_count + t.extra_count)
+        return "extra";
+    if (f < t.whole_word_count())
+        return "string";
+    return "packed";
+}
+
+int fail(const std::string& message) {
+    std::cerr << "qiradb: " << message << '\n';
+    return exit_input;
+}
+
+// Loads the language file (when given) and then the database, as the editor does.
+std::optional<int> load_both(const std::string& db_path, const std::string& lang_path, database& db,
+                             string_table& lang) {
+    if (!lang_path.empty())
+        if (auto r = load_language_file(lang_path, lang); !r)
+            return fail(r.message);
+    if (auto r = load_database(db_path, lang_path.empty() ? nullptr : &lang, db); !r)
+        return fail(r.message);
+    return std::nullopt;
+}
+
+int run_info(const std::string& path) {
+    database db;
+    if (auto r = load_database(path, nullptr, db); !r)
+        return fail(r.message);
+    std::cout << display_name(path) << ": " << db.table_count() << " tables, header words "
+              << db.header_word0 << ' ' << db.header_word1 << '\n';
+    for (int t = 0; t < db.table_count(); ++t) {
+        const db_table& table = db.tables[t];
+        std::cout << "table " << t << " \"" << table.name << "\": " << db.overall[t].row_count
+                  << " rows, " << db.overall[t].words_per_row << " words per row, "
+                  << table.key_count << " key, " << table.extra_count << " extra, "
+                  << table.string_ref_count << " string, " << table.packed_count
+                  << " packed fields\n";
+        for (int f = 0; f < table.field_count(); ++f) {
+            std::cout << "  " << f << ' ' << table.fields[f].name << ": " << field_kind(table, f);
+            if (f >= table.whole_word_count())
+                std::cout << ", " << field_width(table.fields[f], t) << " bits (descriptors "
+                          << table.fields[f].descriptor_a << ", "
+                          << static_cast<std::uint32_t>(table.fields[f].descriptor_b) << ")";
+            std::cout << '\n';
+        }
+    }
+    return 0;
+}
+
+void dump_table_json(json_writer& j, const database& db, int t, bool with_names,
+                     const string_table& lang) {
+    const db_table& table = db.tables[t];
+    j.begin_object();
+    j.key("index");
+    j.value(t);
+    j.key("name");
+    j.value(table.name);
+    j.key("opaque_word");
+    j.value(table.opaque_word);
+    j.key("block_word");
+    j.value(db.overall[t].block_word);
+    j.key("row_count");
+    j.value(db.overall[t].row_count);
+    j.key("words_per_row");
+    j.value(db.overall[t].words_per_row);
+    j.key("fields");
+    j.begin_array();
+    for (int f = 0; f < table.field_count(); ++f) {
+        j.begin_object();
+        j.key("name");
+        j.value(table.fields[f].name);
+        j.key("kind");
+        j.value(field_kind(table, f));
+        if (f >= table.whole_word_count()) {
+            j.key("descriptor_a");
+            j.value(table.fields[f].descriptor_a);
+            j.key("descriptor_b");
+            j.value(static_cast<std::uint32_t>(table.fields[f].descriptor_b));
+            j.key("width");
+            j.value(field_width(table.fields[f], t));
+        }
+        j.end_object();
+    }
+    j.end_array();
+    const int name_count =
+        with_names && t < name_config_tables ? std::min<int>(lang.names[t].name_count, 3) : 0;
+    j.key("rows");
+    j.begin_array();
+    for (const auto& row : db.rows(t)) {
+        j.begin_object();
+        j.key("keys");
+        j.array(std::span(row.keys).first(table.key_count));
+        j.key("extras");
+        j.array(std::span(row.extras).first(table.extra_count));
+        j.key("string_refs");
+        j.array(std::span(row.string_refs).first(table.string_ref_count));
+        j.key("strings");
+        j.array(std::span(row.strings).first(table.string_ref_count));
+        j.key("values");
+        j.array(row.values);
+        if (name_count > 0) {
+            j.key("names");
+            j.array(std::span(row.names).first(name_count));
+        }
+        j.end_object();
+    }
+    j.end_array();
+    j.end_object();
+}
+
+void append_csv_field(std::string& out, std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void dump_table_csv(std::ostream& os, const database& db, int t) {
+    const db_table& table = db.tables[t];
+    std::string line;
+    for (int f = 0; f < table.field_count(); ++f) {
+        if (f > 0)
+            line += ',';
+        append_csv_field(line, table.fields[f].name);
+    }
+    line += "\r\n";
+    os << line;
+    const int ca = table.key_count, cb = table.extra_count, cc = table.string_ref_count;
+    for (const auto& row : db.rows(t)) {
+        line.clear();
+        for (int f = 0; f < table.field_count(); ++f) {
+            if (f > 0)
+                line += ',';
+            if (f < ca)
+                line += std::to_string(row.keys[f]);
+            else if (f < ca + cb)
+                line += std::to_string(row.extras[f - ca]);
+            else if (f < ca + cb + cc)
+                append_csv_field(line, row.strings[f - ca - cb]);
+            else
+                line += std::to_string(row.values[f - ca - cb - cc]);
+        }
+        line += "\r\n";
+        os << line;
+    }
+}
+
+int run_dump(const std::string& path, std::optional<int> only, const std::string& format,
+             const std::string& lang_path) {
+    database db;
+    string_table lang;
+    if (auto code = load_both(path, lang_path, db, lang))
+        return *code;
+    if (only && !db.has_table(*only))
+        return fail(display_name(path) + " has no table " + std::to_string(*only) + " (it has " +
+                    std::to_string(db.table_count()) + ")");
+    if (format == "csv") {
+        dump_table_csv(std::cout, db, *only);
+        return 0;
+    }
+    json_writer j(std::cout);
+    j.begin_object();
+    j.key("header_word0");
+    j.value(db.header_word0);
+    j.key("header_word1");
+    j.value(db.header_word1);
+    j.key("tables");
+    j.begin_array();
+    for (int t = 0; t < db.table_count(); ++t)
+        if (!only || *only == t)
+            dump_table_json(j, db, t, !lang_path.empty(), lang);
+    j.end_array();
+    j.end_object();
+    j.flush();
+    std::cout << '\n';
+    return 0;
+}
+
+int run_rewrite(const std::string& path, const std::string& out,
+                const std::vector<std::string>& lang) {
+    database db;
+    string_table table;
+    const std::string lang_in = lang.empty() ? std::string() : lang[0];
+    if (auto code = load_both(path, lang_in, db, table))
+        return *code;
+    if (auto r = save_database(out, db); !r)
+        return fail(r.message);
+    if (!lang.empty()) {
+        names_to_string_table(db, table);
+        if (auto r = save_language_file(lang[1], table); !r)
+            return fail(r.message);
+    }
+    return 0;
+}
+
+int run_check(const std::string& path, const std::string& lang_path) {
+    database db;
+    string_table lang;
+    if (auto code = load_both(path, lang_path, db, lang))
+        return *code;
+    std::cout << "ok\n";
+    return 0;
+}
+
+int run_lang_dump(const std::string& path) {
+    string_table lang;
+    if (auto r = load_language_file(path, lang); !r)
+        return fail(r.message);
+    json_writer j(std::cout);
+    j.begin_object();
+    j.key("count");
+    j.value(static_cast<std::int64_t>(lang.string_count()));
+    j.key("entries");
+    j.begin_array();
+    for (const auto& e : lang.entries()) {
+        j.begin_object();
+        j.key("key");
+        j.value(e.key);
+        j.key("text");
+        j.value(e.text);
+        j.end_object();
+    }
+    j.end_array();
+    j.end_object();
+    j.flush();
+    std::cout << '\n';
+    return 0;
+}
+
+int run_lang_rewrite(const std::string& path, const std::string& out) {
+    string_table lang;
+    if (auto r = load_language_file(path, lang); !r)
+        return fail(r.message);
+    if (auto r = save_language_file(out, lang); !r)
+        return fail(r.message);
+    return 0;
+}
+
+int run_make_sample(const std::string& dir, const std::string& scale, std::uint64_t seed) {
+    sample_options options;
+    options.scale = scale == "game"  ? sample_scale::game
+                    : scale == "max" ? sample_scale::max
+                                     : sample_scale::tiny;
+    options.seed = seed;
+    if (auto r = write_sample_install(dir, options); !r)
+        return fail(r.message);
+    return 0;
+}
+
+} // namespace
+} // namespace qira
+
+int main(int argc, char** argv) {
+    using namespace qira;
+    CLI::App app{"qiradb: read, check and rewrite the game database file and language files"};
+    app.require_subcommand(1);
+
+    std::string db, out, lang, format = "json", dir, scale = "tiny";
+    std::vector<std::string> lang_pair;
+    std::optional<int> table;
+    std::uint64_t seed = 1;
+
+    auto* info = app.add_subcommand("info", "tables, row counts, words per row and fields");
+    info->add_option("DB", db, "game database file")->required();
+
+    auto* dump = app.add_subcommand("dump", "the decoded model as JSON (or one table as CSV)");
+    dump->add_option("DB", db, "game database file")->required();
+    dump->add_option("--table", table, "only this table")->check(CLI::NonNegativeNumber);
+    dump->add_option("--format", format, "json or csv")->check(CLI::IsMember({"json", "csv"}));
+    dump->add_option("--lang", lang, "language file: add the rows' localized names");
+
+    auto* rewrite =
+        app.add_subcommand("rewrite", "load and save, as the editor's Save Changes does");
+    rewrite->add_option("DB", db, "game database file")->required();
+    rewrite->add_option("OUT", out, "where to write the database")->required();
+    rewrite
+        ->add_option("--lang", lang_pair, "LANG LANGOUT: the language file and where to write it")
+        ->expected(2);
+
+    auto* check = app.add_subcommand("check", "load and report ok or the refusal");
+    check->add_option("DB", db, "game database file")->required();
+    check->add_option("--lang", lang, "language file to check as well");
+
+    auto* lang_dump = app.add_subcommand("lang-dump", "a language file's entries as JSON");
+    lang_dump->add_option("LANG", lang, "language file")->required();
+
+    auto* lang_rewrite = app.add_subcommand("lang-rewrite", "load and save a language file");
+    lang_rewrite->add_option("LANG", lang, "language file")->required();
+    lang_rewrite->add_option("OUT", out, "where to write it")->required();
+
+    auto* make_sample = app.add_subcommand("make-sample", "write a generated game install");
+    make_sample->add_option("DIR", dir, "install directory to create")->required();
+    make_sample->add_option("--scale", scale, "tiny, game or max")
+        ->check(CLI::IsMember({"tiny", "game", "max"}));
+    make_sample->add_option("--seed", seed, "random seed; the same seed gives the same bytes");
+
+    try {
+        app.parse(argc, argv);
+        if (dump->parsed() && format == "csv" && !table)
+            throw CLI::ValidationError("--format csv needs --table N");
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "qiradb: " << e.what() << "\n\n" << app.help();
+        return 2;
+    }
+
+    if (info->parsed())
+        return run_info(db);
+    if (dump->parsed())
+        return run_dump(db, table, format, lang);
+    if (rewrite->parsed())
+        return run_rewrite(db, out, lang_pair);
+    if (check->parsed())
+        return run_check(db, lang);
+    if (lang_dump->parsed())
+        return run_lang_dump(lang);
+    if (lang_rewrite->parsed())
+        return run_lang_rewrite(lang, out);
+    if (make_sample->parsed())
+        return run_make_sample(dir, scale, seed);
+    return 2;
+}
