@@ -1,0 +1,208 @@
+// Saving the game database file: packing rules, the canonical layout, and saves that fail
+// without harming the file they were to replace.
+
+#include "dbfile/build.h"
+#include "dbfile/database.h"
+#include "support/failing_ops.h"
+#include "support/file_bytes.h"
+#include "support/model_compare.h"
+#include "support/random_model.h"
+
+#include <gtest/gtest.h>
+
+namespace qira {
+namespace {
+
+TEST(SaveDatabase, CanonicalFilesComeBackByteForByte) {
+    std::mt19937 rng(2004);
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        database model = test::random_database(rng);
+        const auto first = serialize_database(model);
+        database loaded;
+        ASSERT_TRUE(parse_database(first, "qira.db", nullptr, loaded));
+        test::expect_same_model(model, loaded);
+        ASSERT_EQ(serialize_database(loaded), first);
+    }
+}
+
+// A one-table file whose rows have `spare` packed words after the fields' words.
+database one_table(std::vector<packed_field_spec> fields, int words_per_row) {
+    database db;
+    add_table(db, {"t", {"id"}, {}, {}, std::move(fields), 0, 0, words_per_row});
+    add_row(db, 0).keys[0] = 1;
+    return db;
+}
+
+std::vector<std::uint32_t> packed_words(database& db) {
+    (void)serialize_database(db);
+    const auto& words = db.blocks[0].words;
+    return {words.begin() + db.tables[0].whole_word_count(), words.end()};
+}
+
+TEST(EncodeTable, StoresWholeGroupsAndKeepsSpareWords) {
+    // Widths 3, 5 and 24 fill exactly one word: the next word of the area becomes zero.
+    database exact = one_table({{"a", 0, 7}, {"b", 0, 31}, {"c", 0, 0xFFFFFF}}, 3);
+    exact.rows(0)[0].values = {0, 18, 3430008};
+    EXPECT_EQ(packed_words(exact), (std::vector<std::uint32_t>{0x78563412u, 0}));
+    // ... and with exactly one packed word, only that word.
+    database tight = one_table({{"a", 0, 7}, {"b", 0, 31}, {"c", 0, 0xFFFFFF}}, 2);
+    tight.rows(0)[0].values = {0, 18, 3430008};
+    EXPECT_EQ(packed_words(tight), (std::vector<std::uint32_t>{0x78563412u}));
+
+    // Words after the last stored group keep what they held when loaded.
+    database spare = one_table({{"a", 0, 7}, {"b", 0, 31}}, 4);
+    (void)serialize_database(spare);
+    spare.blocks[0].words[2] = 0xDEADBEEF;
+    spare.blocks[0].words[3] = 0xCAFEF00D;
+    spare.rows(0)[0].values = {5, 1};
+    EXPECT_EQ(packed_words(spare),
+              (std::vector<std::uint32_t>{0x000000A1u, 0xDEADBEEF, 0xCAFEF00D}));
+}
+
+TEST(EncodeTable, ValuesAreCutToTheirWidthAndWideFieldsRoundTrip) {
+    database db = one_table({{"small", 0, 7}, {"wide", -1, -1}, {"none", 100000, 0}}, 4);
+    db.rows(0)[0].values = {0xFF, 0xFFFFFFFFu, 12345};
+    database back;
+    ASSERT_TRUE(parse_database(serialize_database(db), "qira.db", nullptr, back));
+    EXPECT_EQ(back.rows(0)[0].values, (std::vector<std::uint32_t>{7, 0xFFFFFFFFu, 0}));
+}
+
+TEST(EncodeTable, TableEightPacksItsNarrowFieldsNarrower) {
+    database db;
+    for (int t = 0; t <= 8; ++t)
+        add_table(db, {"t" + std::to_string(t), {"id"}, {}, {}, {{"a", 0, 64}, {"b", 0, 4}}});
+    for (int t : {7, 8}) {
+        auto& row = add_row(db, t);
+        row.values = {127, 7};
+    }
+    (void)serialize_database(db);
+    // Table 7: 7 + 3 bits of ones; table 8: 6 + 2 bits of ones.
+    EXPECT_EQ(db.blocks[7].words[1], stream_word(0xFFC00000u));
+    EXPECT_EQ(db.blocks[8].words[1], stream_word(0xFF000000u));
+}
+
+TEST(SaveDatabase, EmptyTablesAndTextlessTables) {
+    database db;
+    add_table(db, {"empty", {"id"}, {}, {"name"}, {{"v", 0, 255}}});
+    const int t = add_table(db, {"plain", {"id"}, {}, {}, {}});
+    add_row(db, t).keys[0] = 3;
+    const auto bytes = serialize_database(db);
+    // The empty table's block is its 8-byte head: the second block follows right after it.
+    EXPECT_EQ(db.block_offsets[1] - db.block_offsets[0], 8);
+    database back;
+    ASSERT_TRUE(parse_database(bytes, "qira.db", nullptr, back));
+    EXPECT_EQ(back.overall[0].row_count, 0);
+    EXPECT_EQ(back.rows(1)[0].keys[0], 3);
+}
+
+TEST(SaveDatabase, AChangedTextMovesEveryLaterText) {
+    std::mt19937 rng(11);
+    database db = test::random_database(rng, 8);
+    database before;
+    ASSERT_TRUE(parse_database(serialize_database(db), "qira.db", nullptr, before));
+    for (int t = 0; t < db.table_count(); ++t)
+        if (db.tables[t].string_ref_count > 0 && db.overall[t].row_count > 0) {
+            db.rows(t)[0].strings[0] =
+                "a much longer text than it was before, " + db.rows(t)[0].strings[0];
+            before.rows(t)[0].strings[0] = db.rows(t)[0].strings[0];
+            break;
+        }
+    database after;
+    ASSERT_TRUE(parse_database(serialize_database(db), "qira.db", nullptr, after));
+    test::expect_same_model(before, after);
+}
+
+class SaveFailure : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::mt19937 rng(3);
+        model = test::random_database(rng, 40);
+        old_bytes = {1, 2, 3, 4, 5};
+        test::write_file(target, old_bytes);
+    }
+    void expect_old_file_intact(const io_result& r) {
+        EXPECT_EQ(r.status, io_result::code::write_failed);
+        EXPECT_NE(r.message.find(target.string()), std::string::npos) << r.message;
+        EXPECT_EQ(test::read_file(target), old_bytes);
+        EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"}); // no temporary file left
+    }
+
+    test::temp_dir dir;
+    std::filesystem::path target = dir / "qira.db";
+    database model;
+    std::vector<std::uint8_t> old_bytes;
+};
+
+TEST_F(SaveFailure, AtEveryStepTheOldFileStays) {
+    using step = test::failing_ops::step;
+    for (step s : {step::create, step::write, step::flush, step::close, step::replace}) {
+        SCOPED_TRACE(static_cast<int>(s));
+        test::failing_ops ops;
+        ops.fail_at = s;
+        const auto r = save_database(target, model, ops);
+        expect_old_file_intact(r);
+        EXPECT_NE(r.message.find("injected"), std::string::npos) << r.message;
+    }
+}
+
+TEST_F(SaveFailure, AtEachWriteOfALargeFile) {
+    // A model of a few megabytes is written in several chunks; fail at each of them.
+    database big;
+    const int t = add_table(big, {"big", {"id"}, {}, {"text"}, {}});
+    for (int r = 0; r < 9000; ++r)
+        add_row(big, t).strings[0] = std::string(300, static_cast<char>('a' + r % 26));
+    const std::size_t chunks =
+        (serialize_database(big).size() + safe_replace_chunk - 1) / safe_replace_chunk;
+    ASSERT_GE(chunks, 2u);
+    for (std::size_t n = 1; n <= chunks; ++n) {
+        test::failing_ops ops;
+        ops.fail_at = test::failing_ops::step::write;
+        ops.fail_write = static_cast<int>(n);
+        expect_old_file_intact(save_database(target, big, ops));
+    }
+}
+
+TEST_F(SaveFailure, AReadOnlyFileIsNotReplaced) {
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read);
+    const auto r = save_database(target, model);
+    EXPECT_NE(r.message.find("read-only"), std::string::npos) << r.message;
+    expect_old_file_intact(r);
+}
+
+TEST_F(SaveFailure, AReadOnlyFolder) {
+    namespace fs = std::filesystem;
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    // Whoever may still write there (the superuser) cannot see this fail.
+    const bool still_writable = std::ofstream(dir / "probe").good();
+    if (still_writable) {
+        fs::remove(dir / "probe");
+        fs::permissions(dir.path(), fs::perms::owner_all);
+        GTEST_SKIP() << "this user can write into a read-only folder";
+    }
+    const auto r = save_database(target, model);
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    expect_old_file_intact(r);
+}
+
+TEST_F(SaveFailure, AMissingFolder) {
+    const auto r = save_database(dir / "no such folder" / "qira.db", model);
+    EXPECT_EQ(r.status, io_result::code::write_failed);
+    EXPECT_NE(r.message.find("no such folder"), std::string::npos);
+    EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"});
+}
+
+TEST_F(SaveFailure, ASuccessfulSaveReplacesTheFileAndKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    fs::permissions(target,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    ASSERT_TRUE(save_database(target, model));
+    EXPECT_EQ(test::read_file(target), serialize_database(model));
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"});
+}
+
+} // namespace
+} // namespace qira
