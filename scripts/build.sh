@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Configures and builds the project into the folder given (default: build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+shift || true
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > "$build.configure.log" 2>&1 ||
+    { cat "$build.configure.log"; exit 1; }
+cmake --build "$build" -j"$(nproc)"

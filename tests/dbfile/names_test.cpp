@@ -1,0 +1,118 @@
+// Localized names: rows of leagues, stadiums and teams take their names from the language file
+// by their own keys on load, and give them back on save.
+
+#include "dbfile/build.h"
+#include "dbfile/database.h"
+
+#include <gtest/gtest.h>
+
+namespace qira {
+namespace {
+
+// Tables 0 to 13 with a key; leagues, stadiums and teams get one row each with these ids.
+database named_tables(std::int32_t league, std::int32_t stadium, std::int32_t team) {
+    database db;
+    for (int t = 0; t <= 13; ++t)
+        add_table(db, {"t" + std::to_string(t), {"id"}, {}, {}, {}});
+    add_row(db, 1).keys[0] = league;
+    add_row(db, 7).keys[0] = stadium;
+    add_row(db, 13).keys[0] = team;
+    add_row(db, 4).keys[0] = team; // a table without names: never touched
+    return db;
+}
+
+string_table language(const std::vector<std::pair<std::int32_t, std::string>>& entries) {
+    string_table t;
+    std::vector<Tstring_table> all;
+    for (const auto& [key, text] : entries)
+        all.push_back({key, 0, text});
+    t.assign(std::move(all));
+    t.names = standard_name_config();
+    return t;
+}
+
+database loaded(database model, const string_table& lang) {
+    database db;
+    const auto r = parse_database(serialize_database(model), "qira.db", &lang, db);
+    EXPECT_TRUE(r) << r.message;
+    return db;
+}
+
+TEST(LocalizedNames, EachNameIsReadByItsOwnKey) {
+    // League 3 owns 10000030 (long) and 10000032 (short); 10000031 between them is not its own.
+    // Team 5's keys stand in reverse order with other entries between them.
+    const auto lang = language({{30000052, "Ajax A'dam"},
+                                {1, "menu"},
+                                {10000030, "Premier League"},
+                                {10000031, "not a title"},
+                                {10000032, "Premier"},
+                                {30000051, "AJA"},
+                                {20000040, "Arena"},
+                                {30000050, "Ajax Amsterdam"}});
+    const database db = loaded(named_tables(3, 4, 5), lang);
+    EXPECT_EQ(db.rows(1)[0].names[0], "Premier League");
+    EXPECT_EQ(db.rows(1)[0].names[1], "Premier");
+    EXPECT_EQ(db.rows(7)[0].names[0], "Arena");
+    EXPECT_EQ(db.rows(13)[0].names[0], "Ajax Amsterdam");
+    EXPECT_EQ(db.rows(13)[0].names[1], "AJA");
+    EXPECT_EQ(db.rows(13)[0].names[2], "Ajax A'dam");
+    EXPECT_EQ(db.rows(4)[0].names[0], "");
+
+    // Saving writes each name back under the key it came from: nothing else changes.
+    string_table saved = lang;
+    names_to_string_table(db, saved);
+    ASSERT_EQ(saved.string_count(), lang.string_count());
+    for (std::size_t i = 0; i < lang.string_count(); ++i)
+        EXPECT_EQ(saved.entry(i).text, lang.entry(i).text) << i;
+}
+
+TEST(LocalizedNames, TheFirstEntryOfTheFileIsANameLikeAnyOther) {
+    const auto lang = language({{20000040, "First Entry Stadium"}});
+    EXPECT_EQ(loaded(named_tables(3, 4, 5), lang).rows(7)[0].names[0], "First Entry Stadium");
+}
+
+TEST(LocalizedNames, AnAbsentKeyGivesAnEmptyNameEvenAfterAnEarlierLoad) {
+    const auto spanish = language({{30000050, "Real"}, {30000051, "REA"}, {30000052, "Real Club"}});
+    const auto other = language({{30000051, "RMA"}});
+    database db = loaded(named_tables(3, 4, 5), spanish);
+    ASSERT_EQ(db.rows(13)[0].names[0], "Real");
+    const auto r = parse_database(serialize_database(db), "qira.db", &other, db);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(db.rows(13)[0].names[0], "");
+    EXPECT_EQ(db.rows(13)[0].names[1], "RMA");
+    EXPECT_EQ(db.rows(13)[0].names[2], "");
+}
+
+TEST(LocalizedNames, SavingCopiesNonEmptyNamesAndAppendsMissingKeys) {
+    auto lang = language({{10000030, "Old long"}, {10000032, "Old short"}, {99, "menu"}});
+    database db = loaded(named_tables(3, 4, 5), lang);
+    db.rows(1)[0].names[0] = "";         // cleared: the old text stays
+    db.rows(1)[0].names[1] = "New short";
+    db.rows(13)[0].names[2] = "Ten chars!";
+    db.rows(13)[0].names[0] = "Full name";
+    db.rows(7)[0].names[0] = "Stadium";
+    names_to_string_table(db, lang);
+    EXPECT_EQ(lang.entry(0).text, "Old long");
+    EXPECT_EQ(lang.entry(1).text, "New short");
+    // New keys at the end, in table order and then name order.
+    ASSERT_EQ(lang.string_count(), 6u);
+    EXPECT_EQ(lang.entry(3).key, 20000040);
+    EXPECT_EQ(lang.entry(4).key, 30000050);
+    EXPECT_EQ(lang.entry(5).key, 30000052);
+    // A second save finds the appended entries and does not append them again.
+    db.rows(13)[0].names[0] = "Renamed";
+    names_to_string_table(db, lang);
+    ASSERT_EQ(lang.string_count(), 6u);
+    EXPECT_EQ(lang.entry(4).text, "Renamed");
+}
+
+TEST(LocalizedNames, KeysUseThirtyTwoBitArithmetic) {
+    // 10 * 300000000 + 30000000 wraps around 2^32.
+    const name_config teams = standard_name_config()[13];
+    EXPECT_EQ(teams.key_of(300000000, 0),
+              static_cast<std::int32_t>(static_cast<std::uint32_t>(3000000000u + 30000000u)));
+    EXPECT_EQ(teams.key_of(-1, 2), 30000000 - 10 + 2);
+}
+
+} // namespace
+} // namespace qira

@@ -1,0 +1,207 @@
+// The qiradb command-line tool, run as a program: exit codes, outputs, and that a refused input
+// writes nothing.
+
+#include "dbfile/build.h"
+#include "dbfile/database.h"
+#include "support/file_bytes.h"
+#include "support/random_model.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace qira {
+namespace {
+
+struct run_result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class Qiradb : public ::testing::Test {
+protected:
+    run_result run(const std::string& args) {
+        const auto out = dir / "stdout.txt";
+        const auto err = dir / "stderr.txt";
+        const std::string command = std::string("\"") + QIRADB_PATH + "\" " + args + " > \"" +
+                                    out.string() + "\" 2> \"" + err.string() + "\"";
+        const int status = std::system(command.c_str());
+#ifdef _WIN32
+        const int code = status;
+#else
+        const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+        auto text = [](const std::filesystem::path& p) {
+            std::ifstream in(p, std::ios::binary);
+            std::stringstream s;
+            s << in.rdbuf();
+            return s.str();
+        };
+        return {code, text(out), text(err)};
+    }
+    std::string path(const std::string& name) { return "\"" + (dir / name).string() + "\""; }
+
+    // Tables 0 to 13; leagues, stadiums and teams with a row each, and a language file with
+    // their names.
+    void write_install() {
+        database db;
+        for (int t = 0; t <= 13; ++t)
+            add_table(db, {"t" + std::to_string(t), {"id"}, {}, {"a", "b"}, {{"v", 0, 255}}});
+        for (int t : {1, 7, 13}) {
+            auto& row = add_row(db, t);
+            row.keys[0] = 2;
+            row.strings[1] = "label";
+        }
+        ASSERT_TRUE(save_database(dir / "qira.db", db));
+        string_table lang;
+        for (auto key : {10000020, 10000022, 20000020, 30000020, 30000021, 30000022, 5})
+            lang.set_string(key, "text " + std::to_string(key));
+        ASSERT_TRUE(save_language_file(dir / "eng.db", lang));
+    }
+
+    test::temp_dir dir;
+};
+
+TEST_F(Qiradb, RewriteReproducesCanonicalFiles) {
+    std::mt19937 rng(99);
+    for (int i = 0; i < 5; ++i) {
+        database db = test::random_database(rng);
+        ASSERT_TRUE(save_database(dir / "in.db", db));
+        const auto r = run("rewrite " + path("in.db") + " " + path("out.db"));
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(test::read_file(dir / "out.db"), test::read_file(dir / "in.db"));
+    }
+}
+
+TEST_F(Qiradb, RewriteWithTheLanguageFileReproducesBoth) {
+    write_install();
+    const auto r = run("rewrite " + path("qira.db") + " " + path("out.db") + " --lang " +
+                       path("eng.db") + " " + path("out-eng.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(test::read_file(dir / "out.db"), test::read_file(dir / "qira.db"));
+    EXPECT_EQ(test::read_file(dir / "out-eng.db"), test::read_file(dir / "eng.db"));
+    const auto lang = run("lang-rewrite " + path("eng.db") + " " + path("lang-out.db"));
+    ASSERT_EQ(lang.code, 0) << lang.err;
+    EXPECT_EQ(test::read_file(dir / "lang-out.db"), test::read_file(dir / "eng.db"));
+}
+
+TEST_F(Qiradb, DumpPrintsTheDecodedModelAsOneJsonObject) {
+    database db;
+    add_table(db, {"players", {"id", "team"}, {"x"}, {"name"}, {{"talent", -1, 4}, {"height", 0, 255}}});
+    auto& row = add_row(db, 0);
+    row.keys = {7, 9, 0, 0};
+    row.extras[0] = -5;
+    row.strings[0] = "M\xc3\xbcller \"Q\"\xff";
+    row.values = {6, 180};
+    ASSERT_TRUE(save_database(dir / "qira.db", db));
+    const auto r = run("dump " + path("qira.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    // An invalid byte is escaped as a lone low surrogate; nothing else is lost.
+    EXPECT_NE(r.out.find("M\xc3\xbcller \\\"Q\\\"\\udcff"), std::string::npos) << r.out;
+    std::string parsable = r.out;
+    parsable.replace(parsable.find("\\udcff"), 6, "?");
+    const auto j = nlohmann::json::parse(parsable);
+    ASSERT_EQ(j["tables"].size(), 1u);
+    const auto& t = j["tables"][0];
+    EXPECT_EQ(t["name"], "players");
+    EXPECT_EQ(t["row_count"], 1);
+    EXPECT_EQ(t["words_per_row"], 5);
+    ASSERT_EQ(t["fields"].size(), 6u);
+    EXPECT_EQ(t["fields"][0]["kind"], "key");
+    EXPECT_EQ(t["fields"][2]["kind"], "extra");
+    EXPECT_EQ(t["fields"][3]["kind"], "string");
+    EXPECT_FALSE(t["fields"][3].contains("width"));
+    EXPECT_EQ(t["fields"][4]["kind"], "packed");
+    EXPECT_EQ(t["fields"][4]["descriptor_a"], -1);
+    EXPECT_EQ(t["fields"][4]["descriptor_b"], 4);
+    EXPECT_EQ(t["fields"][4]["width"], 4);
+    const auto& rj = t["rows"][0];
+    EXPECT_EQ(rj["keys"], nlohmann::json({7, 9}));
+    EXPECT_EQ(rj["extras"], nlohmann::json({-5}));
+    EXPECT_EQ(rj["string_refs"].size(), 1u);
+    EXPECT_EQ(rj["values"], nlohmann::json({6, 180}));
+    EXPECT_FALSE(rj.contains("names"));
+}
+
+TEST_F(Qiradb, DumpWithTheLanguageFileAddsTheNames) {
+    write_install();
+    const auto r = run("dump " + path("qira.db") + " --lang " + path("eng.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["tables"][1]["rows"][0]["names"],
+              nlohmann::json({"text 10000020", "text 10000022"}));
+    EXPECT_EQ(j["tables"][7]["rows"][0]["names"].size(), 1u);
+    EXPECT_EQ(j["tables"][13]["rows"][0]["names"].size(), 3u);
+    EXPECT_FALSE(j["tables"][2].contains("names"));
+
+    const auto lang = run("lang-dump " + path("eng.db"));
+    ASSERT_EQ(lang.code, 0) << lang.err;
+    const auto l = nlohmann::json::parse(lang.out);
+    EXPECT_EQ(l["count"], 7);
+    EXPECT_EQ(l["entries"][6]["key"], 5);
+    EXPECT_EQ(l["entries"][6]["text"], "text 5");
+}
+
+TEST_F(Qiradb, DumpOneTableAsCsv) {
+    database db;
+    add_table(db, {"teams", {"id"}, {}, {"name"}, {{"prestige", 0, 15}}});
+    auto& a = add_row(db, 0);
+    a.keys[0] = 1;
+    a.strings[0] = "Plain";
+    auto& b = add_row(db, 0);
+    b.keys[0] = 2;
+    b.strings[0] = "Quote \"and\", comma";
+    b.values[0] = 11;
+    ASSERT_TRUE(save_database(dir / "qira.db", db));
+    const auto r = run("dump " + path("qira.db") + " --table 0 --format csv");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "id,name,prestige\r\n1,Plain,0\r\n2,\"Quote \"\"and\"\", comma\",11\r\n");
+}
+
+TEST_F(Qiradb, RefusedInputsAndBadUsage) {
+    // A missing input: exit 1 with one line naming the file; nothing written.
+    auto missing = run("rewrite " + path("nothing.db") + " " + path("out.db"));
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_NE(missing.err.find("nothing.db"), std::string::npos);
+    EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.db"));
+
+    // A damaged input is refused the same way.
+    test::write_file(dir / "bad.db", {0, 0, 0, 0, 0, 0, 0, 0, 99, 0, 0, 0});
+    auto bad = run("rewrite " + path("bad.db") + " " + path("out.db"));
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_NE(bad.err.find("bad.db is damaged"), std::string::npos) << bad.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.db"));
+    auto check = run("check " + path("bad.db"));
+    EXPECT_EQ(check.code, 1);
+
+    write_install();
+    EXPECT_EQ(run("check " + path("qira.db") + " --lang " + path("eng.db")).out, "ok\n");
+    EXPECT_EQ(run("check " + path("qira.db") + " --lang " + path("bad.db")).code, 1);
+    EXPECT_EQ(run("dump " + path("qira.db") + " --table 20").code, 1);
+
+    EXPECT_EQ(run("").code, 2);
+    EXPECT_EQ(run("frobnicate").code, 2);
+    EXPECT_EQ(run("dump").code, 2);
+    EXPECT_EQ(run("dump " + path("qira.db") + " --format csv").code, 2); // csv needs --table
+    EXPECT_EQ(run("dump " + path("qira.db") + " --format xml").code, 2);
+    const auto usage = run("rewrite " + path("qira.db"));
+    EXPECT_EQ(usage.code, 2);
+    EXPECT_NE(usage.err.find("Usage"), std::string::npos) << usage.err;
+}
+
+TEST_F(Qiradb, InfoListsTablesAndFields) {
+    write_install();
+    const auto r = run("info " + path("qira.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("qira.db: 14 tables"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("table 13 \"t13\": 1 rows, 4 words per row"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  3 v: packed, 8 bits"), std::string::npos) << r.out;
+}
+
+} // namespace
+} // namespace qira
