@@ -124,7 +124,8 @@ bool parser::read_table_headers(database& db, byte_reader& in) {
             if (c < 0 || c > max_fields_of_kind)
                 return damaged("table " + num(t) + " has " + std::to_string(c) + " " + kind +
                                " fields; a table has 0 to " + num(max_fields_of_kind));
-        if (table.packed_count < 0 || table.field_count() > max_fields)
+        if (table.packed_count < 0 || table.packed_count > max_fields ||
+            table.field_count() > max_fields)
             return damaged("table " + num(t) + " has " + std::to_string(table.whole_word_count()) +
                            " whole-word and " + std::to_string(table.packed_count) +
                            " bit-packed fields; a table has at most " + num(max_fields) +

@@ -270,6 +270,7 @@ std::vector<damage_case> damage_cases() {
     cases.push_back({"5 keys", patched(24, 5), "5 key fields"});
     cases.push_back({"negative extras", patched(28, 0xFFFFFFFFu), "-1 extra fields"});
     cases.push_back({"202 fields", patched(36, 200), "at most 201 fields"});
+    cases.push_back({"the largest packed count", patched(36, 0x7FFFFFFF), "at most 201 fields"});
     cases.push_back({"descriptors past the end", patched(36, 30), "run past the end of the file"});
     cases.push_back(
         {"block past the end", patched(12, 120), "table 0's block (offset 120, -40 bytes)"});
