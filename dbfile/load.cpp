@@ -265,14 +265,12 @@ bool decode_table(std::span<const std::uint8_t> file, const std::string& file_na
         for (int i = 0; i < cc; ++i) {
             const std::uint32_t offset = words[ca + cb + i];
             row.string_refs[i] = static_cast<std::int32_t>(offset);
-            auto text = read_string_at(file, offset);
-            if (!text) {
+            if (!read_string_into(file, offset, row.strings[i])) {
                 error = file_name + " is damaged: text " + num(i) + " of row " + num(r) +
                         " in table " + num(t) + " (offset " + num(offset) +
                         ") runs past the end of the file (" + num(file.size()) + " bytes)";
                 return false;
             }
-            row.strings[i] = std::move(*text);
         }
         for (std::size_t i = 0; i < packed; ++i)
             stream[i] = stream_word(words[s + i]);

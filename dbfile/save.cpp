@@ -7,6 +7,7 @@
 #include "langfile/stored_string.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace qira {
 
@@ -68,6 +69,42 @@ void write_raw_block(byte_writer& out, const database& db, int t) {
     const std::size_t words = rows_of(db, t) * words_per_row(db, t);
     for (std::size_t i = 0; i < words; ++i)
         out.u32(block.words[i]);
+}
+
+// What keeps the model from being saved as a file that loads again: a capacity exceeded or a
+// table whose rows are narrower than their whole words.
+std::optional<std::string> capacity_problem(const database& db) {
+    const int n = db.table_count();
+    if (n == 0 || n > max_tables)
+        return "it has " + std::to_string(n) + " tables; a database file holds 1 to " +
+               std::to_string(max_tables);
+    for (int t = 0; t < n; ++t) {
+        const db_table& table = db.tables[t];
+        const std::string name = "table " + std::to_string(t);
+        for (int c : {table.key_count, table.extra_count, table.string_ref_count})
+            if (c < 0 || c > max_fields_of_kind)
+                return name + " has " + std::to_string(c) +
+                       " fields of one whole-word kind; at most " +
+                       std::to_string(max_fields_of_kind) + " are allowed";
+        if (table.packed_count < 0 || table.packed_count > max_fields ||
+            table.field_count() > max_fields ||
+            table.fields.size() != static_cast<std::size_t>(table.field_count()))
+            return name + " has " + std::to_string(table.fields.size()) +
+                   " field descriptors for " + std::to_string(table.field_count()) +
+                   " fields (at most " + std::to_string(max_fields) + ")";
+        const std::size_t rows = rows_of(db, t);
+        const std::uint64_t w = words_per_row(db, t);
+        if (rows > static_cast<std::size_t>(max_rows))
+            return name + " has " + std::to_string(rows) + " rows; a table holds at most " +
+                   std::to_string(max_rows);
+        if (rows * w > max_row_words)
+            return name + " has " + std::to_string(rows * w) +
+                   " row words; a table holds at most " + std::to_string(max_row_words);
+        if (rows > 0 && w < static_cast<std::uint64_t>(table.whole_word_count()))
+            return name + "'s rows have " + std::to_string(w) + " words, fewer than its " +
+                   std::to_string(table.whole_word_count()) + " whole-word fields";
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -176,9 +213,9 @@ std::vector<std::uint8_t> serialize_database(database& db) {
 
 io_result save_database(const std::filesystem::path& path, database& db, file_ops& ops) {
     const std::string name = path.string();
-    if (db.table_count() == 0)
+    if (const auto problem = capacity_problem(db))
         return io_result::failure(io_result::code::write_failed,
-                                  "Could not save " + name + ": no database is loaded");
+                                  "Could not save " + name + ": " + *problem);
     // The format's offsets are 32-bit words.
     const std::uint64_t size = layout(db);
     if (size > 0x7FFFFFFFull)

@@ -2,15 +2,22 @@
 
 namespace qira {
 
-std::optional<std::string> read_string_at(std::span<const std::uint8_t> file,
-                                          std::uint64_t offset) {
+bool read_string_into(std::span<const std::uint8_t> file, std::uint64_t offset, std::string& out) {
     if (!range_fits(offset, 4, file.size()))
-        return std::nullopt;
+        return false;
     const std::uint32_t length = load_u32(file.data() + offset);
     if (!range_fits(offset + 4, length, file.size()))
+        return false;
+    out.assign(reinterpret_cast<const char*>(file.data() + offset + 4), length);
+    return true;
+}
+
+std::optional<std::string> read_string_at(std::span<const std::uint8_t> file,
+                                          std::uint64_t offset) {
+    std::string text;
+    if (!read_string_into(file, offset, text))
         return std::nullopt;
-    const auto* text = reinterpret_cast<const char*>(file.data() + offset + 4);
-    return std::string(text, length);
+    return text;
 }
 
 void write_string_padded(byte_writer& out, std::string_view text) {

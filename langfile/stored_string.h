@@ -26,6 +26,8 @@ constexpr std::uint64_t stored_size(std::uint64_t length) {
 // Reads the stored string at `offset` of `file`; nothing when its length word or its text
 // would reach past the end of the buffer.
 std::optional<std::string> read_string_at(std::span<const std::uint8_t> file, std::uint64_t offset);
+// The same into `out`; false (and `out` unchanged) when it reaches past the end.
+bool read_string_into(std::span<const std::uint8_t> file, std::uint64_t offset, std::string& out);
 
 // Appends one stored string with its padding.
 void write_string_padded(byte_writer& out, std::string_view text);

@@ -15,22 +15,72 @@ std::array<name_config, name_config_tables> standard_name_config() {
     return config;
 }
 
+std::size_t string_table::first_index::home(std::int32_t key) const {
+    // Fibonacci hashing spreads the runs of consecutive keys the language files hold.
+    const std::uint64_t h = static_cast<std::uint32_t>(key) * 0x9E3779B97F4A7C15ull;
+    return static_cast<std::size_t>(h >> 32) & (slots_.size() - 1);
+}
+
+void string_table::first_index::reserve(std::size_t entries) {
+    std::size_t size = 16;
+    while (size < entries * 2)
+        size *= 2;
+    if (size <= slots_.size())
+        return;
+    std::vector<slot> old = std::move(slots_);
+    slots_.assign(size, slot{0, empty});
+    used_ = 0;
+    for (const slot& s : old)
+        if (s.index != empty)
+            insert_first(s.key, s.index);
+}
+
+const std::uint32_t* string_table::first_index::find(std::int32_t key) const {
+    if (slots_.empty())
+        return nullptr;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = home(key);; i = (i + 1) & mask) {
+        const slot& s = slots_[i];
+        if (s.index == empty)
+            return nullptr;
+        if (s.key == key)
+            return &s.index;
+    }
+}
+
+std::uint32_t string_table::first_index::insert_first(std::int32_t key, std::uint32_t index) {
+    if ((used_ + 1) * 2 > slots_.size())
+        reserve(used_ + 1);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = home(key);; i = (i + 1) & mask) {
+        slot& s = slots_[i];
+        if (s.index == empty) {
+            s = {key, index};
+            ++used_;
+            return index;
+        }
+        if (s.key == key)
+            return s.index;
+    }
+}
+
 std::optional<std::size_t> string_table::find_string(std::int32_t key) const {
-    const auto it = first_.find(key);
-    if (it == first_.end())
+    const std::uint32_t* i = first_.find(key);
+    if (i == nullptr)
         return std::nullopt;
-    return it->second;
+    return *i;
 }
 
 const std::string* string_table::text_of(std::int32_t key) const {
-    const auto it = first_.find(key);
-    return it == first_.end() ? nullptr : &entries_[it->second].text;
+    const std::uint32_t* i = first_.find(key);
+    return i == nullptr ? nullptr : &entries_[*i].text;
 }
 
 void string_table::set_string(std::int32_t key, std::string text) {
-    const auto [it, added] = first_.try_emplace(key, static_cast<std::uint32_t>(entries_.size()));
-    if (!added) {
-        entries_[it->second].text = std::move(text);
+    const auto next = static_cast<std::uint32_t>(entries_.size());
+    const std::uint32_t at = first_.insert_first(key, next);
+    if (at != next) {
+        entries_[at].text = std::move(text);
         return;
     }
     entries_.push_back({key, 0, std::move(text)});
@@ -41,7 +91,7 @@ void string_table::assign(std::vector<Tstring_table> entries) {
     first_.clear();
     first_.reserve(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        first_.try_emplace(entries_[i].key, static_cast<std::uint32_t>(i));
+        first_.insert_first(entries_[i].key, static_cast<std::uint32_t>(i));
 }
 
 namespace {
@@ -83,12 +133,10 @@ io_result parse_language_file(std::span<const std::uint8_t> bytes, const std::st
 
     for (std::uint32_t i = 0; i < count; ++i) {
         const auto offset = static_cast<std::uint32_t>(entries[i].offset);
-        auto text = read_string_at(bytes, offset);
-        if (!text)
+        if (!read_string_into(bytes, offset, entries[i].text))
             return damaged("the text of entry " + std::to_string(i) + " (key " +
                            std::to_string(entries[i].key) + ", offset " + std::to_string(offset) +
                            ") runs past the end of the file (" + file_size + ")");
-        entries[i].text = std::move(*text);
     }
     result.assign(std::move(entries));
     result.names = standard_name_config();

@@ -11,7 +11,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace qira {
@@ -53,7 +52,7 @@ class string_table {
     std::array<std::uint8_t, 48> header{};
     std::int32_t word_after_count = 0;
     std::array<std::uint8_t, 36> block{};
-    std::array<name_config, name_config_tables> names{};
+    std::array<name_config, name_config_tables> names = standard_name_config();
 
     std::size_t string_count() const { return entries_.size(); }
     const std::vector<Tstring_table>& entries() const { return entries_; }
@@ -72,8 +71,33 @@ class string_table {
     void set_offset(std::size_t i, std::int32_t offset) { entries_[i].offset = offset; }
 
   private:
+    // Key -> index of the first entry with that key: open addressing with linear probing over a
+    // power-of-two table, so that building it for 100001 entries allocates once.
+    class first_index {
+      public:
+        void clear() {
+            slots_.clear();
+            used_ = 0;
+        }
+        void reserve(std::size_t entries);
+        // The index stored for the key, or none.
+        const std::uint32_t* find(std::int32_t key) const;
+        // Stores `index` for the key unless the key is there already; returns the stored index.
+        std::uint32_t insert_first(std::int32_t key, std::uint32_t index);
+
+      private:
+        struct slot {
+            std::int32_t key;
+            std::uint32_t index; // `empty` when the slot is free
+        };
+        static constexpr std::uint32_t empty = 0xFFFFFFFFu;
+        std::size_t home(std::int32_t key) const;
+        std::vector<slot> slots_;
+        std::size_t used_ = 0;
+    };
+
     std::vector<Tstring_table> entries_;
-    std::unordered_map<std::int32_t, std::uint32_t> first_; // key -> first entry with it
+    first_index first_;
 };
 
 // Parses a whole language file; `file_name` names it in messages. On failure `out` is untouched.

@@ -86,7 +86,7 @@ TEST(LocalizedNames, AnAbsentKeyGivesAnEmptyNameEvenAfterAnEarlierLoad) {
 TEST(LocalizedNames, SavingCopiesNonEmptyNamesAndAppendsMissingKeys) {
     auto lang = language({{10000030, "Old long"}, {10000032, "Old short"}, {99, "menu"}});
     database db = loaded(named_tables(3, 4, 5), lang);
-    db.rows(1)[0].names[0] = "";         // cleared: the old text stays
+    db.rows(1)[0].names[0] = ""; // cleared: the old text stays
     db.rows(1)[0].names[1] = "New short";
     db.rows(13)[0].names[2] = "Ten chars!";
     db.rows(13)[0].names[0] = "Full name";

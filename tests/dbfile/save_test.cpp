@@ -163,6 +163,30 @@ TEST_F(SaveFailure, AtEachWriteOfALargeFile) {
     }
 }
 
+TEST_F(SaveFailure, AModelOverCapacityIsNotWritten) {
+    // What the loader would refuse is never written: too many rows, fields of one kind, tables.
+    database rows;
+    add_table(rows, {"t", {"id"}, {}, {}, {}});
+    for (int r = 0; r <= max_rows; ++r)
+        add_row(rows, 0);
+    auto r = save_database(target, rows);
+    EXPECT_NE(r.message.find("11002 rows"), std::string::npos) << r.message;
+    expect_old_file_intact(r);
+
+    database keys;
+    add_table(keys, {"t", {"a", "b", "c", "d", "e"}, {}, {}, {}});
+    r = save_database(target, keys);
+    EXPECT_NE(r.message.find("at most 4"), std::string::npos) << r.message;
+    expect_old_file_intact(r);
+
+    database tables;
+    for (int t = 0; t <= max_tables; ++t)
+        add_table(tables, {"t", {"id"}, {}, {}, {}});
+    expect_old_file_intact(save_database(target, tables));
+    database none;
+    expect_old_file_intact(save_database(target, none));
+}
+
 TEST_F(SaveFailure, AReadOnlyFileIsNotReplaced) {
     std::filesystem::permissions(target, std::filesystem::perms::owner_read |
                                              std::filesystem::perms::group_read);
