@@ -1,0 +1,221 @@
+#pragma once
+// The editor's one window: a thin top bar, the navigation tree on the left, the page control with
+// the league, team, player and roster pages on the right, and the start screen that covers both
+// until a database is open. Every widget is a public member under the name that the handlers use,
+// and carries that name as its objectName.
+//
+// Edits with an attached up-down spinner (pl_height and pl_height_p, ...) are one qira::spin_edit:
+// the `_p` member is the spinner, the edit member is the spinner's own text field. The edit's
+// change event is the spinner's textChanged: it fires when setting the spinner from code
+// rewrites the edit's text and when the user types or steps to another number (Qt keeps the text
+// field's own signals quiet while the spinner rewrites it). A typed text that is not a whole
+// number within range never becomes the spinner's value (see app/widgets.h).
+//
+// Drop-down lists are QComboBoxes whose "change" is `activated` (the user picked an entry);
+// setting an item from code fires no change. Track bars are QSliders, list boxes QListWidgets.
+
+#include "app/messages.h"
+#include "dbfile/database.h"
+#include "langfile/string_table.h"
+
+// The widget classes come with this header: the views and the tests use the members directly.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class QCloseEvent;
+
+// What the editor holds of the game while it runs: the language file's string table and the
+// game database. Opening loads into fresh objects and moves them in only when both files load.
+struct game_data {
+    qira::string_table lang;
+    qira::database db;
+};
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `messages` shows the window's boxes; nullptr: real dialogs. FormCreate runs at the end.
+    explicit TForm1(qira::message_sink* messages = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // --- Top bar and regions
+    QFrame* Panel1;
+    QLabel* Image1;
+    QPushButton* Button4; // "Finish Editing..." / "Continue Editing..."
+    QLabel* Image4;
+    QFrame* Panel3;
+    QTreeWidget* TreeView1;
+    QTabWidget* main;
+    QFrame* Panel2;
+    QFrame* Panel4;   // the start screen
+    QLineEdit* Edit1; // the game's install directory, never shown
+
+    // --- Start screen
+    QLabel* Image2;
+    QLabel* Image3;
+    QPushButton* Button1; // "Open Database"
+    QLabel* Label32;
+    QComboBox* cb_lng;
+    QPushButton* Button14; // "Close"
+    QPushButton* Button11; // "Save Changes"
+    QPushButton* Button10; // "Exit"
+    QProgressBar* pb;
+    QLabel* save_status; // a quiet line after a successful save
+
+    // --- Page 0: League
+    QWidget* TabSheet1;
+    QLineEdit* l_name_long;
+    QLineEdit* l_name_sh;
+    QComboBox* l_level;
+    QPushButton* l_apply;
+    QLineEdit* l_id;
+
+    // --- Page 1: Team
+    QWidget* TabSheet2;
+    QLineEdit* e_namefull;
+    QLineEdit* e_name5;  // typing limited to 5 characters
+    QLineEdit* e_name10; // typing limited to 10 characters
+    QSlider* t_prest;
+    QComboBox* cobo_formations;
+    QComboBox* cobo_attack;
+    QComboBox* cobo_stadium;
+    QComboBox* t_pl_capt;
+    QComboBox* t_pl_penal;
+    QListWidget* t_pl_ids; // the roster lists, hidden
+    QListWidget* t_pl_names;
+    QListWidget* t_pl_poss;
+    QListWidget* t_pl_nums;
+    QPushButton* t_apply;
+    QPushButton* Button2; // "Edit team players >>>"
+    QLineEdit* t_id;
+
+    // --- Page 2: Player
+    QWidget* TabSheet3;
+    QLineEdit* pl_rid;
+    QLineEdit* pl_id;
+    QLineEdit* pl_name;
+    QLineEdit* pl_pseudo;
+    QLineEdit* pl_sur;
+    QCheckBox* pl_star;
+    QComboBox* pl_pos;
+    QLineEdit* pl_height;
+    QSpinBox* pl_height_p;
+    QLineEdit* pl_weight;
+    QSpinBox* pl_weight_p;
+    QComboBox* pl_haircolor;
+    QComboBox* pl_bootscol;
+    QLineEdit* pl_stamina;
+    QSpinBox* pl_stamina_p;
+    QLineEdit* pl_pass;
+    QSpinBox* pl_pass_p;
+    QLineEdit* pl_tackl;
+    QSpinBox* pl_tackl_p;
+    QLineEdit* pl_ballcont;
+    QSpinBox* pl_ballcont_p;
+    QLineEdit* pl_shotacc;
+    QSpinBox* pl_shotacc_p;
+    QSlider* pl_talent;
+    QPushButton* pl_apply;
+    QPushButton* Button8; // "<<< Edit Team"
+
+    // --- Page 3: Team roster and exchange
+    QWidget* TabSheet4;
+    QListWidget* t_pl_list;
+    QLineEdit* t_pl_num;
+    QSpinBox* t_pl_num_p;
+    QComboBox* t_pl_pos;
+    QPushButton* Button3; // "<-- Xchange -->"
+    QTreeWidget* xchange;
+    QPushButton* t_apply_1;
+    QPushButton* Button5; // "<<< Edit team"
+
+    // --- Page 4: hints
+    QWidget* TabSheet5;
+    QPlainTextEdit* Memo1;
+
+    // The game's files, for the whole run.
+    game_data game;
+
+    // --- Handlers of the start screen and the top bar
+    void FormCreate();
+    void Button1Click();  // "Open Database"
+    void Button11Click(); // "Save Changes"
+    void Button14Click(); // "Close"
+    void Button10Click(); // "Exit"
+    void Button4Click();  // "Finish Editing..." / "Continue Editing..."
+
+    // Fills TreeView1 from the open database (views/).
+    void build_navigation_tree();
+    // Gives `to` a copy of the nodes of `from`; the copy's labels can be edited in place.
+    static void copy_tree_nodes(const QTreeWidget& from, QTreeWidget& to);
+
+    // Applied edits that are not saved yet: set by the pages' Apply and by the exchange, cleared
+    // by a successful save, by "Close" and by opening.
+    void mark_modified() { modified_ = true; }
+    bool has_unsaved_changes() const { return modified_; }
+
+    // The game's file paths as the window builds them from Edit1 and cb_lng.
+    QString database_path_text() const;
+    QString language_path_text() const;
+
+    // Runs an event handler the way every handler of the window runs: an error it raises is
+    // shown by the default error handler, and the program goes on.
+    void run_guarded(const std::function<void()>& handler);
+    // A slot for connect() that runs a handler of the window guarded.
+    auto guarded(void (TForm1::*handler)()) {
+        return [this, handler] { run_guarded([this, handler] { (this->*handler)(); }); };
+    }
+    // The default error handler's box.
+    void report_error(const QString& text);
+
+    qira::message_sink& messages() { return *messages_; }
+    void set_message_sink(qira::message_sink* messages);
+
+  protected:
+    // The window manager's close box works as "Exit".
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build_top_bar();
+    void build_start_screen();
+    void build_league_page();
+    void build_team_page();
+    void build_player_page();
+    void build_roster_page();
+    void build_hints_page();
+    void build_layout();
+    void connect_handlers();
+
+    // Refuses a file that did not load: a "Fatal Error" box; `cannot_open_text` is the box's
+    // text when the file could not be opened at all.
+    void refuse_file(const qira::io_result& result, const QString& cannot_open_text);
+    void fill_stadium_list();
+    // "Exit" and "Close" with unsaved changes ask first; true to go on.
+    bool confirm_discard();
+    void store_language();
+
+    std::unique_ptr<qira::message_sink> own_messages_;
+    qira::message_sink* messages_;
+    bool modified_ = false;
+    bool exiting_ = false;
+    // The files that the open database came from; "Save Changes" replaces them.
+    std::filesystem::path database_path_;
+    std::filesystem::path language_path_;
+};

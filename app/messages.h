@@ -1,0 +1,57 @@
+#pragma once
+// How the window talks to the user: message boxes go through a small interface that the tests
+// replace, and errors raised inside an event handler are shown by the default error handler
+// (a box with the error's text), after which the program goes on.
+
+#include <QString>
+
+#include <stdexcept>
+#include <string>
+
+class QListWidget;
+class QWidget;
+
+namespace qira {
+
+// The application's title, also the caption of the default error handler's box.
+inline constexpr char app_title[] = "QIRA DB EDITOR 2004";
+// Caption of the box that reports a file that cannot be loaded.
+inline constexpr char fatal_error_caption[] = "Fatal Error";
+// Caption of the box that reports a save that did not complete.
+inline constexpr char save_error_caption[] = "Error";
+
+// Shows message boxes. Texts are passed exactly as the program words them.
+class message_sink {
+  public:
+    virtual ~message_sink() = default;
+    // A box with caption, text and an OK button.
+    virtual void show(const QString& caption, const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool ask(const QString& caption, const QString& text) = 0;
+};
+
+// The real boxes, modal over `parent`.
+class dialog_message_sink final : public message_sink {
+  public:
+    explicit dialog_message_sink(QWidget* parent) : parent_(parent) {}
+    void show(const QString& caption, const QString& text) override;
+    bool ask(const QString& caption, const QString& text) override;
+
+  private:
+    QWidget* parent_;
+};
+
+// An error raised by an event handler; its text is what the default error handler shows.
+class handler_error : public std::runtime_error {
+  public:
+    explicit handler_error(const QString& text) : std::runtime_error(text.toStdString()) {}
+    QString text() const { return QString::fromStdString(what()); }
+};
+
+// The text as a decimal integer, or handler_error "'<text>' is not a valid integer value".
+int to_int(const QString& text);
+
+// Entry `index` of the list, or handler_error "List index out of bounds (<index>)".
+QString list_entry(const QListWidget& list, int index);
+
+} // namespace qira

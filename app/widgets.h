@@ -1,0 +1,41 @@
+#pragma once
+// Two controls the window needs beyond Qt's own.
+
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QValidator>
+
+namespace qira {
+
+// An edit with an attached up-down spinner, made of one QSpinBox: the spinner is the `_p` member
+// of the window (pl_height_p) and its text field the edit member (pl_height). So:
+// - setting the spinner from code (setValue) rewrites the edit's text and fires the spinner's
+//   textChanged, which serves as the edit's change event (it also fires when the user types or
+//   steps to another number);
+// - a typed text that is not a whole number within the range never becomes the spinner's value:
+//   value() keeps the last valid number, and the text returns to it when editing ends.
+class spin_edit final : public QSpinBox {
+    Q_OBJECT
+  public:
+    spin_edit(int minimum, int maximum, QWidget* parent);
+    // The text field.
+    QLineEdit* edit() const { return lineEdit(); }
+};
+
+// A limit on what the user types into an edit, unlike QLineEdit::setMaxLength, which also cuts a
+// longer text set from code. A text set from code is kept whole, and the user may shorten it but
+// never lengthen a text beyond the limit.
+class typing_limit final : public QValidator {
+    Q_OBJECT
+  public:
+    typing_limit(QLineEdit* edit, int limit);
+    State validate(QString& input, int& pos) const override;
+    int limit() const { return limit_; }
+
+  private:
+    QLineEdit* edit_;
+    int limit_;
+    qsizetype accepted_length_ = 0; // of the text before the change being validated
+};
+
+} // namespace qira

@@ -1,0 +1,167 @@
+// The window's helpers on their own: game paths, the registry layer, the program's number
+// conversion and the default error handler.
+
+#include "app_test_support.h"
+
+#include "app/game_paths.h"
+#include "app/registry.h"
+
+#include <QListWidget>
+
+using namespace qira::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+void touch(const fs::path& p) {
+    fs::create_directories(p.parent_path());
+    write_file(p, {1, 2, 3});
+}
+
+QString text(const fs::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+} // namespace
+
+class support_test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void game_paths_are_prefix_and_backslashes() {
+        QCOMPARE(qira::database_path_text(QStringLiteral("C:\\Games\\QIRA 2004\\")),
+                 QStringLiteral("C:\\Games\\QIRA 2004\\data\\cmn\\qira.db"));
+        QCOMPARE(qira::language_path_text(QString(), 5), QStringLiteral("data\\cmn\\fe\\ita.db"));
+        QCOMPARE(qira::language_file_codes(),
+                 QStringList({"eng", "spa", "swe", "fre", "dut", "ita"}));
+    }
+
+#ifndef _WIN32
+    void resolution_ignores_case_only_where_needed() {
+        temp_dir dir;
+        touch(dir / "Data/CMN/QIRA.DB");
+        touch(dir / "Data/CMN/fe/eng.db");
+        const QString base = text(dir.path()) + QLatin1Char('/');
+        // Backslashes are separators, and each component is matched whatever its case.
+        QCOMPARE(qira::resolve_game_path(base + "data\\cmn\\qira.db"), dir / "Data/CMN/QIRA.DB");
+        QCOMPARE(qira::resolve_game_path(base + "data\\cmn\\fe\\ENG.db"),
+                 dir / "Data/CMN/fe/eng.db");
+        // A component that is not there at all stays as it was written, and so does the rest.
+        QCOMPARE(qira::resolve_game_path(base + "data\\cmn\\fe\\spa.db"),
+                 dir / "Data/CMN/fe/spa.db");
+        QCOMPARE(qira::resolve_game_path(base + "datax\\cmn\\qira.db"), dir / "datax/cmn/qira.db");
+        // An exact name wins over one that differs in case.
+        touch(dir / "Data/CMN/qira.db");
+        QCOMPARE(qira::resolve_game_path(base + "Data\\CMN\\qira.db"), dir / "Data/CMN/qira.db");
+    }
+
+    void relative_paths_stay_relative() {
+        QCOMPARE(qira::resolve_game_path(QStringLiteral("no-such-folder\\cmn\\qira.db")),
+                 fs::path("no-such-folder/cmn/qira.db"));
+    }
+#endif
+
+    void registry_values_round_trip() {
+        test_registry registry;
+        auto key = qira::registry_key::open(qira::editor_key);
+        QVERIFY(key);
+        QVERIFY(!key->read(qira::language_value));
+        QVERIFY(key->write(qira::language_value, QStringLiteral("3")));
+        QCOMPARE(key->read(qira::language_value), QStringLiteral("3"));
+        key->close();
+        // Stored under the key's path and the value's name, as a text.
+        QCOMPARE(registry.get(qira::editor_key, qira::language_value), QStringLiteral("3"));
+        QVERIFY(!qira::registry_key_exists(qira::install_key));
+
+        // Texts with the INI file's special characters come back as they were.
+        registry.set(qira::install_key, qira::install_dir_value,
+                     QStringLiteral("C:\\Games\\QIRA 2004, Gold\\"));
+        auto install = qira::registry_key::open(qira::install_key);
+        QVERIFY(install);
+        QCOMPARE(install->read(qira::install_dir_value),
+                 QStringLiteral("C:\\Games\\QIRA 2004, Gold\\"));
+    }
+
+    void registry_file_folder_is_created() {
+        test_registry registry;
+        const QString deep =
+            QString::fromStdString((registry.folder() / "a" / "b" / "r.ini").string());
+        qputenv("QIRA_REGISTRY", deep.toUtf8());
+        auto key = qira::registry_key::open(qira::install_key);
+        QVERIFY(key);
+        key->close();
+        QVERIFY(QFile::exists(deep));
+        QVERIFY(qira::registry_key_exists(qira::install_key));
+    }
+
+    void numbers_convert_as_the_program_does() {
+        QCOMPARE(qira::to_int(QStringLiteral("42")), 42);
+        QCOMPARE(qira::to_int(QStringLiteral("-1")), -1);
+        QCOMPARE(qira::to_int(QStringLiteral("2147483647")), 2147483647);
+        for (const char* bad : {"", "abc", "l_id", "1.5", "2147483648", "0x10"}) {
+            try {
+                qira::to_int(QLatin1String(bad));
+                QFAIL(bad);
+            } catch (const qira::handler_error& e) {
+                QCOMPARE(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(bad));
+            }
+        }
+        QListWidget list;
+        list.addItems({"7", "8"});
+        QCOMPARE(qira::list_entry(list, 1), QStringLiteral("8"));
+        try {
+            qira::list_entry(list, -1);
+            QFAIL("no error");
+        } catch (const qira::handler_error& e) {
+            QCOMPARE(e.text(), QStringLiteral("List index out of bounds (-1)"));
+        }
+    }
+
+    // An error raised in a handler is shown, writes made before it stay, and the program goes on.
+    void handler_errors_reach_the_default_handler() {
+        test_registry registry;
+        recording_sink sink;
+        TForm1 w(&sink);
+        int written = 0;
+        w.run_guarded([&] {
+            written = 1;
+            qira::to_int(QStringLiteral("t_id"));
+            written = 2;
+        });
+        QCOMPARE(written, 1);
+        QCOMPARE(sink.shown.size(), std::size_t{1});
+        QCOMPARE(sink.shown[0].caption, QStringLiteral("QIRA DB EDITOR 2004"));
+        QCOMPARE(sink.shown[0].text, QStringLiteral("'t_id' is not a valid integer value"));
+        w.run_guarded([] { throw std::runtime_error("out of memory"); });
+        QCOMPARE(sink.shown.size(), std::size_t{2});
+        QCOMPARE(sink.shown[1].text, QStringLiteral("out of memory"));
+        // A connected slot runs the same way.
+        QPushButton button;
+        QObject::connect(&button, &QPushButton::clicked, &w,
+                         [&] { w.run_guarded([&] { qira::list_entry(*w.t_pl_ids, -1); }); });
+        button.click();
+        QCOMPARE(sink.shown.size(), std::size_t{3});
+        QCOMPARE(sink.shown[2].text, QStringLiteral("List index out of bounds (-1)"));
+    }
+
+    void copied_tree_nodes_are_editable_copies() {
+        QTreeWidget from;
+        auto* league = new QTreeWidgetItem(&from, {"League"});
+        auto* team = new QTreeWidgetItem(league, {"Team"});
+        new QTreeWidgetItem(team, {"Ann  Roe"});
+        new QTreeWidgetItem(&from, {"Empty league"});
+        QTreeWidget to;
+        new QTreeWidgetItem(&to, {"stale"});
+        TForm1::copy_tree_nodes(from, to);
+        QCOMPARE(to.topLevelItemCount(), 2);
+        QCOMPARE(to.topLevelItem(0)->child(0)->child(0)->text(0), QStringLiteral("Ann  Roe"));
+        QCOMPARE(to.topLevelItem(1)->childCount(), 0);
+        QVERIFY(to.topLevelItem(0)->child(0)->child(0)->flags() & Qt::ItemIsEditable);
+        // Not linked: changing the copy leaves the original.
+        to.topLevelItem(0)->child(0)->setText(0, QStringLiteral("Renamed"));
+        QCOMPARE(team->text(0), QStringLiteral("Team"));
+    }
+};
+
+QTEST_MAIN(support_test)
+#include "support_test.moc"

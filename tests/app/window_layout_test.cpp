@@ -1,0 +1,350 @@
+// The window as the handlers of every page expect it: named widgets, item lists, ranges, the
+// initial state, the edit-and-spinner pairs, typing limits, and texts that fit.
+
+#include "app_test_support.h"
+
+#include "app/item_lists.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+using namespace qira::test;
+
+namespace {
+
+QStringList items(const QComboBox* combo) {
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+// Every text-bearing widget shown on `area` gets at least the room it asks for.
+void check_nothing_cut(QWidget* area, const QString& where) {
+    for (auto* label : area->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().trimmed().isEmpty())
+            continue;
+        if (label->wordWrap())
+            QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                     qPrintable(where + ": " + label->text()));
+        else
+            QVERIFY2(label->width() >= label->sizeHint().width() &&
+                         label->height() >= label->sizeHint().height(),
+                     qPrintable(where + ": " + label->text()));
+    }
+    for (auto* b : area->findChildren<QAbstractButton*>()) {
+        if (!b->isVisible())
+            continue;
+        QVERIFY2(b->width() >= b->sizeHint().width() && b->height() >= b->sizeHint().height(),
+                 qPrintable(where + ": " + b->text()));
+    }
+    for (auto* combo : area->findChildren<QComboBox*>()) {
+        if (!combo->isVisible() ||
+            combo->sizeAdjustPolicy() != QComboBox::AdjustToContentsOnFirstShow)
+            continue;
+        QVERIFY2(combo->width() >= combo->sizeHint().width(),
+                 qPrintable(where + ": " + combo->objectName()));
+    }
+}
+
+} // namespace
+
+class window_layout_test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The handlers find every widget by its name; a name given twice would find the wrong one.
+    void every_widget_carries_its_name_once() {
+        test_registry registry;
+        recording_sink sink;
+        TForm1 w(&sink);
+        QCOMPARE(w.objectName(), QStringLiteral("Form1"));
+        const QStringList names =
+            QStringLiteral(
+                "Panel1 Button4 Panel3 TreeView1 main Panel2 Panel4 Edit1 Button1 Label32 cb_lng "
+                "Button14 Button11 Button10 pb Image1 Image2 Image3 Image4 TabSheet1 TabSheet2 "
+                "TabSheet3 TabSheet4 TabSheet5 l_name_long l_name_sh l_level l_apply l_id "
+                "e_namefull "
+                "e_name5 e_name10 t_prest cobo_formations cobo_attack cobo_stadium t_pl_capt "
+                "t_pl_penal t_pl_ids t_pl_names t_pl_poss t_pl_nums t_apply Button2 t_id pl_rid "
+                "pl_id "
+                "pl_name pl_pseudo pl_sur pl_star pl_pos pl_height pl_height_p pl_weight "
+                "pl_weight_p "
+                "pl_haircolor pl_bootscol pl_stamina pl_stamina_p pl_pass pl_pass_p pl_tackl "
+                "pl_tackl_p pl_ballcont pl_ballcont_p pl_shotacc pl_shotacc_p pl_talent pl_apply "
+                "Button8 t_pl_list t_pl_num t_pl_num_p t_pl_pos Button3 xchange t_apply_1 Button5 "
+                "Memo1")
+                .split(QLatin1Char(' '));
+        for (const QString& name : names)
+            QVERIFY2(w.findChildren<QWidget*>(name).size() == 1, qPrintable(name));
+        // An edit and its spinner are one control under two names.
+        QCOMPARE(w.pl_height->parentWidget(), w.pl_height_p);
+        QCOMPARE(w.findChild<QLineEdit*>("t_pl_num"), w.t_pl_num);
+    }
+
+    void captions_pages_and_item_lists() {
+        test_registry registry;
+        recording_sink sink;
+        TForm1 w(&sink);
+        QCOMPARE(w.windowTitle(), QStringLiteral("QIRA DB EDITOR 2004"));
+        const QStringList pages = {"League", "Team", "Player", "blank", "TabSheet5"};
+        const QList<QWidget*> sheets = {w.TabSheet1, w.TabSheet2, w.TabSheet3, w.TabSheet4,
+                                        w.TabSheet5};
+        QCOMPARE(w.main->count(), 5);
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(w.main->tabText(i), pages[i]);
+            QCOMPARE(w.main->widget(i), sheets[i]);
+        }
+        QCOMPARE(w.main->focusPolicy(), Qt::NoFocus);
+
+        QCOMPARE(items(w.cb_lng),
+                 QStringList({"English", "Espanol", "Svenska", "Francais", "Deutch", "Italiano"}));
+        QCOMPARE(items(w.l_level), QStringList({"Primier", "First", "Second", "Third", "Other"}));
+        QCOMPARE(items(w.cobo_attack), QStringList({"Posession", "Long ball", "Wing play"}));
+        QCOMPARE(w.cobo_attack->currentIndex(), 0);
+        QCOMPARE(w.cobo_formations->count(), 49);
+        QCOMPARE(w.cobo_formations->itemText(0), QStringLiteral("Not set"));
+        QCOMPARE(w.cobo_formations->itemText(9), QStringLiteral("4-4-2 Attacking"));
+        QCOMPARE(w.cobo_formations->itemText(48), QStringLiteral("5-4-1 Defensive"));
+        QCOMPARE(w.pl_pos->count(), 34);
+        QCOMPARE(items(w.t_pl_pos), items(w.pl_pos));
+        QCOMPARE(w.pl_pos->itemText(2), QStringLiteral("-----"));
+        QCOMPARE(w.pl_pos->itemText(8), QStringLiteral("-----"));
+        QCOMPARE(w.pl_pos->itemText(30), QStringLiteral("ST"));
+        QCOMPARE(w.pl_pos->itemText(33), QStringLiteral("Res"));
+        QCOMPARE(items(w.pl_haircolor),
+                 QStringList({"Black", "Brown", "Light Brown", "Fair", "Red"}));
+        QCOMPARE(items(w.pl_bootscol), QStringList({"White", "Black", "Blue", "Red", "Yellow"}));
+        // Lists without a chosen entry at start, as the pages expect before a record is shown.
+        for (auto* combo : {w.l_level, w.cobo_formations, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal,
+                            w.pl_pos, w.pl_haircolor, w.pl_bootscol, w.t_pl_pos})
+            QVERIFY2(combo->currentIndex() == -1, qPrintable(combo->objectName()));
+
+        const QList<QPair<QAbstractButton*, const char*>> buttons = {
+            {w.Button1, "Open Database"},
+            {w.Button14, "Close"},
+            {w.Button11, "Save Changes"},
+            {w.Button10, "Exit"},
+            {w.l_apply, "Apply"},
+            {w.t_apply, "Apply"},
+            {w.Button2, "Edit team players >>>"},
+            {w.pl_apply, "Apply"},
+            {w.Button8, "<<< Edit Team"},
+            {w.Button3, "<-- Xchange -->"},
+            {w.t_apply_1, "Apply"},
+            {w.Button5, "<<< Edit team"},
+            {w.pl_star, "Star Player"}};
+        for (const auto& [b, text] : buttons)
+            QCOMPARE(b->text(), QLatin1String(text));
+        QCOMPARE(w.Label32->text(), QStringLiteral("Language file"));
+        QCOMPARE(w.Label32->buddy(), w.cb_lng);
+        QVERIFY(w.Memo1->toPlainText().contains("Select leagues, teams, players on the left.\n"
+                                                "And edit their parameters on the right."));
+        QVERIFY(w.Memo1->toPlainText().contains("You can change leagues and teams titles for \n"
+                                                "the game, but they won't change in this program"));
+        QVERIFY(w.Memo1->isReadOnly());
+    }
+
+    void ranges_and_initial_state() {
+        test_registry registry;
+        recording_sink sink;
+        TForm1 w(&sink);
+        const QList<QPair<QSpinBox*, int>> spinners = {
+            {w.pl_height_p, 200},  {w.pl_weight_p, 200}, {w.pl_stamina_p, 100},
+            {w.pl_pass_p, 100},    {w.pl_tackl_p, 100},  {w.pl_ballcont_p, 100},
+            {w.pl_shotacc_p, 100}, {w.t_pl_num_p, 99}};
+        for (const auto& [spin, maximum] : spinners) {
+            QCOMPARE(spin->minimum(), 0);
+            QCOMPARE(spin->maximum(), maximum);
+        }
+        QCOMPARE(w.pl_height->maxLength(), 3);
+        QCOMPARE(w.t_prest->maximum(), 10);
+        QCOMPARE(w.t_prest->tickInterval(), 1);
+        QCOMPARE(w.t_prest->pageStep(), 1);
+        QCOMPARE(w.pl_talent->maximum(), 5);
+        QCOMPARE(w.pb->minimum(), 0);
+        QCOMPARE(w.pb->maximum(), 100);
+
+        // Ball control and shot accuracy are shown, not edited.
+        QVERIFY(!w.pl_ballcont_p->isEnabled() && !w.pl_ballcont->isEnabled());
+        QVERIFY(!w.pl_shotacc_p->isEnabled() && !w.pl_shotacc->isEnabled());
+        int disabled_labels = 0;
+        for (auto* label : w.TabSheet3->findChildren<QLabel*>())
+            if ((label->text() == "Ball Control" || label->text() == "Shot Accuraty") &&
+                !label->isEnabled())
+                ++disabled_labels;
+        QCOMPARE(disabled_labels, 2);
+
+        // Hidden helpers with their first texts.
+        QCOMPARE(w.l_id->text(), QStringLiteral("l_id"));
+        QCOMPARE(w.t_id->text(), QStringLiteral("t_id"));
+        QCOMPARE(w.pl_id->text(), QStringLiteral("123"));
+        QCOMPARE(w.pl_rid->text(), QStringLiteral("123"));
+        QVERIFY(w.pl_id->isReadOnly());
+        for (QWidget* hidden :
+             std::initializer_list<QWidget*>{w.Edit1, w.l_id, w.t_id, w.pl_id, w.t_pl_ids,
+                                             w.t_pl_names, w.t_pl_poss, w.t_pl_nums, w.pb})
+            QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
+        QVERIFY(in_no_database(w));
+        QCOMPARE(w.TreeView1->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(w.TreeView1->indentation(), 19);
+        QVERIFY(w.xchange->editTriggers() != QAbstractItemView::NoEditTriggers);
+        QCOMPARE(w.xchange->indentation(), 19);
+    }
+
+    // Setting a spinner from code rewrites its edit and fires the change event (the spinner's
+    // textChanged); typed text that is not a whole number in range never becomes its value.
+    void spinner_and_edit_are_one_control() {
+        test_registry registry;
+        recording_sink sink;
+        TForm1 w(&sink);
+        w.show();
+        w.Panel4->hide();
+        w.main->setCurrentWidget(w.TabSheet3);
+        QSignalSpy changes(w.pl_height_p, &QSpinBox::textChanged);
+        w.pl_height_p->setValue(187);
+        QCOMPARE(w.pl_height->text(), QStringLiteral("187"));
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(changes[0][0].toString(), QStringLiteral("187"));
+        // The same value again changes no text and fires nothing.
+        w.pl_height_p->setValue(187);
+        QCOMPARE(changes.count(), 1);
+
+        w.pl_height->setFocus();
+        w.pl_height->selectAll();
+        QTest::keyClicks(w.pl_height, "abc");
+        QCOMPARE(w.pl_height_p->value(), 187);
+        // An empty text is no number: the spinner keeps its value and restores the text when
+        // editing ends.
+        w.pl_height->selectAll();
+        QTest::keyClick(w.pl_height, Qt::Key_Backspace);
+        QCOMPARE(w.pl_height->text(), QString());
+        QCOMPARE(w.pl_height_p->value(), 187);
+        QTest::keyClick(w.pl_height, Qt::Key_Return);
+        QCOMPARE(w.pl_height->text(), QStringLiteral("187"));
+        // Digits that would leave the range are refused as they are typed.
+        w.pl_height->selectAll();
+        QTest::keyClicks(w.pl_height, "250");
+        QCOMPARE(w.pl_height->text(), QStringLiteral("25"));
+        QCOMPARE(w.pl_height_p->value(), 25);
+        w.pl_height->selectAll();
+        QTest::keyClicks(w.pl_height, "95");
+        QCOMPARE(w.pl_height_p->value(), 95);
+        QCOMPARE(changes.last()[0].toString(), QStringLiteral("95"));
+        // The edit takes at most three characters.
+        w.pl_height->selectAll();
+        QTest::keyClicks(w.pl_height, "1234");
+        QVERIFY(w.pl_height->text().size() <= 3);
+    }
+
+    // The 5- and 10-character names limit typing only: a longer stored name set from code is
+    // kept whole, may be shortened, but never lengthened by typing.
+    void typing_limits_keep_longer_texts_from_code() {
+        test_registry registry;
+        recording_sink sink;
+        TForm1 w(&sink);
+        w.show();
+        w.Panel4->hide();
+        w.main->setCurrentWidget(w.TabSheet2);
+        w.e_name5->setFocus();
+        QTest::keyClicks(w.e_name5, "abcdefgh");
+        QCOMPARE(w.e_name5->text(), QStringLiteral("abcde"));
+        QTest::keyClicks(w.e_name10, "0123456789ABC");
+        QCOMPARE(w.e_name10->text(), QStringLiteral("0123456789"));
+
+        w.e_name5->setText(QStringLiteral("Rovers7"));
+        QCOMPARE(w.e_name5->text(), QStringLiteral("Rovers7"));
+        w.e_name5->setFocus();
+        w.e_name5->end(false);
+        QTest::keyClicks(w.e_name5, "x");
+        QCOMPARE(w.e_name5->text(), QStringLiteral("Rovers7"));
+        QTest::keyClick(w.e_name5, Qt::Key_Backspace);
+        QCOMPARE(w.e_name5->text(), QStringLiteral("Rovers"));
+        QTest::keyClicks(w.e_name5, "y");
+        QCOMPARE(w.e_name5->text(), QStringLiteral("Rovers"));
+        w.e_name5->selectAll();
+        QTest::keyClicks(w.e_name5, "Abcdefg");
+        QCOMPARE(w.e_name5->text(), QStringLiteral("Abcde"));
+    }
+
+    // The window does not resize, and every label and button gets the room its text needs, on
+    // the start screen and on each page, also with a large font.
+    void fixed_size_and_nothing_cut_data() {
+        QTest::addColumn<int>("point_size");
+        QTest::newRow("system font") << 0;
+        QTest::newRow("large font") << 15;
+    }
+    void fixed_size_and_nothing_cut() {
+        QFETCH(int, point_size);
+        const QFont original = QApplication::font();
+        if (point_size > 0) {
+            QFont large = original;
+            large.setPointSize(point_size);
+            QApplication::setFont(large);
+        }
+        {
+            test_registry registry;
+            recording_sink sink;
+            TForm1 w(&sink);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QCOMPARE(w.minimumSize(), w.maximumSize());
+            check_nothing_cut(w.Panel4, "start screen");
+            check_nothing_cut(w.Panel1, "top bar");
+            w.Panel4->hide();
+            w.Button4->show();
+            for (int page = 0; page < w.main->count(); ++page) {
+                w.main->setCurrentIndex(page);
+                QCoreApplication::processEvents();
+                check_nothing_cut(w.main->widget(page), w.main->tabText(page));
+            }
+            QCOMPARE(w.minimumSize(), w.maximumSize());
+        }
+        QApplication::setFont(original);
+    }
+
+    void controls_carry_the_names_of_their_labels() {
+        test_registry registry;
+        recording_sink sink;
+        TForm1 w(&sink);
+        // clang-format off
+        const QList<QPair<QWidget*, const char*>> named = {
+            {w.l_name_long, "Long Title"}, {w.l_name_sh, "Short Title"}, {w.l_level, "Level"},
+            {w.e_namefull, "Name long"}, {w.e_name5, "Name (5)"}, {w.e_name10, "Name (10)"},
+            {w.t_prest, "Team prestige"}, {w.cobo_formations, "Formation"},
+            {w.cobo_attack, "Attack style"}, {w.cobo_stadium, "Stadium"},
+            {w.t_pl_capt, "Captain"}, {w.t_pl_penal, "Penaltist"}, {w.pl_name, "Name"},
+            {w.pl_pseudo, "Pseudonym"}, {w.pl_sur, "Surname"}, {w.pl_pos, "Preferred position"},
+            {w.pl_height_p, "Height"}, {w.pl_weight_p, "Weight"}, {w.pl_haircolor, "Hair color"},
+            {w.pl_bootscol, "Boots color"}, {w.pl_stamina_p, "Stamina"},
+            {w.pl_ballcont_p, "Ball Control"}, {w.pl_pass_p, "Passing"},
+            {w.pl_tackl_p, "Tackling"}, {w.pl_shotacc_p, "Shot Accuraty"},
+            {w.pl_talent, "Talent"}, {w.t_pl_num_p, "Jersey number"}, {w.t_pl_pos, "Position"},
+            {w.cb_lng, "Language file"}, {w.TreeView1, "Leagues, teams and players"},
+            {w.xchange, "Exchange with"}, {w.t_pl_list, "Team players"}};
+        // clang-format on
+        for (const auto& [control, name] : named) {
+            QCOMPARE(control->accessibleName(), QLatin1String(name));
+            bool has_buddy_label =
+                control == w.TreeView1 || control == w.xchange || control == w.t_pl_list;
+            for (auto* label : w.findChildren<QLabel*>())
+                has_buddy_label = has_buddy_label || (label->buddy() == control &&
+                                                      label->text() == QLatin1String(name));
+            QVERIFY2(has_buddy_label, name);
+        }
+    }
+};
+
+QTEST_MAIN(window_layout_test)
+#include "window_layout_test.moc"
