@@ -560,4 +560,5 @@ void TForm1::connect_handlers() {
     connect(Button14, &QPushButton::clicked, this, guarded(&TForm1::Button14Click));
     connect(Button10, &QPushButton::clicked, this, guarded(&TForm1::Button10Click));
     connect(Button4, &QPushButton::clicked, this, guarded(&TForm1::Button4Click));
+    connect_view_handlers();
 }

@@ -17,6 +17,7 @@
 #include "app/messages.h"
 #include "dbfile/database.h"
 #include "langfile/string_table.h"
+#include "views/editor_index.h"
 
 // The widget classes come with this header: the views and the tests use the members directly.
 #include <QCheckBox>
@@ -37,6 +38,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCloseEvent;
 
@@ -161,8 +163,41 @@ class TForm1 : public QWidget {
     void Button10Click(); // "Exit"
     void Button4Click();  // "Finish Editing..." / "Continue Editing..."
 
-    // Fills TreeView1 from the open database (views/).
+    // --- The tree and the pages (views/)
+    // First rows by label and by key for the open database; rebuilt by build_navigation_tree.
+    qira::editor_index lookups;
+    // The nodes of TreeView1 and of xchange in depth-first order: node n of one tree is node n of
+    // the other.
+    std::vector<QTreeWidgetItem*> tree_nodes;
+    std::vector<QTreeWidgetItem*> xchange_nodes;
+
+    // Fills TreeView1 from the open database (views/navigation_tree.cpp).
     void build_navigation_tree();
+    // The handler of TreeView1Click and TreeView1Change: shows the selected node's page.
+    void show_selected_node();
+    // Gives node `n` of both trees the label.
+    void relabel_node(std::size_t n, const QString& label);
+
+    void show_league(int row); // views/league_page.cpp
+    void l_applyClick();
+    void show_team(int row); // views/team_page.cpp
+    void t_applyClick();
+    void Button2Click();       // "Edit team players >>>"
+    void show_player(int row); // views/player_page.cpp
+    void pl_applyClick();
+    void Button8Click(); // "<<< Edit Team"
+
+    void refresh_roster_list(); // views/roster_page.cpp
+    void Button5Click();        // "<<< Edit team"
+    void t_pl_listClick();
+    void t_pl_posChange();
+    void t_pl_numChange();
+    void t_pl_listDblClick();
+    void t_apply_1Click();
+    void Button3Click(); // "<-- Xchange -->", views/player_exchange.cpp
+
+    // Connects the tree's and the pages' widgets to their handlers (views/view_handlers.cpp).
+    void connect_view_handlers();
     // Gives `to` a copy of the nodes of `from`; the copy's labels can be edited in place.
     static void copy_tree_nodes(const QTreeWidget& from, QTreeWidget& to);
 

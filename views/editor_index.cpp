@@ -6,7 +6,8 @@ namespace qira {
 
 std::string player_label(const db_overall_data& player) {
     std::string label;
-    label.reserve(player.strings[0].size() + player.strings[1].size() + player.strings[2].size() + 2);
+    label.reserve(player.strings[0].size() + player.strings[1].size() + player.strings[2].size() +
+                  2);
     label += player.strings[0];
     label += ' ';
     label += player.strings[1];

@@ -19,7 +19,7 @@ namespace qira {
 std::string player_label(const db_overall_data& player);
 
 class editor_index {
-public:
+  public:
     void rebuild(const database& db);
 
     // First rows (-1 when none).
@@ -39,7 +39,7 @@ public:
     // Player row `row` is now labelled `new_label` instead of `old_label`.
     void player_relabelled(int row, const std::string& old_label, const std::string& new_label);
 
-private:
+  private:
     template <typename Map, typename Key> static int first(const Map& map, const Key& key) {
         const auto it = map.find(key);
         return it == map.end() ? -1 : it->second;
