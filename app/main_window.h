@@ -182,6 +182,11 @@ class TForm1 : public QWidget {
     void l_applyClick();
     void show_team(int row); // views/team_page.cpp
     void t_applyClick();
+    // Fills the four roster lists from the team's links (none for a row of -1).
+    void fill_roster_lists(int team_row);
+    // Gives t_pl_capt and t_pl_penal the entries of t_pl_names; with `keep_choice` the same
+    // positions stay chosen.
+    void fill_player_choices(bool keep_choice);
     void Button2Click();       // "Edit team players >>>"
     void show_player(int row); // views/player_page.cpp
     void pl_applyClick();
@@ -249,6 +254,8 @@ class TForm1 : public QWidget {
     std::unique_ptr<qira::message_sink> own_messages_;
     qira::message_sink* messages_;
     bool modified_ = false;
+    // Set while a roster row's number is put into the number field.
+    bool loading_roster_row_ = false;
     bool exiting_ = false;
     // The files that the open database came from; "Save Changes" replaces them.
     std::filesystem::path database_path_;

@@ -17,7 +17,10 @@ void TForm1::connect_view_handlers() {
     connect(Button8, &QPushButton::clicked, this, guarded(&TForm1::Button8Click));
 
     connect(Button5, &QPushButton::clicked, this, guarded(&TForm1::Button5Click));
+    // The user selecting a row, with the mouse (also the row already selected) or the keyboard;
+    // the list's rebuilds select rows with its signals blocked.
     connect(t_pl_list, &QListWidget::itemClicked, this, guarded(&TForm1::t_pl_listClick));
+    connect(t_pl_list, &QListWidget::currentRowChanged, this, guarded(&TForm1::t_pl_listClick));
     connect(t_pl_list, &QListWidget::itemDoubleClicked, this, guarded(&TForm1::t_pl_listDblClick));
     // The user picking an entry; setting it from code does not count.
     connect(t_pl_pos, &QComboBox::activated, this, guarded(&TForm1::t_pl_posChange));
