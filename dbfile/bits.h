@@ -37,6 +37,7 @@ constexpr std::uint32_t stream_word(std::uint32_t stored) {
 
 // Reads `width` bits (0 to 33) at bit `pos` of a stream of `count` stream words; bits past the
 // end are missing (a field cut by the end is the number its remaining bits make). Low 32 bits.
+// `stream` must hold one more word after the `count` words (any value).
 inline std::uint32_t read_bits(const std::uint32_t* stream, std::size_t count, std::uint64_t pos,
                                int width) {
     const std::uint64_t total = std::uint64_t{count} * 32;
@@ -46,8 +47,8 @@ inline std::uint32_t read_bits(const std::uint32_t* stream, std::size_t count, s
         std::min<std::uint64_t>(static_cast<std::uint64_t>(width), total - pos));
     const std::size_t wi = static_cast<std::size_t>(pos / 32);
     const unsigned shift = static_cast<unsigned>(pos % 32);
-    const std::uint64_t window =
-        std::uint64_t{stream[wi]} << 32 | (wi + 1 < count ? std::uint64_t{stream[wi + 1]} : 0);
+    // Bits past the stream's end never reach the result: `take` stops before them.
+    const std::uint64_t window = std::uint64_t{stream[wi]} << 32 | stream[wi + 1];
     // 64 - shift >= 33 >= take, so the window always holds the field.
     return static_cast<std::uint32_t>((window << shift) >> (64 - take));
 }

@@ -68,10 +68,12 @@ std::vector<std::uint32_t> decode_by_shifts(const std::vector<std::uint32_t>& st
     std::vector<std::uint32_t> stream;
     for (auto w : stored)
         stream.push_back(stream_word(w));
+    const std::size_t count = stream.size();
+    stream.push_back(0xFFFFFFFFu); // the word after the stream never shows in a value
     std::vector<std::uint32_t> values;
     std::uint64_t pos = 0;
     for (int w : widths) {
-        values.push_back(read_bits(stream.data(), stream.size(), pos, w));
+        values.push_back(read_bits(stream.data(), count, pos, w));
         pos += static_cast<std::uint64_t>(w);
     }
     return values;
