@@ -38,6 +38,19 @@ void make_editable(QTreeWidgetItem* item) {
         make_editable(item->child(i));
 }
 
+// The nodes of a tree in depth-first order: each node before its children, index 0 first.
+void add_depth_first(QTreeWidgetItem* item, std::vector<QTreeWidgetItem*>& nodes) {
+    nodes.push_back(item);
+    for (int i = 0; i < item->childCount(); ++i)
+        add_depth_first(item->child(i), nodes);
+}
+std::vector<QTreeWidgetItem*> depth_first_nodes(const QTreeWidget& tree) {
+    std::vector<QTreeWidgetItem*> nodes;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        add_depth_first(tree.topLevelItem(i), nodes);
+    return nodes;
+}
+
 } // namespace
 
 void TForm1::run_guarded(const std::function<void()>& handler) {
@@ -138,6 +151,7 @@ void TForm1::Button1Click() {
     build_navigation_tree();
     fill_stadium_list();
     copy_tree_nodes(*TreeView1, *xchange);
+    xchange_nodes = depth_first_nodes(*xchange);
     Button1->setEnabled(false);
     Button11->setEnabled(true);
     Button14->setEnabled(true);

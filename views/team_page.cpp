@@ -136,6 +136,10 @@ void TForm1::t_applyClick() {
     team.names[0] = qira::applied_text(e_namefull, team.names[0]);
     team.names[1] = qira::applied_text(e_name5, team.names[1]);
     team.names[2] = qira::applied_text(e_name10, team.names[2]);
+    // What the edits show now is what is stored: a later Apply compares against that.
+    qira::show_text(e_namefull, team.names[0]);
+    qira::show_text(e_name5, team.names[1]);
+    qira::show_text(e_name10, team.names[2]);
     team.values[17] = static_cast<std::uint32_t>(t_prest->value());
     team.values[1] = qira::applied_item(cobo_attack, team.values[1]);
     team.values[5] = qira::applied_item(cobo_formations, team.values[5]);

@@ -13,7 +13,8 @@ namespace {
 database editor_tables() {
     database db;
     for (int t = 0; t <= 13; ++t)
-        add_table(db, {"t" + std::to_string(t), {"id", "link"}, {}, {"a", "b", "c"}, {{"v", 0, 255}}});
+        add_table(db,
+                  {"t" + std::to_string(t), {"id", "link"}, {}, {"a", "b", "c"}, {{"v", 0, 255}}});
     return db;
 }
 
@@ -59,7 +60,8 @@ TEST(EditorIndex, AgreesWithRowOrderScansOnRandomTables) {
             const auto value = static_cast<std::uint32_t>(key);
             EXPECT_EQ(index.stadium_by_value(value),
                       scan(db, 7, [value](const db_overall_data& row) {
-                          return static_cast<std::int64_t>(row.keys[0]) == static_cast<std::int64_t>(value);
+                          return static_cast<std::int64_t>(row.keys[0]) ==
+                                 static_cast<std::int64_t>(value);
                       }));
             std::vector<int> links;
             for (std::size_t r = 0; r < db.rows(11).size(); ++r)
@@ -70,11 +72,14 @@ TEST(EditorIndex, AgreesWithRowOrderScansOnRandomTables) {
         for (const char* a : names)
             for (const char* b : names) {
                 const std::string label = std::string(a) + b;
-                const auto by_label = [&](const db_overall_data& row) { return row.strings[1] == label; };
+                const auto by_label = [&](const db_overall_data& row) {
+                    return row.strings[1] == label;
+                };
                 EXPECT_EQ(index.league_by_label(label), scan(db, 1, by_label));
                 EXPECT_EQ(index.team_by_label(label), scan(db, 13, by_label));
                 const std::string player = std::string(a) + " " + b + " " + a;
-                EXPECT_EQ(index.player_by_label(player), scan(db, 4, [&](const db_overall_data& row) {
+                EXPECT_EQ(index.player_by_label(player),
+                          scan(db, 4, [&](const db_overall_data& row) {
                               return player_label(row) == player;
                           }));
             }

@@ -161,6 +161,11 @@ class team_roster_test : public QObject {
         w.cobo_formations->setCurrentIndex(0);
         w.t_apply->click();
         QCOMPARE(f.db().rows(teams)[0].values[5], 0u);
+
+        // Typing the first name back after an Apply is a change like any other.
+        w.e_namefull->setText(QStringLiteral("Team name eng"));
+        w.t_apply->click();
+        QCOMPARE(f.db().rows(teams)[0].names[0], std::string("Team name eng"));
     }
 
     void stored_values_the_widgets_cannot_show_stay_as_they_are() {
