@@ -1,0 +1,163 @@
+#pragma once
+// What the benchmark steps share: the install under test, an opened game, a scratch folder,
+// registration of steps, and the table printed at the end.
+
+#include "dbfile/database.h"
+#include "langfile/string_table.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <functional>
+#include <iomanip>
+#include <map>
+#include <ostream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace qira::bench {
+
+struct install {
+    std::string name; // "game", "max", ...
+    std::filesystem::path dir;
+    std::filesystem::path db_path() const { return dir / "data" / "cmn" / "qira.db"; }
+    std::filesystem::path lang_path() const { return dir / "data" / "cmn" / "fe" / "eng.db"; }
+};
+
+// Both files loaded as the editor loads them: the language file first, then the database.
+struct opened {
+    string_table lang;
+    database db;
+    bool open(const install& in) {
+        return load_language_file(in.lang_path(), lang).ok() &&
+               load_database(in.db_path(), &lang, db).ok();
+    }
+    // What "Save Changes" does, into another folder.
+    bool save(const std::filesystem::path& dir) {
+        if (!save_database(dir / "qira.db", db))
+            return false;
+        names_to_string_table(db, lang);
+        return save_language_file(dir / "eng.db", lang).ok();
+    }
+};
+
+class scratch_dir {
+public:
+    scratch_dir() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() / ("qira-bench-" + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~scratch_dir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string step_name(const std::string& step, const install& in) {
+    return step + "/" + in.name;
+}
+
+inline void register_step(const std::string& step, const install& in,
+                          void (*fn)(benchmark::State&, const install&)) {
+    benchmark::RegisterBenchmark(step_name(step, in).c_str(), fn, in)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(7)
+        ->ReportAggregatesOnly(true)
+        ->UseRealTime();
+}
+
+// The steps that need the window (tree build, player Apply, showing a team); empty without Qt.
+void register_gui_steps(const install& in);
+
+// Keeps the median real time (milliseconds) of every benchmark.
+class median_collector : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const auto& run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    const std::map<std::string, double>& medians() const { return medians_; }
+
+private:
+    std::map<std::string, double> medians_;
+};
+
+struct memory_row {
+    std::string install;
+    std::int64_t peak_bytes;
+    std::int64_t file_bytes;
+};
+
+inline void print_table(std::ostream& os, const std::vector<install>& installs,
+                        const std::map<std::string, double>& medians,
+                        const std::vector<memory_row>& memory) {
+    const auto ms = [](double v) {
+        std::ostringstream s;
+        s << std::fixed << std::setprecision(v < 1 ? 3 : 2) << v << " ms";
+        return s.str();
+    };
+    const auto find = [&](const std::string& step, const install& in) -> double {
+        const auto it = medians.find(step_name(step, in));
+        return it == medians.end() ? -1 : it->second;
+    };
+    struct target {
+        const char* step;
+        const char* reference;
+        double game;
+        double max;
+        bool ratio; // the target is a ratio to the reference
+    };
+    const target targets[] = {
+        {"open", "open floor (read bytes)", 8, 40, false},
+        {"save", "save floor (write bytes)", 3, 3, true},
+        {"tree build + exchange copy", nullptr, 30, 100, false},
+        {"player Apply with relabelling", nullptr, 2, 5, false},
+        {"show team", nullptr, 2, 5, false},
+    };
+    os << "\n| step | install | median | reference | ratio | target | met |\n"
+          "|---|---|---|---|---|---|---|\n";
+    for (const auto& t : targets)
+        for (const auto& in : installs) {
+            const double value = find(t.step, in);
+            if (value < 0)
+                continue;
+            const double ref = t.reference ? find(t.reference, in) : -1;
+            const double goal = in.name == "max" ? t.max : in.name == "game" ? t.game : -1;
+            std::ostringstream ratio, aim;
+            if (ref > 0)
+                ratio << std::fixed << std::setprecision(1) << value / ref << "x";
+            bool met = true;
+            if (goal > 0) {
+                aim << (t.ratio ? "within " : "under ") << goal << (t.ratio ? "x" : " ms");
+                met = t.ratio ? ref > 0 && value / ref <= goal : value < goal;
+            }
+            os << "| " << t.step << " | " << in.name << " | " << ms(value) << " | "
+               << (ref > 0 ? ms(ref) : "-") << " | " << (ref > 0 ? ratio.str() : "-") << " | "
+               << (goal > 0 ? aim.str() : "-") << " | " << (goal > 0 ? (met ? "yes" : "NO") : "-")
+               << " |\n";
+        }
+    for (const auto& m : memory) {
+        const double mb = 1024.0 * 1024.0;
+        const double limit = 2.0 * static_cast<double>(m.file_bytes) + 20 * mb;
+        std::ostringstream peak, files, aim;
+        peak << std::fixed << std::setprecision(1) << static_cast<double>(m.peak_bytes) / mb << " MB";
+        files << std::fixed << std::setprecision(1) << static_cast<double>(m.file_bytes) / mb
+              << " MB of files";
+        aim << "under " << std::fixed << std::setprecision(1) << limit / mb << " MB";
+        os << "| peak memory of qiradb rewrite --lang | " << m.install << " | "
+           << (m.peak_bytes < 0 ? "failed" : peak.str()) << " | " << files.str() << " | - | "
+           << aim.str() << " | "
+           << (m.peak_bytes >= 0 && static_cast<double>(m.peak_bytes) < limit ? "yes" : "NO")
+           << " |\n";
+    }
+}
+
+} // namespace qira::bench

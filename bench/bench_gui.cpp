@@ -1,0 +1,126 @@
+// The window's steps at the scale of the install: building the navigation tree and its copy in
+// the exchange tree, a player's Apply with its relabelling, and showing a team. The real window
+// runs on the offscreen platform.
+
+#include "app/main_window.h"
+#include "bench_common.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace qira::bench {
+namespace {
+
+class quiet_sink final : public message_sink {
+public:
+    void show(const QString&, const QString&) override {}
+    bool ask(const QString&, const QString&) override { return true; }
+};
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "qira_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// A window with the install open, kept for all the steps of that install.
+struct open_window {
+    quiet_sink sink;
+    scratch_dir registry_dir;
+    std::unique_ptr<TForm1> window;
+
+    explicit open_window(const install& in) {
+        application();
+        qputenv("QIRA_REGISTRY", (registry_dir.path() / "registry.ini").string().c_str());
+        window = std::make_unique<TForm1>(&sink);
+        window->Edit1->setText(QString::fromStdString(in.dir.string()) + QLatin1Char('/'));
+        window->cb_lng->setCurrentIndex(0);
+        window->Button1Click();
+    }
+    bool ok() const { return !window->tree_nodes.empty(); }
+};
+
+std::map<std::string, std::unique_ptr<open_window>>& windows() {
+    static std::map<std::string, std::unique_ptr<open_window>> all;
+    return all;
+}
+
+open_window& window_for(const install& in) {
+    auto& w = windows()[in.name];
+    if (!w)
+        w = std::make_unique<open_window>(in);
+    return *w;
+}
+
+void tree_build(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    if (!w.ok()) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    for (auto _ : state) {
+        // What opening does: the tree, its copy, and the copy's nodes listed in tree order.
+        w.window->build_navigation_tree();
+        TForm1::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
+        auto& nodes = w.window->xchange_nodes;
+        nodes.clear();
+        std::vector<QTreeWidgetItem*> stack;
+        for (int i = w.window->xchange->topLevelItemCount(); i-- > 0;)
+            stack.push_back(w.window->xchange->topLevelItem(i));
+        while (!stack.empty()) {
+            QTreeWidgetItem* n = stack.back();
+            stack.pop_back();
+            nodes.push_back(n);
+            for (int i = n->childCount(); i-- > 0;)
+                stack.push_back(n->child(i));
+        }
+    }
+}
+
+// The player of the last link: his nodes stand far down the tree.
+QTreeWidgetItem* last_player_node(TForm1& w) {
+    for (auto it = w.tree_nodes.rbegin(); it != w.tree_nodes.rend(); ++it)
+        if ((*it)->parent() && (*it)->parent()->parent())
+            return *it;
+    return nullptr;
+}
+
+void player_apply(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    QTreeWidgetItem* node = w.ok() ? last_player_node(*w.window) : nullptr;
+    if (!node) {
+        state.SkipWithError("no player node");
+        return;
+    }
+    w.window->TreeView1->setCurrentItem(node);
+    for (auto _ : state)
+        w.window->pl_applyClick();
+}
+
+void show_team(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    QTreeWidgetItem* node = w.ok() ? last_player_node(*w.window) : nullptr;
+    if (!node) {
+        state.SkipWithError("no team node");
+        return;
+    }
+    const int row = w.window->lookups.team_by_label(node->parent()->text(0).toStdString());
+    for (auto _ : state)
+        w.window->show_team(row);
+}
+
+} // namespace
+
+void register_gui_steps(const install& in) {
+    register_step("tree build + exchange copy", in, tree_build);
+    register_step("player Apply with relabelling", in, player_apply);
+    register_step("show team", in, show_team);
+}
+
+} // namespace qira::bench

@@ -1,0 +1,139 @@
+// How fast the editor opens and saves a game install, next to what the machine itself needs to
+// read and write the same bytes, and how much memory a load and save takes.
+//
+//   qira_bench --install game=DIR [--install max=DIR ...] [benchmark flags]
+//
+// Each install is a folder with data/cmn/qira.db and data/cmn/fe/eng.db (qiradb make-sample).
+// After the runs one table is printed: the median of each step, its reference and the ratio.
+
+#include "bench_common.h"
+#include "peak_memory.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
+
+namespace qira::bench {
+namespace {
+
+std::vector<std::uint8_t> read_all(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    in.seekg(0, std::ios::end);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+// Reading both files into memory: the floor that no parser can beat.
+void read_floor(benchmark::State& state, const install& in) {
+    for (auto _ : state) {
+        auto a = read_all(in.db_path());
+        auto b = read_all(in.lang_path());
+        benchmark::DoNotOptimize(a.data());
+        benchmark::DoNotOptimize(b.data());
+    }
+}
+
+void open_install(benchmark::State& state, const install& in) {
+    for (auto _ : state) {
+        auto game = std::make_unique<opened>();
+        if (!game->open(in)) {
+            state.SkipWithError("cannot open the install");
+            return;
+        }
+        benchmark::DoNotOptimize(game->db.tables.data());
+        // Freeing the model is not part of opening.
+        state.PauseTiming();
+        game.reset();
+        state.ResumeTiming();
+    }
+}
+
+// Writing the same number of bytes to two files durably, as any safe save must: write, flush to
+// the disk, rename over the old file.
+void write_floor(benchmark::State& state, const install& in) {
+    const auto db_bytes = read_all(in.db_path());
+    const auto lang_bytes = read_all(in.lang_path());
+    scratch_dir dir;
+    for (auto _ : state) {
+        if (!safe_replace(dir.path() / "qira.db", db_bytes) ||
+            !safe_replace(dir.path() / "eng.db", lang_bytes)) {
+            state.SkipWithError("cannot write");
+            return;
+        }
+    }
+}
+
+void save_install(benchmark::State& state, const install& in) {
+    opened game;
+    if (!game.open(in)) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    scratch_dir dir;
+    for (auto _ : state) {
+        if (!game.save(dir.path())) {
+            state.SkipWithError("cannot save");
+            return;
+        }
+    }
+}
+
+} // namespace
+} // namespace qira::bench
+
+int main(int argc, char** argv) {
+    using namespace qira::bench;
+    std::vector<install> installs;
+    std::vector<char*> rest = {argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--install" && i + 1 < argc) {
+            const std::string spec = argv[++i];
+            const auto eq = spec.find('=');
+            if (eq == std::string::npos) {
+                std::cerr << "--install takes NAME=DIR\n";
+                return 2;
+            }
+            installs.push_back({spec.substr(0, eq), spec.substr(eq + 1)});
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    if (installs.empty()) {
+        std::cerr << "usage: qira_bench --install NAME=DIR [--install NAME=DIR ...]\n";
+        return 2;
+    }
+    int rest_count = static_cast<int>(rest.size());
+    benchmark::Initialize(&rest_count, rest.data());
+
+    // Peak memory first: a child started later would count this process's own memory too.
+    std::vector<memory_row> memory;
+    for (const auto& in : installs) {
+        scratch_dir dir;
+        const auto peak = peak_resident_bytes(
+            QIRADB_PATH, {"rewrite", in.db_path().string(), (dir.path() / "qira.db").string(),
+                          "--lang", in.lang_path().string(), (dir.path() / "eng.db").string()});
+        memory.push_back({in.name, peak,
+                          static_cast<std::int64_t>(std::filesystem::file_size(in.db_path()) +
+                                                    std::filesystem::file_size(in.lang_path()))});
+    }
+    for (const auto& in : installs) {
+        register_step("open floor (read bytes)", in, read_floor);
+        register_step("open", in, open_install);
+        register_step("save floor (write bytes)", in, write_floor);
+        register_step("save", in, save_install);
+        register_gui_steps(in);
+    }
+    median_collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    print_table(std::cout, installs, collector.medians(), memory);
+    benchmark::Shutdown();
+    return 0;
+}

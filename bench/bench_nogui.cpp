@@ -1,0 +1,6 @@
+// Without the window there are no window steps to measure.
+#include "bench_common.h"
+
+namespace qira::bench {
+void register_gui_steps(const install&) {}
+} // namespace qira::bench
