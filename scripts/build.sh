@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 shift || true
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQIRA_BUILD_GUI=ON "$@" > "$build.configure.log" 2>&1 ||
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQIRA_BUILD_GUI=ON -DQIRA_BUILD_BENCH=ON "$@" > "$build.configure.log" 2>&1 ||
     { cat "$build.configure.log"; exit 1; }
 cmake --build "$build" -j"$(nproc)"
