@@ -155,8 +155,20 @@ void encode_table(database& db, int t) {
         stream.clear();
         bit_writer bits(stream);
         const std::size_t values = std::min(static_cast<std::size_t>(d), row.values.size());
-        for (std::size_t j = 0; j < values; ++j)
-            bits.put(row.values[j], widths[j]);
+        // Only the bits that fit the packed area are stored. A field cut by the area's end is
+        // read back as the number its remaining bits make, so it stores the low bits of its
+        // value there: a loaded row is written back as it was.
+        const std::uint64_t area = 32 * static_cast<std::uint64_t>(w - s);
+        std::uint64_t pos = 0;
+        for (std::size_t j = 0; j < values && pos < area; ++j) {
+            const auto width = static_cast<std::uint64_t>(widths[j]);
+            const int stored = static_cast<int>(std::min(width, area - pos));
+            const std::uint32_t value = stored >= 32 || width <= static_cast<std::uint64_t>(stored)
+                                            ? row.values[j]
+                                            : row.values[j] & ((std::uint32_t{1} << stored) - 1);
+            bits.put(value, stored);
+            pos += width;
+        }
         bits.finish();
         // Words of the packed area after the last group keep what they held.
         const std::size_t groups = std::min(stream.size(), w - s);

@@ -68,6 +68,21 @@ TEST(EncodeTable, ValuesAreCutToTheirWidthAndWideFieldsRoundTrip) {
     EXPECT_EQ(back.rows(0)[0].values, (std::vector<std::uint32_t>{7, 0xFFFFFFFFu, 0}));
 }
 
+TEST(EncodeTable, AFieldCutByTheEndOfTheRowComesBackAsItWasLoaded) {
+    // 20 + 20 bits in one packed word: the second field keeps only its first 12 bits, which
+    // load as a 12-bit number; saved and loaded again it is the same number and the same bits.
+    database db = one_table({{"a", 0, 0xFFFFF}, {"b", 0, 0xFFFFF}}, 2);
+    (void)serialize_database(db);
+    db.blocks[0].words[1] = stream_word(0x12345ABCu);
+    auto bytes = serialize_database(db); // packs the decoded zeros: rebuild from raw words
+    store_u32(bytes.data() + static_cast<std::size_t>(db.block_offsets[0]) + 8 + 4,
+              stream_word(0x12345ABCu));
+    database loaded;
+    ASSERT_TRUE(parse_database(bytes, "qira.db", nullptr, loaded));
+    EXPECT_EQ(loaded.rows(0)[0].values, (std::vector<std::uint32_t>{0x12345, 0xABC}));
+    EXPECT_EQ(serialize_database(loaded), bytes);
+}
+
 TEST(EncodeTable, TableEightPacksItsNarrowFieldsNarrower) {
     database db;
     for (int t = 0; t <= 8; ++t)
