@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and libFuzzer (with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs them one after another, each for a given time.
+#
+#   fuzz/run-fuzz.sh [TARGET|all] [SECONDS] [LIBFUZZER_OPTION...]
+#
+#   TARGET   database, language, roundtrip or all (the default)
+#   SECONDS  how long each target runs (default 60)
+#   further arguments go to libFuzzer as they are (for example -max_len=65536)
+#
+# Each target runs as one process with one worker (-jobs=1 -workers=1), on a working corpus in
+# the build folder (build-fuzz/corpus/TARGET) that starts from the corpus in the repository and
+# keeps what it finds from run to run; the repository's corpus is only read. An input that
+# crashes a target, leaks, trips a sanitizer, hangs or runs out of memory is copied to
+# fuzz/corpus/TARGET/regress-KIND-HASH, and the script exits with 1 after the remaining targets.
+# Every run adds a line to build-fuzz/results.log (date, target, time, executions, corpus).
+#
+# Environment: QIRA_FUZZ_BUILD (default build-fuzz), CC and CXX (default clang-14, clang++-14),
+# QIRA_FUZZ_TOLERATE (see fuzz/fuzz_roundtrip.cpp).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+target=${1:-all}
+seconds=${2:-60}
+shift $(($# < 2 ? $# : 2))
+case $target in
+    all) targets=(database language roundtrip) ;;
+    database | language | roundtrip) targets=("$target") ;;
+    *) echo "usage: fuzz/run-fuzz.sh [database|language|roundtrip|all] [SECONDS] [OPTION...]" >&2; exit 2 ;;
+esac
+[[ $seconds =~ ^[0-9]+$ ]] || { echo "SECONDS must be a whole number, not '$seconds'" >&2; exit 2; }
+
+build=${QIRA_FUZZ_BUILD:-build-fuzz}
+[[ $build = /* ]] || build=$root/$build
+pick() { for c in "$@"; do command -v "$c" > /dev/null && { echo "$c"; return; }; done; echo "$1"; }
+export CC=${CC:-$(pick clang-14 clang)}
+export CXX=${CXX:-$(pick clang++-14 clang++)}
+
+mkdir -p "$build"
+if ! cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQIRA_FUZZ=ON \
+    -DQIRA_BUILD_GUI=OFF -DQIRA_BUILD_TESTS=OFF -DQIRA_BUILD_BENCH=OFF > "$build/configure.log" 2>&1; then
+    cat "$build/configure.log"
+    exit 1
+fi
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:symbolize=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+failed=0
+for t in "${targets[@]}"; do
+    work=$build/corpus/$t
+    artifacts=$build/artifacts/$t
+    logs=$build/logs/$t
+    mkdir -p "$work" "$artifacts" "$logs"
+    rm -f "$artifacts"/* "$logs"/*.log
+    # The round trip also reads the inputs of the two loaders.
+    seeds=("$root/fuzz/corpus/$t")
+    [[ $t = roundtrip ]] && seeds+=("$root/fuzz/corpus/database" "$root/fuzz/corpus/language")
+    echo "== fuzz_$t for ${seconds}s"
+    status=0
+    (cd "$logs" && "$build/fuzz/fuzz_$t" -jobs=1 -workers=1 -max_total_time="$seconds" \
+        -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/" \
+        "$@" "$work" "${seeds[@]}" > driver.log 2>&1) || status=$?
+    log=$logs/fuzz-0.log
+    [[ -f $log ]] || { echo "fuzz_$t left no log" >&2; failed=1; continue; }
+    grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::(number|average|new|peak)|^==[0-9]+==ERROR|^SUMMARY|runtime error|check failed' "$log" || true
+    execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    echo "$(date -u +%Y-%m-%dT%H:%M:%SZ) $t seconds=$seconds executions=${execs:-?}" \
+        "corpus=$(find "$work" -type f | wc -l) status=$status" >> "$build/results.log"
+    found=0
+    for a in "$artifacts"/*; do
+        [[ -f $a ]] || continue
+        name=$(basename "$a")
+        kind=${name%%-*}
+        if [[ $kind = slow ]]; then # slower than -report_slow_units, not a failure
+            echo "fuzz_$t: a slow input: $a" >&2
+            continue
+        fi
+        copy=$root/fuzz/corpus/$t/regress-$kind-$(sha1sum "$a" | cut -c1-12)
+        cp "$a" "$copy"
+        echo "fuzz_$t: $kind; the input is kept as ${copy#"$root"/}" >&2
+        found=1
+    done
+    if ((status != 0 || found)); then
+        echo "fuzz_$t failed (status $status); its log: $log" >&2
+        tail -n 60 "$log" >&2
+        failed=1
+    fi
+done
+exit $failed
