@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
@@ -130,6 +131,48 @@ QHBoxLayout* button_row(std::initializer_list<QWidget*> left,
     return row;
 }
 
+// Tab moves through `controls` in this order.
+void tab_chain(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+// Alt+A and Ctrl+Return (also with the keypad's Enter) press the page's "Apply" while the focus
+// is anywhere on the page; a disabled "Apply" stays unpressed.
+void apply_keys(QWidget* page, QPushButton* apply) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::ALT | Qt::Key_A), QKeySequence(Qt::CTRL | Qt::Key_Return),
+          QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(keys, page);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, apply, &QPushButton::click);
+    }
+}
+
+void set_keyboard_access(TForm1& w) {
+    // Each page top to bottom, a column of the player page before the next, the buttons of the
+    // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
+    // commands or the tree, then the page shown.
+    tab_chain({w.Button4, w.Button1, w.cb_lng, w.Button14, w.Button11, w.Button10, w.TreeView1});
+    tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
+    tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
+               w.cobo_attack, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal, w.Button2, w.t_apply});
+    tab_chain({w.t_apply, w.pl_name, w.pl_pseudo, w.pl_sur, w.pl_pos, w.pl_height_p, w.pl_weight_p,
+               w.pl_haircolor, w.pl_bootscol, w.pl_star, w.pl_stamina_p, w.pl_pass_p, w.pl_tackl_p,
+               w.pl_ballcont_p, w.pl_shotacc_p, w.pl_talent, w.Button8, w.pl_apply});
+    tab_chain({w.pl_apply, w.t_pl_list, w.t_pl_num_p, w.t_pl_pos, w.Button3, w.xchange, w.Button5,
+               w.t_apply_1});
+    tab_chain({w.t_apply_1, w.Memo1});
+    apply_keys(w.TabSheet1, w.l_apply);
+    apply_keys(w.TabSheet2, w.t_apply);
+    apply_keys(w.TabSheet3, w.pl_apply);
+    apply_keys(w.TabSheet4, w.t_apply_1);
+}
+
 const char* const hints_text = "Select leagues, teams, players on the left.\n"
                                "And edit their parameters on the right.\n"
                                "Don't forget to click 'Apply' button to save changes made.\n"
@@ -182,6 +225,7 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     Edit1 = hidden_edit("Edit1", QStringLiteral("C:\\Games\\QIRA 2004\\data\\cmn\\qira.db"), this);
 
     build_layout();
+    set_keyboard_access(*this);
     connect_handlers();
     run_guarded([this] { FormCreate(); });
 }
@@ -396,6 +440,7 @@ void TForm1::build_player_page() {
                    TabSheet3);
     hair_note->setWordWrap(true);
     pl_star = named(new QCheckBox(QStringLiteral("Star Player"), TabSheet3), "pl_star");
+    pl_star->setAccessibleName(pl_star->text()); // named by its own caption
     pl_stamina_p = spinner("pl_stamina", "pl_stamina_p", 100, TabSheet3, pl_stamina);
     pl_pass_p = spinner("pl_pass", "pl_pass_p", 100, TabSheet3, pl_pass);
     pl_tackl_p = spinner("pl_tackl", "pl_tackl_p", 100, TabSheet3, pl_tackl);
