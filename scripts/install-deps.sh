@@ -9,11 +9,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev
     xvfb xauth
+    clang-14 libclang-rt-14-dev
 )
-# Extra packages for the sanitizer and fuzzing builds.
-if [[ "${QIRA_WITH_FUZZ:-0}" == 1 ]]; then
-    packages+=(clang-14 libclang-rt-14-dev)
-fi
 
 missing=()
 for p in "${packages[@]}"; do
