@@ -187,14 +187,14 @@ void TForm1::copy_tree_nodes(const QTreeWidget& from, QTreeWidget& to) {
 void TForm1::Button11Click() {
     const QString database_name = qira::from_fs_path(database_path_.filename());
     const QString language_name = qira::from_fs_path(language_path_.filename());
-    if (auto r = qira::save_database(database_path_, game.db); !r) {
+    if (auto r = qira::save_database(database_path_, game.db, *file_ops_); !r) {
         messages().show(QLatin1String(qira::save_error_caption),
                         QStringLiteral("%1\n\nNothing was saved: %2 was not written either.")
                             .arg(text_of(r.message), language_name));
         return;
     }
     qira::names_to_string_table(game.db, game.lang);
-    if (auto r = qira::save_language_file(language_path_, game.lang); !r) {
+    if (auto r = qira::save_language_file(language_path_, game.lang, *file_ops_); !r) {
         messages().show(QLatin1String(qira::save_error_caption),
                         QStringLiteral("%1\n\n%2 was saved, but the titles and names of leagues, "
                                        "teams and stadiums in %3 were not.")

@@ -226,6 +226,8 @@ class TForm1 : public QWidget {
     void report_error(const QString& text);
 
     qira::message_sink& messages() { return *messages_; }
+    // The file operations that "Save Changes" writes through (tests make them fail).
+    void set_file_ops(qira::file_ops& ops) { file_ops_ = &ops; }
     void set_message_sink(qira::message_sink* messages);
 
   protected:
@@ -253,6 +255,7 @@ class TForm1 : public QWidget {
 
     std::unique_ptr<qira::message_sink> own_messages_;
     qira::message_sink* messages_;
+    qira::file_ops* file_ops_ = &qira::native_file_ops();
     bool modified_ = false;
     // Set while a roster row's number is put into the number field.
     bool loading_roster_row_ = false;

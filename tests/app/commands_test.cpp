@@ -5,6 +5,7 @@
 
 #include "app/registry.h"
 #include "dbfile/database.h"
+#include "support/failing_ops.h"
 #include "tools/sample.h"
 
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <algorithm>
 
 using namespace qira::test;
+using qira::test::failing_ops;
 namespace fs = std::filesystem;
 
 namespace {
@@ -294,6 +296,36 @@ class commands_test : public QObject {
         QCOMPARE(read_file(f.lang_file()), lang_before);
         QVERIFY(w.has_unsaved_changes());
         QVERIFY(in_start_over_open(w));
+    }
+
+    void save_changes_reports_a_failure_at_every_step_of_the_write() {
+        using step = failing_ops::step;
+        for (step s : {step::create, step::write, step::flush, step::close, step::replace}) {
+            fixture f;
+            write_test_install(f.install.path(), test_database());
+            TForm1& w = f.start();
+            w.Button1->click();
+            w.game.db.overall[qira::table_index::teams].rows[0].names[0] = "Changed";
+            w.mark_modified();
+            const auto db_before = read_file(f.db_file());
+            const auto lang_before = read_file(f.lang_file());
+            failing_ops ops;
+            ops.fail_at = s;
+            w.set_file_ops(ops);
+            w.Button4->click();
+            w.Button11->click();
+            QCOMPARE(f.sink.shown.size(), std::size_t{1});
+            QVERIFY2(f.sink.shown[0].text.contains("qira.db") &&
+                         f.sink.shown[0].text.contains("injected"),
+                     qPrintable(f.sink.all()));
+            QCOMPARE(read_file(f.db_file()), db_before);
+            QCOMPARE(read_file(f.lang_file()), lang_before);
+            // No temporary file beside qira.db: only it and the fe folder.
+            QCOMPARE(std::distance(fs::directory_iterator(f.db_file().parent_path()),
+                                   fs::directory_iterator{}),
+                     2);
+            QVERIFY(w.has_unsaved_changes());
+        }
     }
 
     void failed_language_save_is_reported() {

@@ -10,6 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#ifndef _WIN32
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace qira {
 namespace {
 
@@ -224,6 +233,71 @@ TEST_F(SaveFailure, AReadOnlyFolder) {
     fs::permissions(dir.path(), fs::perms::owner_all);
     expect_old_file_intact(r);
 }
+
+#ifdef __linux__
+TEST_F(SaveFailure, AFullDisk) {
+    // A 64 KiB file system with the old file on it, and a model of some hundred kilobytes.
+    const auto disk = dir / "disk";
+    std::filesystem::create_directories(disk);
+    const std::string mount =
+        "mount -t tmpfs -o size=64k tmpfs \"" + disk.string() + "\" 2>/dev/null";
+    if (std::system(mount.c_str()) != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
+    const auto on_disk = disk / "qira.db";
+    test::write_file(on_disk, old_bytes);
+    database big;
+    const int t = add_table(big, {"big", {"id"}, {}, {"text"}, {}});
+    for (int r = 0; r < 1000; ++r)
+        add_row(big, t).strings[0] = std::string(200, 'x');
+    const auto r = save_database(on_disk, big);
+    const auto content = test::read_file(on_disk);
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(disk))
+        left.push_back(e.path().filename().string());
+    (void)std::system(("umount \"" + disk.string() + "\"").c_str());
+    EXPECT_EQ(r.status, io_result::code::write_failed);
+    EXPECT_NE(r.message.find("No space left on device"), std::string::npos) << r.message;
+    EXPECT_EQ(content, old_bytes);
+    EXPECT_EQ(left, std::vector<std::string>{"qira.db"});
+}
+#endif
+
+#ifndef _WIN32
+TEST_F(SaveFailure, AProcessKilledWhileSavingLeavesTheOldOrTheNewFile) {
+    database big;
+    const int t = add_table(big, {"big", {"id"}, {}, {"text"}, {{"v", 0, 255}}});
+    for (int r = 0; r < 8000; ++r) {
+        auto& row = add_row(big, t);
+        row.keys[0] = r;
+        row.strings[0] = std::string(400, static_cast<char>('a' + r % 26));
+    }
+    const auto new_bytes = serialize_database(big);
+    std::mt19937 rng(2004);
+    int saw_old = 0, saw_new = 0;
+    for (int round = 0; round < 20; ++round) {
+        test::write_file(target, old_bytes);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;)
+                (void)save_database(target, big);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(rng() % 40000));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        const auto content = test::read_file(target);
+        ASSERT_TRUE(content == old_bytes || content == new_bytes)
+            << "round " << round << ": " << content.size() << " bytes";
+        (content == old_bytes ? saw_old : saw_new)++;
+        // A killed save may leave its temporary file behind; the target is what counts.
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            if (e.path().filename() != "qira.db")
+                std::filesystem::remove(e.path());
+    }
+    EXPECT_GT(saw_old + saw_new, 0);
+}
+#endif
 
 TEST_F(SaveFailure, AMissingFolder) {
     const auto r = save_database(dir / "no such folder" / "qira.db", model);
