@@ -2,6 +2,7 @@
 // The in-memory record model of the game database file (qira.db): the header and directory, one
 // descriptor, one raw block and one table of decoded rows per table of the file.
 
+#include "dbfile/text_slots.h"
 #include "langfile/io_result.h"
 #include "langfile/safe_file.h"
 #include "langfile/string_table.h"
@@ -62,15 +63,18 @@ struct db_overall_data {
     std::array<std::int32_t, 4> keys{};
     std::array<std::int32_t, 4> extras{};
     std::array<std::int32_t, 4> string_refs{};
-    std::array<std::string, 4> strings; // the stored bytes of the row's texts
-    std::array<std::string, 4> names;   // localized names from the language file
-    std::vector<std::uint32_t> values;  // one per bit-packed field
+    text_slots strings;                // the stored bytes of the row's texts
+    text_slots names;                  // localized names from the language file
+    std::vector<std::uint32_t> values; // one per bit-packed field
 };
 
 struct db_overall {
     std::int32_t block_word = 0;
     std::int32_t row_count = 0;
     std::int32_t words_per_row = 0;
+    // Where decoded rows keep their texts and names (one block each for the whole table).
+    text_slots::pool text_storage;
+    text_slots::pool name_storage;
     std::vector<db_overall_data> rows;
 };
 

@@ -217,18 +217,22 @@ bool parser::read_names(database& db) {
 }
 
 // Each name is read by its own key (the key it is saved under); an absent key gives an empty name.
-void attach_table_names(const string_table& lang, int t, std::span<db_overall_data> rows) {
+void attach_table_names(const string_table& lang, int t, db_overall& o) {
     if (t >= name_config_tables || lang.names[t].base_key == 0)
         return;
     const name_config& config = lang.names[t];
-    const int count = std::min<int>(config.name_count, 3);
-    for (auto& row : rows) {
-        for (int k = 0; k < 4; ++k) {
-            const std::string* text =
-                k < count ? lang.text_of(config.key_of(row.keys[0], k)) : nullptr;
-            row.names[k] = text ? *text : std::string();
-        }
+    const auto count = static_cast<std::size_t>(std::clamp<int>(config.name_count, 0, 3));
+    // The rows move to a new block of names before the old one goes.
+    text_slots::pool storage;
+    storage.reserve(count * o.rows.size());
+    for (auto& row : o.rows) {
+        row.names.share(storage, count);
+        for (std::size_t k = 0; k < count; ++k)
+            if (const std::string* text =
+                    lang.text_of(config.key_of(row.keys[0], static_cast<int>(k))))
+                row.names[k] = *text;
     }
+    o.name_storage = std::move(storage);
 }
 
 } // namespace
@@ -241,9 +245,12 @@ bool decode_table(std::span<const std::uint8_t> file, const std::string& file_na
     o.block_word = block.block_word;
     o.row_count = block.row_count;
     o.words_per_row = block.words_per_row;
+    const int ca = table.key_count, cb = table.extra_count, cc = table.string_ref_count;
+    o.rows.clear(); // before the storage their texts may share
+    o.text_storage.reserve(static_cast<std::size_t>(cc) *
+                           static_cast<std::size_t>(block.row_count));
     o.rows.resize(static_cast<std::size_t>(block.row_count));
 
-    const int ca = table.key_count, cb = table.extra_count, cc = table.string_ref_count;
     const int s = table.whole_word_count();
     const int d = table.packed_count;
     const auto w = static_cast<std::size_t>(block.words_per_row);
@@ -262,6 +269,7 @@ bool decode_table(std::span<const std::uint8_t> file, const std::string& file_na
             row.keys[i] = static_cast<std::int32_t>(words[i]);
         for (int i = 0; i < cb; ++i)
             row.extras[i] = static_cast<std::int32_t>(words[ca + i]);
+        row.strings.share(o.text_storage, static_cast<std::size_t>(cc));
         for (int i = 0; i < cc; ++i) {
             const std::uint32_t offset = words[ca + cb + i];
             row.string_refs[i] = static_cast<std::int32_t>(offset);
@@ -282,13 +290,13 @@ bool decode_table(std::span<const std::uint8_t> file, const std::string& file_na
         }
     }
     if (lang != nullptr)
-        attach_table_names(*lang, t, o.rows);
+        attach_table_names(*lang, t, o);
     return true;
 }
 
 void attach_names(const string_table& lang, database& db) {
     for (int t = 0; t < db.table_count(); ++t)
-        attach_table_names(lang, t, db.rows(t));
+        attach_table_names(lang, t, db.overall[t]);
 }
 
 io_result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,

@@ -32,10 +32,14 @@ const string_table& names_table() {
             ids.push_back(id);
         for (int t : {table_index::leagues, table_index::stadiums, table_index::teams})
             for (std::int32_t id : ids)
-                for (int k = 0; k < config[t].name_count; ++k)
-                    entries.push_back({config[t].key_of(id, k), 0,
-                                       "n" + std::to_string(t) + "." + std::to_string(id) + "." +
-                                           std::to_string(k) + (id % 7 == 0 ? "\xff\xc0" : "")});
+                for (int k = 0; k < config[t].name_count; ++k) {
+                    std::string text = "n";
+                    for (const int part : {t, static_cast<int>(id), k})
+                        text.append(std::to_string(part)).append(".");
+                    if (id % 7 == 0)
+                        text.append("\xff\xc0");
+                    entries.push_back({config[t].key_of(id, k), 0, std::move(text)});
+                }
         // The first entry of a key is the one that counts.
         entries.push_back({config[table_index::teams].key_of(1, 0), 0, "second entry"});
         entries.push_back({config[table_index::leagues].key_of(2, 1), 0, std::string(300, 'L')});
@@ -192,9 +196,9 @@ void check_table(std::span<const std::uint8_t> bytes, const database& db, int t,
                 FUZZ_CHECK(row.values[j] == reference_value(area, layout.area_bits,
                                                             layout.starts[j], layout.widths[j]),
                            where(t, r) + " value " + str(static_cast<std::int64_t>(j)) + " = " +
-                               str(row.values[j]) + " (width " + str(layout.widths[j]) +
-                               ", bit " + str(static_cast<std::int64_t>(layout.starts[j])) +
-                               " of " + str(static_cast<std::int64_t>(layout.area_bits)) + ")");
+                               str(row.values[j]) + " (width " + str(layout.widths[j]) + ", bit " +
+                               str(static_cast<std::int64_t>(layout.starts[j])) + " of " +
+                               str(static_cast<std::int64_t>(layout.area_bits)) + ")");
         }
         for (int k = 0; k < 4; ++k) {
             std::string expected;

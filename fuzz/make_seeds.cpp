@@ -129,8 +129,8 @@ db_file save(database db) {
         for (std::size_t r = 0; r < db.rows(t).size(); ++r)
             for (int k = 0; k < table.string_ref_count; ++k)
                 f.text_slots.push_back(block + 8 +
-                                       4 * (r * w + static_cast<std::size_t>(table.key_count +
-                                                                             table.extra_count + k)));
+                                       4 * (r * w + static_cast<std::size_t>(
+                                                        table.key_count + table.extra_count + k)));
     }
     f.slots.insert(f.slots.end(), f.text_slots.begin(), f.text_slots.end());
     return f;
@@ -195,8 +195,9 @@ bytes_t one_table_124() {
     auto bytes = serialize_database(db);
     expect(bytes.size() == 124, "the one-table file is " + std::to_string(bytes.size()) + " bytes");
     const std::vector<std::pair<std::size_t, std::uint32_t>> words = {
-        {8, 1}, {12, 60}, {16, 80}, {24, 1}, {32, 1}, {36, 1}, {40, 0}, {44, 255}, {48, 88},
-        {52, 96}, {56, 108}, {60, 1}, {64, 0}, {68, 7}, {72, 116}, {76, 0xAB}, {80, 1}, {116, 1}};
+        {8, 1},  {12, 60},  {16, 80},  {24, 1},    {32, 1},   {36, 1},
+        {40, 0}, {44, 255}, {48, 88},  {52, 96},   {56, 108}, {60, 1},
+        {64, 0}, {68, 7},   {72, 116}, {76, 0xAB}, {80, 1},   {116, 1}};
     for (const auto& [at, v] : words)
         expect(word(bytes, at) == v, "the one-table file's word at " + std::to_string(at));
     return bytes;
@@ -223,12 +224,15 @@ database empty_tables() {
 database table8_narrow() {
     database db;
     const std::vector<packed_field_spec> fields = {
-        {"b64", 0, 64},       {"b4", 0, 4},           {"b63", 0, 63}, {"b65", 0, 65},
-        {"b64m1", -1, 64},    {"b4big", 100000, 4},   {"b3", 0, 3},   {"b5", 0, 5},
-        {"b64big", 100000, 64}};
+        {"b64", 0, 64}, {"b4", 0, 4},      {"b63", 0, 63},
+        {"b65", 0, 65}, {"b64m1", -1, 64}, {"b4big", 100000, 4},
+        {"b3", 0, 3},   {"b5", 0, 5},      {"b64big", 100000, 64}};
     for (int t = 0; t <= 8; ++t) {
         const bool packed = t == 3 || t == 8;
-        const int ti = add_table(db, {"table" + std::to_string(t), {"id"}, {}, {},
+        const int ti = add_table(db, {"table" + std::to_string(t),
+                                      {"id"},
+                                      {},
+                                      {},
                                       packed ? fields : std::vector<packed_field_spec>{}});
         if (!packed)
             continue;
@@ -311,8 +315,9 @@ db_file spare_words() {
 // wholly beyond it.
 bytes_t cut_field() {
     database db;
-    const int t = add_table(db, {"cut", {"id"}, {}, {}, {{"a", 0, 0xFFFFF}, {"b", 0, 0xFFFFF},
-                                                          {"c", 0, 255}}, 0, 0, 2});
+    const int t = add_table(
+        db,
+        {"cut", {"id"}, {}, {}, {{"a", 0, 0xFFFFF}, {"b", 0, 0xFFFFF}, {"c", 0, 255}}, 0, 0, 2});
     auto& row = add_row(db, t);
     row.keys[0] = 1;
     row.values = {0xABCDE, 0xFFFFF, 0x12};
@@ -336,14 +341,19 @@ bytes_t cut_33_in_one_word() {
 database max_counts() {
     database db;
     for (int t = 0; t < max_tables; ++t) {
-        table_spec spec{"t" + std::to_string(t), {}, {}, {}, {}};
+        table_spec spec;
+        spec.name = "t";
+        spec.name += std::to_string(t);
         if (t == 5) {
             spec.keys = {"k0", "k1", "k2", "k3"};
             spec.extras = {"e0", "e1", "e2", "e3"};
             spec.strings = {"s0", "s1", "s2", "s3"};
-            for (int j = 0; j < max_fields - 12; ++j)
-                spec.packed.push_back({"p" + std::to_string(j), j % 3 == 0 ? -1 : 0,
+            for (int j = 0; j < max_fields - 12; ++j) {
+                std::string name = "p";
+                name += std::to_string(j);
+                spec.packed.push_back({std::move(name), j % 3 == 0 ? -1 : 0,
                                        static_cast<std::int32_t>((1u << (j % 32)) - 1)});
+            }
         }
         const int ti = add_table(db, spec);
         if (t == 5) {
@@ -362,10 +372,9 @@ database max_counts() {
 
 // ---- a game-like database and its language file ----
 
-const char* const player_fields[] = {"talent",   "starplayer",   "height",
-                                     "weight",   "shoecolor",    "haircolorid",
-                                     "stamina",  "ballcontrol",  "passing",
-                                     "tackling", "shotaccuracy", "preferredposition1"};
+const char* const player_fields[] = {
+    "talent",  "starplayer",  "height",  "weight",   "shoecolor",    "haircolorid",
+    "stamina", "ballcontrol", "passing", "tackling", "shotaccuracy", "preferredposition1"};
 
 database game_like() {
     database db;
@@ -387,7 +396,10 @@ database game_like() {
         {"leagues", {"leagueid"}, {}, {"code", "leaguename"}, packed({"region", "level"}, 15)},
         {"leagueteamlinks", {"leagueid", "teamid"}, {}, {}, packed({"position"}, 31)},
         {"formations", {"formationid"}, {}, {"formationname"}, {}},
-        {"players", {"playerid"}, {}, {"firstname", "commonname", "surname"},
+        {"players",
+         {"playerid"},
+         {},
+         {"firstname", "commonname", "surname"},
          packed(player_values, 127)},
         {"referees", {"refereeid"}, {}, {"refname"}, {}},
         {"kits", {"kitid"}, {"kitextra"}, {}, packed({"color1", "color2"}, 255)},
@@ -426,14 +438,16 @@ database game_like() {
         t.values[12] = static_cast<std::uint32_t>(1 + team % 3);
         auto& settings = add_row(db, 9);
         settings.keys[0] = team;
-        settings.values = {static_cast<std::uint32_t>(player), static_cast<std::uint32_t>(player + 1)};
+        settings.values = {static_cast<std::uint32_t>(player),
+                           static_cast<std::uint32_t>(player + 1)};
         for (int p = 0; p < 4; ++p, ++player) {
             auto& pl = add_row(db, 4);
             pl.keys[0] = player;
             pl.strings = {"First" + std::to_string(player), p == 0 ? "" : "Nick",
                           "Sur\xc3\xb1" + std::to_string(player), ""};
             for (std::size_t j = 0; j < pl.values.size(); ++j)
-                pl.values[j] = static_cast<std::uint32_t>((player * 13 + static_cast<int>(j)) % 128);
+                pl.values[j] =
+                    static_cast<std::uint32_t>((player * 13 + static_cast<int>(j)) % 128);
             auto& tp = add_row(db, 11);
             tp.keys = {team, player, 0, 0};
             tp.values = {static_cast<std::uint32_t>(p + 1), static_cast<std::uint32_t>(p % 4)};
@@ -449,8 +463,8 @@ database game_like() {
     narrow.keys[0] = 1;
     narrow.values = {63, 3, 255};
     add_row(db, 10).strings[0] = "v1.0";
-    expect(!missing_editor_parts(db), "the game-like database misses editor parts: " +
-                                          missing_editor_parts(db).value_or(""));
+    expect(!missing_editor_parts(db),
+           "the game-like database misses editor parts: " + missing_editor_parts(db).value_or(""));
     return db;
 }
 
@@ -482,9 +496,8 @@ bytes_t language_file(const std::vector<lang_entry>& entries, const lang_layout&
         store_u32(out.data() + 40, static_cast<std::uint32_t>(68 + 8 * n));
         store_u32(out.data() + 44, static_cast<std::uint32_t>(80 + 8 * n));
     }
-    store_u32(out.data() + 48,
-              l.count_override >= 0 ? static_cast<std::uint32_t>(l.count_override)
-                                    : static_cast<std::uint32_t>(n));
+    store_u32(out.data() + 48, l.count_override >= 0 ? static_cast<std::uint32_t>(l.count_override)
+                                                     : static_cast<std::uint32_t>(n));
     store_u32(out.data() + 52, 0xA5A5A5A5u);
     for (std::size_t i = 0; i < 36; ++i)
         out[56 + 8 * n + i] = static_cast<std::uint8_t>(i * 7 + 1);
@@ -563,7 +576,8 @@ int main(int argc, char** argv) {
     put_db("game-like.db", game_file.bytes);
     // Junk before the names region: the last table's rows grow by a word.
     const db_file wide_last = save(texts_table({{"a", "b", "c"}, {"d", "e", "f"}}));
-    put_db("gap-before-names.db", inserted(wide_last, names_start(wide_last), bytes_t(8, 0x99)).bytes);
+    put_db("gap-before-names.db",
+           inserted(wide_last, names_start(wide_last), bytes_t(8, 0x99)).bytes);
     // Junk between two blocks, not a multiple of the row size: the remainder is dropped.
     {
         const db_file f = save(empty_tables());
@@ -630,8 +644,7 @@ int main(int argc, char** argv) {
     past.count_override = 40;
     put_refused_lang("refused-directory-past-end.db", language_file({{1, "a"}}, past));
     put_refused_lang("refused-text-past-end.db", patched(game_lang, 60, 100000));
-    put_refused_lang("refused-text-length.db",
-                     patched(game_lang, word(game_lang, 60), 0x7FFFFFFF));
+    put_refused_lang("refused-text-length.db", patched(game_lang, word(game_lang, 60), 0x7FFFFFFF));
 
     // -- round trips: a language file and a database file in one input --
     put_pair("game-like.pair", game_lang, game_file.bytes);

@@ -72,6 +72,13 @@ int run_info(const std::string& path) {
     return 0;
 }
 
+void texts(json_writer& j, const text_slots& slots, int count) {
+    j.begin_array();
+    for (int i = 0; i < count; ++i)
+        j.value(slots[static_cast<std::size_t>(i)]);
+    j.end_array();
+}
+
 void dump_table_json(json_writer& j, const database& db, int t, bool with_names,
                      const string_table& lang) {
     const db_table& table = db.tables[t];
@@ -120,12 +127,12 @@ void dump_table_json(json_writer& j, const database& db, int t, bool with_names,
         j.key("string_refs");
         j.array(std::span(row.string_refs).first(table.string_ref_count));
         j.key("strings");
-        j.array(std::span(row.strings).first(table.string_ref_count));
+        texts(j, row.strings, table.string_ref_count);
         j.key("values");
         j.array(row.values);
         if (name_count > 0) {
             j.key("names");
-            j.array(std::span(row.names).first(name_count));
+            texts(j, row.names, name_count);
         }
         j.end_object();
     }

@@ -66,6 +66,22 @@ TEST(LocalizedNames, EachNameIsReadByItsOwnKey) {
         EXPECT_EQ(saved.entry(i).text, lang.entry(i).text) << i;
 }
 
+TEST(LocalizedNames, RowsHoldOnlyTheTextsAndNamesOfTheirTable) {
+    // What keeps a large database small in memory: a row stores as many texts as its table has
+    // and as many names as the language file gives its table.
+    database model = named_tables(3, 4, 5);
+    const int texts = add_table(model, {"texts", {"id"}, {}, {"a", "b"}, {}});
+    add_row(model, texts).strings = {"first", "second"};
+    const database db = loaded(model, language({{10000030, "Premier League"}}));
+    EXPECT_EQ(db.rows(1)[0].names.held(), 2u);
+    EXPECT_EQ(db.rows(7)[0].names.held(), 1u);
+    EXPECT_EQ(db.rows(13)[0].names.held(), 3u);
+    EXPECT_EQ(db.rows(4)[0].names.held(), 0u);
+    EXPECT_EQ(db.rows(1)[0].strings.held(), 0u);
+    EXPECT_EQ(db.rows(texts)[0].strings.held(), 2u);
+    EXPECT_EQ(db.rows(texts)[0].strings, (text_slots{"first", "second"}));
+}
+
 TEST(LocalizedNames, TheFirstEntryOfTheFileIsANameLikeAnyOther) {
     const auto lang = language({{20000040, "First Entry Stadium"}});
     EXPECT_EQ(loaded(named_tables(3, 4, 5), lang).rows(7)[0].names[0], "First Entry Stadium");

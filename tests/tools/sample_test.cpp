@@ -395,7 +395,7 @@ TEST_F(TinyInstall, PlayersCarryTheValuesThePlayerPageClamps) {
 
 TEST_F(TinyInstall, EveryNamedRowHasItsNamesInEveryLanguage) {
     const auto config = standard_name_config();
-    std::map<int, std::vector<std::array<std::string, 4>>> english;
+    std::map<int, std::vector<text_slots>> english;
     for (int l = 0; l < language_count; ++l) {
         SCOPED_TRACE(language_codes[l]);
         database local;

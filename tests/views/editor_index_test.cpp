@@ -47,8 +47,8 @@ TEST(EditorIndex, AgreesWithRowOrderScansOnRandomTables) {
                 auto& row = add_row(db, t);
                 row.keys[0] = static_cast<std::int32_t>(rng() % 8) - 2; // duplicates, negatives
                 row.keys[1] = static_cast<std::int32_t>(rng() % 8);
-                for (auto& s : row.strings)
-                    s = names[rng() % 4];
+                for (std::size_t i = 0; i < text_slots::size(); ++i)
+                    row.strings[i] = names[rng() % 4];
             }
         editor_index index;
         index.rebuild(db);
