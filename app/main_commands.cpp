@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -32,23 +33,22 @@ QString text_of(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-void make_editable(QTreeWidgetItem* item) {
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
-    for (int i = 0; i < item->childCount(); ++i)
-        make_editable(item->child(i));
-}
-
-// The nodes of a tree in depth-first order: each node before its children, index 0 first.
-void add_depth_first(QTreeWidgetItem* item, std::vector<QTreeWidgetItem*>& nodes) {
-    nodes.push_back(item);
-    for (int i = 0; i < item->childCount(); ++i)
-        add_depth_first(item->child(i), nodes);
-}
-std::vector<QTreeWidgetItem*> depth_first_nodes(const QTreeWidget& tree) {
-    std::vector<QTreeWidgetItem*> nodes;
-    for (int i = 0; i < tree.topLevelItemCount(); ++i)
-        add_depth_first(tree.topLevelItem(i), nodes);
-    return nodes;
+// Copies the children of `from` (in `to`'s nodes) under `copy`, each with its own children,
+// listing every copy in depth-first order.
+void copy_children(const QTreeWidgetItem& from, QTreeWidgetItem& copy, qira::node_tree& to,
+                   Qt::ItemFlags flags, std::vector<QTreeWidgetItem*>& nodes) {
+    if (from.childCount() == 0)
+        return;
+    QList<QTreeWidgetItem*> children;
+    children.reserve(from.childCount());
+    for (int i = 0; i < from.childCount(); ++i) {
+        const QTreeWidgetItem& child = *from.child(i);
+        QTreeWidgetItem* child_copy = to.make_node(child.text(0), flags);
+        nodes.push_back(child_copy);
+        copy_children(child, *child_copy, to, flags, nodes);
+        children << child_copy;
+    }
+    copy.addChildren(children);
 }
 
 } // namespace
@@ -150,8 +150,7 @@ void TForm1::Button1Click() {
     Button4->setText(QStringLiteral("Finish Editing..."));
     build_navigation_tree();
     fill_stadium_list();
-    copy_tree_nodes(*TreeView1, *xchange);
-    xchange_nodes = depth_first_nodes(*xchange);
+    xchange_nodes = copy_tree_nodes(*TreeView1, *xchange);
     Button1->setEnabled(false);
     Button11->setEnabled(true);
     Button14->setEnabled(true);
@@ -172,16 +171,24 @@ void TForm1::fill_stadium_list() {
     cobo_stadium->setCurrentIndex(-1);
 }
 
-void TForm1::copy_tree_nodes(const QTreeWidget& from, QTreeWidget& to) {
-    to.clear();
+std::vector<QTreeWidgetItem*> TForm1::copy_tree_nodes(const QTreeWidget& from,
+                                                      qira::node_tree& to) {
+    const QSignalBlocker quiet(&to);
+    to.take_back_nodes();
+    const Qt::ItemFlags flags = qira::node_tree::plain_flags() | Qt::ItemIsEditable;
+    std::vector<QTreeWidgetItem*> nodes;
     QList<QTreeWidgetItem*> copies;
     copies.reserve(from.topLevelItemCount());
     for (int i = 0; i < from.topLevelItemCount(); ++i) {
-        QTreeWidgetItem* copy = from.topLevelItem(i)->clone();
-        make_editable(copy);
+        const QTreeWidgetItem& node = *from.topLevelItem(i);
+        QTreeWidgetItem* copy = to.make_node(node.text(0), flags);
+        nodes.push_back(copy);
+        copy_children(node, *copy, to, flags, nodes);
         copies << copy;
     }
+    to.drop_spare_nodes();
     to.addTopLevelItems(copies);
+    return nodes;
 }
 
 void TForm1::Button11Click() {

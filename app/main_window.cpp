@@ -198,7 +198,7 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     Panel3 = panel("Panel3", false, this);
     Panel3->setFixedHeight(6);
     build_start_screen();
-    TreeView1 = named(new QTreeWidget(this), "TreeView1");
+    TreeView1 = named(new qira::node_tree(this), "TreeView1");
     TreeView1->setHeaderHidden(true);
     TreeView1->setIndentation(19);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -516,7 +516,7 @@ void TForm1::build_roster_page() {
     t_pl_num_p = spinner("t_pl_num", "t_pl_num_p", 99, TabSheet4, t_pl_num);
     t_pl_pos = drop_down("t_pl_pos", qira::position_items(), TabSheet4);
     Button3 = button("Button3", QStringLiteral("<-- Xchange -->"), TabSheet4);
-    xchange = named(new QTreeWidget(TabSheet4), "xchange");
+    xchange = named(new qira::node_tree(TabSheet4), "xchange");
     xchange->setHeaderHidden(true);
     xchange->setIndentation(19);
     xchange->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

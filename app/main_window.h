@@ -18,6 +18,7 @@
 #include "dbfile/database.h"
 #include "langfile/string_table.h"
 #include "views/editor_index.h"
+#include "views/node_tree.h"
 
 // The widget classes come with this header: the views and the tests use the members directly.
 #include <QCheckBox>
@@ -63,7 +64,7 @@ class TForm1 : public QWidget {
     QPushButton* Button4; // "Finish Editing..." / "Continue Editing..."
     QLabel* Image4;
     QFrame* Panel3;
-    QTreeWidget* TreeView1;
+    qira::node_tree* TreeView1;
     QTabWidget* main;
     QFrame* Panel2;
     QFrame* Panel4;   // the start screen
@@ -144,7 +145,7 @@ class TForm1 : public QWidget {
     QSpinBox* t_pl_num_p;
     QComboBox* t_pl_pos;
     QPushButton* Button3; // "<-- Xchange -->"
-    QTreeWidget* xchange;
+    qira::node_tree* xchange;
     QPushButton* t_apply_1;
     QPushButton* Button5; // "<<< Edit team"
 
@@ -170,6 +171,8 @@ class TForm1 : public QWidget {
     // the other.
     std::vector<QTreeWidgetItem*> tree_nodes;
     std::vector<QTreeWidgetItem*> xchange_nodes;
+    // The label of each node of tree_nodes, as relabel_node keeps it.
+    std::vector<QString> node_labels;
 
     // Fills TreeView1 from the open database (views/navigation_tree.cpp).
     void build_navigation_tree();
@@ -203,8 +206,10 @@ class TForm1 : public QWidget {
 
     // Connects the tree's and the pages' widgets to their handlers (views/view_handlers.cpp).
     void connect_view_handlers();
-    // Gives `to` a copy of the nodes of `from`; the copy's labels can be edited in place.
-    static void copy_tree_nodes(const QTreeWidget& from, QTreeWidget& to);
+    // Gives `to` a copy of the nodes of `from`; the copy's labels can be edited in place. Returns
+    // the copies in depth-first order.
+    static std::vector<QTreeWidgetItem*> copy_tree_nodes(const QTreeWidget& from,
+                                                         qira::node_tree& to);
 
     // Applied edits that are not saved yet: set by the pages' Apply and by the exchange, cleared
     // by a successful save, by "Close" and by opening.

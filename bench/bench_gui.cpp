@@ -14,7 +14,7 @@ namespace qira::bench {
 namespace {
 
 class quiet_sink final : public message_sink {
-public:
+  public:
     void show(const QString&, const QString&) override {}
     bool ask(const QString&, const QString&) override { return true; }
 };
@@ -67,19 +67,7 @@ void tree_build(benchmark::State& state, const install& in) {
     for (auto _ : state) {
         // What opening does: the tree, its copy, and the copy's nodes listed in tree order.
         w.window->build_navigation_tree();
-        TForm1::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
-        auto& nodes = w.window->xchange_nodes;
-        nodes.clear();
-        std::vector<QTreeWidgetItem*> stack;
-        for (int i = w.window->xchange->topLevelItemCount(); i-- > 0;)
-            stack.push_back(w.window->xchange->topLevelItem(i));
-        while (!stack.empty()) {
-            QTreeWidgetItem* n = stack.back();
-            stack.pop_back();
-            nodes.push_back(n);
-            for (int i = n->childCount(); i-- > 0;)
-                stack.push_back(n->child(i));
-        }
+        w.window->xchange_nodes = TForm1::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
     }
 }
 

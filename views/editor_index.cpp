@@ -57,6 +57,24 @@ std::span<const db_overall_data> rows_or_none(const database& db, int t) {
 
 } // namespace
 
+void editor_index::label_groups::build(std::span<const db_overall_data> rows, std::size_t part) {
+    rows_ = rows;
+    part_ = part;
+    by_hash_.resize(rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        by_hash_[r] = {hash_of(rows[r].strings[part]), static_cast<int>(r)};
+    std::sort(by_hash_.begin(), by_hash_.end());
+}
+
+int editor_index::label_groups::first(std::string_view label) const {
+    const std::uint64_t h = hash_of(label);
+    auto it = std::lower_bound(by_hash_.begin(), by_hash_.end(), hashed_row{h, -1});
+    for (; it != by_hash_.end() && it->hash == h; ++it)
+        if (rows_[static_cast<std::size_t>(it->row)].strings[part_] == label)
+            return it->row;
+    return -1;
+}
+
 void editor_index::key_groups::build(std::span<const db_overall_data> rows, int key_part) {
     rows_.resize(rows.size());
     std::iota(rows_.begin(), rows_.end(), 0);
@@ -76,16 +94,9 @@ std::span<const int> editor_index::key_groups::rows_of(std::int32_t key) const {
 void editor_index::rebuild(const database& db) {
     using namespace table_index;
     players_ = rows_or_none(db, players);
-    leagues_by_label_.clear();
-    teams_by_label_.clear();
-    const auto league_rows = rows_or_none(db, leagues);
-    leagues_by_label_.reserve(league_rows.size());
-    for (std::size_t r = 0; r < league_rows.size(); ++r)
-        leagues_by_label_.try_emplace(league_rows[r].strings[1], static_cast<int>(r));
     const auto team_rows = rows_or_none(db, teams);
-    teams_by_label_.reserve(team_rows.size());
-    for (std::size_t r = 0; r < team_rows.size(); ++r)
-        teams_by_label_.try_emplace(team_rows[r].strings[1], static_cast<int>(r));
+    leagues_by_label_.build(rows_or_none(db, leagues), 1);
+    teams_by_label_.build(team_rows, 1);
 
     teams_by_key_.build(team_rows, 0);
     players_by_key_.build(players_, 0);

@@ -10,7 +10,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace qira {
@@ -25,8 +24,8 @@ class editor_index {
     void rebuild(const database& db);
 
     // First rows (-1 when none).
-    int league_by_label(const std::string& label) const { return first(leagues_by_label_, label); }
-    int team_by_label(const std::string& label) const { return first(teams_by_label_, label); }
+    int league_by_label(const std::string& label) const { return leagues_by_label_.first(label); }
+    int team_by_label(const std::string& label) const { return teams_by_label_.first(label); }
     int team_by_key(std::int32_t id) const { return teams_by_key_.first(id); }
     int player_by_key(std::int32_t id) const { return players_by_key_.first(id); }
     int player_by_label(const std::string& label) const;
@@ -63,21 +62,7 @@ class editor_index {
         std::vector<int> rows_;
     };
 
-    static int first(const std::unordered_map<std::string, int>& map, const std::string& key) {
-        const auto it = map.find(key);
-        return it == map.end() ? -1 : it->second;
-    }
-
-    std::span<const db_overall_data> players_;
-    std::unordered_map<std::string, int> leagues_by_label_;
-    std::unordered_map<std::string, int> teams_by_label_;
-    key_groups teams_by_key_;
-    key_groups players_by_key_;
-    key_groups settings_by_key_;
-    key_groups stadiums_by_key_;
-    key_groups league_links_;
-    key_groups team_links_;
-    // Players by the hash of their label, ascending by hash and then by row; a hash names the
+    // Rows by the hash of their label, ascending by hash and then by row; a hash names the
     // rows whose labels may match, and the label itself decides.
     struct hashed_row {
         std::uint64_t hash;
@@ -86,6 +71,29 @@ class editor_index {
             return a.hash != b.hash ? a.hash < b.hash : a.row < b.row;
         }
     };
+
+    // Rows by their text `strings[part]` (league and team labels, which no edit changes).
+    class label_groups {
+      public:
+        void build(std::span<const db_overall_data> rows, std::size_t part);
+        int first(std::string_view label) const;
+
+      private:
+        std::span<const db_overall_data> rows_;
+        std::size_t part_ = 0;
+        std::vector<hashed_row> by_hash_;
+    };
+
+    std::span<const db_overall_data> players_;
+    label_groups leagues_by_label_;
+    label_groups teams_by_label_;
+    key_groups teams_by_key_;
+    key_groups players_by_key_;
+    key_groups settings_by_key_;
+    key_groups stadiums_by_key_;
+    key_groups league_links_;
+    key_groups team_links_;
+    // Players by the hash of their label, which follows every relabelling.
     std::vector<hashed_row> players_by_label_;
 };
 

@@ -57,12 +57,6 @@ int level_of(const QTreeWidgetItem* node) {
     return level;
 }
 
-QTreeWidgetItem* new_node(const QString& label) {
-    auto* node = new QTreeWidgetItem;
-    node->setText(0, label);
-    return node;
-}
-
 } // namespace
 
 void TForm1::build_navigation_tree() {
@@ -71,8 +65,9 @@ void TForm1::build_navigation_tree() {
     // draws once, at the end.
     const QSignalBlocker quiet(TreeView1);
     TreeView1->setUpdatesEnabled(false);
-    TreeView1->clear();
+    TreeView1->take_back_nodes();
     tree_nodes.clear();
+    node_labels.clear();
     // The exchange tree's nodes stand for the old tree until the open command copies the new
     // one and lists its nodes again; until then relabelling reaches only this tree.
     xchange_nodes.clear();
@@ -92,6 +87,13 @@ void TForm1::build_navigation_tree() {
                 1 +
                 lookups.team_links(league_team_rows[static_cast<std::size_t>(link)].keys[1]).size();
     tree_nodes.reserve(node_count);
+    node_labels.reserve(node_count);
+    const Qt::ItemFlags flags = qira::node_tree::plain_flags();
+    const auto new_node = [&](const QString& label) {
+        tree_nodes.push_back(TreeView1->make_node(label, flags));
+        node_labels.push_back(label);
+        return tree_nodes.back();
+    };
 
     // A player's label is made once, however many nodes carry it.
     std::vector<QString> player_labels(player_rows.size());
@@ -107,12 +109,13 @@ void TForm1::build_navigation_tree() {
         return player_labels[r];
     };
 
-    // The nodes are put together outside the tree, which receives them all at once.
-    QList<QTreeWidgetItem*> league_nodes;
+    // The nodes are put together outside the tree, which receives them all at once; each node
+    // receives its children at once too.
+    QList<QTreeWidgetItem*> league_nodes, team_nodes, player_nodes;
     league_nodes.reserve(static_cast<qsizetype>(league_rows.size()));
     for (const db_overall_data& league : league_rows) {
         QTreeWidgetItem* league_node = new_node(qira::text_of(league.strings[1]));
-        tree_nodes.push_back(league_node);
+        team_nodes.clear();
         for (const int link : lookups.league_links(league.keys[0])) {
             // The team's id as the link names it; a team without a row is labelled with the
             // empty text and still lists the links of that id.
@@ -121,19 +124,19 @@ void TForm1::build_navigation_tree() {
             QTreeWidgetItem* team_node = new_node(
                 team < 0 ? QString()
                          : qira::text_of(team_rows[static_cast<std::size_t>(team)].strings[1]));
-            tree_nodes.push_back(team_node);
+            player_nodes.clear();
             for (const int member : lookups.team_links(team_id)) {
                 const std::int32_t player_id =
                     team_player_rows[static_cast<std::size_t>(member)].keys[1];
-                QTreeWidgetItem* player_node =
-                    new_node(label_of_player(lookups.player_by_key(player_id)));
-                tree_nodes.push_back(player_node);
-                team_node->addChild(player_node);
+                player_nodes << new_node(label_of_player(lookups.player_by_key(player_id)));
             }
-            league_node->addChild(team_node);
+            team_node->addChildren(player_nodes);
+            team_nodes << team_node;
         }
+        league_node->addChildren(team_nodes);
         league_nodes << league_node;
     }
+    TreeView1->drop_spare_nodes();
     TreeView1->addTopLevelItems(league_nodes);
     TreeView1->setCurrentItem(nullptr);
     TreeView1->clearSelection();
@@ -177,8 +180,11 @@ void TForm1::show_selected_node() {
 }
 
 void TForm1::relabel_node(std::size_t n, const QString& label) {
-    if (n < tree_nodes.size())
+    if (n < tree_nodes.size()) {
         tree_nodes[n]->setText(0, label);
+        if (n < node_labels.size())
+            node_labels[n] = label;
+    }
     if (n < xchange_nodes.size())
         xchange_nodes[n]->setText(0, label);
 }

@@ -148,8 +148,8 @@ void TForm1::pl_applyClick() {
     const std::string new_label = qira::player_label(player);
     const QString old_text = qira::text_of(old_label);
     const QString new_text = qira::text_of(new_label);
-    for (std::size_t n = 0; n < tree_nodes.size(); ++n)
-        if (tree_nodes[n]->text(0) == old_text)
+    for (std::size_t n = 0; n < node_labels.size(); ++n)
+        if (node_labels[n] == old_text)
             relabel_node(n, new_text);
     lookups.player_relabelled(row, old_label, new_label);
 

@@ -150,16 +150,70 @@ class support_test : public QObject {
         auto* team = new QTreeWidgetItem(league, {"Team"});
         new QTreeWidgetItem(team, {"Ann  Roe"});
         new QTreeWidgetItem(&from, {"Empty league"});
-        QTreeWidget to;
+        qira::node_tree to;
         new QTreeWidgetItem(&to, {"stale"});
-        TForm1::copy_tree_nodes(from, to);
+        const auto nodes = TForm1::copy_tree_nodes(from, to);
         QCOMPARE(to.topLevelItemCount(), 2);
         QCOMPARE(to.topLevelItem(0)->child(0)->child(0)->text(0), QStringLiteral("Ann  Roe"));
         QCOMPARE(to.topLevelItem(1)->childCount(), 0);
         QVERIFY(to.topLevelItem(0)->child(0)->child(0)->flags() & Qt::ItemIsEditable);
+        // The copies in depth-first order.
+        QCOMPARE(nodes.size(), std::size_t{4});
+        QCOMPARE(nodes[0], to.topLevelItem(0));
+        QCOMPARE(nodes[2], to.topLevelItem(0)->child(0)->child(0));
+        QCOMPARE(nodes[3], to.topLevelItem(1));
         // Not linked: changing the copy leaves the original.
         to.topLevelItem(0)->child(0)->setText(0, QStringLiteral("Renamed"));
         QCOMPARE(team->text(0), QStringLiteral("Team"));
+    }
+
+    void refilled_trees_reuse_their_nodes_without_keeping_old_state() {
+        // A second fill takes the nodes of the first: every node gets its new label, flags and
+        // place; none keeps a child, a selection or an expansion of before.
+        qira::node_tree tree;
+        tree.resize(300, 400);
+        QTreeWidget from;
+        for (int l = 0; l < 3; ++l) {
+            auto* league = new QTreeWidgetItem(&from, {QStringLiteral("L%1").arg(l)});
+            for (int t = 0; t < 3; ++t)
+                new QTreeWidgetItem(league, {QStringLiteral("T%1.%2").arg(l).arg(t)});
+        }
+        TForm1::copy_tree_nodes(from, tree);
+        tree.expandAll();
+        tree.topLevelItem(1)->child(2)->setSelected(true);
+        tree.setCurrentItem(tree.topLevelItem(2)->child(0));
+        tree.topLevelItem(0)->child(0)->setText(0, QStringLiteral("edited in place"));
+
+        QTreeWidget smaller;
+        auto* only = new QTreeWidgetItem(&smaller, {QStringLiteral("One")});
+        new QTreeWidgetItem(only, {QStringLiteral("Child")});
+        new QTreeWidgetItem(&smaller, {QStringLiteral("Two")});
+        const auto nodes = TForm1::copy_tree_nodes(smaller, tree);
+        QCOMPARE(nodes.size(), std::size_t{3});
+        QCOMPARE(tree.topLevelItemCount(), 2);
+        QCOMPARE(tree.topLevelItem(0)->text(0), QStringLiteral("One"));
+        QCOMPARE(tree.topLevelItem(0)->childCount(), 1);
+        QCOMPARE(tree.topLevelItem(0)->child(0)->text(0), QStringLiteral("Child"));
+        QCOMPARE(tree.topLevelItem(0)->child(0)->childCount(), 0);
+        QCOMPARE(tree.topLevelItem(1)->childCount(), 0);
+        QVERIFY(tree.selectedItems().isEmpty());
+        QCOMPARE(tree.currentItem(), nullptr);
+        for (QTreeWidgetItem* node : nodes) {
+            QVERIFY(!node->isSelected());
+            QVERIFY(!node->isExpanded());
+            QVERIFY(node->flags() & Qt::ItemIsEditable);
+        }
+
+        // Plain nodes of the same tree lose the editable flag again.
+        tree.take_back_nodes();
+        QTreeWidgetItem* plain =
+            tree.make_node(QStringLiteral("plain"), qira::node_tree::plain_flags());
+        QVERIFY(!(plain->flags() & Qt::ItemIsEditable));
+        QCOMPARE(plain->childCount(), 0);
+        QCOMPARE(plain->parent(), nullptr);
+        tree.addTopLevelItem(plain);
+        tree.drop_spare_nodes();
+        QCOMPARE(tree.topLevelItemCount(), 1);
     }
 };
 
