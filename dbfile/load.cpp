@@ -235,10 +235,9 @@ void attach_table_names(const string_table& lang, int t, db_overall& o) {
     o.name_storage = std::move(storage);
 }
 
-} // namespace
-
-bool decode_table(std::span<const std::uint8_t> file, const std::string& file_name,
-                  const string_table* lang, database& db, int t, std::string& error) {
+// The first pass over table t's rows: their whole words and texts (which need the file).
+bool decode_texts(std::span<const std::uint8_t> file, const std::string& file_name, database& db,
+                  int t, std::string& error) {
     const db_table& table = db.tables[t];
     const raw_block& block = db.blocks[t];
     db_overall& o = db.overall[t];
@@ -251,17 +250,7 @@ bool decode_table(std::span<const std::uint8_t> file, const std::string& file_na
                            static_cast<std::size_t>(block.row_count));
     o.rows.resize(static_cast<std::size_t>(block.row_count));
 
-    const int s = table.whole_word_count();
-    const int d = table.packed_count;
     const auto w = static_cast<std::size_t>(block.words_per_row);
-    const std::size_t packed =
-        w > static_cast<std::size_t>(s) ? w - static_cast<std::size_t>(s) : 0;
-
-    std::vector<int> widths(static_cast<std::size_t>(d));
-    for (int j = 0; j < d; ++j)
-        widths[j] = field_width(table.fields[s + j], t);
-    std::vector<std::uint32_t> stream(packed + 1);
-
     for (std::size_t r = 0; r < o.rows.size(); ++r) {
         db_overall_data& row = o.rows[r];
         const std::uint32_t* words = block.words.data() + r * w;
@@ -280,6 +269,28 @@ bool decode_table(std::span<const std::uint8_t> file, const std::string& file_na
                 return false;
             }
         }
+    }
+    return true;
+}
+
+// The second pass: the bit-packed values, from the raw block alone.
+void decode_values(database& db, int t) {
+    const db_table& table = db.tables[t];
+    const raw_block& block = db.blocks[t];
+    db_overall& o = db.overall[t];
+    const int s = table.whole_word_count();
+    const int d = table.packed_count;
+    const auto w = static_cast<std::size_t>(block.words_per_row);
+    const std::size_t packed =
+        w > static_cast<std::size_t>(s) ? w - static_cast<std::size_t>(s) : 0;
+
+    std::vector<int> widths(static_cast<std::size_t>(d));
+    for (int j = 0; j < d; ++j)
+        widths[j] = field_width(table.fields[s + j], t);
+    std::vector<std::uint32_t> stream(packed + 1);
+    for (std::size_t r = 0; r < o.rows.size(); ++r) {
+        db_overall_data& row = o.rows[r];
+        const std::uint32_t* words = block.words.data() + r * w;
         for (std::size_t i = 0; i < packed; ++i)
             stream[i] = stream_word(words[s + i]);
         row.values.resize(static_cast<std::size_t>(d));
@@ -289,8 +300,32 @@ bool decode_table(std::span<const std::uint8_t> file, const std::string& file_na
             pos += static_cast<std::uint64_t>(widths[j]);
         }
     }
+}
+
+// The bit-packed values and localized names of every table, with the progress per table.
+void finish_tables(const string_table* lang, database& db, const progress_fn& progress) {
+    std::vector<std::int64_t> row_counts;
+    for (const auto& b : db.blocks)
+        row_counts.push_back(b.row_count);
+    const auto shares = progress_shares(row_counts);
+    for (int t = 0; t < db.table_count(); ++t) {
+        decode_values(db, t);
+        if (lang != nullptr)
+            attach_table_names(*lang, t, db.overall[t]);
+        if (progress)
+            progress(t, shares[t]);
+    }
+}
+
+} // namespace
+
+bool decode_table(std::span<const std::uint8_t> file, const std::string& file_name,
+                  const string_table* lang, database& db, int t, std::string& error) {
+    if (!decode_texts(file, file_name, db, t, error))
+        return false;
+    decode_values(db, t);
     if (lang != nullptr)
-        attach_table_names(*lang, t, o);
+        attach_table_names(*lang, t, db.overall[t]);
     return true;
 }
 
@@ -299,10 +334,13 @@ void attach_names(const string_table& lang, database& db) {
         attach_table_names(lang, t, db.overall[t]);
 }
 
-io_result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,
-                         const string_table* lang, database& out, const progress_fn& progress) {
+namespace {
+
+// Everything of the file but the bit-packed values: header, directory, descriptors, raw blocks,
+// names, and the rows' whole words and texts. After it the file's bytes are no longer needed.
+io_result parse_structure(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                          database& db) {
     parser p{bytes, file_name, {}};
-    database db;
     std::uint32_t count = 0;
     if (!p.read_header(db, count))
         return io_result::failure(io_result::code::damaged, p.error);
@@ -328,16 +366,20 @@ io_result parse_database(std::span<const std::uint8_t> bytes, const std::string&
     if (!p.read_blocks(db) || !p.read_names(db))
         return io_result::failure(io_result::code::damaged, p.error);
 
-    std::vector<std::int64_t> row_counts;
-    for (const auto& b : db.blocks)
-        row_counts.push_back(b.row_count);
-    const auto shares = progress_shares(row_counts);
-    for (int t = 0; t < db.table_count(); ++t) {
-        if (!decode_table(bytes, file_name, lang, db, t, p.error))
+    for (int t = 0; t < db.table_count(); ++t)
+        if (!decode_texts(bytes, file_name, db, t, p.error))
             return io_result::failure(io_result::code::damaged, p.error);
-        if (progress)
-            progress(t, shares[t]);
-    }
+    return io_result::success();
+}
+
+} // namespace
+
+io_result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                         const string_table* lang, database& out, const progress_fn& progress) {
+    database db;
+    if (auto r = parse_structure(bytes, file_name, db); !r)
+        return r;
+    finish_tables(lang, db, progress);
     out = std::move(db);
     return io_result::success();
 }
@@ -347,7 +389,14 @@ io_result load_database(const std::filesystem::path& path, const string_table* l
     std::vector<std::uint8_t> bytes;
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
-    return parse_database(bytes, display_name(path), lang, out, progress);
+    database db;
+    if (auto r = parse_structure(bytes, display_name(path), db); !r)
+        return r;
+    // The values come from the raw blocks: the file's bytes can go first.
+    std::vector<std::uint8_t>().swap(bytes);
+    finish_tables(lang, db, progress);
+    out = std::move(db);
+    return io_result::success();
 }
 
 } // namespace qira
