@@ -3,6 +3,7 @@
 // descriptor, one raw block and one table of decoded rows per table of the file.
 
 #include "dbfile/text_slots.h"
+#include "dbfile/value_list.h"
 #include "langfile/io_result.h"
 #include "langfile/safe_file.h"
 #include "langfile/string_table.h"
@@ -63,18 +64,19 @@ struct db_overall_data {
     std::array<std::int32_t, 4> keys{};
     std::array<std::int32_t, 4> extras{};
     std::array<std::int32_t, 4> string_refs{};
-    text_slots strings;                // the stored bytes of the row's texts
-    text_slots names;                  // localized names from the language file
-    std::vector<std::uint32_t> values; // one per bit-packed field
+    text_slots strings; // the stored bytes of the row's texts
+    text_slots names;   // localized names from the language file
+    value_list values;  // one per bit-packed field
 };
 
 struct db_overall {
     std::int32_t block_word = 0;
     std::int32_t row_count = 0;
     std::int32_t words_per_row = 0;
-    // Where decoded rows keep their texts and names (one block each for the whole table).
+    // Where decoded rows keep their texts, names and values (one block each for the table).
     text_slots::pool text_storage;
     text_slots::pool name_storage;
+    value_list::pool value_storage;
     std::vector<db_overall_data> rows;
 };
 

@@ -288,12 +288,13 @@ void decode_values(database& db, int t) {
     for (int j = 0; j < d; ++j)
         widths[j] = field_width(table.fields[s + j], t);
     std::vector<std::uint32_t> stream(packed + 1);
+    o.value_storage.reserve(static_cast<std::size_t>(d) * o.rows.size());
     for (std::size_t r = 0; r < o.rows.size(); ++r) {
         db_overall_data& row = o.rows[r];
         const std::uint32_t* words = block.words.data() + r * w;
         for (std::size_t i = 0; i < packed; ++i)
             stream[i] = stream_word(words[s + i]);
-        row.values.resize(static_cast<std::size_t>(d));
+        row.values.share(o.value_storage, static_cast<std::size_t>(d));
         std::uint64_t pos = 0;
         for (int j = 0; j < d; ++j) {
             row.values[j] = read_bits(stream.data(), packed, pos, widths[j]);

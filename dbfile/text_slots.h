@@ -19,43 +19,45 @@
 
 namespace qira {
 
+// Storage for the texts (or values) of a whole table, allocated at once and handed out a row's
+// share at a time. The table that owns it keeps it as long as its rows: a row borrows its share
+// only in place, and a copy or a move of a row takes a block of its own.
+template <typename T> class storage_pool {
+  public:
+    storage_pool() = default;
+    storage_pool(const storage_pool&) noexcept {} // copied rows own their data: a copy starts empty
+    storage_pool& operator=(const storage_pool&) noexcept { return *this; }
+    storage_pool(storage_pool&&) noexcept = default;
+    storage_pool& operator=(storage_pool&&) noexcept = default;
+    ~storage_pool() = default;
+
+    // Room for `total` elements, value-initialised; shares handed out before stay valid only
+    // while this pool lives, so it is called once, before any share.
+    void reserve(std::size_t total) {
+        items_ = total > 0 ? std::make_unique<T[]>(total) : nullptr;
+        size_ = total;
+        used_ = 0;
+    }
+    // The next n elements, or nullptr when the pool has no room for them.
+    T* take(std::size_t n) noexcept {
+        if (n > size_ - used_)
+            return nullptr;
+        T* share = items_.get() + used_;
+        used_ += n;
+        return share;
+    }
+
+  private:
+    std::unique_ptr<T[]> items_;
+    std::size_t size_ = 0;
+    std::size_t used_ = 0;
+};
+
 class text_slots {
   public:
     static constexpr std::size_t slot_count = 4;
 
-    // Storage for the texts of a whole table, allocated at once and handed out a row's share at a
-    // time. The table that owns it keeps it as long as its rows: a row borrows its share only in
-    // place, and a copy or a move of a row takes a block of its own.
-    class pool {
-      public:
-        pool() = default;
-        pool(const pool&) noexcept {} // copied rows own their texts: a copy starts empty
-        pool& operator=(const pool&) noexcept { return *this; }
-        pool(pool&&) noexcept = default;
-        pool& operator=(pool&&) noexcept = default;
-        ~pool() = default;
-
-        // Room for `total` texts; shares handed out before stay valid only while this pool
-        // lives, so it is called once, before any share.
-        void reserve(std::size_t total) {
-            texts_ = total > 0 ? std::make_unique<std::string[]>(total) : nullptr;
-            size_ = total;
-            used_ = 0;
-        }
-        // The next n texts, or nullptr when the pool has no room for them.
-        std::string* take(std::size_t n) noexcept {
-            if (n > size_ - used_)
-                return nullptr;
-            std::string* share = texts_.get() + used_;
-            used_ += n;
-            return share;
-        }
-
-      private:
-        std::unique_ptr<std::string[]> texts_;
-        std::size_t size_ = 0;
-        std::size_t used_ = 0;
-    };
+    using pool = storage_pool<std::string>;
 
     text_slots() noexcept = default;
     // The first texts of the list, at most four; the other slots empty.

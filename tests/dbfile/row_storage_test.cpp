@@ -1,7 +1,9 @@
+#include "dbfile/build.h"
 #include "dbfile/database.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -104,6 +106,66 @@ TEST(TextSlots, ADatabaseOutlivesTheOneItWasCopiedFrom) {
         EXPECT_EQ(db.overall[0].rows[0].strings[1], std::string(30, 'y'));
     }
     EXPECT_EQ(copy.overall[0].rows[0].strings[1], std::string(30, 'y'));
+}
+
+TEST(ValueList, BehavesLikeAVectorOfValues) {
+    value_list v{1, 2, 3};
+    EXPECT_EQ(v, (std::vector<std::uint32_t>{1, 2, 3}));
+    EXPECT_NE(v, (std::vector<std::uint32_t>{1, 2}));
+    v.resize(5, 9);
+    EXPECT_EQ(v, (std::vector<std::uint32_t>{1, 2, 3, 9, 9}));
+    v.resize(2);
+    EXPECT_EQ(v, (value_list{1, 2}));
+    v.assign(3, 7);
+    EXPECT_EQ(v, (std::vector<std::uint32_t>{7, 7, 7}));
+    EXPECT_THROW((void)v.at(3), std::out_of_range);
+    v = {};
+    EXPECT_TRUE(v.empty());
+    EXPECT_EQ(v.begin(), v.end());
+}
+
+TEST(ValueList, RowsSharingATablesStorageOutliveItWhenMovedOrCopied) {
+    std::vector<value_list> moved, copied;
+    {
+        value_list::pool storage;
+        storage.reserve(5);
+        std::vector<value_list> rows(3);
+        for (auto& row : rows)
+            row.share(storage, 2); // the third has no room left: a block of its own
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            rows[r][1] = static_cast<std::uint32_t>(10 + r);
+        EXPECT_EQ(rows[0][0], 0u); // shares start at 0
+        rows[1].resize(3, 4);      // leaves the pool
+        copied = rows;
+        moved = std::move(rows);
+        value_list assigned;
+        assigned = std::move(moved[0]);
+        moved[0] = std::move(assigned);
+    } // the storage goes; what was copied or moved out must not point into it
+    ASSERT_EQ(moved.size(), 3u);
+    EXPECT_EQ(moved[0], (std::vector<std::uint32_t>{0, 10}));
+    EXPECT_EQ(moved[1], (std::vector<std::uint32_t>{0, 11, 4}));
+    EXPECT_EQ(moved[2], (std::vector<std::uint32_t>{0, 12}));
+    EXPECT_EQ(copied, moved);
+}
+
+TEST(ValueList, DecodingTwiceIntoOneDatabaseReplacesTheSharedStorage) {
+    // decode_table may run again on a database whose rows borrow from the storage it replaces.
+    database model;
+    const int t = add_table(model, {"t", {"id"}, {}, {"s"}, {{"a", 0, 255}, {"b", 0, 255}}});
+    for (std::uint32_t r = 0; r < 3; ++r) {
+        auto& row = add_row(model, t);
+        row.values = {r, 2 * r};
+        row.strings[0] = std::string(20, static_cast<char>('a' + r));
+    }
+    const auto bytes = serialize_database(model);
+    database db;
+    ASSERT_TRUE(parse_database(bytes, "qira.db", nullptr, db));
+    std::string error;
+    ASSERT_TRUE(decode_table(bytes, "qira.db", nullptr, db, t, error)) << error;
+    ASSERT_TRUE(decode_table(bytes, "qira.db", nullptr, db, t, error)) << error;
+    EXPECT_EQ(db.rows(t)[2].values, (std::vector<std::uint32_t>{2, 4}));
+    EXPECT_EQ(db.rows(t)[2].strings[0], std::string(20, 'c'));
 }
 
 } // namespace
