@@ -71,6 +71,25 @@ void tree_build(benchmark::State& state, const install& in) {
     }
 }
 
+// The same into trees that hold no nodes to reuse, as on the first open of a session.
+void first_tree_build(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    if (!w.ok()) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (qira::node_tree* tree : {w.window->TreeView1, w.window->xchange}) {
+            tree->take_back_nodes();
+            tree->drop_spare_nodes();
+        }
+        state.ResumeTiming();
+        w.window->build_navigation_tree();
+        w.window->xchange_nodes = TForm1::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
+    }
+}
+
 // The player of the last link: his nodes stand far down the tree.
 QTreeWidgetItem* last_player_node(TForm1& w) {
     for (auto it = w.tree_nodes.rbegin(); it != w.tree_nodes.rend(); ++it)
@@ -107,6 +126,7 @@ void show_team(benchmark::State& state, const install& in) {
 
 void register_gui_steps(const install& in) {
     register_step("tree build + exchange copy", in, tree_build);
+    register_step("first tree build + exchange copy", in, first_tree_build);
     register_step("player Apply with relabelling", in, player_apply);
     register_step("show team", in, show_team);
 }
