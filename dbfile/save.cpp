@@ -1,5 +1,5 @@
 // Saving the game database file in its canonical form: every offset recomputed, every row packed
-// back, the whole file laid out in memory and then written through a safe replace.
+// back, and the file written through a safe replace as it is laid out.
 
 #include "bits.h"
 #include "database.h"
@@ -177,15 +177,19 @@ void encode_table(database& db, int t) {
     }
 }
 
-std::vector<std::uint8_t> serialize_database(database& db) {
-    const std::uint64_t size = layout(db);
-    const int n = db.table_count();
-    for (int t = 0; t < n; ++t)
-        encode_table(db, t);
+namespace {
 
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
-    byte_writer out(bytes);
+// Lays out the file and packs every row; returns the file's size.
+std::uint64_t prepare(database& db) {
+    const std::uint64_t size = layout(db);
+    for (int t = 0; t < db.table_count(); ++t)
+        encode_table(db, t);
+    return size;
+}
+
+// Writes the prepared file.
+void emit(const database& db, byte_writer& out) {
+    const int n = db.table_count();
     out.i32(db.header_word0);
     out.i32(db.header_word1);
     out.u32(static_cast<std::uint32_t>(n));
@@ -220,6 +224,16 @@ std::vector<std::uint8_t> serialize_database(database& db) {
             for (int k = 0; k < cc; ++k)
                 write_string_padded(out, db.overall[t].rows[r].strings[k]);
     }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> serialize_database(database& db) {
+    const std::uint64_t size = prepare(db);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    byte_writer out(bytes);
+    emit(db, out);
     return bytes;
 }
 
@@ -233,8 +247,18 @@ io_result save_database(const std::filesystem::path& path, database& db, file_op
     if (size > 0x7FFFFFFFull)
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": the file would exceed 2 GiB");
-    const auto bytes = serialize_database(db);
-    return safe_replace(path, bytes, ops);
+    prepare(db);
+    // Written as it is laid out, a chunk at a time: the file is never whole in memory.
+    return safe_replace_with(
+        path,
+        [&db](const piece_fn& write) {
+            std::vector<std::uint8_t> staging;
+            staging.reserve(safe_replace_chunk + 4096);
+            byte_writer out(staging, write, safe_replace_chunk);
+            emit(db, out);
+            out.finish();
+        },
+        ops);
 }
 
 void names_to_string_table(const database& db, string_table& lang) {

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qira {
@@ -74,26 +76,62 @@ class byte_reader {
 };
 
 // Appends to a byte vector; the writers lay out every offset first and reserve the exact size.
+// With a spill, the vector is a staging buffer instead: whenever it holds `chunk` bytes they are
+// handed on in pieces of exactly `chunk` bytes, and finish() hands on the rest, so that a file
+// is written without ever being whole in memory.
 class byte_writer {
   public:
-    explicit byte_writer(std::vector<std::uint8_t>& out) : out_(out) {}
+    using spill_fn = std::function<void(std::span<const std::uint8_t>)>;
 
-    std::size_t position() const { return out_.size(); }
+    explicit byte_writer(std::vector<std::uint8_t>& out) : out_(out) {}
+    byte_writer(std::vector<std::uint8_t>& out, spill_fn spill, std::size_t chunk)
+        : out_(out), spill_(std::move(spill)), chunk_(chunk > 0 ? chunk : 1) {}
+    byte_writer(const byte_writer&) = delete;
+    byte_writer& operator=(const byte_writer&) = delete;
+
+    // Bytes written so far, handed on or not.
+    std::size_t position() const { return spilled_ + out_.size(); }
 
     void u32(std::uint32_t v) {
         const std::size_t at = out_.size();
         out_.resize(at + 4);
         store_u32(out_.data() + at, v);
+        spill_full();
     }
     void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
     void bytes(const void* p, std::size_t n) {
         const auto* b = static_cast<const std::uint8_t*>(p);
         out_.insert(out_.end(), b, b + n);
+        spill_full();
     }
-    void zeros(std::size_t n) { out_.resize(out_.size() + n, 0); }
+    void zeros(std::size_t n) {
+        out_.resize(out_.size() + n, 0);
+        spill_full();
+    }
+    // Hands on what is left (with a spill).
+    void finish() {
+        if (spill_ && !out_.empty()) {
+            spill_(out_);
+            spilled_ += out_.size();
+            out_.clear();
+        }
+    }
 
   private:
+    void spill_full() {
+        if (!spill_ || out_.size() < chunk_)
+            return;
+        std::size_t at = 0;
+        for (; out_.size() - at >= chunk_; at += chunk_)
+            spill_(std::span<const std::uint8_t>(out_).subspan(at, chunk_));
+        spilled_ += at;
+        out_.erase(out_.begin(), out_.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+
     std::vector<std::uint8_t>& out_;
+    spill_fn spill_;
+    std::size_t chunk_ = 0;
+    std::size_t spilled_ = 0;
 };
 
 } // namespace qira

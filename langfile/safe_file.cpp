@@ -26,8 +26,8 @@ std::filesystem::path temporary_beside(const std::filesystem::path& target) {
 
 } // namespace
 
-io_result safe_replace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                       file_ops& ops) {
+io_result safe_replace_with(const std::filesystem::path& target,
+                            const std::function<void(const piece_fn&)>& produce, file_ops& ops) {
     const std::string name = target.string();
     auto fail = [&](const std::string& why) {
         return io_result::failure(io_result::code::write_failed,
@@ -48,9 +48,17 @@ io_result safe_replace(const std::filesystem::path& target, std::span<const std:
         return fail(error);
 
     bool written = true;
-    for (std::size_t at = 0; written && at < bytes.size(); at += safe_replace_chunk) {
-        const std::size_t n = std::min(safe_replace_chunk, bytes.size() - at);
-        written = out->write(bytes.data() + at, n, error);
+    try {
+        produce([&](std::span<const std::uint8_t> piece) {
+            if (written && !piece.empty())
+                written = out->write(piece.data(), piece.size(), error);
+        });
+    } catch (...) {
+        std::string ignored;
+        out->close(ignored);
+        out.reset();
+        ops.remove(tmp);
+        throw;
     }
     if (written)
         written = out->flush(error);
@@ -66,6 +74,17 @@ io_result safe_replace(const std::filesystem::path& target, std::span<const std:
         return fail(error);
     }
     return io_result::success();
+}
+
+io_result safe_replace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                       file_ops& ops) {
+    return safe_replace_with(
+        target,
+        [bytes](const piece_fn& write) {
+            for (std::size_t at = 0; at < bytes.size(); at += safe_replace_chunk)
+                write(bytes.subspan(at, std::min(safe_replace_chunk, bytes.size() - at)));
+        },
+        ops);
 }
 
 io_result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -49,6 +50,15 @@ inline constexpr std::size_t safe_replace_chunk = 1 << 20;
 // Replaces `target` with `bytes`; the message of a failure names the file and the cause.
 io_result safe_replace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                        file_ops& ops = native_file_ops());
+
+// Receives the pieces of a file's new content in order.
+using piece_fn = std::function<void(std::span<const std::uint8_t>)>;
+// Replaces `target` with the pieces that `produce` hands to the function it is given, each
+// written as it comes (after a failed write the rest are ignored). The same guarantees as above;
+// an exception from `produce` leaves the target as it was and goes on to the caller.
+io_result safe_replace_with(const std::filesystem::path& target,
+                            const std::function<void(const piece_fn&)>& produce,
+                            file_ops& ops = native_file_ops());
 
 // Reads the whole file; cannot_open with the system's reason on failure.
 io_result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out);

@@ -151,7 +151,10 @@ io_result load_language_file(const std::filesystem::path& path, string_table& ou
     return parse_language_file(bytes, display_name(path), out);
 }
 
-std::vector<std::uint8_t> serialize_language_file(string_table& table) {
+namespace {
+
+// Lays out every offset and the header's sizes; returns the file's size.
+std::uint64_t prepare(string_table& table) {
     const std::size_t count = table.string_count();
     const std::uint64_t strings_start = directory_start + 8ull * count + block_size;
 
@@ -162,16 +165,17 @@ std::vector<std::uint8_t> serialize_language_file(string_table& table) {
         running += stored_size(table.entry(i).text.size());
     }
 
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(running));
-    byte_writer out(bytes);
     auto header = table.header;
     store_u32(header.data() + 16, static_cast<std::uint32_t>(8 * count + 56));
     store_u32(header.data() + 40, static_cast<std::uint32_t>(8 * count + 68));
     store_u32(header.data() + 44, static_cast<std::uint32_t>(8 * count + 80));
     table.header = header;
-    out.bytes(header.data(), header.size());
-    out.u32(static_cast<std::uint32_t>(count));
+    return running;
+}
+
+void emit(const string_table& table, byte_writer& out) {
+    out.bytes(table.header.data(), table.header.size());
+    out.u32(static_cast<std::uint32_t>(table.string_count()));
     out.i32(table.word_after_count);
     for (const auto& e : table.entries()) {
         out.i32(e.key);
@@ -180,6 +184,16 @@ std::vector<std::uint8_t> serialize_language_file(string_table& table) {
     out.bytes(table.block.data(), table.block.size());
     for (const auto& e : table.entries())
         write_string_padded(out, e.text);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> serialize_language_file(string_table& table) {
+    const std::uint64_t size = prepare(table);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    byte_writer out(bytes);
+    emit(table, out);
     return bytes;
 }
 
@@ -197,8 +211,18 @@ io_result save_language_file(const std::filesystem::path& path, string_table& ta
     if (total > 0x7FFFFFFFull)
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": its texts exceed 2 GiB");
-    const auto bytes = serialize_language_file(table);
-    return safe_replace(path, bytes, ops);
+    prepare(table);
+    // Written as it is laid out, a chunk at a time.
+    return safe_replace_with(
+        path,
+        [&table](const piece_fn& write) {
+            std::vector<std::uint8_t> staging;
+            staging.reserve(safe_replace_chunk + 4096);
+            byte_writer out(staging, write, safe_replace_chunk);
+            emit(table, out);
+            out.finish();
+        },
+        ops);
 }
 
 } // namespace qira

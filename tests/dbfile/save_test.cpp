@@ -187,6 +187,42 @@ TEST_F(SaveFailure, AtEachWriteOfALargeFile) {
     }
 }
 
+TEST_F(SaveFailure, ALargeFileIsWrittenInWholeChunksAsItIsLaidOut) {
+    // The saved file is the serialized one, byte for byte, written in pieces of exactly one
+    // chunk and a last shorter one, however the texts fall across the chunks' ends.
+    database big;
+    const int t = add_table(big, {"big", {"id"}, {}, {"text"}, {{"v", 0, 255}}});
+    for (int r = 0; r < 9000; ++r) {
+        auto& row = add_row(big, t);
+        row.keys[0] = r;
+        row.values[0] = static_cast<std::uint32_t>(r % 256);
+        row.strings[0] =
+            std::string(static_cast<std::size_t>(r % 700), static_cast<char>('a' + r % 26));
+    }
+    add_row(big, t).strings[0] = std::string(3 * safe_replace_chunk + 5, 'z'); // spans chunks
+    const auto expected = serialize_database(big);
+    test::failing_ops ops; // fails nowhere; counts the writes
+    ASSERT_TRUE(save_database(target, big, ops));
+    EXPECT_EQ(test::read_file(target), expected);
+    EXPECT_EQ(ops.writes,
+              static_cast<int>((expected.size() + safe_replace_chunk - 1) / safe_replace_chunk));
+}
+
+TEST_F(SaveFailure, AnExceptionWhileWritingLeavesTheOldFile) {
+    int pieces = 0;
+    EXPECT_THROW(safe_replace_with(target,
+                                   [&](const piece_fn& write) {
+                                       const std::uint8_t half[] = {9, 9, 9};
+                                       write(half);
+                                       ++pieces;
+                                       throw std::bad_alloc();
+                                   }),
+                 std::bad_alloc);
+    EXPECT_EQ(pieces, 1);
+    EXPECT_EQ(test::read_file(target), old_bytes);
+    EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"});
+}
+
 TEST_F(SaveFailure, AModelOverCapacityIsNotWritten) {
     // What the loader would refuse is never written: too many rows, fields of one kind, tables.
     database rows;

@@ -44,7 +44,8 @@ string_table parsed(const std::vector<std::uint8_t>& bytes) {
 }
 
 TEST(LanguageFile, ReadsEntriesInDirectoryOrderAndSetsTheNameConfig) {
-    const auto bytes = canonical_file({{5, "Play"}, {30000050, "Ajax"}, {-3, ""}, {7, "M\xc3\xbcller"}});
+    const auto bytes =
+        canonical_file({{5, "Play"}, {30000050, "Ajax"}, {-3, ""}, {7, "M\xc3\xbcller"}});
     const auto t = parsed(bytes);
     ASSERT_EQ(t.string_count(), 4u);
     EXPECT_EQ(t.entry(1).key, 30000050);
@@ -84,11 +85,12 @@ TEST(LanguageFile, FirstMatchLookupsAndAppendedEntries) {
     EXPECT_EQ(load_u32(bytes.data() + 40), 68u + 8 * 5);
     EXPECT_EQ(load_u32(bytes.data() + 44), 80u + 8 * 5);
     EXPECT_EQ(load_u32(bytes.data() + 48), 5u);
-    EXPECT_EQ(load_u32(bytes.data() + 56 + 8 * 4 + 4), static_cast<std::uint32_t>(t.entry(4).offset));
+    EXPECT_EQ(load_u32(bytes.data() + 56 + 8 * 4 + 4),
+              static_cast<std::uint32_t>(t.entry(4).offset));
     const auto back = parsed(bytes);
     EXPECT_EQ(back.entry(4).text, "newer"); // written last
     EXPECT_EQ(t.entry(4).offset + 4 + 8, static_cast<std::int32_t>(bytes.size()));
-    EXPECT_EQ(load_u32(bytes.data() + 4), 2004u); // other header words as kept
+    EXPECT_EQ(load_u32(bytes.data() + 4), 2004u);         // other header words as kept
     EXPECT_EQ(load_u32(bytes.data() + 56 + 8 * 5), 100u); // the kept block
 }
 
@@ -181,6 +183,30 @@ TEST(LanguageFile, SaveRefusesMoreEntriesThanTheFileHolds) {
     EXPECT_EQ(r.status, io_result::code::write_failed);
     EXPECT_NE(r.message.find("100002 entries"), std::string::npos) << r.message;
     EXPECT_EQ(test::read_file(dir / "eng.db"), before);
+}
+
+TEST(LanguageFile, ALargeFileIsSavedAsItIsSerializedAndFailsAtAnyChunk) {
+    // Saved a chunk at a time, the file is the serialized one byte for byte; a write that fails
+    // in the middle leaves the old file.
+    std::vector<entry> entries;
+    for (int i = 0; i < 20000; ++i)
+        entries.push_back({i * 3, std::string(static_cast<std::size_t>(i % 250), 'x')});
+    entries.push_back({-1, std::string(safe_replace_chunk + 3, 'y')});
+    auto table = parsed(canonical_file(entries));
+    const auto expected = serialize_language_file(table);
+    ASSERT_GT(expected.size(), 3 * safe_replace_chunk);
+    test::temp_dir dir;
+    const auto path = dir / "eng.db";
+    ASSERT_TRUE(save_language_file(path, table));
+    EXPECT_EQ(test::read_file(path), expected);
+
+    test::write_file(path, {7, 7});
+    test::failing_ops ops;
+    ops.fail_at = test::failing_ops::step::write;
+    ops.fail_write = 3;
+    EXPECT_FALSE(save_language_file(path, table, ops));
+    EXPECT_EQ(test::read_file(path), (std::vector<std::uint8_t>{7, 7}));
+    EXPECT_EQ(dir.list(), std::vector<std::string>{"eng.db"});
 }
 
 TEST(LanguageFile, AFailedSaveLeavesTheOldFile) {

@@ -1,3 +1,4 @@
+#include "langfile/bytes.h"
 #include "langfile/stored_string.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +57,31 @@ TEST(StoredString, NeverReadsPastTheBuffer) {
     EXPECT_FALSE(read_string_at(bytes, 0).has_value());
     const std::vector<std::uint8_t> huge = {0xff, 0xff, 0xff, 0xff, 'a'};
     EXPECT_FALSE(read_string_at(huge, 0).has_value());
+}
+
+TEST(ByteWriter, ASpillingWriterHandsOnWholeChunksThenTheRest) {
+    std::vector<std::uint8_t> all, staging;
+    std::vector<std::size_t> pieces;
+    byte_writer out(
+        staging,
+        [&](std::span<const std::uint8_t> piece) {
+            pieces.push_back(piece.size());
+            all.insert(all.end(), piece.begin(), piece.end());
+        },
+        8);
+    out.u32(0x04030201);
+    out.bytes("abcdefghijklmnopqrst", 20); // crosses two ends of a chunk at once
+    out.zeros(3);
+    EXPECT_EQ(out.position(), 27u);
+    EXPECT_EQ(pieces, (std::vector<std::size_t>{8, 8, 8}));
+    out.finish();
+    EXPECT_EQ(pieces.back(), 3u);
+    std::vector<std::uint8_t> expected{1, 2, 3, 4};
+    for (char c : std::string("abcdefghijklmnopqrst"))
+        expected.push_back(static_cast<std::uint8_t>(c));
+    expected.insert(expected.end(), 3, 0);
+    EXPECT_EQ(all, expected);
+    EXPECT_EQ(out.position(), 27u);
 }
 
 } // namespace
