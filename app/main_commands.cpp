@@ -33,22 +33,13 @@ QString text_of(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Copies the children of `from` (in `to`'s nodes) under `copy`, each with its own children,
-// listing every copy in depth-first order.
-void copy_children(const QTreeWidgetItem& from, QTreeWidgetItem& copy, qira::node_tree& to,
-                   Qt::ItemFlags flags, std::vector<QTreeWidgetItem*>& nodes) {
-    if (from.childCount() == 0)
-        return;
-    QList<QTreeWidgetItem*> children;
-    children.reserve(from.childCount());
-    for (int i = 0; i < from.childCount(); ++i) {
-        const QTreeWidgetItem& child = *from.child(i);
-        QTreeWidgetItem* child_copy = to.make_node(child.text(0), flags);
-        nodes.push_back(child_copy);
-        copy_children(child, *child_copy, to, flags, nodes);
-        children << child_copy;
-    }
-    copy.addChildren(children);
+// The description of a node and its children in depth-first order, as node_tree::fill takes it.
+void describe(const QTreeWidgetItem& node, std::vector<QString>& labels,
+              std::vector<int>& child_counts) {
+    labels.push_back(node.text(0));
+    child_counts.push_back(node.childCount());
+    for (int i = 0; i < node.childCount(); ++i)
+        describe(*node.child(i), labels, child_counts);
 }
 
 } // namespace
@@ -173,22 +164,12 @@ void TForm1::fill_stadium_list() {
 
 std::vector<QTreeWidgetItem*> TForm1::copy_tree_nodes(const QTreeWidget& from,
                                                       qira::node_tree& to) {
+    std::vector<QString> labels;
+    std::vector<int> child_counts;
+    for (int i = 0; i < from.topLevelItemCount(); ++i)
+        describe(*from.topLevelItem(i), labels, child_counts);
     const QSignalBlocker quiet(&to);
-    to.take_back_nodes();
-    const Qt::ItemFlags flags = qira::node_tree::plain_flags() | Qt::ItemIsEditable;
-    std::vector<QTreeWidgetItem*> nodes;
-    QList<QTreeWidgetItem*> copies;
-    copies.reserve(from.topLevelItemCount());
-    for (int i = 0; i < from.topLevelItemCount(); ++i) {
-        const QTreeWidgetItem& node = *from.topLevelItem(i);
-        QTreeWidgetItem* copy = to.make_node(node.text(0), flags);
-        nodes.push_back(copy);
-        copy_children(node, *copy, to, flags, nodes);
-        copies << copy;
-    }
-    to.drop_spare_nodes();
-    to.addTopLevelItems(copies);
-    return nodes;
+    return to.fill(labels, child_counts, qira::node_tree::plain_flags() | Qt::ItemIsEditable);
 }
 
 void TForm1::Button11Click() {

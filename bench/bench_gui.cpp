@@ -80,10 +80,8 @@ void first_tree_build(benchmark::State& state, const install& in) {
     }
     for (auto _ : state) {
         state.PauseTiming();
-        for (qira::node_tree* tree : {w.window->TreeView1, w.window->xchange}) {
-            tree->take_back_nodes();
-            tree->drop_spare_nodes();
-        }
+        for (qira::node_tree* tree : {w.window->TreeView1, w.window->xchange})
+            tree->fill({}, {}, qira::node_tree::plain_flags());
         state.ResumeTiming();
         w.window->build_navigation_tree();
         w.window->xchange_nodes = TForm1::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);

@@ -65,7 +65,6 @@ void TForm1::build_navigation_tree() {
     // draws once, at the end.
     const QSignalBlocker quiet(TreeView1);
     TreeView1->setUpdatesEnabled(false);
-    TreeView1->take_back_nodes();
     tree_nodes.clear();
     node_labels.clear();
     // The exchange tree's nodes stand for the old tree until the open command copies the new
@@ -86,13 +85,14 @@ void TForm1::build_navigation_tree() {
             node_count +=
                 1 +
                 lookups.team_links(league_team_rows[static_cast<std::size_t>(link)].keys[1]).size();
-    tree_nodes.reserve(node_count);
+    // The tree is described first, node by node in depth-first order: its labels and the
+    // number of children of each; the tree then receives it in one fill.
     node_labels.reserve(node_count);
-    const Qt::ItemFlags flags = qira::node_tree::plain_flags();
-    const auto new_node = [&](const QString& label) {
-        tree_nodes.push_back(TreeView1->make_node(label, flags));
+    std::vector<int> child_counts;
+    child_counts.reserve(node_count);
+    const auto add_node = [&](const QString& label, std::size_t children) {
         node_labels.push_back(label);
-        return tree_nodes.back();
+        child_counts.push_back(static_cast<int>(children));
     };
 
     // A player's label is made once, however many nodes carry it.
@@ -109,35 +109,26 @@ void TForm1::build_navigation_tree() {
         return player_labels[r];
     };
 
-    // The nodes are put together outside the tree, which receives them all at once; each node
-    // receives its children at once too.
-    QList<QTreeWidgetItem*> league_nodes, team_nodes, player_nodes;
-    league_nodes.reserve(static_cast<qsizetype>(league_rows.size()));
     for (const db_overall_data& league : league_rows) {
-        QTreeWidgetItem* league_node = new_node(qira::text_of(league.strings[1]));
-        team_nodes.clear();
-        for (const int link : lookups.league_links(league.keys[0])) {
+        const auto links = lookups.league_links(league.keys[0]);
+        add_node(qira::text_of(league.strings[1]), links.size());
+        for (const int link : links) {
             // The team's id as the link names it; a team without a row is labelled with the
             // empty text and still lists the links of that id.
             const std::int32_t team_id = league_team_rows[static_cast<std::size_t>(link)].keys[1];
             const int team = lookups.team_by_key(team_id);
-            QTreeWidgetItem* team_node = new_node(
-                team < 0 ? QString()
-                         : qira::text_of(team_rows[static_cast<std::size_t>(team)].strings[1]));
-            player_nodes.clear();
-            for (const int member : lookups.team_links(team_id)) {
+            const auto members = lookups.team_links(team_id);
+            add_node(team < 0 ? QString()
+                              : qira::text_of(team_rows[static_cast<std::size_t>(team)].strings[1]),
+                     members.size());
+            for (const int member : members) {
                 const std::int32_t player_id =
                     team_player_rows[static_cast<std::size_t>(member)].keys[1];
-                player_nodes << new_node(label_of_player(lookups.player_by_key(player_id)));
+                add_node(label_of_player(lookups.player_by_key(player_id)), 0);
             }
-            team_node->addChildren(player_nodes);
-            team_nodes << team_node;
         }
-        league_node->addChildren(team_nodes);
-        league_nodes << league_node;
     }
-    TreeView1->drop_spare_nodes();
-    TreeView1->addTopLevelItems(league_nodes);
+    tree_nodes = TreeView1->fill(node_labels, child_counts, qira::node_tree::plain_flags());
     TreeView1->setCurrentItem(nullptr);
     TreeView1->clearSelection();
     TreeView1->setUpdatesEnabled(true);

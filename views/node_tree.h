@@ -1,9 +1,11 @@
 #pragma once
-// A tree widget that keeps the nodes of its last fill: the next fill relabels and re-links them
-// instead of freeing tens of thousands of nodes and allocating as many again.
+// A tree widget that is filled from a description of its nodes in depth-first order, reusing
+// the nodes of its previous fill where they stand: reopening an install relabels the nodes
+// instead of freeing tens of thousands of them and allocating as many again.
 
 #include <QTreeWidget>
 
+#include <span>
 #include <vector>
 
 namespace qira {
@@ -11,22 +13,14 @@ namespace qira {
 class node_tree : public QTreeWidget {
   public:
     using QTreeWidget::QTreeWidget;
-    ~node_tree() override;
-    node_tree(const node_tree&) = delete;
-    node_tree& operator=(const node_tree&) = delete;
 
-    // Empties the tree; its nodes are kept for the following fill.
-    void take_back_nodes();
-    // A node without children or parent labelled `label` with `flags`: a kept one when there is
-    // one left, else a new one. The caller puts it into this tree.
-    QTreeWidgetItem* make_node(const QString& label, Qt::ItemFlags flags);
-    // Frees the kept nodes that the fill did not use.
-    void drop_spare_nodes();
+    // Makes the tree hold the nodes described in depth-first order: node i is labelled
+    // labels[i], carries `flags` and has child_counts[i] children, the nodes that follow it.
+    // Returns the nodes in the same order. Nothing of before is left selected or expanded.
+    std::vector<QTreeWidgetItem*> fill(std::span<const QString> labels,
+                                       std::span<const int> child_counts, Qt::ItemFlags flags);
     // The flags of a node of a tree that is not edited in place.
     static Qt::ItemFlags plain_flags();
-
-  private:
-    std::vector<QTreeWidgetItem*> spare_;
 };
 
 } // namespace qira

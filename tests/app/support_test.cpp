@@ -204,16 +204,25 @@ class support_test : public QObject {
             QVERIFY(node->flags() & Qt::ItemIsEditable);
         }
 
-        // Plain nodes of the same tree lose the editable flag again.
-        tree.take_back_nodes();
-        QTreeWidgetItem* plain =
-            tree.make_node(QStringLiteral("plain"), qira::node_tree::plain_flags());
-        QVERIFY(!(plain->flags() & Qt::ItemIsEditable));
-        QCOMPARE(plain->childCount(), 0);
-        QCOMPARE(plain->parent(), nullptr);
-        tree.addTopLevelItem(plain);
-        tree.drop_spare_nodes();
+        // A fill keeps the nodes where the shape allows and gives each its new flags.
+        const QString labels[] = {"A", "A1", "A2", "B"};
+        const int child_counts[] = {2, 0, 0, 0};
+        const auto plain = tree.fill(labels, child_counts, qira::node_tree::plain_flags());
+        QCOMPARE(plain.size(), std::size_t{4});
+        QCOMPARE(tree.topLevelItemCount(), 2);
+        QCOMPARE(tree.topLevelItem(0)->child(1), plain[2]);
+        QCOMPARE(plain[2]->text(0), QStringLiteral("A2"));
+        QCOMPARE(tree.topLevelItem(1), plain[3]);
+        for (QTreeWidgetItem* node : plain)
+            QVERIFY(!(node->flags() & Qt::ItemIsEditable));
+        // A description that promises more children than it has nodes gets what is left.
+        const int too_many[] = {9, 0, 0, 0};
+        QCOMPARE(tree.fill(labels, too_many, qira::node_tree::plain_flags()).size(),
+                 std::size_t{4});
         QCOMPARE(tree.topLevelItemCount(), 1);
+        QCOMPARE(tree.topLevelItem(0)->childCount(), 3);
+        QVERIFY(tree.fill({}, {}, qira::node_tree::plain_flags()).empty());
+        QCOMPARE(tree.topLevelItemCount(), 0);
     }
 };
 
