@@ -445,6 +445,13 @@ class tree_test : public QObject {
         QVERIFY(f.node("First2  Last2", 2));
         f.select(f.node("First2  Last2", 2));
         QCOMPARE(w.pl_id->text(), QStringLiteral("2"));
+        // The reused nodes are relabelled like new ones, in both trees.
+        w.pl_name->setText(QStringLiteral("Again"));
+        w.pl_apply->click();
+        QVERIFY(f.node("Again  Last2", 2));
+        QVERIFY(!f.node("First2  Last2", 2));
+        QCOMPARE(dump(*w.xchange), dump(*w.TreeView1));
+        QCOMPARE(dump(w.tree_nodes), dump(*w.TreeView1));
     }
 };
 
