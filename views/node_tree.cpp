@@ -28,8 +28,17 @@ struct filler {
         const int want = static_cast<int>(std::min<std::size_t>(
             static_cast<std::size_t>(std::max(child_counts[at], 0)), labels.size() - next));
         if (node->childCount() == want) {
-            for (int i = 0; i < want && next < labels.size(); ++i)
-                place(node->child(i));
+            int placed = 0;
+            for (; placed < want && next < labels.size(); ++placed)
+                place(node->child(placed));
+            if (placed == want)
+                return node;
+            // The description ran out below: the children it did not reach go.
+            QList<QTreeWidgetItem*> kept = node->takeChildren();
+            for (qsizetype i = placed; i < kept.size(); ++i)
+                delete kept[i];
+            kept.resize(placed);
+            node->addChildren(kept);
             return node;
         }
         const QList<QTreeWidgetItem*> old = node->takeChildren();

@@ -221,6 +221,16 @@ class support_test : public QObject {
                  std::size_t{4});
         QCOMPARE(tree.topLevelItemCount(), 1);
         QCOMPARE(tree.topLevelItem(0)->childCount(), 3);
+        // ... also when a child that keeps its place takes the nodes its siblings would have had.
+        const QString shorter[] = {"A", "B", "C", "D"};
+        const int nested[] = {3, 5, 0, 0};
+        QCOMPARE(tree.topLevelItem(0)->childCount(), 3); // A keeps its place and its three
+        QCOMPARE(tree.fill(shorter, nested, qira::node_tree::plain_flags()).size(), std::size_t{4});
+        QCOMPARE(tree.topLevelItemCount(), 1);
+        QCOMPARE(tree.topLevelItem(0)->childCount(), 1);
+        QCOMPARE(tree.topLevelItem(0)->child(0)->text(0), QStringLiteral("B"));
+        QCOMPARE(tree.topLevelItem(0)->child(0)->childCount(), 2);
+        QCOMPARE(tree.topLevelItem(0)->child(0)->child(1)->text(0), QStringLiteral("D"));
         QVERIFY(tree.fill({}, {}, qira::node_tree::plain_flags()).empty());
         QCOMPARE(tree.topLevelItemCount(), 0);
     }
