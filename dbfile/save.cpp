@@ -247,18 +247,10 @@ io_result save_database(const std::filesystem::path& path, database& db, file_op
     if (size > 0x7FFFFFFFull)
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": the file would exceed 2 GiB");
-    prepare(db);
-    // Written as it is laid out, a chunk at a time: the file is never whole in memory.
-    return safe_replace_with(
-        path,
-        [&db](const piece_fn& write) {
-            std::vector<std::uint8_t> staging;
-            staging.reserve(safe_replace_chunk + 4096);
-            byte_writer out(staging, write, safe_replace_chunk);
-            emit(db, out);
-            out.finish();
-        },
-        ops);
+    for (int t = 0; t < db.table_count(); ++t)
+        encode_table(db, t);
+    return safe_replace_written(
+        path, [&db](byte_writer& out) { emit(db, out); }, ops);
 }
 
 void names_to_string_table(const database& db, string_table& lang) {

@@ -87,6 +87,20 @@ io_result safe_replace(const std::filesystem::path& target, std::span<const std:
         ops);
 }
 
+io_result safe_replace_written(const std::filesystem::path& target,
+                               const std::function<void(byte_writer&)>& emit, file_ops& ops) {
+    return safe_replace_with(
+        target,
+        [&emit](const piece_fn& write) {
+            std::vector<std::uint8_t> staging;
+            staging.reserve(safe_replace_chunk + 4096);
+            byte_writer out(staging, write, safe_replace_chunk);
+            emit(out);
+            out.finish();
+        },
+        ops);
+}
+
 io_result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))

@@ -212,17 +212,8 @@ io_result save_language_file(const std::filesystem::path& path, string_table& ta
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": its texts exceed 2 GiB");
     prepare(table);
-    // Written as it is laid out, a chunk at a time.
-    return safe_replace_with(
-        path,
-        [&table](const piece_fn& write) {
-            std::vector<std::uint8_t> staging;
-            staging.reserve(safe_replace_chunk + 4096);
-            byte_writer out(staging, write, safe_replace_chunk);
-            emit(table, out);
-            out.finish();
-        },
-        ops);
+    return safe_replace_written(
+        path, [&table](byte_writer& out) { emit(table, out); }, ops);
 }
 
 } // namespace qira
