@@ -230,11 +230,7 @@ void emit(const database& db, byte_writer& out) {
 
 std::vector<std::uint8_t> serialize_database(database& db) {
     const std::uint64_t size = prepare(db);
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
-    byte_writer out(bytes);
-    emit(db, out);
-    return bytes;
+    return written_bytes(size, [&db](byte_writer& out) { emit(db, out); });
 }
 
 io_result save_database(const std::filesystem::path& path, database& db, file_ops& ops) {

@@ -134,4 +134,14 @@ class byte_writer {
     std::size_t spilled_ = 0;
 };
 
+// What `write` writes, in one buffer of the `size` it is laid out to take.
+inline std::vector<std::uint8_t> written_bytes(std::uint64_t size,
+                                               const std::function<void(byte_writer&)>& write) {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(size));
+    byte_writer out(bytes);
+    write(out);
+    return bytes;
+}
+
 } // namespace qira

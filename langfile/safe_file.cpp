@@ -88,14 +88,15 @@ io_result safe_replace(const std::filesystem::path& target, std::span<const std:
 }
 
 io_result safe_replace_written(const std::filesystem::path& target,
-                               const std::function<void(byte_writer&)>& emit, file_ops& ops) {
+                               const std::function<void(byte_writer&)>& write_content,
+                               file_ops& ops) {
     return safe_replace_with(
         target,
-        [&emit](const piece_fn& write) {
+        [&write_content](const piece_fn& write) {
             std::vector<std::uint8_t> staging;
             staging.reserve(safe_replace_chunk + 4096);
             byte_writer out(staging, write, safe_replace_chunk);
-            emit(out);
+            write_content(out);
             out.finish();
         },
         ops);

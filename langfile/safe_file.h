@@ -60,10 +60,10 @@ using piece_fn = std::function<void(std::span<const std::uint8_t>)>;
 io_result safe_replace_with(const std::filesystem::path& target,
                             const std::function<void(const piece_fn&)>& produce,
                             file_ops& ops = native_file_ops());
-// The same for a writer: what `emit` writes is handed to the file in whole chunks as it comes,
-// so that the content is never whole in memory.
+// The same for a writer: what `write_content` writes is handed to the file in whole chunks as it
+// comes, so that the content is never whole in memory.
 io_result safe_replace_written(const std::filesystem::path& target,
-                               const std::function<void(byte_writer&)>& emit,
+                               const std::function<void(byte_writer&)>& write_content,
                                file_ops& ops = native_file_ops());
 
 // Reads the whole file; cannot_open with the system's reason on failure.

@@ -190,11 +190,7 @@ void emit(const string_table& table, byte_writer& out) {
 
 std::vector<std::uint8_t> serialize_language_file(string_table& table) {
     const std::uint64_t size = prepare(table);
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(size));
-    byte_writer out(bytes);
-    emit(table, out);
-    return bytes;
+    return written_bytes(size, [&table](byte_writer& out) { emit(table, out); });
 }
 
 io_result save_language_file(const std::filesystem::path& path, string_table& table,
