@@ -4,8 +4,8 @@
 
 #include "dbfile/text_slots.h"
 #include "dbfile/value_list.h"
-#include "langfile/io_result.h"
-#include "langfile/safe_file.h"
+#include "fileio/io_result.h"
+#include "fileio/safe_file.h"
 #include "langfile/string_table.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 
 #include "bits.h"
 #include "database.h"
-#include "langfile/bytes.h"
+#include "fileio/bytes.h"
 #include "langfile/stored_string.h"
 
 #include <algorithm>

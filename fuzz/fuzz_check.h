@@ -4,7 +4,7 @@
 // the bytes of both files to hold the loaders' results against.
 
 #include "dbfile/database.h"
-#include "langfile/bytes.h"
+#include "fileio/bytes.h"
 #include "langfile/string_table.h"
 
 #include <cstddef>

@@ -8,7 +8,7 @@
 
 #include "dbfile/build.h"
 #include "dbfile/database.h"
-#include "langfile/bytes.h"
+#include "fileio/bytes.h"
 #include "langfile/string_table.h"
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 // zero bytes of padding up to the next multiple of four. Texts are kept in memory as their stored
 // bytes, so a text that is not valid UTF-8 or longer than 255 bytes survives a load and a save.
 
-#include "bytes.h"
+#include "fileio/bytes.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "string_table.h"
 
-#include "bytes.h"
+#include "fileio/bytes.h"
 #include "stored_string.h"
 
 #include <utility>

@@ -2,8 +2,8 @@
 // The language file's keyed string table, held in memory, and the localized-name configuration
 // that ties its keys to rows of the game database file.
 
-#include "io_result.h"
-#include "safe_file.h"
+#include "fileio/io_result.h"
+#include "fileio/safe_file.h"
 
 #include <array>
 #include <cstdint>

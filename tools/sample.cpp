@@ -8,7 +8,7 @@
 
 #include "dbfile/bits.h"
 #include "dbfile/build.h"
-#include "langfile/bytes.h"
+#include "fileio/bytes.h"
 
 #include <algorithm>
 #include <cassert>

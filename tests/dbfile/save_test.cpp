@@ -353,5 +353,21 @@ TEST_F(SaveFailure, ASuccessfulSaveReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"});
 }
 
+TEST_F(SaveFailure, TheFolderIsSyncedAfterTheRenameAndAFailedSyncIsReported) {
+    test::failing_ops ops;
+    ASSERT_TRUE(save_database(target, model, ops));
+    ASSERT_EQ(ops.synced.size(), 1u);
+    EXPECT_EQ(ops.synced[0], target.parent_path());
+    EXPECT_TRUE(ops.replaced_before_sync);
+
+    // The new file is in place by then; the save still says it may not last.
+    test::failing_ops failing;
+    failing.fail_at = test::failing_ops::step::sync;
+    const auto r = save_database(target, model, failing);
+    EXPECT_EQ(r.status, io_result::code::write_failed);
+    EXPECT_NE(r.message.find("could not be synced"), std::string::npos) << r.message;
+    EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"});
+}
+
 } // namespace
 } // namespace qira

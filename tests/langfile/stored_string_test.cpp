@@ -1,4 +1,4 @@
-#include "langfile/bytes.h"
+#include "fileio/bytes.h"
 #include "langfile/stored_string.h"
 
 #include <gtest/gtest.h>

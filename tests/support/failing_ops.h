@@ -2,16 +2,22 @@
 // File operations that fail on demand: at the n-th write, at the flush, at the close, when
 // creating the temporary file or at the final rename. Everything else goes to the real files.
 
-#include "langfile/safe_file.h"
+#include "fileio/safe_file.h"
+
+#include <vector>
 
 namespace qira::test {
 
 class failing_ops : public file_ops {
   public:
-    enum class step { none, create, write, flush, close, replace };
+    enum class step { none, create, write, flush, close, replace, sync };
     step fail_at = step::none;
     int fail_write = 1; // with step::write: the n-th write fails (1 = the first)
     int writes = 0;
+    // The folders synced, in order, and whether the rename had happened by then.
+    std::vector<std::filesystem::path> synced;
+    bool replaced = false;
+    bool replaced_before_sync = false;
 
     std::unique_ptr<output_file> create_new(const std::filesystem::path& path,
                                             std::string& error) override {
@@ -30,7 +36,17 @@ class failing_ops : public file_ops {
             error = "injected rename failure";
             return false;
         }
-        return native_file_ops().replace(from, to, error);
+        replaced = native_file_ops().replace(from, to, error);
+        return replaced;
+    }
+    bool sync_folder(const std::filesystem::path& folder, std::string& error) override {
+        synced.push_back(folder);
+        replaced_before_sync = replaced;
+        if (fail_at == step::sync) {
+            error = "injected folder sync failure";
+            return false;
+        }
+        return native_file_ops().sync_folder(folder, error);
     }
     void remove(const std::filesystem::path& path) override { native_file_ops().remove(path); }
     bool may_replace(const std::filesystem::path& path, std::string& error) override {

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers of the tests: little-endian byte arrays written field by field, and temporary folders.
 
-#include "langfile/bytes.h"
+#include "fileio/bytes.h"
 
 #include <cstdint>
 #include <filesystem>

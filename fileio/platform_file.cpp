@@ -1,5 +1,5 @@
 // The operating system's file calls behind file_ops: POSIX here, the Win32 calls on Windows.
-#include "safe_file.h"
+#include "fileio/safe_file.h"
 
 #include <cerrno>
 #include <cstring>
@@ -184,6 +184,22 @@ class posix_ops final : public file_ops {
             }
         }
         return true;
+    }
+    bool sync_folder(const std::filesystem::path& folder, std::string& error) override {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            error = errno_text(errno);
+            return false;
+        }
+        int rc = ::fsync(fd);
+        const int err = errno;
+        ::close(fd);
+        // File systems that cannot sync a folder say so; their renames need no more.
+        if (rc != 0 && (err == EINVAL || err == ENOTSUP || err == EROFS))
+            rc = 0;
+        if (rc != 0)
+            error = errno_text(err);
+        return rc == 0;
     }
 };
 

@@ -5,8 +5,8 @@
 //
 // The operations go through `file_ops`, so tests can make any step fail.
 
-#include "bytes.h"
-#include "io_result.h"
+#include "fileio/bytes.h"
+#include "fileio/io_result.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -40,6 +40,14 @@ class file_ops {
     virtual void remove(const std::filesystem::path& path) = 0;
     // Fails when an existing target may not be replaced (a read-only file).
     virtual bool may_replace(const std::filesystem::path& path, std::string& error) = 0;
+    // Makes a rename inside `folder` durable (POSIX: fsync of the folder), so that a power cut
+    // after a reported save cannot bring the old file back. Systems whose rename is durable by
+    // itself have nothing to do.
+    virtual bool sync_folder(const std::filesystem::path& folder, std::string& error) {
+        (void)folder;
+        (void)error;
+        return true;
+    }
 };
 
 // The operating system's files (the one platform-specific piece of the library).

@@ -1,4 +1,4 @@
-#include "safe_file.h"
+#include "fileio/safe_file.h"
 
 #include <algorithm>
 #include <atomic>
@@ -73,6 +73,11 @@ io_result safe_replace_with(const std::filesystem::path& target,
         ops.remove(tmp);
         return fail(error);
     }
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    if (!ops.sync_folder(folder, error))
+        return fail("the new file is in place, but its folder could not be synced to the disk (" +
+                    error + ")");
     return io_result::success();
 }
 
