@@ -17,7 +17,7 @@
 #include "app/messages.h"
 #include "dbfile/database.h"
 #include "langfile/string_table.h"
-#include "views/editor_index.h"
+#include "editing/editor_index.h"
 #include "views/node_tree.h"
 
 // The widget classes come with this header: the views and the tests use the members directly.

@@ -140,8 +140,9 @@ void layout_offsets(database& db);
 void encode_table(database& db, int t);
 // The whole file in canonical form (runs layout_offsets and encode_table for every table).
 std::vector<std::uint8_t> serialize_database(database& db);
-// Serializes and safely replaces the file at `path`.
-io_result save_database(const std::filesystem::path& path, database& db,
+// Writes the model in canonical form and safely replaces the file at `path`. The model itself is
+// not changed (its offsets and raw blocks stay as they are), whether the save succeeds or not.
+io_result save_database(const std::filesystem::path& path, const database& db,
                         file_ops& ops = native_file_ops());
 
 // Copies every non-empty localized name of the configured tables into the string table.

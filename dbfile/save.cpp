@@ -27,28 +27,60 @@ std::uint64_t words_per_row(const database& db, int t) {
     return static_cast<std::uint64_t>(std::max(db.overall[t].words_per_row, 0));
 }
 
-// Lays out the file and returns its size.
-std::uint64_t layout(database& db) {
+// Where everything goes in the canonical layout. Planned without touching the model, so that a
+// save that fails leaves the open database exactly as it was.
+struct layout_plan {
+    std::vector<std::int32_t> block_offsets; // one per table, then the end marker
+    std::vector<std::int32_t> name_offsets;  // per table: its name, then its fields' names
+    std::vector<std::uint64_t> first_text;   // per table: the offset of its first row text
+    std::uint64_t size = 0;
+};
+
+layout_plan plan_layout(const database& db) {
+    layout_plan plan;
     const int n = db.table_count();
     std::uint64_t running = 12 + 4ull * static_cast<std::uint64_t>(n);
     for (const auto& t : db.tables)
         running += header_size(t);
-    db.block_offsets.resize(static_cast<std::size_t>(n) + 1);
+    plan.block_offsets.resize(static_cast<std::size_t>(n) + 1);
     for (int t = 0; t < n; ++t) {
-        db.block_offsets[t] = static_cast<std::int32_t>(running);
+        plan.block_offsets[t] = static_cast<std::int32_t>(running);
         running += 8 + 4 * rows_of(db, t) * words_per_row(db, t);
     }
-    for (auto& table : db.tables) {
-        table.name_offset = static_cast<std::int32_t>(running);
+    for (const auto& table : db.tables) {
+        plan.name_offsets.push_back(static_cast<std::int32_t>(running));
         running += stored_size(table.name.size());
-        for (auto& f : table.fields) {
-            f.name_offset = static_cast<std::int32_t>(running);
+        for (const auto& f : table.fields) {
+            plan.name_offsets.push_back(static_cast<std::int32_t>(running));
             running += stored_size(f.name.size());
         }
     }
     if (n > 0)
-        db.block_offsets[n] = db.tables[0].name_offset;
+        plan.block_offsets[n] = plan.name_offsets.front();
+    plan.first_text.resize(static_cast<std::size_t>(n));
     for (int t = 0; t < n; ++t) {
+        plan.first_text[t] = running;
+        const int cc = std::clamp(db.tables[t].string_ref_count, 0, 4);
+        const std::size_t count = rows_of(db, t);
+        for (std::size_t r = 0; r < count; ++r)
+            for (int k = 0; k < cc; ++k)
+                running += stored_size(db.overall[t].rows[r].strings[k].size());
+    }
+    plan.size = running;
+    return plan;
+}
+
+// Puts the planned offsets into the model (its row texts' references included).
+void apply_plan(database& db, const layout_plan& plan) {
+    db.block_offsets = plan.block_offsets;
+    std::size_t next = 0;
+    for (auto& table : db.tables) {
+        table.name_offset = plan.name_offsets[next++];
+        for (auto& f : table.fields)
+            f.name_offset = plan.name_offsets[next++];
+    }
+    for (int t = 0; t < db.table_count(); ++t) {
+        std::uint64_t running = plan.first_text[t];
         const int cc = std::clamp(db.tables[t].string_ref_count, 0, 4);
         const std::size_t count = rows_of(db, t);
         for (std::size_t r = 0; r < count; ++r) {
@@ -59,16 +91,16 @@ std::uint64_t layout(database& db) {
             }
         }
     }
-    return running;
 }
 
-void write_raw_block(byte_writer& out, const database& db, int t) {
-    const raw_block& block = db.blocks[t];
-    out.i32(block.row_count);
-    out.i32(block.block_word);
-    const std::size_t words = rows_of(db, t) * words_per_row(db, t);
-    for (std::size_t i = 0; i < words; ++i)
-        out.u32(block.words[i]);
+void write_raw_block(byte_writer& out, const database& db, int t,
+                     const std::vector<std::uint32_t>& words) {
+    const db_overall& o = db.overall[t];
+    out.i32(o.row_count);
+    out.i32(o.block_word);
+    const std::size_t count = rows_of(db, t) * words_per_row(db, t);
+    for (std::size_t i = 0; i < count; ++i)
+        out.u32(words[i]);
 }
 
 // What keeps the model from being saved as a file that loads again: a capacity exceeded or a
@@ -110,20 +142,21 @@ std::optional<std::string> capacity_problem(const database& db) {
 } // namespace
 
 void layout_offsets(database& db) {
-    (void)layout(db);
+    apply_plan(db, plan_layout(db));
 }
 
-void encode_table(database& db, int t) {
-    const db_table& table = db.tables[t];
-    db_overall& o = db.overall[t];
-    raw_block& block = db.blocks[t];
-    block.block_word = o.block_word;
-    block.row_count = o.row_count;
-    block.words_per_row = o.words_per_row;
+namespace {
 
+// Packs table t's decoded rows over `words` (the table's stored words: words that no field
+// covers keep what they hold). `text_ref(row, k)` gives the reference of a row's k-th text.
+template <typename TextRef>
+void encode_rows(const database& db, int t, std::vector<std::uint32_t>& words_out,
+                 TextRef&& text_ref) {
+    const db_table& table = db.tables[t];
+    const db_overall& o = db.overall[t];
     const std::size_t count = rows_of(db, t);
     const auto w = static_cast<std::size_t>(words_per_row(db, t));
-    block.words.resize(count * w, 0); // rows the file did not have start from zero words
+    words_out.resize(count * w, 0); // rows the file did not have start from zero words
 
     const int ca = std::clamp(table.key_count, 0, 4);
     const int cb = std::clamp(table.extra_count, 0, 4);
@@ -139,7 +172,7 @@ void encode_table(database& db, int t) {
     std::vector<std::uint32_t> stream;
     for (std::size_t r = 0; r < count; ++r) {
         const db_overall_data& row = o.rows[r];
-        std::uint32_t* words = block.words.data() + r * w;
+        std::uint32_t* words = words_out.data() + r * w;
         std::uint32_t whole[12];
         std::size_t k = 0;
         for (int i = 0; i < ca; ++i)
@@ -147,7 +180,7 @@ void encode_table(database& db, int t) {
         for (int i = 0; i < cb; ++i)
             whole[k++] = static_cast<std::uint32_t>(row.extras[i]);
         for (int i = 0; i < cc; ++i)
-            whole[k++] = static_cast<std::uint32_t>(row.string_refs[i]);
+            whole[k++] = static_cast<std::uint32_t>(text_ref(row, i));
         std::copy_n(whole, std::min(s, w), words);
         if (w <= s)
             continue;
@@ -177,26 +210,32 @@ void encode_table(database& db, int t) {
     }
 }
 
-namespace {
+} // namespace
 
-// Lays out the file and packs every row; returns the file's size.
-std::uint64_t prepare(database& db) {
-    const std::uint64_t size = layout(db);
-    for (int t = 0; t < db.table_count(); ++t)
-        encode_table(db, t);
-    return size;
+void encode_table(database& db, int t) {
+    const db_overall& o = db.overall[t];
+    raw_block& block = db.blocks[t];
+    block.block_word = o.block_word;
+    block.row_count = o.row_count;
+    block.words_per_row = o.words_per_row;
+    encode_rows(db, t, block.words,
+                [](const db_overall_data& row, int k) { return row.string_refs[k]; });
 }
 
-// Writes the prepared file.
-void emit(const database& db, byte_writer& out) {
+namespace {
+
+// Writes the file as planned, packing each table's rows as it comes to them; the model is not
+// changed.
+void emit(const database& db, const layout_plan& plan, byte_writer& out) {
     const int n = db.table_count();
     out.i32(db.header_word0);
     out.i32(db.header_word1);
     out.u32(static_cast<std::uint32_t>(n));
     for (int t = 0; t < n; ++t)
-        out.i32(db.block_offsets[t]);
+        out.i32(plan.block_offsets[t]);
+    std::size_t name = 0;
     for (const auto& table : db.tables) {
-        out.i32(table.name_offset);
+        out.i32(plan.name_offsets[name++]);
         out.i32(table.opaque_word);
         out.i32(table.key_count);
         out.i32(table.extra_count);
@@ -207,11 +246,20 @@ void emit(const database& db, byte_writer& out) {
             out.i32(table.fields[f].descriptor_a);
             out.i32(table.fields[f].descriptor_b);
         }
-        for (const auto& f : table.fields)
-            out.i32(f.name_offset);
+        for (std::size_t f = 0; f < table.fields.size(); ++f)
+            out.i32(plan.name_offsets[name++]);
     }
-    for (int t = 0; t < n; ++t)
-        write_raw_block(out, db, t);
+    std::vector<std::uint32_t> words;
+    for (int t = 0; t < n; ++t) {
+        words = db.blocks[t].words;
+        std::uint64_t running = plan.first_text[t];
+        encode_rows(db, t, words, [&running](const db_overall_data& row, int k) {
+            const auto ref = static_cast<std::int32_t>(running);
+            running += stored_size(row.strings[k].size());
+            return ref;
+        });
+        write_raw_block(out, db, t, words);
+    }
     for (const auto& table : db.tables) {
         write_string_padded(out, table.name);
         for (const auto& f : table.fields)
@@ -229,24 +277,25 @@ void emit(const database& db, byte_writer& out) {
 } // namespace
 
 std::vector<std::uint8_t> serialize_database(database& db) {
-    const std::uint64_t size = prepare(db);
-    return written_bytes(size, [&db](byte_writer& out) { emit(db, out); });
+    const layout_plan plan = plan_layout(db);
+    apply_plan(db, plan);
+    for (int t = 0; t < db.table_count(); ++t)
+        encode_table(db, t);
+    return written_bytes(plan.size, [&](byte_writer& out) { emit(db, plan, out); });
 }
 
-io_result save_database(const std::filesystem::path& path, database& db, file_ops& ops) {
+io_result save_database(const std::filesystem::path& path, const database& db, file_ops& ops) {
     const std::string name = path.string();
     if (const auto problem = capacity_problem(db))
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": " + *problem);
     // The format's offsets are 32-bit words.
-    const std::uint64_t size = layout(db);
-    if (size > 0x7FFFFFFFull)
+    const layout_plan plan = plan_layout(db);
+    if (plan.size > 0x7FFFFFFFull)
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": the file would exceed 2 GiB");
-    for (int t = 0; t < db.table_count(); ++t)
-        encode_table(db, t);
     return safe_replace_written(
-        path, [&db](byte_writer& out) { emit(db, out); }, ops);
+        path, [&](byte_writer& out) { emit(db, plan, out); }, ops);
 }
 
 void names_to_string_table(const database& db, string_table& lang) {

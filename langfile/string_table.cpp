@@ -173,13 +173,22 @@ std::uint64_t prepare(string_table& table) {
     return running;
 }
 
+// Writes the file in its canonical layout, with the offsets and header sizes computed as they
+// are written: the table itself is not changed.
 void emit(const string_table& table, byte_writer& out) {
-    out.bytes(table.header.data(), table.header.size());
-    out.u32(static_cast<std::uint32_t>(table.string_count()));
+    const std::size_t count = table.string_count();
+    auto header = table.header;
+    store_u32(header.data() + 16, static_cast<std::uint32_t>(8 * count + 56));
+    store_u32(header.data() + 40, static_cast<std::uint32_t>(8 * count + 68));
+    store_u32(header.data() + 44, static_cast<std::uint32_t>(8 * count + 80));
+    out.bytes(header.data(), header.size());
+    out.u32(static_cast<std::uint32_t>(count));
     out.i32(table.word_after_count);
+    std::uint64_t running = directory_start + 8ull * count + block_size;
     for (const auto& e : table.entries()) {
         out.i32(e.key);
-        out.i32(e.offset);
+        out.i32(static_cast<std::int32_t>(running));
+        running += stored_size(e.text.size());
     }
     out.bytes(table.block.data(), table.block.size());
     for (const auto& e : table.entries())
@@ -207,9 +216,12 @@ io_result save_language_file(const std::filesystem::path& path, string_table& ta
     if (total > 0x7FFFFFFFull)
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": its texts exceed 2 GiB");
-    prepare(table);
-    return safe_replace_written(
+    // The offsets reach the table only once the file is written: a failed save leaves it as it was.
+    auto r = safe_replace_written(
         path, [&table](byte_writer& out) { emit(table, out); }, ops);
+    if (r)
+        prepare(table);
+    return r;
 }
 
 } // namespace qira

@@ -7,6 +7,7 @@
 
 #include "dbfile/bits.h"
 #include "dbfile/database.h"
+#include "editing/open_game.h"
 #include "json_writer.h"
 #include "langfile/string_table.h"
 #include "sample.h"
@@ -217,18 +218,14 @@ int run_dump(const std::string& path, std::optional<int> only, const std::string
 
 int run_rewrite(const std::string& path, const std::string& out,
                 const std::vector<std::string>& lang) {
-    database db;
-    string_table table;
+    // The editor's own open and save: "Open Database", then "Save Changes" to other files.
+    open_game game;
     const std::string lang_in = lang.empty() ? std::string() : lang[0];
-    if (auto code = load_both(path, lang_in, db, table))
-        return *code;
-    if (auto r = save_database(out, db); !r)
-        return fail(r.message);
-    if (!lang.empty()) {
-        names_to_string_table(db, table);
-        if (auto r = save_language_file(lang[1], table); !r)
-            return fail(r.message);
-    }
+    const std::string lang_out = lang.empty() ? std::string() : lang[1];
+    if (auto r = open_game_files(path, lang_in, game); !r)
+        return fail(r.result.message);
+    if (auto r = save_game_files(game, out, lang_out); !r)
+        return fail(r.result.message);
     return 0;
 }
 

@@ -5,7 +5,7 @@
 
 #include "app/registry.h"
 #include "tools/sample.h"
-#include "views/editor_index.h"
+#include "editing/editor_index.h"
 #include "views/page_values.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "app/registry.h"
 #include "dbfile/build.h"
 #include "tools/sample.h"
-#include "views/editor_index.h"
+#include "editing/editor_index.h"
 
 #include <QTreeWidget>
 

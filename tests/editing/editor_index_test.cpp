@@ -1,7 +1,7 @@
 // The views' first-match lookups must answer exactly as a scan in row order would.
 
 #include "dbfile/build.h"
-#include "views/editor_index.h"
+#include "editing/editor_index.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,65 @@
+#pragma once
+// What an edit changed, so that it can be undone and redone: the cells it touched (a key, an
+// extra, a text, a localized name or a bit-packed value of one row), each with its content before
+// and after. A change holds nothing it did not touch: never a copy of a table or of the model.
+
+#include "editing/open_game.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qira {
+
+enum class row_part : std::uint8_t { key, extra, text, name, value };
+
+struct cell {
+    int table = 0;
+    int row = 0;
+    row_part part = row_part::value;
+    int index = 0; // keys, extras, texts, names: 0 to 3; values: the slot
+    friend bool operator==(const cell&, const cell&) = default;
+};
+
+// A cell's content: keys, extras and packed values as their 32 bits in `number`; texts and names
+// as their stored bytes in `text`.
+struct cell_value {
+    std::uint32_t number = 0;
+    std::string text;
+    friend bool operator==(const cell_value&, const cell_value&) = default;
+};
+
+struct cell_change {
+    cell where;
+    cell_value before;
+    cell_value after;
+};
+
+class change {
+  public:
+    std::vector<cell_change> cells;
+
+    bool empty() const { return cells.empty(); }
+    // Whether any cell of row `row` of table `table` changed.
+    bool touches(int table, int row) const;
+    // Whether any cell of table `table` changed.
+    bool touches_table(int table) const;
+    // Bytes held, for measuring what undo steps cost.
+    std::size_t memory() const;
+};
+
+// Whether `where` names an existing cell of the database.
+bool cell_exists(const database& db, const cell& where);
+// The content of an existing cell.
+cell_value read_cell(const database& db, const cell& where);
+
+// Sets an existing cell and records it in `into` when its content changes (a cell set twice keeps
+// its first "before"). The lookups follow at once.
+void set_cell(open_game& game, change& into, const cell& where, cell_value value);
+
+// Puts every cell of the change back to its content before (undo) or after (redo), and keeps the
+// lookups right. The rows must be where they were when the change was made.
+void undo(open_game& game, const change& c);
+void redo(open_game& game, const change& c);
+
+} // namespace qira

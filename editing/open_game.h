@@ -1,0 +1,58 @@
+#pragma once
+// An open game: the language file's string table, the game database, and the first-row lookups
+// that the tree and the pages use. Opened and saved here exactly as the editor's "Open Database"
+// and "Save Changes" do, for the window, the command-line tool and the tests alike.
+
+#include "dbfile/database.h"
+#include "editing/editor_index.h"
+#include "fileio/io_result.h"
+#include "fileio/safe_file.h"
+#include "langfile/string_table.h"
+
+#include <filesystem>
+
+namespace qira {
+
+struct open_game {
+    string_table lang;
+    database db;
+    // First rows by label and key; kept right by every edit (see change.h).
+    editor_index lookups;
+    // Whether a language file was opened with the database.
+    bool has_language = false;
+};
+
+// Which of the two files a result is about.
+enum class game_file { language, database };
+
+struct [[nodiscard]] game_result {
+    io_result result;
+    game_file file = game_file::database;
+
+    static game_result success() { return {}; }
+    static game_result failure(game_file which, io_result r) { return {std::move(r), which}; }
+    bool ok() const { return result.ok(); }
+    explicit operator bool() const { return ok(); }
+};
+
+struct open_options {
+    // Refuse a database whose tables lack what the pages address (the window's choice).
+    bool require_editor_parts = false;
+    // Called once per table as the database is decoded.
+    progress_fn progress;
+};
+
+// Loads the language file (none when `language` is empty), then the database with the localized
+// names from it. `out` is replaced only when both files load; on failure it is untouched.
+game_result open_game_files(const std::filesystem::path& database_path,
+                            const std::filesystem::path& language_path, open_game& out,
+                            const open_options& options = {});
+
+// Writes the database file, then puts the localized names into the string table and writes the
+// language file (when the game has one). When the database cannot be written, the language file
+// is not written either and the open game is left exactly as it was.
+game_result save_game_files(open_game& game, const std::filesystem::path& database_path,
+                            const std::filesystem::path& language_path,
+                            file_ops& ops = native_file_ops());
+
+} // namespace qira
