@@ -138,6 +138,8 @@ TEST(LabelFindStep, ForwardGoesToTheNextNodeAndWraps) {
     EXPECT_EQ(label_find::step(found, 0, true), 2u); // from a node that is no match
     EXPECT_EQ(label_find::step(found, 3, true), 5u);
     EXPECT_EQ(label_find::step(found, 100, true), 2u);
+    // Wrapping goes to the smallest node, which need not come first in the list.
+    EXPECT_EQ(label_find::step(nodes{7, 2, 5}, 7, true), 2u);
 }
 
 TEST(LabelFindStep, BackwardGoesToThePreviousNodeAndWraps) {
