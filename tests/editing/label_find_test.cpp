@@ -150,6 +150,7 @@ TEST(LabelFindStep, BackwardGoesToThePreviousNodeAndWraps) {
     EXPECT_EQ(label_find::step(found, 2, false), 7u); // wraps
     EXPECT_EQ(label_find::step(found, 6, false), 5u);
     EXPECT_EQ(label_find::step(found, 0, false), 7u);
+    EXPECT_EQ(label_find::step(nodes{2, 7, 5}, 2, false), 7u);
 }
 
 TEST(LabelFindStep, FreshQueryAndDegenerateLists) {
