@@ -4,6 +4,7 @@
 #include "app/game_paths.h"
 #include "app/main_window.h"
 #include "app/registry.h"
+#include "editing/open_game.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -33,26 +34,7 @@ QString text_of(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// The description of a node and its children in depth-first order, as node_tree::fill takes it.
-void describe(const QTreeWidgetItem& node, std::vector<QString>& labels,
-              std::vector<int>& child_counts) {
-    labels.push_back(node.text(0));
-    child_counts.push_back(node.childCount());
-    for (int i = 0; i < node.childCount(); ++i)
-        describe(*node.child(i), labels, child_counts);
-}
-
 } // namespace
-
-void TForm1::run_guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const qira::handler_error& e) {
-        report_error(e.text());
-    } catch (const std::exception& e) {
-        report_error(QString::fromLocal8Bit(e.what()));
-    }
-}
 
 void TForm1::report_error(const QString& text) {
     messages().show(QLatin1String(qira::app_title), text);
@@ -95,53 +77,40 @@ void TForm1::refuse_file(const qira::io_result& result, const QString& cannot_op
 void TForm1::Button1Click() {
     const int language = cb_lng->currentIndex();
     const auto language_path = qira::resolve_game_path(language_path_text());
-    qira::string_table lang;
-    if (auto r = qira::load_language_file(language_path, lang); !r) {
-        refuse_file(r, cannot_open_text(qira::language_file_name(language), "!"));
-        return;
-    }
-
     const auto database_path = qira::resolve_game_path(database_path_text());
-    qira::database db;
     int progress = 0;
     pb->setValue(0);
     pb->show();
     pb->repaint();
-    const auto advance = [&](int, int share) {
+    qira::open_options options;
+    options.require_editor_parts = true;
+    options.progress = [&](int, int share) {
         progress += share;
         pb->setValue(std::min(progress, pb->maximum()));
         pb->repaint();
     };
-    const auto stop = [&] {
+    const auto opened = qira::open_game_files(database_path, language_path, game, options);
+    if (!opened) {
         pb->setValue(0);
         pb->hide();
-    };
-    if (auto r = qira::load_database(database_path, &lang, db, advance); !r) {
-        stop();
-        refuse_file(r, cannot_open_text(QStringLiteral("qira.db"), "."));
-        return;
-    }
-    if (const auto missing = qira::missing_editor_parts(db)) {
-        stop();
-        messages().show(QLatin1String(qira::fatal_error_caption),
-                        QStringLiteral("%1 cannot be edited: %2")
-                            .arg(qira::from_fs_path(database_path.filename()), text_of(*missing)));
+        if (opened.file == qira::game_file::language)
+            refuse_file(opened.result, cannot_open_text(qira::language_file_name(language), "!"));
+        else
+            refuse_file(opened.result, cannot_open_text(QStringLiteral("qira.db"), "."));
         return;
     }
 
-    // Both files are good: they replace whatever was open before.
-    game.lang = std::move(lang);
-    game.db = std::move(db);
+    // Both files are good and have replaced whatever was open before.
     database_path_ = database_path;
     language_path_ = language_path;
-    modified_ = false;
+    doc.undo_stack()->clear();
     save_status->setText(QStringLiteral(" "));
 
     cb_lng->setEnabled(false);
     Button4->setText(QStringLiteral("Finish Editing..."));
     build_navigation_tree();
-    fill_stadium_list();
-    xchange_nodes = copy_tree_nodes(*TreeView1, *xchange);
+    team->fill_stadium_list();
+    doc.trees.copy_to_exchange();
     Button1->setEnabled(false);
     Button11->setEnabled(true);
     Button14->setEnabled(true);
@@ -149,47 +118,55 @@ void TForm1::Button1Click() {
     main->setCurrentWidget(TabSheet5);
     Panel4->hide();
     Button4->show();
-    stop();
+    ButtonUndo->show();
+    ButtonRedo->show();
+    pb->setValue(0);
+    pb->hide();
 }
 
-void TForm1::fill_stadium_list() {
-    // Entry i is row i of the stadium table; the team page relies on that.
-    cobo_stadium->clear();
-    QStringList names;
-    for (const auto& row : game.db.rows(qira::table_index::stadiums))
-        names << text_of(row.names[0]);
-    cobo_stadium->addItems(names);
-    cobo_stadium->setCurrentIndex(-1);
-}
-
-std::vector<QTreeWidgetItem*> TForm1::copy_tree_nodes(const QTreeWidget& from,
-                                                      qira::node_tree& to) {
-    std::vector<QString> labels;
-    std::vector<int> child_counts;
-    for (int i = 0; i < from.topLevelItemCount(); ++i)
-        describe(*from.topLevelItem(i), labels, child_counts);
-    const QSignalBlocker quiet(&to);
-    return to.fill(labels, child_counts, qira::node_tree::plain_flags() | Qt::ItemIsEditable);
+void TForm1::show_selected_node() {
+    const QTreeWidgetItem* node = TreeView1->currentItem();
+    if (!node || !node->isSelected())
+        return;
+    const QString label = node->text(0);
+    // The page is switched before it is filled. A label that no row has (a link to a team or a
+    // player without a row) gives -1: the page is cleared and its Apply does nothing.
+    switch (qira::game_trees::level_of(node)) {
+    case 0:
+        main->setCurrentIndex(0);
+        league->show_league(qira::resolve_league(game, label));
+        break;
+    case 1:
+        main->setCurrentIndex(1);
+        team->show_team(qira::resolve_team(game, label));
+        break;
+    case 2:
+        main->setCurrentIndex(2);
+        player->show_player(qira::resolve_player(game, label));
+        break;
+    default:
+        break;
+    }
 }
 
 void TForm1::Button11Click() {
     const QString database_name = qira::from_fs_path(database_path_.filename());
     const QString language_name = qira::from_fs_path(language_path_.filename());
-    if (auto r = qira::save_database(database_path_, game.db, *file_ops_); !r) {
+    const auto saved = qira::save_game_files(game, database_path_, language_path_, *file_ops_);
+    if (!saved && saved.file == qira::game_file::database) {
         messages().show(QLatin1String(qira::save_error_caption),
                         QStringLiteral("%1\n\nNothing was saved: %2 was not written either.")
-                            .arg(text_of(r.message), language_name));
+                            .arg(text_of(saved.result.message), language_name));
         return;
     }
-    qira::names_to_string_table(game.db, game.lang);
-    if (auto r = qira::save_language_file(language_path_, game.lang, *file_ops_); !r) {
+    if (!saved) {
         messages().show(QLatin1String(qira::save_error_caption),
                         QStringLiteral("%1\n\n%2 was saved, but the titles and names of leagues, "
                                        "teams and stadiums in %3 were not.")
-                            .arg(text_of(r.message), database_name, language_name));
+                            .arg(text_of(saved.result.message), database_name, language_name));
         return;
     }
-    modified_ = false;
+    doc.undo_stack()->setClean();
     save_status->setText(
         QStringLiteral("Changes saved to %1 and %2.").arg(database_name, language_name));
 }
@@ -197,17 +174,20 @@ void TForm1::Button11Click() {
 void TForm1::Button14Click() {
     if (!confirm_discard())
         return;
-    modified_ = false;
+    // What was not saved is dropped with the steps that made it.
+    doc.undo_stack()->clear();
     cb_lng->setEnabled(true);
     Button1->setEnabled(true);
     Button11->setEnabled(false);
     Button14->setEnabled(false);
     Button4->hide();
+    ButtonUndo->hide();
+    ButtonRedo->hide();
     save_status->setText(QStringLiteral(" "));
 }
 
 bool TForm1::confirm_discard() {
-    return !modified_ || messages().ask(QLatin1String(qira::app_title), discard_question);
+    return !has_unsaved_changes() || messages().ask(QLatin1String(qira::app_title), discard_question);
 }
 
 void TForm1::store_language() {

@@ -9,16 +9,18 @@
 // change event is the spinner's textChanged: it fires when setting the spinner from code
 // rewrites the edit's text and when the user types or steps to another number (Qt keeps the text
 // field's own signals quiet while the spinner rewrites it). A typed text that is not a whole
-// number within range never becomes the spinner's value (see app/widgets.h).
+// number within range never becomes the spinner's value (see views/widgets.h).
 //
 // Drop-down lists are QComboBoxes whose "change" is `activated` (the user picked an entry);
 // setting an item from code fires no change. Track bars are QSliders, list boxes QListWidgets.
 
 #include "app/messages.h"
-#include "dbfile/database.h"
-#include "langfile/string_table.h"
-#include "editing/editor_index.h"
+#include "views/game_document.h"
+#include "views/league_page.h"
 #include "views/node_tree.h"
+#include "views/player_page.h"
+#include "views/roster_page.h"
+#include "views/team_page.h"
 
 // The widget classes come with this header: the views and the tests use the members directly.
 #include <QCheckBox>
@@ -43,13 +45,8 @@
 
 class QCloseEvent;
 
-// What the editor holds of the game while it runs: the language file's string table and the
-// game database. Opening loads into fresh objects and moves them in only when both files load.
-struct game_data {
-    qira::string_table lang;
-    qira::database db;
-};
-
+// The window: the top bar, the start screen and the editing area, composed of the pages of
+// views/. The pages' widgets are members here too, under the names the handlers use.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -58,10 +55,20 @@ class TForm1 : public QWidget {
     explicit TForm1(qira::message_sink* messages = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The open game, its trees and its undo stack.
+    qira::game_document doc;
+    qira::open_game& game = doc.game;
+    // The nodes of TreeView1 and of xchange in depth-first order: node n of one tree is node n
+    // of the other.
+    std::vector<QTreeWidgetItem*>& tree_nodes = doc.trees.tree_nodes;
+    std::vector<QTreeWidgetItem*>& xchange_nodes = doc.trees.xchange_nodes;
+
     // --- Top bar and regions
     QFrame* Panel1;
     QLabel* Image1;
     QPushButton* Button4; // "Finish Editing..." / "Continue Editing..."
+    QPushButton* ButtonUndo; // "Undo", Ctrl+Z
+    QPushButton* ButtonRedo; // "Redo", Ctrl+Shift+Z and Ctrl+Y
     QLabel* Image4;
     QFrame* Panel3;
     qira::node_tree* TreeView1;
@@ -82,6 +89,12 @@ class TForm1 : public QWidget {
     QProgressBar* pb;
     QLabel* save_status; // a quiet line after a successful save
 
+    // --- The pages
+    qira::league_page* league;
+    qira::team_page* team;
+    qira::player_page* player;
+    qira::roster_page* roster;
+
     // --- Page 0: League
     QWidget* TabSheet1;
     QLineEdit* l_name_long;
@@ -93,8 +106,8 @@ class TForm1 : public QWidget {
     // --- Page 1: Team
     QWidget* TabSheet2;
     QLineEdit* e_namefull;
-    QLineEdit* e_name5;  // typing limited to 5 characters
-    QLineEdit* e_name10; // typing limited to 10 characters
+    QLineEdit* e_name5;
+    QLineEdit* e_name10;
     QSlider* t_prest;
     QComboBox* cobo_formations;
     QComboBox* cobo_attack;
@@ -153,9 +166,6 @@ class TForm1 : public QWidget {
     QWidget* TabSheet5;
     QPlainTextEdit* Memo1;
 
-    // The game's files, for the whole run.
-    game_data game;
-
     // --- Handlers of the start screen and the top bar
     void FormCreate();
     void Button1Click();  // "Open Database"
@@ -164,57 +174,21 @@ class TForm1 : public QWidget {
     void Button10Click(); // "Exit"
     void Button4Click();  // "Finish Editing..." / "Continue Editing..."
 
-    // --- The tree and the pages (views/)
-    // First rows by label and by key for the open database; rebuilt by build_navigation_tree.
-    qira::editor_index lookups;
-    // The nodes of TreeView1 and of xchange in depth-first order: node n of one tree is node n of
-    // the other.
-    std::vector<QTreeWidgetItem*> tree_nodes;
-    std::vector<QTreeWidgetItem*> xchange_nodes;
-    // The label of each node of tree_nodes, as relabel_node keeps it.
-    std::vector<QString> node_labels;
-
-    // Fills TreeView1 from the open database (views/navigation_tree.cpp).
-    void build_navigation_tree();
+    // --- The tree
+    // Fills TreeView1 from the open game.
+    void build_navigation_tree() { doc.trees.build(game); }
     // The handler of TreeView1Click and TreeView1Change: shows the selected node's page.
     void show_selected_node();
-    // Gives node `n` of both trees the label.
-    void relabel_node(std::size_t n, const QString& label);
 
-    void show_league(int row); // views/league_page.cpp
-    void l_applyClick();
-    void show_team(int row); // views/team_page.cpp
-    void t_applyClick();
-    // Fills the four roster lists from the team's links (none for a row of -1).
-    void fill_roster_lists(int team_row);
-    // Gives t_pl_capt and t_pl_penal the entries of t_pl_names; with `keep_choice` the same
-    // positions stay chosen.
-    void fill_player_choices(bool keep_choice);
-    void Button2Click();       // "Edit team players >>>"
-    void show_player(int row); // views/player_page.cpp
-    void pl_applyClick();
-    void Button8Click(); // "<<< Edit Team"
+    // The pages' handlers, as the pages have them.
+    void show_team(int row) { team->show_team(row); }
+    void l_applyClick() { league->l_applyClick(); }
+    void t_applyClick() { team->t_applyClick(); }
+    void pl_applyClick() { player->pl_applyClick(); }
 
-    void refresh_roster_list(); // views/roster_page.cpp
-    void Button5Click();        // "<<< Edit team"
-    void t_pl_listClick();
-    void t_pl_posChange();
-    void t_pl_numChange();
-    void t_pl_listDblClick();
-    void t_apply_1Click();
-    void Button3Click(); // "<-- Xchange -->", views/player_exchange.cpp
-
-    // Connects the tree's and the pages' widgets to their handlers (views/view_handlers.cpp).
-    void connect_view_handlers();
-    // Gives `to` a copy of the nodes of `from`; the copy's labels can be edited in place. Returns
-    // the copies in depth-first order.
-    static std::vector<QTreeWidgetItem*> copy_tree_nodes(const QTreeWidget& from,
-                                                         qira::node_tree& to);
-
-    // Applied edits that are not saved yet: set by the pages' Apply and by the exchange, cleared
-    // by a successful save, by "Close" and by opening.
-    void mark_modified() { modified_ = true; }
-    bool has_unsaved_changes() const { return modified_; }
+    // Applied edits that are not saved yet: the undo stack is not where the last open or save
+    // left it.
+    bool has_unsaved_changes() const { return doc.has_unsaved_changes(); }
 
     // The game's file paths as the window builds them from Edit1 and cb_lng.
     QString database_path_text() const;
@@ -222,11 +196,9 @@ class TForm1 : public QWidget {
 
     // Runs an event handler the way every handler of the window runs: an error it raises is
     // shown by the default error handler, and the program goes on.
-    void run_guarded(const std::function<void()>& handler);
+    void run_guarded(const std::function<void()>& handler) { doc.run_guarded(handler); }
     // A slot for connect() that runs a handler of the window guarded.
-    auto guarded(void (TForm1::*handler)()) {
-        return [this, handler] { run_guarded([this, handler] { (this->*handler)(); }); };
-    }
+    auto guarded(void (TForm1::*handler)()) { return doc.guarded(this, handler); }
     // The default error handler's box.
     void report_error(const QString& text);
 
@@ -238,22 +210,23 @@ class TForm1 : public QWidget {
   protected:
     // The window manager's close box works as "Exit".
     void closeEvent(QCloseEvent* event) override;
+    // Ctrl+Z in a text field undoes its typing while it has any; else the window's step.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void build_top_bar();
     void build_start_screen();
-    void build_league_page();
-    void build_team_page();
-    void build_player_page();
-    void build_roster_page();
+    void build_pages();
     void build_hints_page();
     void build_layout();
     void connect_handlers();
+    void build_undo();
+    // The title with a `*` while there are unsaved changes; the undo buttons' tooltips.
+    void show_undo_state();
 
     // Refuses a file that did not load: a "Fatal Error" box; `cannot_open_text` is the box's
     // text when the file could not be opened at all.
     void refuse_file(const qira::io_result& result, const QString& cannot_open_text);
-    void fill_stadium_list();
     // "Exit" and "Close" with unsaved changes ask first; true to go on.
     bool confirm_discard();
     void store_language();
@@ -261,9 +234,6 @@ class TForm1 : public QWidget {
     std::unique_ptr<qira::message_sink> own_messages_;
     qira::message_sink* messages_;
     qira::file_ops* file_ops_ = &qira::native_file_ops();
-    bool modified_ = false;
-    // Set while a roster row's number is put into the number field.
-    bool loading_roster_row_ = false;
     bool exiting_ = false;
     // The files that the open database came from; "Save Changes" replaces them.
     std::filesystem::path database_path_;

@@ -1,6 +1,5 @@
 #include "messages.h"
 
-#include <QListWidget>
 #include <QMessageBox>
 
 namespace qira {
@@ -27,20 +26,6 @@ bool dialog_message_sink::ask(const QString& caption, const QString& text) {
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
-}
-
-int to_int(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok)
-        throw handler_error(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return value;
-}
-
-QString list_entry(const QListWidget& list, int index) {
-    if (index < 0 || index >= list.count())
-        throw handler_error(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return list.item(index)->text();
 }
 
 } // namespace qira

@@ -3,12 +3,13 @@
 // replace, and errors raised inside an event handler are shown by the default error handler
 // (a box with the error's text), after which the program goes on.
 
+#include "views/handler_error.h"
+
 #include <QString>
 
 #include <stdexcept>
 #include <string>
 
-class QListWidget;
 class QWidget;
 
 namespace qira {
@@ -40,18 +41,5 @@ class dialog_message_sink final : public message_sink {
   private:
     QWidget* parent_;
 };
-
-// An error raised by an event handler; its text is what the default error handler shows.
-class handler_error : public std::runtime_error {
-  public:
-    explicit handler_error(const QString& text) : std::runtime_error(text.toStdString()) {}
-    QString text() const { return QString::fromStdString(what()); }
-};
-
-// The text as a decimal integer, or handler_error "'<text>' is not a valid integer value".
-int to_int(const QString& text);
-
-// Entry `index` of the list, or handler_error "List index out of bounds (<index>)".
-QString list_entry(const QListWidget& list, int index);
 
 } // namespace qira

@@ -67,7 +67,7 @@ void tree_build(benchmark::State& state, const install& in) {
     for (auto _ : state) {
         // What opening does: the tree, its copy, and the copy's nodes listed in tree order.
         w.window->build_navigation_tree();
-        w.window->xchange_nodes = TForm1::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
+        w.window->xchange_nodes = qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
     }
 }
 
@@ -84,7 +84,7 @@ void first_tree_build(benchmark::State& state, const install& in) {
             tree->fill({}, {}, qira::node_tree::plain_flags());
         state.ResumeTiming();
         w.window->build_navigation_tree();
-        w.window->xchange_nodes = TForm1::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
+        w.window->xchange_nodes = qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
     }
 }
 
@@ -115,7 +115,7 @@ void show_team(benchmark::State& state, const install& in) {
         state.SkipWithError("no team node");
         return;
     }
-    const int row = w.window->lookups.team_by_label(node->parent()->text(0).toStdString());
+    const int row = w.window->game.lookups.team_by_label(node->parent()->text(0).toStdString());
     for (auto _ : state)
         w.window->show_team(row);
 }

@@ -1,60 +1,102 @@
-// The league page: a league's two localized titles and its level.
-//
-// l_id holds the decimal row position of the shown league in the league table. It starts as
-// "l_id", so that Apply before any league was shown reports "'l_id' is not a valid integer
-// value"; a league node whose label no row has leaves "-1", and Apply then does nothing.
+#include "views/league_page.h"
 
-#include "app/main_window.h"
+#include "editing/edits.h"
+#include "views/handler_error.h"
+#include "views/item_lists.h"
 #include "views/page_values.h"
+#include "views/page_widgets.h"
 
-#include <span>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace qira {
 
 namespace {
 
 constexpr std::size_t level_slot = 1;
 
-std::span<qira::db_overall_data> league_rows(qira::database& db) {
-    if (!db.has_table(qira::table_index::leagues))
+std::span<db_overall_data> league_rows(database& db) {
+    if (!db.has_table(table_index::leagues))
         return {};
-    return db.rows(qira::table_index::leagues);
+    return db.rows(table_index::leagues);
 }
 
 } // namespace
 
-void TForm1::show_league(int row) {
-    const auto rows = league_rows(game.db);
+league_page::league_page(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+    setObjectName(QStringLiteral("TabSheet1"));
+    l_name_long = edit("l_name_long", this);
+    l_name_sh = edit("l_name_sh", this);
+    l_level = drop_down("l_level", level_items(), this);
+    l_apply = button("l_apply", QStringLiteral("Apply"), this);
+    l_id = hidden_edit("l_id", QStringLiteral("l_id"), this);
+
+    auto* form = new QGridLayout;
+    form->setColumnStretch(1, 1);
+    form->addWidget(caption(QStringLiteral("Long Title"), l_name_long, this), 0, 0);
+    form->addWidget(l_name_long, 0, 1);
+    form->addWidget(caption(QStringLiteral("Short Title"), l_name_sh, this), 1, 0);
+    form->addWidget(l_name_sh, 1, 1);
+    form->addWidget(caption(QStringLiteral("Level"), l_level, this), 2, 0);
+    form->addWidget(l_level, 2, 1, Qt::AlignLeft);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(form);
+    page->addStretch(1);
+    page->addLayout(button_row({}, {l_apply}));
+    apply_keys(this, l_apply);
+
+    connect(l_apply, &QPushButton::clicked, this, doc_.guarded(this, &league_page::l_applyClick));
+    connect(&doc_, &game_document::rows_changed, this, &league_page::rows_changed);
+}
+
+void league_page::show_league(int row) {
+    const auto rows = league_rows(doc_.game.db);
     const bool found = row >= 0 && static_cast<std::size_t>(row) < rows.size();
     for (QWidget* w : std::initializer_list<QWidget*>{l_name_long, l_name_sh, l_level, l_apply})
         w->setEnabled(found);
     if (!found) {
-        qira::show_text(l_name_long, {});
-        qira::show_text(l_name_sh, {});
+        show_text(l_name_long, {});
+        show_text(l_name_sh, {});
         l_level->setCurrentIndex(-1);
         l_id->setText(QStringLiteral("-1"));
         return;
     }
-    const qira::db_overall_data& league = rows[static_cast<std::size_t>(row)];
-    qira::show_text(l_name_long, league.names[0]);
-    qira::show_text(l_name_sh, league.names[1]);
+    const db_overall_data& league = rows[static_cast<std::size_t>(row)];
+    show_text(l_name_long, league.names[0]);
+    show_text(l_name_sh, league.names[1]);
     if (level_slot < league.values.size())
-        qira::show_item(l_level, league.values[level_slot]);
+        show_item(l_level, league.values[level_slot]);
     else
         l_level->setCurrentIndex(-1);
     l_id->setText(QString::number(row));
 }
 
-void TForm1::l_applyClick() {
-    const int row = qira::to_int(l_id->text());
-    const auto rows = league_rows(game.db);
+void league_page::l_applyClick() {
+    const int row = to_int(l_id->text());
+    const auto rows = league_rows(doc_.game.db);
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return;
-    qira::db_overall_data& league = rows[static_cast<std::size_t>(row)];
-    league.names[0] = qira::applied_text(l_name_long, league.names[0]);
-    league.names[1] = qira::applied_text(l_name_sh, league.names[1]);
+    const db_overall_data& league = rows[static_cast<std::size_t>(row)];
+    league_values values;
+    values.long_title = applied_text(l_name_long, league.names[0]);
+    values.short_title = applied_text(l_name_sh, league.names[1]);
     if (level_slot < league.values.size())
-        league.values[level_slot] = qira::applied_item(l_level, league.values[level_slot]);
-    mark_modified();
+        values.level = applied_item(l_level, league.values[level_slot]);
+    change made = apply_league(doc_.game, row, values);
+    doc_.push(std::move(made),
+              QStringLiteral("Apply league %1").arg(text_of(league.strings[1])));
     // What is stored now is what the edits show: a later Apply compares with that.
-    qira::show_text(l_name_long, league.names[0]);
-    qira::show_text(l_name_sh, league.names[1]);
+    show_text(l_name_long, league.names[0]);
+    show_text(l_name_sh, league.names[1]);
 }
+
+void league_page::rows_changed(const change& c) {
+    bool ok = false;
+    const int row = l_id->text().toInt(&ok);
+    if (ok && row >= 0 && c.touches(table_index::leagues, row))
+        show_league(row);
+}
+
+} // namespace qira

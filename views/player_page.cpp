@@ -1,73 +1,151 @@
-// The player page: a player's name parts and attributes.
-//
-// pl_id holds the decimal row position of the shown player in the player table. It starts as
-// "123", a row that no one chose: Apply does nothing until a player was shown. A player node
-// whose label no row has leaves "-1", and Apply then does nothing either.
+#include "views/player_page.h"
 
-#include "app/main_window.h"
+#include "editing/edits.h"
+#include "views/handler_error.h"
+#include "views/item_lists.h"
 #include "views/page_values.h"
+#include "views/page_widgets.h"
 
-#include <QCheckBox>
-#include <QTreeWidget>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
 
 #include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
 
-namespace {
+namespace qira {
 
-using qira::db_overall_data;
+namespace {
 
 // Set on pl_id once show_player has put a row position there.
 constexpr char player_shown[] = "qira_player_shown";
 
-std::span<db_overall_data> player_rows(qira::database& db) {
-    if (!db.has_table(qira::table_index::players))
-        return {};
-    return db.rows(qira::table_index::players);
-}
-
-// The player's value of the field of that name, its slot found when it is asked for; nullptr
-// when the table has no such field.
-std::uint32_t* field(const qira::database& db, db_overall_data& player, const char* name) {
-    const std::optional<int> slot = db.field_slot(qira::table_index::players, name);
-    if (!slot || *slot < 0 || static_cast<std::size_t>(*slot) >= player.values.size())
-        return nullptr;
-    return &player.values[static_cast<std::size_t>(*slot)];
-}
-
 // A number that no drop-down has an item for.
 constexpr std::uint32_t no_item = UINT32_MAX;
 
-std::uint32_t value_or(const qira::database& db, db_overall_data& player, const char* name,
-                       std::uint32_t absent) {
-    const std::uint32_t* value = field(db, player, name);
-    return value ? *value : absent;
+std::span<db_overall_data> player_rows(database& db) {
+    if (!db.has_table(table_index::players))
+        return {};
+    return db.rows(table_index::players);
 }
 
-void store(const qira::database& db, db_overall_data& player, const char* name,
-           std::uint32_t value) {
-    if (std::uint32_t* target = field(db, player, name))
-        *target = value;
-}
-
-void store_spin(const qira::database& db, db_overall_data& player, const char* name,
-                const QSpinBox* spin) {
-    if (std::uint32_t* target = field(db, player, name))
-        *target = qira::applied_spin(spin, *target);
-}
-
-void store_item(const qira::database& db, db_overall_data& player, const char* name,
-                const QComboBox* list) {
-    if (std::uint32_t* target = field(db, player, name))
-        *target = qira::applied_item(list, *target);
+// The player's value of the field of that name; nothing when the table has no such field.
+std::optional<std::uint32_t> field(const database& db, const db_overall_data& player,
+                                   const char* name) {
+    const std::optional<int> slot = db.field_slot(table_index::players, name);
+    if (!slot || *slot < 0 || static_cast<std::size_t>(*slot) >= player.values.size())
+        return std::nullopt;
+    return player.values[static_cast<std::size_t>(*slot)];
 }
 
 } // namespace
 
-void TForm1::show_player(int row) {
-    const auto rows = player_rows(game.db);
+player_page::player_page(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+    setObjectName(QStringLiteral("TabSheet3"));
+    auto* id_label = new QLabel(QStringLiteral("Player ID:"), this);
+    pl_rid = edit("pl_rid", this);
+    pl_rid->setText(QStringLiteral("123"));
+    pl_rid->setReadOnly(true);
+    pl_rid->setFrame(false);
+    pl_rid->setFocusPolicy(Qt::NoFocus);
+    {
+        QPalette face = pl_rid->palette();
+        face.setColor(QPalette::Base, Qt::transparent);
+        pl_rid->setPalette(face);
+    }
+    id_label->setBuddy(pl_rid);
+    pl_rid->setAccessibleName(QStringLiteral("Player ID"));
+    pl_id = hidden_edit("pl_id", QStringLiteral("123"), this);
+    pl_id->setReadOnly(true);
+
+    pl_name = edit("pl_name", this);
+    pl_pseudo = edit("pl_pseudo", this);
+    pl_sur = edit("pl_sur", this);
+    pl_pos = drop_down("pl_pos", position_items(), this);
+    pl_height_p = spinner("pl_height", "pl_height_p", 200, this, pl_height);
+    pl_height->setMaxLength(3);
+    pl_weight_p = spinner("pl_weight", "pl_weight_p", 200, this, pl_weight);
+    pl_haircolor = drop_down("pl_haircolor", hair_color_items(), this);
+    pl_bootscol = drop_down("pl_bootscol", boots_color_items(), this);
+    auto* hair_note = new QLabel(
+        QStringLiteral("*Hair color may not match when special face is used for player"), this);
+    hair_note->setWordWrap(true);
+    pl_star = named(new QCheckBox(QStringLiteral("Star Player"), this), "pl_star");
+    pl_star->setAccessibleName(pl_star->text()); // named by its own caption
+    pl_stamina_p = spinner("pl_stamina", "pl_stamina_p", 100, this, pl_stamina);
+    pl_pass_p = spinner("pl_pass", "pl_pass_p", 100, this, pl_pass);
+    pl_tackl_p = spinner("pl_tackl", "pl_tackl_p", 100, this, pl_tackl);
+    pl_ballcont_p = spinner("pl_ballcont", "pl_ballcont_p", 100, this, pl_ballcont);
+    pl_shotacc_p = spinner("pl_shotacc", "pl_shotacc_p", 100, this, pl_shotacc);
+    pl_talent = track_bar("pl_talent", 5, this);
+    Button8 = button("Button8", QStringLiteral("<<< Edit Team"), this);
+    pl_apply = button("pl_apply", QStringLiteral("Apply"), this);
+
+    auto* left = new QGridLayout;
+    left->setColumnStretch(1, 1);
+    int row = 0;
+    const auto add_left = [&](const QString& text, QWidget* control, Qt::Alignment align = {}) {
+        left->addWidget(caption(text, control, this), row, 0);
+        left->addWidget(control, row, 1, align);
+        ++row;
+    };
+    add_left(QStringLiteral("Name"), pl_name);
+    add_left(QStringLiteral("Pseudonym"), pl_pseudo);
+    add_left(QStringLiteral("Surname"), pl_sur);
+    add_left(QStringLiteral("Preferred position"), pl_pos, Qt::AlignLeft);
+    add_left(QStringLiteral("Height"), pl_height_p, Qt::AlignLeft);
+    add_left(QStringLiteral("Weight"), pl_weight_p, Qt::AlignLeft);
+    add_left(QStringLiteral("Hair color"), pl_haircolor, Qt::AlignLeft);
+    add_left(QStringLiteral("Boots color"), pl_bootscol, Qt::AlignLeft);
+    left->addWidget(hair_note, row, 0, 1, 2);
+    left->setRowStretch(row + 1, 1);
+
+    auto* right = new QGridLayout;
+    right->setColumnStretch(1, 1);
+    row = 0;
+    right->addWidget(pl_star, row++, 0, 1, 2);
+    const auto add_right = [&](const QString& text, QWidget* control, bool enabled = true) {
+        QLabel* label = caption(text, control, this);
+        label->setEnabled(enabled);
+        control->setEnabled(enabled);
+        right->addWidget(label, row, 0);
+        right->addWidget(control, row, 1, control == pl_talent ? Qt::Alignment{} : Qt::AlignLeft);
+        ++row;
+    };
+    add_right(QStringLiteral("Stamina"), pl_stamina_p);
+    add_right(QStringLiteral("Passing"), pl_pass_p);
+    add_right(QStringLiteral("Tackling"), pl_tackl_p);
+    add_right(QStringLiteral("Ball Control"), pl_ballcont_p, false);
+    add_right(QStringLiteral("Shot Accuraty"), pl_shotacc_p, false);
+    add_right(QStringLiteral("Talent"), pl_talent);
+    right->setRowStretch(row, 1);
+    // The spinner's edit carries the accessible name too, as the control the user types into.
+    for (auto* e : {pl_height, pl_weight, pl_stamina, pl_pass, pl_tackl, pl_ballcont, pl_shotacc})
+        e->setAccessibleName(e->parentWidget()->accessibleName());
+
+    auto* id_row = new QHBoxLayout;
+    id_row->addWidget(id_label);
+    id_row->addWidget(pl_rid, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addSpacing(16);
+    columns->addLayout(right, 2);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(id_row);
+    page->addLayout(columns, 1);
+    page->addLayout(button_row({Button8}, {pl_apply}));
+    apply_keys(this, pl_apply);
+
+    connect(pl_apply, &QPushButton::clicked, this, doc_.guarded(this, &player_page::pl_applyClick));
+    connect(Button8, &QPushButton::clicked, this, doc_.guarded(this, &player_page::Button8Click));
+    connect(&doc_, &game_document::rows_changed, this, &player_page::rows_changed);
+}
+
+void player_page::show_player(int row) {
+    const auto rows = player_rows(doc_.game.db);
     const bool found = row >= 0 && static_cast<std::size_t>(row) < rows.size();
     pl_id->setProperty(player_shown, true);
     // Ball control and shot accuracy are shown only; they stay disabled.
@@ -79,89 +157,120 @@ void TForm1::show_player(int row) {
         pl_id->setText(QStringLiteral("-1"));
         pl_rid->clear();
         for (QLineEdit* e : {pl_name, pl_pseudo, pl_sur})
-            qira::show_text(e, {});
+            show_text(e, {});
         pl_talent->setValue(0);
         pl_star->setChecked(false);
         for (QSpinBox* s : {pl_height_p, pl_weight_p, pl_stamina_p, pl_ballcont_p, pl_pass_p,
                             pl_tackl_p, pl_shotacc_p})
-            qira::show_spin(s, 0);
+            show_spin(s, 0);
         for (QComboBox* c : {pl_bootscol, pl_haircolor, pl_pos})
             c->setCurrentIndex(-1);
         return;
     }
 
-    const qira::database& db = game.db;
-    db_overall_data& player = rows[static_cast<std::size_t>(row)];
+    const database& db = doc_.game.db;
+    const db_overall_data& player = rows[static_cast<std::size_t>(row)];
+    const auto value_or = [&](const char* name, std::uint32_t absent) {
+        return field(db, player, name).value_or(absent);
+    };
     pl_id->setText(QString::number(row));
     pl_rid->setText(QString::number(player.keys[0]));
-    qira::show_text(pl_name, player.strings[0]);
-    qira::show_text(pl_pseudo, player.strings[1]);
-    qira::show_text(pl_sur, player.strings[2]);
-    qira::show_track(pl_talent, value_or(db, player, "talent", 0));
-    pl_star->setChecked(false);
-    if (value_or(db, player, "starplayer", 0) == 1)
-        pl_star->setChecked(true);
-    qira::show_spin(pl_height_p, value_or(db, player, "height", 0));
-    qira::show_spin(pl_weight_p, value_or(db, player, "weight", 0));
+    show_text(pl_name, player.strings[0]);
+    show_text(pl_pseudo, player.strings[1]);
+    show_text(pl_sur, player.strings[2]);
+    show_track(pl_talent, value_or("talent", 0));
+    pl_star->setChecked(value_or("starplayer", 0) == 1);
+    show_spin(pl_height_p, value_or("height", 0));
+    show_spin(pl_weight_p, value_or("weight", 0));
     // A stored number outside a list shows no item (and Apply keeps it).
-    qira::show_item(pl_bootscol, value_or(db, player, "shoecolor", no_item));
-    qira::show_item(pl_haircolor, value_or(db, player, "haircolorid", no_item));
-    qira::show_spin(pl_stamina_p, value_or(db, player, "stamina", 0));
-    qira::show_spin(pl_ballcont_p, value_or(db, player, "ballcontrol", 0));
-    qira::show_spin(pl_pass_p, value_or(db, player, "passing", 0));
-    qira::show_spin(pl_tackl_p, value_or(db, player, "tackling", 0));
-    qira::show_spin(pl_shotacc_p, value_or(db, player, "shotaccuracy", 0));
-    qira::show_item(pl_pos, value_or(db, player, "preferredposition1", no_item));
+    show_item(pl_bootscol, value_or("shoecolor", no_item));
+    show_item(pl_haircolor, value_or("haircolorid", no_item));
+    show_spin(pl_stamina_p, value_or("stamina", 0));
+    show_spin(pl_ballcont_p, value_or("ballcontrol", 0));
+    show_spin(pl_pass_p, value_or("passing", 0));
+    show_spin(pl_tackl_p, value_or("tackling", 0));
+    show_spin(pl_shotacc_p, value_or("shotaccuracy", 0));
+    show_item(pl_pos, value_or("preferredposition1", no_item));
 }
 
-void TForm1::pl_applyClick() {
+void player_page::pl_applyClick() {
     if (!pl_id->property(player_shown).toBool())
         return;
-    const int row = qira::to_int(pl_id->text());
-    const auto rows = player_rows(game.db);
+    const int row = to_int(pl_id->text());
+    const auto rows = player_rows(doc_.game.db);
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return;
-    const qira::database& db = game.db;
-    db_overall_data& player = rows[static_cast<std::size_t>(row)];
-    const std::string old_label = qira::player_label(player);
+    const database& db = doc_.game.db;
+    const db_overall_data& player = rows[static_cast<std::size_t>(row)];
+    const QString old_text = text_of(player_label(player));
 
-    player.strings[0] = qira::applied_text(pl_name, player.strings[0]);
-    player.strings[1] = qira::applied_text(pl_pseudo, player.strings[1]);
-    player.strings[2] = qira::applied_text(pl_sur, player.strings[2]);
-    store(db, player, "talent", static_cast<std::uint32_t>(pl_talent->value()));
-    store(db, player, "starplayer", 0);
-    if (pl_star->isChecked())
-        store(db, player, "starplayer", 1);
-    store_spin(db, player, "height", pl_height_p);
-    store_spin(db, player, "weight", pl_weight_p);
-    store_item(db, player, "shoecolor", pl_bootscol);
-    store_item(db, player, "haircolorid", pl_haircolor);
-    store_spin(db, player, "stamina", pl_stamina_p);
-    store_spin(db, player, "passing", pl_pass_p);
-    store_spin(db, player, "tackling", pl_tackl_p);
+    player_values values;
+    values.names = {applied_text(pl_name, player.strings[0]),
+                    applied_text(pl_pseudo, player.strings[1]),
+                    applied_text(pl_sur, player.strings[2])};
+    const auto add = [&](const char* name, std::uint32_t value) {
+        values.fields.emplace_back(name, value);
+    };
+    const auto add_spin = [&](const char* name, const QSpinBox* spin) {
+        if (const auto stored = field(db, player, name))
+            add(name, applied_spin(spin, *stored));
+    };
+    const auto add_item = [&](const char* name, const QComboBox* list) {
+        if (const auto stored = field(db, player, name))
+            add(name, applied_item(list, *stored));
+    };
+    add("talent", static_cast<std::uint32_t>(pl_talent->value()));
+    add("starplayer", pl_star->isChecked() ? 1 : 0);
+    add_spin("height", pl_height_p);
+    add_spin("weight", pl_weight_p);
+    add_item("shoecolor", pl_bootscol);
+    add_item("haircolorid", pl_haircolor);
+    add_spin("stamina", pl_stamina_p);
+    add_spin("passing", pl_pass_p);
+    add_spin("tackling", pl_tackl_p);
     // Ball control and shot accuracy are shown only, never written.
-    store_item(db, player, "preferredposition1", pl_pos);
-    mark_modified();
+    add_item("preferredposition1", pl_pos);
+    change made = apply_player(doc_.game, row, values);
 
     // Every node that carries the old label carries the new one, in both trees at the same
     // index; only the navigation tree's labels are compared.
-    const std::string new_label = qira::player_label(player);
-    const QString old_text = qira::text_of(old_label);
-    const QString new_text = qira::text_of(new_label);
-    for (std::size_t n = 0; n < node_labels.size(); ++n)
-        if (node_labels[n] == old_text)
-            relabel_node(n, new_text);
-    lookups.player_relabelled(row, old_label, new_label);
+    const QString new_text = text_of(player_label(player));
+    // (The exchange tree's node takes the label also when the name did not change: a label
+    // edited there in place is put right.)
+    std::vector<node_relabel> relabels;
+    const auto& labels = doc_.trees.node_labels;
+    for (std::size_t n = 0; n < labels.size(); ++n) {
+        if (labels[n] != old_text)
+            continue;
+        if (new_text != old_text)
+            doc_.relabel(n, new_text, relabels);
+        else
+            doc_.trees.relabel_node(n, new_text);
+    }
+    doc_.push(std::move(made), QStringLiteral("Apply player %1").arg(new_text),
+              std::move(relabels));
 
     // What is stored now is what the edits show: a later Apply compares with that.
-    qira::show_text(pl_name, player.strings[0]);
-    qira::show_text(pl_pseudo, player.strings[1]);
-    qira::show_text(pl_sur, player.strings[2]);
+    show_text(pl_name, player.strings[0]);
+    show_text(pl_pseudo, player.strings[1]);
+    show_text(pl_sur, player.strings[2]);
 }
 
-void TForm1::Button8Click() {
-    QTreeWidgetItem* node = TreeView1->currentItem();
+void player_page::Button8Click() {
+    QTreeWidget* tree = doc_.trees.navigation;
+    QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
     if (!node || !node->isSelected() || !node->parent())
         return;
-    TreeView1->setCurrentItem(node->parent());
+    tree->setCurrentItem(node->parent());
 }
+
+void player_page::rows_changed(const change& c) {
+    if (!pl_id->property(player_shown).toBool())
+        return;
+    bool ok = false;
+    const int row = pl_id->text().toInt(&ok);
+    if (ok && row >= 0 && c.touches(table_index::players, row))
+        show_player(row);
+}
+
+} // namespace qira

@@ -1,98 +1,278 @@
-// The team roster page: the shown team's players with their jersey numbers and positions. It
-// edits the roster lists only; the team page's Apply writes them to the links.
+#include "views/roster_page.h"
 
-#include "app/item_lists.h"
-#include "app/main_window.h"
+#include "editing/edits.h"
+#include "views/handler_error.h"
+#include "views/item_lists.h"
 #include "views/page_values.h"
+#include "views/page_widgets.h"
 
-#include <QListWidget>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace qira {
 
 namespace {
 
+using table_index::team_players;
+using table_index::teams;
+
 // The label of a stored position code; empty for a code outside the list.
 QString position_label(const QString& code) {
-    static const QStringList labels = qira::position_items();
+    static const QStringList labels = position_items();
     bool ok = false;
     const int i = code.toInt(&ok);
     return ok && i >= 0 && i < labels.size() ? labels[i] : QString();
 }
 
-int entry_number(const QListWidget& list, int i) {
-    return qira::to_int(list.item(i)->text());
+// Entry i of a roster list as the stored number (a 32-bit field may hold 2^31 or more).
+std::uint32_t entry_number(const QListWidget& list, int i) {
+    const QString text = list.item(i)->text();
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok);
+    if (!ok)
+        throw handler_error(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return static_cast<std::uint32_t>(value);
+}
+
+[[noreturn]] void not_found(const QString& player) {
+    throw handler_error(
+        QStringLiteral("The player \"%1\" could not be found; nothing was exchanged.").arg(player));
 }
 
 } // namespace
 
-void TForm1::refresh_roster_list() {
-    const int selected = t_pl_list->currentRow();
+roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
+    : QWidget(parent), doc_(doc), team_(team) {
+    setObjectName(QStringLiteral("TabSheet4"));
+    t_pl_list = named(new QListWidget(this), "t_pl_list");
+    t_pl_list->setAccessibleName(QStringLiteral("Team players"));
+    t_pl_list->setMinimumWidth(200);
+    auto* hint = new QLabel(QStringLiteral("<-- double click on player for quick edit"), this);
+    hint->setWordWrap(true);
+    t_pl_num_p = spinner("t_pl_num", "t_pl_num_p", 99, this, t_pl_num);
+    t_pl_pos = drop_down("t_pl_pos", position_items(), this);
+    Button3 = button("Button3", QStringLiteral("<-- Xchange -->"), this);
+    xchange = named(new node_tree(this), "xchange");
+    xchange->setHeaderHidden(true);
+    xchange->setIndentation(19);
+    xchange->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::SelectedClicked);
+    xchange->setAccessibleName(QStringLiteral("Exchange with"));
+    xchange->setMinimumWidth(180);
+    Button5 = button("Button5", QStringLiteral("<<< Edit team"), this);
+    t_apply_1 = button("t_apply_1", QStringLiteral("Apply"), this);
+
+    auto* editing = new QGridLayout;
+    editing->setColumnStretch(1, 1);
+    editing->addWidget(caption(QStringLiteral("Jersey number"), t_pl_num_p, this), 0, 0);
+    editing->addWidget(t_pl_num_p, 0, 1, Qt::AlignLeft);
+    editing->addWidget(caption(QStringLiteral("Position"), t_pl_pos, this), 1, 0);
+    editing->addWidget(t_pl_pos, 1, 1, Qt::AlignLeft);
+    t_pl_num->setAccessibleName(t_pl_num_p->accessibleName());
+    auto* roster = new QVBoxLayout;
+    roster->addWidget(t_pl_list, 1);
+    roster->addWidget(hint);
+    roster->addLayout(editing);
+    auto* middle = new QVBoxLayout;
+    middle->addStretch(1);
+    middle->addWidget(Button3);
+    middle->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(roster, 1);
+    columns->addLayout(middle);
+    columns->addWidget(xchange, 1);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns, 1);
+    page->addLayout(button_row({Button5}, {t_apply_1}));
+    apply_keys(this, t_apply_1);
+    doc_.trees.exchange = xchange;
+
+    const auto guarded = [this](void (roster_page::*handler)()) {
+        return doc_.guarded(this, handler);
+    };
+    connect(Button5, &QPushButton::clicked, this, &roster_page::back_to_team_requested);
+    // The user selecting a row, with the mouse (also the row already selected) or the keyboard;
+    // the list's rebuilds select rows with its signals blocked.
+    connect(t_pl_list, &QListWidget::itemClicked, this, guarded(&roster_page::t_pl_listClick));
+    connect(t_pl_list, &QListWidget::currentRowChanged, this,
+            guarded(&roster_page::t_pl_listClick));
+    connect(t_pl_list, &QListWidget::itemDoubleClicked, this,
+            guarded(&roster_page::t_pl_listDblClick));
+    // The user picking an entry; setting it from code does not count.
+    connect(t_pl_pos, &QComboBox::activated, this, guarded(&roster_page::t_pl_posChange));
+    // Every change of the number field's text: typed, stepped, or set from code.
+    connect(t_pl_num_p, &QSpinBox::textChanged, this, guarded(&roster_page::t_pl_numChange));
+    connect(t_apply_1, &QPushButton::clicked, this, guarded(&roster_page::t_apply_1Click));
+    connect(Button3, &QPushButton::clicked, this, guarded(&roster_page::Button3Click));
+    // The team page's Apply and this one are one and the same.
+    connect(&team_, &team_page::shown, t_apply_1, &QPushButton::setEnabled);
+    connect(&team_, &team_page::refilled, this, &roster_page::refresh_roster_list);
+}
+
+int roster_page::selected_row() const {
+    const int s = t_pl_list->currentRow();
+    if (s < 0 || !t_pl_list->item(s) || !t_pl_list->item(s)->isSelected())
+        return -1;
+    return s;
+}
+
+void roster_page::refresh_roster_list() {
+    const int selected = selected_row();
     const QSignalBlocker quiet(t_pl_list);
     t_pl_list->clear();
     QStringList rows;
-    const int count = std::min({t_pl_names->count(), t_pl_nums->count(), t_pl_poss->count()});
+    const int count = std::min(
+        {team_.t_pl_names->count(), team_.t_pl_nums->count(), team_.t_pl_poss->count()});
     for (int i = 0; i < count; ++i)
-        rows << t_pl_names->item(i)->text() + QLatin1String(" (") + t_pl_nums->item(i)->text() +
-                    QLatin1String(" - ") + position_label(t_pl_poss->item(i)->text()) +
-                    QLatin1Char(')');
+        rows << team_.t_pl_names->item(i)->text() + QLatin1String(" (") +
+                    team_.t_pl_nums->item(i)->text() + QLatin1String(" - ") +
+                    position_label(team_.t_pl_poss->item(i)->text()) + QLatin1Char(')');
     t_pl_list->addItems(rows);
-    // The same row stays selected; when it no longer exists, none is.
+    // The same row stays selected; when it no longer exists, or none was, none is.
     t_pl_list->setCurrentRow(selected < count ? selected : -1);
 }
 
-void TForm1::Button5Click() {
-    main->setCurrentIndex(1);
-}
-
-void TForm1::t_pl_listClick() {
-    const int s = t_pl_list->currentRow();
-    if (s < 0 || s >= t_pl_nums->count() || s >= t_pl_poss->count())
+void roster_page::t_pl_listClick() {
+    const int s = selected_row();
+    if (s < 0 || s >= team_.t_pl_nums->count() || s >= team_.t_pl_poss->count())
         return;
-    const int code = entry_number(*t_pl_poss, s);
-    t_pl_pos->setCurrentIndex(code >= 0 && code < t_pl_pos->count() ? code : -1);
+    const std::uint32_t code = entry_number(*team_.t_pl_poss, s);
+    t_pl_pos->setCurrentIndex(code < static_cast<std::uint32_t>(t_pl_pos->count())
+                                  ? static_cast<int>(code)
+                                  : -1);
     // Showing the row's number changes the field's text and so runs the number change; it must
     // not put a number the spinner cannot show (above 99) into the entry.
+    const std::uint32_t number = entry_number(*team_.t_pl_nums, s);
     loading_roster_row_ = true;
-    t_pl_num_p->setValue(entry_number(*t_pl_nums, s));
+    t_pl_num_p->setValue(number > 99u ? 99 : static_cast<int>(number));
     loading_roster_row_ = false;
 }
 
-void TForm1::t_pl_posChange() {
-    const int s = t_pl_list->currentRow();
-    if (s >= 0 && s < t_pl_poss->count() && t_pl_pos->currentIndex() >= 0)
-        t_pl_poss->item(s)->setText(QString::number(t_pl_pos->currentIndex()));
+void roster_page::t_pl_posChange() {
+    const int s = selected_row();
+    if (s >= 0 && s < team_.t_pl_poss->count() && t_pl_pos->currentIndex() >= 0)
+        team_.t_pl_poss->item(s)->setText(QString::number(t_pl_pos->currentIndex()));
     refresh_roster_list();
 }
 
-void TForm1::t_pl_numChange() {
-    const int s = t_pl_list->currentRow();
-    if (!loading_roster_row_ && s >= 0 && s < t_pl_nums->count())
-        t_pl_nums->item(s)->setText(QString::number(t_pl_num_p->value()));
+void roster_page::t_pl_numChange() {
+    const int s = selected_row();
+    if (!loading_roster_row_ && s >= 0 && s < team_.t_pl_nums->count())
+        team_.t_pl_nums->item(s)->setText(QString::number(t_pl_num_p->value()));
     refresh_roster_list();
 }
 
-void TForm1::t_pl_listDblClick() {
-    const int s = t_pl_list->currentRow();
-    if (s < 0 || s >= t_pl_names->count())
+void roster_page::t_pl_listDblClick() {
+    const int s = selected_row();
+    if (s < 0 || s >= team_.t_pl_names->count())
         return;
-    const int shown = qira::to_int(t_id->text());
-    const auto teams = game.db.rows(qira::table_index::teams);
-    if (shown < 0 || static_cast<std::size_t>(shown) >= teams.size())
+    const int shown = to_int(team_.t_id->text());
+    const auto team_rows = doc_.game.db.rows(teams);
+    if (shown < 0 || static_cast<std::size_t>(shown) >= team_rows.size())
         return;
-    const int team = lookups.team_by_key(teams[shown].keys[0]);
-    const QString team_label = qira::text_of(teams[team].strings[1]);
-    const QString player = t_pl_names->item(s)->text();
-    for (QTreeWidgetItem* node : tree_nodes) {
+    const int team = doc_.game.lookups.team_by_key(team_rows[static_cast<std::size_t>(shown)].keys[0]);
+    const QString team_label = text_of(team_rows[static_cast<std::size_t>(team)].strings[1]);
+    const QString player = team_.t_pl_names->item(s)->text();
+    QTreeWidget* tree = doc_.trees.navigation;
+    for (QTreeWidgetItem* node : doc_.trees.tree_nodes) {
         if (node->parent() && node->text(0) == player && node->parent()->text(0) == team_label) {
-            const bool already = TreeView1->currentItem() == node;
-            TreeView1->setCurrentItem(node);
+            const bool already = tree->currentItem() == node && node->isSelected();
+            tree->setCurrentItem(node);
             if (already) // no change of selection: show the page all the same
-                show_selected_node();
+                emit selected_node_page_requested();
             return;
         }
     }
-    throw qira::handler_error(QStringLiteral("Invalid index"));
+    throw handler_error(QStringLiteral("Invalid index"));
 }
 
-void TForm1::t_apply_1Click() {
-    t_applyClick();
+void roster_page::t_apply_1Click() {
+    team_.apply("roster");
 }
+
+void roster_page::Button3Click() {
+    QTreeWidgetItem* chosen = xchange->currentItem();
+    const int s = selected_row();
+    if (!chosen || !chosen->isSelected() || s < 0 || s >= team_.t_pl_names->count() ||
+        s >= team_.t_pl_ids->count() || !chosen->parent() || !chosen->parent()->parent())
+        return;
+
+    open_game& game = doc_.game;
+    game_trees& trees = doc_.trees;
+    const QString chosen_label = chosen->text(0);
+    const QString roster_label = team_.t_pl_names->item(s)->text();
+    const auto team_rows = game.db.rows(teams);
+    const int shown = to_int(team_.t_id->text());
+    if (shown < 0 || static_cast<std::size_t>(shown) >= team_rows.size())
+        return;
+    const std::int32_t shown_id = team_rows[static_cast<std::size_t>(shown)].keys[0];
+
+    // The chosen player: the player row the tree shows for his node (found as a selection of
+    // the node finds it, also when his name is not valid UTF-8).
+    const int chosen_row = resolve_player(game, chosen_label);
+    if (chosen_row < 0)
+        not_found(chosen_label);
+    const std::int32_t chosen_id =
+        game.db.rows(table_index::players)[static_cast<std::size_t>(chosen_row)].keys[0];
+    // His link: the one his node was made from; else the link of the team his node stands
+    // under; else, where that team cannot be told apart, his first link in row order.
+    const int x_node = trees.index_of(chosen);
+    const auto links = game.db.rows(team_players);
+    int chosen_link = -1;
+    if (x_node >= 0 && static_cast<std::size_t>(x_node) < trees.node_rows.size()) {
+        const int made_from = trees.node_rows[static_cast<std::size_t>(x_node)];
+        if (made_from >= 0 && static_cast<std::size_t>(made_from) < links.size() &&
+            links[static_cast<std::size_t>(made_from)].keys[1] == chosen_id)
+            chosen_link = made_from;
+        const int team_node = trees.index_of(chosen->parent());
+        if (chosen_link < 0 && team_node >= 0 && game.db.has_table(table_index::league_teams)) {
+            const int league_link = trees.node_rows[static_cast<std::size_t>(team_node)];
+            const auto league_links = game.db.rows(table_index::league_teams);
+            if (league_link >= 0 && static_cast<std::size_t>(league_link) < league_links.size())
+                chosen_link = find_team_link(
+                    game, league_links[static_cast<std::size_t>(league_link)].keys[1], chosen_id);
+        }
+    }
+    if (chosen_link < 0)
+        chosen_link = first_link_of_player(game, chosen_id);
+    if (chosen_link < 0)
+        not_found(chosen_label);
+
+    // The roster player's link: the shown team's link behind roster row s.
+    const std::uint32_t roster_id = entry_number(*team_.t_pl_ids, s);
+    const int roster_link =
+        find_team_link(game, shown_id, static_cast<std::int32_t>(roster_id), s);
+    if (roster_link < 0)
+        not_found(roster_label);
+
+    // Their nodes: the first made from each of the two link rows.
+    const int r_node = trees.first_node_of_link(roster_link);
+    if (r_node < 0)
+        not_found(roster_label);
+    const int q_node = x_node >= 0 && trees.node_rows[static_cast<std::size_t>(x_node)] == chosen_link
+                           ? x_node
+                           : trees.first_node_of_link(chosen_link);
+    if (q_node < 0)
+        not_found(chosen_label);
+
+    if (roster_link != chosen_link) {
+        change made = exchange_players(game, roster_link, chosen_link);
+        std::vector<node_relabel> relabels;
+        doc_.relabel(static_cast<std::size_t>(r_node), chosen_label, relabels);
+        doc_.relabel(static_cast<std::size_t>(q_node), roster_label, relabels);
+        doc_.push(std::move(made),
+                  QStringLiteral("exchange %1 and %2").arg(roster_label, chosen_label),
+                  std::move(relabels));
+    }
+
+    // The roster lists of the shown team, rebuilt; the same row and the same captain and
+    // penalty-taker positions stay chosen.
+    team_.fill_roster_lists(shown);
+    refresh_roster_list();
+    team_.fill_player_choices(true);
+}
+
+} // namespace qira

@@ -1,32 +1,22 @@
-// The team page: a team's localized names, prestige, attack style, formation, stadium, captain
-// and penalty taker, and the roster lists: the working copy of the team's player links (one
-// entry per link of table 11, in row order) that the roster page edits and the exchange rebuilds.
+#include "views/team_page.h"
 
-#include "app/main_window.h"
+#include "editing/edits.h"
+#include "views/handler_error.h"
+#include "views/item_lists.h"
 #include "views/page_values.h"
+#include "views/page_widgets.h"
+#include "views/widgets.h"
 
-#include <QListWidget>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+namespace qira {
 
 namespace {
 
-using qira::table_index::team_players;
-using qira::table_index::team_settings;
-using qira::table_index::teams;
-
-// The row of the team settings table for a team, and the slot of a field in it; nothing when
-// either is missing.
-struct settings_field {
-    int row = -1;
-    int slot = -1;
-};
-
-settings_field find_settings(const TForm1& w, std::int32_t team_id, const char* field) {
-    const int row = w.lookups.settings_by_key(team_id);
-    const auto slot = w.game.db.field_slot(team_settings, field);
-    if (row < 0 || !slot)
-        return {};
-    return {row, *slot};
-}
+using table_index::team_players;
+using table_index::team_settings;
+using table_index::teams;
 
 // Entry i of a roster list as the stored number; the lists only ever hold decimal numbers.
 std::uint32_t number_entry(const QListWidget& list, int i) {
@@ -34,7 +24,7 @@ std::uint32_t number_entry(const QListWidget& list, int i) {
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
     if (!ok)
-        throw qira::handler_error(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw handler_error(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return static_cast<std::uint32_t>(value);
 }
 
@@ -50,21 +40,92 @@ void select_player(QComboBox* list, const QListWidget& ids, std::uint32_t value)
 
 } // namespace
 
-void TForm1::fill_roster_lists(int team_row) {
+team_page::team_page(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+    setObjectName(QStringLiteral("TabSheet2"));
+    e_namefull = edit("e_namefull", this);
+    e_name5 = edit("e_name5", this);
+    e_name5->setValidator(new typing_limit(e_name5, 5));
+    e_name10 = edit("e_name10", this);
+    e_name10->setValidator(new typing_limit(e_name10, 10));
+    t_prest = track_bar("t_prest", 10, this);
+    cobo_formations = drop_down("cobo_formations", formation_items(), this);
+    cobo_attack = drop_down("cobo_attack", attack_items(), this);
+    cobo_attack->setCurrentIndex(0);
+    cobo_stadium = drop_down("cobo_stadium", {}, this);
+    cobo_stadium->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cobo_stadium->setMinimumContentsLength(24);
+    t_pl_capt = drop_down("t_pl_capt", {}, this);
+    t_pl_penal = drop_down("t_pl_penal", {}, this);
+    for (auto* players : {t_pl_capt, t_pl_penal}) {
+        players->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        players->setMinimumContentsLength(24);
+    }
+    Button2 = button("Button2", QStringLiteral("Edit team players >>>"), this);
+    t_apply = button("t_apply", QStringLiteral("Apply"), this);
+    t_pl_ids = hidden_list("t_pl_ids", this);
+    t_pl_names = hidden_list("t_pl_names", this);
+    t_pl_poss = hidden_list("t_pl_poss", this);
+    t_pl_nums = hidden_list("t_pl_nums", this);
+    t_id = hidden_edit("t_id", QStringLiteral("t_id"), this);
+
+    auto* form = new QGridLayout;
+    form->setColumnStretch(1, 1);
+    int row = 0;
+    const auto add = [&](const QString& text, QWidget* control, Qt::Alignment align = {}) {
+        form->addWidget(caption(text, control, this), row, 0);
+        form->addWidget(control, row, 1, align);
+        ++row;
+    };
+    add(QStringLiteral("Name long"), e_namefull);
+    add(QStringLiteral("Name (5)"), e_name5, Qt::AlignLeft);
+    add(QStringLiteral("Name (10)"), e_name10, Qt::AlignLeft);
+    add(QStringLiteral("Team prestige"), t_prest);
+    add(QStringLiteral("Formation"), cobo_formations, Qt::AlignLeft);
+    add(QStringLiteral("Attack style"), cobo_attack, Qt::AlignLeft);
+    add(QStringLiteral("Stadium"), cobo_stadium);
+    add(QStringLiteral("Captain"), t_pl_capt);
+    add(QStringLiteral("Penaltist"), t_pl_penal);
+    const int short_name = e_name5->fontMetrics().horizontalAdvance(QLatin1Char('W'));
+    e_name5->setMinimumWidth(short_name * 8);
+    e_name10->setMinimumWidth(short_name * 13);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(form);
+    page->addStretch(1);
+    page->addLayout(button_row({Button2}, {t_apply}));
+    apply_keys(this, t_apply);
+
+    connect(t_apply, &QPushButton::clicked, this, doc_.guarded(this, &team_page::t_applyClick));
+    connect(Button2, &QPushButton::clicked, this, &team_page::edit_players_requested);
+    connect(&doc_, &game_document::rows_changed, this, &team_page::rows_changed);
+}
+
+int team_page::shown_row() const {
+    bool ok = false;
+    const int r = t_id->text().toInt(&ok);
+    if (!ok || r < 0 || !doc_.game.db.has_table(teams) ||
+        static_cast<std::size_t>(r) >= doc_.game.db.rows(teams).size())
+        return -1;
+    return r;
+}
+
+void team_page::fill_roster_lists(int team_row) {
     t_pl_ids->clear();
     t_pl_names->clear();
     t_pl_nums->clear();
     t_pl_poss->clear();
-    if (team_row < 0 || static_cast<std::size_t>(team_row) >= game.db.rows(teams).size())
+    const database& db = doc_.game.db;
+    if (team_row < 0 || static_cast<std::size_t>(team_row) >= db.rows(teams).size())
         return;
-    const auto links = game.db.rows(team_players);
-    const auto players = game.db.rows(qira::table_index::players);
+    const auto links = db.rows(team_players);
+    const auto players = db.rows(table_index::players);
+    const editor_index& lookups = doc_.game.lookups;
     QStringList ids, names, nums, poss;
-    for (int l : lookups.team_links(game.db.rows(teams)[team_row].keys[0])) {
-        const auto& link = links[l];
+    for (int l : lookups.team_links(db.rows(teams)[static_cast<std::size_t>(team_row)].keys[0])) {
+        const auto& link = links[static_cast<std::size_t>(l)];
         const int p = lookups.player_by_key(link.keys[1]);
         // A link to a player that has no row is listed under the empty row's label.
-        names << (p >= 0 ? qira::text_of(qira::player_label(players[p])) : QStringLiteral("  "));
+        names << (p >= 0 ? text_of(player_label(players[static_cast<std::size_t>(p)]))
+                         : QStringLiteral("  "));
         ids << QString::number(link.keys[1]);
         nums << QString::number(link.values[0]);
         poss << QString::number(link.values[1]);
@@ -75,7 +136,7 @@ void TForm1::fill_roster_lists(int team_row) {
     t_pl_poss->addItems(poss);
 }
 
-void TForm1::fill_player_choices(bool keep_choice) {
+void team_page::fill_player_choices(bool keep_choice) {
     const int captain = t_pl_capt->currentIndex();
     const int penalty = t_pl_penal->currentIndex();
     QStringList names;
@@ -89,13 +150,26 @@ void TForm1::fill_player_choices(bool keep_choice) {
     t_pl_penal->setCurrentIndex(keep_choice && penalty < names.size() ? penalty : -1);
 }
 
-void TForm1::show_team(int r) {
-    const auto rows = game.db.rows(teams);
-    if (r < 0 || static_cast<std::size_t>(r) >= rows.size()) {
+void team_page::fill_stadium_list() {
+    cobo_stadium->clear();
+    QStringList names;
+    for (const auto& row : doc_.game.db.rows(table_index::stadiums))
+        names << text_of(row.names[0]);
+    cobo_stadium->addItems(names);
+    cobo_stadium->setCurrentIndex(-1);
+}
+
+void team_page::show_team(int r) {
+    const database& db = doc_.game.db;
+    const auto rows = db.rows(teams);
+    const bool found = r >= 0 && static_cast<std::size_t>(r) < rows.size();
+    t_apply->setEnabled(found);
+    emit shown(found);
+    if (!found) {
         // No team row behind the node: an empty page whose Apply does nothing.
         t_id->setText(QStringLiteral("-1"));
         for (QLineEdit* e : {e_namefull, e_name5, e_name10})
-            qira::show_text(e, {});
+            show_text(e, {});
         t_prest->setValue(0);
         for (QComboBox* c : {cobo_attack, cobo_formations, cobo_stadium})
             c->setCurrentIndex(-1);
@@ -103,75 +177,80 @@ void TForm1::show_team(int r) {
         fill_player_choices(false);
         return;
     }
-    const qira::db_overall_data& team = rows[r];
+    const db_overall_data& team = rows[static_cast<std::size_t>(r)];
     t_id->setText(QString::number(r));
-    qira::show_text(e_namefull, team.names[0]);
-    qira::show_text(e_name5, team.names[1]);
-    qira::show_text(e_name10, team.names[2]);
-    qira::show_track(t_prest, team.values[17]);
-    qira::show_item(cobo_attack, team.values[1]);
-    qira::show_item(cobo_formations, team.values[5]);
-    const int stadium = lookups.stadium_by_value(team.values[12]);
+    show_text(e_namefull, team.names[0]);
+    show_text(e_name5, team.names[1]);
+    show_text(e_name10, team.names[2]);
+    show_track(t_prest, team.values[17]);
+    show_item(cobo_attack, team.values[1]);
+    show_item(cobo_formations, team.values[5]);
+    const int stadium = doc_.game.lookups.stadium_by_value(team.values[12]);
     cobo_stadium->setCurrentIndex(stadium < cobo_stadium->count() ? stadium : -1);
 
     fill_roster_lists(r);
     fill_player_choices(false);
     // Captain and penalty taker: the team's first row of the settings table, fields by name.
-    const auto captain = find_settings(*this, team.keys[0], "captain");
-    if (captain.row >= 0)
+    const auto settings = db.rows(team_settings);
+    if (const auto captain = find_settings(doc_.game, team.keys[0], "captain"))
         select_player(t_pl_capt, *t_pl_ids,
-                      game.db.rows(team_settings)[captain.row].values[captain.slot]);
-    const auto penalty = find_settings(*this, team.keys[0], "penaltytakerid");
-    if (penalty.row >= 0)
+                      settings[static_cast<std::size_t>(captain->row)]
+                          .values[static_cast<std::size_t>(captain->slot)]);
+    if (const auto penalty = find_settings(doc_.game, team.keys[0], "penaltytakerid"))
         select_player(t_pl_penal, *t_pl_ids,
-                      game.db.rows(team_settings)[penalty.row].values[penalty.slot]);
+                      settings[static_cast<std::size_t>(penalty->row)]
+                          .values[static_cast<std::size_t>(penalty->slot)]);
 }
 
-void TForm1::t_applyClick() {
-    const int r = qira::to_int(t_id->text());
-    auto rows = game.db.rows(teams);
+void team_page::apply(const char* step) {
+    const int r = to_int(t_id->text());
+    const auto rows = doc_.game.db.rows(teams);
     if (r < 0 || static_cast<std::size_t>(r) >= rows.size())
         return;
-    qira::db_overall_data& team = rows[r];
-    team.names[0] = qira::applied_text(e_namefull, team.names[0]);
-    team.names[1] = qira::applied_text(e_name5, team.names[1]);
-    team.names[2] = qira::applied_text(e_name10, team.names[2]);
-    // What the edits show now is what is stored: a later Apply compares against that.
-    qira::show_text(e_namefull, team.names[0]);
-    qira::show_text(e_name5, team.names[1]);
-    qira::show_text(e_name10, team.names[2]);
-    team.values[17] = static_cast<std::uint32_t>(t_prest->value());
-    team.values[1] = qira::applied_item(cobo_attack, team.values[1]);
-    team.values[5] = qira::applied_item(cobo_formations, team.values[5]);
-    const int stadium = cobo_stadium->currentIndex();
-    const auto stadiums = game.db.rows(qira::table_index::stadiums);
-    if (stadium >= 0 && static_cast<std::size_t>(stadium) < stadiums.size())
-        team.values[12] = static_cast<std::uint32_t>(stadiums[stadium].keys[0]);
-
+    const db_overall_data& team = rows[static_cast<std::size_t>(r)];
+    team_values values;
+    values.names = {applied_text(e_namefull, team.names[0]), applied_text(e_name5, team.names[1]),
+                    applied_text(e_name10, team.names[2])};
+    values.prestige = static_cast<std::uint32_t>(t_prest->value());
+    values.attack = applied_item(cobo_attack, team.values[1]);
+    values.formation = applied_item(cobo_formations, team.values[5]);
+    if (cobo_stadium->currentIndex() >= 0)
+        values.stadium_row = cobo_stadium->currentIndex();
     // The i-th link of the team takes the i-th number and position of the roster lists.
-    auto links = game.db.rows(team_players);
-    const auto& own = lookups.team_links(team.keys[0]);
-    const int entries =
-        std::min({t_pl_nums->count(), t_pl_poss->count(), static_cast<int>(own.size())});
-    for (int i = 0; i < entries; ++i) {
-        links[own[i]].values[0] = number_entry(*t_pl_nums, i);
-        links[own[i]].values[1] = number_entry(*t_pl_poss, i);
-    }
-
+    const int entries = std::min(t_pl_nums->count(), t_pl_poss->count());
+    for (int i = 0; i < entries; ++i)
+        values.roster.push_back({number_entry(*t_pl_nums, i), number_entry(*t_pl_poss, i)});
     // A list that shows no player leaves its field as stored.
-    const auto settings = game.db.rows(team_settings);
-    const auto captain = find_settings(*this, team.keys[0], "captain");
-    if (captain.row >= 0 && t_pl_capt->currentIndex() >= 0)
-        settings[captain.row].values[captain.slot] =
-            number_entry(*t_pl_ids, t_pl_capt->currentIndex());
-    const auto penalty = find_settings(*this, team.keys[0], "penaltytakerid");
-    if (penalty.row >= 0 && t_pl_penal->currentIndex() >= 0)
-        settings[penalty.row].values[penalty.slot] =
-            number_entry(*t_pl_ids, t_pl_penal->currentIndex());
-    mark_modified();
+    if (t_pl_capt->currentIndex() >= 0)
+        values.captain = number_entry(*t_pl_ids, t_pl_capt->currentIndex());
+    if (t_pl_penal->currentIndex() >= 0)
+        values.penalty_taker = number_entry(*t_pl_ids, t_pl_penal->currentIndex());
+
+    const QString label = text_of(team.strings[1]);
+    change made = apply_team(doc_.game, r, values);
+    doc_.push(std::move(made), QStringLiteral("Apply %1 %2").arg(QLatin1String(step), label));
+    // What the edits show now is what is stored: a later Apply compares against that.
+    show_text(e_namefull, team.names[0]);
+    show_text(e_name5, team.names[1]);
+    show_text(e_name10, team.names[2]);
 }
 
-void TForm1::Button2Click() {
-    refresh_roster_list();
-    main->setCurrentIndex(3);
+void team_page::rows_changed(const change& c) {
+    const int r = shown_row();
+    if (r < 0)
+        return;
+    const std::int32_t id = doc_.game.db.rows(teams)[static_cast<std::size_t>(r)].keys[0];
+    bool touched = c.touches(teams, r);
+    for (int l : doc_.game.lookups.team_links(id))
+        touched = touched || c.touches(team_players, l);
+    if (const auto settings = find_settings(doc_.game, id, "captain"))
+        touched = touched || c.touches(team_settings, settings->row);
+    if (const auto settings = find_settings(doc_.game, id, "penaltytakerid"))
+        touched = touched || c.touches(team_settings, settings->row);
+    if (!touched)
+        return;
+    show_team(r);
+    emit refilled();
 }
+
+} // namespace qira

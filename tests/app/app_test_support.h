@@ -217,6 +217,13 @@ inline QString install_dir_text(const std::filesystem::path& install) {
 }
 
 // The state table's rows.
+// Leaves a step on the window's undo stack that no save has written: a step that only relabels
+// node 0 of the trees with the label it has.
+inline void mark_unsaved(TForm1& w) {
+    const QString label = w.tree_nodes.empty() ? QString() : w.tree_nodes[0]->text(0);
+    w.doc.push({}, QStringLiteral("a test step"), {{0, label, label}});
+}
+
 inline bool in_no_database(const TForm1& w) {
     return !w.Panel4->isHidden() && w.Button4->isHidden() && w.Button1->isEnabled() &&
            !w.Button11->isEnabled() && !w.Button14->isEnabled() && w.cb_lng->isEnabled();

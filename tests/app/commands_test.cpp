@@ -224,7 +224,7 @@ class commands_test : public QObject {
         write_test_install(f.install.path(), test_database());
         TForm1& w = f.start();
         w.Button1->click();
-        w.mark_modified();
+        mark_unsaved(w);
         w.Button4->click();
         f.sink.answers = {false};
         w.Button14->click();
@@ -251,7 +251,7 @@ class commands_test : public QObject {
         auto& player = w.game.db.overall[qira::table_index::players].rows[1];
         player.values[*w.game.db.field_slot(qira::table_index::players, "height")] = 191;
         w.game.db.overall[qira::table_index::teams].rows[0].names[1] = "ROVRS";
-        w.mark_modified();
+        mark_unsaved(w);
         w.Button4->click();
         w.Button11->click();
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
@@ -280,7 +280,7 @@ class commands_test : public QObject {
         TForm1& w = f.start();
         w.Button1->click();
         w.game.db.overall[qira::table_index::teams].rows[0].names[0] = "Changed";
-        w.mark_modified();
+        mark_unsaved(w);
         const auto db_before = read_file(f.db_file());
         const auto lang_before = read_file(f.lang_file());
         make_read_only(f.db_file());
@@ -306,7 +306,7 @@ class commands_test : public QObject {
             TForm1& w = f.start();
             w.Button1->click();
             w.game.db.overall[qira::table_index::teams].rows[0].names[0] = "Changed";
-            w.mark_modified();
+            mark_unsaved(w);
             const auto db_before = read_file(f.db_file());
             const auto lang_before = read_file(f.lang_file());
             failing_ops ops;
@@ -334,7 +334,7 @@ class commands_test : public QObject {
         TForm1& w = f.start();
         w.Button1->click();
         w.game.db.overall[qira::table_index::teams].rows[0].names[0] = "Changed";
-        w.mark_modified();
+        mark_unsaved(w);
         const auto lang_before = read_file(f.lang_file());
         make_read_only(f.lang_file());
         w.Button4->click();

@@ -131,7 +131,7 @@ class startup_test : public QObject {
         recording_sink sink;
         TForm1 w(&sink);
         w.show();
-        w.mark_modified();
+        mark_unsaved(w);
         sink.answers = {false};
         w.Button10->click();
         QCOMPARE(sink.asked.size(), std::size_t{1});

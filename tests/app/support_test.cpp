@@ -152,7 +152,7 @@ class support_test : public QObject {
         new QTreeWidgetItem(&from, {"Empty league"});
         qira::node_tree to;
         new QTreeWidgetItem(&to, {"stale"});
-        const auto nodes = TForm1::copy_tree_nodes(from, to);
+        const auto nodes = qira::game_trees::copy_tree_nodes(from, to);
         QCOMPARE(to.topLevelItemCount(), 2);
         QCOMPARE(to.topLevelItem(0)->child(0)->child(0)->text(0), QStringLiteral("Ann  Roe"));
         QCOMPARE(to.topLevelItem(1)->childCount(), 0);
@@ -178,7 +178,7 @@ class support_test : public QObject {
             for (int t = 0; t < 3; ++t)
                 new QTreeWidgetItem(league, {QStringLiteral("T%1.%2").arg(l).arg(t)});
         }
-        TForm1::copy_tree_nodes(from, tree);
+        qira::game_trees::copy_tree_nodes(from, tree);
         tree.expandAll();
         tree.topLevelItem(1)->child(2)->setSelected(true);
         tree.setCurrentItem(tree.topLevelItem(2)->child(0));
@@ -188,7 +188,7 @@ class support_test : public QObject {
         auto* only = new QTreeWidgetItem(&smaller, {QStringLiteral("One")});
         new QTreeWidgetItem(only, {QStringLiteral("Child")});
         new QTreeWidgetItem(&smaller, {QStringLiteral("Two")});
-        const auto nodes = TForm1::copy_tree_nodes(smaller, tree);
+        const auto nodes = qira::game_trees::copy_tree_nodes(smaller, tree);
         QCOMPARE(nodes.size(), std::size_t{3});
         QCOMPARE(tree.topLevelItemCount(), 2);
         QCOMPARE(tree.topLevelItem(0)->text(0), QStringLiteral("One"));

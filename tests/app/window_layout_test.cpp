@@ -3,7 +3,7 @@
 
 #include "app_test_support.h"
 
-#include "app/item_lists.h"
+#include "views/item_lists.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -92,14 +92,17 @@ class league_player_test : public QObject {
 
         const db_overall_data before = f.row(leagues, 1);
         const db_overall_data other = f.row(leagues, 0);
+        // Apply without a change changes nothing: no step to undo, nothing unsaved.
         w.l_apply->click();
-        QVERIFY(w.has_unsaved_changes());
+        QVERIFY(!w.has_unsaved_changes());
+        QVERIFY(!w.doc.undo_stack()->canUndo());
         QCOMPARE(f.row(leagues, 1).names, before.names);
         QCOMPARE(f.row(leagues, 1).values, before.values);
 
         w.l_name_sh->setText(QStringLiteral("Kurz"));
         w.l_level->setCurrentIndex(4);
         w.l_apply->click();
+        QVERIFY(w.has_unsaved_changes());
         const db_overall_data& after = f.row(leagues, 1);
         QCOMPARE(after.names[1], std::string("Kurz"));
         QCOMPARE(after.names[0], before.names[0]);
@@ -404,8 +407,8 @@ class league_player_test : public QObject {
         QCOMPARE(w.pl_pseudo->text(), QStringLiteral("Cy"));
         // Other nodes are left alone.
         QCOMPARE(f.node("First1  Last1", 2)->text(0), QStringLiteral("First1  Last1"));
-        QCOMPARE(w.lookups.player_by_label("First0  Last0"), 3);
-        QCOMPARE(w.lookups.player_by_label("First0 Cy Last0"), 0);
+        QCOMPARE(w.game.lookups.player_by_label("First0  Last0"), 3);
+        QCOMPARE(w.game.lookups.player_by_label("First0 Cy Last0"), 0);
     }
 
     // Two players with identical names: the second one's node shows the first one's row.
@@ -422,15 +425,15 @@ class league_player_test : public QObject {
         f.select(f.node("First0  Last0", 2));
         f.select(second);
         QCOMPARE(w.pl_id->text(), QStringLiteral("1"));
-        QCOMPARE(w.lookups.player_by_label("First2  Last2"), -1);
+        QCOMPARE(w.game.lookups.player_by_label("First2  Last2"), -1);
 
         // Renaming player 1 renames every node that carried his label, player 2's too.
         w.pl_name->setText(QStringLiteral("Solo"));
         w.pl_apply->click();
         QCOMPARE(second->text(0), QStringLiteral("Solo  Last1"));
         QCOMPARE(f.nodes("First1  Last1", 2).size(), std::size_t{0});
-        QCOMPARE(w.lookups.player_by_label("First1  Last1"), 2);
-        QCOMPARE(w.lookups.player_by_label("Solo  Last1"), 1);
+        QCOMPARE(w.game.lookups.player_by_label("First1  Last1"), 2);
+        QCOMPARE(w.game.lookups.player_by_label("Solo  Last1"), 1);
     }
 
     // Only the navigation tree's labels are compared; the exchange tree's node at the same index

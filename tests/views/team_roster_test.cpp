@@ -249,7 +249,7 @@ class team_roster_test : public QObject {
 
         // Team 1 loses its settings row: nothing is shown and nothing written there.
         f.db().rows(team_settings)[1].keys[0] = 999;
-        f.w().lookups.rebuild(f.db());
+        f.w().game.lookups.rebuild(f.db());
         f.show_team(team1);
         QCOMPARE(w.t_pl_capt->currentIndex(), -1);
         w.t_pl_capt->setCurrentIndex(0);
@@ -456,7 +456,7 @@ class team_roster_test : public QObject {
         // national team's roster; his club link must stay.
         fixture f(qira::sample_options{qira::sample_scale::tiny, 1});
         const auto links = f.db().rows(team_players);
-        const auto& lookups = f.w().lookups;
+        const auto& lookups = f.w().game.lookups;
         int shown_link = -1, other_link = -1;
         for (std::size_t a = 0; a < links.size() && shown_link < 0; ++a)
             for (std::size_t b = 0; b < a; ++b)
@@ -506,7 +506,7 @@ class team_roster_test : public QObject {
         for (QTreeWidgetItem* n : w.tree_nodes) {
             if (!n->parent() || n->parent()->parent() || n->childCount() < 2)
                 continue;
-            const int row = w.lookups.team_by_label(n->text(0).toStdString());
+            const int row = w.game.lookups.team_by_label(n->text(0).toStdString());
             if (f.db().rows(teams)[row].values[17] <= 10) {
                 team = n;
                 break;

@@ -1,4 +1,4 @@
-#include "item_lists.h"
+#include "views/item_lists.h"
 
 namespace qira {
 

@@ -1,4 +1,4 @@
-#include "widgets.h"
+#include "views/widgets.h"
 
 namespace qira {
 

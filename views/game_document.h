@@ -1,0 +1,68 @@
+#pragma once
+// The open game as the window works on it: the data (the editing core's open game), the two
+// trees that show it, and the undo stack of the edits. The pages make their edits through the
+// core and push them here; undoing or redoing one puts the rows, the names and the trees' labels
+// back and announces the change, so that each page can refill itself when it shows a row the step
+// touched.
+
+#include "editing/change.h"
+#include "editing/open_game.h"
+#include "views/game_trees.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <functional>
+#include <vector>
+
+namespace qira {
+
+// A tree node whose label an edit changed.
+struct node_relabel {
+    std::size_t node = 0;
+    QString before;
+    QString after;
+};
+
+class game_document : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit game_document(QObject* parent = nullptr);
+
+    open_game game;
+    game_trees trees;
+    QUndoStack* undo_stack() { return &undo_stack_; }
+
+    // Records an edit that has been made (its rows and the trees already show it) as one undo
+    // step named `text` ("Apply player Lukasz  Mazur"). An empty change makes no step.
+    void push(change made, const QString& text, std::vector<node_relabel> relabels = {});
+    // Gives node `n` of both trees a label and records it in `relabels` for the undo step.
+    void relabel(std::size_t n, const QString& label, std::vector<node_relabel>& relabels);
+
+    // Whether there are edits since the open or the last save.
+    bool has_unsaved_changes() const { return !undo_stack_.isClean(); }
+
+    // Runs an event handler the way every handler of the window runs: an error it raises is
+    // announced by handler_failed, and the program goes on.
+    void run_guarded(const std::function<void()>& handler);
+    // A slot for connect() that runs a handler guarded.
+    template <typename Object> auto guarded(Object* object, void (Object::*handler)()) {
+        return [this, object, handler] { run_guarded([object, handler] { (object->*handler)(); }); };
+    }
+
+    // Called by the undo steps: the rows and labels of `c` have been put back or forward.
+    void announce(const change& c) { emit rows_changed(c); }
+
+  signals:
+    // After an undo or a redo of `c`.
+    void rows_changed(const qira::change& c);
+    // An event handler raised an error with this text.
+    void handler_failed(const QString& text);
+
+  private:
+    QUndoStack undo_stack_;
+};
+
+} // namespace qira

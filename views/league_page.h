@@ -1,0 +1,39 @@
+#pragma once
+// The league page (tab "League"): a league's two localized titles and its level.
+//
+// l_id holds the decimal row position of the shown league in the league table. It starts as
+// "l_id", so that Apply before any league was shown reports "'l_id' is not a valid integer
+// value"; a league node whose label no row has leaves "-1", and Apply then does nothing.
+
+#include "views/game_document.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace qira {
+
+class league_page : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit league_page(game_document& doc, QWidget* parent = nullptr);
+
+    QLineEdit* l_name_long;
+    QLineEdit* l_name_sh;
+    QComboBox* l_level;
+    QPushButton* l_apply;
+    QLineEdit* l_id;
+
+    void show_league(int row);
+    void l_applyClick();
+
+  private:
+    // After an undo or redo: the page shows the row again when the step touched it.
+    void rows_changed(const change& c);
+
+    game_document& doc_;
+};
+
+} // namespace qira

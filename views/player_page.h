@@ -1,0 +1,63 @@
+#pragma once
+// The player page (tab "Player"): a player's name parts and attributes.
+//
+// pl_id holds the decimal row position of the shown player in the player table. It starts as
+// "123", a row that no one chose: Apply does nothing until a player was shown. A player node
+// whose label no row has leaves "-1", and Apply then does nothing either.
+
+#include "views/game_document.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QWidget>
+
+namespace qira {
+
+class player_page : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit player_page(game_document& doc, QWidget* parent = nullptr);
+
+    QLineEdit* pl_rid;
+    QLineEdit* pl_id;
+    QLineEdit* pl_name;
+    QLineEdit* pl_pseudo;
+    QLineEdit* pl_sur;
+    QCheckBox* pl_star;
+    QComboBox* pl_pos;
+    QLineEdit* pl_height;
+    QSpinBox* pl_height_p;
+    QLineEdit* pl_weight;
+    QSpinBox* pl_weight_p;
+    QComboBox* pl_haircolor;
+    QComboBox* pl_bootscol;
+    QLineEdit* pl_stamina;
+    QSpinBox* pl_stamina_p;
+    QLineEdit* pl_pass;
+    QSpinBox* pl_pass_p;
+    QLineEdit* pl_tackl;
+    QSpinBox* pl_tackl_p;
+    QLineEdit* pl_ballcont;
+    QSpinBox* pl_ballcont_p;
+    QLineEdit* pl_shotacc;
+    QSpinBox* pl_shotacc_p;
+    QSlider* pl_talent;
+    QPushButton* pl_apply;
+    QPushButton* Button8; // "<<< Edit Team"
+
+    void show_player(int row);
+    void pl_applyClick();
+    void Button8Click();
+
+  private:
+    void rows_changed(const change& c);
+
+    game_document& doc_;
+};
+
+} // namespace qira

@@ -1,0 +1,62 @@
+#pragma once
+// The team roster page: the shown team's players with their jersey numbers and positions, and
+// beside them the exchange tree. Number and position edits change the team page's roster lists
+// only; the team page's Apply writes them to the links. The exchange ("<-- Xchange -->") swaps the
+// player ids of two link rows at once: the roster player (selected in the roster list) and the
+// chosen player (selected in the exchange tree) change places, and both trees and the roster
+// follow.
+
+#include "views/game_document.h"
+#include "views/node_tree.h"
+#include "views/team_page.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QWidget>
+
+namespace qira {
+
+class roster_page : public QWidget {
+    Q_OBJECT
+
+  public:
+    roster_page(game_document& doc, team_page& team, QWidget* parent = nullptr);
+
+    QListWidget* t_pl_list;
+    QLineEdit* t_pl_num;
+    QSpinBox* t_pl_num_p;
+    QComboBox* t_pl_pos;
+    QPushButton* Button3; // "<-- Xchange -->"
+    node_tree* xchange;
+    QPushButton* t_apply_1;
+    QPushButton* Button5; // "<<< Edit team"
+
+    void refresh_roster_list();
+    void t_pl_listClick();
+    void t_pl_posChange();
+    void t_pl_numChange();
+    void t_pl_listDblClick();
+    void t_apply_1Click();
+    void Button3Click();
+
+  signals:
+    // "<<< Edit team"
+    void back_to_team_requested();
+    // Quick edit chose the node that is already selected: its page is to be shown again.
+    void selected_node_page_requested();
+
+  private:
+    // The selected roster row, or -1 when none is selected (the list's current row may stay
+    // after the user deselected it).
+    int selected_row() const;
+
+    game_document& doc_;
+    team_page& team_;
+    // Set while a roster row's number is put into the number field.
+    bool loading_roster_row_ = false;
+};
+
+} // namespace qira
