@@ -137,7 +137,10 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     run_guarded([this] { FormCreate(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The undo stack goes with the document and announces its clearing: not to this window.
+    doc.undo_stack()->disconnect(this);
+}
 
 void TForm1::set_message_sink(qira::message_sink* messages) {
     if (messages) {

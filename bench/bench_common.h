@@ -94,6 +94,7 @@ struct memory_row {
     std::string install;
     std::int64_t peak_bytes;
     std::int64_t file_bytes;
+    std::int64_t undo_bytes = -1; // what 1000 undo steps of player Applies hold
 };
 
 inline void print_table(std::ostream& os, const std::vector<install>& installs,
@@ -122,6 +123,8 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
         {"first tree build + exchange copy", nullptr, 30, 100, false},
         {"player Apply with relabelling", nullptr, 2, 5, false},
         {"show team", nullptr, 2, 5, false},
+        {"undo + redo of a player Apply", nullptr, 4, 4, false},
+        {"undo + redo of an exchange", nullptr, 4, 4, false},
     };
     os << "\n| step | install | median | reference | ratio | target | met |\n"
           "|---|---|---|---|---|---|---|\n";
@@ -159,6 +162,15 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
            << aim.str() << " | "
            << (m.peak_bytes >= 0 && static_cast<double>(m.peak_bytes) < limit ? "yes" : "NO")
            << " |\n";
+    }
+    for (const auto& m : memory) {
+        if (m.undo_bytes < 0)
+            continue;
+        std::ostringstream held;
+        held << std::fixed << std::setprecision(2) << static_cast<double>(m.undo_bytes) / 1048576.0
+             << " MB";
+        os << "| memory of 1000 undo steps (player Apply) | " << m.install << " | " << held.str()
+           << " | - | - | under 2 MB | " << (m.undo_bytes < 2 * 1048576 ? "yes" : "NO") << " |\n";
     }
 }
 

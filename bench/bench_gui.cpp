@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -120,9 +121,59 @@ void show_team(benchmark::State& state, const install& in) {
         w.window->show_team(row);
 }
 
+// One undo and one redo of the step on top of the window's stack.
+void undo_redo(benchmark::State& state, open_window& w) {
+    QUndoStack* stack = w.window->doc.undo_stack();
+    if (!stack->canUndo()) {
+        state.SkipWithError("no step to undo");
+        return;
+    }
+    for (auto _ : state) {
+        stack->undo();
+        stack->redo();
+    }
+}
+
+void undo_player_apply(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    QTreeWidgetItem* node = w.ok() ? last_player_node(*w.window) : nullptr;
+    if (!node) {
+        state.SkipWithError("no player node");
+        return;
+    }
+    // The player's page shows him; his surname changes: a step that relabels his nodes.
+    w.window->TreeView1->setCurrentItem(node);
+    w.window->pl_sur->setText(w.window->pl_sur->text() + QStringLiteral("x"));
+    w.window->pl_applyClick();
+    undo_redo(state, w);
+    w.window->doc.undo_stack()->undo();
+}
+
+void undo_exchange(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    TForm1& f = *w.window;
+    QTreeWidgetItem* node = w.ok() ? last_player_node(f) : nullptr;
+    QTreeWidgetItem* other = w.ok() && !f.tree_nodes.empty() ? f.tree_nodes[2] : nullptr;
+    if (!node || !other || !other->parent() || !other->parent()->parent()) {
+        state.SkipWithError("no players to exchange");
+        return;
+    }
+    // The last player's team on the roster page, its first player exchanged with one of the first
+    // team of the tree.
+    f.TreeView1->setCurrentItem(node->parent());
+    f.team->edit_players_requested();
+    f.t_pl_list->setCurrentRow(0);
+    f.xchange->setCurrentItem(f.xchange_nodes[2]);
+    f.Button3->click();
+    undo_redo(state, w);
+    f.doc.undo_stack()->undo();
+}
+
 } // namespace
 
 void register_gui_steps(const install& in) {
+    register_step("undo + redo of a player Apply", in, undo_player_apply);
+    register_step("undo + redo of an exchange", in, undo_exchange);
     register_step("tree build + exchange copy", in, tree_build);
     register_step("first tree build + exchange copy", in, first_tree_build);
     register_step("player Apply with relabelling", in, player_apply);

@@ -7,6 +7,8 @@
 // After the runs one table is printed: the median of each step, its reference and the ratio.
 
 #include "bench_common.h"
+#include "editing/edits.h"
+#include "editing/open_game.h"
 #include "peak_memory.h"
 
 #include <benchmark/benchmark.h>
@@ -84,6 +86,28 @@ void save_install(benchmark::State& state, const install& in) {
     }
 }
 
+// What 1000 undo steps of player Applies hold: the cells each changed (a surname and a height),
+// and the tree labels before and after of the player's node, as the window's step keeps them
+// (counted as UTF-16 strings with their headers).
+std::int64_t undo_step_bytes(const install& in) {
+    open_game game;
+    if (!open_game_files(in.db_path(), in.lang_path(), game))
+        return -1;
+    const std::size_t rows = game.db.rows(table_index::players).size();
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < 1000 && rows > 0; ++i) {
+        const auto r = static_cast<int>(i % rows);
+        const db_overall_data& p = game.db.rows(table_index::players)[static_cast<std::size_t>(r)];
+        const player_values values{
+            {std::string(p.strings[0]), std::string(p.strings[1]), std::string(p.strings[2]) + "x"},
+            {{"height", static_cast<std::uint32_t>(150 + i % 50)}}};
+        const change c = apply_player(game, r, values);
+        const std::size_t label = player_label(p).size();
+        bytes += c.memory() + 2 * (24 + 16 + 2 * (label + 1)) + 64;
+    }
+    return static_cast<std::int64_t>(bytes);
+}
+
 } // namespace
 } // namespace qira::bench
 
@@ -121,7 +145,8 @@ int main(int argc, char** argv) {
                           "--lang", in.lang_path().string(), (dir.path() / "eng.db").string()});
         memory.push_back({in.name, peak,
                           static_cast<std::int64_t>(std::filesystem::file_size(in.db_path()) +
-                                                    std::filesystem::file_size(in.lang_path()))});
+                                                    std::filesystem::file_size(in.lang_path())),
+                          undo_step_bytes(in)});
     }
     for (const auto& in : installs) {
         register_step("open floor (read bytes)", in, read_floor);
