@@ -115,6 +115,8 @@ void TForm1::Button1Click() {
     Button11->setEnabled(true);
     Button14->setEnabled(true);
     TreeView1->show();
+    TreeView1Find->show();
+    doc.trees_built();
     main->setCurrentWidget(TabSheet5);
     Panel4->hide();
     Button4->show();
@@ -230,10 +232,12 @@ void TForm1::Button4Click() {
         Panel4->hide();
         Button4->setText(QStringLiteral("Finish Editing..."));
         TreeView1->show();
+        TreeView1Find->show();
     } else {
         Panel4->show();
         Panel4->raise();
         Button4->setText(QStringLiteral("Continue Editing..."));
         TreeView1->hide();
+        TreeView1Find->hide();
     }
 }

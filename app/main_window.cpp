@@ -69,14 +69,16 @@ void set_keyboard_access(TForm1& w) {
     // Each page top to bottom, a column of the player page before the next, the buttons of the
     // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
     // commands or the tree, then the page shown.
-    tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.Button1, w.cb_lng, w.Button14, w.Button11, w.Button10, w.TreeView1});
+    tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.Button1, w.cb_lng, w.Button14, w.Button11,
+               w.Button10, w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
     tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
     tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
                w.cobo_attack, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal, w.Button2, w.t_apply});
     tab_chain({w.t_apply, w.pl_name, w.pl_pseudo, w.pl_sur, w.pl_pos, w.pl_height_p, w.pl_weight_p,
                w.pl_haircolor, w.pl_bootscol, w.pl_star, w.pl_stamina_p, w.pl_pass_p, w.pl_tackl_p,
                w.pl_ballcont_p, w.pl_shotacc_p, w.pl_talent, w.Button8, w.pl_apply});
-    tab_chain({w.pl_apply, w.t_pl_list, w.t_pl_num_p, w.t_pl_pos, w.Button3, w.xchange, w.Button5,
+    tab_chain({w.pl_apply, w.t_pl_list, w.t_pl_num_p, w.t_pl_pos, w.Button3,
+               w.roster->xchange_find->field, w.roster->xchange_find->clear, w.xchange, w.Button5,
                w.t_apply_1});
     tab_chain({w.t_apply_1, w.Memo1});
 }
@@ -108,6 +110,10 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     build_start_screen();
     TreeView1 = named(new qira::node_tree(this), "TreeView1");
     doc.trees.navigation = TreeView1;
+    TreeView1Find = new qira::tree_find(doc, TreeView1, QStringLiteral("Find in tree"),
+                                        "TreeView1Find", this);
+    TreeView1Find->hide();
+    keep_place(TreeView1Find);
     TreeView1->setHeaderHidden(true);
     TreeView1->setIndentation(19);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -134,6 +140,7 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     set_keyboard_access(*this);
     connect_handlers();
     build_undo();
+    build_find();
     run_guarded([this] { FormCreate(); });
 }
 
@@ -360,7 +367,11 @@ void TForm1::build_layout() {
     auto* editing = new QHBoxLayout;
     editing->setContentsMargins(4, 0, 4, 0);
     editing->setSpacing(4);
-    editing->addWidget(TreeView1);
+    auto* tree_column = new QVBoxLayout;
+    tree_column->setSpacing(2);
+    tree_column->addWidget(TreeView1Find);
+    tree_column->addWidget(TreeView1, 1);
+    editing->addLayout(tree_column);
     editing->addWidget(main, 1);
     grid->addLayout(editing, 2, 0);
     grid->addWidget(Panel2, 3, 0);
@@ -396,6 +407,35 @@ void TForm1::build_undo() {
     connect(stack, &QUndoStack::indexChanged, this, &TForm1::show_undo_state);
     connect(stack, &QUndoStack::cleanChanged, this, &TForm1::show_undo_state);
     show_undo_state();
+}
+
+void TForm1::build_find() {
+    // Ctrl+F: the find field of the tree that belongs to the page shown (the roster page: the
+    // exchange tree's); F3 and Shift+F3 go on finding there from anywhere in the window.
+    const auto active = [this]() -> qira::tree_find* {
+        if (Button4->isHidden() || !Panel4->isHidden())
+            return nullptr;
+        return main->currentWidget() == TabSheet4 ? roster->xchange_find : TreeView1Find;
+    };
+    const auto add = [this](QKeySequence keys, std::function<void()> act) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, act] { run_guarded(act); });
+    };
+    add(QKeySequence(QKeySequence::Find), [active] {
+        if (qira::tree_find* find = active()) {
+            find->field->setFocus(Qt::ShortcutFocusReason);
+            find->field->selectAll();
+        }
+    });
+    add(QKeySequence(Qt::Key_F3), [active] {
+        if (qira::tree_find* find = active())
+            find->find_next(true);
+    });
+    add(QKeySequence(Qt::SHIFT | Qt::Key_F3), [active] {
+        if (qira::tree_find* find = active())
+            find->find_next(false);
+    });
 }
 
 void TForm1::show_undo_state() {

@@ -21,6 +21,7 @@
 #include "views/player_page.h"
 #include "views/roster_page.h"
 #include "views/team_page.h"
+#include "views/tree_find.h"
 
 // The widget classes come with this header: the views and the tests use the members directly.
 #include <QCheckBox>
@@ -72,6 +73,7 @@ class TForm1 : public QWidget {
     QLabel* Image4;
     QFrame* Panel3;
     qira::node_tree* TreeView1;
+    qira::tree_find* TreeView1Find; // find in the navigation tree
     QTabWidget* main;
     QFrame* Panel2;
     QFrame* Panel4;   // the start screen
@@ -221,6 +223,7 @@ class TForm1 : public QWidget {
     void build_layout();
     void connect_handlers();
     void build_undo();
+    void build_find();
     // The title with a `*` while there are unsaved changes; the undo buttons' tooltips.
     void show_undo_state();
 

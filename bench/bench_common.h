@@ -125,6 +125,7 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
         {"show team", nullptr, 2, 5, false},
         {"undo + redo of a player Apply", nullptr, 4, 4, false},
         {"undo + redo of an exchange", nullptr, 4, 4, false},
+        {"find keystroke", nullptr, 10, 10, false},
     };
     os << "\n| step | install | median | reference | ratio | target | met |\n"
           "|---|---|---|---|---|---|---|\n";

@@ -169,9 +169,26 @@ void undo_exchange(benchmark::State& state, const install& in) {
     f.doc.undo_stack()->undo();
 }
 
+// One keystroke in the navigation tree's find field: the query folded, the matches found among
+// every node, the next one selected (its page shown) and the count updated.
+void find_keystroke(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    if (!w.ok()) {
+        state.SkipWithError("no tree");
+        return;
+    }
+    QLineEdit* field = w.window->TreeView1Find->field;
+    const QString queries[] = {QStringLiteral("ma"), QStringLiteral("mar")};
+    std::size_t i = 0;
+    for (auto _ : state)
+        field->setText(queries[i++ % 2]);
+    field->clear();
+}
+
 } // namespace
 
 void register_gui_steps(const install& in) {
+    register_step("find keystroke", in, find_keystroke);
     register_step("undo + redo of a player Apply", in, undo_player_apply);
     register_step("undo + redo of an exchange", in, undo_exchange);
     register_step("tree build + exchange copy", in, tree_build);

@@ -56,6 +56,11 @@ void label_find::assign(std::vector<std::string> labels_utf8,
     ids_.resize(folded_.size());
 }
 
+void label_find::set_ids(std::vector<std::optional<std::int32_t>> ids) {
+    ids.resize(folded_.size());
+    ids_ = std::move(ids);
+}
+
 void label_find::relabel(std::size_t node, std::string_view label_utf8) {
     if (node < folded_.size())
         folded_[node] = fold_text(label_utf8);

@@ -16,6 +16,8 @@ class label_find {
     // Replaces all nodes: node i gets labels_utf8[i] and ids[i]. Missing ids (a shorter `ids`)
     // count as none; ids past the last label are ignored.
     void assign(std::vector<std::string> labels_utf8, std::vector<std::optional<std::int32_t>> ids);
+    // Gives the nodes new ids (an exchange moves players between nodes); as in assign().
+    void set_ids(std::vector<std::optional<std::int32_t>> ids);
     // Gives one node a new label; a node past the end is ignored.
     void relabel(std::size_t node, std::string_view label_utf8);
 

@@ -48,7 +48,24 @@ game_document::game_document(QObject* parent) : QObject(parent) {}
 void game_document::push(change made, const QString& text, std::vector<node_relabel> relabels) {
     if (made.empty() && relabels.empty())
         return;
+    const bool moves_players = made.touches_table(table_index::team_players);
+    const bool relabelled = !relabels.empty();
     undo_stack_.push(new edit_command(*this, std::move(made), text, std::move(relabels)));
+    if (moves_players)
+        trees.refresh_find_ids(game);
+    if (moves_players || relabelled)
+        emit labels_changed();
+}
+
+void game_document::announce(const change& c) {
+    if (c.touches_table(table_index::team_players))
+        trees.refresh_find_ids(game);
+    emit rows_changed(c);
+    emit labels_changed();
+}
+
+void game_document::trees_built() {
+    emit labels_changed();
 }
 
 void game_document::relabel(std::size_t n, const QString& label,

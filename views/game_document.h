@@ -53,11 +53,16 @@ class game_document : public QObject {
     }
 
     // Called by the undo steps: the rows and labels of `c` have been put back or forward.
-    void announce(const change& c) { emit rows_changed(c); }
+    void announce(const change& c);
+    // The trees were built anew from the open game.
+    void trees_built();
 
   signals:
     // After an undo or a redo of `c`.
     void rows_changed(const qira::change& c);
+    // The trees' labels (or the players behind their nodes) may have changed: after an edit, an
+    // undo, a redo or a new build.
+    void labels_changed();
     // An event handler raised an error with this text.
     void handler_failed(const QString& text);
 

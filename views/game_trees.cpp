@@ -80,6 +80,7 @@ void game_trees::build(const open_game& game) {
     tree_nodes.clear();
     node_labels.clear();
     node_rows.clear();
+    node_levels.clear();
     // The exchange tree's nodes stand for the old tree until it receives the new one's copy;
     // until then relabelling reaches only this tree.
     xchange_nodes.clear();
@@ -102,12 +103,16 @@ void game_trees::build(const open_game& game) {
     // of children of each; the tree then receives it in one fill.
     node_labels.reserve(node_count);
     node_rows.reserve(node_count);
+    node_levels.reserve(node_count);
     std::vector<int> child_counts;
     child_counts.reserve(node_count);
-    const auto add_node = [&](const QString& label, std::size_t children, int row) {
+    std::vector<std::string> find_labels;
+    find_labels.reserve(node_count);
+    const auto add_node = [&](const QString& label, std::size_t children, int row, int level) {
         node_labels.push_back(label);
         child_counts.push_back(static_cast<int>(children));
         node_rows.push_back(row);
+        node_levels.push_back(static_cast<std::uint8_t>(level));
     };
 
     // A player's label is made once, however many nodes carry it.
@@ -126,7 +131,7 @@ void game_trees::build(const open_game& game) {
 
     for (std::size_t l = 0; l < league_rows.size(); ++l) {
         const auto links = lookups.league_links(league_rows[l].keys[0]);
-        add_node(text_of(league_rows[l].strings[1]), links.size(), static_cast<int>(l));
+        add_node(text_of(league_rows[l].strings[1]), links.size(), static_cast<int>(l), 0);
         for (const int link : links) {
             // The team's id as the link names it; a team without a row is labelled with the
             // empty text and still lists the links of that id.
@@ -135,15 +140,21 @@ void game_trees::build(const open_game& game) {
             const auto members = lookups.team_links(team_id);
             add_node(team < 0 ? QString()
                               : text_of(team_rows[static_cast<std::size_t>(team)].strings[1]),
-                     members.size(), link);
+                     members.size(), link, 1);
             for (const int member : members) {
                 const std::int32_t player_id =
                     team_player_rows[static_cast<std::size_t>(member)].keys[1];
-                add_node(label_of_player(lookups.player_by_key(player_id)), 0, member);
+                add_node(label_of_player(lookups.player_by_key(player_id)), 0, member, 2);
             }
         }
     }
     tree_nodes = navigation->fill(node_labels, child_counts, node_tree::plain_flags());
+    // Find searches the labels as the tree shows them (a text that is not UTF-8 with its
+    // replacement characters).
+    for (const QString& label : node_labels)
+        find_labels.push_back(bytes_of(label));
+    find_index.assign(std::move(find_labels), {});
+    refresh_find_ids(game);
     navigation->setCurrentItem(nullptr);
     navigation->clearSelection();
     navigation->setUpdatesEnabled(true);
@@ -158,11 +169,24 @@ std::vector<QTreeWidgetItem*> game_trees::copy_tree_nodes(const QTreeWidget& fro
     return to.fill(labels, child_counts, node_tree::plain_flags() | Qt::ItemIsEditable);
 }
 
+void game_trees::refresh_find_ids(const open_game& game) {
+    std::vector<std::optional<std::int32_t>> ids(node_rows.size());
+    if (game.db.has_table(table_index::team_players)) {
+        const auto links = game.db.rows(table_index::team_players);
+        for (std::size_t n = 0; n < node_rows.size(); ++n)
+            if (node_levels[n] == 2 && node_rows[n] >= 0 &&
+                static_cast<std::size_t>(node_rows[n]) < links.size())
+                ids[n] = links[static_cast<std::size_t>(node_rows[n])].keys[1];
+    }
+    find_index.set_ids(std::move(ids));
+}
+
 void game_trees::relabel_node(std::size_t n, const QString& label) {
     if (n < tree_nodes.size()) {
         tree_nodes[n]->setText(0, label);
         if (n < node_labels.size())
             node_labels[n] = label;
+        find_index.relabel(n, bytes_of(label));
     }
     if (n < xchange_nodes.size())
         xchange_nodes[n]->setText(0, label);
@@ -179,7 +203,7 @@ int game_trees::index_of(const QTreeWidgetItem* node) const {
 
 int game_trees::first_node_of_link(int link) const {
     for (std::size_t n = 0; n < node_rows.size() && n < tree_nodes.size(); ++n)
-        if (node_rows[n] == link && level_of(tree_nodes[n]) == 2)
+        if (node_rows[n] == link && node_levels[n] == 2)
             return static_cast<int>(n);
     return -1;
 }

@@ -5,6 +5,7 @@
 // it was made from, so that the exchange finds the link row behind a player node as the tree
 // was built, whatever its label.
 
+#include "editing/label_find.h"
 #include "editing/open_game.h"
 #include "views/node_tree.h"
 
@@ -31,6 +32,11 @@ class game_trees {
     // The row each node was made from: a league's row of table 1, a team's link row of table 2,
     // a player's link row of table 11.
     std::vector<int> node_rows;
+    // The level of each node: 0 league, 1 team, 2 player.
+    std::vector<std::uint8_t> node_levels;
+    // The nodes' labels folded for find, with the player id of each player node; kept beside
+    // the labels by build() and relabel_node(), and the ids by refresh_find_ids().
+    label_find find_index;
 
     // Fills the navigation tree from the open game (nothing selected, nothing expanded).
     void build(const open_game& game);
@@ -41,6 +47,8 @@ class game_trees {
     static std::vector<QTreeWidgetItem*> copy_tree_nodes(const QTreeWidget& from, node_tree& to);
     // Gives node `n` of both trees the label.
     void relabel_node(std::size_t n, const QString& label);
+    // The player ids of the player nodes as the link rows name them now.
+    void refresh_find_ids(const open_game& game);
 
     // The index of a node of either tree, or -1.
     int index_of(const QTreeWidgetItem* node) const;

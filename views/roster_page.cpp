@@ -62,6 +62,9 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
                              QAbstractItemView::SelectedClicked);
     xchange->setAccessibleName(QStringLiteral("Exchange with"));
     xchange->setMinimumWidth(180);
+    doc_.trees.exchange = xchange;
+    xchange_find = new tree_find(doc_, xchange, QStringLiteral("Find in exchange tree"),
+                                 "xchangeFind", this);
     Button5 = button("Button5", QStringLiteral("<<< Edit team"), this);
     t_apply_1 = button("t_apply_1", QStringLiteral("Apply"), this);
 
@@ -83,12 +86,15 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     auto* columns = new QHBoxLayout;
     columns->addLayout(roster, 1);
     columns->addLayout(middle);
-    columns->addWidget(xchange, 1);
+    auto* exchange_column = new QVBoxLayout;
+    exchange_column->setSpacing(2);
+    exchange_column->addWidget(xchange_find);
+    exchange_column->addWidget(xchange, 1);
+    columns->addLayout(exchange_column, 1);
     auto* page = new QVBoxLayout(this);
     page->addLayout(columns, 1);
     page->addLayout(button_row({Button5}, {t_apply_1}));
     apply_keys(this, t_apply_1);
-    doc_.trees.exchange = xchange;
 
     const auto guarded = [this](void (roster_page::*handler)()) {
         return doc_.guarded(this, handler);

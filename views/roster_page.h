@@ -9,6 +9,7 @@
 #include "views/game_document.h"
 #include "views/node_tree.h"
 #include "views/team_page.h"
+#include "views/tree_find.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -31,6 +32,7 @@ class roster_page : public QWidget {
     QComboBox* t_pl_pos;
     QPushButton* Button3; // "<-- Xchange -->"
     node_tree* xchange;
+    tree_find* xchange_find; // find in the exchange tree
     QPushButton* t_apply_1;
     QPushButton* Button5; // "<<< Edit team"
 

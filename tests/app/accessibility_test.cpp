@@ -144,7 +144,8 @@ QList<page_keys> pages(TForm1& w) {
          w.pl_apply},
         {"Roster",
          w.TabSheet4,
-         {w.t_pl_list, w.t_pl_num_p, w.t_pl_pos, w.Button3, w.xchange, w.Button5, w.t_apply_1},
+         {w.t_pl_list, w.t_pl_num_p, w.t_pl_pos, w.Button3, w.roster->xchange_find->field,
+          w.roster->xchange_find->clear, w.xchange, w.Button5, w.t_apply_1},
          w.t_apply_1},
     };
 }
@@ -309,7 +310,9 @@ class accessibility_test : public QObject {
             if (QTest::currentTestFailed())
                 return;
             QList<QWidget*> cycle = {w.TreeView1};
-            cycle << page.order << w.Button4 << w.TreeView1;
+            // (The undo buttons are disabled while there is nothing to undo or redo.)
+            cycle << page.order << w.Button4 << w.TreeView1Find->field << w.TreeView1Find->clear
+                  << w.TreeView1;
             check_tab_order(cycle, false);
             if (QTest::currentTestFailed()) {
                 qWarning("%s on the %s page", "forwards", qPrintable(page.page));
