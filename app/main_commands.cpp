@@ -100,7 +100,10 @@ void TForm1::Button1Click() {
         return;
     }
 
-    // Both files are good and have replaced whatever was open before.
+    // Both files are good and have replaced whatever was open before; the window of the tables
+    // showed the game that was open.
+    if (tables)
+        tables->close();
     database_path_ = database_path;
     language_path_ = language_path;
     doc.undo_stack()->clear();
@@ -122,6 +125,7 @@ void TForm1::Button1Click() {
     Button4->show();
     ButtonUndo->show();
     ButtonRedo->show();
+    ButtonTables->show();
     pb->setValue(0);
     pb->hide();
 }
@@ -149,6 +153,19 @@ void TForm1::show_selected_node() {
     default:
         break;
     }
+}
+
+void TForm1::ButtonTablesClick() {
+    if (!tables) {
+        tables = new qira::tables_window(doc, this);
+        // Beside the main window.
+        tables->move(frameGeometry().topRight() + QPoint(8, 0));
+    } else if (tables->isHidden()) {
+        tables->refresh();
+    }
+    tables->show();
+    tables->raise();
+    tables->activateWindow();
 }
 
 void TForm1::Button11Click() {
@@ -185,6 +202,9 @@ void TForm1::Button14Click() {
     Button4->hide();
     ButtonUndo->hide();
     ButtonRedo->hide();
+    ButtonTables->hide();
+    if (tables)
+        tables->close();
     save_status->setText(QStringLiteral(" "));
 }
 

@@ -69,7 +69,7 @@ void set_keyboard_access(TForm1& w) {
     // Each page top to bottom, a column of the player page before the next, the buttons of the
     // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
     // commands or the tree, then the page shown.
-    tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.Button1, w.cb_lng, w.Button14, w.Button11,
+    tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.cb_lng, w.Button14, w.Button11,
                w.Button10, w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
     tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
     tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
@@ -170,9 +170,11 @@ void TForm1::build_top_bar() {
     keep_place(Button4);
     ButtonUndo = button("ButtonUndo", QStringLiteral("Undo"), Panel1);
     ButtonRedo = button("ButtonRedo", QStringLiteral("Redo"), Panel1);
-    for (QPushButton* b : {ButtonUndo, ButtonRedo}) {
+    ButtonTables = button("ButtonTables", QStringLiteral("All tables..."), Panel1);
+    ButtonTables->setToolTip(QStringLiteral("Every table and field in a grid (Ctrl+T)"));
+    for (QPushButton* b : {ButtonUndo, ButtonRedo, ButtonTables}) {
         b->setAccessibleName(b->text());
-        b->setEnabled(false);
+        b->setEnabled(b == ButtonTables);
         b->hide();
         keep_place(b);
     }
@@ -183,6 +185,7 @@ void TForm1::build_top_bar() {
     bar->addWidget(Button4);
     bar->addWidget(ButtonUndo);
     bar->addWidget(ButtonRedo);
+    bar->addWidget(ButtonTables);
     bar->addSpacing(12);
     bar->addWidget(Image1);
     bar->addStretch(1);
@@ -492,4 +495,13 @@ void TForm1::connect_handlers() {
             [this] { main->setCurrentIndex(1); });
     connect(roster, &qira::roster_page::selected_node_page_requested, this,
             guarded(&TForm1::show_selected_node));
+    // The trees built again after an edit of the tables: the selected node's page shows its row.
+    connect(&doc, &qira::game_document::trees_rebuilt, this, guarded(&TForm1::show_selected_node));
+    connect(ButtonTables, &QPushButton::clicked, this, guarded(&TForm1::ButtonTablesClick));
+    auto* tables_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    tables_key->setContext(Qt::WindowShortcut);
+    connect(tables_key, &QShortcut::activated, this, [this] {
+        if (!ButtonTables->isHidden())
+            run_guarded([this] { ButtonTablesClick(); });
+    });
 }

@@ -20,6 +20,7 @@
 #include "views/node_tree.h"
 #include "views/player_page.h"
 #include "views/roster_page.h"
+#include "views/tables_window.h"
 #include "views/team_page.h"
 #include "views/tree_find.h"
 
@@ -70,6 +71,7 @@ class TForm1 : public QWidget {
     QPushButton* Button4; // "Finish Editing..." / "Continue Editing..."
     QPushButton* ButtonUndo; // "Undo", Ctrl+Z
     QPushButton* ButtonRedo; // "Redo", Ctrl+Shift+Z and Ctrl+Y
+    QPushButton* ButtonTables; // "All tables...", Ctrl+T
     QLabel* Image4;
     QFrame* Panel3;
     qira::node_tree* TreeView1;
@@ -175,6 +177,10 @@ class TForm1 : public QWidget {
     void Button14Click(); // "Close"
     void Button10Click(); // "Exit"
     void Button4Click();  // "Finish Editing..." / "Continue Editing..."
+
+    // The window of every table ("All tables..."), made when first asked for; nullptr before.
+    qira::tables_window* tables = nullptr;
+    void ButtonTablesClick();
 
     // --- The tree
     // Fills TreeView1 from the open game.

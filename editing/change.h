@@ -35,11 +35,37 @@ struct cell_change {
     cell_value after;
 };
 
+// A row inserted into a table or removed from it, whole: its decoded parts and its stored words
+// (the base its packed area is written over, see encode_table).
+struct row_change {
+    int table = 0;
+    int row = 0;          // where it was inserted, or where it was removed from
+    bool inserted = true; // false: removed
+    db_overall_data data;
+    std::vector<std::uint32_t> words;
+};
+
+// A table's rows replaced whole (an import): the rows and their stored words before and after.
+struct table_change {
+    int table = 0;
+    std::vector<db_overall_data> before;
+    std::vector<db_overall_data> after;
+    std::vector<std::uint32_t> words_before;
+    std::vector<std::uint32_t> words_after;
+};
+
+// Made in this order, put back in the reverse order: cells, then rows (one after the other,
+// each at the place it had when it was made), then whole tables.
 class change {
   public:
     std::vector<cell_change> cells;
+    std::vector<row_change> rows;
+    std::vector<table_change> tables;
 
-    bool empty() const { return cells.empty(); }
+    bool empty() const { return cells.empty() && rows.empty() && tables.empty(); }
+    // Whether rows were inserted, removed or replaced in a table (rows after the place may have
+    // moved).
+    bool moves_rows(int table) const;
     // Whether any cell of row `row` of table `table` changed.
     bool touches(int table, int row) const;
     // Whether any cell of table `table` changed.
@@ -56,6 +82,16 @@ cell_value read_cell(const database& db, const cell& where);
 // Sets an existing cell and records it in `into` when its content changes (a cell set twice keeps
 // its first "before"). The lookups follow at once.
 void set_cell(open_game& game, change& into, const cell& where, cell_value value);
+
+// Inserts a row at `row` (0 to the row count) with its stored words (empty: zero words), or
+// removes the row at `row`, recording it in `into`. The table's row count and stored words
+// follow; the lookups are built again.
+void insert_row(open_game& game, change& into, int table, int row, db_overall_data data,
+                std::vector<std::uint32_t> words = {});
+void remove_row(open_game& game, change& into, int table, int row);
+// Replaces every row of a table, recording the rows before and after in `into`. Row i keeps the
+// stored words of the row that was at i before (zero words past the old end).
+void replace_rows(open_game& game, change& into, int table, std::vector<db_overall_data> rows);
 
 // Puts every cell of the change back to its content before (undo) or after (redo), and keeps the
 // lookups right. The rows must be where they were when the change was made.

@@ -8,6 +8,8 @@
 #include "dbfile/bits.h"
 #include "dbfile/database.h"
 #include "editing/open_game.h"
+#include "editing/table_csv.h"
+#include "editing/table_edits.h"
 #include "json_writer.h"
 #include "langfile/string_table.h"
 #include "sample.h"
@@ -141,50 +143,6 @@ void dump_table_json(json_writer& j, const database& db, int t, bool with_names,
     j.end_object();
 }
 
-void append_csv_field(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-void dump_table_csv(std::ostream& os, const database& db, int t) {
-    const db_table& table = db.tables[t];
-    std::string line;
-    for (int f = 0; f < table.field_count(); ++f) {
-        if (f > 0)
-            line += ',';
-        append_csv_field(line, table.fields[f].name);
-    }
-    line += "\r\n";
-    os << line;
-    const int ca = table.key_count, cb = table.extra_count, cc = table.string_ref_count;
-    for (const auto& row : db.rows(t)) {
-        line.clear();
-        for (int f = 0; f < table.field_count(); ++f) {
-            if (f > 0)
-                line += ',';
-            if (f < ca)
-                line += std::to_string(row.keys[f]);
-            else if (f < ca + cb)
-                line += std::to_string(row.extras[f - ca]);
-            else if (f < ca + cb + cc)
-                append_csv_field(line, row.strings[f - ca - cb]);
-            else
-                line += std::to_string(row.values[f - ca - cb - cc]);
-        }
-        line += "\r\n";
-        os << line;
-    }
-}
-
 int run_dump(const std::string& path, std::optional<int> only, const std::string& format,
              const std::string& lang_path) {
     database db;
@@ -195,7 +153,8 @@ int run_dump(const std::string& path, std::optional<int> only, const std::string
         return fail(display_name(path) + " has no table " + std::to_string(*only) + " (it has " +
                     std::to_string(db.table_count()) + ")");
     if (format == "csv") {
-        dump_table_csv(std::cout, db, *only);
+        std::cout << table_csv(db, *only,
+                               name_columns(db, *only, lang_path.empty() ? nullptr : &lang));
         return 0;
     }
     json_writer j(std::cout);
@@ -225,6 +184,43 @@ int run_rewrite(const std::string& path, const std::string& out,
     if (auto r = open_game_files(path, lang_in, game); !r)
         return fail(r.result.message);
     if (auto r = save_game_files(game, out, lang_out); !r)
+        return fail(r.result.message);
+    return 0;
+}
+
+// The rows of table `t` replaced by a CSV file's, saved as "Save Changes" saves.
+int run_import_csv(const std::string& path, int t, const std::string& csv_path,
+                   const std::string& out, const std::vector<std::string>& lang) {
+    open_game game;
+    const std::string lang_in = lang.empty() ? std::string() : lang[0];
+    if (auto r = open_game_files(path, lang_in, game); !r)
+        return fail(r.result.message);
+    if (!game.db.has_table(t))
+        return fail(display_name(path) + " has no table " + std::to_string(t) + " (it has " +
+                    std::to_string(game.db.table_count()) + ")");
+    std::vector<std::uint8_t> bytes;
+    if (auto r = read_whole_file(csv_path, bytes); !r)
+        return fail(r.message);
+    const csv_rows read = read_table_csv(
+        game.db, t, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+        name_columns(game.db, t, game.has_language ? &game.lang : nullptr));
+    if (!read.ok()) {
+        std::cerr << "qiradb: " << display_name(csv_path) << " cannot be imported: "
+                  << read.problem_count << (read.problem_count == 1 ? " problem" : " problems")
+                  << '\n';
+        for (const std::string& p : read.problems)
+            std::cerr << p << '\n';
+        return exit_input;
+    }
+    if (read.texts_not_utf8 > 0)
+        std::cerr << "qiradb: warning: " << read.texts_not_utf8
+                  << (read.texts_not_utf8 == 1 ? " text" : " texts") << " of "
+                  << display_name(csv_path)
+                  << " are not valid UTF-8 and are kept as their bytes (was the file saved in "
+                     "another encoding?)\n";
+    if (auto r = replace_table(game, t, read.rows); !r.ok())
+        return fail(display_name(csv_path) + " cannot be imported: " + r.refused);
+    if (auto r = save_game_files(game, out, lang.empty() ? std::string() : lang[1]); !r)
         return fail(r.result.message);
     return 0;
 }
@@ -313,6 +309,21 @@ int main(int argc, char** argv) {
         ->add_option("--lang", lang_pair, "LANG LANGOUT: the language file and where to write it")
         ->expected(2);
 
+    std::string csv;
+    int import_table = 0;
+    auto* import_csv = app.add_subcommand(
+        "import-csv", "replace a table's rows by a CSV file's and save as Save Changes does");
+    import_csv->add_option("DB", db, "game database file")->required();
+    import_csv->add_option("TABLE", import_table, "the table's index")
+        ->required()
+        ->check(CLI::NonNegativeNumber);
+    import_csv->add_option("CSV", csv, "the rows, as dump --format csv writes them")->required();
+    import_csv->add_option("OUT", out, "where to write the database")->required();
+    import_csv
+        ->add_option("--lang", lang_pair,
+                     "LANG LANGOUT: the language file (its @name columns) and where to write it")
+        ->expected(2);
+
     auto* check = app.add_subcommand("check", "load and report ok or the refusal");
     check->add_option("DB", db, "game database file")->required();
     check->add_option("--lang", lang, "language file to check as well");
@@ -349,6 +360,8 @@ int main(int argc, char** argv) {
         return run_dump(db, table, format, lang);
     if (rewrite->parsed())
         return run_rewrite(db, out, lang_pair);
+    if (import_csv->parsed())
+        return run_import_csv(db, import_table, csv, out, lang_pair);
     if (check->parsed())
         return run_check(db, lang);
     if (lang_dump->parsed())

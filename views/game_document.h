@@ -35,9 +35,23 @@ class game_document : public QObject {
     game_trees trees;
     QUndoStack* undo_stack() { return &undo_stack_; }
 
-    // Records an edit that has been made (its rows and the trees already show it) as one undo
+    // Records an edit that a page has made (its rows and the trees already show it) as one undo
     // step named `text` ("Apply player Lukasz  Mazur"). An empty change makes no step.
     void push(change made, const QString& text, std::vector<node_relabel> relabels = {});
+    // Records an edit made elsewhere (the grid of every table, an import, a patch): the pages
+    // that show a row it touched are filled again, and the trees are built again when it
+    // changed what they show.
+    void push_table_edit(change made, const QString& text);
+
+    // Whether a change alters what the trees show: the ids that link leagues, teams and players,
+    // the texts their labels are made of, or the rows of their tables.
+    static bool changes_trees(const change& c);
+    // Builds both trees again from the open game; the navigation tree's selection stays where
+    // its node still is.
+    void rebuild_trees();
+    // How many times the trees were built: an undo step that relabels nodes by index knows by it
+    // whether its indexes still hold.
+    int tree_generation() const { return tree_generation_; }
     // Gives node `n` of both trees a label and records it in `relabels` for the undo step.
     void relabel(std::size_t n, const QString& label, std::vector<node_relabel>& relabels);
 
@@ -63,11 +77,16 @@ class game_document : public QObject {
     // The trees' labels (or the players behind their nodes) may have changed: after an edit, an
     // undo, a redo or a new build.
     void labels_changed();
+    // After any edit, undo or redo of `c`: the grid of every table follows it.
+    void edited(const qira::change& c);
+    // The trees were built again; the window shows the selected node's page again.
+    void trees_rebuilt();
     // An event handler raised an error with this text.
     void handler_failed(const QString& text);
 
   private:
     QUndoStack undo_stack_;
+    int tree_generation_ = 0;
 };
 
 } // namespace qira

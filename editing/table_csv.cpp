@@ -1,0 +1,295 @@
+#include "editing/table_csv.h"
+
+#include "editing/change.h"
+#include "editing/table_edits.h"
+#include "langfile/string_table.h"
+
+#include <algorithm>
+#include <map>
+
+namespace qira {
+
+namespace {
+
+constexpr std::size_t listed_problems = 20;
+
+void append_field(std::string& out, std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// One record of a CSV file: its fields and the line it starts on.
+struct record {
+    std::vector<std::string> fields;
+    std::size_t line = 0;
+};
+
+// Splits CSV bytes into records. A quote that is not closed is a problem of its line.
+std::vector<record> split_records(std::string_view bytes, std::string& problem,
+                                  std::size_t& problem_line) {
+    std::vector<record> records;
+    std::size_t i = 0, line = 1;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        i = 3;
+    while (i < bytes.size()) {
+        record r;
+        r.line = line;
+        std::string field;
+        bool done = false;
+        while (!done) {
+            if (i < bytes.size() && bytes[i] == '"') {
+                const std::size_t opened = line;
+                ++i;
+                for (;;) {
+                    if (i >= bytes.size()) {
+                        problem = "a quoted field is not closed";
+                        problem_line = opened;
+                        return records;
+                    }
+                    const char c = bytes[i++];
+                    if (c == '"') {
+                        if (i < bytes.size() && bytes[i] == '"') {
+                            field += '"';
+                            ++i;
+                            continue;
+                        }
+                        break;
+                    }
+                    if (c == '\n')
+                        ++line;
+                    field += c;
+                }
+                // What follows a closing quote up to the next separator belongs to the field.
+            }
+            while (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\n' &&
+                   !(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+                field += bytes[i++];
+            r.fields.push_back(std::move(field));
+            field.clear();
+            if (i >= bytes.size()) {
+                done = true;
+            } else if (bytes[i] == ',') {
+                ++i;
+            } else {
+                i += bytes[i] == '\r' ? 2 : 1;
+                ++line;
+                done = true;
+            }
+        }
+        records.push_back(std::move(r));
+    }
+    return records;
+}
+
+} // namespace
+
+bool valid_utf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t n = 0;
+        std::uint32_t cp = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if (c >= 0xC2 && c <= 0xDF) {
+            n = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            n = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            n = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        for (std::size_t k = 1; k <= n; ++k) {
+            if (i + k >= s.size())
+                return false;
+            const auto d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0) != 0x80)
+                return false;
+            cp = cp << 6 | (d & 0x3F);
+        }
+        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+            (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
+            return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+int name_columns(const database& db, int table, const string_table* lang) {
+    using namespace table_index;
+    if (!lang || (table != leagues && table != stadiums && table != teams) ||
+        table >= name_config_tables || !db.has_table(table))
+        return 0;
+    const name_config& config = lang->names[static_cast<std::size_t>(table)];
+    return config.base_key == 0 ? 0 : std::clamp<int>(config.name_count, 0, 3);
+}
+
+std::string table_csv(const database& db, int t, int names) {
+    const db_table& table = db.tables[static_cast<std::size_t>(t)];
+    std::string out;
+    for (int f = 0; f < table.field_count(); ++f) {
+        if (f > 0)
+            out += ',';
+        append_field(out, table.fields[static_cast<std::size_t>(f)].name);
+    }
+    for (int k = 0; k < names; ++k)
+        out += (table.field_count() > 0 || k > 0 ? ",@name" : "@name") + std::to_string(k);
+    out += "\r\n";
+    const int ca = table.key_count, cb = table.extra_count, cc = table.string_ref_count;
+    for (const auto& row : db.rows(t)) {
+        for (int f = 0; f < table.field_count(); ++f) {
+            if (f > 0)
+                out += ',';
+            if (f < ca)
+                out += std::to_string(row.keys[static_cast<std::size_t>(f)]);
+            else if (f < ca + cb)
+                out += std::to_string(row.extras[static_cast<std::size_t>(f - ca)]);
+            else if (f < ca + cb + cc)
+                append_field(out, row.strings[static_cast<std::size_t>(f - ca - cb)]);
+            else if (static_cast<std::size_t>(f - ca - cb - cc) < row.values.size())
+                out += std::to_string(row.values[static_cast<std::size_t>(f - ca - cb - cc)]);
+            else
+                out += '0';
+        }
+        for (int k = 0; k < names; ++k) {
+            if (table.field_count() > 0 || k > 0)
+                out += ',';
+            append_field(out, row.names[static_cast<std::size_t>(k)]);
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int names) {
+    csv_rows out;
+    const auto problem = [&](std::size_t line, const std::string& column, const std::string& what) {
+        ++out.problem_count;
+        if (out.problems.size() < listed_problems)
+            out.problems.push_back("line " + std::to_string(line) +
+                                   (column.empty() ? "" : ", column " + column) + ": " + what);
+    };
+    if (!db.has_table(t)) {
+        problem(1, {}, "the database has no table " + std::to_string(t));
+        return out;
+    }
+    std::string split_problem;
+    std::size_t split_line = 0;
+    const std::vector<record> records = split_records(bytes, split_problem, split_line);
+    if (!split_problem.empty()) {
+        problem(split_line, {}, split_problem);
+        return out;
+    }
+    if (records.empty()) {
+        problem(1, {}, "the file is empty; it needs a header of the table's field names");
+        return out;
+    }
+
+    // The header: each column is a field (the n-th column of a name is the n-th field of that
+    // name) or a localized name.
+    const db_table& table = db.tables[static_cast<std::size_t>(t)];
+    const int fields = table.field_count();
+    std::map<std::string, std::vector<int>> field_of_name;
+    for (int f = 0; f < fields; ++f)
+        field_of_name[table.fields[static_cast<std::size_t>(f)].name].push_back(f);
+    for (int k = 0; k < names; ++k)
+        field_of_name["@name" + std::to_string(k)].push_back(fields + k);
+    std::map<std::string, std::size_t> used;
+    const record& header = records.front();
+    std::vector<int> column_field(header.fields.size(), -1);
+    std::vector<bool> covered(static_cast<std::size_t>(fields + names), false);
+    for (std::size_t c = 0; c < header.fields.size(); ++c) {
+        const std::string& name = header.fields[c];
+        const auto it = field_of_name.find(name);
+        if (it == field_of_name.end()) {
+            problem(header.line, name, "no field of table " + std::to_string(t) + " has this name");
+            continue;
+        }
+        std::size_t& n = used[name];
+        if (n >= it->second.size()) {
+            problem(header.line, name, "the column is repeated");
+            continue;
+        }
+        column_field[c] = it->second[n++];
+        covered[static_cast<std::size_t>(column_field[c])] = true;
+    }
+    for (int f = 0; f < fields + names; ++f)
+        if (!covered[static_cast<std::size_t>(f)])
+            problem(header.line,
+                    f < fields ? table.fields[static_cast<std::size_t>(f)].name
+                               : "@name" + std::to_string(f - fields),
+                    "the column is missing");
+    if (!out.ok())
+        return out;
+
+    const auto row_capacity = capacity_problem(db, t, records.size() - 1);
+    if (row_capacity)
+        problem(records.back().line, {}, *row_capacity);
+    const std::size_t packed = static_cast<std::size_t>(std::max(table.packed_count, 0));
+    out.rows.reserve(records.size() - 1);
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const record& rec = records[r];
+        // A last line that is empty is no row.
+        if (rec.fields.size() == 1 && rec.fields[0].empty() && header.fields.size() != 1)
+            continue;
+        if (rec.fields.size() != header.fields.size()) {
+            problem(rec.line, {},
+                    std::to_string(rec.fields.size()) + " fields, but the header has " +
+                        std::to_string(header.fields.size()));
+            continue;
+        }
+        db_overall_data row;
+        row.values.resize(packed, 0);
+        for (std::size_t c = 0; c < rec.fields.size(); ++c) {
+            const int f = column_field[c];
+            const std::string& text = rec.fields[c];
+            if (f >= fields) {
+                row.names[static_cast<std::size_t>(f - fields)] = text;
+                if (!valid_utf8(text))
+                    ++out.texts_not_utf8;
+                continue;
+            }
+            const cell where = column_cell(db, t, 0, f);
+            if (where.part == row_part::text) {
+                row.strings[static_cast<std::size_t>(where.index)] = text;
+                if (!valid_utf8(text))
+                    ++out.texts_not_utf8;
+                continue;
+            }
+            std::string why;
+            const auto value = parse_cell(db, where, text, why);
+            if (!value) {
+                problem(rec.line, table.fields[static_cast<std::size_t>(f)].name, why);
+                continue;
+            }
+            const auto i = static_cast<std::size_t>(where.index);
+            if (where.part == row_part::key)
+                row.keys[i] = static_cast<std::int32_t>(value->number);
+            else if (where.part == row_part::extra)
+                row.extras[i] = static_cast<std::int32_t>(value->number);
+            else if (i < row.values.size())
+                row.values[i] = value->number;
+        }
+        out.rows.push_back(std::move(row));
+    }
+    if (!out.ok())
+        out.rows.clear();
+    return out;
+}
+
+} // namespace qira

@@ -1,0 +1,43 @@
+#pragma once
+// One table as CSV, the form spreadsheets read and write: a header of the table's field names in
+// file order, then one line per row with its keys and extras (signed decimal), texts (their
+// stored bytes) and packed values (unsigned decimal); RFC 4180 quoting, CRLF line ends. The
+// tables with localized names (leagues 1, stadiums 7, teams 13) may carry one more column per
+// name, "@name0", "@name1", "@name2".
+//
+// Reading takes LF or CRLF, an optional UTF-8 byte-order mark, quoted fields with doubled quotes
+// and line breaks, and the columns in any order, matched to the fields by name (fields of the
+// same name in order). Every problem is counted with its line and column; nothing is taken from a
+// file with problems.
+
+#include "dbfile/database.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qira {
+
+// How many localized-name columns the table has with this language file (0 without one).
+int name_columns(const database& db, int table, const string_table* lang);
+
+// The table as CSV, with `names` localized-name columns.
+std::string table_csv(const database& db, int table, int names = 0);
+
+struct csv_rows {
+    std::vector<db_overall_data> rows;
+    std::vector<std::string> problems; // the first 20, "line 12, column height: ..."
+    std::size_t problem_count = 0;
+    std::size_t texts_not_utf8 = 0; // texts kept as their bytes, to be warned about
+    bool ok() const { return problem_count == 0; }
+};
+
+// Reads rows for table `table` from CSV bytes; `names` is the number of localized-name columns
+// the header must have (0: none).
+csv_rows read_table_csv(const database& db, int table, std::string_view bytes, int names = 0);
+
+// Whether the bytes are valid UTF-8.
+bool valid_utf8(std::string_view bytes);
+
+} // namespace qira

@@ -1,0 +1,178 @@
+#include "editing/table_edits.h"
+
+#include "dbfile/bits.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace qira {
+
+namespace {
+
+bool table_exists(const database& db, int table) {
+    return db.has_table(table) && static_cast<std::size_t>(table) < db.overall.size() &&
+           static_cast<std::size_t>(table) < db.blocks.size();
+}
+
+std::string table_name(int table) {
+    return "table " + std::to_string(table);
+}
+
+} // namespace
+
+cell column_cell(const database& db, int table, int row, int column) {
+    const db_table& t = db.tables[static_cast<std::size_t>(table)];
+    const int ca = std::clamp(t.key_count, 0, 4), cb = std::clamp(t.extra_count, 0, 4),
+              cc = std::clamp(t.string_ref_count, 0, 4);
+    if (column < ca)
+        return {table, row, row_part::key, column};
+    if (column < ca + cb)
+        return {table, row, row_part::extra, column - ca};
+    if (column < ca + cb + cc)
+        return {table, row, row_part::text, column - ca - cb};
+    return {table, row, row_part::value, column - ca - cb - cc};
+}
+
+int value_width(const database& db, int table, int slot) {
+    const db_table& t = db.tables[static_cast<std::size_t>(table)];
+    const std::size_t f = static_cast<std::size_t>(t.whole_word_count() + slot);
+    return f < t.fields.size() ? field_width(t.fields[f], table) : 0;
+}
+
+std::string cell_text(const database& db, const cell& where) {
+    const cell_value v = read_cell(db, where);
+    switch (where.part) {
+    case row_part::key:
+    case row_part::extra:
+        return std::to_string(static_cast<std::int32_t>(v.number));
+    case row_part::value:
+        return std::to_string(v.number);
+    case row_part::text:
+    case row_part::name:
+        return v.text;
+    }
+    return {};
+}
+
+std::optional<cell_value> parse_cell(const database& db, const cell& where, std::string_view text,
+                                     std::string& why) {
+    if (where.part == row_part::text || where.part == row_part::name)
+        return cell_value{0, std::string(text)};
+    const bool is_signed = where.part != row_part::value;
+    const bool negative = is_signed && !text.empty() && text.front() == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    std::uint64_t n = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (digits.empty() || ec == std::errc::invalid_argument || end != digits.data() + digits.size()) {
+        why = "\"" + std::string(text) + "\" is not a whole number";
+        return std::nullopt;
+    }
+    if (ec == std::errc::result_out_of_range || (negative && n > 2147483648ull) ||
+        (!negative && n > 4294967295ull)) {
+        why = std::string(text) + " does not fit in 32 bits";
+        return std::nullopt;
+    }
+    if (negative)
+        return cell_value{static_cast<std::uint32_t>(-static_cast<std::int64_t>(n)), {}};
+    if (where.part == row_part::value) {
+        const int width = value_width(db, where.table, where.index);
+        if (width < 32 && n >= (std::uint64_t{1} << width)) {
+            why = std::string(text) + " does not fit in " + std::to_string(width) +
+                  (width == 1 ? " bit" : " bits");
+            return std::nullopt;
+        }
+    }
+    return cell_value{static_cast<std::uint32_t>(n), {}};
+}
+
+edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view text) {
+    edit_outcome out;
+    if (!cell_exists(game.db, where)) {
+        out.refused = "there is no such cell";
+        return out;
+    }
+    std::string why;
+    auto value = parse_cell(game.db, where, text, why);
+    if (!value) {
+        out.refused = why;
+        return out;
+    }
+    set_cell(game, out.made, where, std::move(*value));
+    return out;
+}
+
+std::optional<std::string> capacity_problem(const database& db, int table, std::size_t rows) {
+    if (rows > static_cast<std::size_t>(max_rows))
+        return table_name(table) + " would have " + std::to_string(rows) +
+               " rows; a table holds at most " + std::to_string(max_rows);
+    const auto w = static_cast<std::uint64_t>(std::max(db.overall[table].words_per_row, 0));
+    if (rows * w > max_row_words)
+        return table_name(table) + " would have " + std::to_string(rows * w) +
+               " row words; a table holds at most " + std::to_string(max_row_words);
+    return std::nullopt;
+}
+
+edit_outcome insert_row_copies(open_game& game, int table, std::vector<int> rows) {
+    edit_outcome out;
+    if (!table_exists(game.db, table)) {
+        out.refused = "there is no " + table_name(table);
+        return out;
+    }
+    const auto count = game.db.overall[table].rows.size();
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() || rows.front() < 0 || static_cast<std::size_t>(rows.back()) >= count) {
+        out.refused = "no row is selected";
+        return out;
+    }
+    if (auto problem = capacity_problem(game.db, table, count + rows.size())) {
+        out.refused = *problem;
+        return out;
+    }
+    // From the last to the first, so that the earlier rows stay where they are.
+    const auto w = static_cast<std::size_t>(std::max(game.db.overall[table].words_per_row, 0));
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const auto r = static_cast<std::size_t>(*it);
+        const auto& words = game.db.blocks[static_cast<std::size_t>(table)].words;
+        std::vector<std::uint32_t> copy;
+        if ((r + 1) * w <= words.size())
+            copy.assign(words.begin() + static_cast<std::ptrdiff_t>(r * w),
+                        words.begin() + static_cast<std::ptrdiff_t>((r + 1) * w));
+        insert_row(game, out.made, table, *it + 1, game.db.overall[table].rows[r], std::move(copy));
+    }
+    return out;
+}
+
+edit_outcome delete_rows(open_game& game, int table, std::vector<int> rows) {
+    edit_outcome out;
+    if (!table_exists(game.db, table)) {
+        out.refused = "there is no " + table_name(table);
+        return out;
+    }
+    const auto count = game.db.overall[table].rows.size();
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() || rows.front() < 0 || static_cast<std::size_t>(rows.back()) >= count) {
+        out.refused = "no row is selected";
+        return out;
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+        remove_row(game, out.made, table, *it);
+    return out;
+}
+
+edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows) {
+    edit_outcome out;
+    if (!table_exists(game.db, table)) {
+        out.refused = "there is no " + table_name(table);
+        return out;
+    }
+    if (auto problem = capacity_problem(game.db, table, rows.size())) {
+        out.refused = *problem;
+        return out;
+    }
+    replace_rows(game, out.made, table, std::move(rows));
+    return out;
+}
+
+} // namespace qira

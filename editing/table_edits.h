@@ -1,0 +1,48 @@
+#pragma once
+// Edits of any table, cell by cell and row by row, as the grid of every table and the CSV import
+// make them. Each is checked first: a value that does not fit its field, or a table that would
+// grow past what a database file holds, is refused with the reason and changes nothing.
+
+#include "editing/change.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qira {
+
+struct [[nodiscard]] edit_outcome {
+    change made;
+    std::string refused; // empty when the edit was made
+    bool ok() const { return refused.empty(); }
+};
+
+// The cell of row `row` that column `column` of a table shows: the table's fields in file order
+// (keys, extras, texts, then packed values).
+cell column_cell(const database& db, int table, int row, int column);
+// The width in bits of a packed value's slot.
+int value_width(const database& db, int table, int slot);
+
+// A cell's content as a text: numbers in decimal (keys and extras signed, as dump writes them),
+// texts as their stored bytes.
+std::string cell_text(const database& db, const cell& where);
+// A text for a cell: decimal numbers (keys and extras from -2147483648 to 4294967295, packed
+// values from 0 to 2^width - 1), texts taken as their bytes. Nothing, and the reason in `why`
+// ("300 does not fit in 8 bits"), when it does not fit.
+std::optional<cell_value> parse_cell(const database& db, const cell& where, std::string_view text,
+                                     std::string& why);
+
+// Sets one cell from its text.
+edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view text);
+// Inserts a copy of each row right after it (the rows in any order).
+edit_outcome insert_row_copies(open_game& game, int table, std::vector<int> rows);
+// Removes the rows (in any order).
+edit_outcome delete_rows(open_game& game, int table, std::vector<int> rows);
+// Replaces every row of the table.
+edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows);
+
+// Why the table cannot hold `rows` rows (more than a database file holds), or nothing.
+std::optional<std::string> capacity_problem(const database& db, int table, std::size_t rows);
+
+} // namespace qira

@@ -1,0 +1,294 @@
+#include "views/table_model.h"
+
+#include "dbfile/bits.h"
+#include "editing/table_edits.h"
+#include "editing/text_fold.h"
+#include "views/page_values.h"
+
+#include <charconv>
+
+namespace qira {
+
+namespace {
+
+QString kind_of(const db_table& t, int column) {
+    if (column < t.key_count)
+        return QStringLiteral("key");
+    if (column < t.key_count + t.extra_count)
+        return QStringLiteral("extra");
+    if (column < t.whole_word_count())
+        return QStringLiteral("text");
+    return QStringLiteral("packed value");
+}
+
+} // namespace
+
+table_model::table_model(game_document& doc, QObject* parent)
+    : QAbstractTableModel(parent), doc_(doc) {
+    connect(&doc_, &game_document::edited, this, &table_model::edited);
+}
+
+void table_model::show_table(int table) {
+    beginResetModel();
+    table_ = doc_.game.db.has_table(table) ? table : -1;
+    endResetModel();
+}
+
+int table_model::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || table_ < 0 || !doc_.game.db.has_table(table_))
+        return 0;
+    return static_cast<int>(doc_.game.db.rows(table_).size());
+}
+
+int table_model::columnCount(const QModelIndex& parent) const {
+    if (parent.isValid() || table_ < 0 || !doc_.game.db.has_table(table_))
+        return 0;
+    return doc_.game.db.tables[static_cast<std::size_t>(table_)].field_count();
+}
+
+bool table_model::numeric(int column) const {
+    return column_cell(doc_.game.db, table_, 0, column).part != row_part::text;
+}
+
+std::string table_model::text_at(int row, int column) const {
+    const cell where = column_cell(doc_.game.db, table_, row, column);
+    if (!cell_exists(doc_.game.db, where))
+        return {};
+    return cell_text(doc_.game.db, where);
+}
+
+long long table_model::number_at(int row, int column) const {
+    const cell where = column_cell(doc_.game.db, table_, row, column);
+    if (!cell_exists(doc_.game.db, where))
+        return 0;
+    const std::uint32_t n = read_cell(doc_.game.db, where).number;
+    return where.part == row_part::value ? static_cast<long long>(n)
+                                         : static_cast<long long>(static_cast<std::int32_t>(n));
+}
+
+QVariant table_model::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || table_ < 0)
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return text_of(text_at(index.row(), index.column()));
+    if (role == Qt::TextAlignmentRole && numeric(index.column()))
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+bool table_model::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || table_ < 0)
+        return false;
+    const QString text = value.toString();
+    // A text shown with replacement characters keeps its stored bytes unless it was changed.
+    if (text == data(index, Qt::EditRole).toString())
+        return false;
+    const QByteArray utf8 = text.toUtf8();
+    const cell where = column_cell(doc_.game.db, table_, index.row(), index.column());
+    const QString field = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+    auto outcome = set_cell_text(doc_.game, where,
+                                 std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    if (!outcome.ok()) {
+        emit refused(QStringLiteral("Row %1, %2: %3")
+                         .arg(index.row())
+                         .arg(field, QString::fromStdString(outcome.refused)));
+        return false;
+    }
+    doc_.push_table_edit(std::move(outcome.made), QStringLiteral("edit table %1 row %2 %3")
+                                                      .arg(table_)
+                                                      .arg(index.row())
+                                                      .arg(field));
+    return true;
+}
+
+Qt::ItemFlags table_model::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+}
+
+QVariant table_model::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (table_ < 0)
+        return {};
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole ? QVariant(section) : QVariant();
+    const db_table& t = doc_.game.db.tables[static_cast<std::size_t>(table_)];
+    if (section < 0 || section >= t.field_count())
+        return {};
+    const db_field& f = t.fields[static_cast<std::size_t>(section)];
+    if (role == Qt::DisplayRole)
+        return text_of(f.name);
+    if (role == Qt::ToolTipRole) {
+        QString tip = QStringLiteral("%1: %2").arg(text_of(f.name), kind_of(t, section));
+        if (section >= t.whole_word_count())
+            tip += QStringLiteral(", %1 bits (descriptor words %2 and %3)")
+                       .arg(field_width(f, table_))
+                       .arg(f.descriptor_a)
+                       .arg(f.descriptor_b);
+        else
+            tip += QStringLiteral(", a whole word");
+        return tip;
+    }
+    return {};
+}
+
+void table_model::edited(const change& c) {
+    if (table_ < 0)
+        return;
+    if (!doc_.game.db.has_table(table_) || c.moves_rows(table_)) {
+        beginResetModel();
+        endResetModel();
+        return;
+    }
+    for (const cell_change& cc : c.cells)
+        if (cc.where.table == table_) {
+            const int column = [&] {
+                const db_table& t = doc_.game.db.tables[static_cast<std::size_t>(table_)];
+                switch (cc.where.part) {
+                case row_part::key:
+                    return cc.where.index;
+                case row_part::extra:
+                    return t.key_count + cc.where.index;
+                case row_part::text:
+                    return t.key_count + t.extra_count + cc.where.index;
+                case row_part::value:
+                    return t.whole_word_count() + cc.where.index;
+                case row_part::name:
+                    break;
+                }
+                return -1;
+            }();
+            if (column >= 0) {
+                const QModelIndex at = index(cc.where.row, column);
+                emit dataChanged(at, at);
+            }
+        }
+}
+
+// --- Filters
+
+table_filter::table_filter(table_model& model, QObject* parent)
+    : QSortFilterProxyModel(parent), model_(model) {
+    setSourceModel(&model);
+}
+
+table_filter::condition table_filter::parse(const QString& raw) {
+    condition c;
+    const QString text = raw.trimmed();
+    const auto number = [](QString s, long long& out) {
+        bool ok = false;
+        out = s.trimmed().toLongLong(&ok);
+        return ok;
+    };
+    struct op {
+        const char* prefix;
+        condition::kind kind;
+    };
+    for (const op& o : {op{"!=", condition::kind::not_equal}, op{">=", condition::kind::greater_equal},
+                        op{"<=", condition::kind::less_equal}, op{"=", condition::kind::equal},
+                        op{">", condition::kind::greater}, op{"<", condition::kind::less}}) {
+        if (text.startsWith(QLatin1String(o.prefix)) &&
+            number(text.mid(static_cast<qsizetype>(std::strlen(o.prefix))), c.a)) {
+            c.what = o.kind;
+            return c;
+        }
+    }
+    const qsizetype dots = text.indexOf(QLatin1String(".."));
+    if (dots > 0 && number(text.left(dots), c.a) && number(text.mid(dots + 2), c.b)) {
+        c.what = condition::kind::range;
+        return c;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    c.folded = fold_text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    return c;
+}
+
+void table_filter::set_column_filter(int column, const QString& text) {
+    columns_.erase(std::remove_if(columns_.begin(), columns_.end(),
+                                  [&](const auto& c) { return c.first == column; }),
+                   columns_.end());
+    if (column >= static_cast<int>(column_texts_.size()))
+        column_texts_.resize(static_cast<std::size_t>(column) + 1);
+    column_texts_[static_cast<std::size_t>(column)] = text;
+    if (!text.trimmed().isEmpty())
+        columns_.emplace_back(column, parse(text));
+    invalidateFilter();
+}
+
+QString table_filter::column_filter(int column) const {
+    return column >= 0 && static_cast<std::size_t>(column) < column_texts_.size()
+               ? column_texts_[static_cast<std::size_t>(column)]
+               : QString();
+}
+
+void table_filter::set_all_filter(const QString& text) {
+    const QByteArray utf8 = text.trimmed().toUtf8();
+    all_ = fold_text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    invalidateFilter();
+}
+
+void table_filter::clear_filters() {
+    columns_.clear();
+    column_texts_.clear();
+    all_.clear();
+    invalidateFilter();
+}
+
+bool table_filter::accepts(const condition& c, int row, int column) const {
+    using k = condition::kind;
+    if (c.what == k::contains) {
+        const std::string text = model_.text_at(row, column);
+        return (model_.numeric(column) ? text : fold_text(text)).find(c.folded) !=
+               std::string::npos;
+    }
+    const long long v = model_.numeric(column) ? model_.number_at(row, column)
+                                               : QString::fromStdString(model_.text_at(row, column))
+                                                     .toLongLong();
+    switch (c.what) {
+    case k::equal:
+        return v == c.a;
+    case k::not_equal:
+        return v != c.a;
+    case k::less:
+        return v < c.a;
+    case k::less_equal:
+        return v <= c.a;
+    case k::greater:
+        return v > c.a;
+    case k::greater_equal:
+        return v >= c.a;
+    case k::range:
+        return v >= std::min(c.a, c.b) && v <= std::max(c.a, c.b);
+    case k::contains:
+        break;
+    }
+    return false;
+}
+
+bool table_filter::filterAcceptsRow(int source_row, const QModelIndex&) const {
+    for (const auto& [column, c] : columns_)
+        if (column < model_.columnCount() && !accepts(c, source_row, column))
+            return false;
+    if (all_.empty())
+        return true;
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        const std::string text = model_.text_at(source_row, column);
+        if ((model_.numeric(column) ? text : fold_text(text)).find(all_) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+bool table_filter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const int column = left.column();
+    if (model_.numeric(column)) {
+        const long long a = model_.number_at(left.row(), column);
+        const long long b = model_.number_at(right.row(), column);
+        return a != b ? a < b : left.row() < right.row();
+    }
+    const std::string a = fold_text(model_.text_at(left.row(), column));
+    const std::string b = fold_text(model_.text_at(right.row(), column));
+    return a != b ? a < b : left.row() < right.row();
+}
+
+} // namespace qira

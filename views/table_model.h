@@ -1,0 +1,87 @@
+#pragma once
+// One table of the open game as a grid: a column per field in file order, a row per row in file
+// order. The model reads the rows where they are (no copy); an edit goes through the editing core
+// and onto the undo stack, and a value that does not fit is refused with the reason.
+
+#include "views/game_document.h"
+
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+
+#include <string>
+#include <vector>
+
+namespace qira {
+
+class table_model : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    explicit table_model(game_document& doc, QObject* parent = nullptr);
+
+    // The table shown (-1: none).
+    void show_table(int table);
+    int table() const { return table_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Whether a column holds numbers (keys, extras, packed values) rather than texts.
+    bool numeric(int column) const;
+    // A cell's content as the grid shows it, in UTF-8 (texts as stored, numbers in decimal).
+    std::string text_at(int row, int column) const;
+    // A numeric cell's value (keys and extras signed).
+    long long number_at(int row, int column) const;
+
+  signals:
+    // An edit was refused; `why` says why ("300 does not fit in 8 bits").
+    void refused(const QString& why);
+
+  private:
+    void edited(const change& c);
+
+    game_document& doc_;
+    int table_ = -1;
+};
+
+// The grid's filters and sorting, on the view only: the rows keep their order in the file.
+// A column's filter is a text its cells must contain (case and accents ignored) or, for numbers,
+// a comparison: "=5", "!=5", ">10", ">=10", "<3", "<=3" or a range "10..20". The filter over all
+// columns keeps the rows of which any cell contains its text.
+class table_filter : public QSortFilterProxyModel {
+    Q_OBJECT
+
+  public:
+    explicit table_filter(table_model& model, QObject* parent = nullptr);
+
+    void set_column_filter(int column, const QString& text);
+    void set_all_filter(const QString& text);
+    void clear_filters();
+    QString column_filter(int column) const;
+
+  protected:
+    bool filterAcceptsRow(int source_row, const QModelIndex& source_parent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+  private:
+    struct condition {
+        enum class kind { contains, equal, not_equal, less, less_equal, greater, greater_equal,
+                          range };
+        kind what = kind::contains;
+        std::string folded; // for contains
+        long long a = 0, b = 0;
+    };
+    static condition parse(const QString& text);
+    bool accepts(const condition& c, int row, int column) const;
+
+    table_model& model_;
+    std::vector<std::pair<int, condition>> columns_;
+    std::vector<QString> column_texts_;
+    std::string all_; // folded
+};
+
+} // namespace qira

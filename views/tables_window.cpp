@@ -1,0 +1,399 @@
+#include "views/tables_window.h"
+
+#include "editing/table_csv.h"
+#include "editing/table_edits.h"
+#include "fileio/safe_file.h"
+#include "views/page_values.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <filesystem>
+#include <set>
+
+namespace qira {
+
+namespace {
+
+const char folder_setting[] = "tables/csv folder";
+
+std::filesystem::path fs_path(const QString& text) {
+#ifdef _WIN32
+    return std::filesystem::path(text.toStdWString());
+#else
+    const QByteArray local = text.toLocal8Bit();
+    return std::filesystem::path(std::string(local.constData(), static_cast<std::size_t>(local.size())));
+#endif
+}
+
+QPushButton* make_button(const QString& text, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+tables_window::tables_window(game_document& doc, QWidget* parent)
+    : QWidget(parent, Qt::Window), doc_(doc) {
+    setObjectName(QStringLiteral("TablesWindow"));
+    setWindowTitle(QStringLiteral("All tables - QIRA DB EDITOR 2004"));
+    resize(1000, 620);
+
+    table_list = new QListWidget(this);
+    table_list->setObjectName(QStringLiteral("table_list"));
+    table_list->setAccessibleName(QStringLiteral("Tables"));
+    table_list->setMinimumWidth(200);
+
+    column_names = new QLineEdit(this);
+    column_names->setObjectName(QStringLiteral("column_names"));
+    column_names->setPlaceholderText(QStringLiteral("Columns named..."));
+    column_names->setAccessibleName(QStringLiteral("Show only the columns whose name contains"));
+    all_filter = new QLineEdit(this);
+    all_filter->setObjectName(QStringLiteral("all_filter"));
+    all_filter->setPlaceholderText(QStringLiteral("Filter all columns (Ctrl+F)"));
+    all_filter->setAccessibleName(QStringLiteral("Filter over all columns"));
+    row_count = new QLabel(this);
+    row_count->setObjectName(QStringLiteral("row_count"));
+
+    model = new table_model(doc_, this);
+    filter = new table_filter(*model, this);
+    grid = new QTableView(this);
+    grid->setObjectName(QStringLiteral("grid"));
+    grid->setAccessibleName(QStringLiteral("Rows of the table"));
+    header = new filter_header(grid);
+    grid->setHorizontalHeader(header);
+    grid->setModel(filter);
+    grid->setSortingEnabled(true);
+    grid->sortByColumn(-1, Qt::AscendingOrder);
+    grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+
+    insert_button = make_button(QStringLiteral("Insert copy"), "insert_button", this);
+    insert_button->setToolTip(QStringLiteral("Insert a copy of each selected row after it"));
+    delete_button = make_button(QStringLiteral("Delete"), "delete_button", this);
+    delete_button->setToolTip(QStringLiteral("Delete the selected rows"));
+    export_button = make_button(QStringLiteral("Export CSV..."), "export_button", this);
+    import_button = make_button(QStringLiteral("Import CSV..."), "import_button", this);
+    import_button->setToolTip(QStringLiteral("Replace the rows of this table by a CSV file's"));
+    undo_button = make_button(QStringLiteral("Undo"), "tables_undo", this);
+    redo_button = make_button(QStringLiteral("Redo"), "tables_redo", this);
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("status"));
+    status->setWordWrap(true);
+    status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(column_names, 1);
+    filters->addWidget(all_filter, 2);
+    filters->addWidget(row_count);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {insert_button, delete_button, export_button, import_button})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(undo_button);
+    buttons->addWidget(redo_button);
+    auto* right = new QWidget(this);
+    auto* right_column = new QVBoxLayout(right);
+    right_column->setContentsMargins(0, 0, 0, 0);
+    right_column->addLayout(filters);
+    right_column->addWidget(grid, 1);
+    right_column->addLayout(buttons);
+    auto* split = new QSplitter(this);
+    split->addWidget(table_list);
+    split->addWidget(right);
+    split->setStretchFactor(1, 1);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(split, 1);
+    page->addWidget(status);
+
+    setTabOrder(table_list, column_names);
+    setTabOrder(column_names, all_filter);
+    setTabOrder(all_filter, grid);
+    setTabOrder(grid, insert_button);
+    setTabOrder(insert_button, delete_button);
+    setTabOrder(delete_button, export_button);
+    setTabOrder(export_button, import_button);
+    setTabOrder(import_button, undo_button);
+    setTabOrder(undo_button, redo_button);
+
+    QUndoStack* stack = doc_.undo_stack();
+    const auto keys = [this](QKeySequence sequence, std::function<void()> act) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, act] { doc_.run_guarded(act); });
+    };
+    keys(QKeySequence::Find, [this] {
+        all_filter->setFocus(Qt::ShortcutFocusReason);
+        all_filter->selectAll();
+    });
+    keys(QKeySequence(Qt::CTRL | Qt::Key_Z), [stack] { stack->undo(); });
+    keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [stack] { stack->redo(); });
+    keys(QKeySequence(Qt::CTRL | Qt::Key_Y), [stack] { stack->redo(); });
+    keys(QKeySequence(Qt::Key_Delete), [this] {
+        if (grid->hasFocus())
+            delete_selected();
+    });
+    connect(undo_button, &QPushButton::clicked, stack, &QUndoStack::undo);
+    connect(redo_button, &QPushButton::clicked, stack, &QUndoStack::redo);
+    const auto undo_state = [this, stack] {
+        undo_button->setEnabled(stack->canUndo());
+        redo_button->setEnabled(stack->canRedo());
+        undo_button->setToolTip(stack->canUndo() ? QStringLiteral("Undo %1").arg(stack->undoText())
+                                                 : QStringLiteral("Nothing to undo"));
+        redo_button->setToolTip(stack->canRedo() ? QStringLiteral("Redo %1").arg(stack->redoText())
+                                                 : QStringLiteral("Nothing to redo"));
+    };
+    connect(stack, &QUndoStack::indexChanged, this, undo_state);
+    undo_state();
+
+    connect(table_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            show_table(table_list->item(row)->data(Qt::UserRole).toInt());
+    });
+    connect(all_filter, &QLineEdit::textChanged, this, [this](const QString& text) {
+        filter->set_all_filter(text);
+        update_count();
+    });
+    connect(column_names, &QLineEdit::textChanged, this, &tables_window::filter_columns);
+    connect(header, &filter_header::filter_changed, this, [this](int column, const QString& text) {
+        filter->set_column_filter(column, text);
+        update_count();
+    });
+    // The filter fields move with the columns when the grid scrolls sideways.
+    connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, header,
+            &filter_header::place_fields);
+    connect(model, &table_model::refused, this, &tables_window::show_status);
+    connect(filter, &QAbstractItemModel::rowsInserted, this, &tables_window::update_count);
+    connect(filter, &QAbstractItemModel::rowsRemoved, this, &tables_window::update_count);
+    connect(filter, &QAbstractItemModel::modelReset, this, &tables_window::update_count);
+    connect(&doc_, &game_document::edited, this, &tables_window::table_rows_changed);
+    connect(insert_button, &QPushButton::clicked, this, [this] { doc_.run_guarded([this] { insert_copies(); }); });
+    connect(delete_button, &QPushButton::clicked, this, [this] { doc_.run_guarded([this] { delete_selected(); }); });
+    connect(export_button, &QPushButton::clicked, this, [this] { doc_.run_guarded([this] { export_clicked(); }); });
+    connect(import_button, &QPushButton::clicked, this, [this] { doc_.run_guarded([this] { import_clicked(); }); });
+
+    choose_file_ = [this](bool save, const QString& folder, const QString& name) {
+        const QString start = folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+        const QString kinds = QStringLiteral("CSV files (*.csv);;All files (*)");
+        return save ? QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), start, kinds)
+                    : QFileDialog::getOpenFileName(this, QStringLiteral("Import CSV"), start, kinds);
+    };
+    show_problems_ = [this](const QString& title, const QStringList& problems) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Import CSV"), title, QMessageBox::Ok,
+                        this);
+        box.setDetailedText(problems.join(QLatin1Char('\n')));
+        box.setInformativeText(problems.mid(0, 5).join(QLatin1Char('\n')));
+        box.exec();
+    };
+    refresh();
+}
+
+void tables_window::refresh() {
+    const int shown = model->table();
+    {
+        const QSignalBlocker quiet(table_list);
+        table_list->clear();
+        const database& db = doc_.game.db;
+        for (int t = 0; t < db.table_count(); ++t) {
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1  %2  (%3 rows)")
+                    .arg(t)
+                    .arg(text_of(db.tables[static_cast<std::size_t>(t)].name))
+                    .arg(db.rows(t).size()),
+                table_list);
+            item->setData(Qt::UserRole, t);
+        }
+    }
+    show_table(doc_.game.db.has_table(shown) ? shown : (doc_.game.db.table_count() > 0 ? 0 : -1));
+}
+
+void tables_window::show_table(int table) {
+    filter->clear_filters();
+    model->show_table(table);
+    header->make_fields(model->columnCount());
+    {
+        const QSignalBlocker quiet(table_list);
+        table_list->setCurrentRow(table);
+    }
+    const QSignalBlocker quiet_names(column_names);
+    const QSignalBlocker quiet_all(all_filter);
+    column_names->clear();
+    all_filter->clear();
+    grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    filter->sort(-1);
+    filter_columns(QString());
+    update_count();
+    status->clear();
+}
+
+void tables_window::filter_columns(const QString& text) {
+    const QString wanted = text.trimmed();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const QString name = model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        grid->setColumnHidden(c, !wanted.isEmpty() && !name.contains(wanted, Qt::CaseInsensitive));
+    }
+    header->place_fields();
+}
+
+void tables_window::update_count() {
+    row_count->setText(QStringLiteral("%1 of %2 rows").arg(filter->rowCount()).arg(model->rowCount()));
+}
+
+void tables_window::show_status(const QString& text) {
+    status->setText(text);
+}
+
+std::vector<int> tables_window::selected_rows() const {
+    std::set<int> rows;
+    for (const QModelIndex& i : grid->selectionModel()->selectedIndexes())
+        rows.insert(filter->mapToSource(i).row());
+    if (rows.empty() && grid->currentIndex().isValid())
+        rows.insert(filter->mapToSource(grid->currentIndex()).row());
+    return {rows.begin(), rows.end()};
+}
+
+void tables_window::insert_copies() {
+    const int t = model->table();
+    const auto rows = selected_rows();
+    auto outcome = insert_row_copies(doc_.game, t, rows);
+    if (!outcome.ok()) {
+        show_status(QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.refused)));
+        return;
+    }
+    doc_.push_table_edit(std::move(outcome.made),
+                         QStringLiteral("insert %1 row copies in table %2").arg(rows.size()).arg(t));
+    show_status(QStringLiteral("%1 rows inserted.").arg(rows.size()));
+}
+
+void tables_window::delete_selected() {
+    const int t = model->table();
+    const auto rows = selected_rows();
+    auto outcome = delete_rows(doc_.game, t, rows);
+    if (!outcome.ok()) {
+        show_status(QStringLiteral("Not deleted: %1").arg(QString::fromStdString(outcome.refused)));
+        return;
+    }
+    doc_.push_table_edit(std::move(outcome.made),
+                         QStringLiteral("delete %1 rows of table %2").arg(rows.size()).arg(t));
+    show_status(QStringLiteral("%1 rows deleted.").arg(rows.size()));
+}
+
+bool tables_window::export_csv(const QString& path) {
+    const int t = model->table();
+    if (t < 0)
+        return false;
+    const std::string text =
+        table_csv(doc_.game.db, t, name_columns(doc_.game.db, t, doc_.game.has_language ? &doc_.game.lang : nullptr));
+    const auto r = safe_replace(fs_path(path), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    if (!r) {
+        show_status(QString::fromStdString(r.message));
+        return false;
+    }
+    show_status(QStringLiteral("Table %1 exported to %2 (%3 rows).")
+                    .arg(t)
+                    .arg(QFileInfo(path).fileName())
+                    .arg(doc_.game.db.rows(t).size()));
+    return true;
+}
+
+bool tables_window::import_csv(const QString& path, QStringList* problems) {
+    const int t = model->table();
+    if (t < 0)
+        return false;
+    const QString name = QFileInfo(path).fileName();
+    std::vector<std::uint8_t> bytes;
+    if (auto r = read_whole_file(fs_path(path), bytes); !r) {
+        show_status(QString::fromStdString(r.message));
+        if (problems)
+            *problems = {QString::fromStdString(r.message)};
+        return false;
+    }
+    const csv_rows read = read_table_csv(
+        doc_.game.db, t, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+        name_columns(doc_.game.db, t, doc_.game.has_language ? &doc_.game.lang : nullptr));
+    if (!read.ok()) {
+        QStringList listed;
+        for (const std::string& p : read.problems)
+            listed << QString::fromStdString(p);
+        const QString title = QStringLiteral("%1 was not imported: %2 %3; nothing was changed.")
+                                  .arg(name)
+                                  .arg(read.problem_count)
+                                  .arg(read.problem_count == 1 ? QStringLiteral("problem")
+                                                               : QStringLiteral("problems"));
+        show_status(title);
+        if (problems)
+            *problems = listed;
+        else
+            show_problems_(title, listed);
+        return false;
+    }
+    auto outcome = replace_table(doc_.game, t, read.rows);
+    if (!outcome.ok()) {
+        show_status(QStringLiteral("%1 was not imported: %2").arg(name, QString::fromStdString(outcome.refused)));
+        return false;
+    }
+    doc_.push_table_edit(std::move(outcome.made), QStringLiteral("import %1 into table %2").arg(name).arg(t));
+    QString done = QStringLiteral("%1 imported into table %2 (%3 rows).").arg(name).arg(t).arg(read.rows.size());
+    if (read.texts_not_utf8 > 0)
+        done += QStringLiteral(" %1 texts are not valid UTF-8 and were kept as their bytes (was the "
+                               "file saved in another encoding?).")
+                    .arg(read.texts_not_utf8);
+    show_status(done);
+    return true;
+}
+
+void tables_window::export_clicked() {
+    QSettings settings;
+    const int t = model->table();
+    if (t < 0)
+        return;
+    const QString folder = settings.value(QLatin1String(folder_setting)).toString();
+    const QString path = choose_file_(true, folder, QStringLiteral("table%1.csv").arg(t));
+    if (path.isEmpty())
+        return;
+    settings.setValue(QLatin1String(folder_setting), QFileInfo(path).absolutePath());
+    export_csv(path);
+}
+
+void tables_window::import_clicked() {
+    QSettings settings;
+    const int t = model->table();
+    if (t < 0)
+        return;
+    const QString folder = settings.value(QLatin1String(folder_setting)).toString();
+    const QString path = choose_file_(false, folder, QStringLiteral("table%1.csv").arg(t));
+    if (path.isEmpty())
+        return;
+    settings.setValue(QLatin1String(folder_setting), QFileInfo(path).absolutePath());
+    import_csv(path);
+}
+
+void tables_window::table_rows_changed(const change& c) {
+    // The row counts of the tables a step gave rows to or took rows from.
+    const database& db = doc_.game.db;
+    for (int row = 0; row < table_list->count(); ++row) {
+        const int t = table_list->item(row)->data(Qt::UserRole).toInt();
+        if (c.moves_rows(t) && db.has_table(t))
+            table_list->item(row)->setText(QStringLiteral("%1  %2  (%3 rows)")
+                                               .arg(t)
+                                               .arg(text_of(db.tables[static_cast<std::size_t>(t)].name))
+                                               .arg(db.rows(t).size()));
+    }
+    update_count();
+}
+
+} // namespace qira

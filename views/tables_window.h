@@ -1,0 +1,79 @@
+#pragma once
+// The window of every table: the tables of the open game on the left, the chosen one as a grid on
+// the right, with a filter under each column's name, a filter over all columns, a field that shows
+// only the columns whose name contains its text, the count of rows shown, sorting by a column
+// (the view only), rows copied and deleted, and CSV export and import. Every edit goes onto the
+// main window's undo stack.
+
+#include "views/filter_header.h"
+#include "views/game_document.h"
+#include "views/table_model.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QWidget>
+
+#include <functional>
+
+namespace qira {
+
+class tables_window : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit tables_window(game_document& doc, QWidget* parent = nullptr);
+
+    QListWidget* table_list;
+    QLineEdit* all_filter;
+    QLineEdit* column_names;
+    QLabel* row_count;
+    QTableView* grid;
+    filter_header* header;
+    QPushButton* insert_button;
+    QPushButton* delete_button;
+    QPushButton* export_button;
+    QPushButton* import_button;
+    QPushButton* undo_button;
+    QPushButton* redo_button;
+    QLabel* status;
+
+    table_model* model;
+    table_filter* filter;
+
+    // The list of tables and the grid, from the open game.
+    void refresh();
+    void show_table(int table);
+    // The rows selected in the grid, as rows of the table.
+    std::vector<int> selected_rows() const;
+    void insert_copies();
+    void delete_selected();
+    // Writes the shown table to a CSV file; false (and the status line says why) on failure.
+    bool export_csv(const QString& path);
+    // Replaces the shown table's rows by a CSV file's, as one undo step; false when it was not
+    // imported (the status line and `problems` say why).
+    bool import_csv(const QString& path, QStringList* problems = nullptr);
+
+    // Where the file dialogs ask; tests answer them. Empty: cancelled.
+    using file_chooser = std::function<QString(bool save, const QString& folder, const QString& name)>;
+    void set_file_chooser(file_chooser chooser) { choose_file_ = std::move(chooser); }
+    // Shows the problems of a refused import (tests record them).
+    using problem_list = std::function<void(const QString& title, const QStringList& problems)>;
+    void set_problem_list(problem_list show) { show_problems_ = std::move(show); }
+
+  private:
+    void show_status(const QString& text);
+    void update_count();
+    void filter_columns(const QString& text);
+    void table_rows_changed(const change& c);
+    void export_clicked();
+    void import_clicked();
+
+    game_document& doc_;
+    file_chooser choose_file_;
+    problem_list show_problems_;
+};
+
+} // namespace qira
