@@ -157,7 +157,8 @@ void TForm1::show_selected_node() {
 
 void TForm1::ButtonTablesClick() {
     if (!tables) {
-        tables = new qira::tables_window(doc, this);
+        // A window of its own (not a child of this one: its keys are its own).
+        tables = new qira::tables_window(doc, nullptr);
         // Beside the main window.
         tables->move(frameGeometry().topRight() + QPoint(8, 0));
     } else if (tables->isHidden()) {
@@ -243,6 +244,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
         }
         exiting_ = true;
     }
+    // The window of the tables goes with this one.
+    if (tables)
+        tables->close();
     event->accept();
     QWidget::closeEvent(event);
 }

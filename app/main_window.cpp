@@ -147,6 +147,7 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
 TForm1::~TForm1() {
     // The undo stack goes with the document and announces its clearing: not to this window.
     doc.undo_stack()->disconnect(this);
+    delete tables;
 }
 
 void TForm1::set_message_sink(qira::message_sink* messages) {

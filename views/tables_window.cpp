@@ -47,6 +47,7 @@ QPushButton* make_button(const QString& text, const char* name, QWidget* parent)
 
 tables_window::tables_window(game_document& doc, QWidget* parent)
     : QWidget(parent, Qt::Window), doc_(doc) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
     setObjectName(QStringLiteral("TablesWindow"));
     setWindowTitle(QStringLiteral("All tables - QIRA DB EDITOR 2004"));
     resize(1000, 620);

@@ -1,0 +1,261 @@
+// The window of every table: editing cells, copying and deleting rows, filters and sorting, CSV
+// export and import, all on the main window's undo stack, and both windows kept consistent.
+
+#include "view_fixture.h"
+
+#include "editing/table_csv.h"
+#include "editing/table_edits.h"
+#include "views/tables_window.h"
+
+#include <QUndoStack>
+
+#include <fstream>
+#include <sstream>
+
+using namespace qira;
+using namespace qira::test;
+using table_index::players;
+
+namespace {
+
+tables_window& open_tables(TForm1& w) {
+    w.ButtonTables->click();
+    if (!w.tables)
+        qFatal("no tables window");
+    return *w.tables;
+}
+
+int column_of(const tables_window& t, const QString& name) {
+    for (int c = 0; c < t.model->columnCount(); ++c)
+        if (t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == name)
+            return c;
+    return -1;
+}
+
+bool edit(tables_window& t, int row, int column, const QString& text) {
+    return t.filter->setData(t.filter->mapFromSource(t.model->index(row, column)), text, Qt::EditRole);
+}
+
+std::string read_text(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+class tables_test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void edits_rows_filters_and_undo_back_to_the_files_as_opened() {
+        view_fixture f(sample_options{sample_scale::tiny, 2});
+        TForm1& w = f.w();
+        const auto db_before = read_file(database_file(f.install.path()));
+        const auto lang_before = read_file(language_file(f.install.path(), "eng"));
+        tables_window& t = open_tables(w);
+        QVERIFY(t.isVisible());
+        QCOMPARE(t.table_list->count(), f.db().table_count());
+        t.table_list->setCurrentRow(players);
+        QCOMPARE(t.model->table(), players);
+        const int rows = t.model->rowCount();
+        QCOMPARE(t.row_count->text(), QStringLiteral("%1 of %1 rows").arg(rows));
+        QVERIFY(t.model->headerData(column_of(t, "height"), Qt::Horizontal, Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("bits")));
+
+        // A packed value, a text and a key.
+        QVERIFY(edit(t, 2, column_of(t, "height"), QStringLiteral("199")));
+        QCOMPARE(f.row(players, 2).values[*f.db().field_slot(players, "height")], 199u);
+        QVERIFY(edit(t, 2, column_of(t, "surname"), QStringLiteral("Grid")));
+        QVERIFY(edit(t, 2, 0, QStringLiteral("777777")));
+        QCOMPARE(f.row(players, 2).keys[0], 777777);
+        // A refused value: the status says why, the cell keeps its value.
+        QVERIFY(!edit(t, 2, column_of(t, "height"), QStringLiteral("100000")));
+        QVERIFY(t.status->text().contains(QStringLiteral("does not fit in")));
+        QCOMPARE(f.row(players, 2).values[*f.db().field_slot(players, "height")], 199u);
+
+        // Rows: two copies, then one deleted.
+        t.grid->selectionModel()->select(t.filter->mapFromSource(t.model->index(0, 0)),
+                                         QItemSelectionModel::ClearAndSelect);
+        t.grid->selectionModel()->select(t.filter->mapFromSource(t.model->index(4, 0)),
+                                         QItemSelectionModel::Select);
+        t.insert_button->click();
+        QCOMPARE(t.model->rowCount(), rows + 2);
+        QCOMPARE(t.row_count->text(), QStringLiteral("%1 of %1 rows").arg(rows + 2));
+        t.grid->selectionModel()->select(t.filter->mapFromSource(t.model->index(1, 0)),
+                                         QItemSelectionModel::ClearAndSelect);
+        t.delete_button->click();
+        QCOMPARE(t.model->rowCount(), rows + 1);
+
+        // Filters and sorting: the view only.
+        const QString surname = QString::fromStdString(std::string(f.row(players, 5).strings[2]));
+        t.header->field(column_of(t, "surname"))->setText(surname);
+        QVERIFY(t.filter->rowCount() >= 1);
+        QVERIFY(t.row_count->text().startsWith(QString::number(t.filter->rowCount()) +
+                                               QStringLiteral(" of ")));
+        t.header->field(column_of(t, "surname"))->clear();
+        t.header->field(column_of(t, "height"))->setText(QStringLiteral(">=199"));
+        for (int r = 0; r < t.filter->rowCount(); ++r)
+            QVERIFY(t.filter->index(r, column_of(t, "height")).data().toInt() >= 199);
+        t.header->field(column_of(t, "height"))->setText(QStringLiteral("170..180"));
+        for (int r = 0; r < t.filter->rowCount(); ++r) {
+            const int h = t.filter->index(r, column_of(t, "height")).data().toInt();
+            QVERIFY(h >= 170 && h <= 180);
+        }
+        t.header->field(column_of(t, "height"))->clear();
+        const auto order_before = f.db().rows(players)[0].keys;
+        t.grid->sortByColumn(column_of(t, "height"), Qt::DescendingOrder);
+        QVERIFY(t.filter->index(0, column_of(t, "height")).data().toInt() >=
+                t.filter->index(1, column_of(t, "height")).data().toInt());
+        QCOMPARE(f.db().rows(players)[0].keys, order_before); // the file's order stays
+        t.column_names->setText(QStringLiteral("name"));
+        QVERIFY(t.grid->isColumnHidden(column_of(t, "height")));
+        QVERIFY(!t.grid->isColumnHidden(column_of(t, "surname")));
+
+        // Everything undone (from either window), then saved: the files as they were opened.
+        while (w.doc.undo_stack()->canUndo())
+            t.undo_button->click();
+        QCOMPARE(t.model->rowCount(), rows);
+        t.close();
+        w.Button4->click();
+        w.Button11->click();
+        QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
+        QCOMPARE(read_file(database_file(f.install.path())), db_before);
+        QCOMPARE(read_file(language_file(f.install.path(), "eng")), lang_before);
+    }
+
+    void both_windows_stay_consistent() {
+        view_fixture f(test_database());
+        TForm1& w = f.w();
+        QTreeWidgetItem* node = f.node("First1  Last1", 2);
+        f.select(node);
+        tables_window& t = open_tables(w);
+        t.table_list->setCurrentRow(players);
+        // An Apply on a page shows in the grid.
+        w.pl_height_p->setValue(181);
+        w.pl_apply->click();
+        QCOMPARE(t.filter->index(1, column_of(t, "height")).data().toString(), QStringLiteral("181"));
+        // A grid edit of the row the page shows fills the page again.
+        QVERIFY(edit(t, 1, column_of(t, "weight"), QStringLiteral("77")));
+        QCOMPARE(w.pl_weight_p->value(), 77);
+        // A grid edit of a text a label is made of: both trees are built again, and the
+        // selected node stays selected where it still is.
+        QVERIFY(edit(t, 1, column_of(t, "surname"), QStringLiteral("Renamed")));
+        QVERIFY(f.node("First1  Renamed", 2));
+        QCOMPARE(f.xchange_twin(f.node("First1  Renamed", 2))->text(0), QStringLiteral("First1  Renamed"));
+        QCOMPARE(w.game.lookups.player_by_label("First1  Renamed"), 1);
+        // Undo in the main window puts the label back in the trees and the grid.
+        w.ButtonUndo->click();
+        QVERIFY(f.node("First1  Last1", 2));
+        QCOMPARE(t.filter->index(1, column_of(t, "surname")).data().toString(), QStringLiteral("Last1"));
+        // A new link row of the team-players table adds a node.
+        t.table_list->setCurrentRow(table_index::team_players);
+        t.grid->selectionModel()->select(t.filter->mapFromSource(t.model->index(0, 0)),
+                                         QItemSelectionModel::ClearAndSelect);
+        t.insert_button->click();
+        QCOMPARE(f.nodes("First0  Last0", 2).size(), std::size_t{2});
+        // An undo of a page's step after the trees were built again still shows the right labels.
+        w.ButtonUndo->click();
+        w.ButtonUndo->click();
+        QCOMPARE(f.nodes("First0  Last0", 2).size(), std::size_t{1});
+        w.ButtonUndo->click(); // the height
+        QVERIFY(f.node("First1  Last1", 2));
+        // "Close" closes the window of the tables.
+        w.Button4->click();
+        f.sink.answers = {true};
+        w.Button14->click();
+        QVERIFY(!t.isVisible());
+    }
+
+    void export_change_heights_in_a_spreadsheet_and_import() {
+        view_fixture f(sample_options{sample_scale::tiny, 4});
+        TForm1& w = f.w();
+        tables_window& t = open_tables(w);
+        t.table_list->setCurrentRow(players);
+        temp_dir files;
+        const QString csv = QString::fromStdString((files / "players.csv").string());
+        QVERIFY(t.export_csv(csv));
+        std::string text = read_text(files / "players.csv");
+        // The spreadsheet: the height of the first two players changed, LF line ends, a BOM.
+        const int height = column_of(t, "height");
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line.substr(0, line.size() - (line.back() == '\r' ? 1 : 0)));
+        std::string changed = "\xEF\xBB\xBF";
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::string line = lines[i];
+            if (i == 1 || i == 2) {
+                std::size_t at = 0;
+                for (int c = 0; c < height; ++c)
+                    at = line.find(',', at) + 1;
+                const std::size_t end = line.find(',', at);
+                line = line.substr(0, at) + (i == 1 ? "150" : "151") + line.substr(end);
+            }
+            changed += line + "\n";
+        }
+        std::ofstream(files / "players.csv", std::ios::binary) << changed;
+        qira::database before = f.db();
+        QVERIFY2(t.import_csv(csv), qPrintable(t.status->text()));
+        QCOMPARE(w.doc.undo_stack()->count(), 1);
+        const auto slot = *f.db().field_slot(players, "height");
+        QCOMPARE(f.row(players, 0).values[slot], 150u);
+        QCOMPARE(f.row(players, 1).values[slot], 151u);
+        for (std::size_t r = 2; r < before.rows(players).size(); ++r)
+            QCOMPARE(f.db().rows(players)[r].values, before.rows(players)[r].values);
+
+        // A file with problems changes nothing and lists them.
+        std::ofstream(files / "bad.csv", std::ios::binary)
+            << text.substr(0, text.find("\r\n") + 2) << "1,2\r\n";
+        QStringList problems;
+        QVERIFY(!t.import_csv(QString::fromStdString((files / "bad.csv").string()), &problems));
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(problems[0].startsWith(QStringLiteral("line 2: 2 fields")));
+        QCOMPARE(w.doc.undo_stack()->count(), 1);
+        QVERIFY(t.status->text().contains(QStringLiteral("nothing was changed")));
+
+        // Saved: only those two values differ from the install as it was.
+        w.Button4->click();
+        w.Button11->click();
+        qira::database saved;
+        QVERIFY(parse_database(read_file(database_file(f.install.path())), "qira.db", nullptr, saved).ok());
+        int differing = 0;
+        for (std::size_t r = 0; r < saved.rows(players).size(); ++r)
+            if (saved.rows(players)[r].values != before.rows(players)[r].values)
+                ++differing;
+        QCOMPARE(differing, 2);
+    }
+
+    void the_dialogs_remember_the_folder_and_ctrl_f_finds_the_filter() {
+        view_fixture f(test_database());
+        TForm1& w = f.w();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(w.tables && w.tables->isVisible());
+        tables_window& t = *w.tables;
+        temp_dir files;
+        QStringList asked;
+        t.set_file_chooser([&](bool save, const QString& folder, const QString& name) {
+            asked << QStringLiteral("%1|%2|%3").arg(save).arg(folder, name);
+            return QString::fromStdString((files / "out.csv").string());
+        });
+        t.table_list->setCurrentRow(players);
+        t.export_button->click();
+        t.export_button->click();
+        QCOMPARE(asked.size(), 2);
+        QVERIFY(asked[1].contains(QString::fromStdString(files.path().string())));
+        QVERIFY(std::filesystem::exists(files / "out.csv"));
+        t.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t));
+        QTest::keyClick(&t, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(t.all_filter));
+        QTest::keyClicks(t.all_filter, QStringLiteral("last1"));
+        QCOMPARE(t.row_count->text(), QStringLiteral("1 of 3 rows"));
+    }
+};
+
+QTEST_MAIN(tables_test)
+#include "tables_test.moc"
