@@ -74,6 +74,8 @@ class TForm1 : public QWidget {
     QLabel* Image2;
     QLabel* Image3;
     QPushButton* Button1; // "Open Database"
+    // "Game folder..." (app/game_folder.cpp): shown when the game was not found or did not open.
+    QPushButton* Button15;
     QLabel* Label32;
     QComboBox* cb_lng;
     QPushButton* Button14; // "Close"
@@ -163,6 +165,17 @@ class TForm1 : public QWidget {
     void Button14Click(); // "Close"
     void Button10Click(); // "Exit"
     void Button4Click();  // "Finish Editing..." / "Continue Editing..."
+
+    // --- The game's folder (app/game_folder.cpp)
+    // Fills Edit1 with the first install folder that holds the game database: the registry's
+    // "Install Dir", the game's own keys (Windows) or Wine prefixes (elsewhere); when none
+    // does, Edit1 gets the registry's value as it is and "Game folder..." is shown.
+    void find_game_folder();
+    void Button15Click(); // "Game folder...": a folder chooser, checked and remembered
+    // Asks for a folder, starting at the one given; empty when the user cancels. Tests answer
+    // instead of the dialog.
+    using folder_chooser = std::function<QString(const QString& start)>;
+    void set_folder_chooser(folder_chooser chooser) { choose_folder_ = std::move(chooser); }
 
     // --- The tree and the pages (views/)
     // First rows by label and by key for the open database; rebuilt by build_navigation_tree.
@@ -261,6 +274,7 @@ class TForm1 : public QWidget {
     std::unique_ptr<qira::message_sink> own_messages_;
     qira::message_sink* messages_;
     qira::file_ops* file_ops_ = &qira::native_file_ops();
+    folder_chooser choose_folder_; // empty: the system's folder dialog
     bool modified_ = false;
     // Set while a roster row's number is put into the number field.
     bool loading_roster_row_ = false;

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <functional>
+
 #ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -18,6 +20,69 @@ namespace {
 // A key that exists without values would vanish from the file, so creating a key stores its
 // unnamed default value, as the registry shows it: "(Default)", empty.
 constexpr char default_value_name[] = "(Default)";
+// The keys of HKEY_CURRENT_USER live under this group of the same file; the rest are the
+// machine's keys (HKEY_LOCAL_MACHINE).
+constexpr char user_group_prefix[] = "HKEY_CURRENT_USER/";
+
+// With QIRA_REGISTRY_MACHINE=read-only the file's machine keys refuse to be created or written,
+// as HKEY_LOCAL_MACHINE does for a user without administrator rights.
+bool machine_read_only() {
+    return qEnvironmentVariable("QIRA_REGISTRY_MACHINE") == QLatin1String("read-only");
+}
+
+// A key of the user's hive and the same key of the machine's hive, seen as one: a value is read
+// from the user's key first, then from the machine's; it is written to the machine's key, and to
+// the user's when the machine's refuses (no administrator rights). A value that the user's key
+// holds is kept equal to the one written to the machine's, so it never hides a newer one.
+class layered_key final : public registry_key {
+  public:
+    using opener = std::function<std::unique_ptr<registry_key>(bool create)>;
+    layered_key(std::unique_ptr<registry_key> machine, opener open_user)
+        : machine_(std::move(machine)), open_user_(std::move(open_user)) {}
+
+    std::optional<QString> read(const QString& name) const override {
+        if (registry_key* user = user_key(false))
+            if (auto value = user->read(name))
+                return value;
+        return machine_ ? machine_->read(name) : std::nullopt;
+    }
+
+    bool write(const QString& name, const QString& value) override {
+        if (machine_ && machine_->write(name, value)) {
+            if (registry_key* user = user_key(false); user && user->read(name))
+                user->write(name, value);
+            return true;
+        }
+        registry_key* user = user_key(true);
+        return user && user->write(name, value);
+    }
+
+    void close() override {
+        if (machine_)
+            machine_->close();
+        if (user_)
+            user_->close();
+        machine_.reset();
+        user_.reset();
+        open_user_ = nullptr;
+    }
+
+  private:
+    registry_key* user_key(bool create) const {
+        if ((!user_ || (create && !user_created_)) && open_user_) {
+            if (auto key = open_user_(create)) {
+                user_ = std::move(key);
+                user_created_ = create;
+            }
+        }
+        return user_.get();
+    }
+
+    std::unique_ptr<registry_key> machine_;
+    opener open_user_;
+    mutable std::unique_ptr<registry_key> user_;
+    mutable bool user_created_ = false;
+};
 
 QString settings_group(const QString& key_path) {
     QString group = key_path;
@@ -38,8 +103,8 @@ bool group_exists(QSettings& settings, const QString& group) {
 
 class ini_key final : public registry_key {
   public:
-    ini_key(std::unique_ptr<QSettings> settings, QString group)
-        : settings_(std::move(settings)), group_(std::move(group)) {}
+    ini_key(std::unique_ptr<QSettings> settings, QString group, bool read_only)
+        : settings_(std::move(settings)), group_(std::move(group)), read_only_(read_only) {}
 
     std::optional<QString> read(const QString& name) const override {
         if (!settings_)
@@ -55,7 +120,7 @@ class ini_key final : public registry_key {
     }
 
     bool write(const QString& name, const QString& value) override {
-        if (!settings_)
+        if (!settings_ || read_only_)
             return false;
         settings_->setValue(group_ + QLatin1Char('/') + name, value);
         settings_->sync();
@@ -71,6 +136,7 @@ class ini_key final : public registry_key {
   private:
     std::unique_ptr<QSettings> settings_;
     QString group_;
+    bool read_only_;
 };
 
 std::unique_ptr<QSettings> open_ini() {
@@ -83,18 +149,33 @@ std::unique_ptr<QSettings> open_ini() {
     return settings;
 }
 
-std::unique_ptr<registry_key> open_ini_key(const QString& key_path) {
+// One key of the file: `group` is the machine's key or the user's; `create` makes it when missing.
+std::unique_ptr<registry_key> open_ini_group(const QString& group, bool create, bool read_only) {
     auto settings = open_ini();
     if (!settings)
         return nullptr;
-    const QString group = settings_group(key_path);
     if (!group_exists(*settings, group)) {
+        if (!create || read_only)
+            return nullptr;
         settings->setValue(group + QLatin1Char('/') + QLatin1String(default_value_name), QString());
         settings->sync();
         if (settings->status() != QSettings::NoError)
             return nullptr;
     }
-    return std::make_unique<ini_key>(std::move(settings), group);
+    return std::make_unique<ini_key>(std::move(settings), group, read_only);
+}
+
+std::unique_ptr<registry_key> open_ini_key(const QString& key_path) {
+    const QString group = settings_group(key_path);
+    auto machine = open_ini_group(group, true, machine_read_only());
+    const QString user_group = QLatin1String(user_group_prefix) + group;
+    auto open_user = [user_group](bool create) {
+        return open_ini_group(user_group, create, false);
+    };
+    // Without the machine's key, the user's is made, so that a value can still be stored.
+    if (!machine && !open_user(true))
+        return nullptr;
+    return std::make_unique<layered_key>(std::move(machine), open_user);
 }
 
 #ifdef _WIN32
@@ -166,17 +247,41 @@ class win32_key final : public registry_key {
     HKEY key_;
 };
 
-std::unique_ptr<registry_key> open_win32_key(const QString& key_path) {
-    const std::wstring subkey = subkey_of(key_path);
+std::unique_ptr<registry_key> open_hive_key(HKEY hive, const std::wstring& subkey, bool create) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    if (create &&
+        RegCreateKeyExW(hive, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_READ | KEY_WRITE | view, nullptr, &key, nullptr) == ERROR_SUCCESS)
         return std::make_unique<win32_key>(key);
+    if (RegOpenKeyExW(hive, subkey.c_str(), 0, KEY_READ | KEY_WRITE | view, &key) == ERROR_SUCCESS)
+        return std::make_unique<win32_key>(key);
     // Without the right to write to the machine's keys, reading still works.
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, KEY_READ | view, &key) ==
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(hive, subkey.c_str(), 0, KEY_READ | view, &key) == ERROR_SUCCESS)
         return std::make_unique<win32_key>(key);
     return nullptr;
+}
+
+std::unique_ptr<registry_key> open_win32_key(const QString& key_path) {
+    const std::wstring subkey = subkey_of(key_path);
+    auto machine = open_hive_key(HKEY_LOCAL_MACHINE, subkey, true);
+    auto open_user = [subkey](bool create) {
+        return open_hive_key(HKEY_CURRENT_USER, subkey, create);
+    };
+    // Without the machine's key, the user's is made, so that a value can still be stored.
+    if (!machine && !open_user(true))
+        return nullptr;
+    return std::make_unique<layered_key>(std::move(machine), open_user);
+}
+
+// The text value `name` of HKEY_LOCAL_MACHINE's key in one view of the registry.
+std::optional<QString> machine_value(const std::wstring& subkey, REGSAM in_view,
+                                     const QString& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, KEY_READ | in_view, &key) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    win32_key opened(key);
+    return opened.read(name);
 }
 
 #endif
@@ -208,16 +313,34 @@ std::unique_ptr<registry_key> registry_key::open(const QString& key_path) {
 bool registry_key_exists(const QString& key_path) {
 #ifdef _WIN32
     if (registry_file().isEmpty()) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subkey_of(key_path).c_str(), 0, KEY_READ | view,
-                          &key) != ERROR_SUCCESS)
-            return false;
-        RegCloseKey(key);
-        return true;
+        for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+            HKEY key = nullptr;
+            if (RegOpenKeyExW(hive, subkey_of(key_path).c_str(), 0, KEY_READ | view, &key) ==
+                ERROR_SUCCESS) {
+                RegCloseKey(key);
+                return true;
+            }
+        }
+        return false;
     }
 #endif
     auto settings = open_ini();
-    return settings && group_exists(*settings, settings_group(key_path));
+    const QString group = settings_group(key_path);
+    return settings && (group_exists(*settings, group) ||
+                        group_exists(*settings, QLatin1String(user_group_prefix) + group));
+}
+
+std::vector<QString> machine_install_dirs() {
+    std::vector<QString> dirs;
+#ifdef _WIN32
+    if (registry_file().isEmpty()) {
+        const std::wstring subkey = subkey_of(QLatin1String(install_key));
+        for (REGSAM in_view : {REGSAM(KEY_WOW64_32KEY), REGSAM(KEY_WOW64_64KEY)})
+            if (auto dir = machine_value(subkey, in_view, QLatin1String(install_dir_value)))
+                dirs.push_back(*dir);
+    }
+#endif
+    return dirs;
 }
 
 } // namespace qira
