@@ -10,6 +10,7 @@
 #include "json_writer.h"
 #include "langfile/string_table.h"
 #include "sample.h"
+#include "tools/program_args.h"
 
 #include <CLI/CLI.hpp>
 
@@ -37,7 +38,8 @@ int fail(const std::string& message) {
 }
 
 // Loads the language file (when given) and then the database, as the editor does.
-std::optional<int> load_both(const std::string& db_path, const std::string& lang_path, database& db,
+std::optional<int> load_both(const std::filesystem::path& db_path,
+                             const std::filesystem::path& lang_path, database& db,
                              string_table& lang) {
     if (!lang_path.empty())
         if (auto r = load_language_file(lang_path, lang); !r)
@@ -47,7 +49,7 @@ std::optional<int> load_both(const std::string& db_path, const std::string& lang
     return std::nullopt;
 }
 
-int run_info(const std::string& path) {
+int run_info(const std::filesystem::path& path) {
     database db;
     if (auto r = load_database(path, nullptr, db); !r)
         return fail(r.message);
@@ -184,8 +186,8 @@ void dump_table_csv(std::ostream& os, const database& db, int t) {
     }
 }
 
-int run_dump(const std::string& path, std::optional<int> only, const std::string& format,
-             const std::string& lang_path) {
+int run_dump(const std::filesystem::path& path, std::optional<int> only, const std::string& format,
+             const std::filesystem::path& lang_path) {
     database db;
     string_table lang;
     if (auto code = load_both(path, lang_path, db, lang))
@@ -215,24 +217,25 @@ int run_dump(const std::string& path, std::optional<int> only, const std::string
     return 0;
 }
 
-int run_rewrite(const std::string& path, const std::string& out,
+int run_rewrite(const std::filesystem::path& path, const std::filesystem::path& out,
                 const std::vector<std::string>& lang) {
     database db;
     string_table table;
-    const std::string lang_in = lang.empty() ? std::string() : lang[0];
+    const std::filesystem::path lang_in =
+        lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     if (auto code = load_both(path, lang_in, db, table))
         return *code;
     if (auto r = save_database(out, db); !r)
         return fail(r.message);
     if (!lang.empty()) {
         names_to_string_table(db, table);
-        if (auto r = save_language_file(lang[1], table); !r)
+        if (auto r = save_language_file(utf8_path(lang[1]), table); !r)
             return fail(r.message);
     }
     return 0;
 }
 
-int run_check(const std::string& path, const std::string& lang_path) {
+int run_check(const std::filesystem::path& path, const std::filesystem::path& lang_path) {
     database db;
     string_table lang;
     if (auto code = load_both(path, lang_path, db, lang))
@@ -241,7 +244,7 @@ int run_check(const std::string& path, const std::string& lang_path) {
     return 0;
 }
 
-int run_lang_dump(const std::string& path) {
+int run_lang_dump(const std::filesystem::path& path) {
     string_table lang;
     if (auto r = load_language_file(path, lang); !r)
         return fail(r.message);
@@ -266,7 +269,7 @@ int run_lang_dump(const std::string& path) {
     return 0;
 }
 
-int run_lang_rewrite(const std::string& path, const std::string& out) {
+int run_lang_rewrite(const std::filesystem::path& path, const std::filesystem::path& out) {
     string_table lang;
     if (auto r = load_language_file(path, lang); !r)
         return fail(r.message);
@@ -275,7 +278,8 @@ int run_lang_rewrite(const std::string& path, const std::string& out) {
     return 0;
 }
 
-int run_make_sample(const std::string& dir, const std::string& scale, std::uint64_t seed) {
+int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
+                    std::uint64_t seed) {
     sample_options options;
     options.scale = scale == "game"  ? sample_scale::game
                     : scale == "max" ? sample_scale::max
@@ -334,7 +338,12 @@ int main(int argc, char** argv) {
     make_sample->add_option("--seed", seed, "random seed; the same seed gives the same bytes");
 
     try {
-        app.parse(argc, argv);
+        // UTF-8 on every system, so that any file name can be given.
+        const std::vector<std::string> args = utf8_arguments(argc, argv);
+        std::vector<const char*> arg_texts;
+        for (const auto& a : args)
+            arg_texts.push_back(a.c_str());
+        app.parse(static_cast<int>(arg_texts.size()), arg_texts.data());
         if (dump->parsed() && format == "csv" && !table)
             throw CLI::ValidationError("--format csv needs --table N");
     } catch (const CLI::CallForHelp& e) {
@@ -347,18 +356,18 @@ int main(int argc, char** argv) {
     }
 
     if (info->parsed())
-        return run_info(db);
+        return run_info(utf8_path(db));
     if (dump->parsed())
-        return run_dump(db, table, format, lang);
+        return run_dump(utf8_path(db), table, format, utf8_path(lang));
     if (rewrite->parsed())
-        return run_rewrite(db, out, lang_pair);
+        return run_rewrite(utf8_path(db), utf8_path(out), lang_pair);
     if (check->parsed())
-        return run_check(db, lang);
+        return run_check(utf8_path(db), utf8_path(lang));
     if (lang_dump->parsed())
-        return run_lang_dump(lang);
+        return run_lang_dump(utf8_path(lang));
     if (lang_rewrite->parsed())
-        return run_lang_rewrite(lang, out);
+        return run_lang_rewrite(utf8_path(lang), utf8_path(out));
     if (make_sample->parsed())
-        return run_make_sample(dir, scale, seed);
+        return run_make_sample(utf8_path(dir), scale, seed);
     return 2;
 }
