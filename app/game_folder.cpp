@@ -62,6 +62,9 @@ void TForm1::find_game_folder() {
     else if (stored)
         Edit1->setText(*stored);
     Button15->setVisible(!found);
+    if (!found)
+        save_status->setText(QStringLiteral("QIRA 2004 was not found: choose its folder with "
+                                            "\"Game folder...\"."));
 }
 
 void TForm1::Button15Click() {

@@ -115,6 +115,7 @@ class game_folder_test : public QObject {
         // As before: the registry's value as it is.
         QCOMPARE(w.Edit1->text(), QStringLiteral("C:\\Games\\Q\\"));
         QVERIFY(!w.Button15->isHidden());
+        QVERIFY(w.save_status->text().contains(QLatin1String("\"Game folder...\"")));
         QVERIFY(sink.shown.empty());
         // Reached from "Open Database" with Tab, and named for screen readers.
         QCOMPARE(w.Button1->nextInFocusChain(), w.Button15);
