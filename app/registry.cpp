@@ -1,16 +1,11 @@
 #include "registry.h"
 
+#include "app/win_registry.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <functional>
-
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
 
 namespace qira {
 
@@ -180,9 +175,6 @@ std::unique_ptr<registry_key> open_ini_key(const QString& key_path) {
 
 #ifdef _WIN32
 
-// The game is a 32-bit program; its keys are in the 32-bit view of the registry.
-constexpr REGSAM view = KEY_WOW64_32KEY;
-
 std::wstring subkey_of(const QString& key_path) {
     QString subkey = key_path;
     while (subkey.startsWith(QLatin1Char('\\')))
@@ -194,94 +186,46 @@ std::wstring subkey_of(const QString& key_path) {
 
 class win32_key final : public registry_key {
   public:
-    explicit win32_key(HKEY key) : key_(key) {}
-    ~win32_key() override { close(); }
+    explicit win32_key(std::unique_ptr<win::key> key) : key_(std::move(key)) {}
 
     std::optional<QString> read(const QString& name) const override {
         if (!key_)
             return std::nullopt;
-        const std::wstring value_name = name.toStdWString();
-        DWORD type = 0;
-        DWORD size = 0;
-        if (RegQueryValueExW(key_, value_name.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS)
+        const auto value = key_->read(name.toStdWString());
+        if (!value)
             return std::nullopt;
-        if (type == REG_DWORD) {
-            DWORD number = 0;
-            DWORD number_size = sizeof number;
-            if (RegQueryValueExW(key_, value_name.c_str(), nullptr, nullptr,
-                                 reinterpret_cast<BYTE*>(&number), &number_size) != ERROR_SUCCESS)
-                return std::nullopt;
-            return QString::number(number);
-        }
-        if (type != REG_SZ && type != REG_EXPAND_SZ)
-            return std::nullopt;
-        std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-        DWORD text_size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        if (RegQueryValueExW(key_, value_name.c_str(), nullptr, nullptr,
-                             reinterpret_cast<BYTE*>(text.data()), &text_size) != ERROR_SUCCESS)
-            return std::nullopt;
-        text.resize(text_size / sizeof(wchar_t));
-        while (!text.empty() && text.back() == L'\0')
-            text.pop_back();
-        return QString::fromStdWString(text);
+        return QString::fromStdWString(*value);
     }
 
     bool write(const QString& name, const QString& value) override {
-        if (!key_)
-            return false;
-        const std::wstring value_name = name.toStdWString();
-        const std::wstring text = value.toStdWString();
-        return RegSetValueExW(
-                   key_, value_name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+        return key_ && key_->write(name.toStdWString(), value.toStdWString());
     }
 
-    void close() override {
-        if (key_)
-            RegCloseKey(key_);
-        key_ = nullptr;
-    }
+    void close() override { key_.reset(); }
 
   private:
-    HKEY key_;
+    std::unique_ptr<win::key> key_;
 };
 
-std::unique_ptr<registry_key> open_hive_key(HKEY hive, const std::wstring& subkey, bool create) {
-    HKEY key = nullptr;
-    if (create &&
-        RegCreateKeyExW(hive, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE | view, nullptr, &key, nullptr) == ERROR_SUCCESS)
-        return std::make_unique<win32_key>(key);
-    if (RegOpenKeyExW(hive, subkey.c_str(), 0, KEY_READ | KEY_WRITE | view, &key) == ERROR_SUCCESS)
-        return std::make_unique<win32_key>(key);
-    // Without the right to write to the machine's keys, reading still works.
-    if (RegOpenKeyExW(hive, subkey.c_str(), 0, KEY_READ | view, &key) == ERROR_SUCCESS)
-        return std::make_unique<win32_key>(key);
-    return nullptr;
+// The game is a 32-bit program; its keys are in the 32-bit view of the registry.
+std::unique_ptr<registry_key> open_hive_key(win::hive hive, const std::wstring& subkey,
+                                            bool create) {
+    auto key = win::key::open(hive, subkey, win::view::wow32, create);
+    if (!key)
+        return nullptr;
+    return std::make_unique<win32_key>(std::move(key));
 }
 
 std::unique_ptr<registry_key> open_win32_key(const QString& key_path) {
     const std::wstring subkey = subkey_of(key_path);
-    auto machine = open_hive_key(HKEY_LOCAL_MACHINE, subkey, true);
+    auto machine = open_hive_key(win::hive::machine, subkey, true);
     auto open_user = [subkey](bool create) {
-        return open_hive_key(HKEY_CURRENT_USER, subkey, create);
+        return open_hive_key(win::hive::user, subkey, create);
     };
     // Without the machine's key, the user's is made, so that a value can still be stored.
     if (!machine && !open_user(true))
         return nullptr;
     return std::make_unique<layered_key>(std::move(machine), open_user);
-}
-
-// The text value `name` of HKEY_LOCAL_MACHINE's key in one view of the registry.
-std::optional<QString> machine_value(const std::wstring& subkey, REGSAM in_view,
-                                     const QString& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, KEY_READ | in_view, &key) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    win32_key opened(key);
-    return opened.read(name);
 }
 
 #endif
@@ -312,17 +256,9 @@ std::unique_ptr<registry_key> registry_key::open(const QString& key_path) {
 
 bool registry_key_exists(const QString& key_path) {
 #ifdef _WIN32
-    if (registry_file().isEmpty()) {
-        for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-            HKEY key = nullptr;
-            if (RegOpenKeyExW(hive, subkey_of(key_path).c_str(), 0, KEY_READ | view, &key) ==
-                ERROR_SUCCESS) {
-                RegCloseKey(key);
-                return true;
-            }
-        }
-        return false;
-    }
+    if (registry_file().isEmpty())
+        return win::key::exists(win::hive::machine, subkey_of(key_path), win::view::wow32) ||
+               win::key::exists(win::hive::user, subkey_of(key_path), win::view::wow32);
 #endif
     auto settings = open_ini();
     const QString group = settings_group(key_path);
@@ -335,9 +271,11 @@ std::vector<QString> machine_install_dirs() {
 #ifdef _WIN32
     if (registry_file().isEmpty()) {
         const std::wstring subkey = subkey_of(QLatin1String(install_key));
-        for (REGSAM in_view : {REGSAM(KEY_WOW64_32KEY), REGSAM(KEY_WOW64_64KEY)})
-            if (auto dir = machine_value(subkey, in_view, QLatin1String(install_dir_value)))
-                dirs.push_back(*dir);
+        const std::wstring name = QString::fromLatin1(install_dir_value).toStdWString();
+        for (const auto in_view : {win::view::wow32, win::view::native})
+            if (auto key = win::key::open(win::hive::machine, subkey, in_view, false))
+                if (auto dir = key->read(name))
+                    dirs.push_back(QString::fromStdWString(*dir));
     }
 #endif
     return dirs;
