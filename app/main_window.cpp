@@ -157,7 +157,8 @@ void set_keyboard_access(TForm1& w) {
     // Each page top to bottom, a column of the player page before the next, the buttons of the
     // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
     // commands or the tree, then the page shown.
-    tab_chain({w.Button4, w.Button1, w.Button15, w.cb_lng, w.Button14, w.Button11, w.Button10, w.TreeView1});
+    tab_chain({w.Button4, w.Button1, w.Button15, w.cb_lng, w.Button14, w.Button11, w.Button10,
+               w.TreeView1});
     tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
     tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
                w.cobo_attack, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal, w.Button2, w.t_apply});
