@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -100,6 +101,46 @@ TEST(SystemReg, RefusesWhatIsNoRegistryFile) {
     for (std::size_t i = 0; i < binary.size(); ++i)
         binary[i] = static_cast<char>(i * 131 % 256);
     parse(binary, false);
+}
+
+TEST(SystemReg, DamageAnywhereIsSurvived) {
+    // A good file with bytes changed, cut short or doubled at random places: each is read or
+    // refused with a reason, never read past its end (the sanitizers' build runs this too).
+    const std::string good = header + "[Software\\\\Wow6432Node\\\\ZQ sports\\\\QIRA 2004] 1\n"
+                                      "\"Install Dir\"=\"C:\\\\Spi\\xe9l\\\\\\\"Q\\\"\\\\\"\n"
+                                      "@=str(2):\"%ProgramFiles%\\x00e9\"\n";
+    EXPECT_EQ(parse(good).get(wine::game_key_32, "Install Dir"), "C:\\Spi\xC3\xA9l\\\"Q\"\\");
+    std::mt19937 rng(2004);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text = good;
+        const int changes = 1 + static_cast<int>(rng() % 4);
+        for (int c = 0; c < changes; ++c) {
+            const std::size_t at = rng() % text.size();
+            switch (rng() % 3) {
+            case 0:
+                text[at] = static_cast<char>(rng() % 256);
+                break;
+            case 1:
+                text.resize(at);
+                break;
+            default:
+                text.insert(at, text.substr(at, rng() % 40));
+                break;
+            }
+            if (text.empty())
+                break;
+        }
+        std::istringstream in(text);
+        wine::reg_values values;
+        std::string error;
+        if (wine::parse_reg(in, {wine::game_key_32}, values, error)) {
+            if (const auto dir = values.get(wine::game_key_32, "Install Dir")) {
+                EXPECT_LE(dir->size(), text.size() * 3) << "round " << round;
+            }
+        } else {
+            EXPECT_FALSE(error.empty());
+        }
+    }
 }
 
 TEST(SystemReg, AVeryLongLineIsSkippedAndTheRestRead) {
