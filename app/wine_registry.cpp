@@ -344,9 +344,9 @@ std::optional<std::filesystem::path> map_path(const std::filesystem::path& prefi
     std::size_t start = 0;
     while (start <= rest.size()) {
         const std::size_t end = std::min(rest.find_first_of("\\/", start), rest.size());
-        const std::string_view part = rest.substr(start, end - start);
-        if (!part.empty() && part != ".")
-            result /= std::filesystem::path(std::u8string(part.begin(), part.end()));
+        const std::string_view name = rest.substr(start, end - start);
+        if (!name.empty() && name != ".")
+            result /= std::filesystem::path(std::u8string(name.begin(), name.end()));
         start = end + 1;
     }
     if (!rest.empty() && (rest.back() == '\\' || rest.back() == '/'))
