@@ -1,5 +1,6 @@
 #include "game_paths.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <optional>
@@ -24,6 +25,18 @@ QString language_file_name(int language) {
 
 QString language_path_text(const QString& install_dir, int language) {
     return install_dir + QLatin1String("data\\cmn\\fe\\") + language_file_name(language);
+}
+
+bool holds_game_database(const QString& install_dir) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(resolve_game_path(database_path_text(install_dir)), ec);
+}
+
+QString install_dir_of_folder(const QString& folder) {
+    QString dir = QDir::toNativeSeparators(folder);
+    if (!dir.endsWith(QDir::separator()))
+        dir += QDir::separator();
+    return dir;
 }
 
 std::filesystem::path to_fs_path(const QString& text) {

@@ -22,6 +22,11 @@ QString language_path_text(const QString& install_dir, int language);
 // "<code>.db", the language file's own name.
 QString language_file_name(int language);
 
+// Whether the install directory (a prefix, as above) holds the game database as a file.
+bool holds_game_database(const QString& install_dir);
+// The install directory of a folder: the folder with this system's separator at its end.
+QString install_dir_of_folder(const QString& folder);
+
 // The file that a game path names on this system.
 std::filesystem::path resolve_game_path(const QString& text);
 

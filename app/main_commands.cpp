@@ -49,10 +49,7 @@ QString TForm1::language_path_text() const {
 }
 
 void TForm1::FormCreate() {
-    if (auto key = qira::registry_key::open(QLatin1String(qira::install_key))) {
-        Edit1->setText(key->read(QLatin1String(qira::install_dir_value)).value_or(QString()));
-        key->close();
-    }
+    find_game_folder(); // app/game_folder.cpp
     if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
         const QString language = key->read(QLatin1String(qira::language_value)).value_or(QString());
         if (!language.isEmpty()) {
@@ -72,6 +69,7 @@ void TForm1::refuse_file(const qira::io_result& result, const QString& cannot_op
     const QString text =
         result.status == qira::io_result::code::cannot_open ? cannot_open : text_of(result.message);
     messages().show(QLatin1String(qira::fatal_error_caption), text);
+    Button15->show(); // "Game folder..."
 }
 
 void TForm1::Button1Click() {
@@ -115,6 +113,7 @@ void TForm1::Button1Click() {
     team->fill_stadium_list();
     doc.trees.copy_to_exchange();
     Button1->setEnabled(false);
+    Button15->setEnabled(false); // "Game folder..."
     Button11->setEnabled(true);
     Button14->setEnabled(true);
     TreeView1->show();
@@ -198,6 +197,7 @@ void TForm1::Button14Click() {
     doc.undo_stack()->clear();
     cb_lng->setEnabled(true);
     Button1->setEnabled(true);
+    Button15->setEnabled(true); // "Game folder..."
     Button11->setEnabled(false);
     Button14->setEnabled(false);
     Button4->hide();

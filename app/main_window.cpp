@@ -69,8 +69,9 @@ void set_keyboard_access(TForm1& w) {
     // Each page top to bottom, a column of the player page before the next, the buttons of the
     // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
     // commands or the tree, then the page shown.
-    tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.cb_lng, w.Button14, w.Button11,
-               w.Button10, w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
+    tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.Button15,
+               w.cb_lng, w.Button14, w.Button11, w.Button10, w.TreeView1Find->field,
+               w.TreeView1Find->clear, w.TreeView1});
     tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
     tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
                w.cobo_attack, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal, w.Button2, w.t_apply});
@@ -214,6 +215,8 @@ void TForm1::build_start_screen() {
     disclaimer->setPalette(grey);
 
     Button1 = button("Button1", QStringLiteral("Open Database"), Panel4);
+    Button15 = button("Button15", QStringLiteral("Game folder..."), Panel4);
+    Button15->setAccessibleName(QStringLiteral("Choose the game's folder"));
     cb_lng = drop_down("cb_lng", qira::language_items(), Panel4);
     Label32 = named(caption(QStringLiteral("Language file"), cb_lng, Panel4), "Label32");
     Button14 = button("Button14", QStringLiteral("Close"), Panel4);
@@ -248,6 +251,7 @@ void TForm1::build_start_screen() {
     screen->addStretch(1);
     auto* commands = new QHBoxLayout;
     commands->addWidget(Button1);
+    commands->addWidget(Button15);
     commands->addSpacing(12);
     commands->addWidget(Label32);
     commands->addWidget(cb_lng);
@@ -505,4 +509,5 @@ void TForm1::connect_handlers() {
         if (!ButtonTables->isHidden())
             run_guarded([this] { ButtonTablesClick(); });
     });
+    connect(Button15, &QPushButton::clicked, this, guarded(&TForm1::Button15Click));
 }

@@ -85,6 +85,8 @@ class TForm1 : public QWidget {
     QLabel* Image2;
     QLabel* Image3;
     QPushButton* Button1; // "Open Database"
+    // "Game folder..." (app/game_folder.cpp): shown when the game was not found or did not open.
+    QPushButton* Button15;
     QLabel* Label32;
     QComboBox* cb_lng;
     QPushButton* Button14; // "Close"
@@ -182,6 +184,18 @@ class TForm1 : public QWidget {
     qira::tables_window* tables = nullptr;
     void ButtonTablesClick();
 
+    // --- The game's folder (app/game_folder.cpp)
+    // Fills Edit1 with the first install folder that holds the game database: the registry's
+    // "Install Dir", the game's own keys (Windows) or Wine prefixes (elsewhere); when none
+    // does, Edit1 gets the registry's value as it is and "Game folder..." is shown.
+    void find_game_folder();
+    void Button15Click(); // "Game folder...": a folder chooser, checked and remembered
+    // Asks for a folder, starting at the one given; empty when the user cancels. Tests answer
+    // instead of the dialog.
+    using folder_chooser = std::function<QString(const QString& start)>;
+    void set_folder_chooser(folder_chooser chooser) { choose_folder_ = std::move(chooser); }
+
+
     // --- The tree
     // Fills TreeView1 from the open game.
     void build_navigation_tree() { doc.trees.build(game); }
@@ -243,6 +257,7 @@ class TForm1 : public QWidget {
     std::unique_ptr<qira::message_sink> own_messages_;
     qira::message_sink* messages_;
     qira::file_ops* file_ops_ = &qira::native_file_ops();
+    folder_chooser choose_folder_; // empty: the system's folder dialog
     bool exiting_ = false;
     // The files that the open database came from; "Save Changes" replaces them.
     std::filesystem::path database_path_;

@@ -1,14 +1,11 @@
 #include "registry.h"
 
+#include "app/win_registry.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
+#include <functional>
 
 namespace qira {
 
@@ -18,6 +15,69 @@ namespace {
 // A key that exists without values would vanish from the file, so creating a key stores its
 // unnamed default value, as the registry shows it: "(Default)", empty.
 constexpr char default_value_name[] = "(Default)";
+// The keys of HKEY_CURRENT_USER live under this group of the same file; the rest are the
+// machine's keys (HKEY_LOCAL_MACHINE).
+constexpr char user_group_prefix[] = "HKEY_CURRENT_USER/";
+
+// With QIRA_REGISTRY_MACHINE=read-only the file's machine keys refuse to be created or written,
+// as HKEY_LOCAL_MACHINE does for a user without administrator rights.
+bool machine_read_only() {
+    return qEnvironmentVariable("QIRA_REGISTRY_MACHINE") == QLatin1String("read-only");
+}
+
+// A key of the user's hive and the same key of the machine's hive, seen as one: a value is read
+// from the user's key first, then from the machine's; it is written to the machine's key, and to
+// the user's when the machine's refuses (no administrator rights). A value that the user's key
+// holds is kept equal to the one written to the machine's, so it never hides a newer one.
+class layered_key final : public registry_key {
+  public:
+    using opener = std::function<std::unique_ptr<registry_key>(bool create)>;
+    layered_key(std::unique_ptr<registry_key> machine, opener open_user)
+        : machine_(std::move(machine)), open_user_(std::move(open_user)) {}
+
+    std::optional<QString> read(const QString& name) const override {
+        if (registry_key* user = user_key(false))
+            if (auto value = user->read(name))
+                return value;
+        return machine_ ? machine_->read(name) : std::nullopt;
+    }
+
+    bool write(const QString& name, const QString& value) override {
+        if (machine_ && machine_->write(name, value)) {
+            if (registry_key* user = user_key(false); user && user->read(name))
+                user->write(name, value);
+            return true;
+        }
+        registry_key* user = user_key(true);
+        return user && user->write(name, value);
+    }
+
+    void close() override {
+        if (machine_)
+            machine_->close();
+        if (user_)
+            user_->close();
+        machine_.reset();
+        user_.reset();
+        open_user_ = nullptr;
+    }
+
+  private:
+    registry_key* user_key(bool create) const {
+        if ((!user_ || (create && !user_created_)) && open_user_) {
+            if (auto key = open_user_(create)) {
+                user_ = std::move(key);
+                user_created_ = create;
+            }
+        }
+        return user_.get();
+    }
+
+    std::unique_ptr<registry_key> machine_;
+    opener open_user_;
+    mutable std::unique_ptr<registry_key> user_;
+    mutable bool user_created_ = false;
+};
 
 QString settings_group(const QString& key_path) {
     QString group = key_path;
@@ -38,8 +98,8 @@ bool group_exists(QSettings& settings, const QString& group) {
 
 class ini_key final : public registry_key {
   public:
-    ini_key(std::unique_ptr<QSettings> settings, QString group)
-        : settings_(std::move(settings)), group_(std::move(group)) {}
+    ini_key(std::unique_ptr<QSettings> settings, QString group, bool read_only)
+        : settings_(std::move(settings)), group_(std::move(group)), read_only_(read_only) {}
 
     std::optional<QString> read(const QString& name) const override {
         if (!settings_)
@@ -55,7 +115,7 @@ class ini_key final : public registry_key {
     }
 
     bool write(const QString& name, const QString& value) override {
-        if (!settings_)
+        if (!settings_ || read_only_)
             return false;
         settings_->setValue(group_ + QLatin1Char('/') + name, value);
         settings_->sync();
@@ -71,6 +131,7 @@ class ini_key final : public registry_key {
   private:
     std::unique_ptr<QSettings> settings_;
     QString group_;
+    bool read_only_;
 };
 
 std::unique_ptr<QSettings> open_ini() {
@@ -83,24 +144,36 @@ std::unique_ptr<QSettings> open_ini() {
     return settings;
 }
 
-std::unique_ptr<registry_key> open_ini_key(const QString& key_path) {
+// One key of the file: `group` is the machine's key or the user's; `create` makes it when missing.
+std::unique_ptr<registry_key> open_ini_group(const QString& group, bool create, bool read_only) {
     auto settings = open_ini();
     if (!settings)
         return nullptr;
-    const QString group = settings_group(key_path);
     if (!group_exists(*settings, group)) {
+        if (!create || read_only)
+            return nullptr;
         settings->setValue(group + QLatin1Char('/') + QLatin1String(default_value_name), QString());
         settings->sync();
         if (settings->status() != QSettings::NoError)
             return nullptr;
     }
-    return std::make_unique<ini_key>(std::move(settings), group);
+    return std::make_unique<ini_key>(std::move(settings), group, read_only);
+}
+
+std::unique_ptr<registry_key> open_ini_key(const QString& key_path) {
+    const QString group = settings_group(key_path);
+    auto machine = open_ini_group(group, true, machine_read_only());
+    const QString user_group = QLatin1String(user_group_prefix) + group;
+    auto open_user = [user_group](bool create) {
+        return open_ini_group(user_group, create, false);
+    };
+    // Without the machine's key, the user's is made, so that a value can still be stored.
+    if (!machine && !open_user(true))
+        return nullptr;
+    return std::make_unique<layered_key>(std::move(machine), open_user);
 }
 
 #ifdef _WIN32
-
-// The game is a 32-bit program; its keys are in the 32-bit view of the registry.
-constexpr REGSAM view = KEY_WOW64_32KEY;
 
 std::wstring subkey_of(const QString& key_path) {
     QString subkey = key_path;
@@ -113,70 +186,46 @@ std::wstring subkey_of(const QString& key_path) {
 
 class win32_key final : public registry_key {
   public:
-    explicit win32_key(HKEY key) : key_(key) {}
-    ~win32_key() override { close(); }
+    explicit win32_key(std::unique_ptr<win::key> key) : key_(std::move(key)) {}
 
     std::optional<QString> read(const QString& name) const override {
         if (!key_)
             return std::nullopt;
-        const std::wstring value_name = name.toStdWString();
-        DWORD type = 0;
-        DWORD size = 0;
-        if (RegQueryValueExW(key_, value_name.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS)
+        const auto value = key_->read(name.toStdWString());
+        if (!value)
             return std::nullopt;
-        if (type == REG_DWORD) {
-            DWORD number = 0;
-            DWORD number_size = sizeof number;
-            if (RegQueryValueExW(key_, value_name.c_str(), nullptr, nullptr,
-                                 reinterpret_cast<BYTE*>(&number), &number_size) != ERROR_SUCCESS)
-                return std::nullopt;
-            return QString::number(number);
-        }
-        if (type != REG_SZ && type != REG_EXPAND_SZ)
-            return std::nullopt;
-        std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-        DWORD text_size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        if (RegQueryValueExW(key_, value_name.c_str(), nullptr, nullptr,
-                             reinterpret_cast<BYTE*>(text.data()), &text_size) != ERROR_SUCCESS)
-            return std::nullopt;
-        text.resize(text_size / sizeof(wchar_t));
-        while (!text.empty() && text.back() == L'\0')
-            text.pop_back();
-        return QString::fromStdWString(text);
+        return QString::fromStdWString(*value);
     }
 
     bool write(const QString& name, const QString& value) override {
-        if (!key_)
-            return false;
-        const std::wstring value_name = name.toStdWString();
-        const std::wstring text = value.toStdWString();
-        return RegSetValueExW(
-                   key_, value_name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+        return key_ && key_->write(name.toStdWString(), value.toStdWString());
     }
 
-    void close() override {
-        if (key_)
-            RegCloseKey(key_);
-        key_ = nullptr;
-    }
+    void close() override { key_.reset(); }
 
   private:
-    HKEY key_;
+    std::unique_ptr<win::key> key_;
 };
+
+// The game is a 32-bit program; its keys are in the 32-bit view of the registry.
+std::unique_ptr<registry_key> open_hive_key(win::hive hive, const std::wstring& subkey,
+                                            bool create) {
+    auto key = win::key::open(hive, subkey, win::view::wow32, create);
+    if (!key)
+        return nullptr;
+    return std::make_unique<win32_key>(std::move(key));
+}
 
 std::unique_ptr<registry_key> open_win32_key(const QString& key_path) {
     const std::wstring subkey = subkey_of(key_path);
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE | view, nullptr, &key, nullptr) == ERROR_SUCCESS)
-        return std::make_unique<win32_key>(key);
-    // Without the right to write to the machine's keys, reading still works.
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, KEY_READ | view, &key) ==
-        ERROR_SUCCESS)
-        return std::make_unique<win32_key>(key);
-    return nullptr;
+    auto machine = open_hive_key(win::hive::machine, subkey, true);
+    auto open_user = [subkey](bool create) {
+        return open_hive_key(win::hive::user, subkey, create);
+    };
+    // Without the machine's key, the user's is made, so that a value can still be stored.
+    if (!machine && !open_user(true))
+        return nullptr;
+    return std::make_unique<layered_key>(std::move(machine), open_user);
 }
 
 #endif
@@ -207,17 +256,29 @@ std::unique_ptr<registry_key> registry_key::open(const QString& key_path) {
 
 bool registry_key_exists(const QString& key_path) {
 #ifdef _WIN32
-    if (registry_file().isEmpty()) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subkey_of(key_path).c_str(), 0, KEY_READ | view,
-                          &key) != ERROR_SUCCESS)
-            return false;
-        RegCloseKey(key);
-        return true;
-    }
+    if (registry_file().isEmpty())
+        return win::key::exists(win::hive::machine, subkey_of(key_path), win::view::wow32) ||
+               win::key::exists(win::hive::user, subkey_of(key_path), win::view::wow32);
 #endif
     auto settings = open_ini();
-    return settings && group_exists(*settings, settings_group(key_path));
+    const QString group = settings_group(key_path);
+    return settings && (group_exists(*settings, group) ||
+                        group_exists(*settings, QLatin1String(user_group_prefix) + group));
+}
+
+std::vector<QString> machine_install_dirs() {
+    std::vector<QString> dirs;
+#ifdef _WIN32
+    if (registry_file().isEmpty()) {
+        const std::wstring subkey = subkey_of(QLatin1String(install_key));
+        const std::wstring name = QString::fromLatin1(install_dir_value).toStdWString();
+        for (const auto in_view : {win::view::wow32, win::view::native})
+            if (auto key = win::key::open(win::hive::machine, subkey, in_view, false))
+                if (auto dir = key->read(name))
+                    dirs.push_back(QString::fromStdWString(*dir));
+    }
+#endif
+    return dirs;
 }
 
 } // namespace qira

@@ -1,13 +1,20 @@
 #pragma once
-// Keys of the machine-wide registry: where the game is installed, and the language the editor
-// used last. On Windows these are keys of HKEY_LOCAL_MACHINE. Elsewhere, and on any system when
-// the environment variable QIRA_REGISTRY names a file, the same keys, value names and text values
-// live in an INI file: QIRA_REGISTRY, else registry.ini in the user's configuration folder.
+// Keys of the registry: where the game is installed, and the language the editor used last. On
+// Windows these are keys of HKEY_LOCAL_MACHINE (in its 32-bit view, as the game's installer
+// writes them) and of HKEY_CURRENT_USER: a value is read from the user's key first, then from the
+// machine's, and written to the machine's key, or to the user's where the machine's may not be
+// written (an ordinary user on current Windows). Elsewhere, and on any system when the
+// environment variable QIRA_REGISTRY names a file, the same keys, value names and text values
+// live in an INI file: QIRA_REGISTRY, else registry.ini in the user's configuration folder. The
+// file's groups are the machine's keys ("Software/ZQ sports/QIRA 2004"), those under
+// "HKEY_CURRENT_USER/" the user's; with QIRA_REGISTRY_MACHINE=read-only its machine keys refuse
+// to be created or written, as HKEY_LOCAL_MACHINE does without administrator rights.
 
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace qira {
 
@@ -32,8 +39,13 @@ class registry_key {
     virtual void close() = 0;
 };
 
-// Whether the key exists (without creating it).
+// Whether the key exists in either hive (without creating it).
 bool registry_key_exists(const QString& key_path);
+
+// The game's "Install Dir" as HKEY_LOCAL_MACHINE holds it in the 32-bit view and in the native
+// view of the registry (a 64-bit editor does not see the first by default); Windows only, and
+// nothing when an INI file stands for the registry.
+std::vector<QString> machine_install_dirs();
 
 // The INI file that stands for the registry, or empty when the Windows registry is used.
 QString registry_file();

@@ -658,6 +658,6 @@ int main(int argc, char** argv) {
     put("roundtrip", "regress-cut-field-roundtrip.db", cut33);
     put("roundtrip", "spare-words.db", spare_words().bytes);
 
-    std::printf("%d seeds written to %s\n", written, out_dir.c_str());
+    std::printf("%d seeds written to %s\n", written, out_dir.string().c_str());
     return 0;
 }

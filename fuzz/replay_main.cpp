@@ -37,11 +37,12 @@ int main(int argc, char** argv) {
                 if (e.is_regular_file())
                     files.push_back(e.path());
             if (ec) {
-                std::fprintf(stderr, "cannot list %s: %s\n", arg.c_str(), ec.message().c_str());
+                std::fprintf(stderr, "cannot list %s: %s\n", arg.string().c_str(),
+                             ec.message().c_str());
                 return 1;
             }
             if (files.empty()) {
-                std::fprintf(stderr, "%s holds no inputs\n", arg.c_str());
+                std::fprintf(stderr, "%s holds no inputs\n", arg.string().c_str());
                 return 1;
             }
             std::sort(files.begin(), files.end());
@@ -49,13 +50,13 @@ int main(int argc, char** argv) {
         } else if (fs::is_regular_file(arg, ec)) {
             inputs.push_back(arg);
         } else {
-            std::fprintf(stderr, "%s: no such file or folder\n", arg.c_str());
+            std::fprintf(stderr, "%s: no such file or folder\n", arg.string().c_str());
             return 1;
         }
     }
     for (const auto& p : inputs) {
         // Named first, so that an abort names the input that caused it.
-        std::fprintf(stderr, "running %s\n", p.c_str());
+        std::fprintf(stderr, "running %s\n", p.string().c_str());
         const auto bytes = read_all(p);
         // A copy of exactly the input's size, so that a read past its end is a read past a
         // buffer (and caught when the build has AddressSanitizer).

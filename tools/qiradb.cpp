@@ -13,6 +13,7 @@
 #include "json_writer.h"
 #include "langfile/string_table.h"
 #include "sample.h"
+#include "tools/program_args.h"
 
 #include <CLI/CLI.hpp>
 
@@ -40,7 +41,8 @@ int fail(const std::string& message) {
 }
 
 // Loads the language file (when given) and then the database, as the editor does.
-std::optional<int> load_both(const std::string& db_path, const std::string& lang_path, database& db,
+std::optional<int> load_both(const std::filesystem::path& db_path,
+                             const std::filesystem::path& lang_path, database& db,
                              string_table& lang) {
     if (!lang_path.empty())
         if (auto r = load_language_file(lang_path, lang); !r)
@@ -50,7 +52,7 @@ std::optional<int> load_both(const std::string& db_path, const std::string& lang
     return std::nullopt;
 }
 
-int run_info(const std::string& path) {
+int run_info(const std::filesystem::path& path) {
     database db;
     if (auto r = load_database(path, nullptr, db); !r)
         return fail(r.message);
@@ -143,8 +145,8 @@ void dump_table_json(json_writer& j, const database& db, int t, bool with_names,
     j.end_object();
 }
 
-int run_dump(const std::string& path, std::optional<int> only, const std::string& format,
-             const std::string& lang_path) {
+int run_dump(const std::filesystem::path& path, std::optional<int> only, const std::string& format,
+             const std::filesystem::path& lang_path) {
     database db;
     string_table lang;
     if (auto code = load_both(path, lang_path, db, lang))
@@ -175,12 +177,13 @@ int run_dump(const std::string& path, std::optional<int> only, const std::string
     return 0;
 }
 
-int run_rewrite(const std::string& path, const std::string& out,
+int run_rewrite(const std::filesystem::path& path, const std::filesystem::path& out,
                 const std::vector<std::string>& lang) {
     // The editor's own open and save: "Open Database", then "Save Changes" to other files.
     open_game game;
-    const std::string lang_in = lang.empty() ? std::string() : lang[0];
-    const std::string lang_out = lang.empty() ? std::string() : lang[1];
+    const std::filesystem::path lang_in = lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
+    const std::filesystem::path lang_out =
+        lang.empty() ? std::filesystem::path() : utf8_path(lang[1]);
     if (auto r = open_game_files(path, lang_in, game); !r)
         return fail(r.result.message);
     if (auto r = save_game_files(game, out, lang_out); !r)
@@ -189,10 +192,10 @@ int run_rewrite(const std::string& path, const std::string& out,
 }
 
 // The rows of table `t` replaced by a CSV file's, saved as "Save Changes" saves.
-int run_import_csv(const std::string& path, int t, const std::string& csv_path,
-                   const std::string& out, const std::vector<std::string>& lang) {
+int run_import_csv(const std::filesystem::path& path, int t, const std::filesystem::path& csv_path,
+                   const std::filesystem::path& out, const std::vector<std::string>& lang) {
     open_game game;
-    const std::string lang_in = lang.empty() ? std::string() : lang[0];
+    const std::filesystem::path lang_in = lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     if (auto r = open_game_files(path, lang_in, game); !r)
         return fail(r.result.message);
     if (!game.db.has_table(t))
@@ -220,12 +223,14 @@ int run_import_csv(const std::string& path, int t, const std::string& csv_path,
                      "another encoding?)\n";
     if (auto r = replace_table(game, t, read.rows); !r.ok())
         return fail(display_name(csv_path) + " cannot be imported: " + r.refused);
-    if (auto r = save_game_files(game, out, lang.empty() ? std::string() : lang[1]); !r)
+    if (auto r = save_game_files(game, out,
+                                 lang.empty() ? std::filesystem::path() : utf8_path(lang[1]));
+        !r)
         return fail(r.result.message);
     return 0;
 }
 
-int run_check(const std::string& path, const std::string& lang_path) {
+int run_check(const std::filesystem::path& path, const std::filesystem::path& lang_path) {
     database db;
     string_table lang;
     if (auto code = load_both(path, lang_path, db, lang))
@@ -234,7 +239,7 @@ int run_check(const std::string& path, const std::string& lang_path) {
     return 0;
 }
 
-int run_lang_dump(const std::string& path) {
+int run_lang_dump(const std::filesystem::path& path) {
     string_table lang;
     if (auto r = load_language_file(path, lang); !r)
         return fail(r.message);
@@ -259,7 +264,7 @@ int run_lang_dump(const std::string& path) {
     return 0;
 }
 
-int run_lang_rewrite(const std::string& path, const std::string& out) {
+int run_lang_rewrite(const std::filesystem::path& path, const std::filesystem::path& out) {
     string_table lang;
     if (auto r = load_language_file(path, lang); !r)
         return fail(r.message);
@@ -268,7 +273,8 @@ int run_lang_rewrite(const std::string& path, const std::string& out) {
     return 0;
 }
 
-int run_make_sample(const std::string& dir, const std::string& scale, std::uint64_t seed) {
+int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
+                    std::uint64_t seed) {
     sample_options options;
     options.scale = scale == "game"  ? sample_scale::game
                     : scale == "max" ? sample_scale::max
@@ -342,7 +348,12 @@ int main(int argc, char** argv) {
     make_sample->add_option("--seed", seed, "random seed; the same seed gives the same bytes");
 
     try {
-        app.parse(argc, argv);
+        // UTF-8 on every system, so that any file name can be given.
+        const std::vector<std::string> args = utf8_arguments(argc, argv);
+        std::vector<const char*> arg_texts;
+        for (const auto& a : args)
+            arg_texts.push_back(a.c_str());
+        app.parse(static_cast<int>(arg_texts.size()), arg_texts.data());
         if (dump->parsed() && format == "csv" && !table)
             throw CLI::ValidationError("--format csv needs --table N");
     } catch (const CLI::CallForHelp& e) {
@@ -355,20 +366,20 @@ int main(int argc, char** argv) {
     }
 
     if (info->parsed())
-        return run_info(db);
+        return run_info(utf8_path(db));
     if (dump->parsed())
-        return run_dump(db, table, format, lang);
+        return run_dump(utf8_path(db), table, format, utf8_path(lang));
     if (rewrite->parsed())
-        return run_rewrite(db, out, lang_pair);
+        return run_rewrite(utf8_path(db), utf8_path(out), lang_pair);
     if (import_csv->parsed())
-        return run_import_csv(db, import_table, csv, out, lang_pair);
+        return run_import_csv(utf8_path(db), import_table, utf8_path(csv), utf8_path(out), lang_pair);
     if (check->parsed())
-        return run_check(db, lang);
+        return run_check(utf8_path(db), utf8_path(lang));
     if (lang_dump->parsed())
-        return run_lang_dump(lang);
+        return run_lang_dump(utf8_path(lang));
     if (lang_rewrite->parsed())
-        return run_lang_rewrite(lang, out);
+        return run_lang_rewrite(utf8_path(lang), utf8_path(out));
     if (make_sample->parsed())
-        return run_make_sample(dir, scale, seed);
+        return run_make_sample(utf8_path(dir), scale, seed);
     return 2;
 }

@@ -54,16 +54,43 @@ class recording_sink final : public message_sink {
     }
 };
 
-// A registry of the test's own: QIRA_REGISTRY points to a file in a fresh folder.
+// A registry of the test's own: QIRA_REGISTRY points to a file in a fresh folder. The Wine
+// prefixes that the start-up searches ($WINEPREFIX, $HOME/.wine) are empty folders of the test's
+// own too, so that no game installed on the machine is found.
 class test_registry {
   public:
     test_registry()
         : file_(QString::fromStdString((dir_.path() / "registry.ini").string())),
-          previous_(qgetenv("QIRA_REGISTRY")) {
+          previous_(qgetenv("QIRA_REGISTRY")), previous_prefix_(qgetenv("WINEPREFIX")),
+          previous_home_(qgetenv("HOME")) {
         qputenv("QIRA_REGISTRY", file_.toUtf8());
+        qputenv("WINEPREFIX", QByteArray::fromStdString((dir_.path() / "wine").string()));
+        qputenv("HOME", QByteArray::fromStdString((dir_.path() / "home").string()));
+        qunsetenv("QIRA_REGISTRY_MACHINE");
     }
     // Back to the file that ctest names, never to the user's own settings.
-    ~test_registry() { qputenv("QIRA_REGISTRY", previous_); }
+    ~test_registry() {
+        qputenv("QIRA_REGISTRY", previous_);
+        qputenv("WINEPREFIX", previous_prefix_);
+        qputenv("HOME", previous_home_);
+        qunsetenv("QIRA_REGISTRY_MACHINE");
+    }
+    // The group of HKEY_CURRENT_USER's key in the file.
+    static QString user_group(const char* key) {
+        return QStringLiteral("HKEY_CURRENT_USER/") + group(key);
+    }
+    void set_user(const char* key, const char* name, const QString& value) const {
+        QSettings s(file_, QSettings::IniFormat);
+        s.setValue(user_group(key) + QLatin1Char('/') + QLatin1String(name), value);
+        s.sync();
+    }
+    std::optional<QString> get_user(const char* key, const char* name) const {
+        QSettings s(file_, QSettings::IniFormat);
+        const QString k = user_group(key) + QLatin1Char('/') + QLatin1String(name);
+        if (!s.contains(k))
+            return std::nullopt;
+        return s.value(k).toString();
+    }
     const QString& file() const { return file_; }
     const std::filesystem::path& folder() const { return dir_.path(); }
 
@@ -94,6 +121,8 @@ class test_registry {
     temp_dir dir_;
     QString file_;
     QByteArray previous_;
+    QByteArray previous_prefix_;
+    QByteArray previous_home_;
 };
 
 // What a test install holds beyond the basics.

@@ -72,7 +72,8 @@ class window_layout_test : public QObject {
         QCOMPARE(w.objectName(), QStringLiteral("Form1"));
         const QStringList names =
             QStringLiteral(
-                "Panel1 Button4 Panel3 TreeView1 main Panel2 Panel4 Edit1 Button1 Label32 cb_lng "
+                "Panel1 Button4 Panel3 TreeView1 main Panel2 Panel4 Edit1 Button1 Button15 Label32 "
+                "cb_lng "
                 "Button14 Button11 Button10 pb Image1 Image2 Image3 Image4 TabSheet1 TabSheet2 "
                 "TabSheet3 TabSheet4 TabSheet5 l_name_long l_name_sh l_level l_apply l_id "
                 "e_namefull "
