@@ -74,6 +74,8 @@ inline void register_step(const std::string& step, const install& in,
 
 // The steps that need the window (tree build, player Apply, showing a team); empty without Qt.
 void register_gui_steps(const install& in);
+// Closes the windows the steps opened, while the application still runs.
+void release_gui();
 
 // Keeps the median real time (milliseconds) of every benchmark.
 class median_collector : public benchmark::ConsoleReporter {
@@ -126,6 +128,11 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
         {"undo + redo of a player Apply", nullptr, 4, 4, false},
         {"undo + redo of an exchange", nullptr, 4, 4, false},
         {"find keystroke", nullptr, 10, 10, false},
+        {"grid: show the players table", nullptr, 30, 30, false},
+        {"grid: sort by a column", nullptr, 50, 50, false},
+        {"grid: filter keystroke", nullptr, 30, 30, false},
+        {"CSV export of the players table", nullptr, 30, 30, false},
+        {"CSV import of the players table", nullptr, 80, 80, false},
     };
     os << "\n| step | install | median | reference | ratio | target | met |\n"
           "|---|---|---|---|---|---|---|\n";

@@ -3,6 +3,7 @@
 // runs on the offscreen platform.
 
 #include "app/main_window.h"
+#include "views/tables_window.h"
 #include "bench_common.h"
 
 #include <QApplication>
@@ -185,9 +186,72 @@ void find_keystroke(benchmark::State& state, const install& in) {
     field->clear();
 }
 
+// The players table in the window of every table.
+qira::tables_window* players_grid(open_window& w) {
+    if (!w.ok())
+        return nullptr;
+    w.window->ButtonTablesClick();
+    return w.window->tables;
+}
+
+void grid_show(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    qira::tables_window* t = players_grid(w);
+    if (!t) {
+        state.SkipWithError("no tables");
+        return;
+    }
+    for (auto _ : state) {
+        t->show_table(table_index::stadiums);
+        t->show_table(table_index::players);
+        // What the grid shows on its first screen is asked for.
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(t->grid->model()->index(0, 0).data());
+    }
+}
+
+void grid_sort(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    qira::tables_window* t = players_grid(w);
+    if (!t) {
+        state.SkipWithError("no tables");
+        return;
+    }
+    t->show_table(table_index::players);
+    const int column = t->model->columnCount() / 2;
+    bool up = true;
+    for (auto _ : state) {
+        t->grid->sortByColumn(column, up ? Qt::AscendingOrder : Qt::DescendingOrder);
+        up = !up;
+    }
+    t->grid->sortByColumn(-1, Qt::AscendingOrder);
+}
+
+void grid_filter(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    qira::tables_window* t = players_grid(w);
+    if (!t) {
+        state.SkipWithError("no tables");
+        return;
+    }
+    t->show_table(table_index::players);
+    const QString queries[] = {QStringLiteral("ma"), QStringLiteral("mar")};
+    std::size_t i = 0;
+    for (auto _ : state)
+        t->all_filter->setText(queries[i++ % 2]);
+    t->all_filter->clear();
+}
+
 } // namespace
 
+void release_gui() {
+    windows().clear();
+}
+
 void register_gui_steps(const install& in) {
+    register_step("grid: show the players table", in, grid_show);
+    register_step("grid: sort by a column", in, grid_sort);
+    register_step("grid: filter keystroke", in, grid_filter);
     register_step("find keystroke", in, find_keystroke);
     register_step("undo + redo of a player Apply", in, undo_player_apply);
     register_step("undo + redo of an exchange", in, undo_exchange);

@@ -9,6 +9,8 @@
 #include "bench_common.h"
 #include "editing/edits.h"
 #include "editing/open_game.h"
+#include "editing/table_csv.h"
+#include "editing/table_edits.h"
 #include "peak_memory.h"
 
 #include <benchmark/benchmark.h>
@@ -86,6 +88,37 @@ void save_install(benchmark::State& state, const install& in) {
     }
 }
 
+void csv_export(benchmark::State& state, const install& in) {
+    open_game game;
+    if (!open_game_files(in.db_path(), in.lang_path(), game)) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(table_csv(game.db, table_index::players));
+}
+
+void csv_import(benchmark::State& state, const install& in) {
+    open_game game;
+    if (!open_game_files(in.db_path(), in.lang_path(), game)) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    const std::string csv = table_csv(game.db, table_index::players);
+    for (auto _ : state) {
+        csv_rows read = read_table_csv(game.db, table_index::players, csv);
+        auto outcome = replace_table(game, table_index::players, std::move(read.rows));
+        if (!outcome.ok()) {
+            state.SkipWithError("refused");
+            return;
+        }
+        // Undoing is not part of importing.
+        state.PauseTiming();
+        undo(game, outcome.made);
+        state.ResumeTiming();
+    }
+}
+
 // What 1000 undo steps of player Applies hold: the cells each changed (a surname and a height),
 // and the tree labels before and after of the player's node, as the window's step keeps them
 // (counted as UTF-16 strings with their headers).
@@ -151,12 +184,15 @@ int main(int argc, char** argv) {
     for (const auto& in : installs) {
         register_step("open floor (read bytes)", in, read_floor);
         register_step("open", in, open_install);
+        register_step("CSV export of the players table", in, csv_export);
+        register_step("CSV import of the players table", in, csv_import);
         register_step("save floor (write bytes)", in, write_floor);
         register_step("save", in, save_install);
         register_gui_steps(in);
     }
     median_collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
+    release_gui();
 
     print_table(std::cout, installs, collector.medians(), memory);
     benchmark::Shutdown();

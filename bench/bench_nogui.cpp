@@ -3,4 +3,5 @@
 
 namespace qira::bench {
 void register_gui_steps(const install&) {}
+void release_gui() {}
 } // namespace qira::bench
