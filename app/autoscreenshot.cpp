@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <cstdio>
@@ -48,7 +49,24 @@ bool schedule_autoscreenshot(TForm1& window) {
         window.Button1->click();
         QCoreApplication::processEvents();
         const bool opened = window.Panel4->isHidden();
+        // A player found by name shows his page beside the tree.
+        if (opened && window.tree_nodes.size() > 2)
+            window.TreeView1Find->field->setText(
+                window.tree_nodes[2]->text(0).section(QLatin1Char(' '), 0, 0));
+        QCoreApplication::processEvents();
         ok = save_shot(window, file) && ok;
+        // The window of every table, on the players.
+        if (opened) {
+            window.ButtonTablesClick();
+            window.tables->show_table(4);
+            QCoreApplication::processEvents();
+            const QString tables = info.path() + QLatin1Char('/') + info.completeBaseName() +
+                                   QLatin1String("-tables.") + info.suffix();
+            const bool saved = window.tables->grab().save(tables, "PNG");
+            std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "Screenshot:" : "Could not write",
+                         qPrintable(QFileInfo(tables).absoluteFilePath()));
+            ok = saved && ok;
+        }
         QCoreApplication::exit(ok && opened ? 0 : 1);
     });
     return true;
