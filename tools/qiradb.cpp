@@ -8,7 +8,7 @@
 #include "dbfile/bits.h"
 #include "dbfile/database.h"
 #include "editing/open_game.h"
-#include "json_writer.h"
+#include "editing/json_writer.h"
 #include "langfile/string_table.h"
 #include "sample.h"
 
