@@ -177,7 +177,23 @@ std::string patch_to_json(const patch& p) {
         out += "    ]\n  }";
     }
     out += "\n}\n";
-    return out;
+    // Empty lists on one line: "[", a line break, spaces and "]" become "[]" (texts hold no raw
+    // line breaks, so this finds only the layout's own).
+    std::string tidy;
+    tidy.reserve(out.size());
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        tidy += out[i];
+        if (out[i] == '[' && i + 1 < out.size() && out[i + 1] == '\n') {
+            std::size_t j = i + 2;
+            while (j < out.size() && out[j] == ' ')
+                ++j;
+            if (j < out.size() && out[j] == ']') {
+                tidy += ']';
+                i = j;
+            }
+        }
+    }
+    return tidy;
 }
 
 // ---- Reading -------------------------------------------------------------------------------
