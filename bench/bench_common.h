@@ -126,6 +126,8 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
         {"undo + redo of a player Apply", nullptr, 4, 4, false},
         {"undo + redo of an exchange", nullptr, 4, 4, false},
         {"find keystroke", nullptr, 10, 10, false},
+        {"diff (10000 changed values)", nullptr, 100, 100, false},
+        {"patch apply (10000 changed values)", nullptr, 100, 100, false},
     };
     os << "\n| step | install | median | reference | ratio | target | met |\n"
           "|---|---|---|---|---|---|---|\n";
