@@ -332,6 +332,7 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
         ++removed_keys[pr.row.keys];
     }
 
+    std::vector<char> changed(rows.size(), 0);
     for (const row_change& rc : tp.changed) {
         const int r = find(rc.row);
         if (r < 0) {
@@ -339,6 +340,12 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
                                 ", patch changes it");
             continue;
         }
+        if (changed[r] || plan.removed[r]) {
+            conflicts.push_back(name + " row " + std::to_string(r) + ": the patch lists it twice");
+            continue;
+        }
+        changed[r] = 1;
+        std::vector<char> seen(table.fields.size(), 0);
         for (const field_change& fc : rc.fields) {
             const auto c = field_cell(table, t, fc.field);
             if (!c || (c->part == row_part::value &&
@@ -348,6 +355,12 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
                                     "extra, text or value of the table");
                 continue;
             }
+            if (seen[static_cast<std::size_t>(fc.field)]) {
+                conflicts.push_back(name + " row " + std::to_string(r) + ": the patch changes " +
+                                    "field " + std::to_string(fc.field) + " twice");
+                continue;
+            }
+            seen[static_cast<std::size_t>(fc.field)] = 1;
             const std::string& field = table.fields[fc.field].name;
             const cell_value have = read_field(rows[r], *c);
             if (have != fc.before)
@@ -446,6 +459,7 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
         plan.removed[i] = 1;
         ++removed_keys[pe.entry.key];
     }
+    std::vector<char> changed(ids.size(), 0);
     for (const entry_change& ec : lp.changed) {
         const int i = find(ec.entry);
         if (i < 0) {
@@ -453,6 +467,12 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
                                 ": missing, patch changes it");
             continue;
         }
+        if (changed[i] || plan.removed[i]) {
+            conflicts.push_back("language entry " + show_entry(ec.entry) +
+                                ": the patch lists it twice");
+            continue;
+        }
+        changed[i] = 1;
         if (lang.entry(i).text != ec.before)
             conflicts.push_back("language entry " + show_entry(ec.entry) + ": holds " +
                                 show_text(lang.entry(i).text) + ", patch expects " +
@@ -627,7 +647,7 @@ void reshape_table(database& db, const table_patch& tp, const table_plan& plan) 
     db_overall& o = db.overall[t];
     raw_block& block = db.blocks[t];
     const std::size_t w = static_cast<std::size_t>(std::max(o.words_per_row, 0));
-    const std::size_t n = o.rows.size();
+    const std::size_t n = std::min(plan.removed.size(), o.rows.size()); // the rows planned for
     // The added rows by the row they follow, in the patch's order.
     std::vector<int> order(tp.added.size());
     for (std::size_t k = 0; k < order.size(); ++k)

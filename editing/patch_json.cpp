@@ -207,10 +207,14 @@ struct jvalue {
     std::int64_t integer = 0;
     std::string string;
     std::vector<jvalue> items;
-    std::vector<std::pair<std::string, jvalue>> members;
+    // An object's members: names and values side by side (a vector of an incomplete type is
+    // allowed, a pair of one is not).
+    std::vector<std::string> names;
+    std::vector<jvalue> members;
 };
 
 constexpr int max_depth = 16;
+constexpr std::size_t max_members = 32; // a patch's objects have at most 9
 
 class parser {
   public:
@@ -298,16 +302,19 @@ class parser {
             std::string name;
             if (!string(name))
                 return false;
-            for (const auto& m : out.members)
-                if (m.first == name)
+            if (out.names.size() >= max_members)
+                return fail("an object with more members than a patch has");
+            for (const auto& m : out.names)
+                if (m == name)
                     return fail("the member \"" + name + "\" appears twice");
             skip_space();
             if (pos_ >= s_.size() || s_[pos_] != ':')
                 return fail("expected ':'");
             ++pos_;
             skip_space();
-            out.members.emplace_back(std::move(name), jvalue{});
-            if (!value(out.members.back().second, depth))
+            out.names.push_back(std::move(name));
+            out.members.emplace_back();
+            if (!value(out.members.back(), depth))
                 return false;
             skip_space();
             if (pos_ < s_.size() && s_[pos_] == ',') {
@@ -521,9 +528,9 @@ class reader {
     }
 
     const jvalue* member(const jvalue& object, std::string_view name) {
-        for (const auto& m : object.members)
-            if (m.first == name)
-                return &m.second;
+        for (std::size_t i = 0; i < object.names.size(); ++i)
+            if (object.names[i] == name)
+                return &object.members[i];
         return nullptr;
     }
 

@@ -341,6 +341,17 @@ TEST_F(SmallPatch, AConflictNamesTableRowFieldAndBothValues) {
     EXPECT_EQ(done.conflicts[0], "table 0 row 3 field height: holds 179, patch expects 178");
     test::expect_same_model(game.db, held);
     EXPECT_EQ(check_patch(game.db, nullptr, p), done.conflicts);
+
+    // A row or a field listed twice could not be taken back: refused.
+    patch twice = p;
+    twice.tables[0].changed.push_back(twice.tables[0].changed[0]);
+    twice.tables[0].changed[0].fields[0].before.number = 179;
+    EXPECT_EQ(check_patch(game.db, nullptr, twice).back(),
+              "table 0 row 3: the patch lists it twice");
+    twice.tables[0].changed.pop_back();
+    twice.tables[0].changed[0].fields.push_back(twice.tables[0].changed[0].fields[0]);
+    EXPECT_EQ(check_patch(game.db, nullptr, twice).back(),
+              "table 0 row 3: the patch changes field 4 twice");
 }
 
 TEST_F(SmallPatch, RowsWithEqualKeysAreFoundByRank) {
