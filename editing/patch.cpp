@@ -260,7 +260,9 @@ std::optional<std::string> row_difference(const database& db, int t, const db_ov
             want.text = expected.strings[c.index];
             break;
         default:
-            want.number = expected.values[c.index];
+            want.number = static_cast<std::size_t>(c.index) < expected.values.size()
+                              ? expected.values[static_cast<std::size_t>(c.index)]
+                              : 0u;
         }
         if (have != want)
             return "field " + table.fields[f].name + ": holds " + show(c, have) +
