@@ -389,6 +389,31 @@ TEST_F(SmallPatch, RowsOfATableWithoutKeysAreTheirPositions) {
     EXPECT_EQ(again.conflicts[0], "table 1 holds 4 rows, patch expects 3");
 }
 
+TEST_F(SmallPatch, AMovedRowKeepsTheWordsNoFieldCovers) {
+    // A word after the packed values that no field covers, different in every row.
+    game.db.overall[0].words_per_row += 1;
+    open_game a;
+    const std::vector<std::uint8_t> bytes = serialize_database(game.db);
+    ASSERT_TRUE(parse_database(bytes, "a.db", nullptr, a.db));
+    const auto w = static_cast<std::size_t>(a.db.overall[0].words_per_row);
+    for (std::size_t r = 0; r < 4; ++r)
+        a.db.blocks[0].words[r * w + w - 1] = 0x5EED0000u + static_cast<std::uint32_t>(r);
+
+    // The row of 10 moves to the end, with its words.
+    open_game b = a;
+    auto& rows = b.db.overall[0].rows;
+    auto& words = b.db.blocks[0].words;
+    std::rotate(rows.begin(), rows.begin() + 1, rows.end());
+    std::rotate(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(w), words.end());
+    const patch p = make_patch(a.db, nullptr, b.db, nullptr).value;
+    ASSERT_EQ(p.tables.size(), 1u);
+    ASSERT_EQ(p.tables[0].removed.size(), 1u);
+    ASSERT_EQ(p.tables[0].added.size(), 1u);
+    ASSERT_TRUE(apply_patch(a, p).ok());
+    EXPECT_EQ(a.db.blocks[0].words, b.db.blocks[0].words);
+    EXPECT_EQ(serialize_database(a.db), serialize_database(b.db));
+}
+
 TEST_F(SmallPatch, AddedRowsThatAreThereOrFollowAMissingRowConflict) {
     open_game b = game;
     auto& row = add_row(b.db, 0);
