@@ -133,6 +133,8 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
         {"grid: filter keystroke", nullptr, 30, 30, false},
         {"CSV export of the players table", nullptr, 30, 30, false},
         {"CSV import of the players table", nullptr, 80, 80, false},
+        {"diff (10000 changed values)", nullptr, 100, 100, false},
+        {"patch apply (10000 changed values)", nullptr, 100, 100, false},
     };
     os << "\n| step | install | median | reference | ratio | target | met |\n"
           "|---|---|---|---|---|---|---|\n";

@@ -11,10 +11,13 @@
 #include "editing/open_game.h"
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
+#include "editing/patch.h"
+#include "editing/patch_json.h"
 #include "peak_memory.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -119,6 +122,76 @@ void csv_import(benchmark::State& state, const install& in) {
     }
 }
 
+// The install opened, and a copy with 10000 packed values of players changed (one per row, then
+// the next field of each row; fewer where the install has fewer values), as a mod that retunes
+// the players makes it.
+struct patch_pair {
+    open_game a, b;
+    std::size_t changed = 0;
+    bool make(const install& in) {
+        if (!open_game_files(in.db_path(), in.lang_path(), a))
+            return false;
+        b = a;
+        const auto slot = b.db.field_slot(table_index::players, "height");
+        const auto rows = b.db.rows(table_index::players);
+        if (!slot || rows.empty())
+            return false;
+        for (std::size_t i = 0; i < 10000; ++i) {
+            auto& row = rows[i % rows.size()];
+            if (i / rows.size() >= row.values.size())
+                break;
+            const std::size_t s = (*slot + i / rows.size()) % row.values.size();
+            row.values[s] = row.values[s] == 0 ? 1 : row.values[s] - 1;
+            ++changed;
+        }
+        return true;
+    }
+};
+
+// Comparing two installs into the patch document, as qiradb diff does after loading them.
+void diff_installs(benchmark::State& state, const install& in) {
+    patch_pair pair;
+    if (!pair.make(in)) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    for (auto _ : state) {
+        const patch_made made = make_patch(pair.a.db, &pair.a.lang, pair.b.db, &pair.b.lang);
+        const std::string json = patch_to_json(made.value);
+        benchmark::DoNotOptimize(json.data());
+        if (made.value.change_count() != pair.changed) {
+            state.SkipWithError("the patch holds other changes than were made");
+            return;
+        }
+    }
+}
+
+// Reading the patch document and applying it to the opened game (its checks included), as
+// qiradb patch does between opening and saving.
+void apply_patch_step(benchmark::State& state, const install& in) {
+    patch_pair pair;
+    if (!pair.make(in)) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    const std::string json =
+        patch_to_json(make_patch(pair.a.db, &pair.a.lang, pair.b.db, &pair.b.lang).value);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto game = std::make_unique<open_game>(pair.a);
+        state.ResumeTiming();
+        const patch_read read = patch_from_json(json);
+        const patch_applied done = apply_patch(*game, read.value);
+        if (!read.ok() || !done.ok()) {
+            state.SkipWithError("the patch does not apply");
+            return;
+        }
+        state.PauseTiming();
+        game.reset();
+        state.ResumeTiming();
+    }
+}
+
 // What 1000 undo steps of player Applies hold: the cells each changed (a surname and a height),
 // and the tree labels before and after of the player's node, as the window's step keeps them
 // (counted as UTF-16 strings with their headers).
@@ -188,6 +261,8 @@ int main(int argc, char** argv) {
         register_step("CSV import of the players table", in, csv_import);
         register_step("save floor (write bytes)", in, write_floor);
         register_step("save", in, save_install);
+        register_step("diff (10000 changed values)", in, diff_installs);
+        register_step("patch apply (10000 changed values)", in, apply_patch_step);
         register_gui_steps(in);
     }
     median_collector collector;

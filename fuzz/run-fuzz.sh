@@ -4,7 +4,7 @@
 #
 #   fuzz/run-fuzz.sh [TARGET|all] [SECONDS] [LIBFUZZER_OPTION...]
 #
-#   TARGET   database, language, roundtrip, csv or all (the default)
+#   TARGET   database, language, roundtrip, csv, patch or all (the default)
 #   SECONDS  how long each target runs (default 60)
 #   further arguments go to libFuzzer as they are (for example -max_len=65536)
 #
@@ -25,9 +25,9 @@ target=${1:-all}
 seconds=${2:-60}
 shift $(($# < 2 ? $# : 2))
 case $target in
-    all) targets=(database language roundtrip csv) ;;
-    database | language | roundtrip | csv) targets=("$target") ;;
-    *) echo "usage: fuzz/run-fuzz.sh [database|language|roundtrip|csv|all] [SECONDS] [OPTION...]" >&2; exit 2 ;;
+    all) targets=(database language roundtrip csv patch) ;;
+    database | language | roundtrip | csv | patch) targets=("$target") ;;
+    *) echo "usage: fuzz/run-fuzz.sh [database|language|roundtrip|csv|patch|all] [SECONDS] [OPTION...]" >&2; exit 2 ;;
 esac
 [[ $seconds =~ ^[0-9]+$ ]] || { echo "SECONDS must be a whole number, not '$seconds'" >&2; exit 2; }
 

@@ -2,21 +2,25 @@
 //   info, dump, rewrite, check       the game database file (with --lang, the language file too)
 //   lang-dump, lang-rewrite          a language file alone
 //   make-sample                      a generated install of both files
+//   diff, patch                      the changes between two games as a patch, and applying one
 // Exit codes: 0 success, 1 an input could not be opened or was refused (nothing written),
 // 2 bad usage.
 
 #include "dbfile/bits.h"
 #include "dbfile/database.h"
+#include "editing/json_writer.h"
 #include "editing/open_game.h"
+#include "editing/patch.h"
+#include "editing/patch_json.h"
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
-#include "json_writer.h"
 #include "langfile/string_table.h"
 #include "sample.h"
 #include "tools/program_args.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 
@@ -273,6 +277,57 @@ int run_lang_rewrite(const std::filesystem::path& path, const std::filesystem::p
     return 0;
 }
 
+int run_diff(const std::filesystem::path& a_path, const std::filesystem::path& b_path,
+             const std::vector<std::string>& langs) {
+    database a, b;
+    string_table a_lang, b_lang;
+    const bool with_lang = !langs.empty();
+    if (auto code = load_both(a_path, with_lang ? utf8_path(langs[0]) : std::filesystem::path(), a, a_lang))
+        return *code;
+    if (auto code = load_both(b_path, with_lang ? utf8_path(langs[1]) : std::filesystem::path(), b, b_lang))
+        return *code;
+    const patch_made made =
+        make_patch(a, with_lang ? &a_lang : nullptr, b, with_lang ? &b_lang : nullptr);
+    if (!made.ok())
+        return fail(display_name(a_path) + " and " + display_name(b_path) +
+                    " cannot be compared: " + made.error);
+    std::cout << patch_to_json(made.value);
+    return 0;
+}
+
+// Conflicts printed after the count; the rest are only counted.
+constexpr std::size_t shown_conflicts = 20;
+
+int run_patch(const std::filesystem::path& path, const std::filesystem::path& patch_path,
+              const std::filesystem::path& out, const std::vector<std::string>& lang, bool reverse) {
+    patch p;
+    if (auto r = load_patch_file(patch_path, p); !r)
+        return fail(r.message);
+    open_game game;
+    const std::filesystem::path lang_in =
+        lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
+    const std::filesystem::path lang_out =
+        lang.empty() ? std::filesystem::path() : utf8_path(lang[1]);
+    if (auto r = open_game_files(path, lang_in, game); !r)
+        return fail(r.result.message);
+    const patch_applied applied = apply_patch(game, p, reverse);
+    if (!applied.ok()) {
+        const std::size_t n = applied.conflicts.size();
+        std::cerr << "qiradb: " << display_name(patch_path)
+                  << (reverse ? " cannot be taken back from " : " does not apply to ")
+                  << display_name(path) << ": " << n << (n == 1 ? " conflict" : " conflicts")
+                  << '\n';
+        for (std::size_t i = 0; i < std::min(n, shown_conflicts); ++i)
+            std::cerr << "  " << applied.conflicts[i] << '\n';
+        if (n > shown_conflicts)
+            std::cerr << "  and " << n - shown_conflicts << " more\n";
+        return exit_input;
+    }
+    if (auto r = save_game_files(game, out, lang_out); !r)
+        return fail(r.result.message);
+    return 0;
+}
+
 int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
                     std::uint64_t seed) {
     sample_options options;
@@ -293,8 +348,9 @@ int main(int argc, char** argv) {
     CLI::App app{"qiradb: read, check and rewrite the game database file and language files"};
     app.require_subcommand(1);
 
-    std::string db, out, lang, format = "json", dir, scale = "tiny";
+    std::string db, db2, patch_path, out, lang, format = "json", dir, scale = "tiny";
     std::vector<std::string> lang_pair;
+    bool reverse = false;
     std::optional<int> table;
     std::uint64_t seed = 1;
 
@@ -347,6 +403,20 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"tiny", "game", "max"}));
     make_sample->add_option("--seed", seed, "random seed; the same seed gives the same bytes");
 
+    auto* diff = app.add_subcommand("diff", "the changes from one game to another, as a patch");
+    diff->add_option("A_DB", db, "the game database file before")->required();
+    diff->add_option("B_DB", db2, "the game database file after")->required();
+    diff->add_option("--lang", lang_pair, "A_LANG B_LANG: compare these language files too")
+        ->expected(2);
+
+    auto* apply = app.add_subcommand("patch", "apply a patch (or take it back) and save");
+    apply->add_option("DB", db, "game database file")->required();
+    apply->add_option("PATCH", patch_path, "the patch, as qiradb diff writes it")->required();
+    apply->add_option("OUT", out, "where to write the database")->required();
+    apply->add_option("--lang", lang_pair, "LANG LANGOUT: the language file and where to write it")
+        ->expected(2);
+    apply->add_flag("--reverse", reverse, "take the patch back instead");
+
     try {
         // UTF-8 on every system, so that any file name can be given.
         const std::vector<std::string> args = utf8_arguments(argc, argv);
@@ -379,6 +449,10 @@ int main(int argc, char** argv) {
         return run_lang_dump(utf8_path(lang));
     if (lang_rewrite->parsed())
         return run_lang_rewrite(utf8_path(lang), utf8_path(out));
+    if (diff->parsed())
+        return run_diff(utf8_path(db), utf8_path(db2), lang_pair);
+    if (apply->parsed())
+        return run_patch(utf8_path(db), utf8_path(patch_path), utf8_path(out), lang_pair, reverse);
     if (make_sample->parsed())
         return run_make_sample(utf8_path(dir), scale, seed);
     return 2;

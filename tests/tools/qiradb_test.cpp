@@ -23,7 +23,7 @@ struct run_result {
 };
 
 class Qiradb : public ::testing::Test {
-protected:
+  protected:
     run_result run(const std::string& args) {
         const auto out = dir / "stdout.txt";
         const auto err = dir / "stderr.txt";
@@ -43,7 +43,9 @@ protected:
         };
         return {code, text(out), text(err)};
     }
-    std::string path(const std::string& name) { return "\"" + (dir / name).string() + "\""; }
+    std::string path(const std::string& name) {
+        return "\"" + (dir / name).string() + "\"";
+    }
 
     // Tables 0 to 13; leagues, stadiums and teams with a row each, and a language file with
     // their names.
@@ -91,7 +93,8 @@ TEST_F(Qiradb, RewriteWithTheLanguageFileReproducesBoth) {
 
 TEST_F(Qiradb, DumpPrintsTheDecodedModelAsOneJsonObject) {
     database db;
-    add_table(db, {"players", {"id", "team"}, {"x"}, {"name"}, {{"talent", -1, 4}, {"height", 0, 255}}});
+    add_table(
+        db, {"players", {"id", "team"}, {"x"}, {"name"}, {{"talent", -1, 4}, {"height", 0, 255}}});
     auto& row = add_row(db, 0);
     row.keys = {7, 9, 0, 0};
     row.extras[0] = -5;
@@ -201,6 +204,77 @@ TEST_F(Qiradb, InfoListsTablesAndFields) {
     EXPECT_NE(r.out.find("qira.db: 14 tables"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("table 13 \"t13\": 1 rows, 4 words per row"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("  3 v: packed, 8 bits"), std::string::npos) << r.out;
+}
+
+TEST_F(Qiradb, DiffAndPatchTurnOneInstallIntoAnotherAndBack) {
+    ASSERT_EQ(run("make-sample " + path("a")).code, 0);
+    ASSERT_EQ(run("make-sample " + path("b") + " --seed 2").code, 0);
+    const std::string a = path("a/data/cmn/qira.db"), a_lang = path("a/data/cmn/fe/eng.db");
+    const std::string b = path("b/data/cmn/qira.db"), b_lang = path("b/data/cmn/fe/eng.db");
+
+    const auto same = run("diff " + a + " " + a + " --lang " + a_lang + " " + a_lang);
+    ASSERT_EQ(same.code, 0) << same.err;
+    const auto empty = nlohmann::json::parse(same.out);
+    EXPECT_EQ(empty["format"], "qira-db-patch");
+    EXPECT_EQ(empty["version"], 1);
+    EXPECT_EQ(empty["tables"], nlohmann::json::array());
+    EXPECT_EQ(empty["language"]["changed"], nlohmann::json::array());
+
+    const auto d = run("diff " + a + " " + b + " --lang " + a_lang + " " + b_lang);
+    ASSERT_EQ(d.code, 0) << d.err;
+    test::write_file(dir / "mod.json", std::vector<std::uint8_t>(d.out.begin(), d.out.end()));
+
+    auto r = run("patch " + a + " " + path("mod.json") + " " + path("out.db") + " --lang " +
+                 a_lang + " " + path("out-eng.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(test::read_file(dir / "out.db"), test::read_file(dir / "b/data/cmn/qira.db"));
+    EXPECT_EQ(test::read_file(dir / "out-eng.db"), test::read_file(dir / "b/data/cmn/fe/eng.db"));
+
+    r = run("patch " + path("out.db") + " " + path("mod.json") + " " + path("back.db") +
+            " --lang " + path("out-eng.db") + " " + path("back-eng.db") + " --reverse");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(test::read_file(dir / "back.db"), test::read_file(dir / "a/data/cmn/qira.db"));
+    EXPECT_EQ(test::read_file(dir / "back-eng.db"), test::read_file(dir / "a/data/cmn/fe/eng.db"));
+
+    // Applied a second time, every change conflicts: the count, 20 of them, nothing written.
+    r = run("patch " + path("out.db") + " " + path("mod.json") + " " + path("twice.db") +
+            " --lang " + path("out-eng.db") + " " + path("twice-eng.db"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.rfind("qiradb: mod.json does not apply to out.db: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(" conflicts\n  table 0 row 0 field "), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 22) << r.err;
+    EXPECT_NE(r.err.find("\n  and "), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "twice.db"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "twice-eng.db"));
+
+    // Language changes need the language file.
+    r = run("patch " + a + " " + path("mod.json") + " " + path("nolang.db"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("no language file is given"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "nolang.db"));
+}
+
+TEST_F(Qiradb, DiffAndPatchRefuseWhatTheyCannotUse) {
+    write_install();
+    ASSERT_EQ(run("make-sample " + path("a")).code, 0);
+    const std::string a = path("a/data/cmn/qira.db");
+    auto r = run("diff " + path("qira.db") + " " + a);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "qiradb: qira.db and qira.db cannot be compared: the first has 14 tables, "
+                     "the second 15\n");
+
+    test::write_file(dir / "mod.json", {'{', '"', 'f'});
+    r = run("patch " + a + " " + path("mod.json") + " " + path("out.db"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.rfind("qiradb: mod.json is not a valid patch: not valid JSON: line 1", 0), 0u)
+        << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.db"));
+    EXPECT_EQ(run("patch " + a + " " + path("nothing.json") + " " + path("out.db")).code, 1);
+
+    EXPECT_EQ(run("diff " + a).code, 2);
+    EXPECT_EQ(run("patch " + a + " " + path("mod.json")).code, 2);
+    EXPECT_EQ(run("diff " + a + " " + a + " --lang " + a).code, 2);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "json_writer.h"
+#include "editing/json_writer.h"
 
 #include "langfile/stored_string.h"
 

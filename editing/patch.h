@@ -1,0 +1,155 @@
+#pragma once
+// A patch: the changes that turn one game (database and, where given, language file) into
+// another, as a list a modder can share, review, apply on top of another install and take back.
+//
+// Rows are found by their keys (all key fields) and their rank among the rows with the same keys
+// in row order; in a table without key fields every row has the same (no) keys, so the rank is
+// the row's position. Language entries are found the same way by key and rank. A row or entry
+// that is added or removed is held whole, with the row (entry) it follows among those the patch
+// leaves in place. Localized names are not part of a patch: they follow from the language
+// entries. String references are file offsets that every save recomputes: never part of a patch.
+// The form of a patch as a file is described in editing/PATCH-FORMAT.md.
+
+#include "editing/change.h"
+#include "editing/open_game.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qira {
+
+// A row of a table: its keys (the table's key fields, the rest 0) and its rank among the rows
+// with the same keys.
+struct row_id {
+    std::array<std::int32_t, 4> keys{};
+    std::int32_t rank = 0;
+    friend bool operator==(const row_id&, const row_id&) = default;
+};
+
+// The parts of a row a patch carries.
+struct patch_row {
+    std::array<std::int32_t, 4> keys{};
+    std::array<std::int32_t, 4> extras{};
+    std::array<std::string, 4> strings;
+    std::vector<std::uint32_t> values;
+    friend bool operator==(const patch_row&, const patch_row&) = default;
+};
+
+// One field of a row: `field` indexes the table's fields (extras, texts or packed values; keys
+// identify the row and never change in place). Extras and values as their 32 bits in `number`,
+// texts as their stored bytes in `text`.
+struct field_change {
+    int field = 0;
+    cell_value before;
+    cell_value after;
+    friend bool operator==(const field_change&, const field_change&) = default;
+};
+
+struct changed_row {
+    row_id row;
+    std::vector<field_change> fields; // in field order
+    friend bool operator==(const changed_row&, const changed_row&) = default;
+};
+
+// A row added or removed, whole: `row.keys` are `contents.keys`; `after` is the row it follows
+// (none: it comes first) among the rows the patch keeps.
+struct placed_row {
+    row_id row;
+    std::optional<row_id> after;
+    patch_row contents;
+    friend bool operator==(const placed_row&, const placed_row&) = default;
+};
+
+struct table_patch {
+    int index = 0;
+    // The table as the patch knows it: checked against the database it is applied to.
+    std::string name;
+    std::vector<std::string> fields;
+    std::array<int, 4> kinds{}; // key, extra, string and packed field counts
+    // Rows before and after (checked for tables without key fields, where rows are positions).
+    std::int32_t rows_before = 0;
+    std::int32_t rows_after = 0;
+    std::vector<changed_row> changed; // in row order of the old table
+    std::vector<placed_row> removed; // in row order of the old table
+    std::vector<placed_row> added;   // in row order of the new table
+    friend bool operator==(const table_patch&, const table_patch&) = default;
+};
+
+struct entry_id {
+    std::int32_t key = 0;
+    std::int32_t rank = 0;
+    friend bool operator==(const entry_id&, const entry_id&) = default;
+};
+
+struct entry_change {
+    entry_id entry;
+    std::string before;
+    std::string after;
+    friend bool operator==(const entry_change&, const entry_change&) = default;
+};
+
+struct placed_entry {
+    entry_id entry;
+    std::optional<entry_id> after;
+    std::string text;
+    friend bool operator==(const placed_entry&, const placed_entry&) = default;
+};
+
+struct language_patch {
+    std::vector<entry_change> changed; // in the old file's order
+    std::vector<placed_entry> removed; // in the old file's order
+    std::vector<placed_entry> added;   // in the new file's order
+    bool empty() const { return changed.empty() && removed.empty() && added.empty(); }
+    friend bool operator==(const language_patch&, const language_patch&) = default;
+};
+
+struct patch {
+    std::vector<table_patch> tables; // by index, only tables with changes
+    // Whether the two games were compared with their language files.
+    bool has_language = false;
+    language_patch language;
+
+    bool empty() const { return tables.empty() && language.empty(); }
+    // Cells, rows and entries it changes.
+    std::size_t change_count() const;
+    friend bool operator==(const patch&, const patch&) = default;
+};
+
+struct patch_made {
+    patch value;
+    std::string error; // why the two games cannot be compared; empty when they were
+    bool ok() const { return error.empty(); }
+};
+
+// The changes from game A to game B. The tables must agree in count, names, fields (names,
+// kinds, widths) and words per row. Language files are compared when both are given (with the
+// rows' localized names put into them first, as saving does).
+patch_made make_patch(const database& a, const string_table* a_lang, const database& b,
+                      const string_table* b_lang);
+
+// The patch that takes `p` back: before and after swapped, added and removed swapped.
+patch reversed(const patch& p);
+
+// Everything that keeps `p` from applying to the game: each change's "before" against what the
+// database (and language file, as saving would write it) holds, tables that do not match, rows
+// and entries that are missing or already there, and the limits of a table. Empty: it applies.
+// Messages are like "table 4 row 1234 field height: holds 181, patch expects 178".
+std::vector<std::string> check_patch(const database& db, const string_table* lang, const patch& p,
+                                     bool reverse = false);
+
+struct patch_applied {
+    std::vector<std::string> conflicts; // when not empty, nothing was changed
+    std::vector<int> tables;            // the tables whose rows changed, ascending
+    bool language = false;              // whether language entries changed
+    bool ok() const { return conflicts.empty(); }
+};
+
+// Applies `p` (with `reverse`, takes it back) to the open game when nothing conflicts; else the
+// game is left exactly as it was. Added rows start from raw words of zero (a row that moves keeps
+// its own); the tables' row counts, raw words, localized names and lookups follow.
+patch_applied apply_patch(open_game& game, const patch& p, bool reverse = false);
+
+} // namespace qira

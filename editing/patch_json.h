@@ -1,0 +1,38 @@
+#pragma once
+// A patch as a JSON document (described in editing/PATCH-FORMAT.md): written sorted and stable,
+// one change to a line, and read back with every part checked before it is used. Texts are the
+// stored bytes, a byte that is not part of valid UTF-8 as the escape \udcXX, as in the dumps.
+
+#include "editing/patch.h"
+#include "fileio/io_result.h"
+#include "fileio/safe_file.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace qira {
+
+inline constexpr std::string_view patch_format_name = "qira-db-patch";
+inline constexpr int patch_format_version = 1;
+
+// The document, ending with a line break.
+std::string patch_to_json(const patch& p);
+
+struct patch_read {
+    patch value;
+    std::string error; // what makes the document no valid patch; empty when it is one
+    bool ok() const { return error.empty(); }
+};
+
+// Reads a document; never trusts it: malformed JSON, another format or version, a missing or
+// mistyped member, or a value out of range is an error that says where.
+patch_read patch_from_json(std::string_view text);
+
+// Reads the patch file at `path`; a refusal names the file ("mod.json is not a valid patch: ...").
+io_result load_patch_file(const std::filesystem::path& path, patch& out);
+// Writes the patch file, replacing `path` whole or not at all.
+io_result save_patch_file(const std::filesystem::path& path, const patch& p,
+                          file_ops& ops = native_file_ops());
+
+} // namespace qira
