@@ -104,6 +104,10 @@ void TForm1::Button1Click() {
         tables->close();
     database_path_ = database_path;
     language_path_ = language_path;
+    // The files as opened, for "Save changes as patch..." (a file that cannot be read again
+    // leaves that command without a base).
+    opened_ = {};
+    (void)qira::read_opened_files(database_path, language_path, opened_);
     doc.undo_stack()->clear();
     save_status->setText(QStringLiteral(" "));
 
@@ -125,6 +129,8 @@ void TForm1::Button1Click() {
     ButtonUndo->show();
     ButtonRedo->show();
     ButtonTables->show();
+    ButtonPatchSave->setEnabled(true);
+    ButtonPatchApply->setEnabled(true);
     pb->setValue(0);
     pb->hide();
 }
@@ -158,6 +164,7 @@ void TForm1::ButtonTablesClick() {
     if (!tables) {
         // A window of its own (not a child of this one: its keys are its own).
         tables = new qira::tables_window(doc, nullptr);
+        connect_folder_stores();
         // Beside the main window.
         tables->move(frameGeometry().topRight() + QPoint(8, 0));
     } else if (tables->isHidden()) {
@@ -204,6 +211,8 @@ void TForm1::Button14Click() {
     ButtonUndo->hide();
     ButtonRedo->hide();
     ButtonTables->hide();
+    ButtonPatchSave->setEnabled(false);
+    ButtonPatchApply->setEnabled(false);
     if (tables)
         tables->close();
     save_status->setText(QStringLiteral(" "));

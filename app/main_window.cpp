@@ -70,7 +70,8 @@ void set_keyboard_access(TForm1& w) {
     // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
     // commands or the tree, then the page shown.
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.Button15,
-               w.cb_lng, w.Button14, w.Button11, w.Button10, w.TreeView1Find->field,
+               w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave,
+               w.ButtonPatchApply, w.TreeView1Find->field,
                w.TreeView1Find->clear, w.TreeView1});
     tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
     tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
@@ -224,6 +225,16 @@ void TForm1::build_start_screen() {
     Button11 = button("Button11", QStringLiteral("Save Changes"), Panel4);
     Button11->setEnabled(false);
     Button10 = button("Button10", QStringLiteral("Exit"), Panel4);
+    ButtonPatchSave = button("ButtonPatchSave", QStringLiteral("Save changes as patch..."), Panel4);
+    ButtonPatchSave->setToolTip(
+        QStringLiteral("Write what you changed since opening as a patch file to share"));
+    ButtonPatchApply = button("ButtonPatchApply", QStringLiteral("Apply patch..."), Panel4);
+    ButtonPatchApply->setToolTip(
+        QStringLiteral("Apply a patch file to the open game, as one step that can be undone"));
+    for (QPushButton* b : {ButtonPatchSave, ButtonPatchApply}) {
+        b->setAccessibleName(b->text());
+        b->setEnabled(false);
+    }
     pb = named(new QProgressBar(Panel4), "pb");
     pb->setRange(0, 100);
     pb->setValue(0);
@@ -260,6 +271,11 @@ void TForm1::build_start_screen() {
     commands->addWidget(Button11);
     commands->addWidget(Button10);
     screen->addLayout(commands);
+    auto* patches = new QHBoxLayout;
+    patches->addStretch(1);
+    patches->addWidget(ButtonPatchSave);
+    patches->addWidget(ButtonPatchApply);
+    screen->addLayout(patches);
     screen->addSpacing(6);
     screen->addWidget(pb);
     screen->addWidget(save_status);
@@ -510,4 +526,7 @@ void TForm1::connect_handlers() {
             run_guarded([this] { ButtonTablesClick(); });
     });
     connect(Button15, &QPushButton::clicked, this, guarded(&TForm1::Button15Click));
+    connect(ButtonPatchSave, &QPushButton::clicked, this, guarded(&TForm1::ButtonPatchSaveClick));
+    connect(ButtonPatchApply, &QPushButton::clicked, this,
+            guarded(&TForm1::ButtonPatchApplyClick));
 }

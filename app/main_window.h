@@ -15,6 +15,7 @@
 // setting an item from code fires no change. Track bars are QSliders, list boxes QListWidgets.
 
 #include "app/messages.h"
+#include "editing/patch_edit.h"
 #include "views/game_document.h"
 #include "views/league_page.h"
 #include "views/node_tree.h"
@@ -92,6 +93,8 @@ class TForm1 : public QWidget {
     QPushButton* Button14; // "Close"
     QPushButton* Button11; // "Save Changes"
     QPushButton* Button10; // "Exit"
+    QPushButton* ButtonPatchSave;  // "Save changes as patch..."
+    QPushButton* ButtonPatchApply; // "Apply patch..."
     QProgressBar* pb;
     QLabel* save_status; // a quiet line after a successful save
 
@@ -196,6 +199,19 @@ class TForm1 : public QWidget {
     void set_folder_chooser(folder_chooser chooser) { choose_folder_ = std::move(chooser); }
 
 
+    // --- Patches (app/patch_commands.cpp)
+    // "Save changes as patch...": the changes since the files were opened, to a patch file.
+    void ButtonPatchSaveClick();
+    // "Apply patch...": a patch file applied to the open game as one undo step; conflicts are
+    // listed and change nothing.
+    void ButtonPatchApplyClick();
+    // Asks for a patch file to write (`save`) or read, starting at `start`; empty when the user
+    // cancels. Tests answer instead of the dialog.
+    using patch_chooser = std::function<QString(bool save, const QString& start)>;
+    void set_patch_chooser(patch_chooser chooser) { choose_patch_ = std::move(chooser); }
+    // Gives the window of the tables the folder its CSV dialogs start in, kept in the registry.
+    void connect_folder_stores();
+
     // --- The tree
     // Fills TreeView1 from the open game.
     void build_navigation_tree() { doc.trees.build(game); }
@@ -258,6 +274,9 @@ class TForm1 : public QWidget {
     qira::message_sink* messages_;
     qira::file_ops* file_ops_ = &qira::native_file_ops();
     folder_chooser choose_folder_; // empty: the system's folder dialog
+    patch_chooser choose_patch_;   // empty: the system's file dialogs
+    // The two files as they were opened, to make the patch of what was changed since.
+    qira::opened_files opened_;
     bool exiting_ = false;
     // The files that the open database came from; "Save Changes" replaces them.
     std::filesystem::path database_path_;

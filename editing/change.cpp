@@ -109,7 +109,11 @@ template <typename Pick> void put_back(open_game& game, const change& c, bool fo
         }
         for (const table_change& t : c.tables)
             set_rows(game.db, t.table, t.after, t.words_after);
+        for (const language_change& l : c.languages)
+            game.lang.assign(l.after);
     } else {
+        for (auto it = c.languages.rbegin(); it != c.languages.rend(); ++it)
+            game.lang.assign(it->before);
         for (auto it = c.tables.rbegin(); it != c.tables.rend(); ++it)
             set_rows(game.db, it->table, it->before, it->words_before);
         for (auto it = c.rows.rbegin(); it != c.rows.rend(); ++it) {
@@ -155,6 +159,8 @@ std::size_t change::memory() const {
     for (const table_change& t : tables)
         bytes += (t.before.capacity() + t.after.capacity()) * (sizeof(db_overall_data) + 64) +
                  (t.words_before.capacity() + t.words_after.capacity()) * sizeof(std::uint32_t);
+    for (const language_change& l : languages)
+        bytes += (l.before.capacity() + l.after.capacity()) * (sizeof(Tstring_table) + 16);
     for (const cell_change& c : cells) {
         // Texts longer than the string's own small buffer live on the heap.
         for (const std::string* t : {&c.before.text, &c.after.text})

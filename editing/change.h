@@ -54,15 +54,24 @@ struct table_change {
     std::vector<std::uint32_t> words_after;
 };
 
+// The language file's entries replaced whole (a patch that changes them).
+struct language_change {
+    std::vector<Tstring_table> before;
+    std::vector<Tstring_table> after;
+};
+
 // Made in this order, put back in the reverse order: cells, then rows (one after the other,
-// each at the place it had when it was made), then whole tables.
+// each at the place it had when it was made), then whole tables, then the language entries.
 class change {
   public:
     std::vector<cell_change> cells;
     std::vector<row_change> rows;
     std::vector<table_change> tables;
+    std::vector<language_change> languages;
 
-    bool empty() const { return cells.empty() && rows.empty() && tables.empty(); }
+    bool empty() const {
+        return cells.empty() && rows.empty() && tables.empty() && languages.empty();
+    }
     // Whether rows were inserted, removed or replaced in a table (rows after the place may have
     // moved).
     bool moves_rows(int table) const;

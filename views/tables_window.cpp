@@ -12,7 +12,6 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QUndoStack>
@@ -24,8 +23,6 @@
 namespace qira {
 
 namespace {
-
-const char folder_setting[] = "tables/csv folder";
 
 std::filesystem::path fs_path(const QString& text) {
 #ifdef _WIN32
@@ -357,29 +354,31 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     return true;
 }
 
+void tables_window::remember_folder(const QString& path) {
+    folder_ = QFileInfo(path).absolutePath();
+    if (store_folder_)
+        store_folder_(folder_);
+}
+
 void tables_window::export_clicked() {
-    QSettings settings;
     const int t = model->table();
     if (t < 0)
         return;
-    const QString folder = settings.value(QLatin1String(folder_setting)).toString();
-    const QString path = choose_file_(true, folder, QStringLiteral("table%1.csv").arg(t));
+    const QString path = choose_file_(true, csv_folder(), QStringLiteral("table%1.csv").arg(t));
     if (path.isEmpty())
         return;
-    settings.setValue(QLatin1String(folder_setting), QFileInfo(path).absolutePath());
+    remember_folder(path);
     export_csv(path);
 }
 
 void tables_window::import_clicked() {
-    QSettings settings;
     const int t = model->table();
     if (t < 0)
         return;
-    const QString folder = settings.value(QLatin1String(folder_setting)).toString();
-    const QString path = choose_file_(false, folder, QStringLiteral("table%1.csv").arg(t));
+    const QString path = choose_file_(false, csv_folder(), QStringLiteral("table%1.csv").arg(t));
     if (path.isEmpty())
         return;
-    settings.setValue(QLatin1String(folder_setting), QFileInfo(path).absolutePath());
+    remember_folder(path);
     import_csv(path);
 }
 

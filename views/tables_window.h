@@ -63,7 +63,16 @@ class tables_window : public QWidget {
     using problem_list = std::function<void(const QString& title, const QStringList& problems)>;
     void set_problem_list(problem_list show) { show_problems_ = std::move(show); }
 
+    // Where the folder of the last CSV file is kept between runs (the window's own settings);
+    // without one it is kept while the window lives.
+    void set_folder_store(std::function<QString()> load, std::function<void(const QString&)> store) {
+        load_folder_ = std::move(load);
+        store_folder_ = std::move(store);
+    }
+
   private:
+    QString csv_folder() const { return load_folder_ ? load_folder_() : folder_; }
+    void remember_folder(const QString& path);
     void show_status(const QString& text);
     void update_count();
     void filter_columns(const QString& text);
@@ -74,6 +83,9 @@ class tables_window : public QWidget {
     game_document& doc_;
     file_chooser choose_file_;
     problem_list show_problems_;
+    std::function<QString()> load_folder_;
+    std::function<void(const QString&)> store_folder_;
+    QString folder_;
 };
 
 } // namespace qira

@@ -1,0 +1,125 @@
+// Patches on the start screen: "Save changes as patch..." writes what the user changed since the
+// files were opened; "Apply patch..." applies a patch file to the open game as one undo step.
+// The folders of the file dialogs are kept in the editor's own registry key.
+
+#include "app/game_paths.h"
+#include "app/main_window.h"
+#include "app/registry.h"
+#include "editing/patch_json.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+constexpr char patch_folder_value[] = "patch folder";
+constexpr char csv_folder_value[] = "csv folder";
+constexpr std::size_t listed_conflicts = 20;
+
+QString stored_folder(const char* value) {
+    QString folder;
+    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+        folder = key->read(QLatin1String(value)).value_or(QString());
+        key->close();
+    }
+    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+void store_folder(const char* value, const QString& folder) {
+    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+        key->write(QLatin1String(value), folder);
+        key->close();
+    }
+}
+
+QString text_of(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+void TForm1::connect_folder_stores() {
+    if (tables)
+        tables->set_folder_store([] { return stored_folder(csv_folder_value); },
+                                 [](const QString& f) { store_folder(csv_folder_value, f); });
+}
+
+void TForm1::ButtonPatchSaveClick() {
+    if (opened_.database.empty()) {
+        messages().show(QLatin1String(qira::app_title),
+                        QStringLiteral("The files could not be read again after they were opened, "
+                                       "so there is nothing to compare the changes with."));
+        return;
+    }
+    const qira::patch_made made = qira::patch_since_opened(opened_, game);
+    if (!made.ok()) {
+        messages().show(QLatin1String(qira::app_title),
+                        QStringLiteral("No patch can be made: %1").arg(text_of(made.error)));
+        return;
+    }
+    if (made.value.empty()) {
+        messages().show(QLatin1String(qira::app_title),
+                        QStringLiteral("Nothing was changed since the files were opened: there is "
+                                       "no patch to write."));
+        return;
+    }
+    const QString start = stored_folder(patch_folder_value) + QStringLiteral("/mod.json");
+    const QString path =
+        choose_patch_ ? choose_patch_(true, start)
+                      : QFileDialog::getSaveFileName(this, QStringLiteral("Save changes as patch"),
+                                                     start,
+                                                     QStringLiteral("Patches (*.json);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    store_folder(patch_folder_value, QFileInfo(path).absolutePath());
+    if (auto r = qira::save_patch_file(qira::to_fs_path(path), made.value); !r) {
+        messages().show(QLatin1String(qira::save_error_caption), text_of(r.message));
+        return;
+    }
+    save_status->setText(QStringLiteral("A patch of %1 changes was written to %2.")
+                             .arg(made.value.change_count())
+                             .arg(QFileInfo(path).fileName()));
+}
+
+void TForm1::ButtonPatchApplyClick() {
+    const QString start = stored_folder(patch_folder_value);
+    const QString path =
+        choose_patch_ ? choose_patch_(false, start)
+                      : QFileDialog::getOpenFileName(this, QStringLiteral("Apply patch"), start,
+                                                     QStringLiteral("Patches (*.json);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    store_folder(patch_folder_value, QFileInfo(path).absolutePath());
+    const QString name = QFileInfo(path).fileName();
+    qira::patch p;
+    if (auto r = qira::load_patch_file(qira::to_fs_path(path), p); !r) {
+        messages().show(QLatin1String(qira::app_title), text_of(r.message));
+        return;
+    }
+    qira::patch_step step = qira::apply_patch_step(game, p);
+    if (!step.ok()) {
+        QStringList lines;
+        for (std::size_t i = 0; i < step.conflicts.size() && i < listed_conflicts; ++i)
+            lines << text_of(step.conflicts[i]);
+        if (step.conflicts.size() > listed_conflicts)
+            lines << QStringLiteral("...");
+        messages().show(QLatin1String(qira::app_title),
+                        QStringLiteral("%1 does not apply to this game: %2 %3. Nothing was "
+                                       "changed.\n\n%4")
+                            .arg(name)
+                            .arg(step.conflicts.size())
+                            .arg(step.conflicts.size() == 1 ? QStringLiteral("conflict")
+                                                            : QStringLiteral("conflicts"))
+                            .arg(lines.join(QLatin1Char('\n'))));
+        return;
+    }
+    if (step.made.empty()) {
+        save_status->setText(QStringLiteral("%1 changes nothing in this game.").arg(name));
+        return;
+    }
+    doc.push_table_edit(std::move(step.made), QStringLiteral("apply patch %1").arg(name));
+    save_status->setText(QStringLiteral("%1 was applied (%2 changes); Undo takes it back.")
+                             .arg(name)
+                             .arg(p.change_count()));
+}

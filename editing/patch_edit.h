@@ -1,0 +1,41 @@
+#pragma once
+// Patches in the editor: the patch of what the user changed since the files were opened, and a
+// patch applied to the open game as one step that can be undone.
+
+#include "editing/change.h"
+#include "editing/patch.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace qira {
+
+// The two files as they were opened, kept as their bytes.
+struct opened_files {
+    std::vector<std::uint8_t> database;
+    std::vector<std::uint8_t> language; // empty without a language file
+    std::string database_name = "qira.db";
+    std::string language_name;
+};
+
+// Reads both files again right after they were opened.
+io_result read_opened_files(const std::filesystem::path& database_path,
+                            const std::filesystem::path& language_path, opened_files& out);
+
+// The changes from the files as opened to the game as it is now.
+patch_made patch_since_opened(const opened_files& opened, const open_game& game);
+
+struct patch_step {
+    change made;                        // empty when it conflicted (or changed nothing)
+    std::vector<std::string> conflicts; // nothing was changed when there are any
+    bool ok() const { return conflicts.empty(); }
+};
+
+// Applies the patch (or takes it back) to the open game; the step holds the rows of the tables
+// it changed (and of the tables with localized names, which follow the language entries) and the
+// language entries, before and after.
+patch_step apply_patch_step(open_game& game, const patch& p, bool reverse = false);
+
+} // namespace qira
