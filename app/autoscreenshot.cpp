@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -63,7 +63,8 @@ bool schedule_autoscreenshot(TForm1& window) {
             const QString tables = info.path() + QLatin1Char('/') + info.completeBaseName() +
                                    QLatin1String("-tables.") + info.suffix();
             const bool saved = window.tables->grab().save(tables, "PNG");
-            std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "Screenshot:" : "Could not write",
+            std::fprintf(saved ? stdout : stderr, "%s %s\n",
+                         saved ? "Screenshot:" : "Could not write",
                          qPrintable(QFileInfo(tables).absoluteFilePath()));
             ok = saved && ok;
         }

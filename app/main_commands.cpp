@@ -219,7 +219,8 @@ void TForm1::Button14Click() {
 }
 
 bool TForm1::confirm_discard() {
-    return !has_unsaved_changes() || messages().ask(QLatin1String(qira::app_title), discard_question);
+    return !has_unsaved_changes() ||
+           messages().ask(QLatin1String(qira::app_title), discard_question);
 }
 
 void TForm1::store_language() {

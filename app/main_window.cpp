@@ -16,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QUndoStack>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,6 +27,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -70,9 +70,8 @@ void set_keyboard_access(TForm1& w) {
     // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
     // commands or the tree, then the page shown.
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.Button15,
-               w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave,
-               w.ButtonPatchApply, w.TreeView1Find->field,
-               w.TreeView1Find->clear, w.TreeView1});
+               w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave, w.ButtonPatchApply,
+               w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
     tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
     tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
                w.cobo_attack, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal, w.Button2, w.t_apply});
@@ -112,8 +111,8 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     build_start_screen();
     TreeView1 = named(new qira::node_tree(this), "TreeView1");
     doc.trees.navigation = TreeView1;
-    TreeView1Find = new qira::tree_find(doc, TreeView1, QStringLiteral("Find in tree"),
-                                        "TreeView1Find", this);
+    TreeView1Find =
+        new qira::tree_find(doc, TreeView1, QStringLiteral("Find in tree"), "TreeView1Find", this);
     TreeView1Find->hide();
     keep_place(TreeView1Find);
     TreeView1->setHeaderHidden(true);
@@ -485,8 +484,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         // The field keeps Ctrl+Z while it has typing to undo; else the key reaches the window.
         if (edit && key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())
             return true;
-        if (edit && (key->matches(QKeySequence::Redo) ||
-                     key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) &&
+        if (edit &&
+            (key->matches(QKeySequence::Redo) ||
+             key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) &&
             !edit->isRedoAvailable())
             return true;
     }
@@ -527,6 +527,5 @@ void TForm1::connect_handlers() {
     });
     connect(Button15, &QPushButton::clicked, this, guarded(&TForm1::Button15Click));
     connect(ButtonPatchSave, &QPushButton::clicked, this, guarded(&TForm1::ButtonPatchSaveClick));
-    connect(ButtonPatchApply, &QPushButton::clicked, this,
-            guarded(&TForm1::ButtonPatchApplyClick));
+    connect(ButtonPatchApply, &QPushButton::clicked, this, guarded(&TForm1::ButtonPatchApplyClick));
 }

@@ -69,9 +69,9 @@ class TForm1 : public QWidget {
     // --- Top bar and regions
     QFrame* Panel1;
     QLabel* Image1;
-    QPushButton* Button4; // "Finish Editing..." / "Continue Editing..."
-    QPushButton* ButtonUndo; // "Undo", Ctrl+Z
-    QPushButton* ButtonRedo; // "Redo", Ctrl+Shift+Z and Ctrl+Y
+    QPushButton* Button4;      // "Finish Editing..." / "Continue Editing..."
+    QPushButton* ButtonUndo;   // "Undo", Ctrl+Z
+    QPushButton* ButtonRedo;   // "Redo", Ctrl+Shift+Z and Ctrl+Y
     QPushButton* ButtonTables; // "All tables...", Ctrl+T
     QLabel* Image4;
     QFrame* Panel3;
@@ -90,9 +90,9 @@ class TForm1 : public QWidget {
     QPushButton* Button15;
     QLabel* Label32;
     QComboBox* cb_lng;
-    QPushButton* Button14; // "Close"
-    QPushButton* Button11; // "Save Changes"
-    QPushButton* Button10; // "Exit"
+    QPushButton* Button14;         // "Close"
+    QPushButton* Button11;         // "Save Changes"
+    QPushButton* Button10;         // "Exit"
     QPushButton* ButtonPatchSave;  // "Save changes as patch..."
     QPushButton* ButtonPatchApply; // "Apply patch..."
     QProgressBar* pb;
@@ -197,7 +197,6 @@ class TForm1 : public QWidget {
     // instead of the dialog.
     using folder_chooser = std::function<QString(const QString& start)>;
     void set_folder_chooser(folder_chooser chooser) { choose_folder_ = std::move(chooser); }
-
 
     // --- Patches (app/patch_commands.cpp)
     // "Save changes as patch...": the changes since the files were opened, to a patch file.

@@ -66,10 +66,10 @@ void TForm1::ButtonPatchSaveClick() {
     }
     const QString start = stored_folder(patch_folder_value) + QStringLiteral("/mod.json");
     const QString path =
-        choose_patch_ ? choose_patch_(true, start)
-                      : QFileDialog::getSaveFileName(this, QStringLiteral("Save changes as patch"),
-                                                     start,
-                                                     QStringLiteral("Patches (*.json);;All files (*)"));
+        choose_patch_
+            ? choose_patch_(true, start)
+            : QFileDialog::getSaveFileName(this, QStringLiteral("Save changes as patch"), start,
+                                           QStringLiteral("Patches (*.json);;All files (*)"));
     if (path.isEmpty())
         return;
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
@@ -85,9 +85,10 @@ void TForm1::ButtonPatchSaveClick() {
 void TForm1::ButtonPatchApplyClick() {
     const QString start = stored_folder(patch_folder_value);
     const QString path =
-        choose_patch_ ? choose_patch_(false, start)
-                      : QFileDialog::getOpenFileName(this, QStringLiteral("Apply patch"), start,
-                                                     QStringLiteral("Patches (*.json);;All files (*)"));
+        choose_patch_
+            ? choose_patch_(false, start)
+            : QFileDialog::getOpenFileName(this, QStringLiteral("Apply patch"), start,
+                                           QStringLiteral("Patches (*.json);;All files (*)"));
     if (path.isEmpty())
         return;
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());

@@ -1,5 +1,7 @@
 #include "app/wine_registry.h"
 
+#include "langfile/stored_string.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
@@ -19,24 +21,6 @@ std::string fold(std::string_view text) {
 
 std::string slot(std::string_view key, std::string_view name) {
     return fold(key) + '\n' + fold(name);
-}
-
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 // UTF-16 units in, UTF-8 out; a surrogate without its partner becomes U+FFFD.

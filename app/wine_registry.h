@@ -8,8 +8,8 @@
 //     #time=1d9a3c1f2b4e6a0
 //     "Install Dir"="C:\\Games\\QIRA 2004\\"
 //
-// A section names a key with its components separated by `\\`; a string value is `"name"="text"` (or
-// `str(2):"text"` for an expandable one), and in names and texts `\\`, `\"`, `\n` and the like
+// A section names a key with its components separated by `\\`; a string value is `"name"="text"`
+// (or `str(2):"text"` for an expandable one), and in names and texts `\\`, `\"`, `\n` and the like
 // and `\xNNNN` (a UTF-16 unit in one to four hex digits) stand for characters. Other value forms
 // (dword:, hex:, continued lines) are skipped. Plain C++, no Qt: the file is only read, never
 // trusted: lines and the whole file have limits, and a damaged line is skipped.

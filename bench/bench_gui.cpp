@@ -3,8 +3,8 @@
 // runs on the offscreen platform.
 
 #include "app/main_window.h"
-#include "views/tables_window.h"
 #include "bench_common.h"
+#include "views/tables_window.h"
 
 #include <QApplication>
 #include <QTreeWidget>
@@ -69,7 +69,8 @@ void tree_build(benchmark::State& state, const install& in) {
     for (auto _ : state) {
         // What opening does: the tree, its copy, and the copy's nodes listed in tree order.
         w.window->build_navigation_tree();
-        w.window->xchange_nodes = qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
+        w.window->xchange_nodes =
+            qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
     }
 }
 
@@ -86,7 +87,8 @@ void first_tree_build(benchmark::State& state, const install& in) {
             tree->fill({}, {}, qira::node_tree::plain_flags());
         state.ResumeTiming();
         w.window->build_navigation_tree();
-        w.window->xchange_nodes = qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
+        w.window->xchange_nodes =
+            qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
     }
 }
 

@@ -6,7 +6,6 @@ namespace qira {
 
 namespace {
 
-
 // Whether the lookups must be built again when this cell changes: the ids they group rows by, and
 // the internal names of leagues and teams. Player names are followed one by one instead.
 bool moves_lookups(const cell& c) {
@@ -73,7 +72,8 @@ void put_row(database& db, int table, int row, const db_overall_data& data,
     rows.insert(rows.begin() + row, data);
     std::vector<std::uint32_t> own(w, 0);
     std::copy_n(words.begin(), std::min(words.size(), w), own.begin());
-    words_all.insert(words_all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w),
+    words_all.insert(words_all.begin() +
+                         static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w),
                      own.begin(), own.end());
     db.overall[table].row_count = static_cast<std::int32_t>(rows.size());
 }
@@ -83,7 +83,8 @@ void take_row(database& db, int table, int row) {
     const std::size_t w = row_words(db, table);
     auto& rows = db.overall[table].rows;
     rows.erase(rows.begin() + row);
-    const auto at = words_all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w);
+    const auto at =
+        words_all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w);
     words_all.erase(at, at + static_cast<std::ptrdiff_t>(w));
     db.overall[table].row_count = static_cast<std::int32_t>(rows.size());
 }
@@ -237,10 +238,12 @@ void insert_row(open_game& game, change& into, int table, int row, db_overall_da
 void remove_row(open_game& game, change& into, int table, int row) {
     auto& words_all = words_of(game.db, table);
     const std::size_t w = row_words(game.db, table);
-    row_change removed{table, row, false, game.db.overall[table].rows[static_cast<std::size_t>(row)],
-                       std::vector<std::uint32_t>(
-                           words_all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w),
-                           words_all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row + 1) * w))};
+    row_change removed{
+        table, row, false, game.db.overall[table].rows[static_cast<std::size_t>(row)],
+        std::vector<std::uint32_t>(
+            words_all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w),
+            words_all.begin() +
+                static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row + 1) * w))};
     take_row(game.db, table, row);
     into.rows.push_back(std::move(removed));
     game.lookups.rebuild(game.db);

@@ -46,9 +46,10 @@ change apply_team(open_game& game, int row, const team_values& values) {
     set_value(game, c, teams, row, 1, values.attack);
     set_value(game, c, teams, row, 5, values.formation);
     if (values.stadium_row && row_exists(game, stadiums, *values.stadium_row))
-        set_value(game, c, teams, row, 12,
-                  static_cast<std::uint32_t>(
-                      game.db.rows(stadiums)[static_cast<std::size_t>(*values.stadium_row)].keys[0]));
+        set_value(
+            game, c, teams, row, 12,
+            static_cast<std::uint32_t>(
+                game.db.rows(stadiums)[static_cast<std::size_t>(*values.stadium_row)].keys[0]));
 
     // The lookups do not move while the links' values change: the list stays valid.
     const auto own = game.lookups.team_links(id);

@@ -73,8 +73,8 @@ struct table_patch {
     std::int32_t rows_before = 0;
     std::int32_t rows_after = 0;
     std::vector<changed_row> changed; // in row order of the old table
-    std::vector<placed_row> removed; // in row order of the old table
-    std::vector<placed_row> added;   // in row order of the new table
+    std::vector<placed_row> removed;  // in row order of the old table
+    std::vector<placed_row> added;    // in row order of the new table
     friend bool operator==(const table_patch&, const table_patch&) = default;
 };
 

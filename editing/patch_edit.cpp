@@ -79,7 +79,8 @@ patch_step apply_patch_step(open_game& game, const patch& p, bool reverse) {
     for (table_change& c : before) {
         c.after = game.db.overall[static_cast<std::size_t>(c.table)].rows;
         c.words_after = game.db.blocks[static_cast<std::size_t>(c.table)].words;
-        const bool same_rows = c.words_before == c.words_after && c.before.size() == c.after.size() &&
+        const bool same_rows = c.words_before == c.words_after &&
+                               c.before.size() == c.after.size() &&
                                std::equal(c.before.begin(), c.before.end(), c.after.begin(),
                                           [](const db_overall_data& a, const db_overall_data& b) {
                                               return a.keys == b.keys && a.extras == b.extras &&

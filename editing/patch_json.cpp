@@ -376,24 +376,6 @@ class parser {
         return true;
     }
 
-    static void utf8(std::string& out, std::uint32_t cp) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | cp >> 6);
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | cp >> 12);
-            out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | cp >> 18);
-            out += static_cast<char>(0x80 | (cp >> 12 & 0x3F));
-            out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-
     // A string literal; \udc80 to \udcff stand for the stored bytes 80 to FF that are not part
     // of valid UTF-8.
     bool string(std::string& out) {
@@ -453,11 +435,11 @@ class parser {
                         return false;
                     if (low < 0xDC00 || low > 0xDFFF)
                         return fail("a high surrogate escape without its low half");
-                    utf8(out, 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00));
+                    append_utf8(out, 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00));
                 } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
                     return fail("a lone low surrogate escape other than \\udc80 to \\udcff");
                 } else {
-                    utf8(out, cp);
+                    append_utf8(out, cp);
                 }
                 break;
             }

@@ -2,6 +2,7 @@
 
 #include "editing/change.h"
 #include "editing/table_edits.h"
+#include "langfile/stored_string.h"
 #include "langfile/string_table.h"
 
 #include <algorithm>
@@ -91,44 +92,6 @@ std::vector<record> split_records(std::string_view bytes, std::string& problem,
 }
 
 } // namespace
-
-bool valid_utf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t n = 0;
-        std::uint32_t cp = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if (c >= 0xC2 && c <= 0xDF) {
-            n = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        for (std::size_t k = 1; k <= n; ++k) {
-            if (i + k >= s.size())
-                return false;
-            const auto d = static_cast<unsigned char>(s[i + k]);
-            if ((d & 0xC0) != 0x80)
-                return false;
-            cp = cp << 6 | (d & 0x3F);
-        }
-        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-            (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
-            return false;
-        i += n + 1;
-    }
-    return true;
-}
 
 int name_columns(const database& db, int table, const string_table* lang) {
     using namespace table_index;
@@ -260,14 +223,14 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
             const std::string& text = rec.fields[c];
             if (f >= fields) {
                 row.names[static_cast<std::size_t>(f - fields)] = text;
-                if (!valid_utf8(text))
+                if (!is_valid_utf8(text))
                     ++out.texts_not_utf8;
                 continue;
             }
             const cell where = column_cell(db, t, 0, f);
             if (where.part == row_part::text) {
                 row.strings[static_cast<std::size_t>(where.index)] = text;
-                if (!valid_utf8(text))
+                if (!is_valid_utf8(text))
                     ++out.texts_not_utf8;
                 continue;
             }

@@ -37,7 +37,4 @@ struct csv_rows {
 // the header must have (0: none).
 csv_rows read_table_csv(const database& db, int table, std::string_view bytes, int names = 0);
 
-// Whether the bytes are valid UTF-8.
-bool valid_utf8(std::string_view bytes);
-
 } // namespace qira

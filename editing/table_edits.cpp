@@ -18,6 +18,18 @@ std::string table_name(int table) {
     return "table " + std::to_string(table);
 }
 
+// Sorts the rows and drops repeats; why they cannot be edited, or "" when they can.
+std::string check_selection(const database& db, int table, std::vector<int>& rows) {
+    if (!table_exists(db, table))
+        return "there is no " + table_name(table);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty() || rows.front() < 0 ||
+        static_cast<std::size_t>(rows.back()) >= db.overall[table].rows.size())
+        return "no row is selected";
+    return {};
+}
+
 } // namespace
 
 cell column_cell(const database& db, int table, int row, int column) {
@@ -63,7 +75,8 @@ std::optional<cell_value> parse_cell(const database& db, const cell& where, std:
     const std::string_view digits = negative ? text.substr(1) : text;
     std::uint64_t n = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-    if (digits.empty() || ec == std::errc::invalid_argument || end != digits.data() + digits.size()) {
+    if (digits.empty() || ec == std::errc::invalid_argument ||
+        end != digits.data() + digits.size()) {
         why = "\"" + std::string(text) + "\" is not a whole number";
         return std::nullopt;
     }
@@ -114,17 +127,10 @@ std::optional<std::string> capacity_problem(const database& db, int table, std::
 
 edit_outcome insert_row_copies(open_game& game, int table, std::vector<int> rows) {
     edit_outcome out;
-    if (!table_exists(game.db, table)) {
-        out.refused = "there is no " + table_name(table);
+    out.refused = check_selection(game.db, table, rows);
+    if (!out.ok())
         return out;
-    }
     const auto count = game.db.overall[table].rows.size();
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (rows.empty() || rows.front() < 0 || static_cast<std::size_t>(rows.back()) >= count) {
-        out.refused = "no row is selected";
-        return out;
-    }
     if (auto problem = capacity_problem(game.db, table, count + rows.size())) {
         out.refused = *problem;
         return out;
@@ -145,17 +151,9 @@ edit_outcome insert_row_copies(open_game& game, int table, std::vector<int> rows
 
 edit_outcome delete_rows(open_game& game, int table, std::vector<int> rows) {
     edit_outcome out;
-    if (!table_exists(game.db, table)) {
-        out.refused = "there is no " + table_name(table);
+    out.refused = check_selection(game.db, table, rows);
+    if (!out.ok())
         return out;
-    }
-    const auto count = game.db.overall[table].rows.size();
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (rows.empty() || rows.front() < 0 || static_cast<std::size_t>(rows.back()) >= count) {
-        out.refused = "no row is selected";
-        return out;
-    }
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
         remove_row(game, out.made, table, *it);
     return out;

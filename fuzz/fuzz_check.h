@@ -195,10 +195,10 @@ inline void expect_same_database(const database& a, const database& b,
                 if (options.skip_cut_fields && layout.cut_field == j)
                     continue;
                 FUZZ_CHECK(ra[r].values[j] == rb[r].values[j],
-                           where(t, r) + " value " + str(j) + ": " + str(ra[r].values[j]) +
-                               " vs " + str(rb[r].values[j]) + " (width " +
-                               str(layout.widths[j]) + ", bit " + str(layout.starts[j]) +
-                               " of " + str(layout.area_bits) + ")");
+                           where(t, r) + " value " + str(j) + ": " + str(ra[r].values[j]) + " vs " +
+                               str(rb[r].values[j]) + " (width " + str(layout.widths[j]) +
+                               ", bit " + str(layout.starts[j]) + " of " + str(layout.area_bits) +
+                               ")");
             }
         }
     }

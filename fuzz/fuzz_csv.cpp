@@ -18,8 +18,12 @@ using namespace qira::fuzz;
 const database& fuzz_database() {
     static const database db = [] {
         database d;
-        add_table(d, {"table", {"id", "owner"}, {"extra"}, {"name", "name"},
-                      {{"nothing", 0, 0}, {"flag", 0, 1}, {"height", 0, 127}, {"wide", -1, 0x7FFFFFFF}}});
+        add_table(
+            d, {"table",
+                {"id", "owner"},
+                {"extra"},
+                {"name", "name"},
+                {{"nothing", 0, 0}, {"flag", 0, 1}, {"height", 0, 127}, {"wide", -1, 0x7FFFFFFF}}});
         return d;
     }();
     return db;

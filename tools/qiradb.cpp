@@ -185,7 +185,8 @@ int run_rewrite(const std::filesystem::path& path, const std::filesystem::path& 
                 const std::vector<std::string>& lang) {
     // The editor's own open and save: "Open Database", then "Save Changes" to other files.
     open_game game;
-    const std::filesystem::path lang_in = lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
+    const std::filesystem::path lang_in =
+        lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     const std::filesystem::path lang_out =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[1]);
     if (auto r = open_game_files(path, lang_in, game); !r)
@@ -199,7 +200,8 @@ int run_rewrite(const std::filesystem::path& path, const std::filesystem::path& 
 int run_import_csv(const std::filesystem::path& path, int t, const std::filesystem::path& csv_path,
                    const std::filesystem::path& out, const std::vector<std::string>& lang) {
     open_game game;
-    const std::filesystem::path lang_in = lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
+    const std::filesystem::path lang_in =
+        lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     if (auto r = open_game_files(path, lang_in, game); !r)
         return fail(r.result.message);
     if (!game.db.has_table(t))
@@ -212,9 +214,9 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
         game.db, t, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
         name_columns(game.db, t, game.has_language ? &game.lang : nullptr));
     if (!read.ok()) {
-        std::cerr << "qiradb: " << display_name(csv_path) << " cannot be imported: "
-                  << read.problem_count << (read.problem_count == 1 ? " problem" : " problems")
-                  << '\n';
+        std::cerr << "qiradb: " << display_name(csv_path)
+                  << " cannot be imported: " << read.problem_count
+                  << (read.problem_count == 1 ? " problem" : " problems") << '\n';
         for (const std::string& p : read.problems)
             std::cerr << p << '\n';
         return exit_input;
@@ -227,8 +229,8 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
                      "another encoding?)\n";
     if (auto r = replace_table(game, t, read.rows); !r.ok())
         return fail(display_name(csv_path) + " cannot be imported: " + r.refused);
-    if (auto r = save_game_files(game, out,
-                                 lang.empty() ? std::filesystem::path() : utf8_path(lang[1]));
+    if (auto r =
+            save_game_files(game, out, lang.empty() ? std::filesystem::path() : utf8_path(lang[1]));
         !r)
         return fail(r.result.message);
     return 0;
@@ -282,9 +284,11 @@ int run_diff(const std::filesystem::path& a_path, const std::filesystem::path& b
     database a, b;
     string_table a_lang, b_lang;
     const bool with_lang = !langs.empty();
-    if (auto code = load_both(a_path, with_lang ? utf8_path(langs[0]) : std::filesystem::path(), a, a_lang))
+    if (auto code =
+            load_both(a_path, with_lang ? utf8_path(langs[0]) : std::filesystem::path(), a, a_lang))
         return *code;
-    if (auto code = load_both(b_path, with_lang ? utf8_path(langs[1]) : std::filesystem::path(), b, b_lang))
+    if (auto code =
+            load_both(b_path, with_lang ? utf8_path(langs[1]) : std::filesystem::path(), b, b_lang))
         return *code;
     const patch_made made =
         make_patch(a, with_lang ? &a_lang : nullptr, b, with_lang ? &b_lang : nullptr);
@@ -299,7 +303,8 @@ int run_diff(const std::filesystem::path& a_path, const std::filesystem::path& b
 constexpr std::size_t shown_conflicts = 20;
 
 int run_patch(const std::filesystem::path& path, const std::filesystem::path& patch_path,
-              const std::filesystem::path& out, const std::vector<std::string>& lang, bool reverse) {
+              const std::filesystem::path& out, const std::vector<std::string>& lang,
+              bool reverse) {
     patch p;
     if (auto r = load_patch_file(patch_path, p); !r)
         return fail(r.message);
@@ -442,7 +447,8 @@ int main(int argc, char** argv) {
     if (rewrite->parsed())
         return run_rewrite(utf8_path(db), utf8_path(out), lang_pair);
     if (import_csv->parsed())
-        return run_import_csv(utf8_path(db), import_table, utf8_path(csv), utf8_path(out), lang_pair);
+        return run_import_csv(utf8_path(db), import_table, utf8_path(csv), utf8_path(out),
+                              lang_pair);
     if (check->parsed())
         return run_check(utf8_path(db), utf8_path(lang));
     if (lang_dump->parsed())

@@ -9,6 +9,7 @@
 #include "dbfile/bits.h"
 #include "dbfile/build.h"
 #include "fileio/bytes.h"
+#include "langfile/stored_string.h"
 
 #include <algorithm>
 #include <cassert>
@@ -96,24 +97,6 @@ std::vector<char32_t> code_points(std::string_view s) {
         i += len;
     }
     return out;
-}
-
-void append_utf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | cp >> 6);
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | cp >> 12);
-        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | cp >> 18);
-        out += static_cast<char>(0x80 | (cp >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // Upper case for ASCII, Latin-1 and Latin Extended-A; other letters stay as they are.

@@ -20,7 +20,8 @@ void filter_header::make_fields(int columns) {
     for (int c = 0; c < columns; ++c) {
         auto* f = new QLineEdit(this);
         f->setPlaceholderText(QStringLiteral("Filter"));
-        const QString name = model() ? model()->headerData(c, Qt::Horizontal).toString() : QString();
+        const QString name =
+            model() ? model()->headerData(c, Qt::Horizontal).toString() : QString();
         f->setAccessibleName(QStringLiteral("Filter of column %1").arg(name));
         f->setToolTip(QStringLiteral("Rows whose %1 contains this text, or a comparison: =5, "
                                      "!=5, >10, <=3, 10..20")

@@ -100,8 +100,7 @@ void game_document::push_table_edit(change made, const QString& text) {
 bool game_document::changes_trees(const change& c) {
     using namespace table_index;
     const auto tree_table = [](int t) {
-        return t == leagues || t == league_teams || t == players || t == team_players ||
-               t == teams;
+        return t == leagues || t == league_teams || t == players || t == team_players || t == teams;
     };
     for (const row_change& r : c.rows)
         if (tree_table(r.table))

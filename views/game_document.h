@@ -63,7 +63,8 @@ class game_document : public QObject {
     void run_guarded(const std::function<void()>& handler);
     // A slot for connect() that runs a handler guarded.
     template <typename Object> auto guarded(Object* object, void (Object::*handler)()) {
-        return [this, object, handler] { run_guarded([object, handler] { (object->*handler)(); }); };
+        return
+            [this, object, handler] { run_guarded([object, handler] { (object->*handler)(); }); };
     }
 
     // Called by the undo steps: the rows and labels of `c` have been put back or forward.

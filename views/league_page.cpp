@@ -85,8 +85,7 @@ void league_page::l_applyClick() {
     if (level_slot < league.values.size())
         values.level = applied_item(l_level, league.values[level_slot]);
     change made = apply_league(doc_.game, row, values);
-    doc_.push(std::move(made),
-              QStringLiteral("Apply league %1").arg(text_of(league.strings[1])));
+    doc_.push(std::move(made), QStringLiteral("Apply league %1").arg(text_of(league.strings[1])));
     // What is stored now is what the edits show: a later Apply compares with that.
     show_text(l_name_long, league.names[0]);
     show_text(l_name_sh, league.names[1]);

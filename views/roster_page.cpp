@@ -63,8 +63,8 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     xchange->setAccessibleName(QStringLiteral("Exchange with"));
     xchange->setMinimumWidth(180);
     doc_.trees.exchange = xchange;
-    xchange_find = new tree_find(doc_, xchange, QStringLiteral("Find in exchange tree"),
-                                 "xchangeFind", this);
+    xchange_find =
+        new tree_find(doc_, xchange, QStringLiteral("Find in exchange tree"), "xchangeFind", this);
     Button5 = button("Button5", QStringLiteral("<<< Edit team"), this);
     t_apply_1 = button("t_apply_1", QStringLiteral("Apply"), this);
 
@@ -130,8 +130,8 @@ void roster_page::refresh_roster_list() {
     const QSignalBlocker quiet(t_pl_list);
     t_pl_list->clear();
     QStringList rows;
-    const int count = std::min(
-        {team_.t_pl_names->count(), team_.t_pl_nums->count(), team_.t_pl_poss->count()});
+    const int count =
+        std::min({team_.t_pl_names->count(), team_.t_pl_nums->count(), team_.t_pl_poss->count()});
     for (int i = 0; i < count; ++i)
         rows << team_.t_pl_names->item(i)->text() + QLatin1String(" (") +
                     team_.t_pl_nums->item(i)->text() + QLatin1String(" - ") +
@@ -146,9 +146,8 @@ void roster_page::t_pl_listClick() {
     if (s < 0 || s >= team_.t_pl_nums->count() || s >= team_.t_pl_poss->count())
         return;
     const std::uint32_t code = entry_number(*team_.t_pl_poss, s);
-    t_pl_pos->setCurrentIndex(code < static_cast<std::uint32_t>(t_pl_pos->count())
-                                  ? static_cast<int>(code)
-                                  : -1);
+    t_pl_pos->setCurrentIndex(
+        code < static_cast<std::uint32_t>(t_pl_pos->count()) ? static_cast<int>(code) : -1);
     // Showing the row's number changes the field's text and so runs the number change; it must
     // not put a number the spinner cannot show (above 99) into the entry.
     const std::uint32_t number = entry_number(*team_.t_pl_nums, s);
@@ -179,7 +178,8 @@ void roster_page::t_pl_listDblClick() {
     const auto team_rows = doc_.game.db.rows(teams);
     if (shown < 0 || static_cast<std::size_t>(shown) >= team_rows.size())
         return;
-    const int team = doc_.game.lookups.team_by_key(team_rows[static_cast<std::size_t>(shown)].keys[0]);
+    const int team =
+        doc_.game.lookups.team_by_key(team_rows[static_cast<std::size_t>(shown)].keys[0]);
     const QString team_label = text_of(team_rows[static_cast<std::size_t>(team)].strings[1]);
     const QString player = team_.t_pl_names->item(s)->text();
     QTreeWidget* tree = doc_.trees.navigation;
@@ -249,8 +249,7 @@ void roster_page::Button3Click() {
 
     // The roster player's link: the shown team's link behind roster row s.
     const std::uint32_t roster_id = entry_number(*team_.t_pl_ids, s);
-    const int roster_link =
-        find_team_link(game, shown_id, static_cast<std::int32_t>(roster_id), s);
+    const int roster_link = find_team_link(game, shown_id, static_cast<std::int32_t>(roster_id), s);
     if (roster_link < 0)
         not_found(roster_label);
 
@@ -258,9 +257,10 @@ void roster_page::Button3Click() {
     const int r_node = trees.first_node_of_link(roster_link);
     if (r_node < 0)
         not_found(roster_label);
-    const int q_node = x_node >= 0 && trees.node_rows[static_cast<std::size_t>(x_node)] == chosen_link
-                           ? x_node
-                           : trees.first_node_of_link(chosen_link);
+    const int q_node =
+        x_node >= 0 && trees.node_rows[static_cast<std::size_t>(x_node)] == chosen_link
+            ? x_node
+            : trees.first_node_of_link(chosen_link);
     if (q_node < 0)
         not_found(chosen_label);
 

@@ -86,18 +86,18 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
     const QByteArray utf8 = text.toUtf8();
     const cell where = column_cell(doc_.game.db, table_, index.row(), index.column());
     const QString field = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
-    auto outcome = set_cell_text(doc_.game, where,
-                                 std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    auto outcome =
+        set_cell_text(doc_.game, where,
+                      std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!outcome.ok()) {
         emit refused(QStringLiteral("Row %1, %2: %3")
                          .arg(index.row())
                          .arg(field, QString::fromStdString(outcome.refused)));
         return false;
     }
-    doc_.push_table_edit(std::move(outcome.made), QStringLiteral("edit table %1 row %2 %3")
-                                                      .arg(table_)
-                                                      .arg(index.row())
-                                                      .arg(field));
+    doc_.push_table_edit(
+        std::move(outcome.made),
+        QStringLiteral("edit table %1 row %2 %3").arg(table_).arg(index.row()).arg(field));
     return true;
 }
 
@@ -184,9 +184,10 @@ table_filter::condition table_filter::parse(const QString& raw) {
         const char* prefix;
         condition::kind kind;
     };
-    for (const op& o : {op{"!=", condition::kind::not_equal}, op{">=", condition::kind::greater_equal},
-                        op{"<=", condition::kind::less_equal}, op{"=", condition::kind::equal},
-                        op{">", condition::kind::greater}, op{"<", condition::kind::less}}) {
+    for (const op& o :
+         {op{"!=", condition::kind::not_equal}, op{">=", condition::kind::greater_equal},
+          op{"<=", condition::kind::less_equal}, op{"=", condition::kind::equal},
+          op{">", condition::kind::greater}, op{"<", condition::kind::less}}) {
         if (text.startsWith(QLatin1String(o.prefix)) &&
             number(text.mid(static_cast<qsizetype>(std::strlen(o.prefix))), c.a)) {
             c.what = o.kind;
@@ -241,9 +242,9 @@ bool table_filter::accepts(const condition& c, int row, int column) const {
         return (model_.numeric(column) ? text : fold_text(text)).find(c.folded) !=
                std::string::npos;
     }
-    const long long v = model_.numeric(column) ? model_.number_at(row, column)
-                                               : QString::fromStdString(model_.text_at(row, column))
-                                                     .toLongLong();
+    const long long v = model_.numeric(column)
+                            ? model_.number_at(row, column)
+                            : QString::fromStdString(model_.text_at(row, column)).toLongLong();
     switch (c.what) {
     case k::equal:
         return v == c.a;

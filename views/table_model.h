@@ -69,8 +69,16 @@ class table_filter : public QSortFilterProxyModel {
 
   private:
     struct condition {
-        enum class kind { contains, equal, not_equal, less, less_equal, greater, greater_equal,
-                          range };
+        enum class kind {
+            contains,
+            equal,
+            not_equal,
+            less,
+            less_equal,
+            greater,
+            greater_equal,
+            range
+        };
         kind what = kind::contains;
         std::string folded; // for contains
         long long a = 0, b = 0;

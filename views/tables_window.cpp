@@ -29,7 +29,8 @@ std::filesystem::path fs_path(const QString& text) {
     return std::filesystem::path(text.toStdWString());
 #else
     const QByteArray local = text.toLocal8Bit();
-    return std::filesystem::path(std::string(local.constData(), static_cast<std::size_t>(local.size())));
+    return std::filesystem::path(
+        std::string(local.constData(), static_cast<std::size_t>(local.size())));
 #endif
 }
 
@@ -179,16 +180,21 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     connect(filter, &QAbstractItemModel::rowsRemoved, this, &tables_window::update_count);
     connect(filter, &QAbstractItemModel::modelReset, this, &tables_window::update_count);
     connect(&doc_, &game_document::edited, this, &tables_window::table_rows_changed);
-    connect(insert_button, &QPushButton::clicked, this, [this] { doc_.run_guarded([this] { insert_copies(); }); });
-    connect(delete_button, &QPushButton::clicked, this, [this] { doc_.run_guarded([this] { delete_selected(); }); });
-    connect(export_button, &QPushButton::clicked, this, [this] { doc_.run_guarded([this] { export_clicked(); }); });
-    connect(import_button, &QPushButton::clicked, this, [this] { doc_.run_guarded([this] { import_clicked(); }); });
+    connect(insert_button, &QPushButton::clicked, this,
+            [this] { doc_.run_guarded([this] { insert_copies(); }); });
+    connect(delete_button, &QPushButton::clicked, this,
+            [this] { doc_.run_guarded([this] { delete_selected(); }); });
+    connect(export_button, &QPushButton::clicked, this,
+            [this] { doc_.run_guarded([this] { export_clicked(); }); });
+    connect(import_button, &QPushButton::clicked, this,
+            [this] { doc_.run_guarded([this] { import_clicked(); }); });
 
     choose_file_ = [this](bool save, const QString& folder, const QString& name) {
         const QString start = folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
         const QString kinds = QStringLiteral("CSV files (*.csv);;All files (*)");
-        return save ? QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), start, kinds)
-                    : QFileDialog::getOpenFileName(this, QStringLiteral("Import CSV"), start, kinds);
+        return save
+                   ? QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), start, kinds)
+                   : QFileDialog::getOpenFileName(this, QStringLiteral("Import CSV"), start, kinds);
     };
     show_problems_ = [this](const QString& title, const QStringList& problems) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Import CSV"), title, QMessageBox::Ok,
@@ -207,12 +213,12 @@ void tables_window::refresh() {
         table_list->clear();
         const database& db = doc_.game.db;
         for (int t = 0; t < db.table_count(); ++t) {
-            auto* item = new QListWidgetItem(
-                QStringLiteral("%1  %2  (%3 rows)")
-                    .arg(t)
-                    .arg(text_of(db.tables[static_cast<std::size_t>(t)].name))
-                    .arg(db.rows(t).size()),
-                table_list);
+            auto* item =
+                new QListWidgetItem(QStringLiteral("%1  %2  (%3 rows)")
+                                        .arg(t)
+                                        .arg(text_of(db.tables[static_cast<std::size_t>(t)].name))
+                                        .arg(db.rows(t).size()),
+                                    table_list);
             item->setData(Qt::UserRole, t);
         }
     }
@@ -248,7 +254,8 @@ void tables_window::filter_columns(const QString& text) {
 }
 
 void tables_window::update_count() {
-    row_count->setText(QStringLiteral("%1 of %2 rows").arg(filter->rowCount()).arg(model->rowCount()));
+    row_count->setText(
+        QStringLiteral("%1 of %2 rows").arg(filter->rowCount()).arg(model->rowCount()));
 }
 
 void tables_window::show_status(const QString& text) {
@@ -269,11 +276,13 @@ void tables_window::insert_copies() {
     const auto rows = selected_rows();
     auto outcome = insert_row_copies(doc_.game, t, rows);
     if (!outcome.ok()) {
-        show_status(QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.refused)));
+        show_status(
+            QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.refused)));
         return;
     }
-    doc_.push_table_edit(std::move(outcome.made),
-                         QStringLiteral("insert %1 row copies in table %2").arg(rows.size()).arg(t));
+    doc_.push_table_edit(
+        std::move(outcome.made),
+        QStringLiteral("insert %1 row copies in table %2").arg(rows.size()).arg(t));
     show_status(QStringLiteral("%1 rows inserted.").arg(rows.size()));
 }
 
@@ -294,9 +303,11 @@ bool tables_window::export_csv(const QString& path) {
     const int t = model->table();
     if (t < 0)
         return false;
-    const std::string text =
-        table_csv(doc_.game.db, t, name_columns(doc_.game.db, t, doc_.game.has_language ? &doc_.game.lang : nullptr));
-    const auto r = safe_replace(fs_path(path), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    const std::string text = table_csv(
+        doc_.game.db, t,
+        name_columns(doc_.game.db, t, doc_.game.has_language ? &doc_.game.lang : nullptr));
+    const auto r = safe_replace(
+        fs_path(path), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!r) {
         show_status(QString::fromStdString(r.message));
         return false;
@@ -321,7 +332,8 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
         return false;
     }
     const csv_rows read = read_table_csv(
-        doc_.game.db, t, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+        doc_.game.db, t,
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
         name_columns(doc_.game.db, t, doc_.game.has_language ? &doc_.game.lang : nullptr));
     if (!read.ok()) {
         QStringList listed;
@@ -341,15 +353,21 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     }
     auto outcome = replace_table(doc_.game, t, read.rows);
     if (!outcome.ok()) {
-        show_status(QStringLiteral("%1 was not imported: %2").arg(name, QString::fromStdString(outcome.refused)));
+        show_status(QStringLiteral("%1 was not imported: %2")
+                        .arg(name, QString::fromStdString(outcome.refused)));
         return false;
     }
-    doc_.push_table_edit(std::move(outcome.made), QStringLiteral("import %1 into table %2").arg(name).arg(t));
-    QString done = QStringLiteral("%1 imported into table %2 (%3 rows).").arg(name).arg(t).arg(read.rows.size());
+    doc_.push_table_edit(std::move(outcome.made),
+                         QStringLiteral("import %1 into table %2").arg(name).arg(t));
+    QString done = QStringLiteral("%1 imported into table %2 (%3 rows).")
+                       .arg(name)
+                       .arg(t)
+                       .arg(read.rows.size());
     if (read.texts_not_utf8 > 0)
-        done += QStringLiteral(" %1 texts are not valid UTF-8 and were kept as their bytes (was the "
-                               "file saved in another encoding?).")
-                    .arg(read.texts_not_utf8);
+        done +=
+            QStringLiteral(" %1 texts are not valid UTF-8 and were kept as their bytes (was the "
+                           "file saved in another encoding?).")
+                .arg(read.texts_not_utf8);
     show_status(done);
     return true;
 }
@@ -388,10 +406,11 @@ void tables_window::table_rows_changed(const change& c) {
     for (int row = 0; row < table_list->count(); ++row) {
         const int t = table_list->item(row)->data(Qt::UserRole).toInt();
         if (c.moves_rows(t) && db.has_table(t))
-            table_list->item(row)->setText(QStringLiteral("%1  %2  (%3 rows)")
-                                               .arg(t)
-                                               .arg(text_of(db.tables[static_cast<std::size_t>(t)].name))
-                                               .arg(db.rows(t).size()));
+            table_list->item(row)->setText(
+                QStringLiteral("%1  %2  (%3 rows)")
+                    .arg(t)
+                    .arg(text_of(db.tables[static_cast<std::size_t>(t)].name))
+                    .arg(db.rows(t).size()));
     }
     update_count();
 }

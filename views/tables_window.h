@@ -57,7 +57,8 @@ class tables_window : public QWidget {
     bool import_csv(const QString& path, QStringList* problems = nullptr);
 
     // Where the file dialogs ask; tests answer them. Empty: cancelled.
-    using file_chooser = std::function<QString(bool save, const QString& folder, const QString& name)>;
+    using file_chooser =
+        std::function<QString(bool save, const QString& folder, const QString& name)>;
     void set_file_chooser(file_chooser chooser) { choose_file_ = std::move(chooser); }
     // Shows the problems of a refused import (tests record them).
     using problem_list = std::function<void(const QString& title, const QStringList& problems)>;
@@ -65,7 +66,8 @@ class tables_window : public QWidget {
 
     // Where the folder of the last CSV file is kept between runs (the window's own settings);
     // without one it is kept while the window lives.
-    void set_folder_store(std::function<QString()> load, std::function<void(const QString&)> store) {
+    void set_folder_store(std::function<QString()> load,
+                          std::function<void(const QString&)> store) {
         load_folder_ = std::move(load);
         store_folder_ = std::move(store);
     }

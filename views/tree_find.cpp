@@ -21,7 +21,8 @@ tree_find::tree_find(game_document& doc, node_tree* tree, const QString& accessi
                                      "tree."));
     count = new QLabel(this);
     count->setObjectName(QLatin1String(object_name) + QStringLiteral("_count"));
-    count->setMinimumWidth(count->fontMetrics().horizontalAdvance(QStringLiteral("00000 of 00000")));
+    count->setMinimumWidth(
+        count->fontMetrics().horizontalAdvance(QStringLiteral("00000 of 00000")));
     count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     clear = new QToolButton(this);
     clear->setObjectName(QLatin1String(object_name) + QStringLiteral("_clear"));
@@ -124,8 +125,8 @@ void tree_find::labels_changed() {
 }
 
 void tree_find::select(std::size_t node) {
-    const auto& nodes = tree_ == doc_.trees.navigation ? doc_.trees.tree_nodes
-                                                        : doc_.trees.xchange_nodes;
+    const auto& nodes =
+        tree_ == doc_.trees.navigation ? doc_.trees.tree_nodes : doc_.trees.xchange_nodes;
     if (node >= nodes.size())
         return;
     QTreeWidgetItem* item = nodes[node];

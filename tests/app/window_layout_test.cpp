@@ -116,26 +116,61 @@ class window_layout_test : public QObject {
         QCOMPARE(w.cobo_attack->currentIndex(), 0);
         QCOMPARE(w.cobo_formations->count(), 49);
         // Both lists in full, as the game numbers them: a stored number is the item's index.
-        const QStringList formations = {
-            "Not set",           "3-5-2 Attacking",   "3-5-2 Defensive",   "3-5-2 Neutral",
-            "4-3-3 Neutral",     "4-3-3 Defensive",   "4-3-3 Attacking",   "4-4-2 Neutral",
-            "4-4-2 Defensive",   "4-4-2 Attacking",   "5-3-2 Neutral",     "5-3-2 Defensive",
-            "5-3-2 Attacking",   "5-2-3 Neutral",     "5-2-3 Defensive",   "5-2-3 Attacking",
-            "4-5-1 Neutral",     "4-1-2-1-2 Neutral", "4-2-3-1 Neutral",   "4-3-1-2 Neutral",
-            "4-2-4 Neutral",     "4-4-1-1 Neutral",   "3-4-1-2 Neutral",   "3-6-1 Neutral",
-            "2-3-5 Neutral",     "5-4-1 Neutral",     "3-6-1 Attacking",   "3-6-1 Defensive",
-            "4-4-1-1 Attacking", "3-4-3 Attacking",   "3-4-3 Defensive",   "3-4-3 Neutral",
-            "2-3-5 Attacking",   "2-3-5 Defensive",   "3-4-1-2 Attacking", "3-4-1-2 Defensive",
-            "4-1-2-1-2 Attacking", "4-1-2-1-2 Defensive", "4-2-3-1 Attacking",
-            "4-2-3-1 Defensive", "4-2-4 Attacking",   "4-2-4 Defensive",   "4-3-1-2 Attacking",
-            "4-3-1-2 Defensive", "4-4-1-1 Defensive", "4-5-1 Attacking",   "4-5-1 Defensive",
-            "5-4-1 Attacking",   "5-4-1 Defensive"};
+        const QStringList formations = {"Not set",
+                                        "3-5-2 Attacking",
+                                        "3-5-2 Defensive",
+                                        "3-5-2 Neutral",
+                                        "4-3-3 Neutral",
+                                        "4-3-3 Defensive",
+                                        "4-3-3 Attacking",
+                                        "4-4-2 Neutral",
+                                        "4-4-2 Defensive",
+                                        "4-4-2 Attacking",
+                                        "5-3-2 Neutral",
+                                        "5-3-2 Defensive",
+                                        "5-3-2 Attacking",
+                                        "5-2-3 Neutral",
+                                        "5-2-3 Defensive",
+                                        "5-2-3 Attacking",
+                                        "4-5-1 Neutral",
+                                        "4-1-2-1-2 Neutral",
+                                        "4-2-3-1 Neutral",
+                                        "4-3-1-2 Neutral",
+                                        "4-2-4 Neutral",
+                                        "4-4-1-1 Neutral",
+                                        "3-4-1-2 Neutral",
+                                        "3-6-1 Neutral",
+                                        "2-3-5 Neutral",
+                                        "5-4-1 Neutral",
+                                        "3-6-1 Attacking",
+                                        "3-6-1 Defensive",
+                                        "4-4-1-1 Attacking",
+                                        "3-4-3 Attacking",
+                                        "3-4-3 Defensive",
+                                        "3-4-3 Neutral",
+                                        "2-3-5 Attacking",
+                                        "2-3-5 Defensive",
+                                        "3-4-1-2 Attacking",
+                                        "3-4-1-2 Defensive",
+                                        "4-1-2-1-2 Attacking",
+                                        "4-1-2-1-2 Defensive",
+                                        "4-2-3-1 Attacking",
+                                        "4-2-3-1 Defensive",
+                                        "4-2-4 Attacking",
+                                        "4-2-4 Defensive",
+                                        "4-3-1-2 Attacking",
+                                        "4-3-1-2 Defensive",
+                                        "4-4-1-1 Defensive",
+                                        "4-5-1 Attacking",
+                                        "4-5-1 Defensive",
+                                        "5-4-1 Attacking",
+                                        "5-4-1 Defensive"};
         QCOMPARE(formations.size(), 49);
         QCOMPARE(items(w.cobo_formations), formations);
         const QStringList positions = {
-            "GK",   "SW",  "-----", "RB",  "RCB", "CB",  "LCB", "LB",  "-----", "RDM", "RCDM", "CDM",
-            "LCDM", "LDM", "RWM",   "RM",  "RCM", "CM",  "LCM", "LM",  "LWM",   "RAM", "RCAM", "CAM",
-            "LCAM", "LAM", "RCF",   "CF",  "LCF", "RS",  "ST",  "LS",  "Sub",   "Res"};
+            "GK",   "SW",  "-----", "RB", "RCB", "CB", "LCB", "LB", "-----", "RDM", "RCDM", "CDM",
+            "LCDM", "LDM", "RWM",   "RM", "RCM", "CM", "LCM", "LM", "LWM",   "RAM", "RCAM", "CAM",
+            "LCAM", "LAM", "RCF",   "CF", "LCF", "RS", "ST",  "LS", "Sub",   "Res"};
         QCOMPARE(positions.size(), 34);
         QCOMPARE(items(w.pl_pos), positions);
         QCOMPARE(items(w.t_pl_pos), positions);

@@ -47,7 +47,8 @@ class Edits : public ::testing::Test {
     }
     db_overall_data& row(int t, int r) { return game.db.rows(t)[static_cast<std::size_t>(r)]; }
     std::uint32_t player_value(int r, const char* field) {
-        return row(players, r).values[static_cast<std::size_t>(*game.db.field_slot(players, field))];
+        return row(players, r)
+            .values[static_cast<std::size_t>(*game.db.field_slot(players, field))];
     }
     // A team with at least `links` links, as its row.
     int team_with_links(std::size_t links) {
@@ -82,8 +83,8 @@ TEST_F(Edits, LeagueApplyUndoRedo) {
 TEST_F(Edits, TeamApplyWritesTheTeamItsLinksAndItsSettings) {
     const int r = team_with_links(3);
     const std::int32_t id = row(teams, r).keys[0];
-    const auto own = std::vector<int>(game.lookups.team_links(id).begin(),
-                                      game.lookups.team_links(id).end());
+    const auto own =
+        std::vector<int>(game.lookups.team_links(id).begin(), game.lookups.team_links(id).end());
     team_values v;
     v.names = {"Full", "Five5", "Ten"};
     v.prestige = 7;

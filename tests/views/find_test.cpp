@@ -109,8 +109,7 @@ class find_test : public QObject {
         w.Button2->click();
         w.t_pl_list->setFocus();
         QTest::keyClick(w.t_pl_list, Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(),
-                 static_cast<QWidget*>(w.roster->xchange_find->field));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.roster->xchange_find->field));
     }
 
     void find_in_the_exchange_tree_then_exchange() {

@@ -34,7 +34,8 @@ bool same_rows(const database& a, const database& b) {
 
 // The window answers its file dialogs with `path`.
 void answer_with(TForm1& w, const std::filesystem::path& path) {
-    w.set_patch_chooser([path](bool, const QString&) { return QString::fromStdString(path.string()); });
+    w.set_patch_chooser(
+        [path](bool, const QString&) { return QString::fromStdString(path.string()); });
 }
 
 } // namespace
@@ -72,8 +73,8 @@ class patch_window_test : public QObject {
         patch p;
         QVERIFY(load_patch_file(out / "mod.json", p).ok());
         open_game fresh;
-        QVERIFY(open_game_files(database_file(f.install.path()), language_file(f.install.path(), "eng"),
-                                fresh));
+        QVERIFY(open_game_files(database_file(f.install.path()),
+                                language_file(f.install.path(), "eng"), fresh));
         QVERIFY(apply_patch(fresh, p).ok());
         QVERIFY(same_rows(fresh.db, w.game.db));
     }
@@ -83,8 +84,10 @@ class patch_window_test : public QObject {
         TForm1& w = f.w();
         // A modder's patch, made from the same install with a player renamed and a value changed.
         open_game a, b;
-        QVERIFY(open_game_files(database_file(f.install.path()), language_file(f.install.path(), "eng"), a));
-        QVERIFY(open_game_files(database_file(f.install.path()), language_file(f.install.path(), "eng"), b));
+        QVERIFY(open_game_files(database_file(f.install.path()),
+                                language_file(f.install.path(), "eng"), a));
+        QVERIFY(open_game_files(database_file(f.install.path()),
+                                language_file(f.install.path(), "eng"), b));
         b.db.rows(players)[0].strings[2] = "Modded";
         b.db.rows(players)[1].values[2] += 1;
         const patch_made made = make_patch(a.db, &a.lang, b.db, &b.lang);

@@ -33,7 +33,8 @@ int column_of(const tables_window& t, const QString& name) {
 }
 
 bool edit(tables_window& t, int row, int column, const QString& text) {
-    return t.filter->setData(t.filter->mapFromSource(t.model->index(row, column)), text, Qt::EditRole);
+    return t.filter->setData(t.filter->mapFromSource(t.model->index(row, column)), text,
+                             Qt::EditRole);
 }
 
 std::string read_text(const std::filesystem::path& p) {
@@ -136,7 +137,8 @@ class tables_test : public QObject {
         // An Apply on a page shows in the grid.
         w.pl_height_p->setValue(181);
         w.pl_apply->click();
-        QCOMPARE(t.filter->index(1, column_of(t, "height")).data().toString(), QStringLiteral("181"));
+        QCOMPARE(t.filter->index(1, column_of(t, "height")).data().toString(),
+                 QStringLiteral("181"));
         // A grid edit of the row the page shows fills the page again.
         QVERIFY(edit(t, 1, column_of(t, "weight"), QStringLiteral("77")));
         QCOMPARE(w.pl_weight_p->value(), 77);
@@ -144,12 +146,14 @@ class tables_test : public QObject {
         // selected node stays selected where it still is.
         QVERIFY(edit(t, 1, column_of(t, "surname"), QStringLiteral("Renamed")));
         QVERIFY(f.node("First1  Renamed", 2));
-        QCOMPARE(f.xchange_twin(f.node("First1  Renamed", 2))->text(0), QStringLiteral("First1  Renamed"));
+        QCOMPARE(f.xchange_twin(f.node("First1  Renamed", 2))->text(0),
+                 QStringLiteral("First1  Renamed"));
         QCOMPARE(w.game.lookups.player_by_label("First1  Renamed"), 1);
         // Undo in the main window puts the label back in the trees and the grid.
         w.ButtonUndo->click();
         QVERIFY(f.node("First1  Last1", 2));
-        QCOMPARE(t.filter->index(1, column_of(t, "surname")).data().toString(), QStringLiteral("Last1"));
+        QCOMPARE(t.filter->index(1, column_of(t, "surname")).data().toString(),
+                 QStringLiteral("Last1"));
         // A new link row of the team-players table adds a node.
         t.table_list->setCurrentRow(table_index::team_players);
         t.grid->selectionModel()->select(t.filter->mapFromSource(t.model->index(0, 0)),
@@ -220,7 +224,9 @@ class tables_test : public QObject {
         w.Button4->click();
         w.Button11->click();
         qira::database saved;
-        QVERIFY(parse_database(read_file(database_file(f.install.path())), "qira.db", nullptr, saved).ok());
+        QVERIFY(
+            parse_database(read_file(database_file(f.install.path())), "qira.db", nullptr, saved)
+                .ok());
         int differing = 0;
         for (std::size_t r = 0; r < saved.rows(players).size(); ++r)
             if (saved.rows(players)[r].values != before.rows(players)[r].values)

@@ -4,8 +4,8 @@
 #include "app_test_support.h"
 
 #include "app/registry.h"
-#include "tools/sample.h"
 #include "editing/editor_index.h"
+#include "tools/sample.h"
 #include "views/page_values.h"
 
 #include <QComboBox>

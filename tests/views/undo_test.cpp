@@ -71,7 +71,8 @@ class undo_test : public QObject {
         QCOMPARE(node->text(0), QStringLiteral("Lukasz  Mazur"));
         QCOMPARE(w.windowTitle(), QStringLiteral("QIRA DB EDITOR 2004*"));
         QVERIFY(w.ButtonUndo->isEnabled());
-        QCOMPARE(w.ButtonUndo->toolTip(), QStringLiteral("Undo Apply player Lukasz  Mazur (Ctrl+Z)"));
+        QCOMPARE(w.ButtonUndo->toolTip(),
+                 QStringLiteral("Undo Apply player Lukasz  Mazur (Ctrl+Z)"));
 
         key(w, QKeyCombination(Qt::CTRL, Qt::Key_Z));
         QCOMPARE(node->text(0), QStringLiteral("First0  Last0"));

@@ -6,8 +6,8 @@
 
 #include "app/registry.h"
 #include "dbfile/build.h"
-#include "tools/sample.h"
 #include "editing/editor_index.h"
+#include "tools/sample.h"
 
 #include <QTreeWidget>
 
