@@ -165,6 +165,44 @@ TEST_F(Qiradb, DumpOneTableAsCsv) {
     EXPECT_EQ(r.out, "id,name,prestige\r\n1,Plain,0\r\n2,\"Quote \"\"and\"\", comma\",11\r\n");
 }
 
+TEST_F(Qiradb, ImportCsvReplacesATableAndListsProblems) {
+    write_install();
+    // The leagues with their names, exported, changed and imported.
+    auto r = run("dump " + path("qira.db") + " --table 1 --format csv --lang " + path("eng.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    // Leagues have two names: the long and the short title.
+    EXPECT_EQ(r.out, "id,a,b,v,@name0,@name1\r\n2,,label,0,text 10000020,text 10000022\r\n");
+    {
+        std::ofstream csv(dir / "leagues.csv", std::ios::binary);
+        csv << "\xEF\xBB\xBF@name1,@name0,v,b,a,id\n"
+               "short,Long,200,label,,2\n"
+               "New,New league,3,new,\xE9,9\n";
+    }
+    r = run("import-csv " + path("qira.db") + " 1 " + path("leagues.csv") + " " + path("out.db") +
+            " --lang " + path("eng.db") + " " + path("out.lang"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("warning: 1 text of leagues.csv"), std::string::npos) << r.err;
+    r = run("dump " + path("out.db") + " --table 1 --format csv --lang " + path("out.lang"));
+    EXPECT_EQ(r.out, "id,a,b,v,@name0,@name1\r\n2,,label,200,Long,short\r\n"
+                     "9,\xE9,new,3,New league,New\r\n");
+
+    // Problems: exit 1, the file and the count first, then one line each; nothing written.
+    {
+        std::ofstream csv(dir / "bad.csv", std::ios::binary);
+        csv << "id,a,b,v\r\n1,,x,256\r\nx,,y,1\r\n";
+    }
+    r = run("import-csv " + path("qira.db") + " 1 " + path("bad.csv") + " " + path("bad.db"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "qiradb: bad.csv cannot be imported: 2 problems\n"
+                     "line 2, column v: 256 does not fit in 8 bits\n"
+                     "line 3, column id: \"x\" is not a whole number\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad.db"));
+    // The @name columns are the language file's: without it they are no field of the table.
+    r = run("import-csv " + path("qira.db") + " 1 " + path("leagues.csv") + " " + path("bad.db"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("column @name1: no field of table 1 has this name"), std::string::npos);
+}
+
 TEST_F(Qiradb, RefusedInputsAndBadUsage) {
     // A missing input: exit 1 with one line naming the file; nothing written.
     auto missing = run("rewrite " + path("nothing.db") + " " + path("out.db"));
