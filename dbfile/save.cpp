@@ -93,16 +93,6 @@ void apply_plan(database& db, const layout_plan& plan) {
     }
 }
 
-void write_raw_block(byte_writer& out, const database& db, int t,
-                     const std::vector<std::uint32_t>& words) {
-    const db_overall& o = db.overall[t];
-    out.i32(o.row_count);
-    out.i32(o.block_word);
-    const std::size_t count = rows_of(db, t) * words_per_row(db, t);
-    for (std::size_t i = 0; i < count; ++i)
-        out.u32(words[i]);
-}
-
 // What keeps the model from being saved as a file that loads again: a capacity exceeded or a
 // table whose rows are narrower than their whole words.
 std::optional<std::string> capacity_problem(const database& db) {
@@ -147,16 +137,15 @@ void layout_offsets(database& db) {
 
 namespace {
 
-// Packs table t's decoded rows over `words` (the table's stored words: words that no field
-// covers keep what they hold). `text_ref(row, k)` gives the reference of a row's k-th text.
+// Packs rows `first` to `first + count` of table t over `words_out` (their stored words, W a
+// row: words that no field covers keep what they hold). `text_ref(row, k)` gives the reference
+// of a row's k-th text.
 template <typename TextRef>
-void encode_rows(const database& db, int t, std::vector<std::uint32_t>& words_out,
-                 TextRef&& text_ref) {
+void encode_rows(const database& db, int t, std::size_t first, std::size_t count,
+                 std::uint32_t* words_out, TextRef&& text_ref) {
     const db_table& table = db.tables[t];
     const db_overall& o = db.overall[t];
-    const std::size_t count = rows_of(db, t);
     const auto w = static_cast<std::size_t>(words_per_row(db, t));
-    words_out.resize(count * w, 0); // rows the file did not have start from zero words
 
     const int ca = std::clamp(table.key_count, 0, 4);
     const int cb = std::clamp(table.extra_count, 0, 4);
@@ -170,9 +159,9 @@ void encode_rows(const database& db, int t, std::vector<std::uint32_t>& words_ou
             field_width(table.fields[static_cast<std::size_t>(table.whole_word_count() + j)], t);
 
     std::vector<std::uint32_t> stream;
-    for (std::size_t r = 0; r < count; ++r) {
-        const db_overall_data& row = o.rows[r];
-        std::uint32_t* words = words_out.data() + r * w;
+    for (std::size_t n = 0; n < count; ++n) {
+        const db_overall_data& row = o.rows[first + n];
+        std::uint32_t* words = words_out + n * w;
         std::uint32_t whole[12];
         std::size_t k = 0;
         for (int i = 0; i < ca; ++i)
@@ -218,7 +207,10 @@ void encode_table(database& db, int t) {
     block.block_word = o.block_word;
     block.row_count = o.row_count;
     block.words_per_row = o.words_per_row;
-    encode_rows(db, t, block.words,
+    const std::size_t count = rows_of(db, t);
+    // Rows the file did not have start from zero words.
+    block.words.resize(count * static_cast<std::size_t>(words_per_row(db, t)), 0);
+    encode_rows(db, t, 0, count, block.words.data(),
                 [](const db_overall_data& row, int k) { return row.string_refs[k]; });
 }
 
@@ -249,16 +241,32 @@ void emit(const database& db, const layout_plan& plan, byte_writer& out) {
         for (std::size_t f = 0; f < table.fields.size(); ++f)
             out.i32(plan.name_offsets[name++]);
     }
+    // Each table's rows packed a batch at a time over a copy of their stored words.
+    constexpr std::size_t batch = 1024;
     std::vector<std::uint32_t> words;
     for (int t = 0; t < n; ++t) {
-        words = db.blocks[t].words;
+        const db_overall& o = db.overall[t];
+        out.i32(o.row_count);
+        out.i32(o.block_word);
+        const std::size_t count = rows_of(db, t);
+        const auto w = static_cast<std::size_t>(words_per_row(db, t));
+        const std::vector<std::uint32_t>& stored = db.blocks[t].words;
         std::uint64_t running = plan.first_text[t];
-        encode_rows(db, t, words, [&running](const db_overall_data& row, int k) {
+        const auto text_ref = [&running](const db_overall_data& row, int k) {
             const auto ref = static_cast<std::int32_t>(running);
             running += stored_size(row.strings[k].size());
             return ref;
-        });
-        write_raw_block(out, db, t, words);
+        };
+        for (std::size_t first = 0; first < count; first += batch) {
+            const std::size_t rows = std::min(batch, count - first);
+            words.assign(rows * w, 0);
+            const std::size_t from = std::min(first * w, stored.size());
+            const std::size_t have = std::min(rows * w, stored.size() - from);
+            std::copy_n(stored.begin() + static_cast<std::ptrdiff_t>(from), have, words.begin());
+            encode_rows(db, t, first, rows, words.data(), text_ref);
+            for (std::uint32_t word : words)
+                out.u32(word);
+        }
     }
     for (const auto& table : db.tables) {
         write_string_padded(out, table.name);

@@ -26,7 +26,9 @@ game_result open_game_files(const std::filesystem::path& database_path,
     out.lang = std::move(lang);
     out.db = std::move(db);
     out.has_language = has_language;
-    out.lookups.rebuild(out.db);
+    out.lookups = editor_index{};
+    if (options.lookups)
+        out.lookups.rebuild(out.db);
     return game_result::success();
 }
 

@@ -40,6 +40,9 @@ struct open_options {
     bool require_editor_parts = false;
     // Called once per table as the database is decoded.
     progress_fn progress;
+    // Build the lookups of the tree and the pages (a tool that only reads and writes the files
+    // does without them, and without their memory).
+    bool lookups = true;
 };
 
 // Loads the language file (none when `language` is empty), then the database with the localized

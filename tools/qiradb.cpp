@@ -189,7 +189,9 @@ int run_rewrite(const std::filesystem::path& path, const std::filesystem::path& 
         lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     const std::filesystem::path lang_out =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[1]);
-    if (auto r = open_game_files(path, lang_in, game); !r)
+    open_options options;
+    options.lookups = false; // nothing is edited
+    if (auto r = open_game_files(path, lang_in, game, options); !r)
         return fail(r.result.message);
     if (auto r = save_game_files(game, out, lang_out); !r)
         return fail(r.result.message);
