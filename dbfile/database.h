@@ -145,6 +145,10 @@ std::vector<std::uint8_t> serialize_database(database& db);
 io_result save_database(const std::filesystem::path& path, const database& db,
                         file_ops& ops = native_file_ops());
 
+// Calls `fn(language key, name)` for every non-empty localized name of the configured tables, in
+// table and row order.
+void for_each_name(const database& db, const string_table& lang,
+                   const std::function<void(std::int32_t key, const std::string& name)>& fn);
 // Copies every non-empty localized name of the configured tables into the string table.
 void names_to_string_table(const database& db, string_table& lang);
 

@@ -306,7 +306,8 @@ io_result save_database(const std::filesystem::path& path, const database& db, f
         path, [&](byte_writer& out) { emit(db, plan, out); }, ops);
 }
 
-void names_to_string_table(const database& db, string_table& lang) {
+void for_each_name(const database& db, const string_table& lang,
+                   const std::function<void(std::int32_t key, const std::string& name)>& fn) {
     for (int t = 0; t < db.table_count() && t < name_config_tables; ++t) {
         const name_config& config = lang.names[t];
         if (config.base_key == 0)
@@ -315,8 +316,14 @@ void names_to_string_table(const database& db, string_table& lang) {
         for (const auto& row : db.rows(t))
             for (int k = 0; k < count; ++k)
                 if (!row.names[k].empty())
-                    lang.set_string(config.key_of(row.keys[0], k), row.names[k]);
+                    fn(config.key_of(row.keys[0], k), row.names[k]);
     }
+}
+
+void names_to_string_table(const database& db, string_table& lang) {
+    for_each_name(db, lang, [&lang](std::int32_t key, const std::string& name) {
+        lang.set_string(key, name);
+    });
 }
 
 } // namespace qira

@@ -512,20 +512,12 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
 
 // Whether saving would put a localized name into the language file that it does not hold yet.
 bool names_pending(const database& db, const string_table& lang) {
-    for (int t = 0; t < db.table_count() && t < name_config_tables; ++t) {
-        const name_config& config = lang.names[t];
-        if (config.base_key == 0)
-            continue;
-        const int count = std::min<int>(config.name_count, 3);
-        for (const auto& row : db.rows(t))
-            for (int k = 0; k < count; ++k)
-                if (!row.names[k].empty()) {
-                    const std::string* held = lang.text_of(config.key_of(row.keys[0], k));
-                    if (held == nullptr || *held != row.names[k])
-                        return true;
-                }
-    }
-    return false;
+    bool pending = false;
+    for_each_name(db, lang, [&](std::int32_t key, const std::string& name) {
+        const std::string* held = lang.text_of(key);
+        pending = pending || held == nullptr || *held != name;
+    });
+    return pending;
 }
 
 // The language file as saving the game would write it: `lang` itself, or `copy` with the rows'

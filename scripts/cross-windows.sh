@@ -16,12 +16,7 @@ build=${1:-build-windows}
 jobs=${QIRA_JOBS:-$(nproc)}
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64 googletest libcli11-dev wine wine64)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
+mapfile -t missing < <(scripts/missing-packages.sh "${packages[@]}")
 if ((${#missing[@]} > 0)); then
     if [[ $(id -u) -ne 0 ]]; then
         echo "cross-windows.sh: SKIPPED: the Windows build needs ${missing[*]} (run as root to install them)"

@@ -12,12 +12,7 @@ packages=(
     clang-14 libclang-rt-14-dev
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
+mapfile -t missing < <("$(dirname "$0")/missing-packages.sh" "${packages[@]}")
 
 if ((${#missing[@]} == 0)); then
     exit 0

@@ -15,12 +15,7 @@ build=${1:-build}
 windows=${2:-build-windows}
 
 packages=(dpkg-dev file desktop-file-utils appstream)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
+mapfile -t missing < <(scripts/missing-packages.sh "${packages[@]}")
 if ((${#missing[@]} > 0)); then
     if [[ $(id -u) -ne 0 ]] || ! { echo "Installing: ${missing[*]}" &&
         DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
