@@ -192,10 +192,18 @@ void encode_rows(const database& db, int t, std::size_t first, std::size_t count
             pos += width;
         }
         bits.finish();
-        // Words of the packed area after the last group keep what they held.
-        const std::size_t groups = std::min(stream.size(), w - s);
-        for (std::size_t g = 0; g < groups; ++g)
+        // Only the bits the fields cover are written. The bits after the last field (the rest
+        // of its word, and the words after it) keep what they held: the game's rows carry data
+        // there that the editor does not decode, and a new row holds zeros.
+        const std::uint64_t covered = std::min(pos, area);
+        const std::size_t whole_groups = static_cast<std::size_t>(covered / 32);
+        for (std::size_t g = 0; g < whole_groups; ++g)
             words[s + g] = stream_word(stream[g]);
+        if (const auto tail = static_cast<unsigned>(covered % 32); tail != 0) {
+            const std::uint32_t ours = ~std::uint32_t{0} << (32 - tail);
+            const std::uint32_t kept = stream_word(words[s + whole_groups]) & ~ours;
+            words[s + whole_groups] = stream_word((stream[whole_groups] & ours) | kept);
+        }
     }
 }
 

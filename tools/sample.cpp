@@ -1221,6 +1221,42 @@ int match_date(int day) {
     return y * 10000 + m * 100 + d;
 }
 
+// A different number for every table, row and word of a row (a multiplicative hash).
+std::uint32_t undecoded_word(int t, std::size_t row, std::size_t word) {
+    const std::uint64_t seed =
+        (std::uint64_t{static_cast<std::uint32_t>(t)} << 40) ^ (row << 8) ^ word;
+    return static_cast<std::uint32_t>((seed * 0x9E3779B97F4A7C15ull) >> 32);
+}
+
+// The game's rows carry data the editor does not decode: the bits after a row's last field (the
+// rest of its last packed word) and the words after them. Every row gets numbers of its own
+// there, never zero, so that whatever moves or drops them shows. The packing writes only the
+// bits the fields cover over these words.
+void fill_undecoded(database& db) {
+    for (int t = 0; t < db.table_count(); ++t) {
+        const db_table& table = db.tables[static_cast<std::size_t>(t)];
+        std::uint64_t bits = 0;
+        for (std::size_t f = static_cast<std::size_t>(table.whole_word_count());
+             f < table.fields.size(); ++f)
+            bits += static_cast<std::uint64_t>(field_width(table.fields[f], t));
+        const auto w = static_cast<std::size_t>(db.overall[t].words_per_row);
+        const std::size_t first = static_cast<std::size_t>(table.whole_word_count()) +
+                                  static_cast<std::size_t>(bits / 32);
+        const auto tail = static_cast<unsigned>(bits % 32);
+        const std::size_t rows = db.overall[t].rows.size();
+        auto& words = db.blocks[static_cast<std::size_t>(t)].words;
+        words.assign(rows * w, 0);
+        for (std::size_t r = 0; r < rows; ++r) {
+            for (std::size_t i = first; i < w; ++i) {
+                std::uint32_t v = undecoded_word(t, r, i);
+                if (i == first && tail != 0)
+                    v &= ~std::uint32_t{0} >> tail; // the bits the fields leave free
+                words[r * w + i] = stream_word(v == 0 ? 1 : v);
+            }
+        }
+    }
+}
+
 struct name_lists {
     std::vector<texts> league_long, league_short, stadium;
     std::vector<std::array<texts, 3>> team;
@@ -1288,7 +1324,7 @@ void write_leagues(database& db, const world& w, const name_lists& names) {
 
 void write_league_teams(database& db, const world& w) {
     table_writer t(db, "leagueteams", {"leagueid", "teamid"}, {}, {},
-                   {{"previousposition", 0, 31}, {"groupid", 0, 7}}, 1);
+                   {{"previousposition", 0, 31}, {"groupid", 0, 7}}, 1, 1); // one spare word a row
     for (const auto& l : w.leagues) {
         for (std::size_t k = 0; k < l.teams.size(); ++k) {
             auto& r = t.row();
@@ -1355,7 +1391,7 @@ void write_players(database& db, const world& w, random_source& rng) {
                     {"contractuntil", 0, 2047},
                     {"marketvalue", 0, 0xFFFFF},
                     {"morale", 100000, 127}},
-                   1);
+                   1, 1); // one spare word a row
     for (const auto& pl : w.players) {
         auto& r = t.row();
         r.keys[0] = pl.id;
@@ -1638,7 +1674,7 @@ void write_team_players(database& db, const world& w, random_source& rng) {
                     {"isloaned", 0, 1},
                     {"contractyears", 100000, 15},
                     {"squadrole", 0, 3}},
-                   1);
+                   1, 1); // one spare word a row
     for (const auto& team : w.teams) {
         // Jersey numbers: 1 for the first keeper, the others distinct from 2 to 99.
         std::vector<int> numbers;
@@ -1949,6 +1985,8 @@ sample_install make_sample(const sample_options& options) {
 
     make_languages(out, w, names);
     attach_names(out.languages[0], db);
+
+    fill_undecoded(db);
 
     // Lay the model out and pack it as the file will hold it.
     layout_offsets(db);

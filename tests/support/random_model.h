@@ -1,7 +1,8 @@
 #pragma once
 // Random database models for round-trip tests: random table shapes, field widths (0 to 33 bits,
 // the narrow rule of table 8 included), spare packed words, texts with non-ASCII and invalid
-// UTF-8 bytes. Values are kept within their field widths so that a saved model reads back equal.
+// UTF-8 bytes, and stored words whose bits no field covers hold random data. Values are kept
+// within their field widths so that a saved model reads back equal.
 
 #include "dbfile/bits.h"
 #include "dbfile/build.h"
@@ -72,6 +73,13 @@ inline database random_database(std::mt19937& rng, int max_rows = 6) {
                 row.values[j] = static_cast<std::uint32_t>(rng()) & mask;
             }
         }
+        // The stored words carry data no field covers (the bits after the last field, spare
+        // words), as the game's rows do; the packing writes the fields over them.
+        auto& words = db.blocks[static_cast<std::size_t>(ti)].words;
+        words.resize(static_cast<std::size_t>(rows) *
+                     static_cast<std::size_t>(db.overall[ti].words_per_row));
+        for (auto& word : words)
+            word = static_cast<std::uint32_t>(rng());
     }
     return db;
 }
