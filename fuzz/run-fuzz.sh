@@ -4,7 +4,7 @@
 #
 #   fuzz/run-fuzz.sh [TARGET|all] [SECONDS] [LIBFUZZER_OPTION...]
 #
-#   TARGET   database, language, roundtrip, csv, patch or all (the default)
+#   TARGET   database, language, roundtrip, csv, patch, edits or all (the default)
 #   SECONDS  how long each target runs (default 60)
 #   further arguments go to libFuzzer as they are (for example -max_len=65536)
 #
@@ -15,8 +15,14 @@
 # fuzz/corpus/TARGET/regress-KIND-HASH, and the script exits with 1 after the remaining targets.
 # Every run adds a line to build-fuzz/results.log (date, target, time, executions, corpus).
 #
+# `edits` is no libFuzzer target: it runs the random edit sequences of the editing core's tests
+# (tests/editing/edit_sequence_test.cpp: every edit, undo, redo and saves between them) from a
+# random first seed, fifty sequences at a time, for the given time; a failing sequence prints its
+# seed, to be kept in the test's list. It uses the normal build's test program (QIRA_EDIT_BUILD,
+# default build, built here when missing).
+#
 # Environment: QIRA_FUZZ_BUILD (default build-fuzz), CC and CXX (default clang-14, clang++-14),
-# QIRA_FUZZ_TOLERATE (see fuzz/fuzz_roundtrip.cpp).
+# QIRA_FUZZ_TOLERATE (see fuzz/fuzz_roundtrip.cpp), QIRA_EDIT_BUILD.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -27,9 +33,34 @@ shift $(($# < 2 ? $# : 2))
 case $target in
     all) targets=(database language roundtrip csv patch) ;;
     database | language | roundtrip | csv | patch) targets=("$target") ;;
-    *) echo "usage: fuzz/run-fuzz.sh [database|language|roundtrip|csv|patch|all] [SECONDS] [OPTION...]" >&2; exit 2 ;;
+    edits) targets=() ;;
+    *) echo "usage: fuzz/run-fuzz.sh [database|language|roundtrip|csv|patch|edits|all] [SECONDS] [OPTION...]" >&2; exit 2 ;;
 esac
 [[ $seconds =~ ^[0-9]+$ ]] || { echo "SECONDS must be a whole number, not '$seconds'" >&2; exit 2; }
+
+# The random edit sequences, fifty at a time from a random seed, until the time is up.
+run_edit_sequences() {
+    local tests=${QIRA_EDIT_BUILD:-build}
+    [[ $tests = /* ]] || tests=$root/$tests
+    [[ -d $tests ]] || scripts/build.sh "$tests"
+    cmake --build "$tests" --target editing_tests
+    local seed=$(( (RANDOM << 15 | RANDOM) + 100000 )) end=$((SECONDS + seconds)) runs=0
+    echo "== edit sequences for ${seconds}s from seed $seed"
+    while ((SECONDS < end)); do
+        if ! QIRA_EDIT_SEED=$seed QIRA_EDIT_SEQUENCES=50 "$tests/tests/editing_tests" \
+            --gtest_filter='EditSequences.*' --gtest_brief=1; then
+            echo "edit sequences failed: the seed is printed above" >&2
+            return 1
+        fi
+        seed=$((seed + 50))
+        runs=$((runs + 50))
+    done
+    echo "edit sequences: $runs passed"
+}
+if [[ $target = edits || $target = all ]]; then
+    run_edit_sequences || edits_failed=1
+fi
+((${#targets[@]} > 0)) || exit "${edits_failed:-0}"
 
 build=${QIRA_FUZZ_BUILD:-build-fuzz}
 [[ $build = /* ]] || build=$root/$build
@@ -89,4 +120,5 @@ for t in "${targets[@]}"; do
         failed=1
     fi
 done
+((${edits_failed:-0} == 0)) || failed=1
 exit $failed

@@ -66,6 +66,8 @@ echo "== The unit tests and the fuzz corpus under Wine"
 # Wine now and then fails to start one of the many programs a parallel run starts (the test
 # ends at once, with no output of its own); such a test is run again, up to twice. A test that
 # fails on its own account fails every time.
+# The random edit sequences: fewer of them under Wine.
+export QIRA_EDIT_SEQUENCES=${QIRA_EDIT_SEQUENCES:-8}
 ctest --test-dir "$build" --output-on-failure -j"$jobs" --timeout 600 --repeat until-pass:3
 
 echo "== The editor's sources compiled for Windows (syntax only)"

@@ -43,4 +43,6 @@ if ! cmake -S . -B "$build" "${options[@]}" -DQIRA_BUILD_GUI=ON "$@" > "$log" 2>
     fi
 fi
 cmake --build "$build" -j"$(nproc)"
+# The random edit sequences run slower under the sanitizers: fewer of them.
+export QIRA_EDIT_SEQUENCES=${QIRA_EDIT_SEQUENCES:-6}
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 900
