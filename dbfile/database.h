@@ -144,6 +144,10 @@ std::vector<std::uint8_t> serialize_database(database& db);
 // not changed (its offsets and raw blocks stay as they are), whether the save succeeds or not.
 io_result save_database(const std::filesystem::path& path, const database& db,
                         file_ops& ops = native_file_ops());
+// The checks of save_database and, when they pass, the file it would write, for a save of
+// several files (replace_files); the content refers to `db`, which must outlive `out`.
+io_result plan_database_save(const std::filesystem::path& path, const database& db,
+                             file_replacement& out);
 
 // Calls `fn(language key, name)` for every non-empty localized name of the configured tables, in
 // table and row order.

@@ -292,18 +292,28 @@ std::vector<std::uint8_t> serialize_database(database& db) {
     return written_bytes(plan.size, [&](byte_writer& out) { emit(db, plan, out); });
 }
 
-io_result save_database(const std::filesystem::path& path, const database& db, file_ops& ops) {
+io_result plan_database_save(const std::filesystem::path& path, const database& db,
+                             file_replacement& out) {
     const std::string name = path.string();
     if (const auto problem = capacity_problem(db))
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": " + *problem);
     // The format's offsets are 32-bit words.
-    const layout_plan plan = plan_layout(db);
+    layout_plan plan = plan_layout(db);
     if (plan.size > 0x7FFFFFFFull)
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": the file would exceed 2 GiB");
-    return safe_replace_written(
-        path, [&](byte_writer& out) { emit(db, plan, out); }, ops);
+    out.target = path;
+    out.produce = written_content(
+        [&db, plan = std::move(plan)](byte_writer& writer) { emit(db, plan, writer); });
+    return io_result::success();
+}
+
+io_result save_database(const std::filesystem::path& path, const database& db, file_ops& ops) {
+    file_replacement file;
+    if (auto r = plan_database_save(path, db, file); !r)
+        return r;
+    return replace_files(std::span(&file, 1), ops).result;
 }
 
 void for_each_name(const database& db, const string_table& lang,
