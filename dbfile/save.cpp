@@ -324,16 +324,24 @@ void for_each_name(const database& db, const string_table& lang,
             continue;
         const int count = std::min<int>(config.name_count, 3);
         for (const auto& row : db.rows(t))
-            for (int k = 0; k < count; ++k)
-                if (!row.names[k].empty())
-                    fn(config.key_of(row.keys[0], k), row.names[k]);
+            for (int k = 0; k < count; ++k) {
+                const std::int32_t key = config.key_of(row.keys[0], k);
+                // A cleared name empties its entry; it makes none.
+                if (!row.names[k].empty() || lang.find_string(key))
+                    fn(key, row.names[k]);
+            }
     }
 }
 
 void names_to_string_table(const database& db, string_table& lang) {
-    for_each_name(db, lang, [&lang](std::int32_t key, const std::string& name) {
-        lang.set_string(key, name);
+    // Which keys the table holds is decided before any name goes in: a name appended here does
+    // not let a cleared name of a later row with the same id in.
+    std::vector<std::pair<std::int32_t, const std::string*>> names;
+    for_each_name(db, lang, [&names](std::int32_t key, const std::string& name) {
+        names.emplace_back(key, &name);
     });
+    for (const auto& [key, name] : names)
+        lang.set_string(key, *name);
 }
 
 } // namespace qira

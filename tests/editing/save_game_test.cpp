@@ -76,6 +76,20 @@ TEST_F(SavingBothFiles, WhatIsWrittenDependsOnlyOnWhatTheGameHolds) {
     EXPECT_EQ(save_to("redone"), named_files);
 }
 
+TEST_F(SavingBothFiles, AClearedNameIsWrittenAsAnEmptyText) {
+    const std::size_t entries = game.lang.string_count();
+    const std::string short_title = game.db.rows(leagues)[1].names[1];
+    ASSERT_FALSE(game.db.rows(leagues)[1].names[0].empty());
+    (void)apply_league(game, 1, league(1, "", short_title));
+    (void)apply_league(game, 0, league(0, "", "")); // keys the file lacks: no entries
+    ASSERT_TRUE(save_game_files(game, db_path, lang_path));
+    open_game again;
+    ASSERT_TRUE(open_game_files(db_path, lang_path, again));
+    EXPECT_EQ(again.lang.string_count(), entries);
+    EXPECT_EQ(again.db.rows(leagues)[1].names[0], "");
+    EXPECT_EQ(again.db.rows(leagues)[1].names[1], short_title);
+}
+
 TEST_F(SavingBothFiles, AFaultAtEveryStepLeavesBothFilesOldOrBothNewOrSaysWhatIsWhere) {
     (void)apply_league(game, 0, league(0, "New league", "NL"));
     (void)apply_player(game, 0, {{"A much longer first name than before", "", "X"}, {}});
