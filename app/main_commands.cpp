@@ -178,18 +178,10 @@ void TForm1::ButtonTablesClick() {
 void TForm1::Button11Click() {
     const QString database_name = qira::from_fs_path(database_path_.filename());
     const QString language_name = qira::from_fs_path(language_path_.filename());
+    // Both files or neither: the message of a failure says what became of each.
     const auto saved = qira::save_game_files(game, database_path_, language_path_, *file_ops_);
-    if (!saved && saved.file == qira::game_file::database) {
-        messages().show(QLatin1String(qira::save_error_caption),
-                        QStringLiteral("%1\n\nNothing was saved: %2 was not written either.")
-                            .arg(text_of(saved.result.message), language_name));
-        return;
-    }
     if (!saved) {
-        messages().show(QLatin1String(qira::save_error_caption),
-                        QStringLiteral("%1\n\n%2 was saved, but the titles and names of leagues, "
-                                       "teams and stadiums in %3 were not.")
-                            .arg(text_of(saved.result.message), database_name, language_name));
+        messages().show(QLatin1String(qira::save_error_caption), text_of(saved.result.message));
         return;
     }
     doc.undo_stack()->setClean();

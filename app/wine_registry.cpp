@@ -324,15 +324,23 @@ std::optional<std::filesystem::path> map_path(const std::filesystem::path& prefi
             return std::nullopt;
     }
     std::string_view rest = windows_path.substr(2);
-    std::filesystem::path result = base;
+    // As on Windows, `..` goes up one folder but never above the drive's root.
+    std::vector<std::string_view> names;
     std::size_t start = 0;
     while (start <= rest.size()) {
         const std::size_t end = std::min(rest.find_first_of("\\/", start), rest.size());
         const std::string_view name = rest.substr(start, end - start);
-        if (!name.empty() && name != ".")
-            result /= std::filesystem::path(std::u8string(name.begin(), name.end()));
+        if (name == "..") {
+            if (!names.empty())
+                names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
         start = end + 1;
     }
+    std::filesystem::path result = base;
+    for (const std::string_view name : names)
+        result /= std::filesystem::path(std::u8string(name.begin(), name.end()));
     if (!rest.empty() && (rest.back() == '\\' || rest.back() == '/'))
         result /= "";
     return result;

@@ -62,7 +62,8 @@ std::optional<std::string> unescape(std::string_view escaped);
 
 // The Unix path that the Windows path `windows_path` (C:\Games\QIRA 2004\) names in the prefix:
 // the drive through `dosdevices/c:` (a link to ../drive_c, or wherever the user pointed it), or
-// `drive_c` for C: when the prefix has no such link; the rest with `/` for `\`. The case of the
+// `drive_c` for C: when the prefix has no such link; the rest with `/` for `\`, `.` dropped and
+// `..` taking away the folder before it, never more than the drive's root. The case of the
 // rest is kept (the caller matches it without regard to case). Nothing for a path without a drive
 // letter or a drive the prefix does not know. A trailing separator is kept.
 std::optional<std::filesystem::path> map_path(const std::filesystem::path& prefix,

@@ -144,12 +144,18 @@ std::vector<std::uint8_t> serialize_database(database& db);
 // not changed (its offsets and raw blocks stay as they are), whether the save succeeds or not.
 io_result save_database(const std::filesystem::path& path, const database& db,
                         file_ops& ops = native_file_ops());
+// The checks of save_database and, when they pass, the file it would write, for a save of
+// several files (replace_files); the content refers to `db`, which must outlive `out`.
+io_result plan_database_save(const std::filesystem::path& path, const database& db,
+                             file_replacement& out);
 
-// Calls `fn(language key, name)` for every non-empty localized name of the configured tables, in
-// table and row order.
+// Calls `fn(language key, name)` for every localized name of the configured tables that a save
+// writes, in table and row order: every non-empty name, and an empty (cleared) name whose key
+// `lang` holds; an empty name whose key `lang` lacks gets no entry.
 void for_each_name(const database& db, const string_table& lang,
                    const std::function<void(std::int32_t key, const std::string& name)>& fn);
-// Copies every non-empty localized name of the configured tables into the string table.
+// Puts the localized names of the configured tables into the string table as a save writes them
+// (see for_each_name): a key the table lacks is appended.
 void names_to_string_table(const database& db, string_table& lang);
 
 // Why the editor's pages cannot work on this database (a table or row part they address is

@@ -300,18 +300,28 @@ std::vector<std::uint8_t> serialize_database(database& db) {
     return written_bytes(plan.size, [&](byte_writer& out) { emit(db, plan, out); });
 }
 
-io_result save_database(const std::filesystem::path& path, const database& db, file_ops& ops) {
+io_result plan_database_save(const std::filesystem::path& path, const database& db,
+                             file_replacement& out) {
     const std::string name = path.string();
     if (const auto problem = capacity_problem(db))
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": " + *problem);
     // The format's offsets are 32-bit words.
-    const layout_plan plan = plan_layout(db);
+    layout_plan plan = plan_layout(db);
     if (plan.size > 0x7FFFFFFFull)
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": the file would exceed 2 GiB");
-    return safe_replace_written(
-        path, [&](byte_writer& out) { emit(db, plan, out); }, ops);
+    out.target = path;
+    out.produce = written_content(
+        [&db, plan = std::move(plan)](byte_writer& writer) { emit(db, plan, writer); });
+    return io_result::success();
+}
+
+io_result save_database(const std::filesystem::path& path, const database& db, file_ops& ops) {
+    file_replacement file;
+    if (auto r = plan_database_save(path, db, file); !r)
+        return r;
+    return replace_files(std::span(&file, 1), ops).result;
 }
 
 void for_each_name(const database& db, const string_table& lang,
@@ -322,16 +332,24 @@ void for_each_name(const database& db, const string_table& lang,
             continue;
         const int count = std::min<int>(config.name_count, 3);
         for (const auto& row : db.rows(t))
-            for (int k = 0; k < count; ++k)
-                if (!row.names[k].empty())
-                    fn(config.key_of(row.keys[0], k), row.names[k]);
+            for (int k = 0; k < count; ++k) {
+                const std::int32_t key = config.key_of(row.keys[0], k);
+                // A cleared name empties its entry; it makes none.
+                if (!row.names[k].empty() || lang.find_string(key))
+                    fn(key, row.names[k]);
+            }
     }
 }
 
 void names_to_string_table(const database& db, string_table& lang) {
-    for_each_name(db, lang, [&lang](std::int32_t key, const std::string& name) {
-        lang.set_string(key, name);
+    // Which keys the table holds is decided before any name goes in: a name appended here does
+    // not let a cleared name of a later row with the same id in.
+    std::vector<std::pair<std::int32_t, const std::string*>> names;
+    for_each_name(db, lang, [&names](std::int32_t key, const std::string& name) {
+        names.emplace_back(key, &name);
     });
+    for (const auto& [key, name] : names)
+        lang.set_string(key, *name);
 }
 
 } // namespace qira

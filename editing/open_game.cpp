@@ -1,5 +1,8 @@
 #include "editing/open_game.h"
 
+#include <optional>
+#include <vector>
+
 namespace qira {
 
 game_result open_game_files(const std::filesystem::path& database_path,
@@ -32,15 +35,33 @@ game_result open_game_files(const std::filesystem::path& database_path,
     return game_result::success();
 }
 
-game_result save_game_files(open_game& game, const std::filesystem::path& database_path,
+game_result save_game_files(const open_game& game, const std::filesystem::path& database_path,
                             const std::filesystem::path& language_path, file_ops& ops) {
-    if (auto r = save_database(database_path, game.db, ops); !r)
-        return game_result::failure(game_file::database, std::move(r));
-    if (game.has_language && !language_path.empty()) {
-        names_to_string_table(game.db, game.lang);
-        if (auto r = save_language_file(language_path, game.lang, ops); !r)
-            return game_result::failure(game_file::language, std::move(r));
+    const bool with_language = game.has_language && !language_path.empty();
+    std::vector<std::filesystem::path> targets{database_path};
+    if (with_language)
+        targets.push_back(language_path);
+    const auto refused = [&](game_file which, io_result r) {
+        r.message += nothing_saved_note(targets);
+        return game_result::failure(which, std::move(r));
+    };
+
+    std::vector<file_replacement> files(targets.size());
+    if (auto r = plan_database_save(database_path, game.db, files[0]); !r)
+        return refused(game_file::database, std::move(r));
+    // The names go into a copy of the string table: what is written depends only on what the
+    // game holds now, and the open game stays as it is.
+    std::optional<string_table> saved_lang;
+    if (with_language) {
+        saved_lang = game.lang;
+        names_to_string_table(game.db, *saved_lang);
+        if (auto r = plan_language_save(language_path, *saved_lang, files[1]); !r)
+            return refused(game_file::language, std::move(r));
     }
+    replace_result r = replace_files(files, ops);
+    if (!r)
+        return game_result::failure(r.file == 0 ? game_file::database : game_file::language,
+                                    std::move(r.result));
     return game_result::success();
 }
 

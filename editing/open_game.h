@@ -51,10 +51,12 @@ game_result open_game_files(const std::filesystem::path& database_path,
                             const std::filesystem::path& language_path, open_game& out,
                             const open_options& options = {});
 
-// Writes the database file, then puts the localized names into the string table and writes the
-// language file (when the game has one). When the database cannot be written, the language file
-// is not written either and the open game is left exactly as it was.
-game_result save_game_files(open_game& game, const std::filesystem::path& database_path,
+// Saves the database file and (when the game has one) the language file with the rows' localized
+// names put in, both or neither (replace_files): both new files are written beside the old ones
+// first, then the database file is replaced, then the language file. What is written depends
+// only on what the game holds; the open game is not changed. A failure names the file it is
+// about, and the message says what became of the two files.
+game_result save_game_files(const open_game& game, const std::filesystem::path& database_path,
                             const std::filesystem::path& language_path,
                             file_ops& ops = native_file_ops());
 

@@ -90,7 +90,27 @@ class win_ops final : public file_ops {
         }
         return true;
     }
-    void remove(const std::filesystem::path& path) override { DeleteFileW(path.c_str()); }
+    bool remove(const std::filesystem::path& path, std::string& error) override {
+        if (!DeleteFileW(path.c_str())) {
+            error = last_error_text();
+            return false;
+        }
+        return true;
+    }
+    bool keep_copy(const std::filesystem::path& from, const std::filesystem::path& to,
+                   std::string& error) override {
+        if (CreateHardLinkW(to.c_str(), from.c_str(), nullptr))
+            return true;
+        const DWORD code = GetLastError();
+        if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ||
+            code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ||
+            code == ERROR_ACCESS_DENIED) {
+            error = last_error_text();
+            return false;
+        }
+        // A file system without hard links (FAT, some network shares): a copy.
+        return file_ops::keep_copy(from, to, error);
+    }
     bool may_replace(const std::filesystem::path& path, std::string& error) override {
         const DWORD attrs = GetFileAttributesW(path.c_str());
         if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY)) {
@@ -170,7 +190,26 @@ class posix_ops final : public file_ops {
         }
         return true;
     }
-    void remove(const std::filesystem::path& path) override { ::unlink(path.c_str()); }
+    bool remove(const std::filesystem::path& path, std::string& error) override {
+        if (::unlink(path.c_str()) != 0) {
+            error = errno_text(errno);
+            return false;
+        }
+        return true;
+    }
+    bool keep_copy(const std::filesystem::path& from, const std::filesystem::path& to,
+                   std::string& error) override {
+        if (::link(from.c_str(), to.c_str()) == 0)
+            return true;
+        const int err = errno;
+        if (err != EPERM && err != EXDEV && err != ENOTSUP && err != EOPNOTSUPP && err != EMLINK &&
+            err != ENOSYS) {
+            error = errno_text(err);
+            return false;
+        }
+        // A file system without hard links (FAT, some network shares): a copy.
+        return file_ops::keep_copy(from, to, error);
+    }
     bool may_replace(const std::filesystem::path& path, std::string& error) override {
         struct stat st {};
         if (::stat(path.c_str(), &st) == 0) {

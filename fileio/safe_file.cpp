@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <optional>
 
 namespace qira {
 
@@ -14,71 +15,301 @@ std::string display_name(const std::filesystem::path& path) {
 
 namespace {
 
-std::filesystem::path temporary_beside(const std::filesystem::path& target) {
+// A name beside `target` that no file has yet, ending in `suffix`.
+std::filesystem::path name_beside(const std::filesystem::path& target, const char* suffix) {
     static std::atomic<unsigned> counter{0};
     const auto stamp = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
-    std::filesystem::path tmp = target;
-    tmp += ".saving-" + std::to_string(stamp % 1000000007ULL) + "-" +
-           std::to_string(counter.fetch_add(1)) + ".tmp";
-    return tmp;
+    std::filesystem::path name = target;
+    name += ".saving-" + std::to_string(stamp % 1000000007ULL) + "-" +
+            std::to_string(counter.fetch_add(1)) + suffix;
+    return name;
 }
+
+std::filesystem::path folder_of(const std::filesystem::path& target) {
+    return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+}
+
+// "a", "a and b", "a, b and c"
+std::string listed(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " and " : ", ";
+        text += names[i];
+    }
+    return text;
+}
+
+// One file of a save on its way: its temporary file, the kept old content, and how far it got.
+struct file_state {
+    std::filesystem::path tmp;
+    std::filesystem::path kept; // the old content while the others are replaced
+    bool had_old = false;       // whether the target existed
+    bool replaced = false;
+};
+
+class replacing {
+  public:
+    replacing(std::span<const file_replacement> files, file_ops& ops)
+        : files_(files), ops_(ops), states_(files.size()) {}
+
+    replace_result run() {
+        std::string error;
+        for (std::size_t i = 0; i < files_.size(); ++i)
+            if (!ops_.may_replace(files_[i].target, error))
+                return unchanged(i, error);
+        for (std::size_t i = 0; i < files_.size(); ++i)
+            if (!write_temporary(i, error))
+                return unchanged(i, error);
+        // The last file's old content is not needed: nothing is replaced after it.
+        for (std::size_t i = 0; i + 1 < files_.size(); ++i)
+            if (!keep_old(i, error))
+                return unchanged(i, "its old content could not be kept while the files are "
+                                    "replaced (" +
+                                        error + ")");
+        for (std::size_t i = 0; i < files_.size(); ++i) {
+            if (!ops_.replace(states_[i].tmp, files_[i].target, error))
+                return put_back(i, error);
+            states_[i].tmp.clear();
+            states_[i].replaced = true;
+        }
+        std::vector<std::filesystem::path> synced;
+        std::optional<replace_result> unsynced;
+        for (std::size_t i = 0; i < files_.size(); ++i) {
+            const auto folder = folder_of(files_[i].target);
+            if (std::find(synced.begin(), synced.end(), folder) != synced.end())
+                continue;
+            synced.push_back(folder);
+            if (!ops_.sync_folder(folder, error) && !unsynced)
+                unsynced = failure(i, replace_result::state::all_new,
+                                   (files_.size() == 1 ? "the new file is in place"
+                                                       : "the new files are in place") +
+                                       std::string(", but its folder could not be synced to "
+                                                   "the disk (") +
+                                       error + ")");
+        }
+        remove_left_over();
+        return unsynced ? std::move(*unsynced) : replace_result{};
+    }
+
+    // After an exception from a producer: nothing was replaced yet.
+    void abandon() { remove_left_over(); }
+
+  private:
+    std::string name(std::size_t i) const { return files_[i].target.string(); }
+
+    replace_result failure(std::size_t i, replace_result::state left, const std::string& why) {
+        replace_result r;
+        r.result = io_result::failure(io_result::code::write_failed,
+                                      "Could not save " + name(i) + ": " + why);
+        r.file = i;
+        r.left = left;
+        return r;
+    }
+
+    replace_result unchanged(std::size_t i, const std::string& why) {
+        remove_left_over();
+        std::vector<std::filesystem::path> targets;
+        for (const auto& f : files_)
+            targets.push_back(f.target);
+        replace_result r = failure(i, replace_result::state::unchanged, why);
+        r.result.message += nothing_saved_note(targets);
+        return r;
+    }
+
+    bool write_temporary(std::size_t i, std::string& error) {
+        file_state& s = states_[i];
+        std::unique_ptr<output_file> out;
+        for (int attempt = 0; attempt < 16 && !out; ++attempt) {
+            s.tmp = name_beside(files_[i].target, ".tmp");
+            out = ops_.create_new(s.tmp, error);
+        }
+        if (!out) {
+            s.tmp.clear();
+            return false;
+        }
+        bool written = true;
+        try {
+            files_[i].produce([&](std::span<const std::uint8_t> piece) {
+                if (written && !piece.empty())
+                    written = out->write(piece.data(), piece.size(), error);
+            });
+        } catch (...) {
+            std::string ignored;
+            out->close(ignored);
+            throw;
+        }
+        if (written)
+            written = out->flush(error);
+        std::string close_error;
+        const bool closed = out->close(close_error);
+        if (written && !closed) {
+            written = false;
+            error = close_error;
+        }
+        return written;
+    }
+
+    bool keep_old(std::size_t i, std::string& error) {
+        file_state& s = states_[i];
+        std::error_code ec;
+        s.had_old = std::filesystem::exists(files_[i].target, ec);
+        if (ec) {
+            error = ec.message();
+            return false;
+        }
+        if (!s.had_old)
+            return true;
+        bool kept = false;
+        for (int attempt = 0; attempt < 16 && !kept; ++attempt) {
+            s.kept = name_beside(files_[i].target, ".old");
+            kept = ops_.keep_copy(files_[i].target, s.kept, error);
+        }
+        if (!kept)
+            s.kept.clear();
+        return kept;
+    }
+
+    // Replacing file `failed` did not work: the files before it go back to their old content.
+    replace_result put_back(std::size_t failed, const std::string& why) {
+        std::vector<std::size_t> stuck;
+        std::vector<std::string> stuck_errors;
+        std::vector<std::string> put;
+        for (std::size_t j = failed; j-- > 0;) {
+            file_state& s = states_[j];
+            std::string error;
+            const bool back = s.had_old ? ops_.replace(s.kept, files_[j].target, error)
+                                        : ops_.remove(files_[j].target, error);
+            if (back) {
+                s.kept.clear();
+                s.replaced = false;
+                put.insert(put.begin(), display_name(files_[j].target));
+                std::string ignored;
+                (void)ops_.sync_folder(folder_of(files_[j].target), ignored);
+            } else {
+                stuck.insert(stuck.begin(), j);
+                stuck_errors.insert(stuck_errors.begin(), error);
+            }
+        }
+        if (stuck.empty())
+            return unchanged(
+                failed, put.empty() ? why
+                                    : why + ". " + listed(put) + " had already been replaced and " +
+                                          (put.size() == 1 ? "was" : "were") + " put back");
+        // Some files are new and some old: say exactly which, and where the old content is.
+        std::string text = why + ". ";
+        for (std::size_t n = 0; n < stuck.size(); ++n)
+            text += "Putting back " + name(stuck[n]) + " failed too (" + stuck_errors[n] + "). ";
+        text += "The files do not belong together now:";
+        for (std::size_t j = 0; j < files_.size(); ++j) {
+            const file_state& s = states_[j];
+            text += j == 0 ? " " : "; ";
+            if (!s.replaced)
+                text += name(j) + " is the old file";
+            else if (s.had_old)
+                text += name(j) + " is the new file, and the old one is kept as " + s.kept.string();
+            else
+                text += name(j) + " is the new file (there was none before)";
+        }
+        text += ".";
+        for (file_state& s : states_)
+            if (s.replaced)
+                s.kept.clear(); // the old content of a new file stays where the message says
+        remove_left_over();
+        return failure(failed, replace_result::state::mixed, text);
+    }
+
+    // Removes the temporary files and the kept old contents that are still there.
+    void remove_left_over() {
+        std::string ignored;
+        for (file_state& s : states_) {
+            if (!s.tmp.empty())
+                (void)ops_.remove(s.tmp, ignored);
+            if (!s.kept.empty())
+                (void)ops_.remove(s.kept, ignored);
+            s.tmp.clear();
+            s.kept.clear();
+        }
+    }
+
+    std::span<const file_replacement> files_;
+    file_ops& ops_;
+    std::vector<file_state> states_;
+};
 
 } // namespace
 
-io_result safe_replace_with(const std::filesystem::path& target,
-                            const std::function<void(const piece_fn&)>& produce, file_ops& ops) {
-    const std::string name = target.string();
-    auto fail = [&](const std::string& why) {
-        return io_result::failure(io_result::code::write_failed,
-                                  "Could not save " + name + ": " + why);
-    };
-
-    std::string error;
-    if (!ops.may_replace(target, error))
-        return fail(error);
-
-    std::filesystem::path tmp;
-    std::unique_ptr<output_file> out;
-    for (int attempt = 0; attempt < 16 && !out; ++attempt) {
-        tmp = temporary_beside(target);
-        out = ops.create_new(tmp, error);
+bool file_ops::keep_copy(const std::filesystem::path& from, const std::filesystem::path& to,
+                         std::string& error) {
+    std::ifstream in(from, std::ios::binary);
+    if (!in) {
+        error = "it cannot be read";
+        return false;
     }
+    auto out = create_new(to, error);
     if (!out)
-        return fail(error);
-
-    bool written = true;
-    try {
-        produce([&](std::span<const std::uint8_t> piece) {
-            if (written && !piece.empty())
-                written = out->write(piece.data(), piece.size(), error);
-        });
-    } catch (...) {
-        std::string ignored;
-        out->close(ignored);
-        out.reset();
-        ops.remove(tmp);
-        throw;
+        return false;
+    std::vector<char> chunk(1 << 16);
+    bool ok = true;
+    while (ok && in) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got > 0)
+            ok = out->write(reinterpret_cast<const std::uint8_t*>(chunk.data()), got, error);
     }
-    if (written)
-        written = out->flush(error);
+    if (ok && in.bad()) {
+        ok = false;
+        error = "it could not be read to its end";
+    }
+    if (ok)
+        ok = out->flush(error);
     std::string close_error;
-    const bool closed = out->close(close_error);
-    out.reset();
-    if (written && !closed) {
-        written = false;
+    if (!out->close(close_error) && ok) {
+        ok = false;
         error = close_error;
     }
-    if (!written || !ops.replace(tmp, target, error)) {
-        ops.remove(tmp);
-        return fail(error);
+    if (!ok) {
+        std::string ignored;
+        (void)remove(to, ignored);
     }
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    if (!ops.sync_folder(folder, error))
-        return fail("the new file is in place, but its folder could not be synced to the disk (" +
-                    error + ")");
-    return io_result::success();
+    return ok;
+}
+
+std::string nothing_saved_note(std::span<const std::filesystem::path> targets) {
+    if (targets.size() < 2)
+        return {};
+    std::vector<std::string> names;
+    for (const auto& t : targets)
+        names.push_back(display_name(t));
+    return ". Nothing was saved: " + listed(names) + " are as they were.";
+}
+
+replace_result replace_files(std::span<const file_replacement> files, file_ops& ops) {
+    replacing save(files, ops);
+    try {
+        return save.run();
+    } catch (...) {
+        save.abandon();
+        throw;
+    }
+}
+
+io_result safe_replace_with(const std::filesystem::path& target,
+                            const std::function<void(const piece_fn&)>& produce, file_ops& ops) {
+    const file_replacement one{target, produce};
+    return replace_files(std::span(&one, 1), ops).result;
+}
+
+std::function<void(const piece_fn&)>
+written_content(std::function<void(byte_writer&)> write_content) {
+    return [write_content = std::move(write_content)](const piece_fn& write) {
+        std::vector<std::uint8_t> staging;
+        staging.reserve(safe_replace_chunk + 4096);
+        byte_writer out(staging, write, safe_replace_chunk);
+        write_content(out);
+        out.finish();
+    };
 }
 
 io_result safe_replace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
@@ -95,16 +326,7 @@ io_result safe_replace(const std::filesystem::path& target, std::span<const std:
 io_result safe_replace_written(const std::filesystem::path& target,
                                const std::function<void(byte_writer&)>& write_content,
                                file_ops& ops) {
-    return safe_replace_with(
-        target,
-        [&write_content](const piece_fn& write) {
-            std::vector<std::uint8_t> staging;
-            staging.reserve(safe_replace_chunk + 4096);
-            byte_writer out(staging, write, safe_replace_chunk);
-            write_content(out);
-            out.finish();
-        },
-        ops);
+    return safe_replace_with(target, written_content(write_content), ops);
 }
 
 io_result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {

@@ -1,7 +1,8 @@
 #pragma once
 // Reading a whole file, and replacing a file safely: the new content goes to a temporary file
 // beside the target, is flushed, and only then replaces the target in one rename. On any failure
-// the temporary file is removed and the target is left exactly as it was.
+// the temporary file is removed and the target is left exactly as it was. Several files that
+// belong together (the game database and its language file) are replaced together: all or none.
 //
 // The operations go through `file_ops`, so tests can make any step fail.
 
@@ -37,7 +38,8 @@ class file_ops {
     // Moves `from` over `to`, replacing `to` when it exists.
     virtual bool replace(const std::filesystem::path& from, const std::filesystem::path& to,
                          std::string& error) = 0;
-    virtual void remove(const std::filesystem::path& path) = 0;
+    // Removes a file; false and `error` when it is still there.
+    virtual bool remove(const std::filesystem::path& path, std::string& error) = 0;
     // Fails when an existing target may not be replaced (a read-only file).
     virtual bool may_replace(const std::filesystem::path& path, std::string& error) = 0;
     // Makes a rename inside `folder` durable (POSIX: fsync of the folder), so that a power cut
@@ -48,6 +50,12 @@ class file_ops {
         (void)error;
         return true;
     }
+    // Gives the file `from` a second name `to` (a hard link) or, where the file system has no
+    // such links, makes `to` a copy of it, flushed to the disk; fails when `to` exists. What a
+    // save of several files keeps of an old file until all the new ones are in place. This
+    // default copies through create_new.
+    virtual bool keep_copy(const std::filesystem::path& from, const std::filesystem::path& to,
+                           std::string& error);
 };
 
 // The operating system's files (the one platform-specific piece of the library).
@@ -73,6 +81,51 @@ io_result safe_replace_with(const std::filesystem::path& target,
 io_result safe_replace_written(const std::filesystem::path& target,
                                const std::function<void(byte_writer&)>& write_content,
                                file_ops& ops = native_file_ops());
+
+// One file of a save of several: where it goes and the pieces of its content (as for
+// safe_replace_with).
+struct file_replacement {
+    std::filesystem::path target;
+    std::function<void(const piece_fn&)> produce;
+};
+
+// The content that `write_content` writes, handed on in whole chunks as it comes (the producer
+// of safe_replace_written).
+std::function<void(const piece_fn&)>
+written_content(std::function<void(byte_writer&)> write_content);
+
+struct [[nodiscard]] replace_result {
+    // What a failed save left.
+    enum class state {
+        unchanged, // every file as it was
+        all_new,   // every file replaced; only their folders could not be synced
+        mixed      // some files new and some old: the message says which, and where the old
+                   // content of each new one is kept
+    };
+    io_result result;
+    std::size_t file = 0; // the file a failure is about
+    state left = state::unchanged;
+
+    bool ok() const { return result.ok(); }
+    explicit operator bool() const { return ok(); }
+};
+
+// Replaces the files together, in their order, with the guarantees of safe_replace for the set:
+// every target is checked first (a read-only file), then every new file is written and flushed
+// beside its target, and only when all are ready are the targets replaced one after the other,
+// and their folders synced. A failure before the first replacement leaves every file as it was.
+// Until the last replacement has been made, the old content of each replaced file is kept
+// beside it (a hard link or a copy); should a later replacement fail, the files already replaced
+// are put back from it, and the message says so, or, if putting back fails too, says which file
+// is new, which is old, and where the old content is kept. The kept copies are removed once all
+// the files are in place. An exception from a producer leaves every file as it was and goes on to
+// the caller.
+replace_result replace_files(std::span<const file_replacement> files,
+                             file_ops& ops = native_file_ops());
+
+// What the message of a failed save of these files adds when none of them was changed
+// (" Nothing was saved: qira.db and eng.db are as they were."); empty for one file.
+std::string nothing_saved_note(std::span<const std::filesystem::path> targets);
 
 // Reads the whole file; cannot_open with the system's reason on failure.
 io_result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out);

@@ -202,8 +202,8 @@ std::vector<std::uint8_t> serialize_language_file(string_table& table) {
     return written_bytes(size, [&table](byte_writer& out) { emit(table, out); });
 }
 
-io_result save_language_file(const std::filesystem::path& path, string_table& table,
-                             file_ops& ops) {
+io_result plan_language_save(const std::filesystem::path& path, const string_table& table,
+                             file_replacement& out) {
     const std::string name = path.string();
     if (table.string_count() > max_language_entries)
         return io_result::failure(
@@ -216,9 +216,18 @@ io_result save_language_file(const std::filesystem::path& path, string_table& ta
     if (total > 0x7FFFFFFFull)
         return io_result::failure(io_result::code::write_failed,
                                   "Could not save " + name + ": its texts exceed 2 GiB");
+    out.target = path;
+    out.produce = written_content([&table](byte_writer& writer) { emit(table, writer); });
+    return io_result::success();
+}
+
+io_result save_language_file(const std::filesystem::path& path, string_table& table,
+                             file_ops& ops) {
+    file_replacement file;
+    if (auto r = plan_language_save(path, table, file); !r)
+        return r;
     // The offsets reach the table only once the file is written: a failed save leaves it as it was.
-    auto r = safe_replace_written(
-        path, [&table](byte_writer& out) { emit(table, out); }, ops);
+    auto r = replace_files(std::span(&file, 1), ops).result;
     if (r)
         prepare(table);
     return r;

@@ -109,7 +109,12 @@ io_result load_language_file(const std::filesystem::path& path, string_table& ou
 // The canonical form of the table: header words at 16, 40 and 44 and every offset recomputed,
 // strings in directory order without gaps. Records the new offsets in the entries.
 std::vector<std::uint8_t> serialize_language_file(string_table& table);
-// Serializes and safely replaces the file at `path`.
+// The checks of save_language_file and, when they pass, the file it would write, for a save of
+// several files (replace_files); the content refers to `table`, which must outlive `out`.
+io_result plan_language_save(const std::filesystem::path& path, const string_table& table,
+                             file_replacement& out);
+// Serializes and safely replaces the file at `path`; on success the entries record their new
+// offsets.
 io_result save_language_file(const std::filesystem::path& path, string_table& table,
                              file_ops& ops = native_file_ops());
 

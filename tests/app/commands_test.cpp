@@ -290,7 +290,8 @@ class commands_test : public QObject {
         QCOMPARE(f.sink.shown[0].caption, QStringLiteral("Error"));
         QVERIFY2(f.sink.shown[0].text.contains("qira.db") &&
                      f.sink.shown[0].text.contains("read-only") &&
-                     f.sink.shown[0].text.contains("eng.db was not written"),
+                     f.sink.shown[0].text.contains(
+                         "Nothing was saved: qira.db and eng.db are as they were."),
                  qPrintable(f.sink.all()));
         QCOMPARE(read_file(f.db_file()), db_before);
         QCOMPARE(read_file(f.lang_file()), lang_before);
@@ -335,14 +336,18 @@ class commands_test : public QObject {
         w.Button1->click();
         w.game.db.overall[qira::table_index::teams].rows[0].names[0] = "Changed";
         mark_unsaved(w);
+        const auto db_before = read_file(f.db_file());
         const auto lang_before = read_file(f.lang_file());
         make_read_only(f.lang_file());
         w.Button4->click();
         w.Button11->click();
+        // Both files or neither: qira.db is not written either.
         QCOMPARE(f.sink.shown.size(), std::size_t{1});
         QVERIFY2(f.sink.shown[0].text.contains("eng.db") &&
-                     f.sink.shown[0].text.contains("read-only"),
+                     f.sink.shown[0].text.contains("read-only") &&
+                     f.sink.shown[0].text.contains("Nothing was saved"),
                  qPrintable(f.sink.all()));
+        QCOMPARE(read_file(f.db_file()), db_before);
         QCOMPARE(read_file(f.lang_file()), lang_before);
         QVERIFY(w.has_unsaved_changes());
     }

@@ -184,6 +184,25 @@ TEST(WinePaths, DriveCThroughDosdevicesOrDriveC) {
     EXPECT_FALSE(wine::map_path(prefix.path(), ""));
 }
 
+TEST(WinePaths, DotDotNeverClimbsAboveTheDrive) {
+    temp_dir prefix;
+    fs::create_directories(prefix / "drive_c");
+    const fs::path c = prefix.path() / "drive_c";
+    const std::pair<const char*, fs::path> cases[] = {
+        {"C:\\..\\..\\etc\\passwd", c / "etc" / "passwd"},
+        {"C:\\Games\\..\\..\\..\\QIRA 2004\\", c / "QIRA 2004" / ""},
+        {"C:\\Games\\QIRA\\..\\ZQ\\.\\QIRA 2004", c / "Games" / "ZQ" / "QIRA 2004"},
+        {"C:/a/b/../../../..", c},
+        {"C:..\\x", c / "x"},
+        {"C:\\...\\x", c / "..." / "x"}, // a name, not a way up
+    };
+    for (const auto& [windows, unix] : cases) {
+        const auto mapped = wine::map_path(prefix.path(), windows);
+        ASSERT_TRUE(mapped) << windows;
+        EXPECT_EQ(*mapped, unix) << windows;
+    }
+}
+
 #ifndef _WIN32
 TEST(WinePaths, DriveLinksInDosdevices) {
     temp_dir prefix;

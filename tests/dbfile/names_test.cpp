@@ -99,27 +99,37 @@ TEST(LocalizedNames, AnAbsentKeyGivesAnEmptyNameEvenAfterAnEarlierLoad) {
     EXPECT_EQ(db.rows(13)[0].names[2], "");
 }
 
-TEST(LocalizedNames, SavingCopiesNonEmptyNamesAndAppendsMissingKeys) {
+TEST(LocalizedNames, SavingCopiesNamesEmptiesClearedOnesAndAppendsMissingKeys) {
     auto lang = language({{10000030, "Old long"}, {10000032, "Old short"}, {99, "menu"}});
     database db = loaded(named_tables(3, 4, 5), lang);
-    db.rows(1)[0].names[0] = ""; // cleared: the old text stays
+    db.rows(1)[0].names[0] = ""; // cleared: its entry is emptied
     db.rows(1)[0].names[1] = "New short";
     db.rows(13)[0].names[2] = "Ten chars!";
     db.rows(13)[0].names[0] = "Full name";
     db.rows(7)[0].names[0] = "Stadium";
+    // Team 5's short name stays empty and has no key: it gets no entry, and neither does a
+    // cleared name of a second row with the same id whose key only this save appends.
+    db.rows(13)[0].names[1] = "";
+    add_row(db, 13).keys[0] = 5;
+    db.rows(13)[1].names[0] = "";
     names_to_string_table(db, lang);
-    EXPECT_EQ(lang.entry(0).text, "Old long");
+    EXPECT_EQ(lang.entry(0).text, "");
     EXPECT_EQ(lang.entry(1).text, "New short");
     // New keys at the end, in table order and then name order.
     ASSERT_EQ(lang.string_count(), 6u);
     EXPECT_EQ(lang.entry(3).key, 20000040);
     EXPECT_EQ(lang.entry(4).key, 30000050);
+    EXPECT_EQ(lang.entry(4).text, "Full name");
     EXPECT_EQ(lang.entry(5).key, 30000052);
-    // A second save finds the appended entries and does not append them again.
-    db.rows(13)[0].names[0] = "Renamed";
+    // A second save finds the appended entries and does not append them again; a name cleared
+    // now empties the entry the first save appended.
+    for (auto& row : db.rows(13))
+        row.names[0] = "Renamed";
+    db.rows(13)[0].names[2] = "";
     names_to_string_table(db, lang);
     ASSERT_EQ(lang.string_count(), 6u);
     EXPECT_EQ(lang.entry(4).text, "Renamed");
+    EXPECT_EQ(lang.entry(5).text, "");
 }
 
 TEST(LocalizedNames, KeysUseThirtyTwoBitArithmetic) {

@@ -91,6 +91,46 @@ TEST_F(Qiradb, RewriteWithTheLanguageFileReproducesBoth) {
     EXPECT_EQ(test::read_file(dir / "lang-out.db"), test::read_file(dir / "eng.db"));
 }
 
+TEST_F(Qiradb, ASaveThatCannotWriteBothFilesWritesNeither) {
+    ASSERT_EQ(run("make-sample " + path("a")).code, 0);
+    ASSERT_EQ(run("make-sample " + path("b") + " --seed 2").code, 0);
+    const std::string db = path("a/data/cmn/qira.db"), lang = path("a/data/cmn/fe/eng.db");
+    const auto d = run("diff " + db + " " + path("b/data/cmn/qira.db") + " --lang " + lang + " " +
+                       path("b/data/cmn/fe/eng.db"));
+    ASSERT_EQ(d.code, 0) << d.err;
+    test::write_file(dir / "mod.json", std::vector<std::uint8_t>(d.out.begin(), d.out.end()));
+    const auto csv = run("dump " + db + " --table 1 --format csv --lang " + lang);
+    ASSERT_EQ(csv.code, 0) << csv.err;
+    test::write_file(dir / "leagues.csv",
+                     std::vector<std::uint8_t>(csv.out.begin(), csv.out.end()));
+    const auto lang_file = dir / "a" / "data" / "cmn" / "fe" / "eng.db";
+    std::filesystem::permissions(lang_file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    const auto db_before = test::read_file(dir / "a" / "data" / "cmn" / "qira.db");
+    const auto lang_before = test::read_file(lang_file);
+    const struct {
+        std::string args, problem;
+    } cases[] = {
+        // In place, with a read-only language file.
+        {"patch " + db + " " + path("mod.json") + " " + db + " --lang " + lang + " " + lang,
+         "the file is read-only"},
+        // The language file's folder is missing.
+        {"import-csv " + db + " 1 " + path("leagues.csv") + " " + path("out.db") + " --lang " +
+             lang + " " + path("missing/eng.db"),
+         "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.code, 1) << c.args;
+        EXPECT_NE(r.err.find(c.problem + ". Nothing was saved"), std::string::npos) << r.err;
+        EXPECT_EQ(test::read_file(dir / "a" / "data" / "cmn" / "qira.db"), db_before);
+        EXPECT_EQ(test::read_file(lang_file), lang_before);
+        EXPECT_FALSE(std::filesystem::exists(dir / "out.db"));
+    }
+    std::filesystem::permissions(lang_file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+}
+
 TEST_F(Qiradb, DumpPrintsTheDecodedModelAsOneJsonObject) {
     database db;
     add_table(
