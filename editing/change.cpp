@@ -249,12 +249,13 @@ void remove_row(open_game& game, change& into, int table, int row) {
     game.lookups.rebuild(game.db);
 }
 
-void replace_rows(open_game& game, change& into, int table, std::vector<db_overall_data> rows) {
+void replace_rows(open_game& game, change& into, int table, std::vector<db_overall_data> rows,
+                  std::vector<std::uint32_t> words) {
     table_change t;
     t.table = table;
     t.before = game.db.overall[table].rows;
     t.words_before = words_of(game.db, table);
-    t.words_after = t.words_before;
+    t.words_after = std::move(words);
     t.words_after.resize(rows.size() * row_words(game.db, table), 0);
     t.after = std::move(rows);
     set_rows(game.db, table, t.after, t.words_after);

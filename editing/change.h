@@ -98,9 +98,11 @@ void set_cell(open_game& game, change& into, const cell& where, cell_value value
 void insert_row(open_game& game, change& into, int table, int row, db_overall_data data,
                 std::vector<std::uint32_t> words = {});
 void remove_row(open_game& game, change& into, int table, int row);
-// Replaces every row of a table, recording the rows before and after in `into`. Row i keeps the
-// stored words of the row that was at i before (zero words past the old end).
-void replace_rows(open_game& game, change& into, int table, std::vector<db_overall_data> rows);
+// Replaces every row of a table, recording the rows and stored words before and after in `into`.
+// `words` holds the new rows' stored words one row after the other, the table's words per row
+// each (zero words for rows past its end).
+void replace_rows(open_game& game, change& into, int table, std::vector<db_overall_data> rows,
+                  std::vector<std::uint32_t> words);
 
 // Puts every cell of the change back to its content before (undo) or after (redo), and keeps the
 // lookups right. The rows must be where they were when the change was made.

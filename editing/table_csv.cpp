@@ -34,13 +34,48 @@ struct record {
     std::size_t line = 0;
 };
 
+std::size_t skip_bom(std::string_view bytes) {
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+}
+
+// Whether bytes[i] ends a line: LF, CR LF (at the CR) or a CR alone.
+bool line_end(std::string_view bytes, std::size_t i) {
+    return bytes[i] == '\n' || bytes[i] == '\r';
+}
+std::size_t line_end_size(std::string_view bytes, std::size_t i) {
+    return bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n' ? 2 : 1;
+}
+
+// The separator of the header line: the one of comma, semicolon and tab found most often outside
+// quotes (a comma when none is).
+char find_separator(std::string_view bytes) {
+    std::size_t commas = 0, semicolons = 0, tabs = 0;
+    bool quoted = false;
+    for (std::size_t i = skip_bom(bytes); i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '"')
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == '\n' || c == '\r')
+            break;
+        else if (c == ',')
+            ++commas;
+        else if (c == ';')
+            ++semicolons;
+        else if (c == '\t')
+            ++tabs;
+    }
+    if (semicolons > commas && semicolons >= tabs)
+        return ';';
+    return tabs > commas && tabs > semicolons ? '\t' : ',';
+}
+
 // Splits CSV bytes into records. A quote that is not closed is a problem of its line.
-std::vector<record> split_records(std::string_view bytes, std::string& problem,
+std::vector<record> split_records(std::string_view bytes, char separator, std::string& problem,
                                   std::size_t& problem_line) {
     std::vector<record> records;
-    std::size_t i = 0, line = 1;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        i = 3;
+    std::size_t i = skip_bom(bytes), line = 1;
     while (i < bytes.size()) {
         record r;
         r.line = line;
@@ -65,23 +100,22 @@ std::vector<record> split_records(std::string_view bytes, std::string& problem,
                         }
                         break;
                     }
-                    if (c == '\n')
+                    if (c == '\n' || (c == '\r' && (i >= bytes.size() || bytes[i] != '\n')))
                         ++line;
                     field += c;
                 }
                 // What follows a closing quote up to the next separator belongs to the field.
             }
-            while (i < bytes.size() && bytes[i] != ',' && bytes[i] != '\n' &&
-                   !(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+            while (i < bytes.size() && bytes[i] != separator && !line_end(bytes, i))
                 field += bytes[i++];
             r.fields.push_back(std::move(field));
             field.clear();
             if (i >= bytes.size()) {
                 done = true;
-            } else if (bytes[i] == ',') {
+            } else if (bytes[i] == separator) {
                 ++i;
             } else {
-                i += bytes[i] == '\r' ? 2 : 1;
+                i += line_end_size(bytes, i);
                 ++line;
                 done = true;
             }
@@ -89,6 +123,15 @@ std::vector<record> split_records(std::string_view bytes, std::string& problem,
         records.push_back(std::move(r));
     }
     return records;
+}
+
+// A line with no text at all is no row; nor is a line of empty fields, as spreadsheets leave
+// them after the last row, when a column holds numbers (a row of only texts may be empty).
+bool is_blank(const record& r, std::size_t columns, bool has_numbers) {
+    if (!std::all_of(r.fields.begin(), r.fields.end(),
+                     [](const std::string& f) { return f.empty(); }))
+        return false;
+    return (r.fields.size() == 1 && columns != 1) || (r.fields.size() == columns && has_numbers);
 }
 
 } // namespace
@@ -100,6 +143,10 @@ int name_columns(const database& db, int table, const string_table* lang) {
         return 0;
     const name_config& config = lang->names[static_cast<std::size_t>(table)];
     return config.base_key == 0 ? 0 : std::clamp<int>(config.name_count, 0, 3);
+}
+
+std::string separator_name(char separator) {
+    return separator == ';' ? "semicolons" : separator == '\t' ? "tabs" : "commas";
 }
 
 std::string table_csv(const database& db, int t, int names) {
@@ -151,9 +198,11 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
         problem(1, {}, "the database has no table " + std::to_string(t));
         return out;
     }
+    out.separator = find_separator(bytes);
     std::string split_problem;
     std::size_t split_line = 0;
-    const std::vector<record> records = split_records(bytes, split_problem, split_line);
+    const std::vector<record> records =
+        split_records(bytes, out.separator, split_problem, split_line);
     if (!split_problem.empty()) {
         problem(split_line, {}, split_problem);
         return out;
@@ -200,16 +249,21 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
     if (!out.ok())
         return out;
 
-    const auto row_capacity = capacity_problem(db, t, records.size() - 1);
-    if (row_capacity)
-        problem(records.back().line, {}, *row_capacity);
+    // Blank lines are no rows, and do not count towards what the table holds.
+    const std::size_t columns = header.fields.size();
+    const bool has_numbers = std::any_of(column_field.begin(), column_field.end(), [&](int f) {
+        return f < fields && column_cell(db, t, 0, f).part != row_part::text;
+    });
+    std::vector<const record*> lines;
+    for (std::size_t r = 1; r < records.size(); ++r)
+        if (!is_blank(records[r], columns, has_numbers))
+            lines.push_back(&records[r]);
+    if (const auto row_capacity = capacity_problem(db, t, lines.size()))
+        problem(lines.back()->line, {}, *row_capacity);
     const std::size_t packed = static_cast<std::size_t>(std::max(table.packed_count, 0));
-    out.rows.reserve(records.size() - 1);
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const record& rec = records[r];
-        // A last line that is empty is no row.
-        if (rec.fields.size() == 1 && rec.fields[0].empty() && header.fields.size() != 1)
-            continue;
+    out.rows.reserve(lines.size());
+    for (const record* line : lines) {
+        const record& rec = *line;
         if (rec.fields.size() != header.fields.size()) {
             problem(rec.line, {},
                     std::to_string(rec.fields.size()) + " fields, but the header has " +

@@ -5,10 +5,11 @@
 // tables with localized names (leagues 1, stadiums 7, teams 13) may carry one more column per
 // name, "@name0", "@name1", "@name2".
 //
-// Reading takes LF or CRLF, an optional UTF-8 byte-order mark, quoted fields with doubled quotes
-// and line breaks, and the columns in any order, matched to the fields by name (fields of the
-// same name in order). Every problem is counted with its line and column; nothing is taken from a
-// file with problems.
+// Reading takes the fields separated by commas, semicolons or tabs (whichever the header line
+// has most of outside quotes), LF, CRLF or CR line ends, an optional UTF-8 byte-order mark,
+// quoted fields with doubled quotes and line breaks, and the columns in any order, matched to
+// the fields by name (fields of the same name in order). Blank lines are skipped. Every problem
+// is counted with its line and column; nothing is taken from a file with problems.
 
 #include "dbfile/database.h"
 
@@ -25,11 +26,15 @@ int name_columns(const database& db, int table, const string_table* lang);
 // The table as CSV, with `names` localized-name columns.
 std::string table_csv(const database& db, int table, int names = 0);
 
+// "commas", "semicolons" or "tabs".
+std::string separator_name(char separator);
+
 struct csv_rows {
     std::vector<db_overall_data> rows;
     std::vector<std::string> problems; // the first 20, "line 12, column height: ..."
     std::size_t problem_count = 0;
     std::size_t texts_not_utf8 = 0; // texts kept as their bytes, to be warned about
+    char separator = ',';           // ',', ';' or '\t', found in the header line
     bool ok() const { return problem_count == 0; }
 };
 

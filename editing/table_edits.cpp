@@ -3,7 +3,9 @@
 #include "dbfile/bits.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <map>
 
 namespace qira {
 
@@ -159,7 +161,68 @@ edit_outcome delete_rows(open_game& game, int table, std::vector<int> rows) {
     return out;
 }
 
-edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows) {
+std::vector<std::uint32_t> matched_words(const database& db, int table,
+                                         const std::vector<db_overall_data>& rows,
+                                         row_matching& matching) {
+    matching = {};
+    const auto w = static_cast<std::size_t>(std::max(db.overall[table].words_per_row, 0));
+    const auto& old_rows = db.overall[table].rows;
+    const auto& stored = db.blocks[static_cast<std::size_t>(table)].words;
+    std::vector<std::uint32_t> words(rows.size() * w, 0);
+    // Row `to` takes the words of old row `from` (zero words where the file had none).
+    const auto take = [&](std::size_t to, std::size_t from) {
+        const std::size_t begin = std::min(from * w, stored.size());
+        const std::size_t end = std::min(begin + w, stored.size());
+        std::copy(stored.begin() + static_cast<std::ptrdiff_t>(begin),
+                  stored.begin() + static_cast<std::ptrdiff_t>(end),
+                  words.begin() + static_cast<std::ptrdiff_t>(to * w));
+    };
+
+    using key_tuple = std::array<std::int32_t, 4>;
+    const auto keys = static_cast<std::size_t>(
+        std::clamp(db.tables[static_cast<std::size_t>(table)].key_count, 0, 4));
+    const auto key_of = [keys](const db_overall_data& row) {
+        key_tuple k{};
+        std::copy_n(row.keys.begin(), keys, k.begin());
+        return k;
+    };
+    std::map<key_tuple, std::size_t> old_row_of;
+    if (keys == 0)
+        matching.why = "the table has no key fields";
+    for (std::size_t r = 0; keys > 0 && r < old_rows.size(); ++r)
+        if (!old_row_of.emplace(key_of(old_rows[r]), r).second) {
+            matching.why = "the table's keys are not unique";
+            break;
+        }
+    if (!matching.why.empty()) {
+        matching.by_key = false;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            if (r < old_rows.size()) {
+                take(r, r);
+                ++matching.by_position;
+            } else {
+                ++matching.added;
+            }
+        }
+        return words;
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const auto it = old_row_of.find(key_of(rows[r]));
+        if (it == old_row_of.end()) {
+            ++matching.added;
+        } else if (it->second == old_rows.size()) {
+            ++matching.repeated;
+        } else {
+            take(r, it->second);
+            it->second = old_rows.size(); // taken
+            ++matching.matched;
+        }
+    }
+    return words;
+}
+
+edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows,
+                           row_matching* matching) {
     edit_outcome out;
     if (!table_exists(game.db, table)) {
         out.refused = "there is no " + table_name(table);
@@ -169,7 +232,11 @@ edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_da
         out.refused = *problem;
         return out;
     }
-    replace_rows(game, out.made, table, std::move(rows));
+    row_matching matched;
+    auto words = matched_words(game.db, table, rows, matched);
+    replace_rows(game, out.made, table, std::move(rows), std::move(words));
+    if (matching)
+        *matching = std::move(matched);
     return out;
 }
 

@@ -39,8 +39,29 @@ edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view 
 edit_outcome insert_row_copies(open_game& game, int table, std::vector<int> rows);
 // Removes the rows (in any order).
 edit_outcome delete_rows(open_game& game, int table, std::vector<int> rows);
-// Replaces every row of the table.
-edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows);
+// How the rows that replace a table's rows found their stored words (what the file holds past
+// and around the fields, kept as it is).
+struct row_matching {
+    bool by_key = true;          // false: by position (`why` says why)
+    std::string why;             // "the table has no key fields", "the table's keys are not unique"
+    std::size_t matched = 0;     // rows that took the words of the row with their keys
+    std::size_t by_position = 0; // rows that took the words of the row at their place
+    std::size_t added = 0;       // rows with keys the table did not have, or past its end
+    std::size_t repeated = 0;    // rows with keys an earlier row took
+};
+
+// The stored words of `rows` as they replace the table's rows. Each row takes the words of the
+// row with the same keys (all the table's key fields), the first row with those keys only; rows
+// with new or repeated keys start from zero words. A table without key fields, or whose keys are
+// not unique, gives each row the words of the row at its place (zero words past the end).
+std::vector<std::uint32_t> matched_words(const database& db, int table,
+                                         const std::vector<db_overall_data>& rows,
+                                         row_matching& matching);
+
+// Replaces every row of the table, each row keeping the stored words of the row it matches (see
+// matched_words); how they matched goes to `matching` when given.
+edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows,
+                           row_matching* matching = nullptr);
 
 // Why the table cannot hold `rows` rows (more than a database file holds), or nothing.
 std::optional<std::string> capacity_problem(const database& db, int table, std::size_t rows);

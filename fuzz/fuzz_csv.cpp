@@ -1,8 +1,8 @@
 // Fuzz target: the CSV reader of the table import on arbitrary bytes, for a table with keys, an
 // extra, two texts and packed values of several widths (0, 1, 7 and 32 bits) and three localized
-// names. Whatever it reads, it either lists problems (counted, at most 20 listed, no rows) or
-// gives rows whose every value fits its field; those rows written as CSV and read again come
-// back the same.
+// names, separated by commas, semicolons or tabs. Whatever it reads, it either lists problems
+// (counted, at most 20 listed, no rows) or gives rows whose every value fits its field; those
+// rows written as CSV and read again come back the same.
 
 #include "fuzz_check.h"
 
@@ -48,6 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const csv_rows read = read_table_csv(db, 0, bytes, 3);
     FUZZ_CHECK(read.problems.size() <= 20, str(static_cast<std::int64_t>(read.problems.size())));
     FUZZ_CHECK(read.problems.size() <= read.problem_count, "");
+    FUZZ_CHECK(read.separator == ',' || read.separator == ';' || read.separator == '\t',
+               str(read.separator));
     if (!read.ok()) {
         FUZZ_CHECK(read.rows.empty(), "rows read from a file with problems");
         FUZZ_CHECK(!read.problems.empty() && read.problems[0].rfind("line ", 0) == 0,

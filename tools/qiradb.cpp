@@ -8,12 +8,12 @@
 
 #include "dbfile/bits.h"
 #include "dbfile/database.h"
+#include "editing/csv_import.h"
 #include "editing/json_writer.h"
 #include "editing/open_game.h"
 #include "editing/patch.h"
 #include "editing/patch_json.h"
 #include "editing/table_csv.h"
-#include "editing/table_edits.h"
 #include "langfile/string_table.h"
 #include "sample.h"
 #include "tools/program_args.h"
@@ -209,32 +209,20 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
     if (!game.db.has_table(t))
         return fail(display_name(path) + " has no table " + std::to_string(t) + " (it has " +
                     std::to_string(game.db.table_count()) + ")");
-    std::vector<std::uint8_t> bytes;
-    if (auto r = read_whole_file(csv_path, bytes); !r)
-        return fail(r.message);
-    const csv_rows read = read_table_csv(
-        game.db, t, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-        name_columns(game.db, t, game.has_language ? &game.lang : nullptr));
-    if (!read.ok()) {
-        std::cerr << "qiradb: " << display_name(csv_path)
-                  << " cannot be imported: " << read.problem_count
-                  << (read.problem_count == 1 ? " problem" : " problems") << '\n';
-        for (const std::string& p : read.problems)
+    const csv_import imported = import_csv_file(game, t, csv_path);
+    if (!imported.imported) {
+        std::cerr << "qiradb: " << imported.summary << '\n';
+        for (const std::string& p : imported.problems)
             std::cerr << p << '\n';
         return exit_input;
     }
-    if (read.texts_not_utf8 > 0)
-        std::cerr << "qiradb: warning: " << read.texts_not_utf8
-                  << (read.texts_not_utf8 == 1 ? " text" : " texts") << " of "
-                  << display_name(csv_path)
-                  << " are not valid UTF-8 and are kept as their bytes (was the file saved in "
-                     "another encoding?)\n";
-    if (auto r = replace_table(game, t, read.rows); !r.ok())
-        return fail(display_name(csv_path) + " cannot be imported: " + r.refused);
+    if (!imported.warning.empty())
+        std::cerr << "qiradb: warning: " << imported.warning << '\n';
     if (auto r =
             save_game_files(game, out, lang.empty() ? std::filesystem::path() : utf8_path(lang[1]));
         !r)
         return fail(r.result.message);
+    std::cout << imported.summary << '\n';
     return 0;
 }
 

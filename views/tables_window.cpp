@@ -1,5 +1,6 @@
 #include "views/tables_window.h"
 
+#include "editing/csv_import.h"
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
 #include "fileio/safe_file.h"
@@ -323,51 +324,25 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     const int t = model->table();
     if (t < 0)
         return false;
-    const QString name = QFileInfo(path).fileName();
-    std::vector<std::uint8_t> bytes;
-    if (auto r = read_whole_file(fs_path(path), bytes); !r) {
-        show_status(QString::fromStdString(r.message));
-        if (problems)
-            *problems = {QString::fromStdString(r.message)};
-        return false;
-    }
-    const csv_rows read = read_table_csv(
-        doc_.game.db, t,
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-        name_columns(doc_.game.db, t, doc_.game.has_language ? &doc_.game.lang : nullptr));
-    if (!read.ok()) {
+    csv_import imported = import_csv_file(doc_.game, t, fs_path(path));
+    if (!imported.imported) {
+        const QString summary = QString::fromStdString(imported.summary);
         QStringList listed;
-        for (const std::string& p : read.problems)
+        for (const std::string& p : imported.problems)
             listed << QString::fromStdString(p);
-        const QString title = QStringLiteral("%1 was not imported: %2 %3; nothing was changed.")
-                                  .arg(name)
-                                  .arg(read.problem_count)
-                                  .arg(read.problem_count == 1 ? QStringLiteral("problem")
-                                                               : QStringLiteral("problems"));
-        show_status(title);
+        show_status(summary);
         if (problems)
-            *problems = listed;
-        else
-            show_problems_(title, listed);
+            *problems = listed.isEmpty() ? QStringList{summary} : listed;
+        else if (!listed.isEmpty())
+            show_problems_(summary, listed);
         return false;
     }
-    auto outcome = replace_table(doc_.game, t, read.rows);
-    if (!outcome.ok()) {
-        show_status(QStringLiteral("%1 was not imported: %2")
-                        .arg(name, QString::fromStdString(outcome.refused)));
-        return false;
-    }
-    doc_.push_table_edit(std::move(outcome.made),
-                         QStringLiteral("import %1 into table %2").arg(name).arg(t));
-    QString done = QStringLiteral("%1 imported into table %2 (%3 rows).")
-                       .arg(name)
-                       .arg(t)
-                       .arg(read.rows.size());
-    if (read.texts_not_utf8 > 0)
-        done +=
-            QStringLiteral(" %1 texts are not valid UTF-8 and were kept as their bytes (was the "
-                           "file saved in another encoding?).")
-                .arg(read.texts_not_utf8);
+    doc_.push_table_edit(
+        std::move(imported.made),
+        QStringLiteral("import %1 into table %2").arg(QFileInfo(path).fileName()).arg(t));
+    QString done = QString::fromStdString(imported.summary);
+    if (!imported.warning.empty())
+        done += QStringLiteral(" Warning: ") + QString::fromStdString(imported.warning);
     show_status(done);
     return true;
 }

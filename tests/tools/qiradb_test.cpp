@@ -5,6 +5,7 @@
 #include "dbfile/database.h"
 #include "support/file_bytes.h"
 #include "support/random_model.h"
+#include "support/spare_words.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -233,7 +234,8 @@ TEST_F(Qiradb, ImportCsvReplacesATableAndListsProblems) {
     }
     r = run("import-csv " + path("qira.db") + " 1 " + path("bad.csv") + " " + path("bad.db"));
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "qiradb: bad.csv cannot be imported: 2 problems\n"
+    EXPECT_EQ(r.err, "qiradb: bad.csv (separated by commas) was not imported: 2 problems; nothing "
+                     "was changed.\n"
                      "line 2, column v: 256 does not fit in 8 bits\n"
                      "line 3, column id: \"x\" is not a whole number\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "bad.db"));
@@ -241,6 +243,35 @@ TEST_F(Qiradb, ImportCsvReplacesATableAndListsProblems) {
     r = run("import-csv " + path("qira.db") + " 1 " + path("leagues.csv") + " " + path("bad.db"));
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("column @name1: no field of table 1 has this name"), std::string::npos);
+}
+
+TEST_F(Qiradb, ImportCsvKeepsEachRowsSpareWordsByKey) {
+    // Players with words past their fields, as the game's rows carry them.
+    database db;
+    add_table(db, {"players", {"id"}, {}, {"name"}, {{"height", 0, 255}}});
+    for (std::int32_t id : {10, 20, 30}) {
+        auto& row = add_row(db, 0);
+        row.keys[0] = id;
+        row.strings[0] = "p" + std::to_string(id);
+    }
+    test::add_spare_words(db, 0);
+    ASSERT_TRUE(save_database(dir / "qira.db", db));
+    // As a spreadsheet saves it: semicolons, CR line ends, a blank line; sorted backwards, 20
+    // deleted, 40 new.
+    std::ofstream(dir / "t.csv", std::ios::binary)
+        << "name;id;height\r\"p;30\";30;1\r\rp40;40;2\rp10;10;3\r";
+    const auto r =
+        run("import-csv " + path("qira.db") + " 0 " + path("t.csv") + " " + path("out.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "t.csv (separated by semicolons) imported into table 0: 3 rows, 2 matched by "
+                     "key, 1 new.\n");
+    database out;
+    ASSERT_TRUE(load_database(dir / "out.db", nullptr, out));
+    ASSERT_EQ(out.rows(0).size(), 3u);
+    EXPECT_EQ(out.rows(0)[0].strings[0], "p;30");
+    EXPECT_EQ(test::spare_words(out, 0, 0), test::spare_words(db, 0, 2));
+    EXPECT_EQ(test::spare_words(out, 0, 1), std::vector<std::uint32_t>(2, 0));
+    EXPECT_EQ(test::spare_words(out, 0, 2), test::spare_words(db, 0, 0));
 }
 
 TEST_F(Qiradb, RefusedInputsAndBadUsage) {

@@ -5,10 +5,12 @@
 
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
+#include "support/spare_words.h"
 #include "views/tables_window.h"
 
 #include <QUndoStack>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -232,6 +234,53 @@ class tables_test : public QObject {
             if (saved.rows(players)[r].values != before.rows(players)[r].values)
                 ++differing;
         QCOMPARE(differing, 2);
+    }
+
+    void an_import_keeps_each_rows_spare_words_by_key_and_says_how() {
+        qira::database db = test_database();
+        add_spare_words(db, players);
+        const qira::database opened = db;
+        view_fixture f(db);
+        const auto words_opened = f.db().blocks[players].words;
+        TForm1& w = f.w();
+        tables_window& t = open_tables(w);
+        t.table_list->setCurrentRow(players);
+        temp_dir files;
+        QVERIFY(t.export_csv(QString::fromStdString((files / "players.csv").string())));
+        // The sheet: semicolons, LF; sorted backwards, player 41 deleted, a new player 43.
+        std::vector<std::string> lines;
+        std::istringstream in(read_text(files / "players.csv"));
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line.substr(0, line.size() - 1));
+        QCOMPARE(lines.size(), std::size_t{4});
+        std::string sheet =
+            lines[0] + "\n" + lines[3] + "\n" + "43" + lines[3].substr(2) + "\n" + lines[1] + "\n";
+        std::replace(sheet.begin(), sheet.end(), ',', ';');
+        std::ofstream(files / "players.csv", std::ios::binary) << sheet;
+        QStringList problems;
+        QVERIFY2(t.import_csv(QString::fromStdString((files / "players.csv").string()), &problems),
+                 qPrintable(t.status->text()));
+        QCOMPARE(t.status->text(),
+                 QStringLiteral("players.csv (separated by semicolons) imported "
+                                "into table 4: 3 rows, 2 matched by key, 1 new."));
+        const auto expect_words = [&](const qira::database& got) {
+            QCOMPARE(got.rows(players).size(), std::size_t{3});
+            QCOMPARE(got.rows(players)[0].keys[0], 42);
+            QCOMPARE(spare_words(got, players, 0), spare_words(opened, players, 2));
+            QCOMPARE(spare_words(got, players, 1), std::vector<std::uint32_t>(2, 0));
+            QCOMPARE(spare_words(got, players, 2), spare_words(opened, players, 0));
+        };
+        expect_words(f.db());
+        w.doc.undo_stack()->undo();
+        QCOMPARE(f.db().blocks[players].words, words_opened);
+        w.doc.undo_stack()->redo();
+        w.Button4->click();
+        w.Button11->click();
+        qira::database saved;
+        QVERIFY(
+            parse_database(read_file(database_file(f.install.path())), "qira.db", nullptr, saved)
+                .ok());
+        expect_words(saved);
     }
 
     void the_dialogs_remember_the_folder_and_ctrl_f_finds_the_filter() {

@@ -1,0 +1,39 @@
+#pragma once
+// A CSV file imported into one table, as `qiradb import-csv` and the window of every table do it:
+// the file read and checked (table_csv.h), each row given the stored words of the row it comes
+// from (matched_words in table_edits.h), the table's rows replaced as one change, and what
+// happened told in one wording for both.
+
+#include "editing/change.h"
+#include "editing/table_edits.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qira {
+
+struct [[nodiscard]] csv_import {
+    change made; // the step, for undo (empty when nothing was imported)
+    bool imported = false;
+    // One line: "players.csv (separated by semicolons) imported into table 4: 120 rows, 118
+    // matched by key, 2 new." or "bad.csv (separated by commas) was not imported: 2 problems;
+    // nothing was changed."
+    std::string summary;
+    std::vector<std::string> problems; // the first 20 of a refused file, "line 12, column ..."
+    std::string warning; // texts that are not valid UTF-8 (kept as their bytes), or empty
+    char separator = ',';
+    std::size_t rows = 0;
+    row_matching matching;
+};
+
+// Imports CSV bytes into table `table` of the game, with the localized-name columns its language
+// file gives; `file_name` names the file in the messages. Nothing changes unless it is imported.
+csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
+                            const std::string& file_name);
+// The same, reading the file first.
+csv_import import_csv_file(open_game& game, int table, const std::filesystem::path& path);
+
+} // namespace qira
