@@ -1,7 +1,5 @@
 #include "build.h"
 
-#include "bits.h"
-
 namespace qira {
 
 int add_table(database& db, const table_spec& spec) {
@@ -16,16 +14,11 @@ int add_table(database& db, const table_spec& spec) {
     for (const auto* names : {&spec.keys, &spec.extras, &spec.strings})
         for (const auto& name : *names)
             table.fields.push_back({name, 0, 0, -1});
-    std::uint64_t bits = 0;
-    for (const auto& p : spec.packed) {
+    for (const auto& p : spec.packed)
         table.fields.push_back({p.name, 0, p.descriptor_a, p.descriptor_b});
-        bits += static_cast<std::uint64_t>(field_width(table.fields.back(), t));
-    }
     db_overall o;
     o.block_word = spec.block_word;
-    o.words_per_row = spec.words_per_row > 0
-                          ? spec.words_per_row
-                          : table.whole_word_count() + static_cast<int>((bits + 31) / 32);
+    o.words_per_row = spec.words_per_row > 0 ? spec.words_per_row : words_for_fields(table, t);
     db.tables.push_back(std::move(table));
     db.overall.push_back(std::move(o));
     db.blocks.emplace_back();

@@ -110,6 +110,11 @@ class database {
     int find_row(int t, std::int32_t key) const;
 };
 
+// The words a row of table t needs for its fields: the whole words, then the packed bits rounded
+// up to whole words. What a table without rows in the file is read with, since its block cannot
+// tell; rows of a file may carry more words than this (words no field covers).
+std::int32_t words_for_fields(const db_table& table, int t);
+
 // Called once per table after it is decoded, with the table's share of the progress (0 to
 // 100, the shares of all tables adding up to about 100).
 using progress_fn = std::function<void(int table, int share)>;

@@ -23,6 +23,14 @@ std::span<const db_overall_data> database::rows(int t) const {
             std::min(o.rows.size(), static_cast<std::size_t>(std::max(o.row_count, 0)))};
 }
 
+std::int32_t words_for_fields(const db_table& table, int t) {
+    std::uint64_t bits = 0;
+    const std::size_t s = static_cast<std::size_t>(std::max(table.whole_word_count(), 0));
+    for (std::size_t f = s; f < table.fields.size(); ++f)
+        bits += static_cast<std::uint64_t>(field_width(table.fields[f], t));
+    return static_cast<std::int32_t>(s + (bits + 31) / 32);
+}
+
 std::optional<int> database::field_slot(int t, std::string_view name) const {
     if (!has_table(t))
         return std::nullopt;
@@ -165,7 +173,8 @@ bool parser::read_blocks(database& db) {
                         bytes.size()))
             return damaged(where + " runs past the end of the file (" + file_size() + ")");
 
-        // read_raw_block: the two head words, then the rows; W follows from the block size.
+        // read_raw_block: the two head words, then the rows; W follows from the block size, and
+        // for a table without rows (whose block is its head alone) from its fields.
         raw_block& block = db.blocks[t];
         const std::uint8_t* p = bytes.data() + offset;
         const std::uint32_t row_count = load_u32(p);
@@ -175,8 +184,9 @@ bool parser::read_blocks(database& db) {
             return damaged("table " + num(t) + " has " + num(row_count) +
                            " rows; a table holds at most " + num(max_rows));
         block.row_count = static_cast<std::int32_t>(row_count);
-        const std::uint64_t w =
-            row_count > 0 ? (static_cast<std::uint64_t>(size) - 8) / row_count / 4 : 0;
+        const std::uint64_t w = row_count > 0
+                                    ? (static_cast<std::uint64_t>(size) - 8) / row_count / 4
+                                    : static_cast<std::uint64_t>(words_for_fields(db.tables[t], t));
         if (w * row_count > max_row_words)
             return damaged("table " + num(t) + " has " + num(row_count) + " rows of " + num(w) +
                            " words; a table holds at most " + num(max_row_words) + " row words");

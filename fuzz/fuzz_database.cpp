@@ -151,6 +151,14 @@ void check_table(std::span<const std::uint8_t> bytes, const database& db, int t,
         FUZZ_CHECK(block.words_per_row == static_cast<std::int32_t>(w), where(t));
         FUZZ_CHECK(w >= static_cast<std::uint64_t>(s), where(t) + ": rows narrower than S");
         FUZZ_CHECK(w * rows <= max_row_words, where(t));
+    } else {
+        // A table without rows is read with the words its fields need.
+        std::int64_t bits = 0;
+        for (int j = 0; j < table.packed_count; ++j) {
+            const db_field& f = table.fields[static_cast<std::size_t>(s + j)];
+            bits += reference_width(f.descriptor_a, f.descriptor_b, t);
+        }
+        FUZZ_CHECK(block.words_per_row == s + (bits + 31) / 32, where(t) + ": without rows");
     }
     FUZZ_CHECK(block.words.size() == w * rows, where(t));
     for (std::size_t i = 0; i < block.words.size(); ++i)

@@ -23,6 +23,7 @@ class edit_command final : public QUndoCommand {
 
     void undo() override {
         qira::undo(doc_.game, change_);
+        doc_.rows_put_back(change_);
         put_labels(false);
         doc_.announce(change_);
     }
@@ -32,6 +33,7 @@ class edit_command final : public QUndoCommand {
             return;
         }
         qira::redo(doc_.game, change_);
+        doc_.rows_put_back(change_);
         put_labels(true);
         doc_.announce(change_);
     }
@@ -88,6 +90,7 @@ void game_document::push_table_edit(change made, const QString& text) {
     auto* command = new edit_command(*this, std::move(made), text, {}, false);
     undo_stack_.push(command);
     const change& c = *command->change_made();
+    emit tables_changed(c);
     if (changes_trees(c))
         rebuild_trees();
     else if (c.touches_table(table_index::team_players))

@@ -67,13 +67,20 @@ class game_document : public QObject {
             [this, object, handler] { run_guarded([object, handler] { (object->*handler)(); }); };
     }
 
-    // Called by the undo steps: the rows and labels of `c` have been put back or forward.
+    // Called by the undo steps: the rows of `c` have been put back or forward (tables_changed),
+    // then their labels (announce).
+    void rows_put_back(const change& c) { emit tables_changed(c); }
     void announce(const change& c);
     // The trees were built anew from the open game.
     void trees_built();
 
   signals:
-    // After an undo or a redo of `c`.
+    // The rows changed by an edit of the tables (the grid, an import, a patch), an undo or a
+    // redo: sent first, before the trees are built again and before rows_changed, so that the
+    // lists the pages make from the tables (stadiums, a team's players) are right when a page is
+    // shown again.
+    void tables_changed(const qira::change& c);
+    // After an undo or a redo of `c`, and after an edit of the tables.
     void rows_changed(const qira::change& c);
     // The trees' labels (or the players behind their nodes) may have changed: after an edit, an
     // undo, a redo or a new build.

@@ -12,6 +12,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qira {
 
 namespace {
@@ -115,7 +117,29 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     connect(Button3, &QPushButton::clicked, this, guarded(&roster_page::Button3Click));
     // The team page's Apply and this one are one and the same.
     connect(&team_, &team_page::shown, t_apply_1, &QPushButton::setEnabled);
-    connect(&team_, &team_page::refilled, this, &roster_page::refresh_roster_list);
+    connect(&team_, &team_page::refilled, this, &roster_page::roster_refilled);
+}
+
+void roster_page::roster_refilled(const QStringList& ids_before) {
+    // The player selected before: his entry (the same of his entries, when he is listed more
+    // than once) in the lists as they are now; none when he is gone.
+    const int s = selected_row();
+    int keep = -1;
+    if (s >= 0 && s < ids_before.size()) {
+        const QString& id = ids_before[s];
+        int occurrence =
+            static_cast<int>(std::count(ids_before.begin(), ids_before.begin() + s, id));
+        for (int i = 0; i < team_.t_pl_ids->count(); ++i) {
+            if (team_.t_pl_ids->item(i)->text() != id)
+                continue;
+            keep = i;
+            if (occurrence-- == 0)
+                break;
+        }
+    }
+    refresh_roster_list();
+    const QSignalBlocker quiet(t_pl_list);
+    t_pl_list->setCurrentRow(keep < t_pl_list->count() ? keep : -1);
 }
 
 int roster_page::selected_row() const {

@@ -54,6 +54,9 @@ class roster_page : public QWidget {
     // The selected roster row, or -1 when none is selected (the list's current row may stay
     // after the user deselected it).
     int selected_row() const;
+    // The team page filled its roster lists again (`ids_before`: t_pl_ids before): the list is
+    // rebuilt, and the player selected before stays selected.
+    void roster_refilled(const QStringList& ids_before);
 
     game_document& doc_;
     team_page& team_;

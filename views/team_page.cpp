@@ -8,7 +8,11 @@
 #include "views/widgets.h"
 
 #include <QGridLayout>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QVariant>
+
+#include <algorithm>
 
 namespace qira {
 
@@ -36,6 +40,39 @@ void select_player(QComboBox* list, const QListWidget& ids, std::uint32_t value)
         if (ids.item(i)->text() == id)
             found = i;
     list->setCurrentIndex(found);
+}
+
+QStringList entries(const QListWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.item(i)->text();
+    return texts;
+}
+
+// The label a roster entry shows for a player id: a link to a player that has no row is listed
+// under the empty row's label.
+QString roster_label(const open_game& game, std::int32_t player) {
+    const int p = game.lookups.player_by_key(player);
+    return p >= 0 ? text_of(player_label(
+                        game.db.rows(table_index::players)[static_cast<std::size_t>(p)]))
+                  : QStringLiteral("  ");
+}
+
+bool cell_touched(const change& c, int table, int row) {
+    return std::any_of(c.cells.begin(), c.cells.end(), [&](const cell_change& cc) {
+        return cc.where.table == table && cc.where.row == row;
+    });
+}
+
+// Whether the step changed what the stadium list shows: rows of table 7, their ids or names.
+bool stadium_list_changed(const change& c) {
+    using table_index::stadiums;
+    return c.moves_rows(stadiums) ||
+           std::any_of(c.cells.begin(), c.cells.end(), [](const cell_change& cc) {
+               const cell& w = cc.where;
+               return w.table == stadiums && w.index == 0 &&
+                      (w.part == row_part::key || w.part == row_part::name);
+           });
 }
 
 } // namespace
@@ -96,7 +133,14 @@ team_page::team_page(game_document& doc, QWidget* parent) : QWidget(parent), doc
 
     connect(t_apply, &QPushButton::clicked, this, doc_.guarded(this, &team_page::t_applyClick));
     connect(Button2, &QPushButton::clicked, this, &team_page::edit_players_requested);
-    connect(&doc_, &game_document::rows_changed, this, &team_page::rows_changed);
+    connect(cobo_stadium, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0)
+            stadium_choice_ = cobo_stadium->itemData(i).toInt();
+        else
+            stadium_choice_.reset();
+    });
+    connect(&doc_, &game_document::tables_changed, this, &team_page::tables_changed);
+    connect(&doc_, &game_document::edited, this, &team_page::edit_done);
 }
 
 int team_page::shown_row() const {
@@ -113,27 +157,33 @@ void team_page::fill_roster_lists(int team_row) {
     t_pl_names->clear();
     t_pl_nums->clear();
     t_pl_poss->clear();
-    const database& db = doc_.game.db;
-    if (team_row < 0 || static_cast<std::size_t>(team_row) >= db.rows(teams).size())
-        return;
-    const auto links = db.rows(team_players);
-    const auto players = db.rows(table_index::players);
-    const editor_index& lookups = doc_.game.lookups;
+    filled_links_ = links_of(team_row);
     QStringList ids, names, nums, poss;
-    for (int l : lookups.team_links(db.rows(teams)[static_cast<std::size_t>(team_row)].keys[0])) {
-        const auto& link = links[static_cast<std::size_t>(l)];
-        const int p = lookups.player_by_key(link.keys[1]);
-        // A link to a player that has no row is listed under the empty row's label.
-        names << (p >= 0 ? text_of(player_label(players[static_cast<std::size_t>(p)]))
-                         : QStringLiteral("  "));
-        ids << QString::number(link.keys[1]);
-        nums << QString::number(link.values[0]);
-        poss << QString::number(link.values[1]);
+    for (const stored_link& link : filled_links_) {
+        names << roster_label(doc_.game, link.player);
+        ids << QString::number(link.player);
+        nums << QString::number(link.number);
+        poss << QString::number(link.position);
     }
     t_pl_ids->addItems(ids);
     t_pl_names->addItems(names);
     t_pl_nums->addItems(nums);
     t_pl_poss->addItems(poss);
+}
+
+std::vector<team_page::stored_link> team_page::links_of(int team_row) const {
+    std::vector<stored_link> found;
+    const database& db = doc_.game.db;
+    if (team_row < 0 || !db.has_table(teams) ||
+        static_cast<std::size_t>(team_row) >= db.rows(teams).size())
+        return found;
+    const auto links = db.rows(team_players);
+    for (int l :
+         doc_.game.lookups.team_links(db.rows(teams)[static_cast<std::size_t>(team_row)].keys[0])) {
+        const auto& link = links[static_cast<std::size_t>(l)];
+        found.push_back({link.keys[1], link.values[0], link.values[1]});
+    }
+    return found;
 }
 
 void team_page::fill_player_choices(bool keep_choice) {
@@ -150,16 +200,31 @@ void team_page::fill_player_choices(bool keep_choice) {
     t_pl_penal->setCurrentIndex(keep_choice && penalty < names.size() ? penalty : -1);
 }
 
-void team_page::fill_stadium_list() {
+void team_page::fill_stadium_list(bool keep_choice) {
+    if (!keep_choice)
+        stadium_choice_.reset();
+    const QSignalBlocker quiet(cobo_stadium);
     cobo_stadium->clear();
-    QStringList names;
     for (const auto& row : doc_.game.db.rows(table_index::stadiums))
-        names << text_of(row.names[0]);
-    cobo_stadium->addItems(names);
-    cobo_stadium->setCurrentIndex(-1);
+        cobo_stadium->addItem(text_of(row.names[0]), QVariant(row.keys[0]));
+    // The first row with the id, as a team's stadium is shown.
+    cobo_stadium->setCurrentIndex(stadium_choice_ ? cobo_stadium->findData(*stadium_choice_) : -1);
 }
 
 void team_page::show_team(int r) {
+    const database& db = doc_.game.db;
+    const auto rows = db.rows(teams);
+    const bool found = r >= 0 && static_cast<std::size_t>(r) < rows.size();
+    // The same team shown again after a change (or its row gone): the roster page follows.
+    const bool again = following_change_ && shown_id_ &&
+                       (!found || rows[static_cast<std::size_t>(r)].keys[0] == *shown_id_);
+    const QStringList ids_before = entries(*t_pl_ids);
+    show_page(r);
+    if (again)
+        emit refilled(ids_before);
+}
+
+void team_page::show_page(int r) {
     const database& db = doc_.game.db;
     const auto rows = db.rows(teams);
     const bool found = r >= 0 && static_cast<std::size_t>(r) < rows.size();
@@ -167,6 +232,7 @@ void team_page::show_team(int r) {
     emit shown(found);
     if (!found) {
         // No team row behind the node: an empty page whose Apply does nothing.
+        shown_id_.reset();
         t_id->setText(QStringLiteral("-1"));
         for (QLineEdit* e : {e_namefull, e_name5, e_name10})
             show_text(e, {});
@@ -179,6 +245,7 @@ void team_page::show_team(int r) {
     }
     const db_overall_data& team = rows[static_cast<std::size_t>(r)];
     t_id->setText(QString::number(r));
+    shown_id_ = team.keys[0];
     show_text(e_namefull, team.names[0]);
     show_text(e_name5, team.names[1]);
     show_text(e_name10, team.names[2]);
@@ -187,6 +254,9 @@ void team_page::show_team(int r) {
     show_item(cobo_formations, team.values[5]);
     const int stadium = doc_.game.lookups.stadium_by_value(team.values[12]);
     cobo_stadium->setCurrentIndex(stadium < cobo_stadium->count() ? stadium : -1);
+    // The team's stadium stays its choice while no row has its id (a negative id names none).
+    if (team.values[12] <= 0x7FFFFFFFu)
+        stadium_choice_ = static_cast<std::int32_t>(team.values[12]);
 
     fill_roster_lists(r);
     fill_player_choices(false);
@@ -233,24 +303,51 @@ void team_page::apply(const char* step) {
     show_text(e_namefull, team.names[0]);
     show_text(e_name5, team.names[1]);
     show_text(e_name10, team.names[2]);
+    // The links hold the roster lists now.
+    filled_links_ = links_of(r);
 }
 
-void team_page::rows_changed(const change& c) {
-    const int r = shown_row();
-    if (r < 0)
+void team_page::tables_changed(const change& c) {
+    following_change_ = true;
+    if (stadium_list_changed(c))
+        fill_stadium_list(true);
+    if (!shown_id_ || (!c.touches_table(teams) && !c.touches_table(team_players) &&
+                       !c.touches_table(team_settings)))
         return;
-    const std::int32_t id = doc_.game.db.rows(teams)[static_cast<std::size_t>(r)].keys[0];
-    bool touched = c.touches(teams, r);
-    for (int l : doc_.game.lookups.team_links(id))
-        touched = touched || c.touches(team_players, l);
-    if (const auto settings = find_settings(doc_.game, id, "captain"))
-        touched = touched || c.touches(team_settings, settings->row);
-    if (const auto settings = find_settings(doc_.game, id, "penaltytakerid"))
-        touched = touched || c.touches(team_settings, settings->row);
-    if (!touched)
+    // Rows of the teams table moved: the shown team is found again by its id.
+    int r = shown_row();
+    if (c.moves_rows(teams) &&
+        (r < 0 || doc_.game.db.rows(teams)[static_cast<std::size_t>(r)].keys[0] != *shown_id_))
+        r = doc_.game.lookups.team_by_key(*shown_id_);
+    // The page shows again, as they are now, the rows the step changed: the team's row, its
+    // settings row and its links (edits on the page that were not applied are dropped, as a
+    // click in the tree drops them). A step that changed other rows leaves the page as it is.
+    bool touched = r < 0 || c.moves_rows(teams) || c.moves_rows(team_settings) ||
+                   cell_touched(c, teams, r) || links_of(r) != filled_links_;
+    for (const char* field : {"captain", "penaltytakerid"})
+        if (const auto settings = find_settings(doc_.game, *shown_id_, field))
+            touched = touched || cell_touched(c, team_settings, settings->row);
+    if (touched)
+        show_team(r);
+}
+
+void team_page::edit_done(const change& c) {
+    following_change_ = false;
+    if (!c.touches_table(table_index::players))
         return;
-    show_team(r);
-    emit refilled();
+    bool renamed = false;
+    for (int i = 0; i < t_pl_ids->count() && i < t_pl_names->count(); ++i) {
+        const QString label = roster_label(doc_.game, t_pl_ids->item(i)->text().toInt());
+        if (t_pl_names->item(i)->text() != label) {
+            t_pl_names->item(i)->setText(label);
+            renamed = true;
+        }
+    }
+    if (!renamed)
+        return;
+    // The same players stay chosen: their places have not changed.
+    fill_player_choices(true);
+    emit refilled(entries(*t_pl_ids));
 }
 
 } // namespace qira

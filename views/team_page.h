@@ -13,6 +13,9 @@
 #include <QSlider>
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 namespace qira {
 
 class team_page : public QWidget {
@@ -47,8 +50,11 @@ class team_page : public QWidget {
     // Gives t_pl_capt and t_pl_penal the entries of t_pl_names; with `keep_choice` the same
     // positions stay chosen.
     void fill_player_choices(bool keep_choice);
-    // Fills the stadium list from the stadium table: entry j stands for row j.
-    void fill_stadium_list();
+    // Fills the stadium list from the stadium table: entry j stands for row j and carries its
+    // id. With `keep_choice` the stadium chosen (shown for the team, or picked) stays chosen,
+    // found again by its id: none while no row has it, and again when a row has it again; else
+    // none is.
+    void fill_stadium_list(bool keep_choice = false);
     // The shown team's row, or -1.
     int shown_row() const;
 
@@ -58,13 +64,39 @@ class team_page : public QWidget {
     // A team was shown: `found` is false for a node that no team row stands behind, whose page
     // cannot be applied.
     void shown(bool found);
-    // The page was filled again after an undo or redo.
-    void refilled();
+    // The page or its roster lists were filled again after the tables changed (an undo, a
+    // redo, the grid, an import, a patch, a player's new name); `ids_before` is what t_pl_ids
+    // held before, so that the roster page can keep the same player selected.
+    void refilled(const QStringList& ids_before);
 
   private:
-    void rows_changed(const change& c);
+    // show_team without telling the roster page.
+    void show_page(int row);
+    // A link of the shown team as stored when the roster lists were filled.
+    struct stored_link {
+        std::int32_t player = 0;
+        std::uint32_t number = 0;
+        std::uint32_t position = 0;
+        friend bool operator==(const stored_link&, const stored_link&) = default;
+    };
+    std::vector<stored_link> links_of(int team_row) const;
+    // The lists follow the tables they are made from: the stadium list table 7; the page, when
+    // the step changed the team's row, its settings row or its links, those rows.
+    void tables_changed(const change& c);
+    // The last signal of every edit, undo or redo: the roster's labels follow the players' names
+    // (also after a player's Apply, a step of the pages).
+    void edit_done(const change& c);
 
     game_document& doc_;
+    // The shown team's id, and its links as the roster lists were filled from them.
+    std::optional<std::int32_t> shown_id_;
+    std::vector<stored_link> filled_links_;
+    // The id of the chosen stadium, kept while no row has it.
+    std::optional<std::int32_t> stadium_choice_;
+    // From a change of the tables to its last signal: showing the same team again then (the
+    // window shows the selected node's page again when the trees were built again) refills the
+    // roster page's list as well.
+    bool following_change_ = false;
 };
 
 } // namespace qira

@@ -2,6 +2,7 @@
 // table of the samples through CSV and back byte for byte, and each import problem with its line
 // and column.
 
+#include "dbfile/bits.h"
 #include "dbfile/build.h"
 #include "editing/open_game.h"
 #include "editing/table_csv.h"
@@ -11,6 +12,8 @@
 #include "tools/sample.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 namespace qira {
 namespace {
@@ -152,6 +155,104 @@ TEST_F(TableEdits, ATableNeverGrowsPastWhatAFileHolds) {
     ASSERT_TRUE(capacity_problem(wide, players, 5001));
     EXPECT_EQ(*capacity_problem(wide, players, 5001),
               "table 4 would have 250050 row words; a table holds at most 250001");
+}
+
+// Gives the rows of table t two more words past their fields, non-zero and different in every
+// row, as the game's rows carry words the editor does not decode.
+void add_spare_words(database& db, int t) {
+    db_overall& o = db.overall[t];
+    const auto w = static_cast<std::size_t>(o.words_per_row);
+    const auto& words = db.blocks[static_cast<std::size_t>(t)].words;
+    std::vector<std::uint32_t> wide;
+    for (std::size_t r = 0; r < o.rows.size(); ++r) {
+        wide.insert(wide.end(), words.begin() + static_cast<std::ptrdiff_t>(r * w),
+                    words.begin() + static_cast<std::ptrdiff_t>((r + 1) * w));
+        wide.push_back(0x5EED0000u + static_cast<std::uint32_t>(r));
+        wide.push_back(~static_cast<std::uint32_t>(r));
+    }
+    db.blocks[static_cast<std::size_t>(t)].words = std::move(wide);
+    o.words_per_row += 2;
+}
+
+// The words a row needs for its fields: whole words, then the packed bits in whole words.
+int fields_words(const db_table& table, int t) {
+    int bits = 0;
+    for (int j = 0; j < table.packed_count; ++j)
+        bits +=
+            field_width(table.fields[static_cast<std::size_t>(table.whole_word_count() + j)], t);
+    return table.whole_word_count() + (bits + 31) / 32;
+}
+
+// A table emptied (every row deleted, or a CSV import of its header alone) keeps its rows' width
+// while open: rows added back save and read back. Saved empty, it is read back with the width its
+// fields need. The words past the fields that its rows carried cannot be known from a table
+// without rows, which is expected: rows added then start without them, and they save and read
+// back field for field.
+TEST(EmptiedTable, IsFilledAgainWhileOpenAndAfterItWasSavedEmpty) {
+    test::temp_dir dir;
+    ASSERT_TRUE(write_sample_install(dir.path(), {sample_scale::tiny, 7}));
+    const auto db_path = install_database_path(dir.path());
+    const auto lang_path = install_language_path(dir.path(), "eng");
+    {
+        database db;
+        ASSERT_TRUE(load_database(db_path, nullptr, db));
+        for (int t : {stadiums, players})
+            add_spare_words(db, t);
+        ASSERT_TRUE(save_database(db_path, db));
+    }
+    open_game opened;
+    ASSERT_TRUE(open_game_files(db_path, lang_path, opened));
+    test::temp_dir out;
+    // Saves `game` and opens what was saved.
+    const auto saved = [&](open_game& game) {
+        open_game back;
+        EXPECT_TRUE(save_game_files(game, out / "qira.db", out / "eng.db"));
+        EXPECT_TRUE(open_game_files(out / "qira.db", out / "eng.db", back));
+        return back;
+    };
+    const auto empty = [&](open_game& game, int t, bool by_csv) {
+        std::vector<int> all(game.db.rows(t).size());
+        std::iota(all.begin(), all.end(), 0);
+        const std::string csv = table_csv(game.db, t);
+        const std::string header = csv.substr(0, csv.find('\n') + 1);
+        const auto r = by_csv ? replace_table(game, t, read_table_csv(game.db, t, header).rows)
+                              : delete_rows(game, t, all);
+        ASSERT_TRUE(r.ok()) << r.refused;
+        ASSERT_TRUE(game.db.rows(t).empty());
+    };
+    for (int t : {stadiums, players, team_players, teams}) {
+        for (bool by_csv : {false, true}) {
+            SCOPED_TRACE("table " + std::to_string(t) + (by_csv ? ", CSV" : ", deleted"));
+            const int w = opened.db.overall[t].words_per_row;
+            const int needed = fields_words(opened.db.tables[t], t);
+            const std::vector<db_overall_data> rows(opened.db.rows(t).begin(),
+                                                    opened.db.rows(t).end());
+            open_game game;
+            ASSERT_TRUE(open_game_files(db_path, lang_path, game));
+            empty(game, t, by_csv);
+            EXPECT_EQ(game.db.overall[t].words_per_row, w);
+            change made;
+            insert_row(game, made, t, 0, rows[1]);
+            open_game back = saved(game);
+            EXPECT_EQ(back.db.overall[t].words_per_row, w);
+            ASSERT_EQ(back.db.rows(t).size(), 1u);
+            EXPECT_EQ(back.db.rows(t)[0].keys, rows[1].keys);
+            EXPECT_EQ(back.db.rows(t)[0].strings, rows[1].strings);
+            EXPECT_EQ(back.db.rows(t)[0].values, rows[1].values);
+
+            // Saved empty and opened again: a row inserted, then every row back.
+            empty(game, t, by_csv);
+            open_game reopened = saved(game);
+            EXPECT_EQ(reopened.db.overall[t].words_per_row, needed);
+            insert_row(reopened, made, t, 0, rows[0]);
+            back = saved(reopened);
+            EXPECT_EQ(back.db.overall[t].words_per_row, needed);
+            ASSERT_EQ(back.db.rows(t).size(), 1u);
+            EXPECT_EQ(back.db.rows(t)[0].values, rows[0].values);
+            ASSERT_TRUE(replace_table(back, t, rows).ok());
+            test::expect_same_model(saved(back).db, opened.db, false);
+        }
+    }
 }
 
 // --- CSV

@@ -1,0 +1,305 @@
+// The team page's lists follow the tables they are made from, on every path that changes them
+// (a grid cell, rows copied or deleted, a CSV import, a patch, undo, redo, a page's Apply): the
+// stadium list follows table 7, the roster lists and the captain and penalty-taker lists follow
+// tables 4 and 11, and each keeps its chosen entry by id.
+
+#include "view_fixture.h"
+
+#include "editing/change.h"
+#include "editing/patch.h"
+#include "editing/patch_json.h"
+#include "views/tables_window.h"
+
+#include <QUndoStack>
+
+#include <fstream>
+#include <functional>
+
+using namespace qira;
+using namespace qira::test;
+using table_index::players;
+using table_index::stadiums;
+using table_index::team_players;
+using table_index::teams;
+
+namespace {
+
+// test_database() whose stadium, player and link rows carry two words past their fields that the
+// editor does not decode (non-zero, different in every row), and Team 0 (id 20, stadium 70) with
+// links to 40, 42 (its penalty taker), 43 (Ann Lee Roe, its captain) and 44 (whose surname is
+// Latin-1, not UTF-8).
+database lists_database() {
+    database db = test_database();
+    add_player(db, 43, "Ann", "Lee", "Roe");
+    add_link(db, team_players, 20, 43);
+    add_player(db, 44, "Bo", "", "M\xfcller");
+    add_link(db, team_players, 20, 44);
+    db.rows(table_index::team_settings)[0].values[0] = 43; // captain
+    db.rows(table_index::team_settings)[0].values[3] = 42; // penalty taker
+    for (int t : {stadiums, players, team_players}) {
+        auto& o = db.overall[t];
+        o.words_per_row += 2;
+        auto& words = db.blocks[static_cast<std::size_t>(t)].words;
+        words.resize(o.rows.size() * static_cast<std::size_t>(o.words_per_row));
+        for (std::size_t i = 0; i < words.size(); ++i)
+            words[i] = 0xC0DE0000u + static_cast<std::uint32_t>(t * 1000 + i);
+    }
+    return db;
+}
+
+tables_window& open_tables(TForm1& w, int table) {
+    w.ButtonTables->click();
+    if (!w.tables)
+        qFatal("no tables window");
+    w.tables->table_list->setCurrentRow(table);
+    return *w.tables;
+}
+
+void select_rows(tables_window& t, std::initializer_list<int> rows) {
+    t.grid->selectionModel()->clearSelection();
+    for (int r : rows)
+        t.grid->selectionModel()->select(t.filter->mapFromSource(t.model->index(r, 0)),
+                                         QItemSelectionModel::Select);
+}
+
+bool edit_cell(tables_window& t, int row, int column, const QString& text) {
+    return t.filter->setData(t.filter->mapFromSource(t.model->index(row, column)), text,
+                             Qt::EditRole);
+}
+
+QStringList entries(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QStringList stadium_names(view_fixture& f) {
+    QStringList names;
+    for (const auto& row : f.db().rows(stadiums))
+        names << text(row.names[0]);
+    return names;
+}
+
+QStringList combo_entries(const QComboBox* c) {
+    QStringList texts;
+    for (int i = 0; i < c->count(); ++i)
+        texts << c->itemText(i);
+    return texts;
+}
+
+// The id of the stadium the list shows chosen (its row's id), or -1 when none is.
+std::int32_t chosen_stadium(view_fixture& f) {
+    const int i = f.w().cobo_stadium->currentIndex();
+    return i < 0 ? -1 : f.row(stadiums, i).keys[0];
+}
+
+// The user picks the stadium with this id, and applies the page.
+void pick_stadium_and_apply(view_fixture& f, std::int32_t id) {
+    const int row = f.db().find_row(stadiums, id);
+    QVERIFY(row >= 0);
+    f.w().cobo_stadium->setCurrentIndex(row);
+    f.w().t_apply->click();
+}
+
+// Applies a patch made from the open files with `change` made to the second copy.
+void apply_patch_made_by(view_fixture& f, const std::function<void(open_game&)>& change) {
+    open_game a, b;
+    for (open_game* g : {&a, &b})
+        QVERIFY(open_game_files(database_file(f.install.path()),
+                                language_file(f.install.path(), "eng"), *g));
+    change(b);
+    const patch_made made = make_patch(a.db, &a.lang, b.db, &b.lang);
+    QVERIFY(made.ok());
+    temp_dir out;
+    QVERIFY(save_patch_file(out / "mod.json", made.value).ok());
+    const QString path = QString::fromStdString((out / "mod.json").string());
+    f.w().set_patch_chooser([path](bool, const QString&) { return path; });
+    f.w().ButtonPatchApply->click();
+    QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
+}
+
+// Writes table 7 as CSV with its rows in reverse order and imports it.
+void import_stadiums_reversed(view_fixture& f) {
+    tables_window& t = open_tables(f.w(), stadiums);
+    temp_dir files;
+    const QString csv = QString::fromStdString((files / "stadiums.csv").string());
+    QVERIFY(t.export_csv(csv));
+    std::ifstream in(files / "stadiums.csv", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line + "\n");
+    in.close();
+    std::reverse(lines.begin() + 1, lines.end());
+    std::ofstream out(files / "stadiums.csv", std::ios::binary | std::ios::trunc);
+    for (const auto& line : lines)
+        out << line;
+    out.close();
+    QVERIFY2(t.import_csv(csv), qPrintable(t.status->text()));
+}
+
+} // namespace
+
+class page_lists_test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Every path that changes table 7 while a team is shown: the list holds the stadiums as
+    // they are now (entry j for row j), the stadium chosen before stays chosen by its id (none
+    // when no row has it), a stadium picked then is stored by its id, and undo and redo keep it
+    // so.
+    void the_stadium_list_follows_the_stadium_table() {
+        struct path {
+            const char* name;
+            const char* team;
+            std::function<void(view_fixture&)> change;
+            std::int32_t chosen; // by id after the change; -1: none
+            std::int32_t picked; // then picked and applied
+        };
+        const std::vector<path> paths = {
+            {"a stadium row deleted in the grid", "Team 1",
+             [](view_fixture& f) {
+                 tables_window& t = open_tables(f.w(), stadiums);
+                 select_rows(t, {0});
+                 t.delete_button->click();
+             },
+             71, 72},
+            {"a stadium row copied in the grid", "Team 1",
+             [](view_fixture& f) {
+                 tables_window& t = open_tables(f.w(), stadiums);
+                 select_rows(t, {0});
+                 t.insert_button->click();
+             },
+             71, 72},
+            {"the shown stadium's id changed in a grid cell", "Team 0",
+             [](view_fixture& f) {
+                 QVERIFY(edit_cell(open_tables(f.w(), stadiums), 0, 0, QStringLiteral("79")));
+             },
+             -1, 79},
+            {"table 7 imported from CSV in reverse order", "Team 1", import_stadiums_reversed, 71,
+             72},
+            {"a patch that removes a stadium", "Team 1",
+             [](view_fixture& f) {
+                 apply_patch_made_by(f, [](open_game& b) {
+                     change made;
+                     remove_row(b, made, stadiums, 0);
+                 });
+             },
+             71, 72},
+        };
+        for (const path& p : paths) {
+            qInfo("%s", p.name);
+            view_fixture f(lists_database());
+            TForm1& w = f.w();
+            f.select(f.node(QLatin1String(p.team), 1));
+            const auto stored =
+                static_cast<std::int32_t>(f.row(teams, w.t_id->text().toInt()).values[12]);
+            QCOMPARE(chosen_stadium(f), stored);
+            const QStringList before = stadium_names(f);
+            p.change(f);
+            QCOMPARE(w.doc.undo_stack()->count(), 1);
+            QCOMPARE(combo_entries(w.cobo_stadium), stadium_names(f));
+            QCOMPARE(chosen_stadium(f), p.chosen);
+
+            // Undone and redone: the list follows; the choice stays by id.
+            w.ButtonUndo->click();
+            QCOMPARE(combo_entries(w.cobo_stadium), before);
+            QCOMPARE(chosen_stadium(f), stored);
+            w.ButtonRedo->click();
+            QCOMPARE(combo_entries(w.cobo_stadium), stadium_names(f));
+            QCOMPARE(chosen_stadium(f), p.chosen);
+
+            // Applying without a choice keeps the stored id; a stadium picked is stored by id.
+            if (p.chosen < 0) {
+                w.t_apply->click();
+                QCOMPARE(f.row(teams, w.t_id->text().toInt()).values[12],
+                         static_cast<std::uint32_t>(stored));
+            }
+            pick_stadium_and_apply(f, p.picked);
+            QCOMPARE(f.row(teams, w.t_id->text().toInt()).values[12],
+                     static_cast<std::uint32_t>(p.picked));
+            QCOMPARE(chosen_stadium(f), p.picked);
+        }
+    }
+
+    // The roster lists and the captain and penalty-taker lists follow the players' names and
+    // the team's links, the roster page's list with them; the chosen players (the roster row,
+    // the captain, the penalty taker) stay chosen by id. Edits not applied stay while the step
+    // changed no row the page shows; a step that did (or that built the trees again, which
+    // shows the selected node's page again) shows those rows as they are now.
+    void the_roster_lists_follow_the_players_and_the_links() {
+        view_fixture f(lists_database());
+        TForm1& w = f.w();
+        f.select(f.node(QStringLiteral("Team 0"), 1));
+        QCOMPARE(w.t_pl_capt->currentText(), QStringLiteral("Ann Lee Roe"));
+        w.t_pl_penal->setCurrentIndex(3); // the user picks Bo ...
+        w.Button2->click();               // ... and gives Ann (43) the number 11
+        w.t_pl_list->setCurrentRow(2);
+        w.t_pl_num_p->setValue(11);
+        // The lists as they are now: the roster page's rows are the roster lists' entries, the
+        // selected row and the captain are Ann's.
+        const auto check = [&](const QStringList& ids, int ann, const QString& penalty) {
+            QCOMPARE(entries(w.t_pl_ids), ids);
+            QCOMPARE(w.t_pl_list->count(), ids.size());
+            for (int i = 0; i < ids.size(); ++i) {
+                QVERIFY(w.t_pl_list->item(i)->text().startsWith(w.t_pl_names->item(i)->text() +
+                                                                QStringLiteral(" (") +
+                                                                w.t_pl_nums->item(i)->text()));
+                QCOMPARE(w.t_pl_capt->itemText(i), w.t_pl_names->item(i)->text());
+            }
+            QCOMPARE(w.t_pl_ids->item(ann)->text(), QStringLiteral("43"));
+            QCOMPARE(w.t_pl_list->currentRow(), ann);
+            QCOMPARE(w.t_pl_capt->currentIndex(), ann);
+            QCOMPARE(w.t_pl_penal->currentText(), penalty);
+        };
+#define CHECK(...)                                                                                 \
+    do {                                                                                           \
+        check(__VA_ARGS__);                                                                        \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+        const QString bo = QStringLiteral("Bo  M\uFFFDller");
+        CHECK({"40", "42", "43", "44"}, 2, bo);
+
+        // Another team's link changed in the grid: nothing this page shows changed.
+        tables_window& t = open_tables(w, team_players);
+        QVERIFY(edit_cell(t, 1, 2, QStringLiteral("23")));
+        CHECK({"40", "42", "43", "44"}, 2, bo);
+        QCOMPARE(entries(w.t_pl_nums)[2], QStringLiteral("11"));
+
+        // Ann renamed in the grid: the trees are built again and the team page shown again.
+        t.table_list->setCurrentRow(players);
+        QVERIFY(edit_cell(t, 3, 1, QStringLiteral("Anna")));
+        QCOMPARE(entries(w.t_pl_names)[2], QStringLiteral("Anna Lee Roe"));
+        const QString second = QStringLiteral("First2  Last2"); // the stored penalty taker
+        CHECK({"40", "42", "43", "44"}, 2, second);
+        // ... and renamed on her own page, while the team page is not shown.
+        f.select(f.node(QStringLiteral("Anna Lee Roe"), 2));
+        w.pl_name->setText(QStringLiteral("Annika"));
+        w.pl_apply->click();
+        QCOMPARE(entries(w.t_pl_names)[2], QStringLiteral("Annika Lee Roe"));
+        CHECK({"40", "42", "43", "44"}, 2, second);
+
+        // One of the team's links deleted, undone, redone: the lists are the links as they are
+        // now, and the same players stay chosen.
+        t.table_list->setCurrentRow(team_players);
+        select_rows(t, {0});
+        t.delete_button->click();
+        CHECK({"42", "43", "44"}, 1, second);
+        w.ButtonUndo->click();
+        CHECK({"40", "42", "43", "44"}, 2, second);
+        w.ButtonRedo->click();
+        CHECK({"42", "43", "44"}, 1, second);
+
+        // Applied: the captain and the penalty taker picked are stored by id.
+        w.t_pl_penal->setCurrentIndex(2);
+        w.t_apply->click();
+        const auto& settings = f.row(table_index::team_settings, 0);
+        QCOMPARE(settings.values[0], 43u);
+        QCOMPARE(settings.values[3], 44u);
+#undef CHECK
+    }
+};
+
+QTEST_MAIN(page_lists_test)
+#include "page_lists_test.moc"
