@@ -8,6 +8,7 @@
 // fewer), QIRA_EDIT_SEED the first seed; fuzz/run-fuzz.sh runs many more. A sequence that fails
 // prints its seed: keep it in `kept_seeds` below, so that it runs every time.
 
+#include "editing/csv_import.h"
 #include "editing/edits.h"
 #include "editing/open_game.h"
 #include "editing/patch_edit.h"
@@ -235,11 +236,8 @@ class sequence_maker {
         std::string sheet;
         for (const auto& l : lines)
             sheet += l + "\r\n";
-        return {"import into " + std::to_string(t), [t, names, sheet](open_game& g) {
-                    csv_rows read = read_table_csv(g.db, t, sheet, names);
-                    if (!read.ok())
-                        return change{};
-                    return replace_table(g, t, std::move(read.rows)).made;
+        return {"import into " + std::to_string(t), [t, sheet](open_game& g) {
+                    return import_table_csv(g, t, sheet, "sheet.csv").made;
                 }};
     }
 

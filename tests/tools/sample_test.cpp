@@ -53,8 +53,9 @@ void expect_undecoded_data(const database& db) {
         const auto w = static_cast<std::uint64_t>(db.overall[t].words_per_row);
         const std::uint64_t free_bits = 32 * w - 32 * table.whole_word_count() - bits;
         if (t == table_index::league_teams || t == table_index::players ||
-            t == table_index::team_players || t == table_index::teams)
+            t == table_index::team_players || t == table_index::teams) {
             EXPECT_GE(free_bits, 32u);
+        }
         if (free_bits == 0)
             continue;
         const auto& words = db.blocks[t].words;
@@ -68,8 +69,9 @@ void expect_undecoded_data(const database& db) {
             ASSERT_NE(rest, std::vector<std::uint32_t>(rest.size(), 0)) << "row " << r;
             seen.insert(std::move(rest));
         }
-        if (free_bits >= 32)
+        if (free_bits >= 32) {
             EXPECT_EQ(seen.size(), db.rows(t).size());
+        }
     }
 }
 
