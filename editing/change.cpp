@@ -1,6 +1,8 @@
 #include "editing/change.h"
 
 #include <algorithm>
+#include <functional>
+#include <span>
 
 namespace qira {
 
@@ -20,9 +22,11 @@ bool is_player_name(const cell& c) {
     return c.table == table_index::players && c.part == row_part::text && c.index < 3;
 }
 
-// Writes the content; a player's label is followed in the lookups, anything else that moves
-// them is left to the caller's rebuild.
-void write(open_game& game, const cell& where, const cell_value& value, bool& rebuild) {
+// Writes the content; a player's label is followed in the lookups (unless `follow_labels` is
+// false: many cells at once are followed faster by one rebuild), anything else that moves them is
+// left to the caller's rebuild.
+void write(open_game& game, const cell& where, const cell_value& value, bool& rebuild,
+           bool follow_labels = true) {
     db_overall_data& row = game.db.rows(where.table)[static_cast<std::size_t>(where.row)];
     const auto i = static_cast<std::size_t>(where.index);
     switch (where.part) {
@@ -33,7 +37,10 @@ void write(open_game& game, const cell& where, const cell_value& value, bool& re
         row.extras[i] = static_cast<std::int32_t>(value.number);
         break;
     case row_part::text:
-        if (is_player_name(where)) {
+        if (is_player_name(where) && !follow_labels) {
+            row.strings[i] = value.text;
+            rebuild = true;
+        } else if (is_player_name(where)) {
             const std::string old_label = player_label(row);
             row.strings[i] = value.text;
             game.lookups.player_relabelled(where.row, old_label, player_label(row));
@@ -64,29 +71,155 @@ std::size_t row_words(const database& db, int table) {
     return static_cast<std::size_t>(std::max(db.overall[table].words_per_row, 0));
 }
 
-void put_row(database& db, int table, int row, const db_overall_data& data,
-             const std::vector<std::uint32_t>& words) {
-    auto& words_all = words_of(db, table);
-    const std::size_t w = row_words(db, table);
+// One pass over `items`, taken as groups of `stride`: drops the groups at `places` (ascending,
+// each within the items).
+template <typename T>
+void drop_groups(std::vector<T>& items, std::size_t stride,
+                 const std::vector<std::size_t>& places) {
+    if (places.empty() || stride == 0)
+        return;
+    const std::size_t groups = items.size() / stride;
+    std::size_t to = places.front() * stride, next = 0;
+    for (std::size_t g = places.front(); g < groups; ++g) {
+        if (next < places.size() && places[next] == g) {
+            ++next;
+            continue;
+        }
+        for (std::size_t i = 0; i < stride; ++i)
+            items[to++] = std::move(items[g * stride + i]);
+    }
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(to), items.end());
+}
+
+// One pass over `items`, taken as groups of `stride`: puts in a group at each of `places`
+// (ascending, each its place among the groups once all are in), item i of the k-th from
+// `get(k, i)`. The groups before the first place stay where they are.
+template <typename T, typename Get>
+void put_groups(std::vector<T>& items, std::size_t stride, const std::vector<std::size_t>& places,
+                Get get) {
+    if (places.empty() || stride == 0)
+        return;
+    std::size_t old = items.size() / stride, k = places.size();
+    items.resize((old + k) * stride);
+    for (std::size_t g = old + k; k > 0 && g-- > 0;) {
+        if (places[k - 1] == g) {
+            --k;
+            for (std::size_t i = 0; i < stride; ++i)
+                items[g * stride + i] = get(k, i);
+        } else {
+            --old;
+            for (std::size_t i = 0; i < stride; ++i)
+                items[g * stride + i] = std::move(items[old * stride + i]);
+        }
+    }
+}
+
+// The places of a run of insertions (ascending) or removals (descending, as made: from the last
+// up), ascending, and `run` in the same order. Only places that fit are kept: removals within
+// `count` items, insertions that leave room for the items before them. Changes are only ever
+// put back where they were made; this keeps a model changed behind their back from being read
+// past its end.
+template <typename Item, typename Place>
+std::vector<std::size_t> run_places(std::vector<const Item*>& run, bool insert, std::size_t count,
+                                    Place place) {
+    if (!insert)
+        std::reverse(run.begin(), run.end());
+    std::vector<const Item*> kept;
+    std::vector<std::size_t> places;
+    kept.reserve(run.size());
+    places.reserve(run.size());
+    for (const Item* item : run) {
+        const std::size_t p = place(*item);
+        if (insert ? p <= count + places.size() : p < count) {
+            kept.push_back(item);
+            places.push_back(p);
+        }
+    }
+    run = std::move(kept);
+    return places;
+}
+
+// A run of row changes of one table put in or taken out in one pass.
+void put_row_run(database& db, int table, bool insert, std::vector<const row_change*> run) {
     auto& rows = db.overall[table].rows;
-    rows.insert(rows.begin() + row, data);
-    std::vector<std::uint32_t> own(w, 0);
-    std::copy_n(words.begin(), std::min(words.size(), w), own.begin());
-    words_all.insert(words_all.begin() +
-                         static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w),
-                     own.begin(), own.end());
+    auto& words = words_of(db, table);
+    const std::size_t w = row_words(db, table);
+    const std::vector<std::size_t> places =
+        run_places(run, insert, rows.size(),
+                   [](const row_change& r) { return static_cast<std::size_t>(r.row); });
+    if (insert) {
+        put_groups(rows, 1, places, [&](std::size_t k, std::size_t) { return run[k]->data; });
+        put_groups(words, w, places, [&](std::size_t k, std::size_t i) {
+            return i < run[k]->words.size() ? run[k]->words[i] : 0u;
+        });
+    } else {
+        drop_groups(rows, 1, places);
+        drop_groups(words, w, places);
+    }
     db.overall[table].row_count = static_cast<std::int32_t>(rows.size());
 }
 
-void take_row(database& db, int table, int row) {
-    auto& words_all = words_of(db, table);
-    const std::size_t w = row_words(db, table);
-    auto& rows = db.overall[table].rows;
-    rows.erase(rows.begin() + row);
-    const auto at =
-        words_all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w);
-    words_all.erase(at, at + static_cast<std::ptrdiff_t>(w));
-    db.overall[table].row_count = static_cast<std::int32_t>(rows.size());
+// The row changes made (forward) or taken back in the reverse order; runs of removals from the
+// last row up and of insertions from the first place down, in one table, go in one pass each.
+void put_rows(database& db, std::span<const row_change> changes, bool forward) {
+    const std::size_t n = changes.size();
+    const auto at = [&](std::size_t k) -> const row_change& {
+        return changes[forward ? k : n - 1 - k];
+    };
+    for (std::size_t k = 0; k < n;) {
+        const row_change& first = at(k);
+        const bool insert = first.inserted == forward;
+        std::vector<const row_change*> run{&first};
+        for (++k; k < n; ++k) {
+            const row_change& next = at(k);
+            const int last = run.back()->row;
+            if (next.table != first.table || (next.inserted == forward) != insert ||
+                (insert ? next.row <= last : next.row >= last))
+                break;
+            run.push_back(&next);
+        }
+        put_row_run(db, first.table, insert, std::move(run));
+    }
+}
+
+// The entry changes made (forward) or taken back in the reverse order; runs of removals from the
+// last entry up and of insertions from the first index down go in one pass each.
+void put_entries(string_table& lang, std::span<const language_edit> edits, bool forward) {
+    using kind = language_edit::kind;
+    const std::size_t n = edits.size();
+    const auto at = [&](std::size_t k) -> const language_edit& {
+        return edits[forward ? k : n - 1 - k];
+    };
+    for (std::size_t k = 0; k < n;) {
+        const language_edit& first = at(k);
+        if (first.what == kind::text) {
+            if (first.index < lang.string_count())
+                lang.set_text(first.index, forward ? first.after : first.before);
+            ++k;
+            continue;
+        }
+        const bool insert = (first.what == kind::inserted) == forward;
+        std::vector<const language_edit*> run{&first};
+        for (++k; k < n; ++k) {
+            const language_edit& next = at(k);
+            const std::size_t last = run.back()->index;
+            if (next.what == kind::text ||
+                (next.what == kind::inserted) != (first.what == kind::inserted) ||
+                (insert ? next.index <= last : next.index >= last))
+                break;
+            run.push_back(&next);
+        }
+        std::vector<Tstring_table> entries = lang.take_entries();
+        const std::vector<std::size_t> places =
+            run_places(run, insert, entries.size(), [](const language_edit& e) { return e.index; });
+        if (insert)
+            put_groups(entries, 1, places, [&](std::size_t j, std::size_t) {
+                return Tstring_table{run[j]->key, 0, forward ? run[j]->after : run[j]->before};
+            });
+        else
+            drop_groups(entries, 1, places);
+        lang.assign(std::move(entries));
+    }
 }
 
 void set_rows(database& db, int table, const std::vector<db_overall_data>& rows,
@@ -102,27 +235,15 @@ template <typename Pick> void put_back(open_game& game, const change& c, bool fo
     if (forward) {
         for (const cell_change& cc : c.cells)
             write(game, cc.where, pick(cc), rebuild);
-        for (const row_change& r : c.rows) {
-            if (r.inserted)
-                put_row(game.db, r.table, r.row, r.data, r.words);
-            else
-                take_row(game.db, r.table, r.row);
-        }
+        put_rows(game.db, c.rows, true);
         for (const table_change& t : c.tables)
             set_rows(game.db, t.table, t.after, t.words_after);
-        for (const language_change& l : c.languages)
-            game.lang.assign(l.after);
+        put_entries(game.lang, c.entries, true);
     } else {
-        for (auto it = c.languages.rbegin(); it != c.languages.rend(); ++it)
-            game.lang.assign(it->before);
+        put_entries(game.lang, c.entries, false);
         for (auto it = c.tables.rbegin(); it != c.tables.rend(); ++it)
             set_rows(game.db, it->table, it->before, it->words_before);
-        for (auto it = c.rows.rbegin(); it != c.rows.rend(); ++it) {
-            if (it->inserted)
-                take_row(game.db, it->table, it->row);
-            else
-                put_row(game.db, it->table, it->row, it->data, it->words);
-        }
+        put_rows(game.db, c.rows, false);
         for (auto it = c.cells.rbegin(); it != c.cells.rend(); ++it)
             write(game, it->where, pick(*it), rebuild);
     }
@@ -160,8 +281,11 @@ std::size_t change::memory() const {
     for (const table_change& t : tables)
         bytes += (t.before.capacity() + t.after.capacity()) * (sizeof(db_overall_data) + 64) +
                  (t.words_before.capacity() + t.words_after.capacity()) * sizeof(std::uint32_t);
-    for (const language_change& l : languages)
-        bytes += (l.before.capacity() + l.after.capacity()) * (sizeof(Tstring_table) + 16);
+    bytes += entries.capacity() * sizeof(language_edit);
+    for (const language_edit& e : entries)
+        for (const std::string* t : {&e.before, &e.after})
+            if (t->capacity() > 15)
+                bytes += t->capacity() + 1;
     for (const cell_change& c : cells) {
         // Texts longer than the string's own small buffer live on the heap.
         for (const std::string* t : {&c.before.text, &c.after.text})
@@ -227,26 +351,95 @@ void set_cell(open_game& game, change& into, const cell& where, cell_value value
     into.cells.push_back({where, std::move(before), std::move(value)});
 }
 
+void set_cells(open_game& game, change& into, std::vector<std::pair<cell, cell_value>> cells) {
+    bool rebuild = false;
+    into.cells.reserve(into.cells.size() + cells.size());
+    for (auto& [where, value] : cells) {
+        cell_value before = read_cell(game.db, where);
+        if (before == value)
+            continue;
+        write(game, where, value, rebuild, false);
+        into.cells.push_back({where, std::move(before), std::move(value)});
+    }
+    if (rebuild)
+        game.lookups.rebuild(game.db);
+}
+
 void insert_row(open_game& game, change& into, int table, int row, db_overall_data data,
                 std::vector<std::uint32_t> words) {
-    words.resize(row_words(game.db, table), 0);
-    put_row(game.db, table, row, data, words);
-    into.rows.push_back({table, row, true, std::move(data), std::move(words)});
-    game.lookups.rebuild(game.db);
+    std::vector<row_insert> one;
+    one.push_back({row, std::move(data), std::move(words)});
+    insert_rows(game, into, table, std::move(one));
 }
 
 void remove_row(open_game& game, change& into, int table, int row) {
-    auto& words_all = words_of(game.db, table);
+    remove_rows(game, into, table, {row});
+}
+
+void remove_rows(open_game& game, change& into, int table, std::vector<int> rows) {
+    if (rows.empty())
+        return;
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    auto& table_rows = game.db.overall[table].rows;
+    const auto& words = words_of(game.db, table);
     const std::size_t w = row_words(game.db, table);
-    row_change removed{
-        table, row, false, game.db.overall[table].rows[static_cast<std::size_t>(row)],
-        std::vector<std::uint32_t>(
-            words_all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w),
-            words_all.begin() +
-                static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row + 1) * w))};
-    take_row(game.db, table, row);
-    into.rows.push_back(std::move(removed));
+    const std::size_t first = into.rows.size();
+    for (int r : rows) {
+        const auto at = static_cast<std::size_t>(r);
+        into.rows.push_back({table, r, false, std::move(table_rows[at]),
+                             std::vector<std::uint32_t>(
+                                 words.begin() + static_cast<std::ptrdiff_t>(at * w),
+                                 words.begin() + static_cast<std::ptrdiff_t>((at + 1) * w))});
+    }
+    put_rows(game.db, std::span(into.rows).subspan(first), true);
     game.lookups.rebuild(game.db);
+}
+
+void insert_rows(open_game& game, change& into, int table, std::vector<row_insert> rows) {
+    if (rows.empty())
+        return;
+    std::sort(rows.begin(), rows.end(),
+              [](const row_insert& a, const row_insert& b) { return a.row < b.row; });
+    const std::size_t w = row_words(game.db, table);
+    const std::size_t first = into.rows.size();
+    for (row_insert& r : rows) {
+        r.words.resize(w, 0);
+        into.rows.push_back({table, r.row, true, std::move(r.data), std::move(r.words)});
+    }
+    put_rows(game.db, std::span(into.rows).subspan(first), true);
+    game.lookups.rebuild(game.db);
+}
+
+void set_entry_text(open_game& game, change& into, std::size_t index, std::string text) {
+    const Tstring_table& entry = game.lang.entry(index);
+    if (entry.text == text)
+        return;
+    into.entries.push_back(
+        {language_edit::kind::text, index, entry.key, entry.text, std::move(text)});
+    game.lang.set_text(index, into.entries.back().after);
+}
+
+void remove_entries(open_game& game, change& into, std::vector<std::size_t> indices) {
+    if (indices.empty())
+        return;
+    std::sort(indices.begin(), indices.end(), std::greater<>());
+    const std::size_t first = into.entries.size();
+    for (std::size_t i : indices) {
+        const Tstring_table& entry = game.lang.entry(i);
+        into.entries.push_back({language_edit::kind::removed, i, entry.key, entry.text, {}});
+    }
+    put_entries(game.lang, std::span(into.entries).subspan(first), true);
+}
+
+void insert_entries(open_game& game, change& into,
+                    std::vector<std::pair<std::size_t, Tstring_table>> entries) {
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    const std::size_t first = into.entries.size();
+    for (auto& [i, entry] : entries)
+        into.entries.push_back(
+            {language_edit::kind::inserted, i, entry.key, {}, std::move(entry.text)});
+    put_entries(game.lang, std::span(into.entries).subspan(first), true);
 }
 
 void replace_rows(open_game& game, change& into, int table, std::vector<db_overall_data> rows,

@@ -134,9 +134,11 @@ patch_made make_patch(const database& a, const string_table* a_lang, const datab
 patch reversed(const patch& p);
 
 // Everything that keeps `p` from applying to the game: each change's "before" against what the
-// database (and language file, as saving would write it) holds, tables that do not match, rows
-// and entries that are missing or already there, and the limits of a table. Empty: it applies.
-// Messages are like "table 4 row 1234 field height: holds 181, patch expects 178".
+// database (and language file, as saving would write it) holds, values their fields cannot hold
+// (checked as the grid checks a typed value), tables that do not match, rows and entries that are
+// missing or already there, and the limits of a table. Empty: it applies. Messages are like
+// "table 4 row 1234 field height: holds 181, patch expects 178" or "table 4 row 1234 field
+// height: 300 does not fit in 8 bits".
 std::vector<std::string> check_patch(const database& db, const string_table* lang, const patch& p,
                                      bool reverse = false);
 
@@ -151,5 +153,9 @@ struct patch_applied {
 // game is left exactly as it was. Added rows start from raw words of zero (a row that moves keeps
 // its own); the tables' row counts, raw words, localized names and lookups follow.
 patch_applied apply_patch(open_game& game, const patch& p, bool reverse = false);
+// The same through the cell, row and language entry operations of change.h, recorded in `into`:
+// the cells the patch sets, the rows it removes and adds, the entries it sets, removes and adds,
+// and the localized names and entries that follow from them (nothing when it conflicts).
+patch_applied apply_patch(open_game& game, const patch& p, bool reverse, change& into);
 
 } // namespace qira

@@ -33,9 +33,9 @@ struct patch_step {
     bool ok() const { return conflicts.empty(); }
 };
 
-// Applies the patch (or takes it back) to the open game; the step holds the rows of the tables
-// it changed (and of the tables with localized names, which follow the language entries) and the
-// language entries, before and after.
+// Applies the patch (or takes it back) to the open game; the step holds what it changed: the
+// cells, the rows removed and added, the language entries, and the localized names that follow
+// from the entries.
 patch_step apply_patch_step(open_game& game, const patch& p, bool reverse = false);
 
 } // namespace qira

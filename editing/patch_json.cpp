@@ -1,11 +1,9 @@
 #include "editing/patch_json.h"
 
+#include "editing/json_reader.h"
 #include "editing/json_writer.h"
-#include "langfile/stored_string.h"
 
-#include <charconv>
 #include <limits>
-#include <memory>
 #include <utility>
 
 namespace qira {
@@ -200,304 +198,6 @@ std::string patch_to_json(const patch& p) {
 
 namespace {
 
-// A parsed JSON value. Numbers are kept only when they are integers that fit 64 bits.
-struct jvalue {
-    enum class kind { null, boolean, integer, other_number, string, array, object };
-    kind type = kind::null;
-    std::int64_t integer = 0;
-    std::string string;
-    std::vector<jvalue> items;
-    // An object's members: names and values side by side (a vector of an incomplete type is
-    // allowed, a pair of one is not).
-    std::vector<std::string> names;
-    std::vector<jvalue> members;
-};
-
-constexpr int max_depth = 16;
-constexpr std::size_t max_members = 32; // a patch's objects have at most 9
-
-class parser {
-  public:
-    explicit parser(std::string_view text) : s_(text) {}
-
-    bool parse(jvalue& out) {
-        if (!is_valid_utf8(s_))
-            return fail_at(0, "the document is not valid UTF-8");
-        skip_space();
-        if (!value(out, 0))
-            return false;
-        skip_space();
-        if (pos_ != s_.size())
-            return fail("unexpected text after the document");
-        return true;
-    }
-    const std::string& error() const { return error_; }
-
-  private:
-    bool fail(const std::string& what) { return fail_at(pos_, what); }
-    bool fail_at(std::size_t at, const std::string& what) {
-        std::size_t line = 1, column = 1;
-        for (std::size_t i = 0; i < at && i < s_.size(); ++i) {
-            if (s_[i] == '\n') {
-                ++line;
-                column = 1;
-            } else {
-                ++column;
-            }
-        }
-        error_ = "line " + std::to_string(line) + " column " + std::to_string(column) + ": " + what;
-        return false;
-    }
-    void skip_space() {
-        while (pos_ < s_.size() &&
-               (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r'))
-            ++pos_;
-    }
-    bool literal(std::string_view word) {
-        if (s_.substr(pos_, word.size()) != word)
-            return fail("not a JSON value");
-        pos_ += word.size();
-        return true;
-    }
-
-    bool value(jvalue& out, int depth) {
-        if (pos_ >= s_.size())
-            return fail("the document ends where a value should be");
-        switch (s_[pos_]) {
-        case '{':
-            return object(out, depth + 1);
-        case '[':
-            return array(out, depth + 1);
-        case '"':
-            out.type = jvalue::kind::string;
-            return string(out.string);
-        case 't':
-            out.type = jvalue::kind::boolean;
-            return literal("true");
-        case 'f':
-            out.type = jvalue::kind::boolean;
-            return literal("false");
-        case 'n':
-            out.type = jvalue::kind::null;
-            return literal("null");
-        default:
-            return number(out);
-        }
-    }
-
-    bool object(jvalue& out, int depth) {
-        if (depth > max_depth)
-            return fail("nested deeper than a patch is");
-        out.type = jvalue::kind::object;
-        ++pos_;
-        skip_space();
-        if (pos_ < s_.size() && s_[pos_] == '}') {
-            ++pos_;
-            return true;
-        }
-        for (;;) {
-            skip_space();
-            if (pos_ >= s_.size() || s_[pos_] != '"')
-                return fail("expected a member name in quotes");
-            std::string name;
-            if (!string(name))
-                return false;
-            if (out.names.size() >= max_members)
-                return fail("an object with more members than a patch has");
-            for (const auto& m : out.names)
-                if (m == name)
-                    return fail("the member \"" + name + "\" appears twice");
-            skip_space();
-            if (pos_ >= s_.size() || s_[pos_] != ':')
-                return fail("expected ':'");
-            ++pos_;
-            skip_space();
-            out.names.push_back(std::move(name));
-            out.members.emplace_back();
-            if (!value(out.members.back(), depth))
-                return false;
-            skip_space();
-            if (pos_ < s_.size() && s_[pos_] == ',') {
-                ++pos_;
-                continue;
-            }
-            if (pos_ < s_.size() && s_[pos_] == '}') {
-                ++pos_;
-                return true;
-            }
-            return fail("expected ',' or '}'");
-        }
-    }
-
-    bool array(jvalue& out, int depth) {
-        if (depth > max_depth)
-            return fail("nested deeper than a patch is");
-        out.type = jvalue::kind::array;
-        ++pos_;
-        skip_space();
-        if (pos_ < s_.size() && s_[pos_] == ']') {
-            ++pos_;
-            return true;
-        }
-        for (;;) {
-            skip_space();
-            out.items.emplace_back();
-            if (!value(out.items.back(), depth))
-                return false;
-            skip_space();
-            if (pos_ < s_.size() && s_[pos_] == ',') {
-                ++pos_;
-                continue;
-            }
-            if (pos_ < s_.size() && s_[pos_] == ']') {
-                ++pos_;
-                return true;
-            }
-            return fail("expected ',' or ']'");
-        }
-    }
-
-    bool hex4(std::uint32_t& v) {
-        if (s_.size() - pos_ < 4)
-            return fail("a \\u escape needs four hex digits");
-        v = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = s_[pos_++];
-            v <<= 4;
-            if (c >= '0' && c <= '9')
-                v |= static_cast<std::uint32_t>(c - '0');
-            else if (c >= 'a' && c <= 'f')
-                v |= static_cast<std::uint32_t>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F')
-                v |= static_cast<std::uint32_t>(c - 'A' + 10);
-            else
-                return fail("a \\u escape needs four hex digits");
-        }
-        return true;
-    }
-
-    // A string literal; \udc80 to \udcff stand for the stored bytes 80 to FF that are not part
-    // of valid UTF-8.
-    bool string(std::string& out) {
-        ++pos_;
-        for (;;) {
-            if (pos_ >= s_.size())
-                return fail("a text runs to the end of the document");
-            const auto c = static_cast<unsigned char>(s_[pos_]);
-            if (c == '"') {
-                ++pos_;
-                return true;
-            }
-            if (c < 0x20)
-                return fail("a control character inside a text must be escaped");
-            if (c != '\\') {
-                out += static_cast<char>(c);
-                ++pos_;
-                continue;
-            }
-            ++pos_;
-            if (pos_ >= s_.size())
-                return fail("a text runs to the end of the document");
-            const char e = s_[pos_++];
-            switch (e) {
-            case '"':
-            case '\\':
-            case '/':
-                out += e;
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'u': {
-                std::uint32_t cp = 0;
-                if (!hex4(cp))
-                    return false;
-                if (cp >= 0xDC80 && cp <= 0xDCFF) {
-                    out += static_cast<char>(cp & 0xFF);
-                } else if (cp >= 0xD800 && cp <= 0xDBFF) {
-                    std::uint32_t low = 0;
-                    if (s_.substr(pos_, 2) != "\\u")
-                        return fail("a high surrogate escape without its low half");
-                    pos_ += 2;
-                    if (!hex4(low))
-                        return false;
-                    if (low < 0xDC00 || low > 0xDFFF)
-                        return fail("a high surrogate escape without its low half");
-                    append_utf8(out, 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00));
-                } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
-                    return fail("a lone low surrogate escape other than \\udc80 to \\udcff");
-                } else {
-                    append_utf8(out, cp);
-                }
-                break;
-            }
-            default:
-                return fail("an unknown escape in a text");
-            }
-        }
-    }
-
-    bool number(jvalue& out) {
-        const std::size_t start = pos_;
-        if (pos_ < s_.size() && s_[pos_] == '-')
-            ++pos_;
-        const std::size_t digits = pos_;
-        while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9')
-            ++pos_;
-        if (pos_ == digits)
-            return fail_at(start, "not a JSON value");
-        if (s_[digits] == '0' && pos_ - digits > 1)
-            return fail_at(start, "a number with a leading zero");
-        bool whole = true;
-        if (pos_ < s_.size() && s_[pos_] == '.') {
-            whole = false;
-            ++pos_;
-            const std::size_t frac = pos_;
-            while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9')
-                ++pos_;
-            if (pos_ == frac)
-                return fail_at(start, "a number without digits after its point");
-        }
-        if (pos_ < s_.size() && (s_[pos_] == 'e' || s_[pos_] == 'E')) {
-            whole = false;
-            ++pos_;
-            if (pos_ < s_.size() && (s_[pos_] == '+' || s_[pos_] == '-'))
-                ++pos_;
-            const std::size_t exp = pos_;
-            while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9')
-                ++pos_;
-            if (pos_ == exp)
-                return fail_at(start, "a number without digits in its exponent");
-        }
-        out.type = jvalue::kind::other_number;
-        if (whole) {
-            std::int64_t v = 0;
-            const auto r = std::from_chars(s_.data() + start, s_.data() + pos_, v);
-            if (r.ec == std::errc() && r.ptr == s_.data() + pos_) {
-                out.type = jvalue::kind::integer;
-                out.integer = v;
-            }
-        }
-        return true;
-    }
-
-    std::string_view s_;
-    std::size_t pos_ = 0;
-    std::string error_;
-};
-
 // Reading the parsed document into a patch; the first problem stops it, named by where it is.
 class reader {
   public:
@@ -509,16 +209,16 @@ class reader {
         return false;
     }
 
-    const jvalue* member(const jvalue& object, std::string_view name) {
+    const json_value* member(const json_value& object, std::string_view name) {
         for (std::size_t i = 0; i < object.names.size(); ++i)
             if (object.names[i] == name)
                 return &object.members[i];
         return nullptr;
     }
 
-    const jvalue* need(const jvalue& object, const std::string& where, std::string_view name,
-                       jvalue::kind type) {
-        const jvalue* v = member(object, name);
+    const json_value* need(const json_value& object, const std::string& where,
+                           std::string_view name, json_value::kind type) {
+        const json_value* v = member(object, name);
         const std::string at = where.empty() ? std::string(name) : where + "." + std::string(name);
         if (v == nullptr) {
             fail(where.empty() ? "the document" : where,
@@ -535,9 +235,9 @@ class reader {
         return v;
     }
 
-    bool integer(const jvalue& v, const std::string& where, std::int64_t lo, std::int64_t hi,
+    bool integer(const json_value& v, const std::string& where, std::int64_t lo, std::int64_t hi,
                  std::int64_t& out) {
-        if (v.type != jvalue::kind::integer)
+        if (v.type != json_value::kind::integer)
             return fail(where, "expected a whole number");
         if (v.integer < lo || v.integer > hi)
             return fail(where, std::to_string(v.integer) + " is out of range (" +
@@ -546,9 +246,9 @@ class reader {
         return true;
     }
 
-    bool integer_member(const jvalue& object, const std::string& where, std::string_view name,
+    bool integer_member(const json_value& object, const std::string& where, std::string_view name,
                         std::int64_t lo, std::int64_t hi, std::int64_t& out) {
-        const jvalue* v = need(object, where, name, jvalue::kind::integer);
+        const json_value* v = need(object, where, name, json_value::kind::integer);
         return v != nullptr && integer(*v, where + "." + std::string(name), lo, hi, out);
     }
 
@@ -556,8 +256,8 @@ class reader {
     static constexpr std::int64_t i32_max = std::numeric_limits<std::int32_t>::max();
     static constexpr std::int64_t u32_max = std::numeric_limits<std::uint32_t>::max();
 
-    bool read_row_id(const jvalue& object, const std::string& where, int ca, row_id& id) {
-        const jvalue* keys = need(object, where, "keys", jvalue::kind::array);
+    bool read_row_id(const json_value& object, const std::string& where, int ca, row_id& id) {
+        const json_value* keys = need(object, where, "keys", json_value::kind::array);
         if (keys == nullptr)
             return false;
         if (keys->items.size() != static_cast<std::size_t>(ca))
@@ -576,27 +276,27 @@ class reader {
         return true;
     }
 
-    bool read_placed_row(const jvalue& v, const std::string& where, const table_patch& tp,
+    bool read_placed_row(const json_value& v, const std::string& where, const table_patch& tp,
                          placed_row& pr) {
-        if (v.type != jvalue::kind::object)
+        if (v.type != json_value::kind::object)
             return fail(where, "expected an object");
         if (!read_row_id(v, where, tp.kinds[0], pr.row))
             return false;
         pr.contents.keys = pr.row.keys;
-        const jvalue* after = member(v, "after");
+        const json_value* after = member(v, "after");
         if (after == nullptr)
             return fail(where, "the member \"after\" is missing");
-        if (after->type == jvalue::kind::object) {
+        if (after->type == json_value::kind::object) {
             row_id a;
             if (!read_row_id(*after, where + ".after", tp.kinds[0], a))
                 return false;
             pr.after = a;
-        } else if (after->type != jvalue::kind::null) {
+        } else if (after->type != json_value::kind::null) {
             return fail(where + ".after", "expected an object or null");
         }
-        const jvalue* extras = need(v, where, "extras", jvalue::kind::array);
-        const jvalue* strings = need(v, where, "strings", jvalue::kind::array);
-        const jvalue* values = need(v, where, "values", jvalue::kind::array);
+        const json_value* extras = need(v, where, "extras", json_value::kind::array);
+        const json_value* strings = need(v, where, "strings", json_value::kind::array);
+        const json_value* values = need(v, where, "values", json_value::kind::array);
         if (extras == nullptr || strings == nullptr || values == nullptr)
             return false;
         if (extras->items.size() != static_cast<std::size_t>(tp.kinds[1]))
@@ -613,7 +313,7 @@ class reader {
             pr.contents.extras[i] = static_cast<std::int32_t>(x);
         }
         for (std::size_t i = 0; i < strings->items.size(); ++i) {
-            if (strings->items[i].type != jvalue::kind::string)
+            if (strings->items[i].type != json_value::kind::string)
                 return fail(where + ".strings[" + std::to_string(i) + "]", "expected a text");
             pr.contents.strings[i] = strings->items[i].string;
         }
@@ -628,10 +328,10 @@ class reader {
         return true;
     }
 
-    bool read_cell_value(const jvalue& v, const std::string& where, bool is_text, bool is_extra,
+    bool read_cell_value(const json_value& v, const std::string& where, bool is_text, bool is_extra,
                          cell_value& out) {
         if (is_text) {
-            if (v.type != jvalue::kind::string)
+            if (v.type != json_value::kind::string)
                 return fail(where, "expected a text");
             out.text = v.string;
             return true;
@@ -643,17 +343,17 @@ class reader {
         return true;
     }
 
-    bool read_field_change(const jvalue& v, const std::string& where, const table_patch& tp,
+    bool read_field_change(const json_value& v, const std::string& where, const table_patch& tp,
                            field_change& fc) {
-        if (v.type != jvalue::kind::object)
+        if (v.type != json_value::kind::object)
             return fail(where, "expected an object");
-        const jvalue* name = need(v, where, "field", jvalue::kind::string);
+        const json_value* name = need(v, where, "field", json_value::kind::string);
         if (name == nullptr)
             return false;
         const int ca = tp.kinds[0], cb = tp.kinds[1], cc = tp.kinds[2];
         const int count = static_cast<int>(tp.fields.size());
         int field = -1;
-        if (const jvalue* index = member(v, "field_index")) {
+        if (const json_value* index = member(v, "field_index")) {
             std::int64_t f = 0;
             if (!integer(*index, where + ".field_index", ca, count - 1, f))
                 return false;
@@ -679,24 +379,24 @@ class reader {
         fc.field = field;
         const bool is_extra = field < ca + cb;
         const bool is_text = !is_extra && field < ca + cb + cc;
-        const jvalue* before = member(v, "before");
-        const jvalue* after = member(v, "after");
+        const json_value* before = member(v, "before");
+        const json_value* after = member(v, "after");
         if (before == nullptr || after == nullptr)
             return fail(where, "\"before\" and \"after\" are both needed");
         return read_cell_value(*before, where + ".before", is_text, is_extra, fc.before) &&
                read_cell_value(*after, where + ".after", is_text, is_extra, fc.after);
     }
 
-    bool read_table(const jvalue& v, const std::string& where, table_patch& tp) {
-        if (v.type != jvalue::kind::object)
+    bool read_table(const json_value& v, const std::string& where, table_patch& tp) {
+        if (v.type != json_value::kind::object)
             return fail(where, "expected an object");
         std::int64_t index = 0, before = 0, after = 0;
         if (!integer_member(v, where, "index", 0, max_tables - 1, index))
             return false;
         tp.index = static_cast<int>(index);
-        const jvalue* name = need(v, where, "name", jvalue::kind::string);
-        const jvalue* fields = need(v, where, "fields", jvalue::kind::array);
-        const jvalue* kinds = need(v, where, "kinds", jvalue::kind::object);
+        const json_value* name = need(v, where, "name", json_value::kind::string);
+        const json_value* fields = need(v, where, "fields", json_value::kind::array);
+        const json_value* kinds = need(v, where, "kinds", json_value::kind::object);
         if (name == nullptr || fields == nullptr || kinds == nullptr)
             return false;
         tp.name = name->string;
@@ -716,7 +416,7 @@ class reader {
                                                "at most " +
                                                std::to_string(max_fields) + ")");
         for (std::size_t f = 0; f < fields->items.size(); ++f) {
-            if (fields->items[f].type != jvalue::kind::string)
+            if (fields->items[f].type != json_value::kind::string)
                 return fail(where + ".fields[" + std::to_string(f) + "]", "expected a text");
             tp.fields.push_back(fields->items[f].string);
         }
@@ -726,20 +426,20 @@ class reader {
         tp.rows_before = static_cast<std::int32_t>(before);
         tp.rows_after = static_cast<std::int32_t>(after);
 
-        const jvalue* changed = need(v, where, "changed", jvalue::kind::array);
-        const jvalue* removed = need(v, where, "removed", jvalue::kind::array);
-        const jvalue* added = need(v, where, "added", jvalue::kind::array);
+        const json_value* changed = need(v, where, "changed", json_value::kind::array);
+        const json_value* removed = need(v, where, "removed", json_value::kind::array);
+        const json_value* added = need(v, where, "added", json_value::kind::array);
         if (changed == nullptr || removed == nullptr || added == nullptr)
             return false;
         for (std::size_t k = 0; k < changed->items.size(); ++k) {
             const std::string at = where + ".changed[" + std::to_string(k) + "]";
-            const jvalue& c = changed->items[k];
-            if (c.type != jvalue::kind::object)
+            const json_value& c = changed->items[k];
+            if (c.type != json_value::kind::object)
                 return fail(at, "expected an object");
             changed_row rc;
             if (!read_row_id(c, at, tp.kinds[0], rc.row))
                 return false;
-            const jvalue* list = need(c, at, "fields", jvalue::kind::array);
+            const json_value* list = need(c, at, "fields", json_value::kind::array);
             if (list == nullptr)
                 return false;
             for (std::size_t i = 0; i < list->items.size(); ++i) {
@@ -768,7 +468,7 @@ class reader {
         return true;
     }
 
-    bool read_entry_id(const jvalue& v, const std::string& where, entry_id& id) {
+    bool read_entry_id(const json_value& v, const std::string& where, entry_id& id) {
         std::int64_t key = 0, rank = 0;
         if (!integer_member(v, where, "key", i32_min, i32_max, key) ||
             !integer_member(v, where, "rank", 0, static_cast<std::int64_t>(max_language_entries),
@@ -778,48 +478,48 @@ class reader {
         return true;
     }
 
-    bool read_placed_entry(const jvalue& v, const std::string& where, placed_entry& pe) {
-        if (v.type != jvalue::kind::object)
+    bool read_placed_entry(const json_value& v, const std::string& where, placed_entry& pe) {
+        if (v.type != json_value::kind::object)
             return fail(where, "expected an object");
         if (!read_entry_id(v, where, pe.entry))
             return false;
-        const jvalue* after = member(v, "after");
+        const json_value* after = member(v, "after");
         if (after == nullptr)
             return fail(where, "the member \"after\" is missing");
-        if (after->type == jvalue::kind::object) {
+        if (after->type == json_value::kind::object) {
             entry_id a;
             if (!read_entry_id(*after, where + ".after", a))
                 return false;
             pe.after = a;
-        } else if (after->type != jvalue::kind::null) {
+        } else if (after->type != json_value::kind::null) {
             return fail(where + ".after", "expected an object or null");
         }
-        const jvalue* t = need(v, where, "text", jvalue::kind::string);
+        const json_value* t = need(v, where, "text", json_value::kind::string);
         if (t == nullptr)
             return false;
         pe.text = t->string;
         return true;
     }
 
-    bool read_language(const jvalue& v, language_patch& lp) {
+    bool read_language(const json_value& v, language_patch& lp) {
         const std::string where = "language";
-        if (v.type != jvalue::kind::object)
+        if (v.type != json_value::kind::object)
             return fail(where, "expected an object");
-        const jvalue* changed = need(v, where, "changed", jvalue::kind::array);
-        const jvalue* removed = need(v, where, "removed", jvalue::kind::array);
-        const jvalue* added = need(v, where, "added", jvalue::kind::array);
+        const json_value* changed = need(v, where, "changed", json_value::kind::array);
+        const json_value* removed = need(v, where, "removed", json_value::kind::array);
+        const json_value* added = need(v, where, "added", json_value::kind::array);
         if (changed == nullptr || removed == nullptr || added == nullptr)
             return false;
         for (std::size_t k = 0; k < changed->items.size(); ++k) {
             const std::string at = where + ".changed[" + std::to_string(k) + "]";
-            const jvalue& c = changed->items[k];
-            if (c.type != jvalue::kind::object)
+            const json_value& c = changed->items[k];
+            if (c.type != json_value::kind::object)
                 return fail(at, "expected an object");
             entry_change ec;
             if (!read_entry_id(c, at, ec.entry))
                 return false;
-            const jvalue* before = need(c, at, "before", jvalue::kind::string);
-            const jvalue* after = need(c, at, "after", jvalue::kind::string);
+            const json_value* before = need(c, at, "before", json_value::kind::string);
+            const json_value* after = need(c, at, "after", json_value::kind::string);
             if (before == nullptr || after == nullptr)
                 return false;
             ec.before = before->string;
@@ -843,10 +543,10 @@ class reader {
         return true;
     }
 
-    bool read(const jvalue& doc, patch& p) {
-        if (doc.type != jvalue::kind::object)
+    bool read(const json_value& doc, patch& p) {
+        if (doc.type != json_value::kind::object)
             return fail("the document", "expected an object");
-        const jvalue* format = need(doc, "", "format", jvalue::kind::string);
+        const json_value* format = need(doc, "", "format", json_value::kind::string);
         if (format == nullptr)
             return false;
         if (format->string != patch_format_name)
@@ -860,7 +560,7 @@ class reader {
             return fail("version", "version " + std::to_string(version) +
                                        " is not known; this program reads version " +
                                        std::to_string(patch_format_version));
-        const jvalue* tables = need(doc, "", "tables", jvalue::kind::array);
+        const json_value* tables = need(doc, "", "tables", json_value::kind::array);
         if (tables == nullptr)
             return false;
         for (std::size_t k = 0; k < tables->items.size(); ++k) {
@@ -869,7 +569,7 @@ class reader {
                 return false;
             p.tables.push_back(std::move(tp));
         }
-        if (const jvalue* language = member(doc, "language")) {
+        if (const json_value* language = member(doc, "language")) {
             p.has_language = true;
             if (!read_language(*language, p.language))
                 return false;
@@ -882,10 +582,13 @@ class reader {
 
 patch_read patch_from_json(std::string_view text) {
     patch_read result;
-    jvalue doc;
-    parser p(text);
-    if (!p.parse(doc)) {
-        result.error = "not valid JSON: " + p.error();
+    // A byte-order mark, as some editors save UTF-8, is no part of the document.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    json_value doc;
+    std::string error;
+    if (!parse_json(text, doc, error)) {
+        result.error = "not valid JSON: " + error;
         return result;
     }
     reader r;

@@ -68,6 +68,24 @@ std::string cell_text(const database& db, const cell& where) {
     return {};
 }
 
+std::optional<std::string> value_problem(const database& db, const cell& where,
+                                         const cell_value& value) {
+    if (where.part == row_part::text || where.part == row_part::name) {
+        if (value.number != 0)
+            return std::to_string(value.number) + " is not a text";
+        return std::nullopt;
+    }
+    if (!value.text.empty())
+        return "\"" + value.text + "\" is not a whole number";
+    if (where.part == row_part::value) {
+        const int width = value_width(db, where.table, where.index);
+        if (width < 32 && value.number >= (std::uint64_t{1} << width))
+            return std::to_string(value.number) + " does not fit in " + std::to_string(width) +
+                   (width == 1 ? " bit" : " bits");
+    }
+    return std::nullopt;
+}
+
 std::optional<cell_value> parse_cell(const database& db, const cell& where, std::string_view text,
                                      std::string& why) {
     if (where.part == row_part::text || where.part == row_part::name)
@@ -87,17 +105,14 @@ std::optional<cell_value> parse_cell(const database& db, const cell& where, std:
         why = std::string(text) + " does not fit in 32 bits";
         return std::nullopt;
     }
-    if (negative)
-        return cell_value{static_cast<std::uint32_t>(-static_cast<std::int64_t>(n)), {}};
-    if (where.part == row_part::value) {
-        const int width = value_width(db, where.table, where.index);
-        if (width < 32 && n >= (std::uint64_t{1} << width)) {
-            why = std::string(text) + " does not fit in " + std::to_string(width) +
-                  (width == 1 ? " bit" : " bits");
-            return std::nullopt;
-        }
+    cell_value value{negative ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(n))
+                              : static_cast<std::uint32_t>(n),
+                     {}};
+    if (auto problem = value_problem(db, where, value)) {
+        why = std::move(*problem);
+        return std::nullopt;
     }
-    return cell_value{static_cast<std::uint32_t>(n), {}};
+    return value;
 }
 
 edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view text) {
@@ -156,8 +171,7 @@ edit_outcome delete_rows(open_game& game, int table, std::vector<int> rows) {
     out.refused = check_selection(game.db, table, rows);
     if (!out.ok())
         return out;
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-        remove_row(game, out.made, table, *it);
+    remove_rows(game, out.made, table, std::move(rows));
     return out;
 }
 

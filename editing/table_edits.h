@@ -27,6 +27,12 @@ int value_width(const database& db, int table, int slot);
 // A cell's content as a text: numbers in decimal (keys and extras signed, as dump writes them),
 // texts as their stored bytes.
 std::string cell_text(const database& db, const cell& where);
+// Why the cell cannot hold `value`, worded as the grid refuses a typed value: a packed value wider
+// than its field ("300 does not fit in 8 bits"), a text for a number ("\"tall\" is not a whole
+// number") or a number for a text ("7 is not a text"); nothing when it can. The grid, the CSV
+// import and patches check values with it.
+std::optional<std::string> value_problem(const database& db, const cell& where,
+                                         const cell_value& value);
 // A text for a cell: decimal numbers (keys and extras from -2147483648 to 4294967295, packed
 // values from 0 to 2^width - 1), texts taken as their bytes. Nothing, and the reason in `why`
 // ("300 does not fit in 8 bits"), when it does not fit.

@@ -6,7 +6,7 @@
 #    at most 150 KiB; a larger one would make the corpus too big to keep in the repository.
 #  - patches (fuzz/corpus/patch): real diffs between the tiny sample installs of seeds 1 and 2, both
 #    ways, cut down to a few changes of each kind (python3 cuts them; without it they are not
-#    remade), and a few documents that are refused.
+#    remade), one saved with a UTF-8 byte-order mark, and a few documents that are refused.
 # Inputs named regress-* (reproducers of faults found once) are never touched.
 #
 #   fuzz/make-corpus.sh [BUILD]
@@ -77,6 +77,7 @@ open(sys.argv[2], "w").write(json.dumps(d, indent=1) + "\n")'
     sed 's/"version": 1/"version": 2/' "$tmp/seeds/patch/tiny-1-to-2-small.json" > "$tmp/seeds/patch/refused-version.json"
     head -c 700 "$tmp/seeds/patch/tiny-1-to-2-small.json" > "$tmp/seeds/patch/refused-cut-short.json"
     sed 's/"rank": 0/"rank": "0"/' "$tmp/seeds/patch/tiny-1-to-2-small.json" > "$tmp/seeds/patch/refused-rank-text.json"
+    { printf '\xef\xbb\xbf'; cat "$tmp/seeds/patch/tiny-1-to-2-small.json"; } > "$tmp/seeds/patch/bom-tiny-1-to-2-small.json"
     echo "added the patch seeds"
 else
     echo "python3 or qiradb make-sample missing: the patch seeds are not remade"

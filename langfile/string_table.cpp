@@ -94,6 +94,13 @@ void string_table::assign(std::vector<Tstring_table> entries) {
         first_.insert_first(entries_[i].key, static_cast<std::uint32_t>(i));
 }
 
+std::vector<Tstring_table> string_table::take_entries() {
+    std::vector<Tstring_table> out = std::move(entries_);
+    entries_.clear();
+    first_.clear();
+    return out;
+}
+
 namespace {
 
 constexpr std::size_t header_size = 48;

@@ -67,6 +67,10 @@ class string_table {
 
     // Replaces all entries (in directory order); the index is rebuilt.
     void assign(std::vector<Tstring_table> entries);
+    // Moves the entries out, leaving none: changed in place and given back with assign.
+    std::vector<Tstring_table> take_entries();
+    // Sets the text of entry i (its key, and so the index, stay as they are).
+    void set_text(std::size_t i, std::string text) { entries_[i].text = std::move(text); }
     // Records where each entry's string stands in the last written file.
     void set_offset(std::size_t i, std::int32_t offset) { entries_[i].offset = offset; }
 

@@ -5,6 +5,7 @@
 #include "dbfile/bits.h"
 #include "dbfile/build.h"
 #include "editing/patch.h"
+#include "editing/patch_edit.h"
 #include "editing/patch_json.h"
 #include "support/file_bytes.h"
 #include "support/model_compare.h"
@@ -229,6 +230,9 @@ class Patch : public ::testing::Test {
         open_game g = open_files(in);
         const patch_applied done = apply_patch(g, p, reverse);
         EXPECT_TRUE(done.ok()) << done.conflicts.front();
+        return save_as(g, name);
+    }
+    game_files save_as(open_game& g, const std::string& name) {
         const game_files out = files_in(dir / name);
         save_files(g, out);
         return out;
@@ -247,6 +251,14 @@ class Patch : public ::testing::Test {
         expect_same_files(forward, b);
         const game_files backward = apply(b, back.value, true, "backward");
         expect_same_files(backward, a);
+        // As one undo step: undone, the files of A; redone, those of B.
+        open_game stepped = open_files(a);
+        const patch_step step = apply_patch_step(stepped, back.value);
+        ASSERT_TRUE(step.ok());
+        undo(stepped, step.made);
+        expect_same_files(save_as(stepped, "undone"), a);
+        redo(stepped, step.made);
+        expect_same_files(save_as(stepped, "redone"), b);
 
         open_game twice = open_files(forward);
         const open_game before = open_files(forward);

@@ -381,6 +381,27 @@ TEST_F(Qiradb, DiffAndPatchRefuseWhatTheyCannotUse) {
     EXPECT_FALSE(std::filesystem::exists(dir / "out.db"));
     EXPECT_EQ(run("patch " + a + " " + path("nothing.json") + " " + path("out.db")).code, 1);
 
+    // A value its field cannot hold is a conflict, in a document saved with a byte-order mark.
+    const auto value_patch = [&](int after) {
+        const std::string doc =
+            "\xEF\xBB\xBF{\"format\": \"qira-db-patch\", \"version\": 1, \"tables\": [{\"index\": "
+            "1, "
+            "\"name\": \"t1\", \"fields\": [\"id\", \"a\", \"b\", \"v\"], \"kinds\": {\"keys\": 1, "
+            "\"extras\": 0, \"strings\": 2, \"packed\": 1}, \"rows_before\": 1, \"rows_after\": 1, "
+            "\"changed\": [{\"keys\": [2], \"rank\": 0, \"fields\": [{\"field\": \"v\", "
+            "\"before\": 0, \"after\": " +
+            std::to_string(after) + "}]}], \"removed\": [], \"added\": []}]}";
+        test::write_file(dir / "value.json", std::vector<std::uint8_t>(doc.begin(), doc.end()));
+        return run("patch " + path("qira.db") + " " + path("value.json") + " " + path("v.db"));
+    };
+    r = value_patch(300);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "qiradb: value.json does not apply to qira.db: 1 conflict\n"
+                     "  table 1 row 0 field v: 300 does not fit in 8 bits\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "v.db"));
+    r = value_patch(255);
+    EXPECT_EQ(r.code, 0) << r.err;
+
     EXPECT_EQ(run("diff " + a).code, 2);
     EXPECT_EQ(run("patch " + a + " " + path("mod.json")).code, 2);
     EXPECT_EQ(run("diff " + a + " " + a + " --lang " + a).code, 2);

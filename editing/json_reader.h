@@ -1,0 +1,30 @@
+#pragma once
+// JSON documents as the patch files are read: parsed whole into values, never trusting the text.
+// A document that is not UTF-8, not JSON, or nested deeper or wider than a patch is, is refused
+// with the line and column of the problem.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qira {
+
+// A parsed JSON value. Numbers are kept only when they are integers that fit 64 bits.
+struct json_value {
+    enum class kind { null, boolean, integer, other_number, string, array, object };
+    kind type = kind::null;
+    std::int64_t integer = 0;
+    std::string string;
+    std::vector<json_value> items;
+    // An object's members: names and values side by side (a vector of an incomplete type is
+    // allowed, a pair of one is not).
+    std::vector<std::string> names;
+    std::vector<json_value> members;
+};
+
+// Parses a whole document into `out`; false, with where and why in `error` ("line 2 column 5:
+// expected ':'"), when it is no valid JSON.
+bool parse_json(std::string_view text, json_value& out, std::string& error);
+
+} // namespace qira

@@ -1,0 +1,205 @@
+#include "editing/patch.h"
+
+#include "dbfile/bits.h"
+#include "editing/patch_parts.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace qira {
+
+namespace {
+
+using namespace patch_parts;
+
+// How two sequences of identified items line up: the items of both that stay (in the same order
+// in both: the longest such run of matched items), the others removed from the first or added in
+// the second, each with the item it follows among those that stay (-1: none).
+struct alignment {
+    std::vector<std::pair<int, int>> kept;    // (index in a, index in b), both ascending
+    std::vector<std::pair<int, int>> removed; // (index in a, the kept index in a it follows)
+    std::vector<std::pair<int, int>> added;   // (index in b, the kept index in b it follows)
+};
+
+template <typename Id, typename Hash>
+alignment align(const std::vector<Id>& a, const std::vector<Id>& b) {
+    alignment out;
+    const int na = static_cast<int>(a.size()), nb = static_cast<int>(b.size());
+    std::vector<char> kept_a(a.size(), 0), kept_b(b.size(), 0);
+    if (a == b) {
+        out.kept.reserve(a.size());
+        for (int i = 0; i < na; ++i)
+            out.kept.emplace_back(i, i);
+        return out;
+    }
+    std::unordered_map<Id, int, Hash> index_a;
+    index_a.reserve(a.size());
+    for (int i = 0; i < na; ++i)
+        index_a.emplace(a[i], i);
+    // Matched items in b's order, by their index in a; the longest increasing run of those stays.
+    std::vector<std::pair<int, int>> matched; // (j, i)
+    for (int j = 0; j < nb; ++j)
+        if (auto it = index_a.find(b[j]); it != index_a.end())
+            matched.emplace_back(j, it->second);
+    std::vector<int> tails;                  // index into matched of the run's end by length
+    std::vector<int> before(matched.size()); // the previous element of the run through each
+    for (int m = 0; m < static_cast<int>(matched.size()); ++m) {
+        const int i = matched[m].second;
+        const auto pos = std::lower_bound(tails.begin(), tails.end(), i,
+                                          [&](int t, int v) { return matched[t].second < v; });
+        before[m] = pos == tails.begin() ? -1 : *(pos - 1);
+        if (pos == tails.end())
+            tails.push_back(m);
+        else
+            *pos = m;
+    }
+    for (int m = tails.empty() ? -1 : tails.back(); m >= 0; m = before[m])
+        out.kept.emplace_back(matched[m].second, matched[m].first);
+    std::reverse(out.kept.begin(), out.kept.end());
+    for (auto [i, j] : out.kept) {
+        kept_a[i] = 1;
+        kept_b[j] = 1;
+    }
+    for (int i = 0, last = -1; i < na; ++i) {
+        if (kept_a[i])
+            last = i;
+        else
+            out.removed.emplace_back(i, last);
+    }
+    for (int j = 0, last = -1; j < nb; ++j) {
+        if (kept_b[j])
+            last = j;
+        else
+            out.added.emplace_back(j, last);
+    }
+    return out;
+}
+
+patch_row row_contents(const database& db, int t, const db_overall_data& row) {
+    const db_table& table = db.tables[t];
+    patch_row p;
+    p.keys = keys_of(row, key_count(db, t));
+    for (int i = 0; i < std::clamp(table.extra_count, 0, 4); ++i)
+        p.extras[i] = row.extras[i];
+    for (int i = 0; i < std::clamp(table.string_ref_count, 0, 4); ++i)
+        p.strings[i] = row.strings[static_cast<std::size_t>(i)];
+    p.values.assign(row.values.begin(), row.values.end());
+    return p;
+}
+
+std::optional<std::string> incomparable(const database& a, const database& b) {
+    if (a.table_count() != b.table_count())
+        return "the first has " + std::to_string(a.table_count()) + " tables, the second " +
+               std::to_string(b.table_count());
+    for (int t = 0; t < a.table_count(); ++t) {
+        const db_table& ta = a.tables[t];
+        const db_table& tb = b.tables[t];
+        const std::string name = "table " + std::to_string(t);
+        if (ta.name != tb.name)
+            return name + " is " + show_text(ta.name) + " in the first, " + show_text(tb.name) +
+                   " in the second";
+        if (ta.key_count != tb.key_count || ta.extra_count != tb.extra_count ||
+            ta.string_ref_count != tb.string_ref_count || ta.packed_count != tb.packed_count ||
+            ta.fields.size() != tb.fields.size())
+            return name + " " + show_text(ta.name) + " has other kinds of fields in the two";
+        for (std::size_t f = 0; f < ta.fields.size(); ++f) {
+            const db_field& fa = ta.fields[f];
+            const db_field& fb = tb.fields[f];
+            if (fa.name != fb.name)
+                return name + " field " + std::to_string(f) + " is " + show_text(fa.name) +
+                       " in the first, " + show_text(fb.name) + " in the second";
+            if (static_cast<int>(f) >= ta.whole_word_count() &&
+                field_width(fa, t) != field_width(fb, t))
+                return name + " field " + fa.name + " is " + std::to_string(field_width(fa, t)) +
+                       " bits wide in the first, " + std::to_string(field_width(fb, t)) +
+                       " in the second";
+        }
+        if (a.overall[t].words_per_row != b.overall[t].words_per_row)
+            return name + " has " + std::to_string(a.overall[t].words_per_row) +
+                   " words per row in the first, " + std::to_string(b.overall[t].words_per_row) +
+                   " in the second";
+    }
+    return std::nullopt;
+}
+
+table_patch diff_table(const database& a, const database& b, int t) {
+    const db_table& table = a.tables[t];
+    table_patch tp;
+    tp.index = t;
+    tp.name = table.name;
+    for (const auto& f : table.fields)
+        tp.fields.push_back(f.name);
+    tp.kinds = {table.key_count, table.extra_count, table.string_ref_count, table.packed_count};
+    const auto ra = a.rows(t);
+    const auto rb = b.rows(t);
+    tp.rows_before = static_cast<std::int32_t>(ra.size());
+    tp.rows_after = static_cast<std::int32_t>(rb.size());
+    const std::vector<row_id> ia = row_ids(a, t);
+    const std::vector<row_id> ib = row_ids(b, t);
+    const alignment al = align<row_id, row_id_hash>(ia, ib);
+
+    for (auto [i, j] : al.kept) {
+        const db_overall_data& x = ra[i];
+        const db_overall_data& y = rb[j];
+        if (x.extras == y.extras && x.strings == y.strings && x.values == y.values)
+            continue;
+        changed_row rc{ia[i], {}};
+        for (int f = table.key_count; f < table.field_count(); ++f) {
+            const cell c = *field_cell(table, t, f);
+            cell_value before = read_field(x, c), after = read_field(y, c);
+            if (before != after)
+                rc.fields.push_back({f, std::move(before), std::move(after)});
+        }
+        if (!rc.fields.empty())
+            tp.changed.push_back(std::move(rc));
+    }
+    for (auto [i, last] : al.removed)
+        tp.removed.push_back(
+            {ia[i], last < 0 ? std::nullopt : std::optional(ia[last]), row_contents(a, t, ra[i])});
+    for (auto [j, last] : al.added)
+        tp.added.push_back(
+            {ib[j], last < 0 ? std::nullopt : std::optional(ib[last]), row_contents(b, t, rb[j])});
+    return tp;
+}
+
+language_patch diff_language(const string_table& a, const string_table& b) {
+    language_patch lp;
+    const std::vector<entry_id> ia = entry_ids(a);
+    const std::vector<entry_id> ib = entry_ids(b);
+    const alignment al = align<entry_id, entry_id_hash>(ia, ib);
+    for (auto [i, j] : al.kept)
+        if (a.entry(i).text != b.entry(j).text)
+            lp.changed.push_back({ia[i], a.entry(i).text, b.entry(j).text});
+    for (auto [i, last] : al.removed)
+        lp.removed.push_back(
+            {ia[i], last < 0 ? std::nullopt : std::optional(ia[last]), a.entry(i).text});
+    for (auto [j, last] : al.added)
+        lp.added.push_back(
+            {ib[j], last < 0 ? std::nullopt : std::optional(ib[last]), b.entry(j).text});
+    return lp;
+}
+
+} // namespace
+
+patch_made make_patch(const database& a, const string_table* a_lang, const database& b,
+                      const string_table* b_lang) {
+    patch_made made;
+    if (auto why = incomparable(a, b)) {
+        made.error = *why;
+        return made;
+    }
+    for (int t = 0; t < a.table_count(); ++t) {
+        table_patch tp = diff_table(a, b, t);
+        if (!tp.changed.empty() || !tp.removed.empty() || !tp.added.empty())
+            made.value.tables.push_back(std::move(tp));
+    }
+    if (a_lang != nullptr && b_lang != nullptr) {
+        std::optional<string_table> copy_a, copy_b;
+        made.value.has_language = true;
+        made.value.language =
+            diff_language(as_saved(a, *a_lang, copy_a), as_saved(b, *b_lang, copy_b));
+    }
+    return made;
+}
+
+} // namespace qira

@@ -1,0 +1,97 @@
+#pragma once
+// The parts that making, checking and applying a patch share (editing/patch_diff.cpp,
+// patch_check.cpp, patch_apply.cpp): how rows and entries are identified, how a field's content
+// is read and shown in messages, the language file as saving writes it, and the plan a check
+// makes for the apply. Not used outside the patch's own files.
+
+#include "editing/patch.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qira::patch_parts {
+
+using key_tuple = std::array<std::int32_t, 4>;
+
+inline std::size_t mix(std::size_t h, std::uint32_t v) {
+    return (h ^ v) * 0x9E3779B97F4A7C15ull + 0x7F4A7C15u;
+}
+
+struct key_hash {
+    std::size_t operator()(const key_tuple& k) const {
+        std::size_t h = 0;
+        for (std::int32_t v : k)
+            h = mix(h, static_cast<std::uint32_t>(v));
+        return h;
+    }
+};
+
+struct row_id_hash {
+    std::size_t operator()(const row_id& id) const {
+        return mix(key_hash{}(id.keys), static_cast<std::uint32_t>(id.rank));
+    }
+};
+
+struct entry_id_hash {
+    std::size_t operator()(const entry_id& id) const {
+        return mix(mix(0, static_cast<std::uint32_t>(id.key)), static_cast<std::uint32_t>(id.rank));
+    }
+};
+
+// The table's key fields that identify its rows (at most four).
+int key_count(const database& db, int t);
+key_tuple keys_of(const db_overall_data& row, int ca);
+// Every row's keys and rank among the rows with the same keys.
+std::vector<row_id> row_ids(const database& db, int t);
+// Every entry's key and rank among the entries with the same key.
+std::vector<entry_id> entry_ids(const string_table& lang);
+
+// Whether the field is an extra, a text or a packed value (nothing for keys and fields the table
+// does not have), as a cell of row 0.
+std::optional<cell> field_cell(const db_table& table, int t, int field);
+// The content of a row's field (0 for a value past the row's values).
+cell_value read_field(const db_overall_data& row, const cell& c);
+// The content of a field in the patch's copy of a row.
+cell_value patch_field(const patch_row& row, const cell& c);
+
+// A field's content, a row and a text as conflicts show them: "181", "keys [1234]", "\"Ann\"".
+std::string show(const cell& c, const cell_value& v);
+std::string show_id(const row_id& id, int ca);
+std::string show_text(const std::string& text);
+
+// The language file as saving the game would write it: `lang` itself, or `copy` with the rows'
+// localized names put in.
+const string_table& as_saved(const database& db, const string_table& lang,
+                             std::optional<string_table>& copy);
+
+// What a table patch does to the rows of the database it applies to.
+struct table_plan {
+    int t = 0;
+    std::vector<char> removed;      // per row
+    std::vector<cell> change_cells; // the cell of each field change, in order
+    std::vector<int> anchors;       // per added row: the row it follows, or -1
+    std::vector<int> reuse;         // per added row: a removed row's words, or -1
+    bool reshapes = false;
+};
+
+struct language_plan {
+    std::vector<char> removed;
+    std::vector<int> changed; // entry per change
+    std::vector<int> anchors; // per added entry
+};
+
+struct full_plan {
+    std::vector<table_plan> tables;
+    language_plan language;
+    std::vector<std::string> conflicts;
+};
+
+// Checks the patch against the database and the language file as saving writes it (nullptr:
+// none), and plans its changes when nothing conflicts.
+full_plan plan_patch(const database& db, const string_table* lang, const patch& p);
+
+} // namespace qira::patch_parts

@@ -1,0 +1,177 @@
+// A patch applied to the tiny install goes through the cell and row operations of the grid: a
+// value its field cannot hold is a conflict worded as the grid refuses it, and nothing changes;
+// the undo step holds the cells, rows and language entries it changed, and undo and redo give
+// back the bytes a save wrote.
+
+#include "editing/patch.h"
+#include "editing/patch_edit.h"
+#include "editing/patch_json.h"
+#include "support/file_bytes.h"
+#include "tools/sample.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace qira {
+namespace {
+
+using namespace table_index;
+
+class PatchApply : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(write_sample_install(dir / "install", {sample_scale::tiny, 3}));
+        ASSERT_TRUE(open_game_files(install_database_path(dir / "install"),
+                                    install_language_path(dir / "install", "eng"), game));
+        opened = saved("opened");
+    }
+    // Both files as a save writes them now.
+    std::pair<std::vector<std::uint8_t>, std::vector<std::uint8_t>> saved(const std::string& as) {
+        std::filesystem::create_directories(dir / as);
+        EXPECT_TRUE(save_game_files(game, dir / as / "qira.db", dir / as / "eng.db"));
+        return {test::read_file(dir / as / "qira.db"), test::read_file(dir / as / "eng.db")};
+    }
+    // The patch from the game to a copy edited by `edit`.
+    patch patch_to(const std::function<void(open_game&)>& edit) {
+        open_game b = game;
+        edit(b);
+        patch_made made = make_patch(game.db, &game.lang, b.db, &b.lang);
+        EXPECT_TRUE(made.ok()) << made.error;
+        return made.value;
+    }
+    int field(int t, const std::string& name) const {
+        const auto& fields = game.db.tables[t].fields;
+        for (std::size_t f = 0; f < fields.size(); ++f)
+            if (fields[f].name == name)
+                return static_cast<int>(f);
+        ADD_FAILURE() << name;
+        return 0;
+    }
+
+    test::temp_dir dir;
+    open_game game;
+    std::pair<std::vector<std::uint8_t>, std::vector<std::uint8_t>> opened;
+};
+
+TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
+    const int height = field(players, "height"), surname = field(players, "surname");
+    const int slot = height - game.db.tables[players].whole_word_count();
+    const int r = 1;
+    const std::string row = "table 4 row " + std::to_string(r);
+    // A valid patch: one height changed and a player added after the last.
+    const patch valid = patch_to([&](open_game& b) {
+        b.db.rows(players)[r].values[slot] ^= 1;
+        change ignored;
+        db_overall_data added = b.db.rows(players)[0];
+        added.keys[0] = 900001;
+        insert_row(b, ignored, players, static_cast<int>(b.db.rows(players).size()), added);
+    });
+    ASSERT_EQ(valid.tables.size(), 1u);
+    ASSERT_EQ(valid.tables[0].changed.size(), 1u);
+    ASSERT_EQ(valid.tables[0].added.size(), 1u);
+    const std::string added = "table 4 row with keys [900001] (added by the patch)";
+    const auto changed_field = [](patch& p) -> field_change& {
+        return p.tables[0].changed[0].fields[0];
+    };
+    const auto text_of = [&](int f) {
+        return cell_value{0, game.db.rows(players)[r].strings[f - 2]};
+    };
+    const struct {
+        const char* what;
+        std::function<void(patch&)> spoil;
+        std::string conflict;
+    } cases[] = {
+        {"a value wider than its field", [&](patch& p) { changed_field(p).after.number = 300; },
+         row + " field height: 300 does not fit in 8 bits"},
+        {"an added row's value wider than its field",
+         [&](patch& p) { p.tables[0].added[0].contents.values[slot] = 256; },
+         added + " field height: 256 does not fit in 8 bits"},
+        {"a text for a number",
+         [&](patch& p) {
+             changed_field(p).after = {0, "tall"};
+         },
+         row + " field height: \"tall\" is not a whole number"},
+        {"a number for a text",
+         [&](patch& p) {
+             p.tables[0].changed[0].fields.push_back({surname, text_of(surname), {7, ""}});
+         },
+         row + " field surname: 7 is not a text"},
+        {"an added row with too few values",
+         [](patch& p) { p.tables[0].added[0].contents.values.pop_back(); },
+         "table 4: the added row with keys [900001] has 27 values, the table 28"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        patch p = valid;
+        c.spoil(p);
+        for (bool reverse : {false, true}) {
+            const patch& use = reverse ? reversed(p) : p;
+            const patch_step step = apply_patch_step(game, use, reverse);
+            ASSERT_EQ(step.conflicts.size(), 1u);
+            EXPECT_EQ(step.conflicts[0], c.conflict);
+            EXPECT_TRUE(step.made.empty());
+            EXPECT_EQ(apply_patch(game, use, reverse).conflicts, step.conflicts);
+            EXPECT_EQ(check_patch(game.db, &game.lang, use, reverse), step.conflicts);
+            EXPECT_TRUE(saved("after") == opened);
+        }
+    }
+    // Read from a document, the value that does not fit is refused the same way.
+    patch wide = valid;
+    changed_field(wide).after.number = 300;
+    patch_read read = patch_from_json(patch_to_json(wide));
+    ASSERT_TRUE(read.ok()) << read.error;
+    EXPECT_EQ(apply_patch(game, read.value).conflicts,
+              std::vector<std::string>{row + " field height: 300 does not fit in 8 bits"});
+}
+
+TEST_F(PatchApply, TheUndoStepHoldsWhatChangedAndGivesTheSavedBytesBack) {
+    const int height = field(players, "height") - game.db.tables[players].whole_word_count();
+    const struct {
+        const char* what;
+        std::function<void(open_game&)> edit;
+        std::size_t cells, rows, entries;
+    } cases[] = {
+        {"one field", [&](open_game& b) { b.db.rows(players)[2].values[height] ^= 3; }, 1, 0, 0},
+        {"a row moved and one removed",
+         [](open_game& b) {
+             change ignored;
+             db_overall_data moved = b.db.rows(team_players)[0];
+             remove_row(b, ignored, team_players, 0);
+             insert_row(b, ignored, team_players, 3, std::move(moved));
+             remove_row(b, ignored, players, 5);
+         },
+         0, 3, 0},
+        // The entry changes, and the team's name follows it.
+        {"a team's name", [](open_game& b) { b.db.rows(teams)[1].names[0] = "Renamed FC"; }, 1, 0,
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const patch p = patch_to(c.edit);
+        patch_step step = apply_patch_step(game, p);
+        ASSERT_TRUE(step.ok()) << step.conflicts.front();
+        EXPECT_EQ(step.made.cells.size(), c.cells);
+        EXPECT_EQ(step.made.rows.size(), c.rows);
+        EXPECT_TRUE(step.made.tables.empty());
+        EXPECT_EQ(step.made.entries.size(), c.entries);
+        // Far less than a table or the language file: the cells, rows and entries alone.
+        EXPECT_LT(step.made.memory(), 2048u);
+        const auto applied = saved("applied");
+        undo(game, step.made);
+        EXPECT_TRUE(saved("undone") == opened);
+        redo(game, step.made);
+        EXPECT_TRUE(saved("redone") == applied);
+        undo(game, step.made);
+    }
+}
+
+TEST(PatchFile, AByteOrderMarkBeforeTheDocumentIsRead) {
+    const std::string doc = R"({"format": "qira-db-patch", "version": 1, "tables": []})";
+    const patch_read read = patch_from_json("\xEF\xBB\xBF" + doc);
+    EXPECT_TRUE(read.ok()) << read.error;
+    EXPECT_FALSE(patch_from_json("\xEF\xBB" + doc).ok());
+}
+
+} // namespace
+} // namespace qira
