@@ -114,6 +114,12 @@ class database {
 // up to whole words. What a table without rows in the file is read with, since its block cannot
 // tell; rows of a file may carry more words than this (words no field covers).
 std::int32_t words_for_fields(const db_table& table, int t);
+// The bits of a table's stored rows that no field covers (after the last field: data of the game
+// the editor does not decode), as a mask of each word of the packed area (the words after the
+// whole-word fields), in stored form. Packing writes only the other bits.
+std::vector<std::uint32_t> undecoded_mask(const database& db, int t);
+// Row r's packed area with only the bits no field covers; empty when none of them is set.
+std::vector<std::uint32_t> undecoded_words(const database& db, int t, std::size_t r);
 
 // Called once per table after it is decoded, with the table's share of the progress (0 to
 // 100, the shares of all tables adding up to about 100).

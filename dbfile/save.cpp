@@ -209,6 +209,43 @@ void encode_rows(const database& db, int t, std::size_t first, std::size_t count
 
 } // namespace
 
+std::vector<std::uint32_t> undecoded_mask(const database& db, int t) {
+    const db_table& table = db.tables[static_cast<std::size_t>(t)];
+    const auto w = static_cast<std::size_t>(std::max(db.overall[t].words_per_row, 0));
+    const auto s = static_cast<std::size_t>(std::clamp(table.key_count, 0, 4) +
+                                            std::clamp(table.extra_count, 0, 4) +
+                                            std::clamp(table.string_ref_count, 0, 4));
+    if (w <= s)
+        return {};
+    std::uint64_t bits = 0;
+    for (std::size_t f = static_cast<std::size_t>(std::max(table.whole_word_count(), 0));
+         f < table.fields.size(); ++f)
+        bits += static_cast<std::uint64_t>(field_width(table.fields[f], t));
+    const std::uint64_t covered = std::min<std::uint64_t>(bits, 32 * (w - s));
+    std::vector<std::uint32_t> mask(w - s, 0);
+    for (std::size_t g = static_cast<std::size_t>(covered / 32); g < mask.size(); ++g) {
+        const auto used = g == covered / 32 ? static_cast<unsigned>(covered % 32) : 0u;
+        mask[g] = stream_word(used == 0 ? ~std::uint32_t{0} : ~std::uint32_t{0} >> used);
+    }
+    return mask;
+}
+
+std::vector<std::uint32_t> undecoded_words(const database& db, int t, std::size_t r) {
+    const std::vector<std::uint32_t> mask = undecoded_mask(db, t);
+    const auto w = static_cast<std::size_t>(std::max(db.overall[t].words_per_row, 0));
+    const auto& words = db.blocks[static_cast<std::size_t>(t)].words;
+    if (mask.empty() || (r + 1) * w > words.size())
+        return {};
+    std::vector<std::uint32_t> out(mask.size());
+    bool any = false;
+    const std::size_t first = r * w + (w - mask.size());
+    for (std::size_t g = 0; g < mask.size(); ++g) {
+        out[g] = words[first + g] & mask[g];
+        any = any || out[g] != 0;
+    }
+    return any ? out : std::vector<std::uint32_t>{};
+}
+
 void encode_table(database& db, int t) {
     const db_overall& o = db.overall[t];
     raw_block& block = db.blocks[t];

@@ -230,11 +230,20 @@ void set_rows(database& db, int table, const std::vector<db_overall_data>& rows,
     (void)words_of(db, table);
 }
 
+void put_words(database& db, int table, int row, const std::vector<std::uint32_t>& words) {
+    auto& all = words_of(db, table);
+    const std::size_t w = row_words(db, table);
+    std::copy_n(words.begin(), std::min(words.size(), w),
+                all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w));
+}
+
 template <typename Pick> void put_back(open_game& game, const change& c, bool forward, Pick pick) {
     bool rebuild = false;
     if (forward) {
         for (const cell_change& cc : c.cells)
             write(game, cc.where, pick(cc), rebuild);
+        for (const words_change& w : c.words)
+            put_words(game.db, w.table, w.row, w.after);
         put_rows(game.db, c.rows, true);
         for (const table_change& t : c.tables)
             set_rows(game.db, t.table, t.after, t.words_after);
@@ -244,6 +253,8 @@ template <typename Pick> void put_back(open_game& game, const change& c, bool fo
         for (auto it = c.tables.rbegin(); it != c.tables.rend(); ++it)
             set_rows(game.db, it->table, it->before, it->words_before);
         put_rows(game.db, c.rows, false);
+        for (auto it = c.words.rbegin(); it != c.words.rend(); ++it)
+            put_words(game.db, it->table, it->row, it->before);
         for (auto it = c.cells.rbegin(); it != c.cells.rend(); ++it)
             write(game, it->where, pick(*it), rebuild);
     }
@@ -261,21 +272,30 @@ bool change::moves_rows(int table) const {
 }
 
 bool change::touches(int table, int row) const {
-    return moves_rows(table) || std::any_of(cells.begin(), cells.end(), [&](const cell_change& c) {
-               return c.where.table == table && c.where.row == row;
-           });
+    return moves_rows(table) ||
+           std::any_of(cells.begin(), cells.end(),
+                       [&](const cell_change& c) {
+                           return c.where.table == table && c.where.row == row;
+                       }) ||
+           std::any_of(words.begin(), words.end(),
+                       [&](const words_change& w) { return w.table == table && w.row == row; });
 }
 
 bool change::touches_table(int table) const {
-    return moves_rows(table) || std::any_of(cells.begin(), cells.end(), [&](const cell_change& c) {
-               return c.where.table == table;
-           });
+    return moves_rows(table) ||
+           std::any_of(cells.begin(), cells.end(),
+                       [&](const cell_change& c) { return c.where.table == table; }) ||
+           std::any_of(words.begin(), words.end(),
+                       [&](const words_change& w) { return w.table == table; });
 }
 
 std::size_t change::memory() const {
     std::size_t bytes = sizeof(change) + cells.capacity() * sizeof(cell_change) +
+                        words.capacity() * sizeof(words_change) +
                         rows.capacity() * sizeof(row_change) +
                         tables.capacity() * sizeof(table_change);
+    for (const words_change& w : words)
+        bytes += (w.before.capacity() + w.after.capacity()) * sizeof(std::uint32_t);
     for (const row_change& r : rows)
         bytes += r.words.capacity() * sizeof(std::uint32_t) + 64;
     for (const table_change& t : tables)
@@ -462,6 +482,23 @@ void undo(open_game& game, const change& c) {
 
 void redo(open_game& game, const change& c) {
     put_back(game, c, true, [](const cell_change& cc) -> const cell_value& { return cc.after; });
+}
+
+} // namespace qira
+
+namespace qira {
+
+void set_row_words(open_game& game, change& into, int table, int row,
+                   std::vector<std::uint32_t> words) {
+    auto& all = words_of(game.db, table);
+    const std::size_t w = row_words(game.db, table);
+    words.resize(w, 0);
+    const auto first = all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * w);
+    std::vector<std::uint32_t> before(first, first + static_cast<std::ptrdiff_t>(w));
+    if (before == words)
+        return;
+    std::copy(words.begin(), words.end(), first);
+    into.words.push_back({table, row, std::move(before), std::move(words)});
 }
 
 } // namespace qira

@@ -71,15 +71,24 @@ struct language_edit {
 // Made in this order, put back in the reverse order: cells, then rows (one after the other,
 // each at the place it had when it was made), then whole tables, then the language entries
 // (likewise one after the other).
+// A row's stored words set whole, where a patch changes the bits no field covers.
+struct words_change {
+    int table = 0;
+    int row = 0;
+    std::vector<std::uint32_t> before;
+    std::vector<std::uint32_t> after;
+};
+
 class change {
   public:
     std::vector<cell_change> cells;
+    std::vector<words_change> words; // put after the cells, before the rows
     std::vector<row_change> rows;
     std::vector<table_change> tables;
     std::vector<language_edit> entries;
 
     bool empty() const {
-        return cells.empty() && rows.empty() && tables.empty() && entries.empty();
+        return cells.empty() && words.empty() && rows.empty() && tables.empty() && entries.empty();
     }
     // Whether rows were inserted, removed or replaced in a table (rows after the place may have
     // moved).
@@ -100,6 +109,10 @@ cell_value read_cell(const database& db, const cell& where);
 // Sets an existing cell and records it in `into` when its content changes (a cell set twice keeps
 // its first "before"). The lookups follow at once.
 void set_cell(open_game& game, change& into, const cell& where, cell_value value);
+// Sets the stored words of an existing row (the table's words per row of them), recording them in
+// `into` when they change.
+void set_row_words(open_game& game, change& into, int table, int row,
+                   std::vector<std::uint32_t> words);
 // Sets existing cells as set_cell does one after the other, for cells that `into` holds no
 // change of yet (each cell once); the lookups are built once after the last.
 void set_cells(open_game& game, change& into, std::vector<std::pair<cell, cell_value>> cells);

@@ -142,7 +142,7 @@ std::size_t patch::change_count() const {
     for (const auto& t : tables) {
         n += t.removed.size() + t.added.size();
         for (const auto& r : t.changed)
-            n += r.fields.size();
+            n += r.fields.size() + (r.stored_after.empty() ? 0 : 1);
     }
     return n;
 }
@@ -155,9 +155,11 @@ patch reversed(const patch& p) {
         table_patch back = tp;
         std::swap(back.rows_before, back.rows_after);
         std::swap(back.removed, back.added);
-        for (changed_row& rc : back.changed)
+        for (changed_row& rc : back.changed) {
             for (field_change& fc : rc.fields)
                 std::swap(fc.before, fc.after);
+            std::swap(rc.stored_before, rc.stored_after);
+        }
         r.tables.push_back(std::move(back));
     }
     r.language.changed = p.language.changed;

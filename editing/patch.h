@@ -35,6 +35,10 @@ struct patch_row {
     std::array<std::int32_t, 4> extras{};
     std::array<std::string, 4> strings;
     std::vector<std::uint32_t> values;
+    // The bits of the row's packed area (its stored words after the whole-word fields) that no
+    // field covers: data of the game the editor does not decode, which an added row gets back
+    // (empty: none is set, and an added row starts from zeros).
+    std::vector<std::uint32_t> stored;
     friend bool operator==(const patch_row&, const patch_row&) = default;
 };
 
@@ -51,6 +55,9 @@ struct field_change {
 struct changed_row {
     row_id row;
     std::vector<field_change> fields; // in field order
+    // The bits no field covers, before and after (as patch_row::stored; both empty: unchanged).
+    std::vector<std::uint32_t> stored_before;
+    std::vector<std::uint32_t> stored_after;
     friend bool operator==(const changed_row&, const changed_row&) = default;
 };
 

@@ -3,6 +3,7 @@
 #include "editing/patch_parts.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace qira {
 
@@ -124,6 +125,10 @@ void reshape_table(open_game& game, change& into, const table_patch& tp, const t
     const auto& words = game.db.blocks[static_cast<std::size_t>(t)].words;
     const auto w = static_cast<std::size_t>(std::max(game.db.overall[t].words_per_row, 0));
     std::array<std::string, 4> names;
+    const std::vector<std::uint32_t> mask = undecoded_mask(game.db, t);
+    std::unordered_map<row_id, const placed_row*, row_id_hash> removed_by_id;
+    for (const placed_row& pr : tp.removed)
+        removed_by_id.emplace(pr.row, &pr);
     for (std::size_t k = 0; k < added.size(); ++k) {
         row_insert& row = added[k];
         row.row = static_cast<int>(places[k]);
@@ -132,12 +137,26 @@ void reshape_table(open_game& game, change& into, const table_patch& tp, const t
             for (std::size_t n = 0; n < 4; ++n)
                 if (!names[n].empty())
                     row.data.names[n] = names[n];
-        // A row that moves keeps its stored words.
-        if (const int from = plan.reuse[k]; from >= 0) {
+        // A row that moves keeps its stored words, unless the patch says that the bits no field
+        // covers differ between the row removed and the row added; then, as for any other row
+        // the patch holds whole, those bits are the ones it carries (none: zeros).
+        const std::vector<std::uint32_t>& stored = tp.added[k].contents.stored;
+        const int from = plan.reuse[k];
+        bool carried = from < 0;
+        if (from >= 0) {
             const std::size_t at = static_cast<std::size_t>(from) * w;
             if (at + w <= words.size())
                 row.words.assign(words.begin() + static_cast<std::ptrdiff_t>(at),
                                  words.begin() + static_cast<std::ptrdiff_t>(at + w));
+            const auto gone = removed_by_id.find(tp.added[k].row);
+            carried = gone != removed_by_id.end() && gone->second->contents.stored != stored;
+        }
+        if (carried && !mask.empty()) {
+            row.words.resize(w, 0);
+            const std::size_t s = w - mask.size();
+            for (std::size_t g = 0; g < mask.size(); ++g)
+                row.words[s + g] =
+                    (row.words[s + g] & ~mask[g]) | ((g < stored.size() ? stored[g] : 0) & mask[g]);
         }
     }
     std::vector<int> removed;
@@ -203,6 +222,26 @@ patch_applied apply_patch(open_game& game, const patch& p, bool reverse, change&
                 cells.emplace_back(tplan.change_cells[next++], fc.after);
     }
     set_cells(game, into, std::move(cells));
+    // The bits no field covers, where the patch changes them.
+    for (std::size_t k = 0; k < use.tables.size(); ++k) {
+        const table_plan& tplan = plan.tables[k];
+        if (tplan.stored_rows.empty())
+            continue;
+        const std::vector<std::uint32_t> mask = undecoded_mask(game.db, tplan.t);
+        const auto w = static_cast<std::size_t>(game.db.overall[tplan.t].words_per_row);
+        const auto& all = game.db.blocks[static_cast<std::size_t>(tplan.t)].words;
+        for (const auto& [r, index] : tplan.stored_rows) {
+            const std::vector<std::uint32_t>& after = use.tables[k].changed[index].stored_after;
+            const auto first =
+                all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(r) * w);
+            std::vector<std::uint32_t> words(first, first + static_cast<std::ptrdiff_t>(w));
+            const std::size_t s = w - mask.size();
+            for (std::size_t g = 0; g < mask.size(); ++g)
+                words[s + g] =
+                    (words[s + g] & ~mask[g]) | ((g < after.size() ? after[g] : 0) & mask[g]);
+            set_row_words(game, into, tplan.t, r, std::move(words));
+        }
+    }
 
     // Then the rows removed and added, table by table.
     for (std::size_t k = 0; k < use.tables.size(); ++k)

@@ -166,6 +166,17 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
             else
                 plan.change_cells.push_back(where);
         }
+        if (!rc.stored_after.empty()) {
+            std::vector<std::uint32_t> have = undecoded_words(db, t, static_cast<std::size_t>(r));
+            std::vector<std::uint32_t> expected = rc.stored_before;
+            have.resize(std::max(have.size(), expected.size()), 0);
+            expected.resize(have.size(), 0);
+            if (have != expected)
+                conflicts.push_back(name + " row " + std::to_string(r) +
+                                    ": the bits no field covers are not what the patch expects");
+            else
+                plan.stored_rows.emplace_back(r, static_cast<std::size_t>(&rc - tp.changed.data()));
+        }
     }
 
     std::unordered_map<key_tuple, int, key_hash> key_counts;

@@ -75,9 +75,11 @@ alignment align(const std::vector<Id>& a, const std::vector<Id>& b) {
     return out;
 }
 
-patch_row row_contents(const database& db, int t, const db_overall_data& row) {
+patch_row row_contents(const database& db, int t, std::size_t r) {
     const db_table& table = db.tables[t];
+    const db_overall_data& row = db.rows(t)[r];
     patch_row p;
+    p.stored = undecoded_words(db, t, r);
     p.keys = keys_of(row, key_count(db, t));
     for (int i = 0; i < std::clamp(table.extra_count, 0, 4); ++i)
         p.extras[i] = row.extras[i];
@@ -114,7 +116,10 @@ std::optional<std::string> incomparable(const database& a, const database& b) {
                        " bits wide in the first, " + std::to_string(field_width(fb, t)) +
                        " in the second";
         }
-        if (a.overall[t].words_per_row != b.overall[t].words_per_row)
+        // A table without rows is read with the width its fields need, which may be narrower
+        // than its rows were: only two tables that both have rows must agree.
+        if (!a.rows(t).empty() && !b.rows(t).empty() &&
+            a.overall[t].words_per_row != b.overall[t].words_per_row)
             return name + " has " + std::to_string(a.overall[t].words_per_row) +
                    " words per row in the first, " + std::to_string(b.overall[t].words_per_row) +
                    " in the second";
@@ -141,24 +146,34 @@ table_patch diff_table(const database& a, const database& b, int t) {
     for (auto [i, j] : al.kept) {
         const db_overall_data& x = ra[i];
         const db_overall_data& y = rb[j];
-        if (x.extras == y.extras && x.strings == y.strings && x.values == y.values)
+        std::vector<std::uint32_t> stored_a = undecoded_words(a, t, i);
+        std::vector<std::uint32_t> stored_b = undecoded_words(b, t, j);
+        const bool same_stored = stored_a == stored_b;
+        if (x.extras == y.extras && x.strings == y.strings && x.values == y.values && same_stored)
             continue;
-        changed_row rc{ia[i], {}};
+        changed_row rc{ia[i], {}, {}, {}};
+        if (!same_stored) {
+            // None set reads as zeros.
+            stored_a.resize(std::max(stored_a.size(), stored_b.size()), 0);
+            stored_b.resize(stored_a.size(), 0);
+            rc.stored_before = std::move(stored_a);
+            rc.stored_after = std::move(stored_b);
+        }
         for (int f = table.key_count; f < table.field_count(); ++f) {
             const cell c = *field_cell(table, t, f);
             cell_value before = read_field(x, c), after = read_field(y, c);
             if (before != after)
                 rc.fields.push_back({f, std::move(before), std::move(after)});
         }
-        if (!rc.fields.empty())
+        if (!rc.fields.empty() || !rc.stored_after.empty())
             tp.changed.push_back(std::move(rc));
     }
     for (auto [i, last] : al.removed)
         tp.removed.push_back(
-            {ia[i], last < 0 ? std::nullopt : std::optional(ia[last]), row_contents(a, t, ra[i])});
+            {ia[i], last < 0 ? std::nullopt : std::optional(ia[last]), row_contents(a, t, i)});
     for (auto [j, last] : al.added)
         tp.added.push_back(
-            {ib[j], last < 0 ? std::nullopt : std::optional(ib[last]), row_contents(b, t, rb[j])});
+            {ib[j], last < 0 ? std::nullopt : std::optional(ib[last]), row_contents(b, t, j)});
     return tp;
 }
 

@@ -74,6 +74,10 @@ void write_placed_rows(std::string& out, const table_patch& tp,
         }
         out += "], \"values\": ";
         number_list(out, pr.contents.values, pr.contents.values.size());
+        if (!pr.contents.stored.empty()) {
+            out += ", \"stored\": ";
+            number_list(out, pr.contents.stored, pr.contents.stored.size());
+        }
         out += k + 1 < rows.size() ? "},\n" : "}\n";
     }
 }
@@ -136,7 +140,15 @@ void write_table(std::string& out, const table_patch& tp) {
             write_value(out, tp, fc.field, fc.after);
             out += '}';
         }
-        out += k + 1 < tp.changed.size() ? "]},\n" : "]}\n";
+        out += ']';
+        if (!rc.stored_after.empty()) {
+            out += ", \"stored\": {\"before\": ";
+            number_list(out, rc.stored_before, rc.stored_before.size());
+            out += ", \"after\": ";
+            number_list(out, rc.stored_after, rc.stored_after.size());
+            out += '}';
+        }
+        out += k + 1 < tp.changed.size() ? "},\n" : "}\n";
     }
     out += "      ],\n      \"removed\": [\n";
     write_placed_rows(out, tp, tp.removed);
@@ -325,6 +337,25 @@ class reader {
                 return false;
             pr.contents.values[i] = static_cast<std::uint32_t>(x);
         }
+        if (const json_value* stored = member(v, "stored"))
+            return read_words(*stored, where + ".stored", pr.contents.stored);
+        return true;
+    }
+
+    // A row's stored words (the bits no field covers).
+    bool read_words(const json_value& v, const std::string& where,
+                    std::vector<std::uint32_t>& out) {
+        if (v.type != json_value::kind::array)
+            return fail(where, "expected an array");
+        if (v.items.size() > max_row_words)
+            return fail(where, "more than " + std::to_string(max_row_words) + " words");
+        out.resize(v.items.size());
+        for (std::size_t i = 0; i < v.items.size(); ++i) {
+            std::int64_t x = 0;
+            if (!integer(v.items[i], where + "[" + std::to_string(i) + "]", 0, u32_max, x))
+                return false;
+            out[i] = static_cast<std::uint32_t>(x);
+        }
         return true;
     }
 
@@ -448,6 +479,20 @@ class reader {
                                        tp, fc))
                     return false;
                 rc.fields.push_back(std::move(fc));
+            }
+            if (const json_value* stored = member(c, "stored")) {
+                if (stored->type != json_value::kind::object)
+                    return fail(at + ".stored", "expected an object");
+                const json_value* was =
+                    need(*stored, at + ".stored", "before", json_value::kind::array);
+                const json_value* now =
+                    need(*stored, at + ".stored", "after", json_value::kind::array);
+                if (was == nullptr || now == nullptr ||
+                    !read_words(*was, at + ".stored.before", rc.stored_before) ||
+                    !read_words(*now, at + ".stored.after", rc.stored_after))
+                    return false;
+                if (rc.stored_after.empty() || rc.stored_before.size() != rc.stored_after.size())
+                    return fail(at + ".stored", "expected as many words before as after");
             }
             tp.changed.push_back(std::move(rc));
         }

@@ -73,8 +73,10 @@ struct table_plan {
     int t = 0;
     std::vector<char> removed;      // per row
     std::vector<cell> change_cells; // the cell of each field change, in order
-    std::vector<int> anchors;       // per added row: the row it follows, or -1
-    std::vector<int> reuse;         // per added row: a removed row's words, or -1
+    // The row of each change of the bits no field covers, with the changed row's index.
+    std::vector<std::pair<int, std::size_t>> stored_rows;
+    std::vector<int> anchors; // per added row: the row it follows, or -1
+    std::vector<int> reuse;   // per added row: a removed row's words, or -1
     bool reshapes = false;
 };
 

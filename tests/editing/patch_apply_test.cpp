@@ -6,12 +6,14 @@
 #include "editing/patch.h"
 #include "editing/patch_edit.h"
 #include "editing/patch_json.h"
+#include "editing/table_edits.h"
 #include "support/file_bytes.h"
 #include "tools/sample.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <numeric>
 
 namespace qira {
 namespace {
@@ -164,6 +166,54 @@ TEST_F(PatchApply, TheUndoStepHoldsWhatChangedAndGivesTheSavedBytesBack) {
         EXPECT_TRUE(saved("redone") == applied);
         undo(game, step.made);
     }
+}
+
+TEST_F(PatchApply, TheBitsNoFieldCoversAreSeenAppliedCheckedAndUndone) {
+    // Two players swap the data no field covers: only the diff of those bits shows it.
+    const auto w = static_cast<std::size_t>(game.db.overall[players].words_per_row);
+    const patch p = patch_to([&](open_game& b) {
+        auto& words = b.db.blocks[players].words;
+        std::swap_ranges(words.begin() + static_cast<std::ptrdiff_t>(w - 1),
+                         words.begin() + static_cast<std::ptrdiff_t>(w),
+                         words.begin() + static_cast<std::ptrdiff_t>(2 * w - 1));
+    });
+    ASSERT_EQ(p.change_count(), 2u);
+    const patch_read back = patch_from_json(patch_to_json(p));
+    ASSERT_TRUE(back.ok()) << back.error;
+    EXPECT_TRUE(back.value == p);
+
+    patch_step step = apply_patch_step(game, p);
+    ASSERT_TRUE(step.ok()) << step.conflicts.front();
+    EXPECT_EQ(step.made.words.size(), 2u);
+    EXPECT_TRUE(step.made.cells.empty() && step.made.rows.empty());
+    const auto edited = saved("edited");
+    EXPECT_NE(edited.first, opened.first);
+    // Applied again, the bits are no longer what the patch expects.
+    EXPECT_EQ(check_patch(game.db, &game.lang, p).size(), 2u);
+    undo(game, step.made);
+    EXPECT_TRUE(saved("undone") == opened);
+    redo(game, step.made);
+    EXPECT_TRUE(saved("redone") == edited);
+}
+
+TEST_F(PatchApply, ATableSavedEmptyIsComparedAndFilledAgain) {
+    // Saved without rows, the players' table is read back narrower (the width its fields need):
+    // the two games still compare, and the patch fills the table again.
+    open_game emptied = game;
+    std::vector<int> all(game.db.rows(players).size());
+    std::iota(all.begin(), all.end(), 0);
+    ASSERT_TRUE(delete_rows(emptied, players, all).ok());
+    ASSERT_TRUE(save_game_files(emptied, dir / "emptied.db", dir / "emptied-eng.db"));
+    open_game reopened;
+    ASSERT_TRUE(open_game_files(dir / "emptied.db", dir / "emptied-eng.db", reopened));
+    ASSERT_LT(reopened.db.overall[players].words_per_row, game.db.overall[players].words_per_row);
+    const patch_made made = make_patch(reopened.db, &reopened.lang, game.db, &game.lang);
+    ASSERT_TRUE(made.ok()) << made.error;
+    const patch_step step = apply_patch_step(reopened, made.value);
+    ASSERT_TRUE(step.ok()) << step.conflicts.front();
+    ASSERT_EQ(reopened.db.rows(players).size(), game.db.rows(players).size());
+    for (std::size_t r = 0; r < game.db.rows(players).size(); ++r)
+        ASSERT_EQ(reopened.db.rows(players)[r].values, game.db.rows(players)[r].values) << r;
 }
 
 TEST(PatchFile, AByteOrderMarkBeforeTheDocumentIsRead) {
