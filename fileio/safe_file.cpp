@@ -285,7 +285,33 @@ std::string nothing_saved_note(std::span<const std::filesystem::path> targets) {
     return ". Nothing was saved: " + listed(names) + " are as they were.";
 }
 
+namespace {
+
+// Whether two targets are one file (the second would be written over the first): the same file
+// where both exist, else the same path once made absolute and normal.
+bool same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    if (std::filesystem::exists(a, ec) && std::filesystem::exists(b, ec))
+        return std::filesystem::equivalent(a, b, ec);
+    const auto ca = std::filesystem::weakly_canonical(a, ec);
+    const auto cb = std::filesystem::weakly_canonical(b, ec);
+    return ec ? a.lexically_normal() == b.lexically_normal() : ca == cb;
+}
+
+} // namespace
+
 replace_result replace_files(std::span<const file_replacement> files, file_ops& ops) {
+    for (std::size_t i = 0; i < files.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (same_file(files[i].target, files[j].target)) {
+                replace_result refused;
+                refused.file = i;
+                refused.result = io_result::failure(
+                    io_result::code::write_failed,
+                    display_name(files[i].target) + " is named for two of the files to save (" +
+                        files[i].target.string() + "): one would be written over the other.");
+                return refused;
+            }
     replacing save(files, ops);
     try {
         return save.run();

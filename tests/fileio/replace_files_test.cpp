@@ -56,6 +56,22 @@ TEST(ReplaceFiles, ALaterFailurePutsBackWhatWasReplacedAndRemovesWhatWasNew) {
     EXPECT_EQ(dir.list().size(), 3u);
 }
 
+TEST(ReplaceFiles, OneFileNamedTwiceIsRefusedAndKept) {
+    test::temp_dir dir;
+    test::write_file(dir / "a", bytes_of("old a"));
+    for (const fs::path& twice : {dir / "a", dir / "sub" / ".." / "a", dir / "b"}) {
+        SCOPED_TRACE(twice.string());
+        fs::create_directories(dir / "sub");
+        const fs::path first = twice.filename() == "b" ? dir / "b" : dir / "a";
+        const std::vector<file_replacement> files{holding(first, "new 1"), holding(twice, "new 2")};
+        const auto r = replace_files(files);
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.result.message.find("named for two of the files"), std::string::npos);
+        EXPECT_TRUE(test::read_file(dir / "a") == bytes_of("old a"));
+        EXPECT_FALSE(fs::exists(dir / "b"));
+    }
+}
+
 TEST(ReplaceFiles, TheOldContentIsKeptByASecondNameOrACopy) {
     test::temp_dir dir;
     test::write_file(dir / "qira.db", bytes_of("old"));
