@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Builds Qt for Windows (x86_64, MinGW-w64) from Debian's own source of the Qt the Linux build
+# uses, and installs it into a cache folder that every later run reuses:
+#
+#   scripts/build-qt-windows.sh            prints the folder of the installed Qt on its last line
+#
+# QIRA_QT_WINDOWS names the cache folder (default ~/.cache/qira-db-editor/qt-VERSION-mingw-w64);
+# QIRA_JOBS the build's parallel jobs (default: all cores). The folder holds a finished install
+# only: Qt is built and installed beside it and moved into place once complete, with a stamp
+# file naming the version, so a run that was stopped half way leaves no folder that a later run
+# would take for a whole one.
+#
+# What is built: qtbase's Core, Gui, Widgets and Test, shared, Release, with the `windows` and
+# `offscreen` platform plugins; the bundled zlib, PCRE2, libpng, libjpeg, FreeType and HarfBuzz;
+# without OpenGL, D-Bus, ICU, SQL, network, printing, XML, Vulkan, Concurrent and tablet events
+# (Debian's source drops the header they need). The host tools (moc, rcc, uic) are the installed
+# Debian Qt's, which must be the same version.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+started=$SECONDS
+say() { echo "== [$((SECONDS - started))s] $*"; }
+
+host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2> /dev/null || true)
+[[ -n $host_version ]] || { echo "qt6-base-dev is not installed (scripts/install-deps.sh)" >&2; exit 1; }
+version=${host_version%%+*}  # 6.4.2+dfsg-10 -> 6.4.2
+version=${version#*:}
+cache=${QIRA_QT_WINDOWS:-$HOME/.cache/qira-db-editor/qt-$version-mingw-w64}
+stamp=$cache/.qira-qt-windows
+
+if [[ -f $stamp ]] && [[ $(cat "$stamp") == "$version" ]]; then
+    say "Qt $version for Windows is in $cache already"
+    echo "$cache"
+    exit 0
+fi
+
+# The compilers and the other tools the build needs.
+need=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev perl python3)
+mapfile -t missing < <(scripts/missing-packages.sh "${need[@]}")
+if ((${#missing[@]} > 0)); then
+    say "installing ${missing[*]}"
+    [[ $(id -u) -eq 0 ]] || { echo "Run this as root (or install ${missing[*]})." >&2; exit 1; }
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+work=${QIRA_QT_WORK:-$root/build-qt-windows}
+mkdir -p "$work"
+cd "$work"
+
+# Debian's source of qt6-base, the same version as the host Qt. Source lists are enabled in a
+# file of their own when the machine has none.
+src=$(find . -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)
+if [[ -z $src ]]; then
+    if ! apt-get source --print-uris qt6-base="$host_version" > /dev/null 2>&1; then
+        say "enabling Debian's source lists (/etc/apt/sources.list.d/qira-debian-sources.sources)"
+        [[ $(id -u) -eq 0 ]] || { echo "Run this as root to enable Debian's source lists." >&2; exit 1; }
+        codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        cat > /etc/apt/sources.list.d/qira-debian-sources.sources << EOF
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $codename $codename-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: $codename-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+        apt-get update -qq
+    fi
+    say "fetching the source of qt6-base $host_version"
+    apt-get source -qq qt6-base="$host_version" > source.log 2>&1 || { cat source.log; exit 1; }
+    src=$(find . -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)
+fi
+[[ -n $src ]] || { echo "apt-get source left no qt6-base-$version folder" >&2; exit 1; }
+src=$(cd "$src" && pwd)
+say "source: $src"
+
+# The toolchain of the Qt build: MinGW-w64's posix compilers, shared runtime.
+cat > toolchain.cmake << 'EOF'
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+EOF
+
+off=(opengl dynamicgl dbus icu sql network printsupport xml vulkan concurrent tabletevent
+     system_zlib system_pcre2 system_png system_jpeg system_freetype system_harfbuzz)
+features=()
+for f in "${off[@]}"; do features+=("-DFEATURE_$f=OFF"); done
+
+staging=$cache.partial
+rm -rf build "$staging"
+say "configuring qtbase for Windows"
+cmake -S "$src" -B build -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DCMAKE_INSTALL_PREFIX="$staging" \
+    "${features[@]}" > configure.log 2>&1 || { tail -60 configure.log; exit 1; }
+say "building (about half an hour on two cores)"
+cmake --build build -j"${QIRA_JOBS:-$(nproc)}" > build.log 2>&1 || { tail -60 build.log; exit 1; }
+say "installing into $staging"
+cmake --install build > install.log 2>&1 || { tail -60 install.log; exit 1; }
+for f in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll \
+    plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll lib/cmake/Qt6/qt.toolchain.cmake; do
+    [[ -f $staging/$f ]] || { echo "the install lacks $f" >&2; exit 1; }
+done
+echo "$version" > "$staging/.qira-qt-windows"
+rm -rf "$cache"
+mkdir -p "$(dirname "$cache")"
+mv "$staging" "$cache"
+say "Qt $version for Windows installed in $cache"
+echo "$cache"
