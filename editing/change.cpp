@@ -476,18 +476,6 @@ void replace_rows(open_game& game, change& into, int table, std::vector<db_overa
     game.lookups.rebuild(game.db);
 }
 
-void undo(open_game& game, const change& c) {
-    put_back(game, c, false, [](const cell_change& cc) -> const cell_value& { return cc.before; });
-}
-
-void redo(open_game& game, const change& c) {
-    put_back(game, c, true, [](const cell_change& cc) -> const cell_value& { return cc.after; });
-}
-
-} // namespace qira
-
-namespace qira {
-
 void set_row_words(open_game& game, change& into, int table, int row,
                    std::vector<std::uint32_t> words) {
     auto& all = words_of(game.db, table);
@@ -499,6 +487,14 @@ void set_row_words(open_game& game, change& into, int table, int row,
         return;
     std::copy(words.begin(), words.end(), first);
     into.words.push_back({table, row, std::move(before), std::move(words)});
+}
+
+void undo(open_game& game, const change& c) {
+    put_back(game, c, false, [](const cell_change& cc) -> const cell_value& { return cc.before; });
+}
+
+void redo(open_game& game, const change& c) {
+    put_back(game, c, true, [](const cell_change& cc) -> const cell_value& { return cc.after; });
 }
 
 } // namespace qira
