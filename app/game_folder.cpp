@@ -19,7 +19,9 @@ std::string utf8_of(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-// The install folders that the game's keys in Wine's prefixes name ($WINEPREFIX, ~/.wine).
+#ifndef _WIN32
+// The install folders that the game's keys in Wine's prefixes name ($WINEPREFIX, ~/.wine); on
+// Windows the registry itself holds the game's keys.
 std::vector<std::string> wine_install_dirs() {
     std::vector<std::string> dirs;
     const QByteArray wineprefix = qgetenv("WINEPREFIX");
@@ -29,6 +31,7 @@ std::vector<std::string> wine_install_dirs() {
             dirs.push_back(utf8_of(qira::from_fs_path(dir)));
     return dirs;
 }
+#endif
 
 } // namespace
 

@@ -28,7 +28,8 @@ version=${version#*:}
 cache=${QIRA_QT_WINDOWS:-$HOME/.cache/qira-db-editor/qt-$version-mingw-w64}
 stamp=$cache/.qira-qt-windows
 
-if [[ -f $stamp ]] && [[ $(cat "$stamp") == "$version" ]]; then
+complete() { [[ -f $stamp ]] && [[ $(cat "$stamp") == "$version" ]]; }
+if complete && [[ -f $cache/licenses/README.txt ]]; then
     say "Qt $version for Windows is in $cache already"
     echo "$cache"
     exit 0
@@ -47,15 +48,16 @@ work=${QIRA_QT_WORK:-$root/build-qt-windows}
 mkdir -p "$work"
 cd "$work"
 
-# Debian's source of qt6-base, the same version as the host Qt. Source lists are enabled in a
-# file of their own when the machine has none.
-src=$(find . -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)
-if [[ -z $src ]]; then
-    if ! apt-get source --print-uris qt6-base="$host_version" > /dev/null 2>&1; then
-        say "enabling Debian's source lists (/etc/apt/sources.list.d/qira-debian-sources.sources)"
-        [[ $(id -u) -eq 0 ]] || { echo "Run this as root to enable Debian's source lists." >&2; exit 1; }
-        codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-        cat > /etc/apt/sources.list.d/qira-debian-sources.sources << EOF
+fetch_source() {
+    # Debian's source of qt6-base, the same version as the host Qt. Source lists are enabled in a
+    # file of their own when the machine has none.
+    src=$(find . -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)
+    if [[ -z $src ]]; then
+        if ! apt-get source --print-uris qt6-base="$host_version" > /dev/null 2>&1; then
+            say "enabling Debian's source lists (/etc/apt/sources.list.d/qira-debian-sources.sources)"
+            [[ $(id -u) -eq 0 ]] || { echo "Run this as root to enable Debian's source lists." >&2; exit 1; }
+            codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+            cat > /etc/apt/sources.list.d/qira-debian-sources.sources << EOF
 Types: deb-src
 URIs: http://deb.debian.org/debian
 Suites: $codename $codename-updates
@@ -68,15 +70,55 @@ Suites: $codename-security
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
-        apt-get update -qq
+            apt-get update -qq
+        fi
+        say "fetching the source of qt6-base $host_version"
+        apt-get source -qq qt6-base="$host_version" > source.log 2>&1 || { cat source.log; exit 1; }
+        src=$(find . -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)
     fi
-    say "fetching the source of qt6-base $host_version"
-    apt-get source -qq qt6-base="$host_version" > source.log 2>&1 || { cat source.log; exit 1; }
-    src=$(find . -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)
+    [[ -n $src ]] || { echo "apt-get source left no qt6-base-$version folder" >&2; exit 1; }
+    src=$(cd "$src" && pwd)
+    say "source: $src"
+}
+
+# What a Qt shipped with the editor must come with (its LGPL asks for the licence texts and
+# for where its source is): Qt's licence texts, Debian's copyright file of the source package
+# (Qt and the third-party code it bundles), the source package's description with the
+# checksums of its tarballs, and a note of how it was built.
+install_notices() {
+    local dest=$1/licenses dsc
+    dsc=$(ls "$work"/qt6-base_"$version"*.dsc | head -1)
+    mkdir -p "$dest"
+    cp "$src/LICENSES/LGPL-3.0-only.txt" "$src/LICENSES/GPL-3.0-only.txt" \
+        "$src/LICENSES/GPL-2.0-only.txt" "$dest/"
+    cp "$src/debian/copyright" "$dest/qt6-base-copyright.txt"
+    cp "$dsc" "$dest/"
+    cat > "$dest/README.txt" << EOF
+Qt $version for Windows, as shipped with the QIRA DB Editor
+
+The Qt libraries and plugins beside the editor (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll and
+the folders platforms and styles) are Qt $version, used under the GNU Lesser General Public
+License version 3 (LGPL-3.0-only.txt; it builds on the GNU General Public License version 3,
+GPL-3.0-only.txt). Qt and the third-party code it includes (zlib, PCRE2, libpng, FreeType,
+HarfBuzz and others) are described with their authors and licences in qt6-base-copyright.txt.
+
+Source: Debian's source package qt6-base $host_version, unmodified:
+    apt-get source qt6-base=$host_version
+    https://deb.debian.org/debian/pool/main/q/qt6-base/
+    https://snapshot.debian.org/package/qt6-base/$host_version/
+$(basename "$dsc") names its files with their SHA-256 checksums. It was built for
+x86_64 Windows with Debian's MinGW-w64 by scripts/build-qt-windows.sh of the QIRA DB Editor's
+source; you may replace these DLLs with a Qt of your own build of the same version.
+EOF
+}
+
+fetch_source
+if complete; then
+    say "adding the licence texts to $cache"
+    install_notices "$cache"
+    echo "$cache"
+    exit 0
 fi
-[[ -n $src ]] || { echo "apt-get source left no qt6-base-$version folder" >&2; exit 1; }
-src=$(cd "$src" && pwd)
-say "source: $src"
 
 # The toolchain of the Qt build: MinGW-w64's posix compilers, shared runtime.
 cat > toolchain.cmake << 'EOF'
@@ -116,6 +158,7 @@ for f in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll \
     plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll lib/cmake/Qt6/qt.toolchain.cmake; do
     [[ -f $staging/$f ]] || { echo "the install lacks $f" >&2; exit 1; }
 done
+install_notices "$staging"
 echo "$version" > "$staging/.qira-qt-windows"
 rm -rf "$cache"
 mkdir -p "$(dirname "$cache")"

@@ -240,9 +240,13 @@ inline void write_test_install(const std::filesystem::path& install, database db
     }
 }
 
-// The install directory as the registry holds it: a prefix ending with a separator.
+// The install directory as the registry holds it: a prefix ending with the system's separator.
 inline QString install_dir_text(const std::filesystem::path& install) {
+#ifdef _WIN32
+    return QString::fromStdWString(install.wstring()) + QLatin1Char('\\');
+#else
     return QString::fromStdString(install.string()) + QLatin1Char('/');
+#endif
 }
 
 // The state table's rows.
