@@ -2,7 +2,8 @@
 # Makes the packages and checks them:
 #   - build/packages/qira-db-editor_<version>_amd64.deb: the editor and qiradb, the menu entry,
 #     the icon and the AppStream metadata, from the normal build folder (built when needed);
-#   - build-windows/packages/qiradb-<version>-windows-x86_64.zip: qiradb.exe with the README,
+#   - build-windows/packages/qira-db-editor-<version>-windows-x86_64.zip and -setup.exe: the
+#     editor and qiradb for Windows, made and checked under Wine by scripts/package-windows.sh
 #     from the Windows build folder, when scripts/cross-windows.sh has made it.
 # The menu entry and the metadata are validated (desktop-file-validate, appstreamcli), the .deb
 # is unpacked into a temporary root (dpkg -x), and qiradb --help and the editor's start on the
@@ -14,7 +15,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 windows=${2:-build-windows}
 
-packages=(dpkg-dev file desktop-file-utils appstream)
+packages=(dpkg-dev file desktop-file-utils appstream nsis xvfb)
 mapfile -t missing < <(scripts/missing-packages.sh "${packages[@]}")
 if ((${#missing[@]} > 0)); then
     if [[ $(id -u) -ne 0 ]] || ! { echo "Installing: ${missing[*]}" &&
@@ -78,17 +79,10 @@ QT_QPA_PLATFORM=offscreen WINEPREFIX=$root/prefix HOME=$root/home \
     { cat "$root/editor.log"; echo "package.sh: the installed editor did not open the game"; exit 1; }
 echo "The installed editor started and opened the game it found in a Wine prefix."
 
-echo "== The Windows .zip"
-if [[ -f $windows/tools/qiradb.exe && -f $windows/CPackConfig.cmake ]]; then
-    rm -rf "$windows/packages"
-    (cd "$windows" && cpack -G ZIP > cpack-zip.log 2>&1) || { cat "$windows/cpack-zip.log"; exit 1; }
-    zip=$(ls "$windows"/packages/*.zip)
-    echo "$zip"
-    listing=$(cmake -E tar tf "$zip")
-    echo "$listing"
-    grep -q '^bin/qiradb.exe$' <<< "$listing" && grep -q '^README.md$' <<< "$listing" ||
-        { echo "package.sh: the .zip lacks qiradb.exe or the README"; exit 1; }
+echo "== The Windows .zip and installer"
+if [[ -f $windows/app/qira-db-editor.exe ]]; then
+    scripts/package-windows.sh "$windows"
 else
-    echo "package.sh: no Windows build in $windows (scripts/cross-windows.sh makes it); no .zip"
+    echo "package.sh: no Windows build of the editor in $windows (scripts/cross-windows.sh makes it); no Windows packages"
 fi
 echo "package.sh: the packages are made and checked"
