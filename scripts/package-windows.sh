@@ -98,7 +98,7 @@ wine=$(command -v wine || command -v wine64)
 timeout 600 "$wine" wineboot --init > "$check/wineboot.log" 2>&1 ||
     { cat "$check/wineboot.log"; echo "package-windows.sh: wineboot failed"; exit 1; }
 wineserver -w
-system32=$prefix/drive_c/windows/system32
+system32=$(ls "$prefix/drive_c/windows/system32")
 problems=0
 declare -A imported=()
 while IFS= read -r -d '' file; do
@@ -107,7 +107,7 @@ while IFS= read -r -d '' file; do
     for dll in $list; do
         imported[${dll,,}]=1
         # api-ms-win-*: API sets, names the loader maps onto Windows' own DLLs.
-        if [[ ! -e $stage/$dll && ${dll,,} != api-ms-win-* ]] && ! ls "$system32" | grep -qixF "$dll"; then
+        if [[ ! -e $stage/$dll && ${dll,,} != api-ms-win-* ]] && ! grep -qixF "$dll" <<< "$system32"; then
             echo "package-windows.sh: ${file#"$stage"/} imports $dll, which is neither in the folder nor part of Windows"
             problems=1
         fi
@@ -123,13 +123,16 @@ done
 echo "== The programs' Windows resources"
 # The editor is a GUI program (no console window behind it); both name themselves and the
 # version in their version resource and carry their manifest (per-monitor DPI awareness).
+# (Each output is read whole: grep -q ending a pipe early would fail the writer under pipefail.)
 for exe in qira-db-editor qiradb; do
     file=$stage/$exe.exe
-    strings -el "$file" | grep -qx "$exe.exe" && strings -el "$file" | grep -qx "$version" ||
+    texts=$(strings -el "$file")
+    grep -qx "$exe.exe" <<< "$texts" && grep -qx "$version" <<< "$texts" ||
         { echo "package-windows.sh: $exe.exe has no version resource naming it"; exit 1; }
     grep -aq PerMonitorV2 "$file" || { echo "package-windows.sh: $exe.exe has no manifest"; exit 1; }
 done
-"$objdump" -p "$stage/qira-db-editor.exe" | grep -q 'Subsystem.*(Windows GUI)' ||
+headers=$("$objdump" -p "$stage/qira-db-editor.exe")
+grep -q 'Subsystem.*(Windows GUI)' <<< "$headers" ||
     { echo "package-windows.sh: qira-db-editor.exe would open a console window"; exit 1; }
 echo "Version resources, manifests, and a GUI program without a console."
 
