@@ -30,6 +30,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace {
 
 using qira::button;
@@ -66,22 +68,20 @@ void keep_place(QWidget* widget) {
 }
 
 void set_keyboard_access(TForm1& w) {
-    // Each page top to bottom, a column of the player page before the next, the buttons of the
-    // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
-    // commands or the tree, then the page shown.
+    // The top bar, the start screen's commands or the tree, then the page shown: each page's
+    // controls in its own order, after the last control of the page before.
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.Button15,
                w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave, w.ButtonPatchApply,
                w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
-    tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
-    tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
-               w.cobo_attack, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal, w.Button2, w.t_apply});
-    tab_chain({w.t_apply, w.pl_name, w.pl_pseudo, w.pl_sur, w.pl_pos, w.pl_height_p, w.pl_weight_p,
-               w.pl_haircolor, w.pl_bootscol, w.pl_star, w.pl_stamina_p, w.pl_pass_p, w.pl_tackl_p,
-               w.pl_ballcont_p, w.pl_shotacc_p, w.pl_talent, w.Button8, w.pl_apply});
-    tab_chain({w.pl_apply, w.t_pl_list, w.t_pl_num_p, w.t_pl_pos, w.Button3,
-               w.roster->xchange_find->field, w.roster->xchange_find->clear, w.xchange, w.Button5,
-               w.t_apply_1});
-    tab_chain({w.t_apply_1, w.Memo1});
+    QWidget* previous = w.TreeView1;
+    for (const std::vector<QWidget*>& controls : {w.league->tab_order(), w.team->tab_order(),
+                                                  w.player->tab_order(), w.roster->tab_order()}) {
+        for (QWidget* control : controls) {
+            QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    QWidget::setTabOrder(previous, w.Memo1);
 }
 
 const char* const hints_text = "Select leagues, teams, players on the left.\n"
