@@ -289,69 +289,6 @@ void TForm1::build_pages() {
     main->addTab(team, QStringLiteral("Team"));
     main->addTab(player, QStringLiteral("Player"));
     main->addTab(roster, QStringLiteral("blank"));
-
-    TabSheet1 = league;
-    l_name_long = league->l_name_long;
-    l_name_sh = league->l_name_sh;
-    l_level = league->l_level;
-    l_apply = league->l_apply;
-    l_id = league->l_id;
-
-    TabSheet2 = team;
-    e_namefull = team->e_namefull;
-    e_name5 = team->e_name5;
-    e_name10 = team->e_name10;
-    t_prest = team->t_prest;
-    cobo_formations = team->cobo_formations;
-    cobo_attack = team->cobo_attack;
-    cobo_stadium = team->cobo_stadium;
-    t_pl_capt = team->t_pl_capt;
-    t_pl_penal = team->t_pl_penal;
-    t_pl_ids = team->t_pl_ids;
-    t_pl_names = team->t_pl_names;
-    t_pl_poss = team->t_pl_poss;
-    t_pl_nums = team->t_pl_nums;
-    t_apply = team->t_apply;
-    Button2 = team->Button2;
-    t_id = team->t_id;
-
-    TabSheet3 = player;
-    pl_rid = player->pl_rid;
-    pl_id = player->pl_id;
-    pl_name = player->pl_name;
-    pl_pseudo = player->pl_pseudo;
-    pl_sur = player->pl_sur;
-    pl_star = player->pl_star;
-    pl_pos = player->pl_pos;
-    pl_height = player->pl_height;
-    pl_height_p = player->pl_height_p;
-    pl_weight = player->pl_weight;
-    pl_weight_p = player->pl_weight_p;
-    pl_haircolor = player->pl_haircolor;
-    pl_bootscol = player->pl_bootscol;
-    pl_stamina = player->pl_stamina;
-    pl_stamina_p = player->pl_stamina_p;
-    pl_pass = player->pl_pass;
-    pl_pass_p = player->pl_pass_p;
-    pl_tackl = player->pl_tackl;
-    pl_tackl_p = player->pl_tackl_p;
-    pl_ballcont = player->pl_ballcont;
-    pl_ballcont_p = player->pl_ballcont_p;
-    pl_shotacc = player->pl_shotacc;
-    pl_shotacc_p = player->pl_shotacc_p;
-    pl_talent = player->pl_talent;
-    pl_apply = player->pl_apply;
-    Button8 = player->Button8;
-
-    TabSheet4 = roster;
-    t_pl_list = roster->t_pl_list;
-    t_pl_num = roster->t_pl_num;
-    t_pl_num_p = roster->t_pl_num_p;
-    t_pl_pos = roster->t_pl_pos;
-    Button3 = roster->Button3;
-    xchange = roster->xchange;
-    t_apply_1 = roster->t_apply_1;
-    Button5 = roster->Button5;
 }
 
 void TForm1::build_hints_page() {
@@ -438,7 +375,7 @@ void TForm1::build_find() {
     const auto active = [this]() -> qira::tree_find* {
         if (Button4->isHidden() || !Panel4->isHidden())
             return nullptr;
-        return main->currentWidget() == TabSheet4 ? roster->xchange_find : TreeView1Find;
+        return main->currentWidget() == roster ? roster->xchange_find : TreeView1Find;
     };
     const auto add = [this](QKeySequence keys, std::function<void()> act) {
         auto* shortcut = new QShortcut(keys, this);
