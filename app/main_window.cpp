@@ -30,6 +30,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include <vector>
+
 namespace {
 
 using qira::button;
@@ -66,22 +68,20 @@ void keep_place(QWidget* widget) {
 }
 
 void set_keyboard_access(TForm1& w) {
-    // Each page top to bottom, a column of the player page before the next, the buttons of the
-    // bottom row left to right, "Apply" last. Around the pages: the top bar, the start screen's
-    // commands or the tree, then the page shown.
+    // The top bar, the start screen's commands or the tree, then the page shown: each page's
+    // controls in its own order, after the last control of the page before.
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.Button15,
                w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave, w.ButtonPatchApply,
                w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
-    tab_chain({w.TreeView1, w.l_name_long, w.l_name_sh, w.l_level, w.l_apply});
-    tab_chain({w.l_apply, w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations,
-               w.cobo_attack, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal, w.Button2, w.t_apply});
-    tab_chain({w.t_apply, w.pl_name, w.pl_pseudo, w.pl_sur, w.pl_pos, w.pl_height_p, w.pl_weight_p,
-               w.pl_haircolor, w.pl_bootscol, w.pl_star, w.pl_stamina_p, w.pl_pass_p, w.pl_tackl_p,
-               w.pl_ballcont_p, w.pl_shotacc_p, w.pl_talent, w.Button8, w.pl_apply});
-    tab_chain({w.pl_apply, w.t_pl_list, w.t_pl_num_p, w.t_pl_pos, w.Button3,
-               w.roster->xchange_find->field, w.roster->xchange_find->clear, w.xchange, w.Button5,
-               w.t_apply_1});
-    tab_chain({w.t_apply_1, w.Memo1});
+    QWidget* previous = w.TreeView1;
+    for (const std::vector<QWidget*>& controls : {w.league->tab_order(), w.team->tab_order(),
+                                                  w.player->tab_order(), w.roster->tab_order()}) {
+        for (QWidget* control : controls) {
+            QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    QWidget::setTabOrder(previous, w.Memo1);
 }
 
 const char* const hints_text = "Select leagues, teams, players on the left.\n"
@@ -289,69 +289,6 @@ void TForm1::build_pages() {
     main->addTab(team, QStringLiteral("Team"));
     main->addTab(player, QStringLiteral("Player"));
     main->addTab(roster, QStringLiteral("blank"));
-
-    TabSheet1 = league;
-    l_name_long = league->l_name_long;
-    l_name_sh = league->l_name_sh;
-    l_level = league->l_level;
-    l_apply = league->l_apply;
-    l_id = league->l_id;
-
-    TabSheet2 = team;
-    e_namefull = team->e_namefull;
-    e_name5 = team->e_name5;
-    e_name10 = team->e_name10;
-    t_prest = team->t_prest;
-    cobo_formations = team->cobo_formations;
-    cobo_attack = team->cobo_attack;
-    cobo_stadium = team->cobo_stadium;
-    t_pl_capt = team->t_pl_capt;
-    t_pl_penal = team->t_pl_penal;
-    t_pl_ids = team->t_pl_ids;
-    t_pl_names = team->t_pl_names;
-    t_pl_poss = team->t_pl_poss;
-    t_pl_nums = team->t_pl_nums;
-    t_apply = team->t_apply;
-    Button2 = team->Button2;
-    t_id = team->t_id;
-
-    TabSheet3 = player;
-    pl_rid = player->pl_rid;
-    pl_id = player->pl_id;
-    pl_name = player->pl_name;
-    pl_pseudo = player->pl_pseudo;
-    pl_sur = player->pl_sur;
-    pl_star = player->pl_star;
-    pl_pos = player->pl_pos;
-    pl_height = player->pl_height;
-    pl_height_p = player->pl_height_p;
-    pl_weight = player->pl_weight;
-    pl_weight_p = player->pl_weight_p;
-    pl_haircolor = player->pl_haircolor;
-    pl_bootscol = player->pl_bootscol;
-    pl_stamina = player->pl_stamina;
-    pl_stamina_p = player->pl_stamina_p;
-    pl_pass = player->pl_pass;
-    pl_pass_p = player->pl_pass_p;
-    pl_tackl = player->pl_tackl;
-    pl_tackl_p = player->pl_tackl_p;
-    pl_ballcont = player->pl_ballcont;
-    pl_ballcont_p = player->pl_ballcont_p;
-    pl_shotacc = player->pl_shotacc;
-    pl_shotacc_p = player->pl_shotacc_p;
-    pl_talent = player->pl_talent;
-    pl_apply = player->pl_apply;
-    Button8 = player->Button8;
-
-    TabSheet4 = roster;
-    t_pl_list = roster->t_pl_list;
-    t_pl_num = roster->t_pl_num;
-    t_pl_num_p = roster->t_pl_num_p;
-    t_pl_pos = roster->t_pl_pos;
-    Button3 = roster->Button3;
-    xchange = roster->xchange;
-    t_apply_1 = roster->t_apply_1;
-    Button5 = roster->Button5;
 }
 
 void TForm1::build_hints_page() {
@@ -438,7 +375,7 @@ void TForm1::build_find() {
     const auto active = [this]() -> qira::tree_find* {
         if (Button4->isHidden() || !Panel4->isHidden())
             return nullptr;
-        return main->currentWidget() == TabSheet4 ? roster->xchange_find : TreeView1Find;
+        return main->currentWidget() == roster ? roster->xchange_find : TreeView1Find;
     };
     const auto add = [this](QKeySequence keys, std::function<void()> act) {
         auto* shortcut = new QShortcut(keys, this);

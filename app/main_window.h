@@ -1,8 +1,9 @@
 #pragma once
 // The editor's one window: a thin top bar, the navigation tree on the left, the page control with
 // the league, team, player and roster pages on the right, and the start screen that covers both
-// until a database is open. Every widget is a public member under the name that the handlers use,
-// and carries that name as its objectName.
+// until a database is open. Every widget of the window is a public member under the name that the
+// handlers use, and carries that name as its objectName; the pages' widgets are members of their
+// page (views/), reached through it: `player->pl_name`.
 //
 // Edits with an attached up-down spinner (pl_height and pl_height_p, ...) are one qira::spin_edit:
 // the `_p` member is the spinner, the edit member is the spinner's own text field. The edit's
@@ -49,7 +50,7 @@
 class QCloseEvent;
 
 // The window: the top bar, the start screen and the editing area, composed of the pages of
-// views/. The pages' widgets are members here too, under the names the handlers use.
+// views/.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -98,78 +99,11 @@ class TForm1 : public QWidget {
     QProgressBar* pb;
     QLabel* save_status; // a quiet line after a successful save
 
-    // --- The pages
+    // --- The pages: tabs 0 to 3, objectNames TabSheet1 to TabSheet4
     qira::league_page* league;
     qira::team_page* team;
     qira::player_page* player;
     qira::roster_page* roster;
-
-    // --- Page 0: League
-    QWidget* TabSheet1;
-    QLineEdit* l_name_long;
-    QLineEdit* l_name_sh;
-    QComboBox* l_level;
-    QPushButton* l_apply;
-    QLineEdit* l_id;
-
-    // --- Page 1: Team
-    QWidget* TabSheet2;
-    QLineEdit* e_namefull;
-    QLineEdit* e_name5;
-    QLineEdit* e_name10;
-    QSlider* t_prest;
-    QComboBox* cobo_formations;
-    QComboBox* cobo_attack;
-    QComboBox* cobo_stadium;
-    QComboBox* t_pl_capt;
-    QComboBox* t_pl_penal;
-    QListWidget* t_pl_ids; // the roster lists, hidden
-    QListWidget* t_pl_names;
-    QListWidget* t_pl_poss;
-    QListWidget* t_pl_nums;
-    QPushButton* t_apply;
-    QPushButton* Button2; // "Edit team players >>>"
-    QLineEdit* t_id;
-
-    // --- Page 2: Player
-    QWidget* TabSheet3;
-    QLineEdit* pl_rid;
-    QLineEdit* pl_id;
-    QLineEdit* pl_name;
-    QLineEdit* pl_pseudo;
-    QLineEdit* pl_sur;
-    QCheckBox* pl_star;
-    QComboBox* pl_pos;
-    QLineEdit* pl_height;
-    QSpinBox* pl_height_p;
-    QLineEdit* pl_weight;
-    QSpinBox* pl_weight_p;
-    QComboBox* pl_haircolor;
-    QComboBox* pl_bootscol;
-    QLineEdit* pl_stamina;
-    QSpinBox* pl_stamina_p;
-    QLineEdit* pl_pass;
-    QSpinBox* pl_pass_p;
-    QLineEdit* pl_tackl;
-    QSpinBox* pl_tackl_p;
-    QLineEdit* pl_ballcont;
-    QSpinBox* pl_ballcont_p;
-    QLineEdit* pl_shotacc;
-    QSpinBox* pl_shotacc_p;
-    QSlider* pl_talent;
-    QPushButton* pl_apply;
-    QPushButton* Button8; // "<<< Edit Team"
-
-    // --- Page 3: Team roster and exchange
-    QWidget* TabSheet4;
-    QListWidget* t_pl_list;
-    QLineEdit* t_pl_num;
-    QSpinBox* t_pl_num_p;
-    QComboBox* t_pl_pos;
-    QPushButton* Button3; // "<-- Xchange -->"
-    qira::node_tree* xchange;
-    QPushButton* t_apply_1;
-    QPushButton* Button5; // "<<< Edit team"
 
     // --- Page 4: hints
     QWidget* TabSheet5;

@@ -70,7 +70,7 @@ void tree_build(benchmark::State& state, const install& in) {
         // What opening does: the tree, its copy, and the copy's nodes listed in tree order.
         w.window->build_navigation_tree();
         w.window->xchange_nodes =
-            qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
+            qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->roster->xchange);
     }
 }
 
@@ -83,12 +83,12 @@ void first_tree_build(benchmark::State& state, const install& in) {
     }
     for (auto _ : state) {
         state.PauseTiming();
-        for (qira::node_tree* tree : {w.window->TreeView1, w.window->xchange})
+        for (qira::node_tree* tree : {w.window->TreeView1, w.window->roster->xchange})
             tree->fill({}, {}, qira::node_tree::plain_flags());
         state.ResumeTiming();
         w.window->build_navigation_tree();
         w.window->xchange_nodes =
-            qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->xchange);
+            qira::game_trees::copy_tree_nodes(*w.window->TreeView1, *w.window->roster->xchange);
     }
 }
 
@@ -146,7 +146,7 @@ void undo_player_apply(benchmark::State& state, const install& in) {
     }
     // The player's page shows him; his surname changes: a step that relabels his nodes.
     w.window->TreeView1->setCurrentItem(node);
-    w.window->pl_sur->setText(w.window->pl_sur->text() + QStringLiteral("x"));
+    w.window->player->pl_sur->setText(w.window->player->pl_sur->text() + QStringLiteral("x"));
     w.window->pl_applyClick();
     undo_redo(state, w);
     w.window->doc.undo_stack()->undo();
@@ -165,9 +165,9 @@ void undo_exchange(benchmark::State& state, const install& in) {
     // team of the tree.
     f.TreeView1->setCurrentItem(node->parent());
     f.team->edit_players_requested();
-    f.t_pl_list->setCurrentRow(0);
-    f.xchange->setCurrentItem(f.xchange_nodes[2]);
-    f.Button3->click();
+    f.roster->t_pl_list->setCurrentRow(0);
+    f.roster->xchange->setCurrentItem(f.xchange_nodes[2]);
+    f.roster->Button3->click();
     undo_redo(state, w);
     f.doc.undo_stack()->undo();
 }

@@ -51,6 +51,10 @@ league_page::league_page(game_document& doc, QWidget* parent) : QWidget(parent),
     connect(&doc_, &game_document::rows_changed, this, &league_page::rows_changed);
 }
 
+std::vector<QWidget*> league_page::tab_order() const {
+    return {l_name_long, l_name_sh, l_level, l_apply};
+}
+
 void league_page::show_league(int row) {
     const auto rows = league_rows(doc_.game.db);
     const bool found = row >= 0 && static_cast<std::size_t>(row) < rows.size();

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <vector>
+
 namespace qira {
 
 class league_page : public QWidget {
@@ -25,6 +27,10 @@ class league_page : public QWidget {
     QComboBox* l_level;
     QPushButton* l_apply;
     QLineEdit* l_id;
+
+    // The controls that Tab moves through on this page, in order: top to bottom, "Apply" last; the
+    // window chains them after the tree and the page before.
+    std::vector<QWidget*> tab_order() const;
 
     void show_league(int row);
     void l_applyClick();

@@ -144,6 +144,12 @@ player_page::player_page(game_document& doc, QWidget* parent) : QWidget(parent),
     connect(&doc_, &game_document::rows_changed, this, &player_page::rows_changed);
 }
 
+std::vector<QWidget*> player_page::tab_order() const {
+    return {pl_name,       pl_pseudo,    pl_sur,    pl_pos,       pl_height_p, pl_weight_p,
+            pl_haircolor,  pl_bootscol,  pl_star,   pl_stamina_p, pl_pass_p,   pl_tackl_p,
+            pl_ballcont_p, pl_shotacc_p, pl_talent, Button8,      pl_apply};
+}
+
 void player_page::show_player(int row) {
     const auto rows = player_rows(doc_.game.db);
     const bool found = row >= 0 && static_cast<std::size_t>(row) < rows.size();

@@ -15,6 +15,8 @@
 #include <QSpinBox>
 #include <QWidget>
 
+#include <vector>
+
 namespace qira {
 
 class player_page : public QWidget {
@@ -49,6 +51,11 @@ class player_page : public QWidget {
     QSlider* pl_talent;
     QPushButton* pl_apply;
     QPushButton* Button8; // "<<< Edit Team"
+
+    // The controls that Tab moves through on this page, in order: a column before the next, the
+    // bottom row's buttons left to right, "Apply" last; the window chains them after the tree and
+    // the page before.
+    std::vector<QWidget*> tab_order() const;
 
     void show_player(int row);
     void pl_applyClick();

@@ -120,6 +120,11 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     connect(&team_, &team_page::refilled, this, &roster_page::roster_refilled);
 }
 
+std::vector<QWidget*> roster_page::tab_order() const {
+    return {t_pl_list,           t_pl_num_p, t_pl_pos, Button3,  xchange_find->field,
+            xchange_find->clear, xchange,    Button5,  t_apply_1};
+}
+
 void roster_page::roster_refilled(const QStringList& ids_before) {
     // The player selected before: his entry (the same of his entries, when he is listed more
     // than once) in the lists as they are now; none when he is gone.

@@ -18,6 +18,8 @@
 #include <QSpinBox>
 #include <QWidget>
 
+#include <vector>
+
 namespace qira {
 
 class roster_page : public QWidget {
@@ -35,6 +37,11 @@ class roster_page : public QWidget {
     tree_find* xchange_find; // find in the exchange tree
     QPushButton* t_apply_1;
     QPushButton* Button5; // "<<< Edit team"
+
+    // The controls that Tab moves through on this page, in order: the roster, the exchange tree
+    // with its find field, the bottom row's buttons left to right, "Apply" last; the window chains
+    // them after the tree and the page before.
+    std::vector<QWidget*> tab_order() const;
 
     void refresh_roster_list();
     void t_pl_listClick();

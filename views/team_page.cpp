@@ -143,6 +143,11 @@ team_page::team_page(game_document& doc, QWidget* parent) : QWidget(parent), doc
     connect(&doc_, &game_document::edited, this, &team_page::edit_done);
 }
 
+std::vector<QWidget*> team_page::tab_order() const {
+    return {e_namefull,   e_name5,   e_name10,   t_prest, cobo_formations, cobo_attack,
+            cobo_stadium, t_pl_capt, t_pl_penal, Button2, t_apply};
+}
+
 int team_page::shown_row() const {
     bool ok = false;
     const int r = t_id->text().toInt(&ok);

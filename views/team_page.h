@@ -41,6 +41,10 @@ class team_page : public QWidget {
     QPushButton* Button2; // "Edit team players >>>"
     QLineEdit* t_id;
 
+    // The controls that Tab moves through on this page, in order: top to bottom, "Apply" last; the
+    // window chains them after the tree and the page before.
+    std::vector<QWidget*> tab_order() const;
+
     void show_team(int row);
     // `step` names the undo step: "team" for this page's Apply, "roster" for the roster page's.
     void t_applyClick() { apply("team"); }

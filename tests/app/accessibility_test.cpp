@@ -67,8 +67,8 @@ struct fixture {
     }
     void show_roster_page() {
         show_node_page(1);
-        window->Button2->click();
-        QCOMPARE(window->main->currentWidget(), window->TabSheet4);
+        window->team->Button2->click();
+        QCOMPARE(window->main->currentWidget(), window->roster);
     }
 };
 
@@ -129,29 +129,35 @@ struct page_keys {
 
 QList<page_keys> pages(TForm1& w) {
     return {
-        {"League", w.TabSheet1, {w.l_name_long, w.l_name_sh, w.l_level, w.l_apply}, w.l_apply},
+        {"League",
+         w.league,
+         {w.league->l_name_long, w.league->l_name_sh, w.league->l_level, w.league->l_apply},
+         w.league->l_apply},
         {"Team",
-         w.TabSheet2,
-         {w.e_namefull, w.e_name5, w.e_name10, w.t_prest, w.cobo_formations, w.cobo_attack,
-          w.cobo_stadium, w.t_pl_capt, w.t_pl_penal, w.Button2, w.t_apply},
-         w.t_apply},
+         w.team,
+         {w.team->e_namefull, w.team->e_name5, w.team->e_name10, w.team->t_prest,
+          w.team->cobo_formations, w.team->cobo_attack, w.team->cobo_stadium, w.team->t_pl_capt,
+          w.team->t_pl_penal, w.team->Button2, w.team->t_apply},
+         w.team->t_apply},
         // Ball control and shot accuracy are disabled and so skipped.
         {"Player",
-         w.TabSheet3,
-         {w.pl_name, w.pl_pseudo, w.pl_sur, w.pl_pos, w.pl_height_p, w.pl_weight_p, w.pl_haircolor,
-          w.pl_bootscol, w.pl_star, w.pl_stamina_p, w.pl_pass_p, w.pl_tackl_p, w.pl_talent,
-          w.Button8, w.pl_apply},
-         w.pl_apply},
+         w.player,
+         {w.player->pl_name, w.player->pl_pseudo, w.player->pl_sur, w.player->pl_pos,
+          w.player->pl_height_p, w.player->pl_weight_p, w.player->pl_haircolor,
+          w.player->pl_bootscol, w.player->pl_star, w.player->pl_stamina_p, w.player->pl_pass_p,
+          w.player->pl_tackl_p, w.player->pl_talent, w.player->Button8, w.player->pl_apply},
+         w.player->pl_apply},
         {"Roster",
-         w.TabSheet4,
-         {w.t_pl_list, w.t_pl_num_p, w.t_pl_pos, w.Button3, w.roster->xchange_find->field,
-          w.roster->xchange_find->clear, w.xchange, w.Button5, w.t_apply_1},
-         w.t_apply_1},
+         w.roster,
+         {w.roster->t_pl_list, w.roster->t_pl_num_p, w.roster->t_pl_pos, w.roster->Button3,
+          w.roster->xchange_find->field, w.roster->xchange_find->clear, w.roster->xchange,
+          w.roster->Button5, w.roster->t_apply_1},
+         w.roster->t_apply_1},
     };
 }
 
 void show_page(fixture& f, const page_keys& page) {
-    if (page.sheet == f.w().TabSheet4)
+    if (page.sheet == f.w().roster)
         f.show_roster_page();
     else
         f.show_node_page(f.w().main->indexOf(page.sheet));
@@ -161,14 +167,16 @@ void show_page(fixture& f, const page_keys& page) {
 // What the page shown shows, to compare a keyboard move with a click.
 QStringList shown(const TForm1& w) {
     QStringList texts = {QString::number(w.main->currentIndex())};
-    if (w.main->currentWidget() == w.TabSheet1)
-        texts << w.l_name_long->text() << w.l_name_sh->text() << w.l_level->currentText();
-    else if (w.main->currentWidget() == w.TabSheet2)
-        texts << w.e_namefull->text() << w.e_name5->text() << w.cobo_stadium->currentText()
-              << QString::number(w.t_pl_names->count()) << w.t_pl_capt->currentText();
-    else if (w.main->currentWidget() == w.TabSheet3)
-        texts << w.pl_name->text() << w.pl_sur->text() << w.pl_rid->text()
-              << w.pl_pos->currentText() << QString::number(w.pl_height_p->value());
+    if (w.main->currentWidget() == w.league)
+        texts << w.league->l_name_long->text() << w.league->l_name_sh->text()
+              << w.league->l_level->currentText();
+    else if (w.main->currentWidget() == w.team)
+        texts << w.team->e_namefull->text() << w.team->e_name5->text()
+              << w.team->cobo_stadium->currentText() << QString::number(w.team->t_pl_names->count())
+              << w.team->t_pl_capt->currentText();
+    else if (w.main->currentWidget() == w.player)
+        texts << w.player->pl_name->text() << w.player->pl_sur->text() << w.player->pl_rid->text()
+              << w.player->pl_pos->currentText() << QString::number(w.player->pl_height_p->value());
     return texts;
 }
 
@@ -194,39 +202,39 @@ class accessibility_test : public QObject {
         };
         // clang-format off
         const QList<expected> controls = {
-            {w.l_name_long, "Long Title", R::EditableText},
-            {w.l_name_sh, "Short Title", R::EditableText},
-            {w.l_level, "Level", R::ComboBox},
-            {w.e_namefull, "Name long", R::EditableText},
-            {w.e_name5, "Name (5)", R::EditableText},
-            {w.e_name10, "Name (10)", R::EditableText},
-            {w.t_prest, "Team prestige", R::Slider},
-            {w.cobo_formations, "Formation", R::ComboBox},
-            {w.cobo_attack, "Attack style", R::ComboBox},
-            {w.cobo_stadium, "Stadium", R::ComboBox},
-            {w.t_pl_capt, "Captain", R::ComboBox},
-            {w.t_pl_penal, "Penaltist", R::ComboBox},
-            {w.pl_name, "Name", R::EditableText},
-            {w.pl_pseudo, "Pseudonym", R::EditableText},
-            {w.pl_sur, "Surname", R::EditableText},
-            {w.pl_pos, "Preferred position", R::ComboBox},
-            {w.pl_height_p, "Height", R::SpinBox},
-            {w.pl_weight_p, "Weight", R::SpinBox},
-            {w.pl_haircolor, "Hair color", R::ComboBox},
-            {w.pl_bootscol, "Boots color", R::ComboBox},
-            {w.pl_stamina_p, "Stamina", R::SpinBox},
-            {w.pl_ballcont_p, "Ball Control", R::SpinBox},
-            {w.pl_pass_p, "Passing", R::SpinBox},
-            {w.pl_tackl_p, "Tackling", R::SpinBox},
-            {w.pl_shotacc_p, "Shot Accuraty", R::SpinBox},
-            {w.pl_talent, "Talent", R::Slider},
-            {w.pl_star, "Star Player", R::CheckBox},
-            {w.t_pl_num_p, "Jersey number", R::SpinBox},
-            {w.t_pl_pos, "Position", R::ComboBox},
+            {w.league->l_name_long, "Long Title", R::EditableText},
+            {w.league->l_name_sh, "Short Title", R::EditableText},
+            {w.league->l_level, "Level", R::ComboBox},
+            {w.team->e_namefull, "Name long", R::EditableText},
+            {w.team->e_name5, "Name (5)", R::EditableText},
+            {w.team->e_name10, "Name (10)", R::EditableText},
+            {w.team->t_prest, "Team prestige", R::Slider},
+            {w.team->cobo_formations, "Formation", R::ComboBox},
+            {w.team->cobo_attack, "Attack style", R::ComboBox},
+            {w.team->cobo_stadium, "Stadium", R::ComboBox},
+            {w.team->t_pl_capt, "Captain", R::ComboBox},
+            {w.team->t_pl_penal, "Penaltist", R::ComboBox},
+            {w.player->pl_name, "Name", R::EditableText},
+            {w.player->pl_pseudo, "Pseudonym", R::EditableText},
+            {w.player->pl_sur, "Surname", R::EditableText},
+            {w.player->pl_pos, "Preferred position", R::ComboBox},
+            {w.player->pl_height_p, "Height", R::SpinBox},
+            {w.player->pl_weight_p, "Weight", R::SpinBox},
+            {w.player->pl_haircolor, "Hair color", R::ComboBox},
+            {w.player->pl_bootscol, "Boots color", R::ComboBox},
+            {w.player->pl_stamina_p, "Stamina", R::SpinBox},
+            {w.player->pl_ballcont_p, "Ball Control", R::SpinBox},
+            {w.player->pl_pass_p, "Passing", R::SpinBox},
+            {w.player->pl_tackl_p, "Tackling", R::SpinBox},
+            {w.player->pl_shotacc_p, "Shot Accuraty", R::SpinBox},
+            {w.player->pl_talent, "Talent", R::Slider},
+            {w.player->pl_star, "Star Player", R::CheckBox},
+            {w.roster->t_pl_num_p, "Jersey number", R::SpinBox},
+            {w.roster->t_pl_pos, "Position", R::ComboBox},
             {w.cb_lng, "Language file", R::ComboBox},
             {w.TreeView1, "Leagues, teams and players", R::Tree},
-            {w.xchange, "Exchange with", R::Tree},
-            {w.t_pl_list, "Team players", R::List},
+            {w.roster->xchange, "Exchange with", R::Tree},
+            {w.roster->t_pl_list, "Team players", R::List},
         };
         // clang-format on
         // The team page's drop-downs hold a chosen entry.
@@ -247,8 +255,8 @@ class accessibility_test : public QObject {
                 QCOMPARE(it->second.name, QLatin1String(name));
             }
             // The label is reported as the control's label.
-            if (control != w.pl_star && control != w.TreeView1 && control != w.xchange &&
-                control != w.t_pl_list) {
+            if (control != w.player->pl_star && control != w.TreeView1 &&
+                control != w.roster->xchange && control != w.roster->t_pl_list) {
                 QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
                 bool labelled = false;
                 for (const auto& [other, relation] : iface->relations(QAccessible::Label))
@@ -257,24 +265,26 @@ class accessibility_test : public QObject {
             }
         }
         // A spinner's text field is the same control under the same name.
-        for (QLineEdit* e : {w.pl_height, w.pl_weight, w.pl_stamina, w.pl_pass, w.pl_tackl,
-                             w.pl_ballcont, w.pl_shotacc, w.t_pl_num}) {
+        for (QLineEdit* e : {w.player->pl_height, w.player->pl_weight, w.player->pl_stamina,
+                             w.player->pl_pass, w.player->pl_tackl, w.player->pl_ballcont,
+                             w.player->pl_shotacc, w.roster->t_pl_num}) {
             const auto it = found.find(e);
             if (it != found.end())
                 QCOMPARE(it->second.name, e->parentWidget()->accessibleName());
         }
         // The buttons by their captions.
-        for (QPushButton* b : {w.l_apply, w.t_apply, w.pl_apply, w.t_apply_1, w.Button2, w.Button3,
-                               w.Button4, w.Button5, w.Button8}) {
+        for (QPushButton* b : {w.league->l_apply, w.team->t_apply, w.player->pl_apply,
+                               w.roster->t_apply_1, w.team->Button2, w.roster->Button3, w.Button4,
+                               w.roster->Button5, w.player->Button8}) {
             const auto it = found.find(b);
             QVERIFY2(it != found.end(), qPrintable(b->objectName()));
             QCOMPARE(it->second.name, b->text());
             QVERIFY(it->second.role == R::Button);
         }
 
-        for (QWidget* hidden :
-             std::initializer_list<QWidget*>{w.Edit1, w.l_id, w.t_id, w.pl_id, w.t_pl_ids,
-                                             w.t_pl_names, w.t_pl_nums, w.t_pl_poss}) {
+        for (QWidget* hidden : std::initializer_list<QWidget*>{
+                 w.Edit1, w.league->l_id, w.team->t_id, w.player->pl_id, w.team->t_pl_ids,
+                 w.team->t_pl_names, w.team->t_pl_nums, w.team->t_pl_poss}) {
             QCOMPARE(hidden->focusPolicy(), Qt::NoFocus);
             const auto it = found.find(hidden);
             if (it == found.end())
@@ -286,17 +296,18 @@ class accessibility_test : public QObject {
         for (int page = 0; page < 4; ++page) {
             w.main->setCurrentIndex(page);
             const auto now = accessible_tree(w);
-            for (QWidget* hidden : {static_cast<QWidget*>(w.l_id), static_cast<QWidget*>(w.t_id),
-                                    static_cast<QWidget*>(w.pl_id)}) {
+            for (QWidget* hidden :
+                 {static_cast<QWidget*>(w.league->l_id), static_cast<QWidget*>(w.team->t_id),
+                  static_cast<QWidget*>(w.player->pl_id)}) {
                 const auto it = now.find(hidden);
                 QVERIFY(it == now.end() || it->second.state.invisible);
             }
         }
-        w.main->setCurrentWidget(w.TabSheet3);
+        w.main->setCurrentWidget(w.player);
         const auto player_page = accessible_tree(w);
-        QVERIFY(!player_page.at(w.pl_name).state.invisible);
-        QVERIFY(player_page.at(w.pl_name).state.focusable);
-        QVERIFY(player_page.at(w.l_name_long).state.invisible);
+        QVERIFY(!player_page.at(w.player->pl_name).state.invisible);
+        QVERIFY(player_page.at(w.player->pl_name).state.focusable);
+        QVERIFY(player_page.at(w.league->l_name_long).state.invisible);
     }
 
     // Tab goes from the tree to the page shown, through its controls top to bottom and left to
@@ -338,7 +349,7 @@ class accessibility_test : public QObject {
         QCOMPARE(QApplication::focusWidget(), tree);
         tree->setCurrentItem(tree->topLevelItem(1)); // the second league: page 0
         QCOMPARE(w.main->currentIndex(), 0);
-        QCOMPARE(w.l_name_long->text(), QStringLiteral("League title eng"));
+        QCOMPARE(w.league->l_name_long->text(), QStringLiteral("League title eng"));
 
         // The first league, its first team, that team's first player, then the second player.
         QList<QTreeWidgetItem*> visited;
@@ -356,15 +367,15 @@ class accessibility_test : public QObject {
         step(Qt::Key_Down);
         QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(0));
         QCOMPARE(w.main->currentIndex(), 1);
-        QCOMPARE(w.e_namefull->text(), QStringLiteral("Team name eng"));
+        QCOMPARE(w.team->e_namefull->text(), QStringLiteral("Team name eng"));
         QTest::keyClick(tree, Qt::Key_Right);
         step(Qt::Key_Down);
         QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(0)->child(0));
         QCOMPARE(w.main->currentIndex(), 2);
-        QCOMPARE(w.pl_name->text(), QStringLiteral("First0"));
+        QCOMPARE(w.player->pl_name->text(), QStringLiteral("First0"));
         step(Qt::Key_Down);
         QCOMPARE(w.main->currentIndex(), 2);
-        QCOMPARE(w.pl_name->text(), QStringLiteral("First2"));
+        QCOMPARE(w.player->pl_name->text(), QStringLiteral("First2"));
         QCOMPARE(f.sink.shown.size(), std::size_t{0});
 
         // The same nodes clicked, each after another node, show the same.
@@ -397,9 +408,9 @@ class accessibility_test : public QObject {
         }
         // "Edit team players >>>" from the keyboard opens the roster.
         f.show_node_page(1);
-        w.Button2->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.Button2, Qt::Key_Return);
-        QCOMPARE(w.main->currentWidget(), w.TabSheet4);
+        w.team->Button2->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.team->Button2, Qt::Key_Return);
+        QCOMPARE(w.main->currentWidget(), w.roster);
         // "Finish Editing..." from the keyboard goes to the start screen.
         w.Button4->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w.Button4, Qt::Key_Return);
@@ -446,10 +457,10 @@ class accessibility_test : public QObject {
         }
         // The applied edit counts: Ctrl+Return on the league page applies the typed title.
         f.show_node_page(0);
-        w.l_name_long->setFocus(Qt::TabFocusReason);
-        w.l_name_long->selectAll();
-        QTest::keyClicks(w.l_name_long, "Renamed");
-        QTest::keyClick(w.l_name_long, Qt::Key_Return, Qt::ControlModifier);
+        w.league->l_name_long->setFocus(Qt::TabFocusReason);
+        w.league->l_name_long->selectAll();
+        QTest::keyClicks(w.league->l_name_long, "Renamed");
+        QTest::keyClick(w.league->l_name_long, Qt::Key_Return, Qt::ControlModifier);
         QVERIFY(w.has_unsaved_changes());
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
     }
@@ -459,7 +470,7 @@ class accessibility_test : public QObject {
         fixture f;
         TForm1& w = f.w();
         f.show_node_page(2);
-        QSignalSpy pressed(w.pl_apply, &QPushButton::clicked);
+        QSignalSpy pressed(w.player->pl_apply, &QPushButton::clicked);
         w.TreeView1->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w.TreeView1, Qt::Key_A, Qt::AltModifier);
         QTest::keyClick(w.TreeView1, Qt::Key_Return, Qt::ControlModifier);

@@ -114,7 +114,7 @@ class commands_test : public QObject {
         TForm1& w = f.start();
         w.Button1->click();
         QVERIFY(in_editing(w));
-        const auto stadiums = items(w.cobo_stadium);
+        const auto stadiums = items(w.team->cobo_stadium);
         const int players = w.game.db.overall[qira::table_index::players].row_count;
         w.Button4->click();
         w.Button14->click();
@@ -139,7 +139,7 @@ class commands_test : public QObject {
         QVERIFY(in_no_database(w));
         QVERIFY(w.pb->isHidden());
         QCOMPARE(w.game.db.overall[qira::table_index::players].row_count, players);
-        QCOMPARE(items(w.cobo_stadium), stadiums);
+        QCOMPARE(items(w.team->cobo_stadium), stadiums);
     }
 
     // The generated sample install, as a newcomer first opens it.
@@ -154,25 +154,26 @@ class commands_test : public QObject {
         QCOMPARE(w.main->currentWidget(), w.TabSheet5);
         QVERIFY(w.pb->isHidden());
         QCOMPARE(w.pb->value(), 0);
-        QCOMPARE(w.xchange->topLevelItemCount(), w.TreeView1->topLevelItemCount());
+        QCOMPARE(w.roster->xchange->topLevelItemCount(), w.TreeView1->topLevelItemCount());
         const auto stadiums = w.game.db.rows(qira::table_index::stadiums);
         QVERIFY(!stadiums.empty());
-        QCOMPARE(w.cobo_stadium->count(), static_cast<int>(stadiums.size()));
-        for (int i = 0; i < w.cobo_stadium->count(); ++i)
-            QCOMPARE(w.cobo_stadium->itemText(i), QString::fromStdString(stadiums[i].names[0]));
+        QCOMPARE(w.team->cobo_stadium->count(), static_cast<int>(stadiums.size()));
+        for (int i = 0; i < w.team->cobo_stadium->count(); ++i)
+            QCOMPARE(w.team->cobo_stadium->itemText(i),
+                     QString::fromStdString(stadiums[i].names[0]));
         // The French names came from fre.db.
         qira::string_table french;
         QVERIFY(qira::load_language_file(f.lang_file("fre"), french).ok());
         const auto* first_name = french.text_of(20000000 + 10 * stadiums[0].keys[0]);
         QVERIFY(first_name);
-        QCOMPARE(w.cobo_stadium->itemText(0), QString::fromStdString(*first_name));
+        QCOMPARE(w.team->cobo_stadium->itemText(0), QString::fromStdString(*first_name));
 
         w.Button4->click();
         w.Button14->click();
         QVERIFY(in_no_database(w));
         w.Button1->click();
         QVERIFY(in_editing(w));
-        QCOMPARE(w.cobo_stadium->count(), static_cast<int>(stadiums.size()));
+        QCOMPARE(w.team->cobo_stadium->count(), static_cast<int>(stadiums.size()));
     }
 
     void progress_advances_once_per_table() {

@@ -138,7 +138,7 @@ class support_test : public QObject {
         // A connected slot runs the same way.
         QPushButton button;
         QObject::connect(&button, &QPushButton::clicked, &w,
-                         [&] { w.run_guarded([&] { qira::list_entry(*w.t_pl_ids, -1); }); });
+                         [&] { w.run_guarded([&] { qira::list_entry(*w.team->t_pl_ids, -1); }); });
         button.click();
         QCOMPARE(sink.shown.size(), std::size_t{3});
         QCOMPARE(sink.shown[2].text, QStringLiteral("List index out of bounds (-1)"));

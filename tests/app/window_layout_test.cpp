@@ -90,8 +90,8 @@ class window_layout_test : public QObject {
         for (const QString& name : names)
             QVERIFY2(w.findChildren<QWidget*>(name).size() == 1, qPrintable(name));
         // An edit and its spinner are one control under two names.
-        QCOMPARE(w.pl_height->parentWidget(), w.pl_height_p);
-        QCOMPARE(w.findChild<QLineEdit*>("t_pl_num"), w.t_pl_num);
+        QCOMPARE(w.player->pl_height->parentWidget(), w.player->pl_height_p);
+        QCOMPARE(w.findChild<QLineEdit*>("t_pl_num"), w.roster->t_pl_num);
     }
 
     void captions_pages_and_item_lists() {
@@ -100,8 +100,7 @@ class window_layout_test : public QObject {
         TForm1 w(&sink);
         QCOMPARE(w.windowTitle(), QStringLiteral("QIRA DB EDITOR 2004"));
         const QStringList pages = {"League", "Team", "Player", "blank", "TabSheet5"};
-        const QList<QWidget*> sheets = {w.TabSheet1, w.TabSheet2, w.TabSheet3, w.TabSheet4,
-                                        w.TabSheet5};
+        const QList<QWidget*> sheets = {w.league, w.team, w.player, w.roster, w.TabSheet5};
         QCOMPARE(w.main->count(), 5);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(w.main->tabText(i), pages[i]);
@@ -111,10 +110,11 @@ class window_layout_test : public QObject {
 
         QCOMPARE(items(w.cb_lng),
                  QStringList({"English", "Espanol", "Svenska", "Francais", "Deutch", "Italiano"}));
-        QCOMPARE(items(w.l_level), QStringList({"Primier", "First", "Second", "Third", "Other"}));
-        QCOMPARE(items(w.cobo_attack), QStringList({"Posession", "Long ball", "Wing play"}));
-        QCOMPARE(w.cobo_attack->currentIndex(), 0);
-        QCOMPARE(w.cobo_formations->count(), 49);
+        QCOMPARE(items(w.league->l_level),
+                 QStringList({"Primier", "First", "Second", "Third", "Other"}));
+        QCOMPARE(items(w.team->cobo_attack), QStringList({"Posession", "Long ball", "Wing play"}));
+        QCOMPARE(w.team->cobo_attack->currentIndex(), 0);
+        QCOMPARE(w.team->cobo_formations->count(), 49);
         // Both lists in full, as the game numbers them: a stored number is the item's index.
         const QStringList formations = {"Not set",
                                         "3-5-2 Attacking",
@@ -166,20 +166,22 @@ class window_layout_test : public QObject {
                                         "5-4-1 Attacking",
                                         "5-4-1 Defensive"};
         QCOMPARE(formations.size(), 49);
-        QCOMPARE(items(w.cobo_formations), formations);
+        QCOMPARE(items(w.team->cobo_formations), formations);
         const QStringList positions = {
             "GK",   "SW",  "-----", "RB", "RCB", "CB", "LCB", "LB", "-----", "RDM", "RCDM", "CDM",
             "LCDM", "LDM", "RWM",   "RM", "RCM", "CM", "LCM", "LM", "LWM",   "RAM", "RCAM", "CAM",
             "LCAM", "LAM", "RCF",   "CF", "LCF", "RS", "ST",  "LS", "Sub",   "Res"};
         QCOMPARE(positions.size(), 34);
-        QCOMPARE(items(w.pl_pos), positions);
-        QCOMPARE(items(w.t_pl_pos), positions);
-        QCOMPARE(items(w.pl_haircolor),
+        QCOMPARE(items(w.player->pl_pos), positions);
+        QCOMPARE(items(w.roster->t_pl_pos), positions);
+        QCOMPARE(items(w.player->pl_haircolor),
                  QStringList({"Black", "Brown", "Light Brown", "Fair", "Red"}));
-        QCOMPARE(items(w.pl_bootscol), QStringList({"White", "Black", "Blue", "Red", "Yellow"}));
+        QCOMPARE(items(w.player->pl_bootscol),
+                 QStringList({"White", "Black", "Blue", "Red", "Yellow"}));
         // Lists without a chosen entry at start, as the pages expect before a record is shown.
-        for (auto* combo : {w.l_level, w.cobo_formations, w.cobo_stadium, w.t_pl_capt, w.t_pl_penal,
-                            w.pl_pos, w.pl_haircolor, w.pl_bootscol, w.t_pl_pos})
+        for (auto* combo : {w.league->l_level, w.team->cobo_formations, w.team->cobo_stadium,
+                            w.team->t_pl_capt, w.team->t_pl_penal, w.player->pl_pos,
+                            w.player->pl_haircolor, w.player->pl_bootscol, w.roster->t_pl_pos})
             QVERIFY2(combo->currentIndex() == -1, qPrintable(combo->objectName()));
 
         const QList<QPair<QAbstractButton*, const char*>> buttons = {
@@ -187,15 +189,15 @@ class window_layout_test : public QObject {
             {w.Button14, "Close"},
             {w.Button11, "Save Changes"},
             {w.Button10, "Exit"},
-            {w.l_apply, "Apply"},
-            {w.t_apply, "Apply"},
-            {w.Button2, "Edit team players >>>"},
-            {w.pl_apply, "Apply"},
-            {w.Button8, "<<< Edit Team"},
-            {w.Button3, "<-- Xchange -->"},
-            {w.t_apply_1, "Apply"},
-            {w.Button5, "<<< Edit team"},
-            {w.pl_star, "Star Player"}};
+            {w.league->l_apply, "Apply"},
+            {w.team->t_apply, "Apply"},
+            {w.team->Button2, "Edit team players >>>"},
+            {w.player->pl_apply, "Apply"},
+            {w.player->Button8, "<<< Edit Team"},
+            {w.roster->Button3, "<-- Xchange -->"},
+            {w.roster->t_apply_1, "Apply"},
+            {w.roster->Button5, "<<< Edit team"},
+            {w.player->pl_star, "Star Player"}};
         for (const auto& [b, text] : buttons)
             QCOMPARE(b->text(), QLatin1String(text));
         QCOMPARE(w.Label32->text(), QStringLiteral("Language file"));
@@ -212,46 +214,47 @@ class window_layout_test : public QObject {
         recording_sink sink;
         TForm1 w(&sink);
         const QList<QPair<QSpinBox*, int>> spinners = {
-            {w.pl_height_p, 200},  {w.pl_weight_p, 200}, {w.pl_stamina_p, 100},
-            {w.pl_pass_p, 100},    {w.pl_tackl_p, 100},  {w.pl_ballcont_p, 100},
-            {w.pl_shotacc_p, 100}, {w.t_pl_num_p, 99}};
+            {w.player->pl_height_p, 200},  {w.player->pl_weight_p, 200},
+            {w.player->pl_stamina_p, 100}, {w.player->pl_pass_p, 100},
+            {w.player->pl_tackl_p, 100},   {w.player->pl_ballcont_p, 100},
+            {w.player->pl_shotacc_p, 100}, {w.roster->t_pl_num_p, 99}};
         for (const auto& [spin, maximum] : spinners) {
             QCOMPARE(spin->minimum(), 0);
             QCOMPARE(spin->maximum(), maximum);
         }
-        QCOMPARE(w.pl_height->maxLength(), 3);
-        QCOMPARE(w.t_prest->maximum(), 10);
-        QCOMPARE(w.t_prest->tickInterval(), 1);
-        QCOMPARE(w.t_prest->pageStep(), 1);
-        QCOMPARE(w.pl_talent->maximum(), 5);
+        QCOMPARE(w.player->pl_height->maxLength(), 3);
+        QCOMPARE(w.team->t_prest->maximum(), 10);
+        QCOMPARE(w.team->t_prest->tickInterval(), 1);
+        QCOMPARE(w.team->t_prest->pageStep(), 1);
+        QCOMPARE(w.player->pl_talent->maximum(), 5);
         QCOMPARE(w.pb->minimum(), 0);
         QCOMPARE(w.pb->maximum(), 100);
 
         // Ball control and shot accuracy are shown, not edited.
-        QVERIFY(!w.pl_ballcont_p->isEnabled() && !w.pl_ballcont->isEnabled());
-        QVERIFY(!w.pl_shotacc_p->isEnabled() && !w.pl_shotacc->isEnabled());
+        QVERIFY(!w.player->pl_ballcont_p->isEnabled() && !w.player->pl_ballcont->isEnabled());
+        QVERIFY(!w.player->pl_shotacc_p->isEnabled() && !w.player->pl_shotacc->isEnabled());
         int disabled_labels = 0;
-        for (auto* label : w.TabSheet3->findChildren<QLabel*>())
+        for (auto* label : w.player->findChildren<QLabel*>())
             if ((label->text() == "Ball Control" || label->text() == "Shot Accuraty") &&
                 !label->isEnabled())
                 ++disabled_labels;
         QCOMPARE(disabled_labels, 2);
 
         // Hidden helpers with their first texts.
-        QCOMPARE(w.l_id->text(), QStringLiteral("l_id"));
-        QCOMPARE(w.t_id->text(), QStringLiteral("t_id"));
-        QCOMPARE(w.pl_id->text(), QStringLiteral("123"));
-        QCOMPARE(w.pl_rid->text(), QStringLiteral("123"));
-        QVERIFY(w.pl_id->isReadOnly());
-        for (QWidget* hidden :
-             std::initializer_list<QWidget*>{w.Edit1, w.l_id, w.t_id, w.pl_id, w.t_pl_ids,
-                                             w.t_pl_names, w.t_pl_poss, w.t_pl_nums, w.pb})
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("l_id"));
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("t_id"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("123"));
+        QCOMPARE(w.player->pl_rid->text(), QStringLiteral("123"));
+        QVERIFY(w.player->pl_id->isReadOnly());
+        for (QWidget* hidden : std::initializer_list<QWidget*>{
+                 w.Edit1, w.league->l_id, w.team->t_id, w.player->pl_id, w.team->t_pl_ids,
+                 w.team->t_pl_names, w.team->t_pl_poss, w.team->t_pl_nums, w.pb})
             QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
         QVERIFY(in_no_database(w));
         QCOMPARE(w.TreeView1->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(w.TreeView1->indentation(), 19);
-        QVERIFY(w.xchange->editTriggers() != QAbstractItemView::NoEditTriggers);
-        QCOMPARE(w.xchange->indentation(), 19);
+        QVERIFY(w.roster->xchange->editTriggers() != QAbstractItemView::NoEditTriggers);
+        QCOMPARE(w.roster->xchange->indentation(), 19);
     }
 
     // Setting a spinner from code rewrites its edit and fires the change event (the spinner's
@@ -262,41 +265,41 @@ class window_layout_test : public QObject {
         TForm1 w(&sink);
         w.show();
         w.Panel4->hide();
-        w.main->setCurrentWidget(w.TabSheet3);
-        QSignalSpy changes(w.pl_height_p, &QSpinBox::textChanged);
-        w.pl_height_p->setValue(187);
-        QCOMPARE(w.pl_height->text(), QStringLiteral("187"));
+        w.main->setCurrentWidget(w.player);
+        QSignalSpy changes(w.player->pl_height_p, &QSpinBox::textChanged);
+        w.player->pl_height_p->setValue(187);
+        QCOMPARE(w.player->pl_height->text(), QStringLiteral("187"));
         QCOMPARE(changes.count(), 1);
         QCOMPARE(changes[0][0].toString(), QStringLiteral("187"));
         // The same value again changes no text and fires nothing.
-        w.pl_height_p->setValue(187);
+        w.player->pl_height_p->setValue(187);
         QCOMPARE(changes.count(), 1);
 
-        w.pl_height->setFocus();
-        w.pl_height->selectAll();
-        QTest::keyClicks(w.pl_height, "abc");
-        QCOMPARE(w.pl_height_p->value(), 187);
+        w.player->pl_height->setFocus();
+        w.player->pl_height->selectAll();
+        QTest::keyClicks(w.player->pl_height, "abc");
+        QCOMPARE(w.player->pl_height_p->value(), 187);
         // An empty text is no number: the spinner keeps its value and restores the text when
         // editing ends.
-        w.pl_height->selectAll();
-        QTest::keyClick(w.pl_height, Qt::Key_Backspace);
-        QCOMPARE(w.pl_height->text(), QString());
-        QCOMPARE(w.pl_height_p->value(), 187);
-        QTest::keyClick(w.pl_height, Qt::Key_Return);
-        QCOMPARE(w.pl_height->text(), QStringLiteral("187"));
+        w.player->pl_height->selectAll();
+        QTest::keyClick(w.player->pl_height, Qt::Key_Backspace);
+        QCOMPARE(w.player->pl_height->text(), QString());
+        QCOMPARE(w.player->pl_height_p->value(), 187);
+        QTest::keyClick(w.player->pl_height, Qt::Key_Return);
+        QCOMPARE(w.player->pl_height->text(), QStringLiteral("187"));
         // Digits that would leave the range are refused as they are typed.
-        w.pl_height->selectAll();
-        QTest::keyClicks(w.pl_height, "250");
-        QCOMPARE(w.pl_height->text(), QStringLiteral("25"));
-        QCOMPARE(w.pl_height_p->value(), 25);
-        w.pl_height->selectAll();
-        QTest::keyClicks(w.pl_height, "95");
-        QCOMPARE(w.pl_height_p->value(), 95);
+        w.player->pl_height->selectAll();
+        QTest::keyClicks(w.player->pl_height, "250");
+        QCOMPARE(w.player->pl_height->text(), QStringLiteral("25"));
+        QCOMPARE(w.player->pl_height_p->value(), 25);
+        w.player->pl_height->selectAll();
+        QTest::keyClicks(w.player->pl_height, "95");
+        QCOMPARE(w.player->pl_height_p->value(), 95);
         QCOMPARE(changes.last()[0].toString(), QStringLiteral("95"));
         // The edit takes at most three characters.
-        w.pl_height->selectAll();
-        QTest::keyClicks(w.pl_height, "1234");
-        QVERIFY(w.pl_height->text().size() <= 3);
+        w.player->pl_height->selectAll();
+        QTest::keyClicks(w.player->pl_height, "1234");
+        QVERIFY(w.player->pl_height->text().size() <= 3);
     }
 
     // The 5- and 10-character names limit typing only: a longer stored name set from code is
@@ -307,26 +310,26 @@ class window_layout_test : public QObject {
         TForm1 w(&sink);
         w.show();
         w.Panel4->hide();
-        w.main->setCurrentWidget(w.TabSheet2);
-        w.e_name5->setFocus();
-        QTest::keyClicks(w.e_name5, "abcdefgh");
-        QCOMPARE(w.e_name5->text(), QStringLiteral("abcde"));
-        QTest::keyClicks(w.e_name10, "0123456789ABC");
-        QCOMPARE(w.e_name10->text(), QStringLiteral("0123456789"));
+        w.main->setCurrentWidget(w.team);
+        w.team->e_name5->setFocus();
+        QTest::keyClicks(w.team->e_name5, "abcdefgh");
+        QCOMPARE(w.team->e_name5->text(), QStringLiteral("abcde"));
+        QTest::keyClicks(w.team->e_name10, "0123456789ABC");
+        QCOMPARE(w.team->e_name10->text(), QStringLiteral("0123456789"));
 
-        w.e_name5->setText(QStringLiteral("Rovers7"));
-        QCOMPARE(w.e_name5->text(), QStringLiteral("Rovers7"));
-        w.e_name5->setFocus();
-        w.e_name5->end(false);
-        QTest::keyClicks(w.e_name5, "x");
-        QCOMPARE(w.e_name5->text(), QStringLiteral("Rovers7"));
-        QTest::keyClick(w.e_name5, Qt::Key_Backspace);
-        QCOMPARE(w.e_name5->text(), QStringLiteral("Rovers"));
-        QTest::keyClicks(w.e_name5, "y");
-        QCOMPARE(w.e_name5->text(), QStringLiteral("Rovers"));
-        w.e_name5->selectAll();
-        QTest::keyClicks(w.e_name5, "Abcdefg");
-        QCOMPARE(w.e_name5->text(), QStringLiteral("Abcde"));
+        w.team->e_name5->setText(QStringLiteral("Rovers7"));
+        QCOMPARE(w.team->e_name5->text(), QStringLiteral("Rovers7"));
+        w.team->e_name5->setFocus();
+        w.team->e_name5->end(false);
+        QTest::keyClicks(w.team->e_name5, "x");
+        QCOMPARE(w.team->e_name5->text(), QStringLiteral("Rovers7"));
+        QTest::keyClick(w.team->e_name5, Qt::Key_Backspace);
+        QCOMPARE(w.team->e_name5->text(), QStringLiteral("Rovers"));
+        QTest::keyClicks(w.team->e_name5, "y");
+        QCOMPARE(w.team->e_name5->text(), QStringLiteral("Rovers"));
+        w.team->e_name5->selectAll();
+        QTest::keyClicks(w.team->e_name5, "Abcdefg");
+        QCOMPARE(w.team->e_name5->text(), QStringLiteral("Abcde"));
     }
 
     // The window does not resize, and every label and button gets the room its text needs, on
@@ -371,24 +374,24 @@ class window_layout_test : public QObject {
         TForm1 w(&sink);
         // clang-format off
         const QList<QPair<QWidget*, const char*>> named = {
-            {w.l_name_long, "Long Title"}, {w.l_name_sh, "Short Title"}, {w.l_level, "Level"},
-            {w.e_namefull, "Name long"}, {w.e_name5, "Name (5)"}, {w.e_name10, "Name (10)"},
-            {w.t_prest, "Team prestige"}, {w.cobo_formations, "Formation"},
-            {w.cobo_attack, "Attack style"}, {w.cobo_stadium, "Stadium"},
-            {w.t_pl_capt, "Captain"}, {w.t_pl_penal, "Penaltist"}, {w.pl_name, "Name"},
-            {w.pl_pseudo, "Pseudonym"}, {w.pl_sur, "Surname"}, {w.pl_pos, "Preferred position"},
-            {w.pl_height_p, "Height"}, {w.pl_weight_p, "Weight"}, {w.pl_haircolor, "Hair color"},
-            {w.pl_bootscol, "Boots color"}, {w.pl_stamina_p, "Stamina"},
-            {w.pl_ballcont_p, "Ball Control"}, {w.pl_pass_p, "Passing"},
-            {w.pl_tackl_p, "Tackling"}, {w.pl_shotacc_p, "Shot Accuraty"},
-            {w.pl_talent, "Talent"}, {w.t_pl_num_p, "Jersey number"}, {w.t_pl_pos, "Position"},
+            {w.league->l_name_long, "Long Title"}, {w.league->l_name_sh, "Short Title"}, {w.league->l_level, "Level"},
+            {w.team->e_namefull, "Name long"}, {w.team->e_name5, "Name (5)"}, {w.team->e_name10, "Name (10)"},
+            {w.team->t_prest, "Team prestige"}, {w.team->cobo_formations, "Formation"},
+            {w.team->cobo_attack, "Attack style"}, {w.team->cobo_stadium, "Stadium"},
+            {w.team->t_pl_capt, "Captain"}, {w.team->t_pl_penal, "Penaltist"}, {w.player->pl_name, "Name"},
+            {w.player->pl_pseudo, "Pseudonym"}, {w.player->pl_sur, "Surname"}, {w.player->pl_pos, "Preferred position"},
+            {w.player->pl_height_p, "Height"}, {w.player->pl_weight_p, "Weight"}, {w.player->pl_haircolor, "Hair color"},
+            {w.player->pl_bootscol, "Boots color"}, {w.player->pl_stamina_p, "Stamina"},
+            {w.player->pl_ballcont_p, "Ball Control"}, {w.player->pl_pass_p, "Passing"},
+            {w.player->pl_tackl_p, "Tackling"}, {w.player->pl_shotacc_p, "Shot Accuraty"},
+            {w.player->pl_talent, "Talent"}, {w.roster->t_pl_num_p, "Jersey number"}, {w.roster->t_pl_pos, "Position"},
             {w.cb_lng, "Language file"}, {w.TreeView1, "Leagues, teams and players"},
-            {w.xchange, "Exchange with"}, {w.t_pl_list, "Team players"}};
+            {w.roster->xchange, "Exchange with"}, {w.roster->t_pl_list, "Team players"}};
         // clang-format on
         for (const auto& [control, name] : named) {
             QCOMPARE(control->accessibleName(), QLatin1String(name));
-            bool has_buddy_label =
-                control == w.TreeView1 || control == w.xchange || control == w.t_pl_list;
+            bool has_buddy_label = control == w.TreeView1 || control == w.roster->xchange ||
+                                   control == w.roster->t_pl_list;
             for (auto* label : w.findChildren<QLabel*>())
                 has_buddy_label = has_buddy_label || (label->buddy() == control &&
                                                       label->text() == QLatin1String(name));

@@ -42,7 +42,7 @@ class edit_save_test : public QObject {
             if (view_fixture::level(n) != 2)
                 continue;
             f.select(n);
-            const int r = w.pl_id->text().toInt();
+            const int r = w.player->pl_id->text().toInt();
             auto& row = f.row(players, r);
             if (value(f.db(), row, "talent") <= 5 && value(f.db(), row, "starplayer") <= 1 &&
                 value(f.db(), row, "height") < 200 && row.strings[0] != "Edvard") {
@@ -52,9 +52,9 @@ class edit_save_test : public QObject {
         }
         QVERIFY(player >= 0);
         const std::uint32_t height = value(f.db(), f.row(players, player), "height") + 1;
-        w.pl_name->setText(QStringLiteral("Edvard"));
-        w.pl_height_p->setValue(static_cast<int>(height));
-        w.pl_apply->click();
+        w.player->pl_name->setText(QStringLiteral("Edvard"));
+        w.player->pl_height_p->setValue(static_cast<int>(height));
+        w.player->pl_apply->click();
 
         // A team whose prestige the track bar shows unclamped.
         int team = -1;
@@ -62,25 +62,25 @@ class edit_save_test : public QObject {
             if (view_fixture::level(n) != 1)
                 continue;
             f.select(n);
-            const int r = w.t_id->text().toInt();
+            const int r = w.team->t_id->text().toInt();
             if (r >= 0 && f.row(teams, r).values[17] <= 10 && f.row(teams, r).values[5] != 9) {
                 team = r;
                 break;
             }
         }
         QVERIFY(team >= 0);
-        const int formation = w.cobo_formations->findText(QStringLiteral("4-4-2 Attacking"));
+        const int formation = w.team->cobo_formations->findText(QStringLiteral("4-4-2 Attacking"));
         QCOMPARE(formation, 9);
-        w.cobo_formations->setCurrentIndex(formation);
-        w.e_name5->setText(QStringLiteral("ABCDE"));
-        w.t_apply->click();
+        w.team->cobo_formations->setCurrentIndex(formation);
+        w.team->e_name5->setText(QStringLiteral("ABCDE"));
+        w.team->t_apply->click();
 
         QTreeWidgetItem* league_node = w.TreeView1->topLevelItem(0);
         f.select(league_node);
-        const int league = w.l_id->text().toInt();
+        const int league = w.league->l_id->text().toInt();
         const std::uint32_t level = (f.row(leagues, league).values[1] + 1) % 5;
-        w.l_level->setCurrentIndex(static_cast<int>(level));
-        w.l_apply->click();
+        w.league->l_level->setCurrentIndex(static_cast<int>(level));
+        w.league->l_apply->click();
 
         w.Button4->click();
         w.Button11->click();

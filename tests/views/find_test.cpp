@@ -45,7 +45,7 @@ class find_test : public QObject {
         QCOMPARE(current_label(w), QStringLiteral("Łukasz  Mazur"));
         // His page shows, as a click shows it; the node is made visible.
         QCOMPARE(w.main->currentIndex(), 2);
-        QCOMPARE(w.pl_name->text(), QStringLiteral("Łukasz"));
+        QCOMPARE(w.player->pl_name->text(), QStringLiteral("Łukasz"));
         QVERIFY(w.TreeView1->currentItem()->parent()->isExpanded());
         QVERIFY(w.TreeView1Find->count->text().endsWith(
             QStringLiteral(" of %1").arg(w.TreeView1Find->matches().size())));
@@ -60,7 +60,7 @@ class find_test : public QObject {
         TForm1& w = f.w();
         type(w.TreeView1Find, QStringLiteral("#42"));
         QCOMPARE(current_label(w), QStringLiteral("First2  Last2"));
-        QCOMPARE(w.pl_rid->text(), QStringLiteral("42"));
+        QCOMPARE(w.player->pl_rid->text(), QStringLiteral("42"));
         QCOMPARE(w.TreeView1Find->count->text(), QStringLiteral("1 of 1"));
         type(w.TreeView1Find, QStringLiteral("41"));
         QCOMPARE(current_label(w), QStringLiteral("First1  Last1"));
@@ -106,9 +106,9 @@ class find_test : public QObject {
         QTest::keyClick(w.TreeView1, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.TreeView1Find->field));
         f.select(f.node("Team 0", 1));
-        w.Button2->click();
-        w.t_pl_list->setFocus();
-        QTest::keyClick(w.t_pl_list, Qt::Key_F, Qt::ControlModifier);
+        w.team->Button2->click();
+        w.roster->t_pl_list->setFocus();
+        QTest::keyClick(w.roster->t_pl_list, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.roster->xchange_find->field));
     }
 
@@ -117,19 +117,19 @@ class find_test : public QObject {
         TForm1& w = f.w();
         QTreeWidgetItem* shown = w.TreeView1->topLevelItem(0)->child(0);
         f.select(shown);
-        w.Button2->click();
-        w.t_pl_list->setCurrentRow(0);
+        w.team->Button2->click();
+        w.roster->t_pl_list->setCurrentRow(0);
         type(w.roster->xchange_find, QStringLiteral("first1"));
-        QCOMPARE(w.xchange->currentItem()->text(0), QStringLiteral("First1  Last1"));
+        QCOMPARE(w.roster->xchange->currentItem()->text(0), QStringLiteral("First1  Last1"));
         // The navigation tree and the page stay as they were.
         QCOMPARE(w.TreeView1->currentItem(), shown);
         QCOMPARE(w.main->currentIndex(), 3);
-        w.Button3->click();
+        w.roster->Button3->click();
         QCOMPARE(f.row(team_players, 0).keys[1], 41);
         // The exchanged node now carries the roster player's name: the find follows.
         QCOMPARE(w.roster->xchange_find->count->text(), QStringLiteral("1 match"));
         QCOMPARE(w.roster->xchange_find->matches().size(), std::size_t{1});
-        QCOMPARE(w.xchange->currentItem()->text(0), QStringLiteral("First0  Last0"));
+        QCOMPARE(w.roster->xchange->currentItem()->text(0), QStringLiteral("First0  Last0"));
     }
 
     void a_find_stays_current_after_relabelling_and_undo() {
@@ -138,8 +138,8 @@ class find_test : public QObject {
         w.TreeView1Find->field->setText(QStringLiteral("müller"));
         QCOMPARE(w.TreeView1Find->count->text(), QStringLiteral("no match"));
         f.select(f.node("First1  Last1", 2));
-        w.pl_sur->setText(QStringLiteral("Müller"));
-        w.pl_apply->click();
+        w.player->pl_sur->setText(QStringLiteral("Müller"));
+        w.player->pl_apply->click();
         QCOMPARE(w.TreeView1Find->count->text(), QStringLiteral("1 of 1"));
         w.ButtonUndo->click();
         QCOMPARE(w.TreeView1Find->count->text(), QStringLiteral("no match"));
@@ -160,7 +160,7 @@ class find_test : public QObject {
         TForm1& w = f.w();
         w.TreeView1Find->field->setText(QStringLiteral("m\uFFFDller"));
         QCOMPARE(current_label(w), QStringLiteral("First1  M\uFFFDller"));
-        QCOMPARE(w.pl_rid->text(), QStringLiteral("41"));
+        QCOMPARE(w.player->pl_rid->text(), QStringLiteral("41"));
     }
 };
 

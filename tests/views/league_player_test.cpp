@@ -85,23 +85,23 @@ class league_player_test : public QObject {
         QTreeWidgetItem* node = w.TreeView1->topLevelItem(1);
         f.select(node);
         QCOMPARE(w.main->currentIndex(), 0);
-        QCOMPARE(w.l_name_long->text(), QStringLiteral("League title eng"));
-        QCOMPARE(w.l_name_sh->text(), QStringLiteral("LT eng"));
-        QCOMPARE(w.l_level->currentText(), QStringLiteral("Third"));
-        QCOMPARE(w.l_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.league->l_name_long->text(), QStringLiteral("League title eng"));
+        QCOMPARE(w.league->l_name_sh->text(), QStringLiteral("LT eng"));
+        QCOMPARE(w.league->l_level->currentText(), QStringLiteral("Third"));
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("1"));
 
         const db_overall_data before = f.row(leagues, 1);
         const db_overall_data other = f.row(leagues, 0);
         // Apply without a change changes nothing: no step to undo, nothing unsaved.
-        w.l_apply->click();
+        w.league->l_apply->click();
         QVERIFY(!w.has_unsaved_changes());
         QVERIFY(!w.doc.undo_stack()->canUndo());
         QCOMPARE(f.row(leagues, 1).names, before.names);
         QCOMPARE(f.row(leagues, 1).values, before.values);
 
-        w.l_name_sh->setText(QStringLiteral("Kurz"));
-        w.l_level->setCurrentIndex(4);
-        w.l_apply->click();
+        w.league->l_name_sh->setText(QStringLiteral("Kurz"));
+        w.league->l_level->setCurrentIndex(4);
+        w.league->l_apply->click();
         QVERIFY(w.has_unsaved_changes());
         const db_overall_data& after = f.row(leagues, 1);
         QCOMPARE(after.names[1], std::string("Kurz"));
@@ -116,8 +116,8 @@ class league_player_test : public QObject {
         QCOMPARE(node->text(0), QStringLiteral("League 1"));
         QCOMPARE(f.xchange_twin(node)->text(0), QStringLiteral("League 1"));
         // An empty title is stored as an empty text.
-        w.l_name_long->clear();
-        w.l_apply->click();
+        w.league->l_name_long->clear();
+        w.league->l_apply->click();
         QCOMPARE(f.row(leagues, 1).names[0], std::string());
     }
 
@@ -128,11 +128,11 @@ class league_player_test : public QObject {
         view_fixture f(db);
         TForm1& w = f.w();
         f.select(w.TreeView1->topLevelItem(0));
-        QCOMPARE(w.l_level->currentIndex(), -1);
-        w.l_apply->click();
+        QCOMPARE(w.league->l_level->currentIndex(), -1);
+        w.league->l_apply->click();
         QCOMPARE(f.row(leagues, 0).values[1], 7u);
-        w.l_level->setCurrentIndex(2);
-        w.l_apply->click();
+        w.league->l_level->setCurrentIndex(2);
+        w.league->l_apply->click();
         QCOMPARE(f.row(leagues, 0).values[1], 2u);
     }
 
@@ -143,18 +143,18 @@ class league_player_test : public QObject {
         const std::string odd = "Liga \xff\xfe";
         f.row(leagues, 0).names[0] = odd;
         f.select(w.TreeView1->topLevelItem(0));
-        QVERIFY(w.l_name_long->text().startsWith(QStringLiteral("Liga ")));
-        w.l_apply->click();
+        QVERIFY(w.league->l_name_long->text().startsWith(QStringLiteral("Liga ")));
+        w.league->l_apply->click();
         QCOMPARE(f.row(leagues, 0).names[0], odd);
 
-        w.l_name_long->setText(QStringLiteral("Liga \u00e9"));
-        w.l_apply->click();
+        w.league->l_name_long->setText(QStringLiteral("Liga \u00e9"));
+        w.league->l_apply->click();
         QCOMPARE(f.row(leagues, 0).names[0], std::string("Liga \xc3\xa9"));
         // What the edit shows now is what is stored: editing back and forth stores the edit.
-        w.l_name_long->setText(QStringLiteral("Liga B"));
-        w.l_apply->click();
-        w.l_name_long->setText(QStringLiteral("Liga \u00e9"));
-        w.l_apply->click();
+        w.league->l_name_long->setText(QStringLiteral("Liga B"));
+        w.league->l_apply->click();
+        w.league->l_name_long->setText(QStringLiteral("Liga \u00e9"));
+        w.league->l_apply->click();
         QCOMPARE(f.row(leagues, 0).names[0], std::string("Liga \xc3\xa9"));
     }
 
@@ -164,8 +164,8 @@ class league_player_test : public QObject {
         view_fixture f(test_database());
         TForm1& w = f.w();
         const auto before = f.row(leagues, 0).names;
-        w.l_name_long->setText(QStringLiteral("Typed"));
-        w.l_apply->click();
+        w.league->l_name_long->setText(QStringLiteral("Typed"));
+        w.league->l_apply->click();
         QCOMPARE(f.sink.shown.size(), std::size_t{1});
         QCOMPARE(f.sink.shown[0].caption, QLatin1String(qira::app_title));
         QCOMPARE(f.sink.shown[0].text, QStringLiteral("'l_id' is not a valid integer value"));
@@ -199,41 +199,41 @@ class league_player_test : public QObject {
         TForm1& w = f.w();
         f.select(f.node("First0 Nick Last0", 2));
         QCOMPARE(w.main->currentIndex(), 2);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("0"));
-        QCOMPARE(w.pl_rid->text(), QStringLiteral("40"));
-        QCOMPARE(w.pl_name->text(), QStringLiteral("First0"));
-        QCOMPARE(w.pl_pseudo->text(), QStringLiteral("Nick"));
-        QCOMPARE(w.pl_sur->text(), QStringLiteral("Last0"));
-        QCOMPARE(w.pl_talent->value(), 3);
-        QVERIFY(w.pl_star->isChecked());
-        QCOMPARE(w.pl_height_p->value(), 181);
-        QCOMPARE(w.pl_height->text(), QStringLiteral("181"));
-        QCOMPARE(w.pl_weight_p->value(), 77);
-        QCOMPARE(w.pl_bootscol->currentText(), QStringLiteral("Blue"));
-        QCOMPARE(w.pl_haircolor->currentText(), QStringLiteral("Red"));
-        QCOMPARE(w.pl_stamina_p->value(), 66);
-        QCOMPARE(w.pl_ballcont_p->value(), 55);
-        QCOMPARE(w.pl_pass_p->value(), 44);
-        QCOMPARE(w.pl_tackl_p->value(), 33);
-        QCOMPARE(w.pl_shotacc_p->value(), 22);
-        QCOMPARE(w.pl_pos->currentText(), QStringLiteral("ST"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("0"));
+        QCOMPARE(w.player->pl_rid->text(), QStringLiteral("40"));
+        QCOMPARE(w.player->pl_name->text(), QStringLiteral("First0"));
+        QCOMPARE(w.player->pl_pseudo->text(), QStringLiteral("Nick"));
+        QCOMPARE(w.player->pl_sur->text(), QStringLiteral("Last0"));
+        QCOMPARE(w.player->pl_talent->value(), 3);
+        QVERIFY(w.player->pl_star->isChecked());
+        QCOMPARE(w.player->pl_height_p->value(), 181);
+        QCOMPARE(w.player->pl_height->text(), QStringLiteral("181"));
+        QCOMPARE(w.player->pl_weight_p->value(), 77);
+        QCOMPARE(w.player->pl_bootscol->currentText(), QStringLiteral("Blue"));
+        QCOMPARE(w.player->pl_haircolor->currentText(), QStringLiteral("Red"));
+        QCOMPARE(w.player->pl_stamina_p->value(), 66);
+        QCOMPARE(w.player->pl_ballcont_p->value(), 55);
+        QCOMPARE(w.player->pl_pass_p->value(), 44);
+        QCOMPARE(w.player->pl_tackl_p->value(), 33);
+        QCOMPARE(w.player->pl_shotacc_p->value(), 22);
+        QCOMPARE(w.player->pl_pos->currentText(), QStringLiteral("ST"));
 
-        w.pl_name->setText(QStringLiteral("Ann"));
-        w.pl_talent->setValue(4);
-        w.pl_star->setChecked(false);
-        w.pl_height_p->setValue(190);
-        w.pl_weight_p->setValue(80);
-        w.pl_bootscol->setCurrentIndex(1);
-        w.pl_haircolor->setCurrentIndex(0);
-        w.pl_stamina_p->setValue(70);
-        w.pl_pass_p->setValue(50);
-        w.pl_tackl_p->setValue(40);
-        w.pl_pos->setCurrentIndex(2); // the "-----" between "SW" and "RB"
+        w.player->pl_name->setText(QStringLiteral("Ann"));
+        w.player->pl_talent->setValue(4);
+        w.player->pl_star->setChecked(false);
+        w.player->pl_height_p->setValue(190);
+        w.player->pl_weight_p->setValue(80);
+        w.player->pl_bootscol->setCurrentIndex(1);
+        w.player->pl_haircolor->setCurrentIndex(0);
+        w.player->pl_stamina_p->setValue(70);
+        w.player->pl_pass_p->setValue(50);
+        w.player->pl_tackl_p->setValue(40);
+        w.player->pl_pos->setCurrentIndex(2); // the "-----" between "SW" and "RB"
         // Shown only: whatever the spinners say, the stored values stay.
-        w.pl_ballcont_p->setValue(99);
-        w.pl_shotacc_p->setValue(98);
+        w.player->pl_ballcont_p->setValue(99);
+        w.player->pl_shotacc_p->setValue(98);
         const db_overall_data before = f.row(players, 0);
-        w.pl_apply->click();
+        w.player->pl_apply->click();
         QVERIFY(f.sink.shown.empty());
         QVERIFY(w.has_unsaved_changes());
         qira::database& m = f.db();
@@ -258,8 +258,8 @@ class league_player_test : public QObject {
         QCOMPARE(f.row(players, 1).values, std::vector<std::uint32_t>(15, 0));
 
         // Checked again: stored as 1.
-        w.pl_star->setChecked(true);
-        w.pl_apply->click();
+        w.player->pl_star->setChecked(true);
+        w.player->pl_apply->click();
         QCOMPARE(get(m, 0, "starplayer"), 1u);
     }
 
@@ -271,12 +271,12 @@ class league_player_test : public QObject {
         view_fixture f(db);
         TForm1& w = f.w();
         f.select(f.node("First2  Last2", 2));
-        QVERIFY(w.pl_star->isChecked());
-        QCOMPARE(w.pl_talent->value(), 5);
+        QVERIFY(w.player->pl_star->isChecked());
+        QCOMPARE(w.player->pl_talent->value(), 5);
         f.select(f.node("First1  Last1", 2));
-        QVERIFY(!w.pl_star->isChecked());
-        QCOMPARE(w.pl_talent->value(), 5);
-        w.pl_apply->click();
+        QVERIFY(!w.player->pl_star->isChecked());
+        QCOMPARE(w.player->pl_talent->value(), 5);
+        w.player->pl_apply->click();
         QCOMPARE(get(f.db(), 1, "starplayer"), 0u);
         QCOMPARE(get(f.db(), 1, "talent"), 5u);
     }
@@ -297,15 +297,15 @@ class league_player_test : public QObject {
         view_fixture f(db);
         TForm1& w = f.w();
         f.select(f.node("First0  Last0", 2));
-        QCOMPARE(w.pl_bootscol->currentIndex(), -1);
-        QCOMPARE(w.pl_haircolor->currentIndex(), -1);
-        QCOMPARE(w.pl_pos->currentIndex(), -1);
-        QCOMPARE(w.pl_height_p->value(), 200);
-        QCOMPARE(w.pl_weight_p->value(), 200);
-        QCOMPARE(w.pl_stamina_p->value(), 100);
-        QCOMPARE(w.pl_pass_p->value(), 100);
-        QCOMPARE(w.pl_tackl_p->value(), 100);
-        w.pl_apply->click();
+        QCOMPARE(w.player->pl_bootscol->currentIndex(), -1);
+        QCOMPARE(w.player->pl_haircolor->currentIndex(), -1);
+        QCOMPARE(w.player->pl_pos->currentIndex(), -1);
+        QCOMPARE(w.player->pl_height_p->value(), 200);
+        QCOMPARE(w.player->pl_weight_p->value(), 200);
+        QCOMPARE(w.player->pl_stamina_p->value(), 100);
+        QCOMPARE(w.player->pl_pass_p->value(), 100);
+        QCOMPARE(w.player->pl_tackl_p->value(), 100);
+        w.player->pl_apply->click();
         qira::database& m = f.db();
         QCOMPARE(get(m, 0, "shoecolor"), 9u);
         QCOMPARE(get(m, 0, "haircolorid"), 12u);
@@ -316,11 +316,11 @@ class league_player_test : public QObject {
         QCOMPARE(get(m, 0, "passing"), 100u);
         QCOMPARE(get(m, 0, "tackling"), 32767u);
 
-        w.pl_bootscol->setCurrentIndex(4);
-        w.pl_pos->setCurrentIndex(8);
-        w.pl_height_p->setValue(150);
-        w.pl_stamina_p->stepDown();
-        w.pl_apply->click();
+        w.player->pl_bootscol->setCurrentIndex(4);
+        w.player->pl_pos->setCurrentIndex(8);
+        w.player->pl_height_p->setValue(150);
+        w.player->pl_stamina_p->stepDown();
+        w.player->pl_apply->click();
         QCOMPARE(get(m, 0, "shoecolor"), 4u);
         QCOMPARE(get(m, 0, "preferredposition1"), 8u);
         QCOMPARE(get(m, 0, "height"), 150u);
@@ -339,23 +339,23 @@ class league_player_test : public QObject {
         QTreeWidgetItem* node = f.node("First1  R\ufffdhr", 2);
         QVERIFY(node);
         f.select(node);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("1"));
-        w.pl_name->setText(QStringLiteral("Jon"));
-        w.pl_apply->click();
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("1"));
+        w.player->pl_name->setText(QStringLiteral("Jon"));
+        w.player->pl_apply->click();
         QCOMPARE(f.row(players, 1).strings[0], std::string("Jon"));
         QCOMPARE(f.row(players, 1).strings[2], std::string("R\xf6hr"));
         QCOMPARE(node->text(0), QStringLiteral("Jon  R\ufffdhr"));
         f.select(f.node("First0  Last0", 2));
         f.select(node);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("1"));
 
         // Typed, applied, typed back and applied: the edit's text is stored.
-        w.pl_sur->setText(QStringLiteral("Rohr"));
-        w.pl_apply->click();
-        w.pl_sur->setText(QStringLiteral("Roth"));
-        w.pl_apply->click();
-        w.pl_sur->setText(QStringLiteral("Rohr"));
-        w.pl_apply->click();
+        w.player->pl_sur->setText(QStringLiteral("Rohr"));
+        w.player->pl_apply->click();
+        w.player->pl_sur->setText(QStringLiteral("Roth"));
+        w.player->pl_apply->click();
+        w.player->pl_sur->setText(QStringLiteral("Rohr"));
+        w.player->pl_apply->click();
         QCOMPARE(f.row(players, 1).strings[2], std::string("Rohr"));
         QCOMPARE(node->text(0), QStringLiteral("Jon  Rohr"));
     }
@@ -371,10 +371,10 @@ class league_player_test : public QObject {
         set(db, 123, {{"height", 175}, {"talent", 4}});
         view_fixture f(db);
         TForm1& w = f.w();
-        QCOMPARE(w.pl_id->text(), QStringLiteral("123"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("123"));
         const db_overall_data before = f.row(players, 123);
         const QStringList tree = labels(w.tree_nodes);
-        w.pl_apply->click();
+        w.player->pl_apply->click();
         w.pl_applyClick();
         QCOMPARE(f.row(players, 123).strings, before.strings);
         QCOMPARE(f.row(players, 123).values, before.values);
@@ -392,9 +392,9 @@ class league_player_test : public QObject {
         QCOMPARE(old_nodes.size(), std::size_t{3}); // Team 0, Team 1, and his twin in Team 1
         QTreeWidgetItem* twin_node = old_nodes[2];
         f.select(old_nodes[0]);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("0"));
-        w.pl_pseudo->setText(QStringLiteral("Cy"));
-        w.pl_apply->click();
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("0"));
+        w.player->pl_pseudo->setText(QStringLiteral("Cy"));
+        w.player->pl_apply->click();
         for (QTreeWidgetItem* n : old_nodes) {
             QCOMPARE(n->text(0), QStringLiteral("First0 Cy Last0"));
             QCOMPARE(f.xchange_twin(n)->text(0), QStringLiteral("First0 Cy Last0"));
@@ -403,8 +403,8 @@ class league_player_test : public QObject {
         // The twin's row keeps its name; both twins' nodes now show the first player.
         QCOMPARE(f.row(players, 3).strings[1], std::string());
         f.select(twin_node);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("0"));
-        QCOMPARE(w.pl_pseudo->text(), QStringLiteral("Cy"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("0"));
+        QCOMPARE(w.player->pl_pseudo->text(), QStringLiteral("Cy"));
         // Other nodes are left alone.
         QCOMPARE(f.node("First1  Last1", 2)->text(0), QStringLiteral("First1  Last1"));
         QCOMPARE(w.game.lookups.player_by_label("First0  Last0"), 3);
@@ -418,18 +418,18 @@ class league_player_test : public QObject {
         TForm1& w = f.w();
         QTreeWidgetItem* second = f.node("First2  Last2", 2);
         f.select(second);
-        w.pl_name->setText(QStringLiteral("First1"));
-        w.pl_sur->setText(QStringLiteral("Last1"));
-        w.pl_apply->click();
+        w.player->pl_name->setText(QStringLiteral("First1"));
+        w.player->pl_sur->setText(QStringLiteral("Last1"));
+        w.player->pl_apply->click();
         QCOMPARE(second->text(0), QStringLiteral("First1  Last1"));
         f.select(f.node("First0  Last0", 2));
         f.select(second);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("1"));
         QCOMPARE(w.game.lookups.player_by_label("First2  Last2"), -1);
 
         // Renaming player 1 renames every node that carried his label, player 2's too.
-        w.pl_name->setText(QStringLiteral("Solo"));
-        w.pl_apply->click();
+        w.player->pl_name->setText(QStringLiteral("Solo"));
+        w.player->pl_apply->click();
         QCOMPARE(second->text(0), QStringLiteral("Solo  Last1"));
         QCOMPARE(f.nodes("First1  Last1", 2).size(), std::size_t{0});
         QCOMPARE(w.game.lookups.player_by_label("First1  Last1"), 2);
@@ -447,14 +447,14 @@ class league_player_test : public QObject {
         QTreeWidgetItem* team = w.TreeView1->topLevelItem(0)->child(1);
         f.xchange_twin(team)->setText(0, QStringLiteral("First0  Last0"));
         f.select(node);
-        w.pl_apply->click();
+        w.player->pl_apply->click();
         QCOMPARE(node->text(0), QStringLiteral("First0  Last0"));
         QCOMPARE(f.xchange_twin(node)->text(0), QStringLiteral("First0  Last0"));
         QCOMPARE(f.xchange_twin(team)->text(0), QStringLiteral("First0  Last0"));
         QCOMPARE(team->text(0), QStringLiteral("Team 1"));
 
-        w.pl_sur->setText(QStringLiteral("New"));
-        w.pl_apply->click();
+        w.player->pl_sur->setText(QStringLiteral("New"));
+        w.player->pl_apply->click();
         QCOMPARE(node->text(0), QStringLiteral("First0  New"));
         QCOMPARE(f.xchange_twin(node)->text(0), QStringLiteral("First0  New"));
         QCOMPARE(f.xchange_twin(team)->text(0), QStringLiteral("First0  Last0"));

@@ -90,7 +90,7 @@ QStringList combo_entries(const QComboBox* c) {
 
 // The id of the stadium the list shows chosen (its row's id), or -1 when none is.
 std::int32_t chosen_stadium(view_fixture& f) {
-    const int i = f.w().cobo_stadium->currentIndex();
+    const int i = f.w().team->cobo_stadium->currentIndex();
     return i < 0 ? -1 : f.row(stadiums, i).keys[0];
 }
 
@@ -98,8 +98,8 @@ std::int32_t chosen_stadium(view_fixture& f) {
 void pick_stadium_and_apply(view_fixture& f, std::int32_t id) {
     const int row = f.db().find_row(stadiums, id);
     QVERIFY(row >= 0);
-    f.w().cobo_stadium->setCurrentIndex(row);
-    f.w().t_apply->click();
+    f.w().team->cobo_stadium->setCurrentIndex(row);
+    f.w().team->t_apply->click();
 }
 
 // Applies a patch made from the open files with `change` made to the second copy.
@@ -193,30 +193,30 @@ class page_lists_test : public QObject {
             TForm1& w = f.w();
             f.select(f.node(QLatin1String(p.team), 1));
             const auto stored =
-                static_cast<std::int32_t>(f.row(teams, w.t_id->text().toInt()).values[12]);
+                static_cast<std::int32_t>(f.row(teams, w.team->t_id->text().toInt()).values[12]);
             QCOMPARE(chosen_stadium(f), stored);
             const QStringList before = stadium_names(f);
             p.change(f);
             QCOMPARE(w.doc.undo_stack()->count(), 1);
-            QCOMPARE(combo_entries(w.cobo_stadium), stadium_names(f));
+            QCOMPARE(combo_entries(w.team->cobo_stadium), stadium_names(f));
             QCOMPARE(chosen_stadium(f), p.chosen);
 
             // Undone and redone: the list follows; the choice stays by id.
             w.ButtonUndo->click();
-            QCOMPARE(combo_entries(w.cobo_stadium), before);
+            QCOMPARE(combo_entries(w.team->cobo_stadium), before);
             QCOMPARE(chosen_stadium(f), stored);
             w.ButtonRedo->click();
-            QCOMPARE(combo_entries(w.cobo_stadium), stadium_names(f));
+            QCOMPARE(combo_entries(w.team->cobo_stadium), stadium_names(f));
             QCOMPARE(chosen_stadium(f), p.chosen);
 
             // Applying without a choice keeps the stored id; a stadium picked is stored by id.
             if (p.chosen < 0) {
-                w.t_apply->click();
-                QCOMPARE(f.row(teams, w.t_id->text().toInt()).values[12],
+                w.team->t_apply->click();
+                QCOMPARE(f.row(teams, w.team->t_id->text().toInt()).values[12],
                          static_cast<std::uint32_t>(stored));
             }
             pick_stadium_and_apply(f, p.picked);
-            QCOMPARE(f.row(teams, w.t_id->text().toInt()).values[12],
+            QCOMPARE(f.row(teams, w.team->t_id->text().toInt()).values[12],
                      static_cast<std::uint32_t>(p.picked));
             QCOMPARE(chosen_stadium(f), p.picked);
         }
@@ -231,26 +231,26 @@ class page_lists_test : public QObject {
         view_fixture f(lists_database());
         TForm1& w = f.w();
         f.select(f.node(QStringLiteral("Team 0"), 1));
-        QCOMPARE(w.t_pl_capt->currentText(), QStringLiteral("Ann Lee Roe"));
-        w.t_pl_penal->setCurrentIndex(3); // the user picks Bo ...
-        w.Button2->click();               // ... and gives Ann (43) the number 11
-        w.t_pl_list->setCurrentRow(2);
-        w.t_pl_num_p->setValue(11);
+        QCOMPARE(w.team->t_pl_capt->currentText(), QStringLiteral("Ann Lee Roe"));
+        w.team->t_pl_penal->setCurrentIndex(3); // the user picks Bo ...
+        w.team->Button2->click();               // ... and gives Ann (43) the number 11
+        w.roster->t_pl_list->setCurrentRow(2);
+        w.roster->t_pl_num_p->setValue(11);
         // The lists as they are now: the roster page's rows are the roster lists' entries, the
         // selected row and the captain are Ann's.
         const auto check = [&](const QStringList& ids, int ann, const QString& penalty) {
-            QCOMPARE(entries(w.t_pl_ids), ids);
-            QCOMPARE(w.t_pl_list->count(), ids.size());
+            QCOMPARE(entries(w.team->t_pl_ids), ids);
+            QCOMPARE(w.roster->t_pl_list->count(), ids.size());
             for (int i = 0; i < ids.size(); ++i) {
-                QVERIFY(w.t_pl_list->item(i)->text().startsWith(w.t_pl_names->item(i)->text() +
-                                                                QStringLiteral(" (") +
-                                                                w.t_pl_nums->item(i)->text()));
-                QCOMPARE(w.t_pl_capt->itemText(i), w.t_pl_names->item(i)->text());
+                QVERIFY(w.roster->t_pl_list->item(i)->text().startsWith(
+                    w.team->t_pl_names->item(i)->text() + QStringLiteral(" (") +
+                    w.team->t_pl_nums->item(i)->text()));
+                QCOMPARE(w.team->t_pl_capt->itemText(i), w.team->t_pl_names->item(i)->text());
             }
-            QCOMPARE(w.t_pl_ids->item(ann)->text(), QStringLiteral("43"));
-            QCOMPARE(w.t_pl_list->currentRow(), ann);
-            QCOMPARE(w.t_pl_capt->currentIndex(), ann);
-            QCOMPARE(w.t_pl_penal->currentText(), penalty);
+            QCOMPARE(w.team->t_pl_ids->item(ann)->text(), QStringLiteral("43"));
+            QCOMPARE(w.roster->t_pl_list->currentRow(), ann);
+            QCOMPARE(w.team->t_pl_capt->currentIndex(), ann);
+            QCOMPARE(w.team->t_pl_penal->currentText(), penalty);
         };
 #define CHECK(...)                                                                                 \
     do {                                                                                           \
@@ -265,19 +265,19 @@ class page_lists_test : public QObject {
         tables_window& t = open_tables(w, team_players);
         QVERIFY(edit_cell(t, 1, 2, QStringLiteral("23")));
         CHECK({"40", "42", "43", "44"}, 2, bo);
-        QCOMPARE(entries(w.t_pl_nums)[2], QStringLiteral("11"));
+        QCOMPARE(entries(w.team->t_pl_nums)[2], QStringLiteral("11"));
 
         // Ann renamed in the grid: the trees are built again and the team page shown again.
         t.table_list->setCurrentRow(players);
         QVERIFY(edit_cell(t, 3, 1, QStringLiteral("Anna")));
-        QCOMPARE(entries(w.t_pl_names)[2], QStringLiteral("Anna Lee Roe"));
+        QCOMPARE(entries(w.team->t_pl_names)[2], QStringLiteral("Anna Lee Roe"));
         const QString second = QStringLiteral("First2  Last2"); // the stored penalty taker
         CHECK({"40", "42", "43", "44"}, 2, second);
         // ... and renamed on her own page, while the team page is not shown.
         f.select(f.node(QStringLiteral("Anna Lee Roe"), 2));
-        w.pl_name->setText(QStringLiteral("Annika"));
-        w.pl_apply->click();
-        QCOMPARE(entries(w.t_pl_names)[2], QStringLiteral("Annika Lee Roe"));
+        w.player->pl_name->setText(QStringLiteral("Annika"));
+        w.player->pl_apply->click();
+        QCOMPARE(entries(w.team->t_pl_names)[2], QStringLiteral("Annika Lee Roe"));
         CHECK({"40", "42", "43", "44"}, 2, second);
 
         // One of the team's links deleted, undone, redone: the lists are the links as they are
@@ -292,8 +292,8 @@ class page_lists_test : public QObject {
         CHECK({"42", "43", "44"}, 1, second);
 
         // Applied: the captain and the penalty taker picked are stored by id.
-        w.t_pl_penal->setCurrentIndex(2);
-        w.t_apply->click();
+        w.team->t_pl_penal->setCurrentIndex(2);
+        w.team->t_apply->click();
         const auto& settings = f.row(table_index::team_settings, 0);
         QCOMPARE(settings.values[0], 43u);
         QCOMPARE(settings.values[3], 44u);

@@ -59,11 +59,11 @@ class patch_window_test : public QObject {
         w.Button4->click();
 
         f.select(w.TreeView1->topLevelItem(0)->child(0)->child(1));
-        w.pl_sur->setText(QStringLiteral("Patched"));
-        w.pl_apply->click();
+        w.player->pl_sur->setText(QStringLiteral("Patched"));
+        w.player->pl_apply->click();
         f.select(w.TreeView1->topLevelItem(0)->child(0));
-        w.e_namefull->setText(QStringLiteral("A team renamed"));
-        w.t_apply->click();
+        w.team->e_namefull->setText(QStringLiteral("A team renamed"));
+        w.team->t_apply->click();
         w.Button4->click();
         w.ButtonPatchSave->click();
         QCOMPARE(f.sink.shown.size(), std::size_t{1});

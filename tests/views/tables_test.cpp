@@ -138,13 +138,13 @@ class tables_test : public QObject {
         tables_window& t = open_tables(w);
         t.table_list->setCurrentRow(players);
         // An Apply on a page shows in the grid.
-        w.pl_height_p->setValue(181);
-        w.pl_apply->click();
+        w.player->pl_height_p->setValue(181);
+        w.player->pl_apply->click();
         QCOMPARE(t.filter->index(1, column_of(t, "height")).data().toString(),
                  QStringLiteral("181"));
         // A grid edit of the row the page shows fills the page again.
         QVERIFY(edit(t, 1, column_of(t, "weight"), QStringLiteral("77")));
-        QCOMPARE(w.pl_weight_p->value(), 77);
+        QCOMPARE(w.player->pl_weight_p->value(), 77);
         // A grid edit of a text a label is made of: both trees are built again, and the
         // selected node stays selected where it still is.
         QVERIFY(edit(t, 1, column_of(t, "surname"), QStringLiteral("Renamed")));

@@ -97,19 +97,19 @@ struct fixture {
         const auto at = std::find(nodes.begin(), nodes.end(), n) - nodes.begin();
         return w().xchange_nodes.at(static_cast<std::size_t>(at));
     }
-    void pick_row(int row) { w().t_pl_list->setCurrentRow(row); }
+    void pick_row(int row) { w().roster->t_pl_list->setCurrentRow(row); }
     void pick_position(int index) {
-        w().t_pl_pos->setCurrentIndex(index);
-        emit w().t_pl_pos->activated(index);
+        w().roster->t_pl_pos->setCurrentIndex(index);
+        emit w().roster->t_pl_pos->activated(index);
     }
     void exchange(QTreeWidgetItem* chosen) {
-        w().xchange->setCurrentItem(xchange_node(chosen));
-        w().Button3->click();
+        w().roster->xchange->setCurrentItem(xchange_node(chosen));
+        w().roster->Button3->click();
     }
     QStringList roster() const {
         QStringList rows;
-        for (int i = 0; i < window->t_pl_list->count(); ++i)
-            rows << window->t_pl_list->item(i)->text();
+        for (int i = 0; i < window->roster->t_pl_list->count(); ++i)
+            rows << window->roster->t_pl_list->item(i)->text();
         return rows;
     }
     QStringList entries(const QListWidget* list) const {
@@ -141,16 +141,16 @@ class team_roster_test : public QObject {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        QCOMPARE(w.e_namefull->text(), QStringLiteral("Team name eng"));
-        QCOMPARE(w.cobo_stadium->currentIndex(), 0); // stadium id 70 is row 0
-        QCOMPARE(w.t_pl_capt->currentText(), QStringLiteral("Ann Lee Roe"));
-        QCOMPARE(w.t_pl_penal->currentText(), QStringLiteral("First2  Last2"));
+        QCOMPARE(w.team->e_namefull->text(), QStringLiteral("Team name eng"));
+        QCOMPARE(w.team->cobo_stadium->currentIndex(), 0); // stadium id 70 is row 0
+        QCOMPARE(w.team->t_pl_capt->currentText(), QStringLiteral("Ann Lee Roe"));
+        QCOMPARE(w.team->t_pl_penal->currentText(), QStringLiteral("First2  Last2"));
 
-        w.cobo_formations->setCurrentIndex(
-            w.cobo_formations->findText(QStringLiteral("4-4-2 Attacking")));
-        w.cobo_stadium->setCurrentIndex(2);
-        w.e_namefull->setText(QStringLiteral("Renamed"));
-        w.t_apply->click();
+        w.team->cobo_formations->setCurrentIndex(
+            w.team->cobo_formations->findText(QStringLiteral("4-4-2 Attacking")));
+        w.team->cobo_stadium->setCurrentIndex(2);
+        w.team->e_namefull->setText(QStringLiteral("Renamed"));
+        w.team->t_apply->click();
         const auto& team = f.db().rows(teams)[0];
         QCOMPARE(team.values[5], 9u);
         QCOMPARE(team.values[12], 72u); // the stadium's id, not the item index
@@ -158,13 +158,13 @@ class team_roster_test : public QObject {
         QVERIFY(w.has_unsaved_changes());
         QCOMPARE(w.TreeView1->currentItem()->text(0), team0); // the tree keeps the label
 
-        w.cobo_formations->setCurrentIndex(0);
-        w.t_apply->click();
+        w.team->cobo_formations->setCurrentIndex(0);
+        w.team->t_apply->click();
         QCOMPARE(f.db().rows(teams)[0].values[5], 0u);
 
         // Typing the first name back after an Apply is a change like any other.
-        w.e_namefull->setText(QStringLiteral("Team name eng"));
-        w.t_apply->click();
+        w.team->e_namefull->setText(QStringLiteral("Team name eng"));
+        w.team->t_apply->click();
         QCOMPARE(f.db().rows(teams)[0].names[0], std::string("Team name eng"));
     }
 
@@ -181,11 +181,11 @@ class team_roster_test : public QObject {
         f.db().rows(teams)[0].names[0] = "Caf\xe9";
         f.show_team(team0);
         TForm1& w = f.w();
-        QCOMPARE(w.t_prest->value(), 10);
-        QCOMPARE(w.e_name5->text(), QStringLiteral("ABCDEFG"));
-        QCOMPARE(w.cobo_attack->currentIndex(), -1);
-        QCOMPARE(w.cobo_stadium->currentIndex(), -1);
-        w.t_apply->click();
+        QCOMPARE(w.team->t_prest->value(), 10);
+        QCOMPARE(w.team->e_name5->text(), QStringLiteral("ABCDEFG"));
+        QCOMPARE(w.team->cobo_attack->currentIndex(), -1);
+        QCOMPARE(w.team->cobo_stadium->currentIndex(), -1);
+        w.team->t_apply->click();
         const auto& after = f.db().rows(teams)[0];
         QCOMPARE(after.values[17], 10u);
         QCOMPARE(after.values[1], 7u);
@@ -223,11 +223,11 @@ class team_roster_test : public QObject {
         fixture f(reordered);
         f.show_team(team0);
         TForm1& w = f.w();
-        QCOMPARE(w.t_pl_capt->currentText(), QStringLiteral("Ann Lee Roe"));
-        QCOMPARE(w.t_pl_penal->currentText(), QStringLiteral("First2  Last2"));
-        w.t_pl_capt->setCurrentIndex(0);  // First0 Last0, id 40
-        w.t_pl_penal->setCurrentIndex(3); // Bo Odd, id 44
-        w.t_apply->click();
+        QCOMPARE(w.team->t_pl_capt->currentText(), QStringLiteral("Ann Lee Roe"));
+        QCOMPARE(w.team->t_pl_penal->currentText(), QStringLiteral("First2  Last2"));
+        w.team->t_pl_capt->setCurrentIndex(0);  // First0 Last0, id 40
+        w.team->t_pl_penal->setCurrentIndex(3); // Bo Odd, id 44
+        w.team->t_apply->click();
         const auto settings = f.db().rows(team_settings);
         QCOMPARE(settings[1].values, (std::vector<std::uint32_t>{5, 44, 6, 40}));
         QCOMPARE(settings[0].values, (std::vector<std::uint32_t>{5, 41, 6, 41})); // team 21's row
@@ -239,9 +239,9 @@ class team_roster_test : public QObject {
         fixture f(db);
         f.show_team(team0);
         TForm1& w = f.w();
-        QCOMPARE(w.t_pl_capt->currentIndex(), -1);
-        w.e_namefull->setText(QStringLiteral("Written"));
-        w.t_apply->click();
+        QCOMPARE(w.team->t_pl_capt->currentIndex(), -1);
+        w.team->e_namefull->setText(QStringLiteral("Written"));
+        w.team->t_apply->click();
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
         QCOMPARE(f.db().rows(teams)[0].names[0], std::string("Written"));
         QCOMPARE(f.db().rows(team_settings)[0].values[0], 41u);
@@ -251,15 +251,15 @@ class team_roster_test : public QObject {
         f.db().rows(team_settings)[1].keys[0] = 999;
         f.w().game.lookups.rebuild(f.db());
         f.show_team(team1);
-        QCOMPARE(w.t_pl_capt->currentIndex(), -1);
-        w.t_pl_capt->setCurrentIndex(0);
-        w.t_apply->click();
+        QCOMPARE(w.team->t_pl_capt->currentIndex(), -1);
+        w.team->t_pl_capt->setCurrentIndex(0);
+        w.team->t_apply->click();
         QCOMPARE(f.db().rows(team_settings)[1].values[0], 0u);
     }
 
     void apply_before_any_team_was_shown() {
         fixture f(roster_database());
-        f.w().t_apply->click();
+        f.w().team->t_apply->click();
         QCOMPARE(f.sink.shown.size(), std::size_t{1});
         QCOMPARE(f.sink.shown[0].text, QStringLiteral("'t_id' is not a valid integer value"));
     }
@@ -270,72 +270,72 @@ class team_roster_test : public QObject {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        QCOMPARE(f.entries(w.t_pl_ids), (QStringList{"40", "42", "43", "44"}));
-        w.Button2->click();
+        QCOMPARE(f.entries(w.team->t_pl_ids), (QStringList{"40", "42", "43", "44"}));
+        w.team->Button2->click();
         QCOMPARE(w.main->currentIndex(), 3);
         QCOMPARE(f.roster(), (QStringList{"First0  Last0 (1 - GK)", "First2  Last2 (3 - GK)",
                                           "Ann Lee Roe (9 - ST)", "Bo  Odd (7 - )"}));
         f.pick_row(3);
-        QCOMPARE(w.t_pl_pos->currentIndex(), -1); // code 40 has no entry
-        QCOMPARE(w.t_pl_num_p->value(), 7);
-        QCOMPARE(f.entries(w.t_pl_nums)[3], QStringLiteral("7"));
-        QCOMPARE(w.t_pl_list->currentRow(), 3);
+        QCOMPARE(w.roster->t_pl_pos->currentIndex(), -1); // code 40 has no entry
+        QCOMPARE(w.roster->t_pl_num_p->value(), 7);
+        QCOMPARE(f.entries(w.team->t_pl_nums)[3], QStringLiteral("7"));
+        QCOMPARE(w.roster->t_pl_list->currentRow(), 3);
     }
 
     void position_and_number_edits_reach_the_links_on_apply() {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(0);
         f.pick_position(2); // "-----" stores 2
         QCOMPARE(f.roster()[0], QStringLiteral("First0  Last0 (1 - -----)"));
-        QCOMPARE(w.t_pl_list->currentRow(), 0); // kept across the rebuild
-        w.t_pl_num_p->setValue(55);
+        QCOMPARE(w.roster->t_pl_list->currentRow(), 0); // kept across the rebuild
+        w.roster->t_pl_num_p->setValue(55);
         QCOMPARE(f.roster()[0], QStringLiteral("First0  Last0 (55 - -----)"));
         // A typed text that is not a number never reaches the entry.
-        QTest::keyClicks(w.t_pl_num, QStringLiteral("abc"));
-        QCOMPARE(f.entries(w.t_pl_nums)[0], QStringLiteral("55"));
+        QTest::keyClicks(w.roster->t_pl_num, QStringLiteral("abc"));
+        QCOMPARE(f.entries(w.team->t_pl_nums)[0], QStringLiteral("55"));
         QCOMPARE(f.db().rows(team_players)[0].values[1], 0u); // not before Apply
-        w.t_apply_1->click();
+        w.roster->t_apply_1->click();
         QCOMPARE(f.db().rows(team_players)[0].values, (std::vector<std::uint32_t>{55, 2}));
         QCOMPARE(f.db().rows(team_players)[1].values, (std::vector<std::uint32_t>{2, 0})); // team 1
         // The team page's Apply does the same.
         f.pick_row(1);
         f.pick_position(30);
-        w.Button5->click();
+        w.roster->Button5->click();
         QCOMPARE(w.main->currentIndex(), 1);
-        w.t_apply->click();
+        w.team->t_apply->click();
         QCOMPARE(f.db().rows(team_players)[2].values[1], 30u);
     }
 
     void number_change_without_a_selected_row_changes_no_entry() {
         fixture f(roster_database());
         f.show_team(team0);
-        f.w().Button2->click();
-        f.w().t_pl_num_p->setValue(42);
-        QCOMPARE(f.entries(f.w().t_pl_nums), (QStringList{"1", "3", "9", "7"}));
-        QCOMPARE(f.w().t_pl_list->currentRow(), -1);
+        f.w().team->Button2->click();
+        f.w().roster->t_pl_num_p->setValue(42);
+        QCOMPARE(f.entries(f.w().team->t_pl_nums), (QStringList{"1", "3", "9", "7"}));
+        QCOMPARE(f.w().roster->t_pl_list->currentRow(), -1);
     }
 
     void roster_edits_live_until_the_team_is_shown_again() {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(2);
-        w.t_pl_num_p->setValue(77);
-        w.Button5->click();
-        w.Button2->click();
+        w.roster->t_pl_num_p->setValue(77);
+        w.roster->Button5->click();
+        w.team->Button2->click();
         QCOMPARE(f.roster()[2], QStringLiteral("Ann Lee Roe (77 - ST)"));
         // Clicking the team node again refills the lists from the links.
         emit w.TreeView1->itemClicked(w.TreeView1->currentItem(), 0);
-        QCOMPARE(f.entries(w.t_pl_nums)[2], QStringLiteral("9"));
+        QCOMPARE(f.entries(w.team->t_pl_nums)[2], QStringLiteral("9"));
         // Another team shown: the page reached by its tab still lists the earlier rows.
         f.show_team(team1);
         w.main->setCurrentIndex(3);
         QCOMPARE(f.roster().size(), 4);
-        w.Button2->click();
+        w.team->Button2->click();
         QCOMPARE(f.roster(), QStringList{"First1  Last1 (2 - GK)"});
     }
 
@@ -343,21 +343,21 @@ class team_roster_test : public QObject {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(2);
-        emit w.t_pl_list->itemDoubleClicked(w.t_pl_list->item(2));
+        emit w.roster->t_pl_list->itemDoubleClicked(w.roster->t_pl_list->item(2));
         QCOMPARE(w.main->currentIndex(), 2);
-        QCOMPARE(w.pl_rid->text(), QStringLiteral("43"));
+        QCOMPARE(w.player->pl_rid->text(), QStringLiteral("43"));
         QCOMPARE(w.TreeView1->currentItem()->parent()->text(0), team0);
-        w.Button8->click();
+        w.player->Button8->click();
         QCOMPARE(w.main->currentIndex(), 1);
         QCOMPARE(w.TreeView1->currentItem()->text(0), team0);
 
         // A roster label that no node under the team carries.
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(0);
-        w.t_pl_names->item(0)->setText(QStringLiteral("Nobody"));
-        emit w.t_pl_list->itemDoubleClicked(w.t_pl_list->item(0));
+        w.team->t_pl_names->item(0)->setText(QStringLiteral("Nobody"));
+        emit w.roster->t_pl_list->itemDoubleClicked(w.roster->t_pl_list->item(0));
         QCOMPARE(f.sink.shown.back().text, QStringLiteral("Invalid index"));
     }
 
@@ -367,7 +367,7 @@ class team_roster_test : public QObject {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(0);
         QTreeWidgetItem* ann = f.node(QStringLiteral("Ann Lee Roe"), 2, team0);
         QTreeWidgetItem* first = f.node(QStringLiteral("First0  Last0"), 2, team0);
@@ -380,11 +380,11 @@ class team_roster_test : public QObject {
         QCOMPARE(f.xchange_node(first)->text(0), QStringLiteral("Ann Lee Roe"));
         QCOMPARE(f.xchange_node(ann)->text(0), QStringLiteral("First0  Last0"));
         QCOMPARE(f.roster()[0], QStringLiteral("Ann Lee Roe (1 - GK)"));
-        QCOMPARE(w.t_pl_list->currentRow(), 0);
+        QCOMPARE(w.roster->t_pl_list->currentRow(), 0);
         QVERIFY(w.has_unsaved_changes());
         // The captain choice stays at its roster position (the row of the outgoing captain).
-        QCOMPARE(w.t_pl_capt->currentIndex(), 2);
-        QCOMPARE(w.t_pl_capt->currentText(), QStringLiteral("First0  Last0"));
+        QCOMPARE(w.team->t_pl_capt->currentIndex(), 2);
+        QCOMPARE(w.team->t_pl_capt->currentText(), QStringLiteral("First0  Last0"));
         QCOMPARE(f.db().rows(team_settings)[0].values[0], 43u); // not before Apply
     }
 
@@ -392,7 +392,7 @@ class team_roster_test : public QObject {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(2); // Ann Lee Roe, the captain
         QTreeWidgetItem* other = f.node(QStringLiteral("First1  Last1"), 2, team1);
         f.exchange(other);
@@ -400,7 +400,7 @@ class team_roster_test : public QObject {
         QCOMPARE(f.node(QStringLiteral("Ann Lee Roe"), 2)->parent()->text(0), team1);
         QCOMPARE(f.node(QStringLiteral("First1  Last1"), 2)->parent()->text(0), team0);
         QCOMPARE(f.roster()[2], QStringLiteral("First1  Last1 (9 - ST)"));
-        QCOMPARE(w.t_pl_capt->currentText(), QStringLiteral("First1  Last1"));
+        QCOMPARE(w.team->t_pl_capt->currentText(), QStringLiteral("First1  Last1"));
         QCOMPARE(f.db().rows(team_settings)[0].values[0], 43u);
         QCOMPARE(f.xchange_node(f.node(QStringLiteral("Ann Lee Roe"), 2))->text(0),
                  QStringLiteral("Ann Lee Roe"));
@@ -410,13 +410,13 @@ class team_roster_test : public QObject {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(1);
-        w.t_pl_num_p->setValue(66);
+        w.roster->t_pl_num_p->setValue(66);
         const auto before = f.link_players();
         f.exchange(f.node(QStringLiteral("First2  Last2"), 2, team0));
         QCOMPARE(f.link_players(), before);
-        QCOMPARE(f.entries(w.t_pl_nums)[1], QStringLiteral("3"));
+        QCOMPARE(f.entries(w.team->t_pl_nums)[1], QStringLiteral("3"));
         QVERIFY(!w.has_unsaved_changes());
     }
 
@@ -424,7 +424,7 @@ class team_roster_test : public QObject {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        w.Button2->click();
+        w.team->Button2->click();
         const auto before = f.link_players();
         f.exchange(f.node(QStringLiteral("First1  Last1"), 2)); // no roster row selected
         f.pick_row(0);
@@ -437,13 +437,13 @@ class team_roster_test : public QObject {
         fixture f(roster_database());
         f.show_team(team0);
         TForm1& w = f.w();
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(0);
         QTreeWidgetItem* chosen = f.xchange_node(f.node(QStringLiteral("First1  Last1"), 2));
         chosen->setText(0, QStringLiteral("Edited in place")); // as the user may do
         const auto before = f.link_players();
-        w.xchange->setCurrentItem(chosen);
-        w.Button3->click();
+        w.roster->xchange->setCurrentItem(chosen);
+        w.roster->Button3->click();
         QCOMPARE(f.link_players(), before);
         QCOMPARE(f.sink.shown.size(), std::size_t{1});
         QVERIFY(f.sink.shown[0].text.contains(QStringLiteral("Edited in place")));
@@ -474,7 +474,7 @@ class team_roster_test : public QObject {
         const auto& own = lookups.team_links(links[shown_link].keys[0]);
         const int row =
             static_cast<int>(std::find(own.begin(), own.end(), shown_link) - own.begin());
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(row);
         // Someone of a team that is not this one.
         QTreeWidgetItem* chosen = nullptr;
@@ -514,7 +514,7 @@ class team_roster_test : public QObject {
         }
         QVERIFY(team);
         f.select(team);
-        w.Button2->click();
+        w.team->Button2->click();
         f.pick_row(0);
         QTreeWidgetItem* chosen = nullptr;
         for (QTreeWidgetItem* n : w.tree_nodes)
@@ -524,9 +524,9 @@ class team_roster_test : public QObject {
             }
         f.exchange(chosen);
         f.pick_row(1);
-        w.t_pl_num_p->setValue(98);
+        w.roster->t_pl_num_p->setValue(98);
         f.pick_position(33);
-        w.t_apply_1->click();
+        w.roster->t_apply_1->click();
         w.Button4->click();
         w.Button11->click();
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));

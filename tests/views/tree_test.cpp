@@ -121,10 +121,10 @@ class tree_test : public QObject {
         TForm1& w = f.w();
         QCOMPARE(dump(*w.TreeView1), expected);
         QCOMPARE(dump(w.tree_nodes), expected);
-        QCOMPARE(dump(*w.xchange), expected);
+        QCOMPARE(dump(*w.roster->xchange), expected);
         QCOMPARE(dump(w.xchange_nodes), expected);
         for (std::size_t n = 0; n < w.xchange_nodes.size(); ++n) {
-            QCOMPARE(w.xchange_nodes[n]->treeWidget(), w.xchange);
+            QCOMPARE(w.xchange_nodes[n]->treeWidget(), w.roster->xchange);
             QCOMPARE(w.tree_nodes[n]->treeWidget(), w.TreeView1);
         }
         QVERIFY(w.TreeView1->topLevelItem(2)->childCount() == 0);
@@ -192,26 +192,26 @@ class tree_test : public QObject {
         QCOMPARE(league_nodes.size(), std::size_t{2});
         f.select(league_nodes[1]);
         QCOMPARE(w.main->currentIndex(), 0);
-        QCOMPARE(w.l_id->text(), QStringLiteral("0"));
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("0"));
 
         QTreeWidgetItem* team_node = league_nodes[1]->child(0);
         QCOMPARE(team_node->text(0), QStringLiteral("Team 0"));
         f.select(team_node);
         QCOMPARE(w.main->currentIndex(), 1);
-        QCOMPARE(w.t_id->text(), QStringLiteral("0"));
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("0"));
 
         // The same team under two leagues shows the same row.
         f.select(f.node("Team 1", 1, "League 0"));
-        QCOMPARE(w.t_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("1"));
         f.select(f.node("Team 1", 1, "League 1"));
-        QCOMPARE(w.t_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("1"));
 
         QTreeWidgetItem* twin = team_node->child(0);
         QCOMPARE(twin->text(0), QStringLiteral("First0  Last0"));
         f.select(twin);
         QCOMPARE(w.main->currentIndex(), 2);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("0"));
-        QCOMPARE(w.pl_rid->text(), QStringLiteral("40"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("0"));
+        QCOMPARE(w.player->pl_rid->text(), QStringLiteral("40"));
     }
 
     // Labels are compared byte for byte: both spaces around an empty pseudonym count, and so does
@@ -225,10 +225,10 @@ class tree_test : public QObject {
         view_fixture f(db);
         TForm1& w = f.w();
         f.select(f.node("ann  Roe", 2));
-        QCOMPARE(w.pl_id->text(), QStringLiteral("4"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("4"));
         f.select(f.node("Ann  Roe", 2));
-        QCOMPARE(w.pl_id->text(), QStringLiteral("3"));
-        QCOMPARE(w.pl_rid->text(), QStringLiteral("43"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("3"));
+        QCOMPARE(w.player->pl_rid->text(), QStringLiteral("43"));
 
         // The same node with one space between the parts names no player.
         QTreeWidgetItem* n = f.node("Ann  Roe", 2);
@@ -236,8 +236,8 @@ class tree_test : public QObject {
         n->setText(0, QStringLiteral("Ann Roe"));
         f.select(n);
         QCOMPARE(w.main->currentIndex(), 2);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("-1"));
-        QVERIFY(w.pl_name->text().isEmpty());
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("-1"));
+        QVERIFY(w.player->pl_name->text().isEmpty());
     }
 
     // Stored bytes that are not UTF-8 show with replacement characters; the node still finds its
@@ -249,10 +249,10 @@ class tree_test : public QObject {
         view_fixture f(db);
         TForm1& w = f.w();
         f.select(w.TreeView1->topLevelItem(1));
-        QCOMPARE(w.l_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("1"));
         QTreeWidgetItem* team = w.TreeView1->topLevelItem(0)->child(1);
         f.select(team);
-        QCOMPARE(w.t_id->text(), QStringLiteral("0"));
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("0"));
     }
 
     // Only a selected node shows a page: after the build nothing is selected, a node that merely
@@ -265,26 +265,27 @@ class tree_test : public QObject {
         w.TreeView1->selectionModel()->setCurrentIndex(w.TreeView1->indexFromItem(first),
                                                        QItemSelectionModel::NoUpdate);
         QCOMPARE(w.main->currentWidget(), w.TabSheet5);
-        QCOMPARE(w.l_id->text(), QStringLiteral("l_id"));
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("l_id"));
 
         QStringList id_when_switched;
-        QObject::connect(w.main, &QTabWidget::currentChanged,
-                         [&] { id_when_switched << w.l_id->text() << w.pl_id->text(); });
+        QObject::connect(w.main, &QTabWidget::currentChanged, [&] {
+            id_when_switched << w.league->l_id->text() << w.player->pl_id->text();
+        });
         f.click(w.TreeView1->topLevelItem(1));
         QCOMPARE(w.main->currentIndex(), 0);
-        QCOMPARE(w.l_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("1"));
         QCOMPARE(id_when_switched, (QStringList{"l_id", "123"}));
 
         w.TreeView1->setFocus();
         QTest::keyClick(w.TreeView1, Qt::Key_Down);
         QCOMPARE(w.TreeView1->currentItem(), w.TreeView1->topLevelItem(2));
-        QCOMPARE(w.l_id->text(), QStringLiteral("2"));
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("2"));
 
         id_when_switched.clear();
         f.select(f.node("First1 Cy Last1", 2));
         QCOMPARE(w.main->currentIndex(), 2);
         QCOMPARE(id_when_switched, (QStringList{"2", "123"}));
-        QCOMPARE(w.pl_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("1"));
 
         // Nothing selected: the page control keeps its page.
         w.TreeView1->clearSelection();
@@ -298,24 +299,24 @@ class tree_test : public QObject {
         TForm1& w = f.w();
         QTreeWidgetItem* league = w.TreeView1->topLevelItem(1);
         f.click(league);
-        const QString title = w.l_name_sh->text();
+        const QString title = w.league->l_name_sh->text();
         QVERIFY(!title.isEmpty());
-        w.l_name_sh->setText(QStringLiteral("edited"));
-        w.l_level->setCurrentIndex(3);
+        w.league->l_name_sh->setText(QStringLiteral("edited"));
+        w.league->l_level->setCurrentIndex(3);
         f.click(league);
-        QCOMPARE(w.l_name_sh->text(), title);
-        QCOMPARE(w.l_level->currentIndex(), 0);
+        QCOMPARE(w.league->l_name_sh->text(), title);
+        QCOMPARE(w.league->l_level->currentIndex(), 0);
 
         w.TreeView1->expandAll();
         QTreeWidgetItem* player = f.node("First2  Last2", 2);
         f.click(player);
         QCOMPARE(w.TreeView1->currentItem(), player);
-        QCOMPARE(w.pl_name->text(), QStringLiteral("First2"));
-        w.pl_name->setText(QStringLiteral("Zed"));
-        w.pl_height_p->setValue(150);
+        QCOMPARE(w.player->pl_name->text(), QStringLiteral("First2"));
+        w.player->pl_name->setText(QStringLiteral("Zed"));
+        w.player->pl_height_p->setValue(150);
         f.click(player);
-        QCOMPARE(w.pl_name->text(), QStringLiteral("First2"));
-        QCOMPARE(w.pl_height_p->value(), 0);
+        QCOMPARE(w.player->pl_name->text(), QStringLiteral("First2"));
+        QCOMPARE(w.player->pl_height_p->value(), 0);
         QCOMPARE(f.row(players, 2).strings[0], std::string("First2"));
     }
 
@@ -356,16 +357,17 @@ class tree_test : public QObject {
 
         // A real player first, then the node without a row: Apply must not reach the earlier one.
         f.select(f.node("First0  Last0", 2, "Team 0"));
-        QCOMPARE(w.pl_id->text(), QStringLiteral("0"));
-        w.pl_name->setText(QStringLiteral("Overwritten"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("0"));
+        w.player->pl_name->setText(QStringLiteral("Overwritten"));
         f.select(no_player);
         QCOMPARE(w.main->currentIndex(), 2);
-        QCOMPARE(w.pl_id->text(), QStringLiteral("-1"));
-        for (QLineEdit* e : {w.pl_name, w.pl_pseudo, w.pl_sur, w.pl_rid})
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("-1"));
+        for (QLineEdit* e :
+             {w.player->pl_name, w.player->pl_pseudo, w.player->pl_sur, w.player->pl_rid})
             QVERIFY(e->text().isEmpty());
-        QCOMPARE(w.pl_pos->currentIndex(), -1);
-        QVERIFY(!w.pl_name->isEnabled());
-        QVERIFY(!w.pl_apply->isEnabled());
+        QCOMPARE(w.player->pl_pos->currentIndex(), -1);
+        QVERIFY(!w.player->pl_name->isEnabled());
+        QVERIFY(!w.player->pl_apply->isEnabled());
         w.pl_applyClick();
         QVERIFY(unchanged());
         QCOMPARE(no_player->text(0), QStringLiteral("  "));
@@ -378,26 +380,26 @@ class tree_test : public QObject {
 
         // Its players are real players and show as usual.
         f.select(no_team->child(0));
-        QCOMPARE(w.pl_id->text(), QStringLiteral("2"));
-        QVERIFY(w.pl_name->isEnabled());
-        QVERIFY(w.pl_apply->isEnabled());
-        QVERIFY(!w.pl_ballcont_p->isEnabled());
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("2"));
+        QVERIFY(w.player->pl_name->isEnabled());
+        QVERIFY(w.player->pl_apply->isEnabled());
+        QVERIFY(!w.player->pl_ballcont_p->isEnabled());
 
         // A league node whose label no row has any more: the league page is cleared.
         QTreeWidgetItem* first = w.TreeView1->topLevelItem(0);
         first->setText(0, QStringLiteral("Gone"));
         f.select(first);
         QCOMPARE(w.main->currentIndex(), 0);
-        QCOMPARE(w.l_id->text(), QStringLiteral("-1"));
-        QVERIFY(w.l_name_long->text().isEmpty());
-        QCOMPARE(w.l_level->currentIndex(), -1);
-        QVERIFY(!w.l_apply->isEnabled());
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("-1"));
+        QVERIFY(w.league->l_name_long->text().isEmpty());
+        QCOMPARE(w.league->l_level->currentIndex(), -1);
+        QVERIFY(!w.league->l_apply->isEnabled());
         w.l_applyClick();
         QVERIFY(f.sink.shown.empty());
         QVERIFY(unchanged());
         f.select(w.TreeView1->topLevelItem(1));
-        QVERIFY(w.l_apply->isEnabled());
-        QCOMPARE(w.l_id->text(), QStringLiteral("1"));
+        QVERIFY(w.league->l_apply->isEnabled());
+        QCOMPARE(w.league->l_id->text(), QStringLiteral("1"));
     }
 
     // "<<< Edit Team" selects the selected player's team node, which shows the team page; without
@@ -405,22 +407,22 @@ class tree_test : public QObject {
     void edit_team_selects_the_parent() {
         view_fixture f(shape_database());
         TForm1& w = f.w();
-        w.Button8->click();
+        w.player->Button8->click();
         QVERIFY(nothing_selected(w));
         QCOMPARE(w.main->currentWidget(), w.TabSheet5);
 
         QTreeWidgetItem* player = f.node("First0  Last0", 2, "Team 0");
         f.select(player);
         QCOMPARE(w.main->currentIndex(), 2);
-        w.Button8->click();
+        w.player->Button8->click();
         QCOMPARE(w.TreeView1->currentItem(), player->parent());
         QVERIFY(player->parent()->isSelected());
         QCOMPARE(w.main->currentIndex(), 1);
-        QCOMPARE(w.t_id->text(), QStringLiteral("0"));
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("0"));
 
         f.select(w.TreeView1->topLevelItem(0));
         w.main->setCurrentIndex(2);
-        w.Button8->click();
+        w.player->Button8->click();
         QCOMPARE(w.TreeView1->currentItem(), w.TreeView1->topLevelItem(0));
         QCOMPARE(w.main->currentIndex(), 2);
     }
@@ -430,8 +432,8 @@ class tree_test : public QObject {
         view_fixture f(shape_database());
         TForm1& w = f.w();
         f.select(f.node("First2  Last2", 2));
-        w.pl_name->setText(QStringLiteral("Renamed"));
-        w.pl_apply->click();
+        w.player->pl_name->setText(QStringLiteral("Renamed"));
+        w.player->pl_apply->click();
         QVERIFY(f.node("Renamed  Last2", 2));
         w.Button4->click();
         f.sink.answers = {true};
@@ -444,13 +446,13 @@ class tree_test : public QObject {
         QCOMPARE(dump(w.xchange_nodes), dump(*w.TreeView1));
         QVERIFY(f.node("First2  Last2", 2));
         f.select(f.node("First2  Last2", 2));
-        QCOMPARE(w.pl_id->text(), QStringLiteral("2"));
+        QCOMPARE(w.player->pl_id->text(), QStringLiteral("2"));
         // The reused nodes are relabelled like new ones, in both trees.
-        w.pl_name->setText(QStringLiteral("Again"));
-        w.pl_apply->click();
+        w.player->pl_name->setText(QStringLiteral("Again"));
+        w.player->pl_apply->click();
         QVERIFY(f.node("Again  Last2", 2));
         QVERIFY(!f.node("First2  Last2", 2));
-        QCOMPARE(dump(*w.xchange), dump(*w.TreeView1));
+        QCOMPARE(dump(*w.roster->xchange), dump(*w.TreeView1));
         QCOMPARE(dump(w.tree_nodes), dump(*w.TreeView1));
     }
 };

@@ -45,10 +45,10 @@ QStringList entries(const QListWidget* list) {
 // of TreeView1).
 void exchange(view_fixture& f, const QString& team, int row, QTreeWidgetItem* chosen) {
     f.select(f.node(team, 1));
-    f.w().Button2->click();
-    f.w().t_pl_list->setCurrentRow(row);
-    f.w().xchange->setCurrentItem(f.xchange_twin(chosen));
-    f.w().Button3->click();
+    f.w().team->Button2->click();
+    f.w().roster->t_pl_list->setCurrentRow(row);
+    f.w().roster->xchange->setCurrentItem(f.xchange_twin(chosen));
+    f.w().roster->Button3->click();
 }
 
 } // namespace
@@ -64,10 +64,10 @@ class undo_test : public QObject {
         f.select(node);
         QVERIFY(w.ButtonUndo->isVisible());
         QVERIFY(!w.ButtonUndo->isEnabled());
-        w.pl_name->setText(QStringLiteral("Lukasz"));
-        w.pl_sur->setText(QStringLiteral("Mazur"));
-        w.pl_height_p->setValue(185);
-        w.pl_apply->click();
+        w.player->pl_name->setText(QStringLiteral("Lukasz"));
+        w.player->pl_sur->setText(QStringLiteral("Mazur"));
+        w.player->pl_height_p->setValue(185);
+        w.player->pl_apply->click();
         QCOMPARE(node->text(0), QStringLiteral("Lukasz  Mazur"));
         QCOMPARE(w.windowTitle(), QStringLiteral("QIRA DB EDITOR 2004*"));
         QVERIFY(w.ButtonUndo->isEnabled());
@@ -77,8 +77,9 @@ class undo_test : public QObject {
         key(w, QKeyCombination(Qt::CTRL, Qt::Key_Z));
         QCOMPARE(node->text(0), QStringLiteral("First0  Last0"));
         QCOMPARE(f.xchange_twin(node)->text(0), QStringLiteral("First0  Last0"));
-        QCOMPARE(w.pl_name->text(), QStringLiteral("First0")); // the page shows the row again
-        QCOMPARE(w.pl_height_p->value(), 0);
+        QCOMPARE(w.player->pl_name->text(),
+                 QStringLiteral("First0")); // the page shows the row again
+        QCOMPARE(w.player->pl_height_p->value(), 0);
         QCOMPARE(f.row(players, 0).strings[0], std::string("First0"));
         QCOMPARE(w.game.lookups.player_by_label("First0  Last0"), 0);
         QVERIFY(!w.has_unsaved_changes());
@@ -87,10 +88,10 @@ class undo_test : public QObject {
         // Redo, with either of its keys; a text field without typing to undo passes them on.
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.pl_name->setFocus();
-        QTest::keyClick(w.pl_name, Qt::Key_Y, Qt::ControlModifier);
+        w.player->pl_name->setFocus();
+        QTest::keyClick(w.player->pl_name, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(node->text(0), QStringLiteral("Lukasz  Mazur"));
-        QCOMPARE(w.pl_name->text(), QStringLiteral("Lukasz"));
+        QCOMPARE(w.player->pl_name->text(), QStringLiteral("Lukasz"));
         QCOMPARE(f.row(players, 0).values[2], 185u);
         key(w, QKeyCombination(Qt::CTRL, Qt::Key_Z));
         key(w, QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z));
@@ -102,13 +103,13 @@ class undo_test : public QObject {
         view_fixture f(test_database());
         TForm1& w = f.w();
         f.select(f.node("League 0", 0));
-        w.l_name_sh->setText(QStringLiteral("Short"));
-        w.l_apply->click();
+        w.league->l_name_sh->setText(QStringLiteral("Short"));
+        w.league->l_apply->click();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.l_name_sh->setFocus();
-        QTest::keyClicks(w.l_name_sh, QStringLiteral("er"));
-        QTest::keyClick(w.l_name_sh, Qt::Key_Z, Qt::ControlModifier);
+        w.league->l_name_sh->setFocus();
+        QTest::keyClicks(w.league->l_name_sh, QStringLiteral("er"));
+        QTest::keyClick(w.league->l_name_sh, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(w.has_unsaved_changes()); // the typing was undone, not the step
         QCOMPARE(f.row(table_index::leagues, 0).names[1], std::string("Short"));
     }
@@ -120,7 +121,7 @@ class undo_test : public QObject {
         QTreeWidgetItem* chosen = f.node("First1  Last1", 2);
         const QStringList roster_before = [&] {
             f.select(f.node("Team 0", 1));
-            return entries(w.t_pl_names);
+            return entries(w.team->t_pl_names);
         }();
         exchange(f, QStringLiteral("Team 0"), 0, chosen);
         QVERIFY(link_players(f.db()) != before);
@@ -132,11 +133,11 @@ class undo_test : public QObject {
         QCOMPARE(chosen->text(0), QStringLiteral("First1  Last1"));
         QCOMPARE(f.xchange_twin(chosen)->text(0), QStringLiteral("First1  Last1"));
         QCOMPARE(f.node("First0  Last0", 2, "Team 0")->text(0), QStringLiteral("First0  Last0"));
-        QCOMPARE(entries(w.t_pl_names), roster_before);
-        QVERIFY(w.t_pl_list->item(0)->text().startsWith(QStringLiteral("First0  Last0")));
+        QCOMPARE(entries(w.team->t_pl_names), roster_before);
+        QVERIFY(w.roster->t_pl_list->item(0)->text().startsWith(QStringLiteral("First0  Last0")));
         w.ButtonRedo->click();
         QCOMPARE(chosen->text(0), QStringLiteral("First0  Last0"));
-        QVERIFY(w.t_pl_list->item(0)->text().startsWith(QStringLiteral("First1  Last1")));
+        QVERIFY(w.roster->t_pl_list->item(0)->text().startsWith(QStringLiteral("First1  Last1")));
     }
 
     void save_after_undoing_everything_writes_the_files_as_opened_and_exit_asks_nothing() {
@@ -145,12 +146,12 @@ class undo_test : public QObject {
         const auto db_before = read_file(database_file(f.install.path()));
         const auto lang_before = read_file(language_file(f.install.path(), "eng"));
         f.select(w.TreeView1->topLevelItem(0)->child(0));
-        w.e_namefull->setText(QStringLiteral("Renamed team"));
-        w.t_prest->setValue(w.t_prest->value() == 3 ? 4 : 3);
-        w.t_apply->click();
+        w.team->e_namefull->setText(QStringLiteral("Renamed team"));
+        w.team->t_prest->setValue(w.team->t_prest->value() == 3 ? 4 : 3);
+        w.team->t_apply->click();
         f.select(w.TreeView1->topLevelItem(0));
-        w.l_name_long->setText(QStringLiteral("Renamed league"));
-        w.l_apply->click();
+        w.league->l_name_long->setText(QStringLiteral("Renamed league"));
+        w.league->l_apply->click();
         QCOMPARE(w.doc.undo_stack()->count(), 2);
         w.ButtonUndo->click();
         w.ButtonUndo->click();
@@ -174,8 +175,8 @@ class undo_test : public QObject {
         view_fixture f(test_database());
         TForm1& w = f.w();
         f.select(f.node("First2  Last2", 2));
-        w.pl_sur->setText(QStringLiteral("Turner"));
-        w.pl_apply->click();
+        w.player->pl_sur->setText(QStringLiteral("Turner"));
+        w.player->pl_apply->click();
         exchange(f, QStringLiteral("Team 0"), 0, f.node("First1  Last1", 2));
         w.ButtonUndo->click();
         w.ButtonUndo->click();
@@ -206,8 +207,8 @@ class undo_test : public QObject {
         view_fixture f(test_database());
         TForm1& w = f.w();
         f.select(f.node("League 0", 0));
-        w.l_name_long->setText(QStringLiteral("x"));
-        w.l_apply->click();
+        w.league->l_name_long->setText(QStringLiteral("x"));
+        w.league->l_apply->click();
         w.Button4->click();
         f.sink.answers = {true};
         w.Button14->click();
@@ -236,19 +237,19 @@ class undo_test : public QObject {
         QTreeWidgetItem* chosen = second_team->child(0);
         QCOMPARE(chosen->text(0), QStringLiteral("First1  Last1"));
         f.select(w.TreeView1->topLevelItem(0)->child(0));
-        w.Button2->click();
-        w.t_pl_list->setCurrentRow(0);
-        w.xchange->setCurrentItem(f.xchange_twin(chosen));
-        w.Button3->click();
+        w.team->Button2->click();
+        w.roster->t_pl_list->setCurrentRow(0);
+        w.roster->xchange->setCurrentItem(f.xchange_twin(chosen));
+        w.roster->Button3->click();
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
         QCOMPARE(f.row(team_players, 1).keys[1], 40);
         QCOMPARE(f.row(team_players, 0).keys[1], 41);
         // The player under the team that has no row.
         QTreeWidgetItem* orphan = f.node("Nobody  Owns", 2);
         QVERIFY(orphan);
-        w.t_pl_list->setCurrentRow(0);
-        w.xchange->setCurrentItem(f.xchange_twin(orphan));
-        w.Button3->click();
+        w.roster->t_pl_list->setCurrentRow(0);
+        w.roster->xchange->setCurrentItem(f.xchange_twin(orphan));
+        w.roster->Button3->click();
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
         QCOMPARE(f.row(team_players, 0).keys[1], 45);
         QCOMPARE(orphan->text(0), QStringLiteral("First1  Last1"));
@@ -283,18 +284,18 @@ class undo_test : public QObject {
         view_fixture f(test_database());
         TForm1& w = f.w();
         f.select(f.node("Team 0", 1));
-        w.Button2->click();
-        w.t_pl_list->setCurrentRow(0);
-        const QRect first = w.t_pl_list->visualItemRect(w.t_pl_list->item(0));
-        QTest::mouseClick(w.t_pl_list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+        w.team->Button2->click();
+        w.roster->t_pl_list->setCurrentRow(0);
+        const QRect first = w.roster->t_pl_list->visualItemRect(w.roster->t_pl_list->item(0));
+        QTest::mouseClick(w.roster->t_pl_list->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           first.center());
-        QVERIFY(!w.t_pl_list->item(0)->isSelected());
-        const QStringList numbers = entries(w.t_pl_nums);
-        w.t_pl_num_p->setValue(55);
-        QCOMPARE(entries(w.t_pl_nums), numbers);
+        QVERIFY(!w.roster->t_pl_list->item(0)->isSelected());
+        const QStringList numbers = entries(w.team->t_pl_nums);
+        w.roster->t_pl_num_p->setValue(55);
+        QCOMPARE(entries(w.team->t_pl_nums), numbers);
         const auto before = link_players(f.db());
-        w.xchange->setCurrentItem(f.xchange_twin(f.node("First1  Last1", 2)));
-        w.Button3->click();
+        w.roster->xchange->setCurrentItem(f.xchange_twin(f.node("First1  Last1", 2)));
+        w.roster->Button3->click();
         QCOMPARE(link_players(f.db()), before);
     }
 
@@ -310,13 +311,13 @@ class undo_test : public QObject {
         QTest::mouseClick(w.TreeView1->viewport(), Qt::RightButton, {},
                           w.TreeView1->visualItemRect(team).center());
         QCOMPARE(w.main->currentIndex(), 1);
-        QCOMPARE(w.t_id->text(), QStringLiteral("0"));
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("0"));
         // Space on a node that is current but not selected.
         w.TreeView1->clearSelection();
         w.TreeView1->setCurrentItem(league->child(1), 0, QItemSelectionModel::NoUpdate);
         w.TreeView1->setFocus();
         QTest::keyClick(w.TreeView1, Qt::Key_Space);
-        QCOMPARE(w.t_id->text(), QStringLiteral("1"));
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("1"));
     }
 
     void a_roster_entry_of_two_to_the_31_is_read_as_stored() {
@@ -328,11 +329,11 @@ class undo_test : public QObject {
         view_fixture f(db);
         TForm1& w = f.w();
         f.select(f.node("Team 0", 1));
-        QCOMPARE(w.t_pl_nums->item(0)->text(), QStringLiteral("2147483653"));
-        w.Button2->click();
-        w.t_pl_list->setCurrentRow(0);
+        QCOMPARE(w.team->t_pl_nums->item(0)->text(), QStringLiteral("2147483653"));
+        w.team->Button2->click();
+        w.roster->t_pl_list->setCurrentRow(0);
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
-        w.t_apply_1->click();
+        w.roster->t_apply_1->click();
         QCOMPARE(f.row(team_players, 0).values[0], 0x80000005u);
     }
 
@@ -343,12 +344,12 @@ class undo_test : public QObject {
         view_fixture f(db);
         TForm1& w = f.w();
         f.select(w.TreeView1->topLevelItem(0)->child(2));
-        QCOMPARE(w.t_id->text(), QStringLiteral("-1"));
-        QVERIFY(!w.t_apply->isEnabled());
-        QVERIFY(!w.t_apply_1->isEnabled());
+        QCOMPARE(w.team->t_id->text(), QStringLiteral("-1"));
+        QVERIFY(!w.team->t_apply->isEnabled());
+        QVERIFY(!w.roster->t_apply_1->isEnabled());
         f.select(f.node("Team 0", 1));
-        QVERIFY(w.t_apply->isEnabled());
-        QVERIFY(w.t_apply_1->isEnabled());
+        QVERIFY(w.team->t_apply->isEnabled());
+        QVERIFY(w.roster->t_apply_1->isEnabled());
     }
 };
 
