@@ -24,7 +24,7 @@ build=${1:-build-windows}
 jobs=${QIRA_JOBS:-$(nproc)}
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          googletest libcli11-dev wine wine64 xvfb xauth qt6-base-dev)
+          googletest libcli11-dev wine wine64 xvfb xauth qt6-base-dev fonts-dejavu-core)
 mapfile -t missing < <(scripts/missing-packages.sh "${packages[@]}")
 if ((${#missing[@]} > 0)); then
     if [[ $(id -u) -ne 0 ]]; then
@@ -62,10 +62,16 @@ fi
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 "$wine" cmd /c exit < /dev/null > /dev/null 2>&1
-# Qt writes a test's results to the debugger instead of the output when no console is attached
-# (as under ctest), unless QT_FORCE_STDERR_LOGGING is set; Wine passes no QT_* variable of the
-# Unix environment on, so it is set in the prefix's own environment.
+# Wine passes no QT_* variable of the Unix environment on, so the prefix's own environment holds
+# those the tests need. Qt writes a test's results to the debugger instead of the output when no
+# console is attached (as under ctest), unless QT_FORCE_STDERR_LOGGING is set.
 "$wine" reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f > /dev/null 2>&1
+# Qt's offscreen platform reads its fonts from a folder (on Linux fontconfig finds them): the
+# window tests measure and lay out real text, as on Linux, with Debian's DejaVu fonts.
+if [[ -d /usr/share/fonts/truetype/dejavu ]]; then
+    "$wine" reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$(winepath -w /usr/share/fonts/truetype/dejavu 2> /dev/null)" \
+        /f > /dev/null 2>&1
+fi
 
 echo "== Qt for Windows"
 scripts/build-qt-windows.sh | tee "$build_abs/qt-windows.log"
