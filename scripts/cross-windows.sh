@@ -91,8 +91,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.too
     { cat "$log"; exit 1; }
 cmake --build "$build" -j"$jobs"
 
-# The programs find Qt's DLLs and the MinGW runtime DLLs through Wine's search path, and Qt's
-# plugins through QT_PLUGIN_PATH (the package lays all of them beside the programs instead).
+# The programs find Qt's DLLs and the MinGW runtime DLLs through Wine's search path; Qt finds
+# its plugins beside its own DLLs (../plugins). The package lays all of them beside the programs.
 runtime_dirs=("$qt/bin")
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     found=$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")
@@ -102,7 +102,6 @@ for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
 done
 WINEPATH=$(for d in "${runtime_dirs[@]}"; do winepath -w "$d"; done 2> /dev/null | sort -u | paste -sd ';')
 export WINEPATH
-export QT_PLUGIN_PATH=$qt/plugins
 
 echo "== Every test under Wine: units, windows (offscreen), registry, the fuzz corpus"
 # Wine now and then fails to start one of the many programs a parallel run starts (the test
