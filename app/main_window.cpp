@@ -73,15 +73,12 @@ void set_keyboard_access(TForm1& w) {
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.Button15,
                w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave, w.ButtonPatchApply,
                w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
-    QWidget* previous = w.TreeView1;
-    for (const std::vector<QWidget*>& controls : {w.league->tab_order(), w.team->tab_order(),
-                                                  w.player->tab_order(), w.roster->tab_order()}) {
-        for (QWidget* control : controls) {
-            QWidget::setTabOrder(previous, control);
-            previous = control;
-        }
-    }
-    QWidget::setTabOrder(previous, w.Memo1);
+    std::vector<QWidget*> chain{w.TreeView1};
+    for (const auto& page :
+         {w.league->tab_order(), w.team->tab_order(), w.player->tab_order(), w.roster->tab_order()})
+        chain.insert(chain.end(), page.begin(), page.end());
+    chain.push_back(w.Memo1);
+    tab_chain(chain);
 }
 
 const char* const hints_text = "Select leagues, teams, players on the left.\n"

@@ -93,13 +93,9 @@ cmake --build "$build" -j"$jobs"
 
 # The programs find Qt's DLLs and the MinGW runtime DLLs through Wine's search path; Qt finds
 # its plugins beside its own DLLs (../plugins). The package lays all of them beside the programs.
-runtime_dirs=("$qt/bin")
-for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
-    found=$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")
-    [[ $found == /* ]] || found=/usr/x86_64-w64-mingw32/lib/$dll
-    [[ -f $found ]] || { echo "cross-windows.sh: MinGW-w64's $dll is missing"; exit 1; }
-    runtime_dirs+=("$(dirname "$found")")
-done
+runtime=$(scripts/mingw-runtime-dirs.sh)
+mapfile -t runtime_dirs <<< "$runtime"
+runtime_dirs=("$qt/bin" "${runtime_dirs[@]}")
 WINEPATH=$(for d in "${runtime_dirs[@]}"; do winepath -w "$d"; done 2> /dev/null | sort -u | paste -sd ';')
 export WINEPATH
 

@@ -39,12 +39,9 @@ for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
 done
 
 # Where the DLLs the programs import come from: Qt's, then the MinGW-w64 runtime's.
-dll_dirs=("$qt/bin")
-for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
-    found=$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")
-    [[ $found == /* ]] || found=/usr/x86_64-w64-mingw32/lib/$dll
-    dll_dirs+=("$(dirname "$found")")
-done
+runtime=$(scripts/mingw-runtime-dirs.sh)
+mapfile -t dll_dirs <<< "$runtime"
+dll_dirs=("$qt/bin" "${dll_dirs[@]}")
 imports() { "$objdump" -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr -d '\r'; }
 find_dll() {
     local dir

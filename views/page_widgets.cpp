@@ -74,7 +74,7 @@ QHBoxLayout* button_row(std::initializer_list<QWidget*> left,
     return row;
 }
 
-void tab_chain(std::initializer_list<QWidget*> controls) {
+void tab_chain(std::span<QWidget* const> controls) {
     QWidget* previous = nullptr;
     for (QWidget* control : controls) {
         if (previous)

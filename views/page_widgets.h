@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <span>
 
 namespace qira {
 
@@ -40,7 +41,10 @@ QSpinBox* spinner(const char* edit_name, const char* spin_name, int maximum, QWi
 QHBoxLayout* button_row(std::initializer_list<QWidget*> left,
                         std::initializer_list<QWidget*> right);
 // Tab moves through `controls` in this order.
-void tab_chain(std::initializer_list<QWidget*> controls);
+void tab_chain(std::span<QWidget* const> controls);
+inline void tab_chain(std::initializer_list<QWidget*> controls) {
+    tab_chain(std::span<QWidget* const>(controls.begin(), controls.size()));
+}
 // Alt+A and Ctrl+Return (also with the keypad's Enter) press the page's "Apply" while the focus
 // is anywhere on the page; a disabled "Apply" stays unpressed.
 void apply_keys(QWidget* page, QPushButton* apply);

@@ -6,6 +6,7 @@
 #include "app_test_support.h"
 
 #include "app/registry.h"
+#include "app/win_registry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 
 using namespace qira::test;
@@ -23,29 +26,24 @@ namespace {
 constexpr wchar_t game_key[] = L"Software\\ZQ sports\\QIRA 2004";
 constexpr wchar_t editor_key[] = L"Software\\Brolt Software\\QIRA DB EDITOR 2004";
 
+// The values through the registry calls the editor's layer is built on.
+std::unique_ptr<qira::win::key> open_key(HKEY hive, REGSAM view, const wchar_t* key, bool create) {
+    return qira::win::key::open(
+        hive == HKEY_LOCAL_MACHINE ? qira::win::hive::machine : qira::win::hive::user, key,
+        view == KEY_WOW64_32KEY ? qira::win::view::wow32 : qira::win::view::native, create);
+}
+
 void set_value(HKEY hive, REGSAM view, const wchar_t* key, const wchar_t* name,
                const std::wstring& value) {
-    HKEY k = nullptr;
-    QCOMPARE(RegCreateKeyExW(hive, key, 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &k, nullptr),
-             LONG(ERROR_SUCCESS));
-    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    QCOMPARE(
-        RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes),
-        LONG(ERROR_SUCCESS));
-    RegCloseKey(k);
+    const auto k = open_key(hive, view, key, true);
+    QVERIFY(k && k->write(name, value));
 }
 
 // The value as text; "(none)" when the key holds no such value.
 QString get_value(HKEY hive, REGSAM view, const wchar_t* key, const wchar_t* name) {
-    HKEY k = nullptr;
-    if (RegOpenKeyExW(hive, key, 0, KEY_QUERY_VALUE | view, &k) != ERROR_SUCCESS)
-        return QStringLiteral("(none)");
-    wchar_t text[1024] = {};
-    DWORD size = sizeof text - sizeof(wchar_t);
-    const LONG status =
-        RegQueryValueExW(k, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(k);
-    return status == ERROR_SUCCESS ? QString::fromWCharArray(text) : QStringLiteral("(none)");
+    const auto k = open_key(hive, view, key, false);
+    const auto value = k ? k->read(name) : std::nullopt;
+    return value ? QString::fromStdWString(*value) : QStringLiteral("(none)");
 }
 
 // Both keys gone from both hives and both views.
