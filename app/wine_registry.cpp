@@ -1,6 +1,6 @@
 #include "app/wine_registry.h"
 
-#include "langfile/stored_string.h"
+#include "fileio/utf8.h"
 
 #include <algorithm>
 #include <cstdint>

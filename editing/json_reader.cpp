@@ -1,6 +1,6 @@
 #include "editing/json_reader.h"
 
-#include "langfile/stored_string.h"
+#include "fileio/utf8.h"
 
 #include <charconv>
 

@@ -2,7 +2,7 @@
 
 #include "editing/change.h"
 #include "editing/table_edits.h"
-#include "langfile/stored_string.h"
+#include "fileio/utf8.h"
 #include "langfile/string_table.h"
 
 #include <algorithm>

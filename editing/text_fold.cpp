@@ -1,6 +1,6 @@
 #include "editing/text_fold.h"
 
-#include "langfile/stored_string.h"
+#include "fileio/utf8.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -13,54 +13,12 @@ namespace {
 
 constexpr char32_t replacement = 0xFFFD;
 
-// Decodes the code point at `pos` and advances `pos` past it. A maximal invalid subsequence
-// (the longest prefix of a well-formed sequence, or one bad byte) gives U+FFFD, and `pos` then
-// stops at the first byte that could not continue it.
+// Decodes the code point at `pos` and advances `pos` past it; a maximal invalid subsequence gives
+// U+FFFD (see decode_utf8).
 char32_t next_code_point(std::string_view text, std::size_t& pos) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(pos++);
-    if (lead < 0x80)
-        return lead;
-
-    std::size_t count = 0;
-    char32_t value = 0;
-    // The range the second byte must fall in rules out overlong forms, surrogates and values
-    // past U+10FFFF; later bytes are plain continuation bytes.
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        count = 1;
-        value = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        count = 2;
-        value = lead & 0x0F;
-        if (lead == 0xE0)
-            low = 0xA0;
-        else if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        count = 3;
-        value = lead & 0x07;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return replacement;
-    }
-
-    for (std::size_t i = 0; i < count; ++i) {
-        if (pos >= text.size())
-            return replacement;
-        const unsigned char b = byte(pos);
-        if (b < low || b > high)
-            return replacement;
-        value = (value << 6) | (b & 0x3F);
-        ++pos;
-        low = 0x80;
-        high = 0xBF;
-    }
-    return value;
+    const utf8_char c = decode_utf8(text, pos);
+    pos += c.length;
+    return c.valid ? c.code_point : replacement;
 }
 
 bool is_white_space(char32_t cp) {

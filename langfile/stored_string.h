@@ -32,10 +32,4 @@ bool read_string_into(std::span<const std::uint8_t> file, std::uint64_t offset, 
 // Appends one stored string with its padding.
 void write_string_padded(byte_writer& out, std::string_view text);
 
-// True when the bytes are well-formed UTF-8 (no overlongs, surrogates or values past U+10FFFF).
-bool is_valid_utf8(std::string_view text);
-
-// Appends the UTF-8 bytes of one code point (below U+110000).
-void append_utf8(std::string& out, char32_t cp);
-
 } // namespace qira

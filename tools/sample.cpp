@@ -9,7 +9,7 @@
 #include "dbfile/bits.h"
 #include "dbfile/build.h"
 #include "fileio/bytes.h"
-#include "langfile/stored_string.h"
+#include "fileio/utf8.h"
 
 #include <algorithm>
 #include <cassert>

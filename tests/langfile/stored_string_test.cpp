@@ -1,4 +1,5 @@
 #include "fileio/bytes.h"
+#include "fileio/utf8.h"
 #include "langfile/stored_string.h"
 
 #include <gtest/gtest.h>

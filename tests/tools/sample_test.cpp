@@ -3,7 +3,7 @@
 // capacities hold at the largest scale, and the situations the editor must cope with are there.
 
 #include "dbfile/bits.h"
-#include "langfile/stored_string.h"
+#include "fileio/utf8.h"
 #include "support/file_bytes.h"
 #include "tools/sample.h"
 
