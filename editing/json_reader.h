@@ -2,6 +2,14 @@
 // JSON documents as the patch files are read: parsed whole into values, never trusting the text.
 // A document that is not UTF-8, not JSON, or nested deeper or wider than a patch is, is refused
 // with the line and column of the problem.
+//
+// Why a reader of our own and not a JSON library: the game's texts are bytes, often not UTF-8
+// (names typed in old code pages), and a patch must give every byte back. The writer
+// (json_writer.h) keeps a byte 80 to FF that is not part of valid UTF-8 as the escape \udcXX, a
+// lone low surrogate. Such an escape is valid JSON text but names no character, and JSON
+// libraries either refuse it or turn it into U+FFFD, losing the byte. This reader turns \udc80 to
+// \udcff back into the byte, and refuses every other lone surrogate. It also bounds depth and
+// width, so that a hostile document cannot exhaust the stack or memory.
 
 #include <cstdint>
 #include <string>

@@ -1,25 +1,8 @@
 #include "editing/json_writer.h"
 
-#include "langfile/stored_string.h"
+#include "fileio/utf8.h"
 
 namespace qira {
-
-namespace {
-
-// Length of the valid UTF-8 sequence at s[i], or 0 when the byte there does not start one.
-std::size_t utf8_sequence(std::string_view s, std::size_t i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t len = c < 0x80                   ? 1
-                      : (c >= 0xC2 && c <= 0xDF) ? 2
-                      : (c >= 0xE0 && c <= 0xEF) ? 3
-                      : (c >= 0xF0 && c <= 0xF4) ? 4
-                                                 : 0;
-    if (len <= 1 || s.size() - i < len)
-        return len == 1 ? 1 : 0;
-    return is_valid_utf8(s.substr(i, len)) ? len : 0;
-}
-
-} // namespace
 
 void append_json_string(std::string& out, std::string_view text) {
     static const char hex[] = "0123456789abcdef";
@@ -27,7 +10,8 @@ void append_json_string(std::string& out, std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t len = utf8_sequence(text, i);
+        const utf8_char ch = decode_utf8(text, i);
+        const std::size_t len = ch.valid ? ch.length : 0;
         if (len == 0) {
             out += "\\udc";
             out += hex[c >> 4];
@@ -69,24 +53,35 @@ void append_json_string(std::string& out, std::string_view text) {
     out += '"';
 }
 
+void json_writer::indent(std::size_t depth) {
+    buf_ += '\n';
+    buf_.append(2 * depth, ' ');
+}
+
 void json_writer::separate() {
     if (after_key_) {
         after_key_ = false;
         return;
     }
-    if (!first_.back())
-        buf_ += ',';
-    first_.back() = false;
+    level& l = levels_.back();
+    if (!l.first)
+        buf_ += l.how == layout::spaced ? ", " : ",";
+    if (l.how == layout::lines)
+        indent(levels_.size() - 1);
+    l.first = false;
 }
 
-void json_writer::open(char c) {
+void json_writer::open(char c, layout l) {
     separate();
     buf_ += c;
-    first_.push_back(true);
+    levels_.push_back({l, true});
 }
 
 void json_writer::close(char c) {
-    first_.pop_back();
+    const level closed = levels_.back();
+    levels_.pop_back();
+    if (closed.how == layout::lines && !closed.first)
+        indent(levels_.size() - 1);
     buf_ += c;
     if (buf_.size() > (1 << 16))
         flush();
@@ -95,7 +90,7 @@ void json_writer::close(char c) {
 void json_writer::key(std::string_view name) {
     separate();
     append_json_string(buf_, name);
-    buf_ += ':';
+    buf_ += levels_.back().how == layout::compact ? ":" : ": ";
     after_key_ = true;
 }
 
@@ -109,8 +104,16 @@ void json_writer::value(std::string_view text) {
     append_json_string(buf_, text);
 }
 
+void json_writer::null() {
+    separate();
+    buf_ += "null";
+}
+
 void json_writer::flush() {
-    out_ << buf_;
+    if (stream_)
+        *stream_ << buf_;
+    else
+        *text_ += buf_;
     buf_.clear();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// A small streaming JSON writer for the dump commands. Texts are the files' stored bytes: valid
+// A small streaming JSON writer for the dump commands and patch files. Texts are the files' stored
+// bytes: valid
 // UTF-8 is written as it is; a byte that is not part of valid UTF-8 is written as the escape
 // \udcXX (XX its value, 80 to FF), a lone low surrogate that no real character produces, so the
 // stored bytes can always be recovered from the dump.
@@ -17,16 +18,27 @@ void append_json_string(std::string& out, std::string_view text);
 
 class json_writer {
   public:
-    explicit json_writer(std::ostream& out) : out_(out) {}
+    // How a container's members are laid out: `compact` ({"a":1,"b":2}, what the dumps write),
+    // `spaced` ({"a": 1, "b": 2}) or `lines` (each member on a line of its own, indented by two
+    // spaces a level; an empty container stays "[]").
+    enum class layout { compact, spaced, lines };
 
-    void begin_object() { open('{'); }
+    // Writes to a stream, in chunks.
+    explicit json_writer(std::ostream& out) : stream_(&out) {}
+    // Appends to a string.
+    explicit json_writer(std::string& out) : text_(&out) {}
+
+    void begin_object(layout l = layout::compact) { open('{', l); }
     void end_object() { close('}'); }
-    void begin_array() { open('['); }
+    void begin_array(layout l = layout::compact) { open('[', l); }
     void end_array() { close(']'); }
     void key(std::string_view name);
     void value(std::int64_t v);
     void value(std::string_view text);
     void value(const char* text) { value(std::string_view(text)); }
+    void null();
+    // Text put out as it stands (a line break after the document, say).
+    void raw(std::string_view text) { buf_ += text; }
     template <typename Range> void array(const Range& values) {
         begin_array();
         for (const auto& v : values)
@@ -36,13 +48,19 @@ class json_writer {
     void flush();
 
   private:
+    struct level {
+        layout how = layout::compact;
+        bool first = true;
+    };
     void separate();
-    void open(char c);
+    void open(char c, layout l);
     void close(char c);
+    void indent(std::size_t depth);
 
-    std::ostream& out_;
+    std::ostream* stream_ = nullptr;
+    std::string* text_ = nullptr;
     std::string buf_;
-    std::vector<bool> first_{true};
+    std::vector<level> levels_{level{}}; // the document itself, then each open container
     bool after_key_ = false;
 };
 

@@ -11,34 +11,31 @@ namespace qira {
 
 namespace {
 
-void text(std::string& out, std::string_view s) {
-    append_json_string(out, s);
+using layout = json_writer::layout;
+
+void numbers(json_writer& j, const auto& values, std::size_t count) {
+    j.begin_array(layout::spaced);
+    for (std::size_t i = 0; i < count; ++i)
+        j.value(static_cast<std::int64_t>(values[i]));
+    j.end_array();
 }
 
-void number_list(std::string& out, const auto& values, std::size_t count) {
-    out += '[';
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0)
-            out += ", ";
-        out += std::to_string(values[i]);
-    }
-    out += ']';
+void row_id_members(json_writer& j, const row_id& id, int ca) {
+    j.key("keys");
+    numbers(j, id.keys, static_cast<std::size_t>(ca));
+    j.key("rank");
+    j.value(std::int64_t{id.rank});
 }
 
-void write_row_id(std::string& out, const row_id& id, int ca) {
-    out += "\"keys\": ";
-    number_list(out, id.keys, static_cast<std::size_t>(ca));
-    out += ", \"rank\": " + std::to_string(id.rank);
-}
-
-void write_value(std::string& out, const table_patch& tp, int field, const cell_value& v) {
+// Keys and extras as signed numbers, packed values unsigned, texts as their bytes.
+void field_value(json_writer& j, const table_patch& tp, int field, const cell_value& v) {
     const int ca = tp.kinds[0], cb = tp.kinds[1], cc = tp.kinds[2];
     if (field < ca + cb)
-        out += std::to_string(static_cast<std::int32_t>(v.number));
+        j.value(std::int64_t{static_cast<std::int32_t>(v.number)});
     else if (field < ca + cb + cc)
-        text(out, v.text);
+        j.value(v.text);
     else
-        out += std::to_string(v.number);
+        j.value(std::int64_t{v.number});
 }
 
 bool unique_name(const table_patch& tp, int field) {
@@ -48,161 +45,176 @@ bool unique_name(const table_patch& tp, int field) {
     return seen == 1;
 }
 
-void write_placed_rows(std::string& out, const table_patch& tp,
-                       const std::vector<placed_row>& rows) {
+void placed_rows(json_writer& j, const table_patch& tp, const std::vector<placed_row>& rows) {
     const int ca = tp.kinds[0];
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const placed_row& pr = rows[k];
-        out += "        {";
-        write_row_id(out, pr.row, ca);
-        out += ", \"after\": ";
+    j.begin_array(layout::lines);
+    for (const placed_row& pr : rows) {
+        j.begin_object(layout::spaced);
+        row_id_members(j, pr.row, ca);
+        j.key("after");
         if (pr.after) {
-            out += '{';
-            write_row_id(out, *pr.after, ca);
-            out += '}';
+            j.begin_object(layout::spaced);
+            row_id_members(j, *pr.after, ca);
+            j.end_object();
         } else {
-            out += "null";
+            j.null();
         }
-        out += ", \"extras\": ";
-        number_list(out, pr.contents.extras, static_cast<std::size_t>(tp.kinds[1]));
-        out += ", \"strings\": [";
-        for (int i = 0; i < tp.kinds[2]; ++i) {
-            if (i > 0)
-                out += ", ";
-            text(out, pr.contents.strings[static_cast<std::size_t>(i)]);
-        }
-        out += "], \"values\": ";
-        number_list(out, pr.contents.values, pr.contents.values.size());
+        j.key("extras");
+        numbers(j, pr.contents.extras, static_cast<std::size_t>(tp.kinds[1]));
+        j.key("strings");
+        j.begin_array(layout::spaced);
+        for (int i = 0; i < tp.kinds[2]; ++i)
+            j.value(pr.contents.strings[static_cast<std::size_t>(i)]);
+        j.end_array();
+        j.key("values");
+        numbers(j, pr.contents.values, pr.contents.values.size());
         if (!pr.contents.stored.empty()) {
-            out += ", \"stored\": ";
-            number_list(out, pr.contents.stored, pr.contents.stored.size());
+            j.key("stored");
+            numbers(j, pr.contents.stored, pr.contents.stored.size());
         }
-        out += k + 1 < rows.size() ? "},\n" : "}\n";
+        j.end_object();
     }
+    j.end_array();
 }
 
-void write_entry_id(std::string& out, const entry_id& id) {
-    out += "\"key\": " + std::to_string(id.key) + ", \"rank\": " + std::to_string(id.rank);
+void entry_id_members(json_writer& j, const entry_id& id) {
+    j.key("key");
+    j.value(std::int64_t{id.key});
+    j.key("rank");
+    j.value(std::int64_t{id.rank});
 }
 
-void write_placed_entries(std::string& out, const std::vector<placed_entry>& entries) {
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        const placed_entry& pe = entries[k];
-        out += "      {";
-        write_entry_id(out, pe.entry);
-        out += ", \"after\": ";
+void placed_entries(json_writer& j, const std::vector<placed_entry>& entries) {
+    j.begin_array(layout::lines);
+    for (const placed_entry& pe : entries) {
+        j.begin_object(layout::spaced);
+        entry_id_members(j, pe.entry);
+        j.key("after");
         if (pe.after) {
-            out += '{';
-            write_entry_id(out, *pe.after);
-            out += '}';
+            j.begin_object(layout::spaced);
+            entry_id_members(j, *pe.after);
+            j.end_object();
         } else {
-            out += "null";
+            j.null();
         }
-        out += ", \"text\": ";
-        text(out, pe.text);
-        out += k + 1 < entries.size() ? "},\n" : "}\n";
+        j.key("text");
+        j.value(pe.text);
+        j.end_object();
     }
+    j.end_array();
 }
 
-void write_table(std::string& out, const table_patch& tp) {
-    out += "    {\n      \"index\": " + std::to_string(tp.index) + ",\n      \"name\": ";
-    text(out, tp.name);
-    out += ",\n      \"fields\": [";
-    for (std::size_t f = 0; f < tp.fields.size(); ++f) {
-        if (f > 0)
-            out += ", ";
-        text(out, tp.fields[f]);
-    }
-    out += "],\n      \"kinds\": {\"keys\": " + std::to_string(tp.kinds[0]) +
-           ", \"extras\": " + std::to_string(tp.kinds[1]) +
-           ", \"strings\": " + std::to_string(tp.kinds[2]) +
-           ", \"packed\": " + std::to_string(tp.kinds[3]) + "},\n";
-    out += "      \"rows_before\": " + std::to_string(tp.rows_before) + ",\n";
-    out += "      \"rows_after\": " + std::to_string(tp.rows_after) + ",\n";
-    out += "      \"changed\": [\n";
-    for (std::size_t k = 0; k < tp.changed.size(); ++k) {
-        const changed_row& rc = tp.changed[k];
-        out += "        {";
-        write_row_id(out, rc.row, tp.kinds[0]);
-        out += ", \"fields\": [";
-        for (std::size_t i = 0; i < rc.fields.size(); ++i) {
-            const field_change& fc = rc.fields[i];
-            if (i > 0)
-                out += ", ";
-            out += "{\"field\": ";
-            text(out, tp.fields[static_cast<std::size_t>(fc.field)]);
-            if (!unique_name(tp, fc.field))
-                out += ", \"field_index\": " + std::to_string(fc.field);
-            out += ", \"before\": ";
-            write_value(out, tp, fc.field, fc.before);
-            out += ", \"after\": ";
-            write_value(out, tp, fc.field, fc.after);
-            out += '}';
+void changed_rows(json_writer& j, const table_patch& tp) {
+    j.begin_array(layout::lines);
+    for (const changed_row& rc : tp.changed) {
+        j.begin_object(layout::spaced);
+        row_id_members(j, rc.row, tp.kinds[0]);
+        j.key("fields");
+        j.begin_array(layout::spaced);
+        for (const field_change& fc : rc.fields) {
+            j.begin_object(layout::spaced);
+            j.key("field");
+            j.value(tp.fields[static_cast<std::size_t>(fc.field)]);
+            if (!unique_name(tp, fc.field)) {
+                j.key("field_index");
+                j.value(std::int64_t{fc.field});
+            }
+            j.key("before");
+            field_value(j, tp, fc.field, fc.before);
+            j.key("after");
+            field_value(j, tp, fc.field, fc.after);
+            j.end_object();
         }
-        out += ']';
+        j.end_array();
         if (!rc.stored_after.empty()) {
-            out += ", \"stored\": {\"before\": ";
-            number_list(out, rc.stored_before, rc.stored_before.size());
-            out += ", \"after\": ";
-            number_list(out, rc.stored_after, rc.stored_after.size());
-            out += '}';
+            j.key("stored");
+            j.begin_object(layout::spaced);
+            j.key("before");
+            numbers(j, rc.stored_before, rc.stored_before.size());
+            j.key("after");
+            numbers(j, rc.stored_after, rc.stored_after.size());
+            j.end_object();
         }
-        out += k + 1 < tp.changed.size() ? "},\n" : "}\n";
+        j.end_object();
     }
-    out += "      ],\n      \"removed\": [\n";
-    write_placed_rows(out, tp, tp.removed);
-    out += "      ],\n      \"added\": [\n";
-    write_placed_rows(out, tp, tp.added);
-    out += "      ]\n    }";
+    j.end_array();
+}
+
+void table(json_writer& j, const table_patch& tp) {
+    j.begin_object(layout::lines);
+    j.key("index");
+    j.value(std::int64_t{tp.index});
+    j.key("name");
+    j.value(tp.name);
+    j.key("fields");
+    j.begin_array(layout::spaced);
+    for (const auto& name : tp.fields)
+        j.value(name);
+    j.end_array();
+    j.key("kinds");
+    j.begin_object(layout::spaced);
+    const char* const kind_names[] = {"keys", "extras", "strings", "packed"};
+    for (std::size_t k = 0; k < 4; ++k) {
+        j.key(kind_names[k]);
+        j.value(std::int64_t{tp.kinds[k]});
+    }
+    j.end_object();
+    j.key("rows_before");
+    j.value(std::int64_t{tp.rows_before});
+    j.key("rows_after");
+    j.value(std::int64_t{tp.rows_after});
+    j.key("changed");
+    changed_rows(j, tp);
+    j.key("removed");
+    placed_rows(j, tp, tp.removed);
+    j.key("added");
+    placed_rows(j, tp, tp.added);
+    j.end_object();
 }
 
 } // namespace
 
+// The layout: one member of the document, of a table and of the language part per line, a row or
+// an entry per line, everything within a row on its line.
 std::string patch_to_json(const patch& p) {
-    std::string out = "{\n  \"format\": ";
-    text(out, patch_format_name);
-    out += ",\n  \"version\": " + std::to_string(patch_format_version) + ",\n  \"tables\": [\n";
-    for (std::size_t k = 0; k < p.tables.size(); ++k) {
-        write_table(out, p.tables[k]);
-        out += k + 1 < p.tables.size() ? ",\n" : "\n";
-    }
-    out += "  ]";
+    std::string out;
+    json_writer j(out);
+    j.begin_object(layout::lines);
+    j.key("format");
+    j.value(patch_format_name);
+    j.key("version");
+    j.value(std::int64_t{patch_format_version});
+    j.key("tables");
+    j.begin_array(layout::lines);
+    for (const table_patch& tp : p.tables)
+        table(j, tp);
+    j.end_array();
     if (p.has_language) {
         const language_patch& lp = p.language;
-        out += ",\n  \"language\": {\n    \"changed\": [\n";
-        for (std::size_t k = 0; k < lp.changed.size(); ++k) {
-            out += "      {";
-            write_entry_id(out, lp.changed[k].entry);
-            out += ", \"before\": ";
-            text(out, lp.changed[k].before);
-            out += ", \"after\": ";
-            text(out, lp.changed[k].after);
-            out += k + 1 < lp.changed.size() ? "},\n" : "}\n";
+        j.key("language");
+        j.begin_object(layout::lines);
+        j.key("changed");
+        j.begin_array(layout::lines);
+        for (const entry_change& c : lp.changed) {
+            j.begin_object(layout::spaced);
+            entry_id_members(j, c.entry);
+            j.key("before");
+            j.value(c.before);
+            j.key("after");
+            j.value(c.after);
+            j.end_object();
         }
-        out += "    ],\n    \"removed\": [\n";
-        write_placed_entries(out, lp.removed);
-        out += "    ],\n    \"added\": [\n";
-        write_placed_entries(out, lp.added);
-        out += "    ]\n  }";
+        j.end_array();
+        j.key("removed");
+        placed_entries(j, lp.removed);
+        j.key("added");
+        placed_entries(j, lp.added);
+        j.end_object();
     }
-    out += "\n}\n";
-    // Empty lists on one line: "[", a line break, spaces and "]" become "[]" (texts hold no raw
-    // line breaks, so this finds only the layout's own).
-    std::string tidy;
-    tidy.reserve(out.size());
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        tidy += out[i];
-        if (out[i] == '[' && i + 1 < out.size() && out[i + 1] == '\n') {
-            std::size_t j = i + 2;
-            while (j < out.size() && out[j] == ' ')
-                ++j;
-            if (j < out.size() && out[j] == ']') {
-                tidy += ']';
-                i = j;
-            }
-        }
-    }
-    return tidy;
+    j.end_object();
+    j.raw("\n");
+    j.flush();
+    return out;
 }
 
 io_result load_patch_file(const std::filesystem::path& path, patch& out) {
