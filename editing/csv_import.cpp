@@ -82,4 +82,12 @@ csv_import import_csv_file(open_game& game, int table, const std::filesystem::pa
         display_name(path));
 }
 
+io_result export_csv_file(const open_game& game, int table, const std::filesystem::path& path,
+                          file_ops& ops) {
+    const std::string text = table_csv(
+        game.db, table, name_columns(game.db, table, game.has_language ? &game.lang : nullptr));
+    return safe_replace(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), ops);
+}
+
 } // namespace qira

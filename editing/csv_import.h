@@ -1,11 +1,14 @@
 #pragma once
-// A CSV file imported into one table, as `qiradb import-csv` and the window of every table do it:
+// A table exported to a CSV file, and a CSV file imported into one table, as `qiradb import-csv`
+// and the window of every table do it:
 // the file read and checked (table_csv.h), each row given the stored words of the row it comes
 // from (matched_words in table_edits.h), the table's rows replaced as one change, and what
 // happened told in one wording for both.
 
 #include "editing/change.h"
 #include "editing/table_edits.h"
+#include "fileio/io_result.h"
+#include "fileio/safe_file.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -35,5 +38,10 @@ csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
                             const std::string& file_name);
 // The same, reading the file first.
 csv_import import_csv_file(open_game& game, int table, const std::filesystem::path& path);
+
+// Writes table `table` as CSV (table_csv, with the localized-name columns the game's language
+// file gives) and safely replaces the file at `path`.
+io_result export_csv_file(const open_game& game, int table, const std::filesystem::path& path,
+                          file_ops& ops = native_file_ops());
 
 } // namespace qira

@@ -1,9 +1,7 @@
 #include "views/tables_window.h"
 
 #include "editing/csv_import.h"
-#include "editing/table_csv.h"
 #include "editing/table_edits.h"
-#include "fileio/safe_file.h"
 #include "views/page_values.h"
 
 #include <QFileDialog>
@@ -304,11 +302,7 @@ bool tables_window::export_csv(const QString& path) {
     const int t = model->table();
     if (t < 0)
         return false;
-    const std::string text = table_csv(
-        doc_.game.db, t,
-        name_columns(doc_.game.db, t, doc_.game.has_language ? &doc_.game.lang : nullptr));
-    const auto r = safe_replace(
-        fs_path(path), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    const auto r = export_csv_file(doc_.game, t, fs_path(path));
     if (!r) {
         show_status(QString::fromStdString(r.message));
         return false;
