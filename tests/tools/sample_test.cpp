@@ -5,7 +5,7 @@
 #include "dbfile/bits.h"
 #include "langfile/stored_string.h"
 #include "support/file_bytes.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // plain integer arithmetic, so the same options give the same bytes with any compiler and
 // standard library.
 
-#include "sample.h"
+#include "testdata/sample.h"
 
 #include "dbfile/bits.h"
 #include "dbfile/build.h"
