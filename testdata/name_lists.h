@@ -9,7 +9,6 @@
 namespace qira::testdata {
 
 // ---------------------------------------------------------------------------------------------
-
 // The nations: names, name pools and cities. A city is "native|eng|spa|swe|fre|dut|ita", an
 // empty part meaning the native name.
 

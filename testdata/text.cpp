@@ -141,4 +141,17 @@ texts all_languages(const phrase& p) {
     return out;
 }
 
+std::string label_set::take(std::string label, const std::string& code) {
+    if (taken_.insert(label).second)
+        return label;
+    label = code + "_" + label;
+    if (taken_.insert(label).second)
+        return label;
+    for (int n = 2;; ++n) {
+        std::string numbered = label + "_" + std::to_string(n);
+        if (taken_.insert(numbered).second)
+            return numbered;
+    }
+}
+
 } // namespace qira::testdata

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,5 +29,14 @@ std::string initials(std::string_view s, std::size_t count);
 std::string label_text(std::string_view s);
 std::string roman(int n);
 texts all_languages(const phrase& p);
+
+// Internal names are unique: a taken one gets the nation's code in front, then a number.
+class label_set {
+  public:
+    std::string take(std::string label, const std::string& code);
+
+  private:
+    std::set<std::string> taken_;
+};
 
 } // namespace qira::testdata
