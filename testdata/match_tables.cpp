@@ -10,7 +10,7 @@
 namespace qira::testdata {
 
 void write_cups(database& db, const world& w, random_source& rng) {
-    std::vector<column> columns = {
+    std::vector<packed_field_spec> columns = {
         {"nationid", 0, 255}, {"cuptype", 0, 3}, {"rounds", 0, 7}, {"participants", 0, 127}};
     static const std::vector<std::string> slot_names = [] {
         std::vector<std::string> names;
@@ -19,7 +19,7 @@ void write_cups(database& db, const world& w, random_source& rng) {
         return names;
     }();
     for (const auto& s : slot_names)
-        columns.push_back({s.c_str(), 0, 99999});
+        columns.push_back({s, 0, 99999});
     columns.push_back({"trophyid", 0, 255});
     table_writer t(db, "cups", {"cupid"}, {"prizemoney"}, {"cupname", "cuplabel"}, columns, 3, 0,
                    cup_words_per_row);

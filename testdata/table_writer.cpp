@@ -6,6 +6,9 @@
 #include "dbfile/bits.h"
 
 #include <algorithm>
+#include <cassert>
+#include <optional>
+#include <utility>
 
 namespace qira::testdata {
 
@@ -18,33 +21,44 @@ std::uint32_t undecoded_word(int t, std::size_t row, std::size_t word) {
     return static_cast<std::uint32_t>((seed * 0x9E3779B97F4A7C15ull) >> 32);
 }
 
+// Whether the value fits bit-packed field `slot` of table t, as wide as the file stores it.
+[[maybe_unused]] bool fits(const database& db, int t, int slot, std::uint32_t value) {
+    const db_table& table = db.tables[static_cast<std::size_t>(t)];
+    const int width =
+        field_width(table.fields[static_cast<std::size_t>(table.whole_word_count() + slot)], t);
+    return width >= 32 || value < (std::uint32_t{1} << width);
+}
+
 } // namespace
 
 table_writer::table_writer(database& db, std::string name, std::vector<std::string> keys,
                            std::vector<std::string> extras, std::vector<std::string> strings,
-                           std::vector<column> packed, std::int32_t opaque, int spare_words,
-                           int words_per_row)
-    : db_(db), columns_(std::move(packed)) {
+                           std::vector<packed_field_spec> packed, std::int32_t opaque,
+                           int spare_words, int words_per_row)
+    : db_(db) {
     table_spec spec;
     spec.name = std::move(name);
     spec.keys = std::move(keys);
     spec.extras = std::move(extras);
     spec.strings = std::move(strings);
+    spec.packed = std::move(packed);
     spec.opaque_word = opaque;
-    for (const auto& c : columns_)
-        spec.packed.push_back({c.name, c.a, c.b});
-    table_ = db.table_count();
-    std::uint64_t bits = 0;
-    for (const auto& c : columns_) {
-        const int width = field_width({c.name, 0, c.a, c.b}, table_);
-        widths_.push_back(width);
-        bits += static_cast<std::uint64_t>(width);
+    spec.words_per_row = words_per_row; // 0: the words the fields need
+    table_ = add_table(db, spec);
+    if (words_per_row == 0 && spare_words > 0) {
+        db.overall[table_].words_per_row += spare_words;
+        db.blocks[static_cast<std::size_t>(table_)].words_per_row =
+            db.overall[table_].words_per_row;
     }
-    const int whole = static_cast<int>(spec.keys.size() + spec.extras.size() + spec.strings.size());
-    spec.words_per_row = words_per_row > 0
-                             ? words_per_row
-                             : whole + static_cast<int>((bits + 31) / 32) + spare_words;
-    add_table(db, spec);
+}
+
+void table_writer::set(db_overall_data& r, std::string_view field, std::uint32_t value) {
+    const std::optional<int> slot = db_.field_slot(table_, field);
+    assert(slot && "no such field");
+    if (!slot)
+        return;
+    assert(fits(db_, table_, *slot, value));
+    r.values[static_cast<std::size_t>(*slot)] = value;
 }
 
 int birth_date(random_source& rng, int first_year, int last_year) {
@@ -79,24 +93,19 @@ int match_date(int day) {
 
 void fill_undecoded(database& db) {
     for (int t = 0; t < db.table_count(); ++t) {
-        const db_table& table = db.tables[static_cast<std::size_t>(t)];
-        std::uint64_t bits = 0;
-        for (std::size_t f = static_cast<std::size_t>(table.whole_word_count());
-             f < table.fields.size(); ++f)
-            bits += static_cast<std::uint64_t>(field_width(table.fields[f], t));
+        // The bits of each word of the packed area that no field covers, in stored form.
+        const std::vector<std::uint32_t> free = undecoded_mask(db, t);
         const auto w = static_cast<std::size_t>(db.overall[t].words_per_row);
-        const std::size_t first = static_cast<std::size_t>(table.whole_word_count()) +
-                                  static_cast<std::size_t>(bits / 32);
-        const auto tail = static_cast<unsigned>(bits % 32);
+        const std::size_t packed = w - free.size(); // the first word of the packed area
         const std::size_t rows = db.overall[t].rows.size();
         auto& words = db.blocks[static_cast<std::size_t>(t)].words;
         words.assign(rows * w, 0);
         for (std::size_t r = 0; r < rows; ++r) {
-            for (std::size_t i = first; i < w; ++i) {
-                std::uint32_t v = undecoded_word(t, r, i);
-                if (i == first && tail != 0)
-                    v &= ~std::uint32_t{0} >> tail; // the bits the fields leave free
-                words[r * w + i] = stream_word(v == 0 ? 1 : v);
+            for (std::size_t g = 0; g < free.size(); ++g) {
+                if (free[g] == 0)
+                    continue;
+                const std::uint32_t v = undecoded_word(t, r, packed + g) & stream_word(free[g]);
+                words[r * w + packed + g] = stream_word(v == 0 ? 1 : v);
             }
         }
     }

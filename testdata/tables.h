@@ -8,7 +8,6 @@
 #include "testdata/sample.h"
 #include "testdata/world.h"
 
-#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,42 +15,26 @@
 
 namespace qira::testdata {
 
-struct column {
-    const char* name;
-    std::int32_t a;
-    std::int32_t b;
-};
-
-// One table of the database being built; values are set by field name.
+// One table of the database being built; values are set by field name. A row has the words its
+// fields need and `spare_words` more (words no field covers), or `words_per_row` when given.
 class table_writer {
   public:
     table_writer(database& db, std::string name, std::vector<std::string> keys,
                  std::vector<std::string> extras, std::vector<std::string> strings,
-                 std::vector<column> packed, std::int32_t opaque, int spare_words = 0,
+                 std::vector<packed_field_spec> packed, std::int32_t opaque, int spare_words = 0,
                  int words_per_row = 0);
 
     db_overall_data& row() { return add_row(db_, table_); }
-    void set(db_overall_data& r, std::string_view field, std::uint32_t value) {
-        for (std::size_t j = 0; j < columns_.size(); ++j) {
-            if (field == columns_[j].name) {
-                assert(widths_[j] >= 32 || value < (std::uint32_t{1} << widths_[j]));
-                r.values[j] = value;
-                return;
-            }
-        }
-        assert(false && "no such field");
-    }
+    // Sets a bit-packed field of the row; the value fits the field's width.
+    void set(db_overall_data& r, std::string_view field, std::uint32_t value);
     void set(db_overall_data& r, std::string_view field, int value) {
         set(r, field, static_cast<std::uint32_t>(value));
     }
-    int rows() const { return db_.overall[table_].row_count; }
     void block_word(std::int32_t v) { db_.overall[table_].block_word = v; }
 
   private:
     database& db_;
     int table_ = 0;
-    std::vector<column> columns_;
-    std::vector<int> widths_;
 };
 
 // Values drawn for the rows.
