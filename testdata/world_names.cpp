@@ -1,8 +1,9 @@
 // The names of rows in the six languages: leagues, teams and stadiums named after their nations
 // and cities with the wording of the name lists; internal names of leagues.
 
-#include "testdata/name_lists.h"
 #include "testdata/world.h"
+
+#include "testdata/name_lists.h"
 
 #include <string>
 
