@@ -9,7 +9,7 @@
 
 #include "editing/patch.h"
 #include "editing/patch_json.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "editing/patch_json.h"
 #include "editing/table_csv.h"
 #include "langfile/string_table.h"
-#include "sample.h"
+#include "testdata/sample.h"
 #include "tools/program_args.h"
 
 #include <CLI/CLI.hpp>

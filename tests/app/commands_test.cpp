@@ -6,7 +6,7 @@
 #include "app/registry.h"
 #include "dbfile/database.h"
 #include "support/failing_ops.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <QComboBox>
 #include <QLabel>

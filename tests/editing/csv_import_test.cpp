@@ -10,7 +10,7 @@
 #include "support/file_bytes.h"
 #include "support/model_compare.h"
 #include "support/spare_words.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,7 @@
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
 #include "support/file_bytes.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <gtest/gtest.h>
 

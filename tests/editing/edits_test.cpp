@@ -7,7 +7,7 @@
 #include "support/failing_ops.h"
 #include "support/file_bytes.h"
 #include "support/model_compare.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <gtest/gtest.h>
 

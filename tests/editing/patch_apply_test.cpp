@@ -8,7 +8,7 @@
 #include "editing/patch_json.h"
 #include "editing/table_edits.h"
 #include "support/file_bytes.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <gtest/gtest.h>
 

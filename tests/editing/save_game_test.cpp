@@ -5,7 +5,7 @@
 #include "editing/open_game.h"
 #include "support/failing_ops.h"
 #include "support/file_bytes.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <gtest/gtest.h>
 

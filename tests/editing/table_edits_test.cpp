@@ -9,7 +9,7 @@
 #include "editing/table_edits.h"
 #include "support/file_bytes.h"
 #include "support/model_compare.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <gtest/gtest.h>
 

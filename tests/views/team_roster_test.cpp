@@ -5,7 +5,7 @@
 
 #include "app/registry.h"
 #include "editing/editor_index.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 #include "views/page_values.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "app/registry.h"
 #include "dbfile/build.h"
 #include "editing/editor_index.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <QTreeWidget>
 

@@ -5,7 +5,7 @@
 #include "dbfile/bits.h"
 #include "fileio/utf8.h"
 #include "support/file_bytes.h"
-#include "tools/sample.h"
+#include "testdata/sample.h"
 
 #include <gtest/gtest.h>
 
