@@ -32,13 +32,11 @@ void write_row_id(std::string& out, const row_id& id, int ca) {
 }
 
 void write_value(std::string& out, const table_patch& tp, int field, const cell_value& v) {
-    const int ca = tp.kinds[0], cb = tp.kinds[1], cc = tp.kinds[2];
-    if (field < ca + cb)
-        out += std::to_string(static_cast<std::int32_t>(v.number));
-    else if (field < ca + cb + cc)
+    const row_part part = place_of_field(tp.kinds[0], tp.kinds[1], tp.kinds[2], field).part;
+    if (holds_text(part))
         text(out, v.text);
     else
-        out += std::to_string(v.number);
+        out += number_text(part, v.number);
 }
 
 bool unique_name(const table_patch& tp, int field) {
@@ -113,10 +111,14 @@ void write_table(std::string& out, const table_patch& tp) {
             out += ", ";
         text(out, tp.fields[f]);
     }
-    out += "],\n      \"kinds\": {\"keys\": " + std::to_string(tp.kinds[0]) +
-           ", \"extras\": " + std::to_string(tp.kinds[1]) +
-           ", \"strings\": " + std::to_string(tp.kinds[2]) +
-           ", \"packed\": " + std::to_string(tp.kinds[3]) + "},\n";
+    out += "],\n      \"kinds\": {";
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (k > 0)
+            out += ", ";
+        text(out, kind_label(field_kinds[k], label_style::patch));
+        out += ": " + std::to_string(tp.kinds[k]);
+    }
+    out += "},\n";
     out += "      \"rows_before\": " + std::to_string(tp.rows_before) + ",\n";
     out += "      \"rows_after\": " + std::to_string(tp.rows_after) + ",\n";
     out += "      \"changed\": [\n";
