@@ -84,10 +84,11 @@ class change {
     std::size_t memory() const;
 };
 
-// A cell is read with read_cell, checked with cell_exists (dbfile/fields.h).
+// Cells (`cell`, `cell_value`) are read with read_cell and checked with cell_exists, the field
+// schema's (dbfile/fields.h); they are changed with the functions below.
 
-// Sets an existing cell and records it in `into` when its content changes (a cell set twice keeps
-// its first "before"). The lookups follow at once.
+// Sets an existing cell (through the schema's write_cell) and records it in `into` when its content
+// changes (a cell set twice keeps its first "before"). The lookups follow at once.
 void set_cell(open_game& game, change& into, const cell& where, cell_value value);
 // Sets the stored words of an existing row (the table's words per row of them), recording them in
 // `into` when they change.
