@@ -132,7 +132,7 @@ struct patch_pair {
         if (!open_game_files(in.db_path(), in.lang_path(), a))
             return false;
         b = a;
-        const auto slot = b.db.field_slot(table_index::players, "height");
+        const auto slot = b.db.field_slot(table_index::players, player_field::height);
         const auto rows = b.db.rows(table_index::players);
         if (!slot || rows.empty())
             return false;
@@ -206,7 +206,7 @@ std::int64_t undo_step_bytes(const install& in) {
         const db_overall_data& p = game.db.rows(table_index::players)[static_cast<std::size_t>(r)];
         const player_values values{
             {std::string(p.strings[0]), std::string(p.strings[1]), std::string(p.strings[2]) + "x"},
-            {{"height", static_cast<std::uint32_t>(150 + i % 50)}}};
+            {{player_field::height, static_cast<std::uint32_t>(150 + i % 50)}}};
         const change c = apply_player(game, r, values);
         const std::size_t label = player_label(p).size();
         bytes += c.memory() + 2 * (24 + 16 + 2 * (label + 1)) + 64;

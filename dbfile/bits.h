@@ -1,34 +1,14 @@
 #pragma once
-// Field widths and the bit order of the packed words of a row. The bit stream of a row is its
-// packed words taken as bytes in file order, each byte from its most significant bit down;
-// fields follow each other without alignment.
+// The bit order of the packed words of a row. The bit stream of a row is its packed words taken
+// as bytes in file order, each byte from its most significant bit down; fields follow each other
+// without alignment, each as wide as field_width (fields.h) makes it.
 
-#include "database.h"
+#include "dbfile/fields.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 
 namespace qira {
-
-// Bits up to and including the highest set bit; 0 for 0.
-constexpr int bit_length(std::uint32_t v) {
-    return 32 - std::countl_zero(v);
-}
-
-// Width of bit-packed field `f` of table `t`, 0 to 33. A width the rule makes negative
-// (descriptor_b 0 with descriptor_a 100000) is read and written as 0 bits.
-constexpr int field_width(const db_field& f, int t) {
-    const auto b = static_cast<std::uint32_t>(f.descriptor_b);
-    int w = bit_length(b);
-    if (f.descriptor_a == -1)
-        ++w;
-    if (f.descriptor_a == 100000)
-        --w;
-    if (t == table_index::narrow_rule && (b == 64 || b == 4))
-        --w;
-    return w < 0 ? 0 : w;
-}
 
 // Word of the bit stream as a number whose most significant bit is the stream's first bit.
 constexpr std::uint32_t stream_word(std::uint32_t stored) {

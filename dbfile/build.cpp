@@ -1,5 +1,7 @@
 #include "build.h"
 
+#include "fields.h"
+
 namespace qira {
 
 int add_table(database& db, const table_spec& spec) {

@@ -97,6 +97,7 @@ class database {
     std::vector<raw_block> blocks;
     std::vector<db_overall> overall;
 
+    // These and the fields of a table: fields.h.
     int table_count() const { return static_cast<int>(tables.size()); }
     bool has_table(int t) const { return t >= 0 && t < table_count(); }
     // The decoded rows of table t (row_count of them).
@@ -110,10 +111,6 @@ class database {
     int find_row(int t, std::int32_t key) const;
 };
 
-// The words a row of table t needs for its fields: the whole words, then the packed bits rounded
-// up to whole words. What a table without rows in the file is read with, since its block cannot
-// tell; rows of a file may carry more words than this (words no field covers).
-std::int32_t words_for_fields(const db_table& table, int t);
 // The bits of a table's stored rows that no field covers (after the last field: data of the game
 // the editor does not decode), as a mask of each word of the packed area (the words after the
 // whole-word fields), in stored form. Packing writes only the other bits.

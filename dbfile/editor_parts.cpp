@@ -2,6 +2,9 @@
 // stadiums, team settings and the two link tables, with enough keys, texts and packed values.
 
 #include "database.h"
+#include "game_fields.h"
+
+#include <span>
 
 namespace qira {
 
@@ -13,26 +16,20 @@ struct table_need {
     int keys;
     int strings;
     int values;
-    std::vector<const char*> fields;
+    std::span<const char* const> fields; // packed fields by name
 };
 
 } // namespace
 
 std::optional<std::string> missing_editor_parts(const database& db) {
     const std::vector<table_need> needs = {
-        {table_index::leagues, "leagues", 1, 2, 2, {}},
+        {table_index::leagues, "leagues", 1, 2, league_field::slot_count, {}},
         {table_index::league_teams, "league teams", 2, 0, 0, {}},
-        {table_index::players,
-         "players",
-         1,
-         3,
-         0,
-         {"talent", "starplayer", "height", "weight", "shoecolor", "haircolorid", "stamina",
-          "ballcontrol", "passing", "tackling", "shotaccuracy", "preferredposition1"}},
+        {table_index::players, "players", 1, 3, 0, player_field::page},
         {table_index::stadiums, "stadiums", 1, 0, 0, {}},
-        {table_index::team_settings, "team settings", 1, 0, 0, {"captain", "penaltytakerid"}},
-        {table_index::team_players, "team players", 2, 0, 2, {}},
-        {table_index::teams, "teams", 1, 2, 18, {}},
+        {table_index::team_settings, "team settings", 1, 0, 0, team_settings_field::page},
+        {table_index::team_players, "team players", 2, 0, link_field::slot_count, {}},
+        {table_index::teams, "teams", 1, 2, team_field::slot_count, {}},
     };
     std::string missing;
     const auto add = [&](const std::string& what) {

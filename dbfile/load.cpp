@@ -11,52 +11,6 @@
 
 namespace qira {
 
-std::span<db_overall_data> database::rows(int t) {
-    auto& o = overall[t];
-    return {o.rows.data(),
-            std::min(o.rows.size(), static_cast<std::size_t>(std::max(o.row_count, 0)))};
-}
-
-std::span<const db_overall_data> database::rows(int t) const {
-    const auto& o = overall[t];
-    return {o.rows.data(),
-            std::min(o.rows.size(), static_cast<std::size_t>(std::max(o.row_count, 0)))};
-}
-
-std::int32_t words_for_fields(const db_table& table, int t) {
-    std::uint64_t bits = 0;
-    const std::size_t s = static_cast<std::size_t>(std::max(table.whole_word_count(), 0));
-    for (std::size_t f = s; f < table.fields.size(); ++f)
-        bits += static_cast<std::uint64_t>(field_width(table.fields[f], t));
-    return static_cast<std::int32_t>(s + (bits + 31) / 32);
-}
-
-std::optional<int> database::field_slot(int t, std::string_view name) const {
-    if (!has_table(t))
-        return std::nullopt;
-    const db_table& table = tables[t];
-    const int count = std::min<int>(table.field_count(), static_cast<int>(table.fields.size()));
-    for (int i = 0; i < count; ++i) {
-        if (table.fields[i].name == name) {
-            const int slot = i - table.whole_word_count();
-            if (slot < 0)
-                return std::nullopt; // a whole-word field has no slot in `values`
-            return slot;
-        }
-    }
-    return std::nullopt;
-}
-
-int database::find_row(int t, std::int32_t key) const {
-    if (!has_table(t))
-        return -1;
-    const auto r = rows(t);
-    for (std::size_t i = 0; i < r.size(); ++i)
-        if (r[i].keys[0] == key)
-            return static_cast<int>(i);
-    return -1;
-}
-
 std::vector<int> progress_shares(const std::vector<std::int64_t>& row_counts) {
     std::int64_t total = 0;
     for (auto c : row_counts)
@@ -124,20 +78,19 @@ bool parser::read_table_headers(database& db, byte_reader& in) {
         if (!in.ok())
             return damaged("the header of table " + num(t) + " (offset " + num(at) +
                            ") runs past the end of the file (" + file_size() + ")");
-        const std::pair<const char*, std::int32_t> kinds[] = {
-            {"key", table.key_count},
-            {"extra", table.extra_count},
-            {"string-reference", table.string_ref_count}};
-        for (const auto& [kind, c] : kinds)
-            if (c < 0 || c > max_fields_of_kind)
-                return damaged("table " + num(t) + " has " + std::to_string(c) + " " + kind +
+        // Keys, extras and texts: at most four each.
+        const auto counts = kind_counts(table);
+        for (std::size_t k = 0; k < 3; ++k)
+            if (counts[k] < 0 || counts[k] > max_fields_of_kind)
+                return damaged("table " + num(t) + " has " + std::to_string(counts[k]) + " " +
+                               std::string(kind_label(field_kinds[k], label_style::header)) +
                                " fields; a table has 0 to " + num(max_fields_of_kind));
         if (table.packed_count < 0 || table.packed_count > max_fields ||
             table.field_count() > max_fields)
             return damaged("table " + num(t) + " has " + std::to_string(table.whole_word_count()) +
-                           " whole-word and " + std::to_string(table.packed_count) +
-                           " bit-packed fields; a table has at most " + num(max_fields) +
-                           " fields");
+                           " whole-word and " + std::to_string(table.packed_count) + " " +
+                           std::string(kind_label(row_part::value, label_style::header)) +
+                           " fields; a table has at most " + num(max_fields) + " fields");
         const int s = table.whole_word_count();
         const int d = table.packed_count;
         const std::uint64_t rest = 8ull * d + 4ull * (s + d);

@@ -28,34 +28,14 @@ bool is_player_name(const cell& c) {
 void write(open_game& game, const cell& where, const cell_value& value, bool& rebuild,
            bool follow_labels = true) {
     db_overall_data& row = game.db.rows(where.table)[static_cast<std::size_t>(where.row)];
-    const auto i = static_cast<std::size_t>(where.index);
-    switch (where.part) {
-    case row_part::key:
-        row.keys[i] = static_cast<std::int32_t>(value.number);
-        break;
-    case row_part::extra:
-        row.extras[i] = static_cast<std::int32_t>(value.number);
-        break;
-    case row_part::text:
-        if (is_player_name(where) && !follow_labels) {
-            row.strings[i] = value.text;
-            rebuild = true;
-        } else if (is_player_name(where)) {
-            const std::string old_label = player_label(row);
-            row.strings[i] = value.text;
-            game.lookups.player_relabelled(where.row, old_label, player_label(row));
-        } else {
-            row.strings[i] = value.text;
-        }
-        break;
-    case row_part::name:
-        row.names[i] = value.text;
-        break;
-    case row_part::value:
-        row.values[i] = value.number;
-        break;
+    if (!is_player_name(where) || !follow_labels) {
+        write_cell(row, where.place(), value);
+        rebuild = rebuild || is_player_name(where) || moves_lookups(where);
+        return;
     }
-    rebuild = rebuild || moves_lookups(where);
+    const std::string old_label = player_label(row);
+    write_cell(row, where.place(), value);
+    game.lookups.player_relabelled(where.row, old_label, player_label(row));
 }
 
 // The stored words of a table, W a row, made as long as its rows need (zero words for rows the
@@ -313,45 +293,6 @@ std::size_t change::memory() const {
                 bytes += t->capacity() + 1;
     }
     return bytes;
-}
-
-bool cell_exists(const database& db, const cell& where) {
-    if (!db.has_table(where.table) || where.row < 0 ||
-        static_cast<std::size_t>(where.row) >= db.rows(where.table).size() || where.index < 0)
-        return false;
-    const db_table& t = db.tables[static_cast<std::size_t>(where.table)];
-    const auto& row = db.rows(where.table)[static_cast<std::size_t>(where.row)];
-    switch (where.part) {
-    case row_part::key:
-        return where.index < std::min(t.key_count, 4);
-    case row_part::extra:
-        return where.index < std::min(t.extra_count, 4);
-    case row_part::text:
-        return where.index < std::min(t.string_ref_count, 4);
-    case row_part::name:
-        return where.index < 4;
-    case row_part::value:
-        return static_cast<std::size_t>(where.index) < row.values.size();
-    }
-    return false;
-}
-
-cell_value read_cell(const database& db, const cell& where) {
-    const db_overall_data& row = db.rows(where.table)[static_cast<std::size_t>(where.row)];
-    const auto i = static_cast<std::size_t>(where.index);
-    switch (where.part) {
-    case row_part::key:
-        return {static_cast<std::uint32_t>(row.keys[i]), {}};
-    case row_part::extra:
-        return {static_cast<std::uint32_t>(row.extras[i]), {}};
-    case row_part::text:
-        return {0, std::string(row.strings[i])};
-    case row_part::name:
-        return {0, std::string(row.names[i])};
-    case row_part::value:
-        return {row.values[i], {}};
-    }
-    return {};
 }
 
 void set_cell(open_game& game, change& into, const cell& where, cell_value value) {

@@ -5,6 +5,7 @@
 // removed. A change holds nothing it did not touch: never a copy of the model or of the language
 // file, and a copy of a table's rows only for an import that replaces them all.
 
+#include "dbfile/fields.h"
 #include "editing/open_game.h"
 
 #include <cstdint>
@@ -13,24 +14,6 @@
 #include <vector>
 
 namespace qira {
-
-enum class row_part : std::uint8_t { key, extra, text, name, value };
-
-struct cell {
-    int table = 0;
-    int row = 0;
-    row_part part = row_part::value;
-    int index = 0; // keys, extras, texts, names: 0 to 3; values: the slot
-    friend bool operator==(const cell&, const cell&) = default;
-};
-
-// A cell's content: keys, extras and packed values as their 32 bits in `number`; texts and names
-// as their stored bytes in `text`.
-struct cell_value {
-    std::uint32_t number = 0;
-    std::string text;
-    friend bool operator==(const cell_value&, const cell_value&) = default;
-};
 
 struct cell_change {
     cell where;
@@ -101,13 +84,11 @@ class change {
     std::size_t memory() const;
 };
 
-// Whether `where` names an existing cell of the database.
-bool cell_exists(const database& db, const cell& where);
-// The content of an existing cell.
-cell_value read_cell(const database& db, const cell& where);
+// Cells (`cell`, `cell_value`) are read with read_cell and checked with cell_exists, the field
+// schema's (dbfile/fields.h); they are changed with the functions below.
 
-// Sets an existing cell and records it in `into` when its content changes (a cell set twice keeps
-// its first "before"). The lookups follow at once.
+// Sets an existing cell (through the schema's write_cell) and records it in `into` when its content
+// changes (a cell set twice keeps its first "before"). The lookups follow at once.
 void set_cell(open_game& game, change& into, const cell& where, cell_value value);
 // Sets the stored words of an existing row (the table's words per row of them), recording them in
 // `into` when they change.

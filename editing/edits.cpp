@@ -31,7 +31,7 @@ change apply_league(open_game& game, int row, const league_values& values) {
         return c;
     set_text(game, c, leagues, row, row_part::name, 0, values.long_title);
     set_text(game, c, leagues, row, row_part::name, 1, values.short_title);
-    set_value(game, c, leagues, row, 1, values.level);
+    set_value(game, c, leagues, row, league_field::level, values.level);
     return c;
 }
 
@@ -42,12 +42,12 @@ change apply_team(open_game& game, int row, const team_values& values) {
     const std::int32_t id = game.db.rows(teams)[static_cast<std::size_t>(row)].keys[0];
     for (int k = 0; k < 3; ++k)
         set_text(game, c, teams, row, row_part::name, k, values.names[static_cast<std::size_t>(k)]);
-    set_value(game, c, teams, row, 17, values.prestige);
-    set_value(game, c, teams, row, 1, values.attack);
-    set_value(game, c, teams, row, 5, values.formation);
+    set_value(game, c, teams, row, team_field::prestige, values.prestige);
+    set_value(game, c, teams, row, team_field::attack, values.attack);
+    set_value(game, c, teams, row, team_field::formation, values.formation);
     if (values.stadium_row && row_exists(game, stadiums, *values.stadium_row))
         set_value(
-            game, c, teams, row, 12,
+            game, c, teams, row, team_field::stadium,
             static_cast<std::uint32_t>(
                 game.db.rows(stadiums)[static_cast<std::size_t>(*values.stadium_row)].keys[0]));
 
@@ -55,15 +55,15 @@ change apply_team(open_game& game, int row, const team_values& values) {
     const auto own = game.lookups.team_links(id);
     const std::size_t entries = std::min(values.roster.size(), own.size());
     for (std::size_t i = 0; i < entries; ++i) {
-        set_value(game, c, team_players, own[i], 0, values.roster[i].number);
-        set_value(game, c, team_players, own[i], 1, values.roster[i].position);
+        set_value(game, c, team_players, own[i], link_field::number, values.roster[i].number);
+        set_value(game, c, team_players, own[i], link_field::position, values.roster[i].position);
     }
 
     if (values.captain)
-        if (const auto f = find_settings(game, id, "captain"))
+        if (const auto f = find_settings(game, id, team_settings_field::captain))
             set_value(game, c, team_settings, f->row, f->slot, *values.captain);
     if (values.penalty_taker)
-        if (const auto f = find_settings(game, id, "penaltytakerid"))
+        if (const auto f = find_settings(game, id, team_settings_field::penalty_taker))
             set_value(game, c, team_settings, f->row, f->slot, *values.penalty_taker);
     return c;
 }

@@ -4,6 +4,7 @@
 // knows about widgets; the pages decide the values (a list showing no item keeps the stored
 // number, for example) and these functions store them.
 
+#include "dbfile/game_fields.h"
 #include "editing/change.h"
 
 #include <array>
@@ -19,26 +20,26 @@ namespace qira {
 struct league_values {
     std::string long_title;  // names[0]
     std::string short_title; // names[1]
-    std::uint32_t level = 0; // values[1]
+    std::uint32_t level = 0; // league_field::level
 };
 change apply_league(open_game& game, int row, const league_values& values);
 
 // --- Team (a row of table 13, its links in table 11 and its row of table 9)
 struct roster_entry {
-    std::uint32_t number = 0;   // the link's values[0]
-    std::uint32_t position = 0; // the link's values[1]
+    std::uint32_t number = 0;   // the link's link_field::number
+    std::uint32_t position = 0; // the link's link_field::position
 };
 struct team_values {
     std::array<std::string, 3> names; // names[0] to [2]
-    std::uint32_t prestige = 0;       // values[17]
-    std::uint32_t attack = 0;         // values[1]
-    std::uint32_t formation = 0;      // values[5]
+    std::uint32_t prestige = 0;       // team_field::prestige
+    std::uint32_t attack = 0;         // team_field::attack
+    std::uint32_t formation = 0;      // team_field::formation
     // The stadium as its row in table 7 (its id is stored); none keeps the stored id.
     std::optional<int> stadium_row;
     // The i-th link of the team, in row order, takes entry i; links past the entries stay.
     std::vector<roster_entry> roster;
-    // Player ids for the team's settings row (fields "captain" and "penaltytakerid"); none keeps
-    // the stored id.
+    // Player ids for the team's settings row (team_settings_field::captain and penalty_taker);
+    // none keeps the stored id.
     std::optional<std::uint32_t> captain;
     std::optional<std::uint32_t> penalty_taker;
 };
@@ -47,7 +48,7 @@ change apply_team(open_game& game, int row, const team_values& values);
 // --- Player (a row of table 4)
 struct player_values {
     std::array<std::string, 3> names; // first name, pseudonym, surname: strings[0] to [2]
-    // Packed values by field name; a field the table does not have is skipped.
+    // Packed values by field name (player_field); a field the table does not have is skipped.
     std::vector<std::pair<std::string, std::uint32_t>> fields;
 };
 change apply_player(open_game& game, int row, const player_values& values);

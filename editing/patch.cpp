@@ -46,52 +46,14 @@ std::vector<entry_id> entry_ids(const string_table& lang) {
 }
 
 std::optional<cell> field_cell(const db_table& table, int t, int field) {
-    const int ca = table.key_count, cb = table.extra_count, cc = table.string_ref_count;
-    if (field < ca || field >= table.field_count())
+    const field_place at = place_of_field(table, field);
+    if (field < 0 || field >= table.field_count() || at.part == row_part::key)
         return std::nullopt;
-    if (field < ca + cb)
-        return cell{t, 0, row_part::extra, field - ca};
-    if (field < ca + cb + cc)
-        return cell{t, 0, row_part::text, field - ca - cb};
-    return cell{t, 0, row_part::value, field - ca - cb - cc};
-}
-
-cell_value read_field(const db_overall_data& row, const cell& c) {
-    const auto i = static_cast<std::size_t>(c.index);
-    switch (c.part) {
-    case row_part::extra:
-        return {static_cast<std::uint32_t>(row.extras[i]), {}};
-    case row_part::text:
-        return {0, row.strings[i]};
-    case row_part::value:
-        return {i < row.values.size() ? row.values[i] : 0u, {}};
-    default:
-        return {};
-    }
-}
-
-cell_value patch_field(const patch_row& row, const cell& c) {
-    const auto i = static_cast<std::size_t>(c.index);
-    switch (c.part) {
-    case row_part::key:
-        return {static_cast<std::uint32_t>(row.keys[i]), {}};
-    case row_part::extra:
-        return {static_cast<std::uint32_t>(row.extras[i]), {}};
-    case row_part::text:
-        return {0, row.strings[i]};
-    case row_part::value:
-        return {i < row.values.size() ? row.values[i] : 0u, {}};
-    default:
-        return {};
-    }
+    return cell{t, 0, at.part, at.index};
 }
 
 std::string show(const cell& c, const cell_value& v) {
-    if (c.part == row_part::text)
-        return show_text(v.text);
-    if (c.part == row_part::extra)
-        return std::to_string(static_cast<std::int32_t>(v.number));
-    return std::to_string(v.number);
+    return holds_text(c.part) ? show_text(v.text) : number_text(c.part, v.number);
 }
 
 std::string show_id(const row_id& id, int ca) {

@@ -21,9 +21,7 @@ std::optional<std::string> table_mismatch(const database& db, const table_patch&
     const db_table& table = db.tables[tp.index];
     if (table.name != tp.name)
         return name + " is " + show_text(table.name) + ", the patch is for " + show_text(tp.name);
-    const std::array<int, 4> kinds{table.key_count, table.extra_count, table.string_ref_count,
-                                   table.packed_count};
-    if (kinds != tp.kinds || table.fields.size() != tp.fields.size())
+    if (kind_counts(table) != tp.kinds || table.fields.size() != tp.fields.size())
         return name + " has other fields than the patch's " + show_text(tp.name);
     for (std::size_t f = 0; f < tp.fields.size(); ++f)
         if (table.fields[f].name != tp.fields[f])
@@ -41,8 +39,8 @@ std::optional<std::string> row_difference(const database& db, int t, const db_ov
                std::to_string(expected.values.size());
     for (int f = table.key_count; f < table.field_count(); ++f) {
         const cell c = *field_cell(table, t, f);
-        const cell_value have = read_field(row, c);
-        const cell_value want = patch_field(expected, c);
+        const cell_value have = read_cell(row, c.place());
+        const cell_value want = read_cell(expected, c.place());
         if (have != want)
             return "field " + table.fields[f].name + ": holds " + show(c, have) +
                    ", patch expects " + show(c, want);
@@ -63,7 +61,7 @@ std::optional<std::string> unfit_row(const database& db, int t, const patch_row&
     const db_table& table = db.tables[t];
     for (int f = table.key_count; f < table.field_count(); ++f) {
         const cell c = *field_cell(table, t, f);
-        if (auto problem = value_problem(db, c, patch_field(row, c)))
+        if (auto problem = value_problem(db, c, read_cell(row, c.place())))
             return "field " + table.fields[f].name + ": " + *problem;
     }
     return std::nullopt;
@@ -159,7 +157,7 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
                 conflicts.push_back(at + *problem);
                 continue;
             }
-            const cell_value have = read_field(rows[r], where);
+            const cell_value have = read_cell(rows[r], where.place());
             if (have != fc.before)
                 conflicts.push_back(at + "holds " + show(where, have) + ", patch expects " +
                                     show(where, fc.before));

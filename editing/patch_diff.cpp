@@ -1,6 +1,5 @@
 #include "editing/patch.h"
 
-#include "dbfile/bits.h"
 #include "editing/patch_parts.h"
 
 #include <algorithm>
@@ -100,9 +99,7 @@ std::optional<std::string> incomparable(const database& a, const database& b) {
         if (ta.name != tb.name)
             return name + " is " + show_text(ta.name) + " in the first, " + show_text(tb.name) +
                    " in the second";
-        if (ta.key_count != tb.key_count || ta.extra_count != tb.extra_count ||
-            ta.string_ref_count != tb.string_ref_count || ta.packed_count != tb.packed_count ||
-            ta.fields.size() != tb.fields.size())
+        if (kind_counts(ta) != kind_counts(tb) || ta.fields.size() != tb.fields.size())
             return name + " " + show_text(ta.name) + " has other kinds of fields in the two";
         for (std::size_t f = 0; f < ta.fields.size(); ++f) {
             const db_field& fa = ta.fields[f];
@@ -110,11 +107,12 @@ std::optional<std::string> incomparable(const database& a, const database& b) {
             if (fa.name != fb.name)
                 return name + " field " + std::to_string(f) + " is " + show_text(fa.name) +
                        " in the first, " + show_text(fb.name) + " in the second";
-            if (static_cast<int>(f) >= ta.whole_word_count() &&
-                field_width(fa, t) != field_width(fb, t))
-                return name + " field " + fa.name + " is " + std::to_string(field_width(fa, t)) +
-                       " bits wide in the first, " + std::to_string(field_width(fb, t)) +
-                       " in the second";
+            const int field = static_cast<int>(f);
+            if (place_of_field(ta, field).part == row_part::value &&
+                field_bits(ta, t, field) != field_bits(tb, t, field))
+                return name + " field " + fa.name + " is " +
+                       std::to_string(field_bits(ta, t, field)) + " bits wide in the first, " +
+                       std::to_string(field_bits(tb, t, field)) + " in the second";
         }
         // A table without rows is read with the width its fields need, which may be narrower
         // than its rows were: only two tables that both have rows must agree.
@@ -134,7 +132,7 @@ table_patch diff_table(const database& a, const database& b, int t) {
     tp.name = table.name;
     for (const auto& f : table.fields)
         tp.fields.push_back(f.name);
-    tp.kinds = {table.key_count, table.extra_count, table.string_ref_count, table.packed_count};
+    tp.kinds = kind_counts(table);
     const auto ra = a.rows(t);
     const auto rb = b.rows(t);
     tp.rows_before = static_cast<std::int32_t>(ra.size());
@@ -161,7 +159,7 @@ table_patch diff_table(const database& a, const database& b, int t) {
         }
         for (int f = table.key_count; f < table.field_count(); ++f) {
             const cell c = *field_cell(table, t, f);
-            cell_value before = read_field(x, c), after = read_field(y, c);
+            cell_value before = read_cell(x, c.place()), after = read_cell(y, c.place());
             if (before != after)
                 rc.fields.push_back({f, std::move(before), std::move(after)});
         }

@@ -29,11 +29,11 @@ void row_id_members(json_writer& j, const row_id& id, int ca) {
 
 // Keys and extras as signed numbers, packed values unsigned, texts as their bytes.
 void field_value(json_writer& j, const table_patch& tp, int field, const cell_value& v) {
-    const int ca = tp.kinds[0], cb = tp.kinds[1], cc = tp.kinds[2];
-    if (field < ca + cb)
-        j.value(std::int64_t{static_cast<std::int32_t>(v.number)});
-    else if (field < ca + cb + cc)
+    const row_part part = place_of_field(tp.kinds[0], tp.kinds[1], tp.kinds[2], field).part;
+    if (holds_text(part))
         j.value(v.text);
+    else if (is_signed(part))
+        j.value(std::int64_t{static_cast<std::int32_t>(v.number)});
     else
         j.value(std::int64_t{v.number});
 }
@@ -153,9 +153,8 @@ void table(json_writer& j, const table_patch& tp) {
     j.end_array();
     j.key("kinds");
     j.begin_object(layout::spaced);
-    const char* const kind_names[] = {"keys", "extras", "strings", "packed"};
     for (std::size_t k = 0; k < 4; ++k) {
-        j.key(kind_names[k]);
+        j.key(kind_label(field_kinds[k], label_style::patch));
         j.value(std::int64_t{tp.kinds[k]});
     }
     j.end_object();

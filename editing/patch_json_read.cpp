@@ -162,9 +162,11 @@ class reader {
         return true;
     }
 
-    bool read_cell_value(const json_value& v, const std::string& where, bool is_text, bool is_extra,
+    // A field's content: a text, or an integer (extras signed, values unsigned).
+    bool read_cell_value(const json_value& v, const std::string& where, row_part part,
                          cell_value& out) {
-        if (is_text) {
+        const bool is_extra = is_signed(part);
+        if (holds_text(part)) {
             if (v.type != json_value::kind::string)
                 return fail(where, "expected a text");
             out.text = v.string;
@@ -211,14 +213,13 @@ class reader {
                                        "one added");
         }
         fc.field = field;
-        const bool is_extra = field < ca + cb;
-        const bool is_text = !is_extra && field < ca + cb + cc;
+        const row_part part = place_of_field(ca, cb, cc, field).part;
         const json_value* before = member(v, "before");
         const json_value* after = member(v, "after");
         if (before == nullptr || after == nullptr)
             return fail(where, "\"before\" and \"after\" are both needed");
-        return read_cell_value(*before, where + ".before", is_text, is_extra, fc.before) &&
-               read_cell_value(*after, where + ".after", is_text, is_extra, fc.after);
+        return read_cell_value(*before, where + ".before", part, fc.before) &&
+               read_cell_value(*after, where + ".after", part, fc.after);
     }
 
     bool read_table(const json_value& v, const std::string& where, table_patch& tp) {
@@ -234,11 +235,11 @@ class reader {
         if (name == nullptr || fields == nullptr || kinds == nullptr)
             return false;
         tp.name = name->string;
-        static const char* const kind_names[] = {"keys", "extras", "strings", "packed"};
         int total = 0;
         for (int k = 0; k < 4; ++k) {
             std::int64_t c = 0;
-            if (!integer_member(*kinds, where + ".kinds", kind_names[k], 0,
+            if (!integer_member(*kinds, where + ".kinds",
+                                kind_label(field_kinds[k], label_style::patch), 0,
                                 k < 3 ? max_fields_of_kind : max_fields, c))
                 return false;
             tp.kinds[static_cast<std::size_t>(k)] = static_cast<int>(c);

@@ -51,12 +51,9 @@ std::vector<row_id> row_ids(const database& db, int t);
 std::vector<entry_id> entry_ids(const string_table& lang);
 
 // Whether the field is an extra, a text or a packed value (nothing for keys and fields the table
-// does not have), as a cell of row 0.
+// does not have), as a cell of row 0. A row's field, or the field of the patch's copy of a row, is
+// read with read_cell (dbfile/fields.h; 0 for a value past the row's values).
 std::optional<cell> field_cell(const db_table& table, int t, int field);
-// The content of a row's field (0 for a value past the row's values).
-cell_value read_field(const db_overall_data& row, const cell& c);
-// The content of a field in the patch's copy of a row.
-cell_value patch_field(const patch_row& row, const cell& c);
 
 // A field's content, a row and a text as conflicts show them: "181", "keys [1234]", "\"Ann\"".
 std::string show(const cell& c, const cell_value& v);

@@ -160,26 +160,22 @@ std::string table_csv(const database& db, int t, int names) {
     for (int k = 0; k < names; ++k)
         out += (table.field_count() > 0 || k > 0 ? ",@name" : "@name") + std::to_string(k);
     out += "\r\n";
-    const int ca = table.key_count, cb = table.extra_count, cc = table.string_ref_count;
+    std::vector<field_place> places;
+    for (int f = 0; f < table.field_count(); ++f)
+        places.push_back(place_of_field(table, f));
     for (const auto& row : db.rows(t)) {
-        for (int f = 0; f < table.field_count(); ++f) {
+        for (std::size_t f = 0; f < places.size(); ++f) {
             if (f > 0)
                 out += ',';
-            if (f < ca)
-                out += std::to_string(row.keys[static_cast<std::size_t>(f)]);
-            else if (f < ca + cb)
-                out += std::to_string(row.extras[static_cast<std::size_t>(f - ca)]);
-            else if (f < ca + cb + cc)
-                append_field(out, row.strings[static_cast<std::size_t>(f - ca - cb)]);
-            else if (static_cast<std::size_t>(f - ca - cb - cc) < row.values.size())
-                out += std::to_string(row.values[static_cast<std::size_t>(f - ca - cb - cc)]);
+            if (holds_text(places[f].part))
+                append_field(out, cell_string(row, places[f]));
             else
-                out += '0';
+                out += number_text(places[f].part, cell_number(row, places[f]));
         }
         for (int k = 0; k < names; ++k) {
             if (table.field_count() > 0 || k > 0)
                 out += ',';
-            append_field(out, row.names[static_cast<std::size_t>(k)]);
+            append_field(out, cell_string(row, {row_part::name, k}));
         }
         out += "\r\n";
     }
@@ -252,7 +248,7 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
     // Blank lines are no rows, and do not count towards what the table holds.
     const std::size_t columns = header.fields.size();
     const bool has_numbers = std::any_of(column_field.begin(), column_field.end(), [&](int f) {
-        return f < fields && column_cell(db, t, 0, f).part != row_part::text;
+        return f < fields && !holds_text(place_of_field(table, f).part);
     });
     std::vector<const record*> lines;
     for (std::size_t r = 1; r < records.size(); ++r)
@@ -275,32 +271,17 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
         for (std::size_t c = 0; c < rec.fields.size(); ++c) {
             const int f = column_field[c];
             const std::string& text = rec.fields[c];
-            if (f >= fields) {
-                row.names[static_cast<std::size_t>(f - fields)] = text;
-                if (!is_valid_utf8(text))
-                    ++out.texts_not_utf8;
-                continue;
-            }
-            const cell where = column_cell(db, t, 0, f);
-            if (where.part == row_part::text) {
-                row.strings[static_cast<std::size_t>(where.index)] = text;
-                if (!is_valid_utf8(text))
-                    ++out.texts_not_utf8;
-                continue;
-            }
+            const cell where =
+                f < fields ? column_cell(db, t, 0, f) : cell{t, 0, row_part::name, f - fields};
+            if (holds_text(where.part) && !is_valid_utf8(text))
+                ++out.texts_not_utf8;
             std::string why;
-            const auto value = parse_cell(db, where, text, why);
+            auto value = parse_cell(db, where, text, why);
             if (!value) {
                 problem(rec.line, table.fields[static_cast<std::size_t>(f)].name, why);
                 continue;
             }
-            const auto i = static_cast<std::size_t>(where.index);
-            if (where.part == row_part::key)
-                row.keys[i] = static_cast<std::int32_t>(value->number);
-            else if (where.part == row_part::extra)
-                row.extras[i] = static_cast<std::int32_t>(value->number);
-            else if (i < row.values.size())
-                row.values[i] = value->number;
+            write_cell(row, where.place(), std::move(*value));
         }
         out.rows.push_back(std::move(row));
     }

@@ -1,7 +1,5 @@
 #include "editing/table_edits.h"
 
-#include "dbfile/bits.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -34,43 +32,9 @@ std::string check_selection(const database& db, int table, std::vector<int>& row
 
 } // namespace
 
-cell column_cell(const database& db, int table, int row, int column) {
-    const db_table& t = db.tables[static_cast<std::size_t>(table)];
-    const int ca = std::clamp(t.key_count, 0, 4), cb = std::clamp(t.extra_count, 0, 4),
-              cc = std::clamp(t.string_ref_count, 0, 4);
-    if (column < ca)
-        return {table, row, row_part::key, column};
-    if (column < ca + cb)
-        return {table, row, row_part::extra, column - ca};
-    if (column < ca + cb + cc)
-        return {table, row, row_part::text, column - ca - cb};
-    return {table, row, row_part::value, column - ca - cb - cc};
-}
-
-int value_width(const database& db, int table, int slot) {
-    const db_table& t = db.tables[static_cast<std::size_t>(table)];
-    const std::size_t f = static_cast<std::size_t>(t.whole_word_count() + slot);
-    return f < t.fields.size() ? field_width(t.fields[f], table) : 0;
-}
-
-std::string cell_text(const database& db, const cell& where) {
-    const cell_value v = read_cell(db, where);
-    switch (where.part) {
-    case row_part::key:
-    case row_part::extra:
-        return std::to_string(static_cast<std::int32_t>(v.number));
-    case row_part::value:
-        return std::to_string(v.number);
-    case row_part::text:
-    case row_part::name:
-        return v.text;
-    }
-    return {};
-}
-
 std::optional<std::string> value_problem(const database& db, const cell& where,
                                          const cell_value& value) {
-    if (where.part == row_part::text || where.part == row_part::name) {
+    if (holds_text(where.part)) {
         if (value.number != 0)
             return std::to_string(value.number) + " is not a text";
         return std::nullopt;
@@ -79,7 +43,7 @@ std::optional<std::string> value_problem(const database& db, const cell& where,
         return "\"" + value.text + "\" is not a whole number";
     if (where.part == row_part::value) {
         const int width = value_width(db, where.table, where.index);
-        if (width < 32 && value.number >= (std::uint64_t{1} << width))
+        if (value.number > part_range(row_part::value, width)->max)
             return std::to_string(value.number) + " does not fit in " + std::to_string(width) +
                    (width == 1 ? " bit" : " bits");
     }
@@ -88,10 +52,9 @@ std::optional<std::string> value_problem(const database& db, const cell& where,
 
 std::optional<cell_value> parse_cell(const database& db, const cell& where, std::string_view text,
                                      std::string& why) {
-    if (where.part == row_part::text || where.part == row_part::name)
+    if (holds_text(where.part))
         return cell_value{0, std::string(text)};
-    const bool is_signed = where.part != row_part::value;
-    const bool negative = is_signed && !text.empty() && text.front() == '-';
+    const bool negative = is_signed(where.part) && !text.empty() && text.front() == '-';
     const std::string_view digits = negative ? text.substr(1) : text;
     std::uint64_t n = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);

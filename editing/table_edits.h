@@ -18,15 +18,9 @@ struct [[nodiscard]] edit_outcome {
     bool ok() const { return refused.empty(); }
 };
 
-// The cell of row `row` that column `column` of a table shows: the table's fields in file order
-// (keys, extras, texts, then packed values).
-cell column_cell(const database& db, int table, int row, int column);
-// The width in bits of a packed value's slot.
-int value_width(const database& db, int table, int slot);
+// The cell a column of a table shows (column_cell), a value's width (value_width) and a cell's
+// content as a text (cell_text) are the field schema's, dbfile/fields.h.
 
-// A cell's content as a text: numbers in decimal (keys and extras signed, as dump writes them),
-// texts as their stored bytes.
-std::string cell_text(const database& db, const cell& where);
 // Why the cell cannot hold `value`, worded as the grid refuses a typed value: a packed value wider
 // than its field ("300 does not fit in 8 bits"), a text for a number ("\"tall\" is not a whole
 // number") or a number for a text ("7 is not a text"); nothing when it can. The grid, the CSV

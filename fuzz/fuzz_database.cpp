@@ -7,6 +7,8 @@
 
 #include "fuzz_check.h"
 
+#include "dbfile/game_fields.h"
+
 #include <algorithm>
 #include <climits>
 #include <map>
@@ -221,7 +223,9 @@ void check_table(std::span<const std::uint8_t> bytes, const database& db, int t,
 // The lookups of the editor's pages, against plain scans.
 void check_lookups(const database& db) {
     FUZZ_CHECK(!db.has_table(-1) && !db.has_table(db.table_count()), "");
-    FUZZ_CHECK(!db.field_slot(-1, "talent") && !db.field_slot(db.table_count(), "talent"), "");
+    FUZZ_CHECK(!db.field_slot(-1, player_field::talent) &&
+                   !db.field_slot(db.table_count(), player_field::talent),
+               "");
     FUZZ_CHECK(db.find_row(-1, 0) == -1 && db.find_row(db.table_count(), 0) == -1, "");
     for (int t = 0; t < db.table_count(); ++t) {
         const db_table& table = db.tables[t];
@@ -236,8 +240,8 @@ void check_lookups(const database& db) {
             else
                 FUZZ_CHECK(slot && *slot == expected, where(t) + " field " + name);
         }
-        if (!first_field.count("talent"))
-            FUZZ_CHECK(!db.field_slot(t, "talent"), where(t));
+        if (!first_field.count(player_field::talent))
+            FUZZ_CHECK(!db.field_slot(t, player_field::talent), where(t));
         // Keys of the first rows (their first row there is their first row anywhere), and keys
         // that no row has.
         const auto rows = db.rows(t);

@@ -8,6 +8,7 @@
 
 #include "dbfile/build.h"
 #include "dbfile/database.h"
+#include "dbfile/game_fields.h"
 #include "fileio/bytes.h"
 #include "langfile/string_table.h"
 
@@ -372,10 +373,6 @@ database max_counts() {
 
 // ---- a game-like database and its language file ----
 
-const char* const player_fields[] = {
-    "talent",  "starplayer",  "height",  "weight",   "shoecolor",    "haircolorid",
-    "stamina", "ballcontrol", "passing", "tackling", "shotaccuracy", "preferredposition1"};
-
 database game_like() {
     database db;
     db.header_word0 = 2004;
@@ -389,7 +386,7 @@ database game_like() {
     std::vector<std::string> team_values;
     for (int j = 0; j < 20; ++j)
         team_values.push_back("tv" + std::to_string(j));
-    std::vector<std::string> player_values(std::begin(player_fields), std::end(player_fields));
+    std::vector<std::string> player_values(player_field::page.begin(), player_field::page.end());
     player_values.push_back("birthdate");
     const table_spec specs[15] = {
         {"nations", {"nationid"}, {}, {"nationname"}, packed({"continent"}, 7)},
@@ -405,7 +402,11 @@ database game_like() {
         {"kits", {"kitid"}, {"kitextra"}, {}, packed({"color1", "color2"}, 255)},
         {"stadiums", {"stadiumid"}, {}, {"stadiumname"}, packed({"capacity"}, 0x1FFFF)},
         {"narrow", {"id"}, {}, {}, {{"n64", 0, 64}, {"n4", 0, 4}, {"n7", -1, 7}}},
-        {"teamsettings", {"teamid"}, {}, {}, packed({"captain", "penaltytakerid"}, 0xFFFF)},
+        {"teamsettings",
+         {"teamid"},
+         {},
+         {},
+         packed({team_settings_field::captain, team_settings_field::penalty_taker}, 0xFFFF)},
         {"version", {}, {}, {"text"}, {}},
         {"teamplayerlinks", {"teamid", "playerid"}, {}, {}, packed({"jersey", "position"}, 127)},
         {"awards", {"awardid"}, {}, {}, {}},
@@ -435,7 +436,7 @@ database game_like() {
         t.strings = {"T" + std::to_string(team), "Team " + std::to_string(team), "", ""};
         for (std::size_t j = 0; j < t.values.size(); ++j)
             t.values[j] = static_cast<std::uint32_t>((team * 37 + static_cast<int>(j)) % 1024);
-        t.values[12] = static_cast<std::uint32_t>(1 + team % 3);
+        t.values[team_field::stadium] = static_cast<std::uint32_t>(1 + team % 3);
         auto& settings = add_row(db, 9);
         settings.keys[0] = team;
         settings.values = {static_cast<std::uint32_t>(player),

@@ -6,8 +6,8 @@
 // Exit codes: 0 success, 1 an input could not be opened or was refused (nothing written),
 // 2 bad usage.
 
-#include "dbfile/bits.h"
 #include "dbfile/database.h"
+#include "dbfile/fields.h"
 #include "editing/csv_import.h"
 #include "editing/json_writer.h"
 #include "editing/open_game.h"
@@ -29,14 +29,8 @@ namespace {
 
 constexpr int exit_input = 1;
 
-const char* field_kind(const db_table& t, int f) {
-    if (f < t.key_count)
-        return "key";
-    if (f < t.key_count + t.extra_count)
-        return "extra";
-    if (f < t.whole_word_count())
-        return "string";
-    return "packed";
+std::string_view field_kind(const db_table& t, int f) {
+    return kind_label(place_of_field(t, f).part, label_style::tool);
 }
 
 int fail(const std::string& message) {
@@ -65,14 +59,15 @@ int run_info(const std::filesystem::path& path) {
     for (int t = 0; t < db.table_count(); ++t) {
         const db_table& table = db.tables[t];
         std::cout << "table " << t << " \"" << table.name << "\": " << db.overall[t].row_count
-                  << " rows, " << db.overall[t].words_per_row << " words per row, "
-                  << table.key_count << " key, " << table.extra_count << " extra, "
-                  << table.string_ref_count << " string, " << table.packed_count
-                  << " packed fields\n";
+                  << " rows, " << db.overall[t].words_per_row << " words per row";
+        const auto counts = kind_counts(table);
+        for (std::size_t k = 0; k < counts.size(); ++k)
+            std::cout << ", " << counts[k] << ' ' << kind_label(field_kinds[k], label_style::tool);
+        std::cout << " fields\n";
         for (int f = 0; f < table.field_count(); ++f) {
             std::cout << "  " << f << ' ' << table.fields[f].name << ": " << field_kind(table, f);
-            if (f >= table.whole_word_count())
-                std::cout << ", " << field_width(table.fields[f], t) << " bits (descriptors "
+            if (place_of_field(table, f).part == row_part::value)
+                std::cout << ", " << field_bits(table, t, f) << " bits (descriptors "
                           << table.fields[f].descriptor_a << ", "
                           << static_cast<std::uint32_t>(table.fields[f].descriptor_b) << ")";
             std::cout << '\n';
@@ -112,13 +107,13 @@ void dump_table_json(json_writer& j, const database& db, int t, bool with_names,
         j.value(table.fields[f].name);
         j.key("kind");
         j.value(field_kind(table, f));
-        if (f >= table.whole_word_count()) {
+        if (place_of_field(table, f).part == row_part::value) {
             j.key("descriptor_a");
             j.value(table.fields[f].descriptor_a);
             j.key("descriptor_b");
             j.value(static_cast<std::uint32_t>(table.fields[f].descriptor_b));
             j.key("width");
-            j.value(field_width(table.fields[f], t));
+            j.value(field_bits(table, t, f));
         }
         j.end_object();
     }

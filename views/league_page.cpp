@@ -15,8 +15,6 @@ namespace qira {
 
 namespace {
 
-constexpr std::size_t level_slot = 1;
-
 std::span<db_overall_data> league_rows(database& db) {
     if (!db.has_table(table_index::leagues))
         return {};
@@ -70,8 +68,8 @@ void league_page::show_league(int row) {
     const db_overall_data& league = rows[static_cast<std::size_t>(row)];
     show_text(l_name_long, league.names[0]);
     show_text(l_name_sh, league.names[1]);
-    if (level_slot < league.values.size())
-        show_item(l_level, league.values[level_slot]);
+    if (league_field::level < league.values.size())
+        show_item(l_level, league.values[league_field::level]);
     else
         l_level->setCurrentIndex(-1);
     l_id->setText(QString::number(row));
@@ -86,8 +84,8 @@ void league_page::l_applyClick() {
     league_values values;
     values.long_title = applied_text(l_name_long, league.names[0]);
     values.short_title = applied_text(l_name_sh, league.names[1]);
-    if (level_slot < league.values.size())
-        values.level = applied_item(l_level, league.values[level_slot]);
+    if (league_field::level < league.values.size())
+        values.level = applied_item(l_level, league.values[league_field::level]);
     change made = apply_league(doc_.game, row, values);
     doc_.push(std::move(made), QStringLiteral("Apply league %1").arg(text_of(league.strings[1])));
     // What is stored now is what the edits show: a later Apply compares with that.

@@ -184,19 +184,19 @@ void player_page::show_player(int row) {
     show_text(pl_name, player.strings[0]);
     show_text(pl_pseudo, player.strings[1]);
     show_text(pl_sur, player.strings[2]);
-    show_track(pl_talent, value_or("talent", 0));
-    pl_star->setChecked(value_or("starplayer", 0) == 1);
-    show_spin(pl_height_p, value_or("height", 0));
-    show_spin(pl_weight_p, value_or("weight", 0));
+    show_track(pl_talent, value_or(player_field::talent, 0));
+    pl_star->setChecked(value_or(player_field::star, 0) == 1);
+    show_spin(pl_height_p, value_or(player_field::height, 0));
+    show_spin(pl_weight_p, value_or(player_field::weight, 0));
     // A stored number outside a list shows no item (and Apply keeps it).
-    show_item(pl_bootscol, value_or("shoecolor", no_item));
-    show_item(pl_haircolor, value_or("haircolorid", no_item));
-    show_spin(pl_stamina_p, value_or("stamina", 0));
-    show_spin(pl_ballcont_p, value_or("ballcontrol", 0));
-    show_spin(pl_pass_p, value_or("passing", 0));
-    show_spin(pl_tackl_p, value_or("tackling", 0));
-    show_spin(pl_shotacc_p, value_or("shotaccuracy", 0));
-    show_item(pl_pos, value_or("preferredposition1", no_item));
+    show_item(pl_bootscol, value_or(player_field::boots_color, no_item));
+    show_item(pl_haircolor, value_or(player_field::hair_color, no_item));
+    show_spin(pl_stamina_p, value_or(player_field::stamina, 0));
+    show_spin(pl_ballcont_p, value_or(player_field::ball_control, 0));
+    show_spin(pl_pass_p, value_or(player_field::passing, 0));
+    show_spin(pl_tackl_p, value_or(player_field::tackling, 0));
+    show_spin(pl_shotacc_p, value_or(player_field::shot_accuracy, 0));
+    show_item(pl_pos, value_or(player_field::position, no_item));
 }
 
 void player_page::pl_applyClick() {
@@ -225,17 +225,17 @@ void player_page::pl_applyClick() {
         if (const auto stored = field(db, player, name))
             add(name, applied_item(list, *stored));
     };
-    add("talent", static_cast<std::uint32_t>(pl_talent->value()));
-    add("starplayer", pl_star->isChecked() ? 1 : 0);
-    add_spin("height", pl_height_p);
-    add_spin("weight", pl_weight_p);
-    add_item("shoecolor", pl_bootscol);
-    add_item("haircolorid", pl_haircolor);
-    add_spin("stamina", pl_stamina_p);
-    add_spin("passing", pl_pass_p);
-    add_spin("tackling", pl_tackl_p);
+    add(player_field::talent, static_cast<std::uint32_t>(pl_talent->value()));
+    add(player_field::star, pl_star->isChecked() ? 1 : 0);
+    add_spin(player_field::height, pl_height_p);
+    add_spin(player_field::weight, pl_weight_p);
+    add_item(player_field::boots_color, pl_bootscol);
+    add_item(player_field::hair_color, pl_haircolor);
+    add_spin(player_field::stamina, pl_stamina_p);
+    add_spin(player_field::passing, pl_pass_p);
+    add_spin(player_field::tackling, pl_tackl_p);
     // Ball control and shot accuracy are shown only, never written.
-    add_item("preferredposition1", pl_pos);
+    add_item(player_field::position, pl_pos);
     change made = apply_player(doc_.game, row, values);
 
     // Every node that carries the old label carries the new one, in both trees at the same

@@ -1,6 +1,5 @@
 #include "views/table_model.h"
 
-#include "dbfile/bits.h"
 #include "editing/table_edits.h"
 #include "editing/text_fold.h"
 #include "views/page_values.h"
@@ -8,20 +7,6 @@
 #include <charconv>
 
 namespace qira {
-
-namespace {
-
-QString kind_of(const db_table& t, int column) {
-    if (column < t.key_count)
-        return QStringLiteral("key");
-    if (column < t.key_count + t.extra_count)
-        return QStringLiteral("extra");
-    if (column < t.whole_word_count())
-        return QStringLiteral("text");
-    return QStringLiteral("packed value");
-}
-
-} // namespace
 
 table_model::table_model(game_document& doc, QObject* parent)
     : QAbstractTableModel(parent), doc_(doc) {
@@ -47,7 +32,7 @@ int table_model::columnCount(const QModelIndex& parent) const {
 }
 
 bool table_model::numeric(int column) const {
-    return column_cell(doc_.game.db, table_, 0, column).part != row_part::text;
+    return !holds_text(column_cell(doc_.game.db, table_, 0, column).part);
 }
 
 std::string table_model::text_at(int row, int column) const {
@@ -62,8 +47,8 @@ long long table_model::number_at(int row, int column) const {
     if (!cell_exists(doc_.game.db, where))
         return 0;
     const std::uint32_t n = read_cell(doc_.game.db, where).number;
-    return where.part == row_part::value ? static_cast<long long>(n)
-                                         : static_cast<long long>(static_cast<std::int32_t>(n));
+    return is_signed(where.part) ? static_cast<long long>(static_cast<std::int32_t>(n))
+                                 : static_cast<long long>(n);
 }
 
 QVariant table_model::data(const QModelIndex& index, int role) const {
@@ -119,10 +104,14 @@ QVariant table_model::headerData(int section, Qt::Orientation orientation, int r
     if (role == Qt::DisplayRole)
         return text_of(f.name);
     if (role == Qt::ToolTipRole) {
-        QString tip = QStringLiteral("%1: %2").arg(text_of(f.name), kind_of(t, section));
-        if (section >= t.whole_word_count())
+        const row_part kind = place_of_field(t, section).part;
+        const std::string_view label = kind_label(kind, label_style::window);
+        QString tip = QStringLiteral("%1: %2").arg(
+            text_of(f.name),
+            QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
+        if (kind == row_part::value)
             tip += QStringLiteral(", %1 bits (descriptor words %2 and %3)")
-                       .arg(field_width(f, table_))
+                       .arg(field_bits(t, table_, section))
                        .arg(f.descriptor_a)
                        .arg(f.descriptor_b);
         else
@@ -142,22 +131,8 @@ void table_model::edited(const change& c) {
     }
     for (const cell_change& cc : c.cells)
         if (cc.where.table == table_) {
-            const int column = [&] {
-                const db_table& t = doc_.game.db.tables[static_cast<std::size_t>(table_)];
-                switch (cc.where.part) {
-                case row_part::key:
-                    return cc.where.index;
-                case row_part::extra:
-                    return t.key_count + cc.where.index;
-                case row_part::text:
-                    return t.key_count + t.extra_count + cc.where.index;
-                case row_part::value:
-                    return t.whole_word_count() + cc.where.index;
-                case row_part::name:
-                    break;
-                }
-                return -1;
-            }();
+            const int column = field_of_place(doc_.game.db.tables[static_cast<std::size_t>(table_)],
+                                              cc.where.place());
             if (column >= 0) {
                 const QModelIndex at = index(cc.where.row, column);
                 emit dataChanged(at, at);

@@ -186,7 +186,8 @@ std::vector<team_page::stored_link> team_page::links_of(int team_row) const {
     for (int l :
          doc_.game.lookups.team_links(db.rows(teams)[static_cast<std::size_t>(team_row)].keys[0])) {
         const auto& link = links[static_cast<std::size_t>(l)];
-        found.push_back({link.keys[1], link.values[0], link.values[1]});
+        found.push_back(
+            {link.keys[1], link.values[link_field::number], link.values[link_field::position]});
     }
     return found;
 }
@@ -254,24 +255,25 @@ void team_page::show_page(int r) {
     show_text(e_namefull, team.names[0]);
     show_text(e_name5, team.names[1]);
     show_text(e_name10, team.names[2]);
-    show_track(t_prest, team.values[17]);
-    show_item(cobo_attack, team.values[1]);
-    show_item(cobo_formations, team.values[5]);
-    const int stadium = doc_.game.lookups.stadium_by_value(team.values[12]);
+    show_track(t_prest, team.values[team_field::prestige]);
+    show_item(cobo_attack, team.values[team_field::attack]);
+    show_item(cobo_formations, team.values[team_field::formation]);
+    const int stadium = doc_.game.lookups.stadium_by_value(team.values[team_field::stadium]);
     cobo_stadium->setCurrentIndex(stadium < cobo_stadium->count() ? stadium : -1);
     // The team's stadium stays its choice while no row has its id (a negative id names none).
-    if (team.values[12] <= 0x7FFFFFFFu)
-        stadium_choice_ = static_cast<std::int32_t>(team.values[12]);
+    if (team.values[team_field::stadium] <= 0x7FFFFFFFu)
+        stadium_choice_ = static_cast<std::int32_t>(team.values[team_field::stadium]);
 
     fill_roster_lists(r);
     fill_player_choices(false);
     // Captain and penalty taker: the team's first row of the settings table, fields by name.
     const auto settings = db.rows(team_settings);
-    if (const auto captain = find_settings(doc_.game, team.keys[0], "captain"))
+    if (const auto captain = find_settings(doc_.game, team.keys[0], team_settings_field::captain))
         select_player(t_pl_capt, *t_pl_ids,
                       settings[static_cast<std::size_t>(captain->row)]
                           .values[static_cast<std::size_t>(captain->slot)]);
-    if (const auto penalty = find_settings(doc_.game, team.keys[0], "penaltytakerid"))
+    if (const auto penalty =
+            find_settings(doc_.game, team.keys[0], team_settings_field::penalty_taker))
         select_player(t_pl_penal, *t_pl_ids,
                       settings[static_cast<std::size_t>(penalty->row)]
                           .values[static_cast<std::size_t>(penalty->slot)]);
@@ -287,8 +289,8 @@ void team_page::apply(const char* step) {
     values.names = {applied_text(e_namefull, team.names[0]), applied_text(e_name5, team.names[1]),
                     applied_text(e_name10, team.names[2])};
     values.prestige = static_cast<std::uint32_t>(t_prest->value());
-    values.attack = applied_item(cobo_attack, team.values[1]);
-    values.formation = applied_item(cobo_formations, team.values[5]);
+    values.attack = applied_item(cobo_attack, team.values[team_field::attack]);
+    values.formation = applied_item(cobo_formations, team.values[team_field::formation]);
     if (cobo_stadium->currentIndex() >= 0)
         values.stadium_row = cobo_stadium->currentIndex();
     // The i-th link of the team takes the i-th number and position of the roster lists.
@@ -329,7 +331,7 @@ void team_page::tables_changed(const change& c) {
     // click in the tree drops them). A step that changed other rows leaves the page as it is.
     bool touched = r < 0 || c.moves_rows(teams) || c.moves_rows(team_settings) ||
                    cell_touched(c, teams, r) || links_of(r) != filled_links_;
-    for (const char* field : {"captain", "penaltytakerid"})
+    for (const char* field : team_settings_field::page)
         if (const auto settings = find_settings(doc_.game, *shown_id_, field))
             touched = touched || cell_touched(c, team_settings, settings->row);
     if (touched)

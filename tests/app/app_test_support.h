@@ -6,6 +6,7 @@
 #include "app/messages.h"
 #include "dbfile/build.h"
 #include "dbfile/database.h"
+#include "dbfile/game_fields.h"
 #include "langfile/string_table.h"
 #include "support/file_bytes.h"
 
@@ -154,19 +155,17 @@ inline database test_database(const install_options& options = {}) {
         case table_index::players:
             spec.strings = {"firstname", "pseudonym", "surname"};
             spec.packed.clear();
-            for (const char* f :
-                 {"talent", "starplayer", "height", "weight", "shoecolor", "haircolorid", "stamina",
-                  "ballcontrol", "passing", "tackling", "shotaccuracy", "preferredposition1"})
+            for (const char* f : player_field::page)
                 spec.packed.push_back(wide(f));
             break;
         case table_index::team_settings:
-            spec.packed = {wide(options.captain_field ? "captain" : "skipper"), wide("kit"),
-                           wide("manager"), wide("penaltytakerid")};
+            spec.packed = {wide(options.captain_field ? team_settings_field::captain : "skipper"),
+                           wide("kit"), wide("manager"), wide(team_settings_field::penalty_taker)};
             break;
         case table_index::teams:
             spec.strings = {"comment", "label"};
             spec.packed.clear();
-            for (int i = 0; i < 18; ++i)
+            for (int i = 0; i < team_field::slot_count; ++i)
                 spec.packed.push_back(wide(("v" + std::to_string(i)).c_str()));
             break;
         default:
@@ -185,7 +184,7 @@ inline database test_database(const install_options& options = {}) {
         auto& team = add_row(db, table_index::teams);
         team.keys[0] = 20 + t;
         team.strings[1] = "Team " + std::to_string(t);
-        team.values[12] = static_cast<std::uint32_t>(70 + t);
+        team.values[team_field::stadium] = static_cast<std::uint32_t>(70 + t);
         auto& link = add_row(db, table_index::league_teams);
         link.keys = {10, 20 + t, 0, 0};
         auto& settings = add_row(db, table_index::team_settings);
