@@ -65,9 +65,11 @@ void TForm1::FormCreate() {
         cb_lng->setCurrentIndex(0);
 }
 
-void TForm1::refuse_file(const qira::io_result& result, const QString& cannot_open) {
-    const QString text =
-        result.status == qira::io_result::code::cannot_open ? cannot_open : text_of(result.message);
+void TForm1::refuse_file(const qira::result& refusal, const QString& cannot_open) {
+    // A file that cannot be opened or read gets the window's own words; a refused one its reason.
+    const bool unreadable = refusal.status == qira::result::code::cannot_open ||
+                            refusal.status == qira::result::code::cannot_read;
+    const QString text = unreadable ? cannot_open : text_of(refusal.message());
     messages().show(QLatin1String(qira::fatal_error_caption), text);
     Button15->show(); // "Game folder..."
 }
@@ -91,10 +93,10 @@ void TForm1::Button1Click() {
     if (!opened) {
         pb->setValue(0);
         pb->hide();
-        if (opened.file == qira::game_file::language)
-            refuse_file(opened.result, cannot_open_text(qira::language_file_name(language), "!"));
+        if (opened.value == qira::game_file::language)
+            refuse_file(opened, cannot_open_text(qira::language_file_name(language), "!"));
         else
-            refuse_file(opened.result, cannot_open_text(QStringLiteral("qira.db"), "."));
+            refuse_file(opened, cannot_open_text(QStringLiteral("qira.db"), "."));
         return;
     }
 
@@ -181,7 +183,7 @@ void TForm1::Button11Click() {
     // Both files or neither: the message of a failure says what became of each.
     const auto saved = qira::save_game_files(game, database_path_, language_path_, *file_ops_);
     if (!saved) {
-        messages().show(QLatin1String(qira::save_error_caption), text_of(saved.result.message));
+        messages().show(QLatin1String(qira::save_error_caption), text_of(saved.message()));
         return;
     }
     doc.undo_stack()->setClean();

@@ -198,7 +198,7 @@ class TForm1 : public QWidget {
 
     // Refuses a file that did not load: a "Fatal Error" box; `cannot_open_text` is the box's
     // text when the file could not be opened at all.
-    void refuse_file(const qira::io_result& result, const QString& cannot_open_text);
+    void refuse_file(const qira::result& refusal, const QString& cannot_open_text);
     // "Exit" and "Close" with unsaved changes ask first; true to go on.
     bool confirm_discard();
     void store_language();

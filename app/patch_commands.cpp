@@ -74,7 +74,7 @@ void TForm1::ButtonPatchSaveClick() {
         return;
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
     if (auto r = qira::save_patch_file(qira::to_fs_path(path), made.value); !r) {
-        messages().show(QLatin1String(qira::save_error_caption), text_of(r.message));
+        messages().show(QLatin1String(qira::save_error_caption), text_of(r.message()));
         return;
     }
     save_status->setText(QStringLiteral("A patch of %1 changes was written to %2.")
@@ -95,7 +95,7 @@ void TForm1::ButtonPatchApplyClick() {
     const QString name = QFileInfo(path).fileName();
     qira::patch p;
     if (auto r = qira::load_patch_file(qira::to_fs_path(path), p); !r) {
-        messages().show(QLatin1String(qira::app_title), text_of(r.message));
+        messages().show(QLatin1String(qira::app_title), text_of(r.message()));
         return;
     }
     qira::patch_step step = qira::apply_patch_step(game, p);

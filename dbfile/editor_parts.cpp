@@ -3,6 +3,8 @@
 
 #include "database.h"
 
+#include <utility>
+
 namespace qira {
 
 namespace {
@@ -18,7 +20,7 @@ struct table_need {
 
 } // namespace
 
-std::optional<std::string> missing_editor_parts(const database& db) {
+result check_editor_parts(const database& db) {
     const std::vector<table_need> needs = {
         {table_index::leagues, "leagues", 1, 2, 2, {}},
         {table_index::league_teams, "league teams", 2, 0, 0, {}},
@@ -61,8 +63,8 @@ std::optional<std::string> missing_editor_parts(const database& db) {
                 add(table + " has no field \"" + std::string(field) + "\"");
     }
     if (missing.empty())
-        return std::nullopt;
-    return missing;
+        return result::success();
+    return result::failure(result::code::not_editable, {}, std::move(missing));
 }
 
 } // namespace qira

@@ -74,7 +74,7 @@ csv_import import_csv_file(open_game& game, int table, const std::filesystem::pa
     std::vector<std::uint8_t> bytes;
     if (auto r = read_whole_file(path, bytes); !r) {
         csv_import out;
-        out.summary = r.message;
+        out.summary = r.message();
         return out;
     }
     return import_table_csv(

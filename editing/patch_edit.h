@@ -21,8 +21,8 @@ struct opened_files {
 };
 
 // Reads both files again right after they were opened.
-io_result read_opened_files(const std::filesystem::path& database_path,
-                            const std::filesystem::path& language_path, opened_files& out);
+result read_opened_files(const std::filesystem::path& database_path,
+                         const std::filesystem::path& language_path, opened_files& out);
 
 // The changes from the files as opened to the game as it is now.
 patch_made patch_since_opened(const opened_files& opened, const open_game& game);

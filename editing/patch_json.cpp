@@ -205,20 +205,19 @@ std::string patch_to_json(const patch& p) {
     return tidy;
 }
 
-io_result load_patch_file(const std::filesystem::path& path, patch& out) {
+result load_patch_file(const std::filesystem::path& path, patch& out) {
     std::vector<std::uint8_t> bytes;
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     patch_read read = patch_from_json(text);
     if (!read.ok())
-        return io_result::failure(io_result::code::damaged,
-                                  display_name(path) + " is not a valid patch: " + read.error);
+        return result::failure(result::code::not_a_patch, {.file = display_name(path)}, read.error);
     out = std::move(read.value);
-    return io_result::success();
+    return result::success();
 }
 
-io_result save_patch_file(const std::filesystem::path& path, const patch& p, file_ops& ops) {
+result save_patch_file(const std::filesystem::path& path, const patch& p, file_ops& ops) {
     const std::string text = patch_to_json(p);
     return safe_replace(
         path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), ops);

@@ -4,7 +4,7 @@
 // stored bytes, a byte that is not part of valid UTF-8 as the escape \udcXX, as in the dumps.
 
 #include "editing/patch.h"
-#include "fileio/io_result.h"
+#include "fileio/result.h"
 #include "fileio/safe_file.h"
 
 #include <filesystem>
@@ -30,9 +30,9 @@ struct patch_read {
 patch_read patch_from_json(std::string_view text);
 
 // Reads the patch file at `path`; a refusal names the file ("mod.json is not a valid patch: ...").
-io_result load_patch_file(const std::filesystem::path& path, patch& out);
+result load_patch_file(const std::filesystem::path& path, patch& out);
 // Writes the patch file, replacing `path` whole or not at all.
-io_result save_patch_file(const std::filesystem::path& path, const patch& p,
-                          file_ops& ops = native_file_ops());
+result save_patch_file(const std::filesystem::path& path, const patch& p,
+                       file_ops& ops = native_file_ops());
 
 } // namespace qira

@@ -47,7 +47,7 @@ std::string result::message() const {
     case code::not_json:
         return line_column(where) + problem;
     case code::write_failed:
-        return "Could not save " + where.file + ": " + problem;
+        return where.file.empty() ? problem : "Could not save " + where.file + ": " + problem;
     case code::csv_problem:
         return "line " + std::to_string(where.line.value_or(0)) +
                (where.field.empty() ? std::string() : ", column " + where.field) + ": " + problem;

@@ -41,7 +41,8 @@ struct [[nodiscard]] result {
         not_a_patch,  // "<file> is not a valid patch: " then, with a line, "not valid JSON: line L
                       // column C: <problem>", else "<field>: <problem>" (field: the member)
         not_json,     // "line L column C: <problem>": a document that is no valid JSON
-        write_failed, // "Could not save <file>: <problem>": a save did not complete
+        write_failed, // "Could not save <file>: <problem>": a save did not complete; without a
+                      // file (a folder that could not be made) the problem is the whole text
         csv_problem,  // "line L, column <field>: <problem>" (", column" only with a field)
         not_imported, // "<file> was not imported: <problem>; nothing was changed."
         conflict,     // "table T row R field F: <problem>" (as far as the place goes), or the

@@ -58,14 +58,14 @@ void check_applied(const open_game& g) {
     database db = g.db;
     const std::vector<std::uint8_t> bytes = serialize_database(db);
     database loaded;
-    const io_result r = parse_database(bytes, "qira.db", nullptr, loaded);
-    FUZZ_CHECK(r.ok(), r.message);
+    const result r = parse_database(bytes, "qira.db", nullptr, loaded);
+    FUZZ_CHECK(r.ok(), r.message());
     string_table lang = g.lang;
     names_to_string_table(g.db, lang);
     const std::vector<std::uint8_t> lang_bytes = serialize_language_file(lang);
     string_table lang_loaded;
-    const io_result lr = parse_language_file(lang_bytes, "eng.db", lang_loaded);
-    FUZZ_CHECK(lr.ok(), lr.message);
+    const result lr = parse_language_file(lang_bytes, "eng.db", lang_loaded);
+    FUZZ_CHECK(lr.ok(), lr.message());
 }
 
 } // namespace

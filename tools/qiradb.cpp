@@ -50,16 +50,16 @@ std::optional<int> load_both(const std::filesystem::path& db_path,
                              string_table& lang) {
     if (!lang_path.empty())
         if (auto r = load_language_file(lang_path, lang); !r)
-            return fail(r.message);
+            return fail(r.message());
     if (auto r = load_database(db_path, lang_path.empty() ? nullptr : &lang, db); !r)
-        return fail(r.message);
+        return fail(r.message());
     return std::nullopt;
 }
 
 int run_info(const std::filesystem::path& path) {
     database db;
     if (auto r = load_database(path, nullptr, db); !r)
-        return fail(r.message);
+        return fail(r.message());
     std::cout << display_name(path) << ": " << db.table_count() << " tables, header words "
               << db.header_word0 << ' ' << db.header_word1 << '\n';
     for (int t = 0; t < db.table_count(); ++t) {
@@ -192,9 +192,9 @@ int run_rewrite(const std::filesystem::path& path, const std::filesystem::path& 
     open_options options;
     options.lookups = false; // nothing is edited
     if (auto r = open_game_files(path, lang_in, game, options); !r)
-        return fail(r.result.message);
+        return fail(r.message());
     if (auto r = save_game_files(game, out, lang_out); !r)
-        return fail(r.result.message);
+        return fail(r.message());
     return 0;
 }
 
@@ -205,7 +205,7 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
     const std::filesystem::path lang_in =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     if (auto r = open_game_files(path, lang_in, game); !r)
-        return fail(r.result.message);
+        return fail(r.message());
     if (!game.db.has_table(t))
         return fail(display_name(path) + " has no table " + std::to_string(t) + " (it has " +
                     std::to_string(game.db.table_count()) + ")");
@@ -221,7 +221,7 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
     if (auto r =
             save_game_files(game, out, lang.empty() ? std::filesystem::path() : utf8_path(lang[1]));
         !r)
-        return fail(r.result.message);
+        return fail(r.message());
     std::cout << imported.summary << '\n';
     return 0;
 }
@@ -238,7 +238,7 @@ int run_check(const std::filesystem::path& path, const std::filesystem::path& la
 int run_lang_dump(const std::filesystem::path& path) {
     string_table lang;
     if (auto r = load_language_file(path, lang); !r)
-        return fail(r.message);
+        return fail(r.message());
     json_writer j(std::cout);
     j.begin_object();
     j.key("count");
@@ -263,9 +263,9 @@ int run_lang_dump(const std::filesystem::path& path) {
 int run_lang_rewrite(const std::filesystem::path& path, const std::filesystem::path& out) {
     string_table lang;
     if (auto r = load_language_file(path, lang); !r)
-        return fail(r.message);
+        return fail(r.message());
     if (auto r = save_language_file(out, lang); !r)
-        return fail(r.message);
+        return fail(r.message());
     return 0;
 }
 
@@ -297,14 +297,14 @@ int run_patch(const std::filesystem::path& path, const std::filesystem::path& pa
               bool reverse) {
     patch p;
     if (auto r = load_patch_file(patch_path, p); !r)
-        return fail(r.message);
+        return fail(r.message());
     open_game game;
     const std::filesystem::path lang_in =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     const std::filesystem::path lang_out =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[1]);
     if (auto r = open_game_files(path, lang_in, game); !r)
-        return fail(r.result.message);
+        return fail(r.message());
     const patch_applied applied = apply_patch(game, p, reverse);
     if (!applied.ok()) {
         const std::size_t n = applied.conflicts.size();
@@ -319,7 +319,7 @@ int run_patch(const std::filesystem::path& path, const std::filesystem::path& pa
         return exit_input;
     }
     if (auto r = save_game_files(game, out, lang_out); !r)
-        return fail(r.result.message);
+        return fail(r.message());
     return 0;
 }
 
@@ -331,7 +331,7 @@ int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
                                      : sample_scale::tiny;
     options.seed = seed;
     if (auto r = write_sample_install(dir, options); !r)
-        return fail(r.message);
+        return fail(r.message());
     return 0;
 }
 

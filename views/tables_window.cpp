@@ -310,7 +310,7 @@ bool tables_window::export_csv(const QString& path) {
     const auto r = safe_replace(
         fs_path(path), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     if (!r) {
-        show_status(QString::fromStdString(r.message));
+        show_status(QString::fromStdString(r.message()));
         return false;
     }
     show_status(QStringLiteral("Table %1 exported to %2 (%3 rows).")

@@ -284,7 +284,7 @@ class EditSequences : public ::testing::Test {
         open_game game;
         const auto r = open_game_files(install_database_path(dir_->path() / "game"),
                                        install_language_path(dir_->path() / "game", "eng"), game);
-        EXPECT_TRUE(r.ok()) << r.result.message;
+        EXPECT_TRUE(r.ok()) << r.message();
         return game;
     }
 
@@ -292,7 +292,7 @@ class EditSequences : public ::testing::Test {
         const auto db_path = dir_->path() / "out.db";
         const auto lang_path = dir_->path() / "out-eng.db";
         const auto r = save_game_files(game, db_path, lang_path);
-        EXPECT_TRUE(r.ok()) << r.result.message;
+        EXPECT_TRUE(r.ok()) << r.message();
         return {test::read_file(db_path), test::read_file(lang_path)};
     }
 

@@ -39,7 +39,7 @@ open_game open_files(const game_files& f) {
 
 void save_files(open_game& g, const game_files& f) {
     const game_result r = save_game_files(g, f.db, f.lang);
-    ASSERT_TRUE(r) << r.result.message;
+    ASSERT_TRUE(r) << r.message();
 }
 
 void expect_same_files(const game_files& x, const game_files& y) {
@@ -595,9 +595,9 @@ TEST(PatchJson, APatchFileIsRefusedByNameAndWrittenWhole) {
     test::temp_dir dir;
     test::write_file(dir / "mod.json", {'{', '}'});
     patch p;
-    const io_result r = load_patch_file(dir / "mod.json", p);
+    const result r = load_patch_file(dir / "mod.json", p);
     EXPECT_FALSE(r.ok());
-    EXPECT_EQ(r.message.rfind("mod.json is not a valid patch: ", 0), 0u) << r.message;
+    EXPECT_EQ(r.message().rfind("mod.json is not a valid patch: ", 0), 0u) << r.message();
 
     table_patch tp;
     tp.index = 3;

@@ -32,6 +32,8 @@ TEST(Result, TheMessageIsBuiltFromCodePlaceAndProblem) {
          "line 1 column 1: not a JSON value"},
         {{code::write_failed, {.file = "/g/qira.db"}, "disk full. Nothing was saved."},
          "Could not save /g/qira.db: disk full. Nothing was saved."},
+        {{code::write_failed, {}, "Could not create /g/fe: exists"},
+         "Could not create /g/fe: exists"},
         {{code::csv_problem, {.field = "height", .line = 12}, "\"x\" is not a whole number"},
          "line 12, column height: \"x\" is not a whole number"},
         {{code::csv_problem, {.line = 2}, "a quoted field is not closed"},
