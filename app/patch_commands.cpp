@@ -52,10 +52,10 @@ void TForm1::ButtonPatchSaveClick() {
                                        "so there is nothing to compare the changes with."));
         return;
     }
-    const qira::patch_made made = qira::patch_since_opened(opened_, game);
-    if (!made.ok()) {
+    const qira::result_of<qira::patch> made = qira::patch_since_opened(opened_, game);
+    if (!made) {
         messages().show(QLatin1String(qira::app_title),
-                        QStringLiteral("No patch can be made: %1").arg(text_of(made.error)));
+                        QStringLiteral("No patch can be made: %1").arg(text_of(made.message())));
         return;
     }
     if (made.value.empty()) {
@@ -102,7 +102,7 @@ void TForm1::ButtonPatchApplyClick() {
     if (!step.ok()) {
         QStringList lines;
         for (std::size_t i = 0; i < step.conflicts.size() && i < listed_conflicts; ++i)
-            lines << text_of(step.conflicts[i]);
+            lines << text_of(step.conflicts[i].message());
         if (step.conflicts.size() > listed_conflicts)
             lines << QStringLiteral("...");
         messages().show(QLatin1String(qira::app_title),

@@ -3,6 +3,8 @@
 // A document that is not UTF-8, not JSON, or nested deeper or wider than a patch is, is refused
 // with the line and column of the problem.
 
+#include "fileio/result.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,8 +25,8 @@ struct json_value {
     std::vector<json_value> members;
 };
 
-// Parses a whole document into `out`; false, with where and why in `error` ("line 2 column 5:
-// expected ':'"), when it is no valid JSON.
-bool parse_json(std::string_view text, json_value& out, std::string& error);
+// Parses a whole document into `out`; not_json, with the line and column of the problem
+// ("line 2 column 5: expected ':'"), when it is no valid JSON.
+result parse_json(std::string_view text, json_value& out);
 
 } // namespace qira

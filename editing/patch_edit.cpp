@@ -17,22 +17,17 @@ result read_opened_files(const std::filesystem::path& database_path,
     return result::success();
 }
 
-patch_made patch_since_opened(const opened_files& opened, const open_game& game) {
-    patch_made made;
+result_of<patch> patch_since_opened(const opened_files& opened, const open_game& game) {
     string_table lang;
     const bool with_language = game.has_language && !opened.language.empty();
     if (with_language)
-        if (auto r = parse_language_file(opened.language, opened.language_name, lang); !r) {
-            made.error = r.message();
-            return made;
-        }
+        if (auto r = parse_language_file(opened.language, opened.language_name, lang); !r)
+            return r;
     database db;
     if (auto r = parse_database(opened.database, opened.database_name,
                                 with_language ? &lang : nullptr, db);
-        !r) {
-        made.error = r.message();
-        return made;
-    }
+        !r)
+        return r;
     return make_patch(db, with_language ? &lang : nullptr, game.db,
                       with_language ? &game.lang : nullptr);
 }

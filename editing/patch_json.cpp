@@ -210,9 +210,11 @@ result load_patch_file(const std::filesystem::path& path, patch& out) {
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    patch_read read = patch_from_json(text);
-    if (!read.ok())
-        return result::failure(result::code::not_a_patch, {.file = display_name(path)}, read.error);
+    result_of<patch> read = patch_from_json(text);
+    if (!read) {
+        read.where.file = display_name(path);
+        return read.outcome();
+    }
     out = std::move(read.value);
     return result::success();
 }

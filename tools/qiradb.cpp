@@ -210,10 +210,10 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
         return fail(display_name(path) + " has no table " + std::to_string(t) + " (it has " +
                     std::to_string(game.db.table_count()) + ")");
     const csv_import imported = import_csv_file(game, t, csv_path);
-    if (!imported.imported) {
-        std::cerr << "qiradb: " << imported.summary << '\n';
-        for (const std::string& p : imported.problems)
-            std::cerr << p << '\n';
+    if (!imported.imported()) {
+        std::cerr << "qiradb: " << imported.summary() << '\n';
+        for (const result& p : imported.problems)
+            std::cerr << p.message() << '\n';
         return exit_input;
     }
     if (!imported.warning.empty())
@@ -222,7 +222,7 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
             save_game_files(game, out, lang.empty() ? std::filesystem::path() : utf8_path(lang[1]));
         !r)
         return fail(r.message());
-    std::cout << imported.summary << '\n';
+    std::cout << imported.summary() << '\n';
     return 0;
 }
 
@@ -280,11 +280,11 @@ int run_diff(const std::filesystem::path& a_path, const std::filesystem::path& b
     if (auto code =
             load_both(b_path, with_lang ? utf8_path(langs[1]) : std::filesystem::path(), b, b_lang))
         return *code;
-    const patch_made made =
+    const result_of<patch> made =
         make_patch(a, with_lang ? &a_lang : nullptr, b, with_lang ? &b_lang : nullptr);
-    if (!made.ok())
+    if (!made)
         return fail(display_name(a_path) + " and " + display_name(b_path) +
-                    " cannot be compared: " + made.error);
+                    " cannot be compared: " + made.message());
     std::cout << patch_to_json(made.value);
     return 0;
 }
@@ -313,7 +313,7 @@ int run_patch(const std::filesystem::path& path, const std::filesystem::path& pa
                   << display_name(path) << ": " << n << (n == 1 ? " conflict" : " conflicts")
                   << '\n';
         for (std::size_t i = 0; i < std::min(n, shown_conflicts); ++i)
-            std::cerr << "  " << applied.conflicts[i] << '\n';
+            std::cerr << "  " << applied.conflicts[i].message() << '\n';
         if (n > shown_conflicts)
             std::cerr << "  and " << n - shown_conflicts << " more\n";
         return exit_input;

@@ -325,11 +325,11 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     if (t < 0)
         return false;
     csv_import imported = import_csv_file(doc_.game, t, fs_path(path));
-    if (!imported.imported) {
-        const QString summary = QString::fromStdString(imported.summary);
+    if (!imported.imported()) {
+        const QString summary = QString::fromStdString(imported.summary());
         QStringList listed;
-        for (const std::string& p : imported.problems)
-            listed << QString::fromStdString(p);
+        for (const result& p : imported.problems)
+            listed << QString::fromStdString(p.message());
         show_status(summary);
         if (problems)
             *problems = listed.isEmpty() ? QStringList{summary} : listed;
@@ -340,7 +340,7 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     doc_.push_table_edit(
         std::move(imported.made),
         QStringLiteral("import %1 into table %2").arg(QFileInfo(path).fileName()).arg(t));
-    QString done = QString::fromStdString(imported.summary);
+    QString done = QString::fromStdString(imported.summary());
     if (!imported.warning.empty())
         done += QStringLiteral(" Warning: ") + QString::fromStdString(imported.warning);
     show_status(done);

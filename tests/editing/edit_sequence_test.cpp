@@ -250,8 +250,8 @@ class sequence_maker {
             if (s)
                 (void)s(copy);
         }
-        patch_made made = make_patch(game.db, game.has_language ? &game.lang : nullptr, copy.db,
-                                     copy.has_language ? &copy.lang : nullptr);
+        result_of<patch> made = make_patch(game.db, game.has_language ? &game.lang : nullptr,
+                                           copy.db, copy.has_language ? &copy.lang : nullptr);
         if (!made.ok())
             return {};
         const bool reverse = false;
