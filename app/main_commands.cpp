@@ -54,8 +54,11 @@ void TForm1::FormCreate() {
         const QString language = key->read(QLatin1String(qira::language_value)).value_or(QString());
         if (!language.isEmpty()) {
             run_guarded([&] {
-                const int index = qira::to_int(language);
-                cb_lng->setCurrentIndex(index >= 0 && index < cb_lng->count() ? index : -1);
+                const auto index = qira::to_int(language);
+                if (index)
+                    cb_lng->setCurrentIndex(
+                        index.value >= 0 && index.value < cb_lng->count() ? index.value : -1);
+                return index.outcome();
             });
         }
         key->close();
@@ -107,9 +110,10 @@ void TForm1::Button1Click() {
     database_path_ = database_path;
     language_path_ = language_path;
     // The files as opened, for "Save changes as patch..." (a file that cannot be read again
-    // leaves that command without a base).
+    // leaves that command without a base, which it says when it is used).
     opened_ = {};
-    (void)qira::read_opened_files(database_path, language_path, opened_);
+    if (const auto reread = qira::read_opened_files(database_path, language_path, opened_); !reread)
+        opened_ = {};
     doc.undo_stack()->clear();
     save_status->setText(QStringLiteral(" "));
 
@@ -219,7 +223,9 @@ bool TForm1::confirm_discard() {
 
 void TForm1::store_language() {
     if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
-        key->write(QLatin1String(qira::language_value), QString::number(cb_lng->currentIndex()));
+        // A language that cannot be stored is only not chosen again at the next start.
+        (void)key->write(QLatin1String(qira::language_value),
+                         QString::number(cb_lng->currentIndex()));
         key->close();
     }
 }

@@ -28,7 +28,8 @@ QString stored_folder(const char* value) {
 
 void store_folder(const char* value, const QString& folder) {
     if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
-        key->write(QLatin1String(value), folder);
+        // A folder that cannot be stored is only not offered again: the dialog starts at home.
+        (void)key->write(QLatin1String(value), folder);
         key->close();
     }
 }
