@@ -74,7 +74,7 @@ std::optional<std::filesystem::path> map_path(const std::filesystem::path& prefi
 std::vector<std::filesystem::path> prefixes(const char* wineprefix_env, const char* home_env);
 
 // What one prefix says about the game.
-struct prefix_report {
+struct [[nodiscard]] prefix_report {
     std::vector<std::filesystem::path> install_dirs; // mapped, native view first
     // Why the prefix said nothing, or less than it holds (no system.reg, damaged, no key, a
     // folder that is none of the prefix): refused, worded whole; ok when nothing is wrong.

@@ -145,7 +145,7 @@ patch reversed(const patch& p);
 std::vector<result> check_patch(const database& db, const string_table* lang, const patch& p,
                                 bool reverse = false);
 
-struct patch_applied {
+struct [[nodiscard]] patch_applied {
     std::vector<result> conflicts; // as check_patch lists them; when any, nothing was changed
     std::vector<int> tables;       // the tables whose rows changed, ascending
     bool language = false;         // whether language entries changed

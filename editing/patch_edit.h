@@ -27,7 +27,7 @@ result read_opened_files(const std::filesystem::path& database_path,
 // The changes from the files as opened to the game as it is now.
 result_of<patch> patch_since_opened(const opened_files& opened, const open_game& game);
 
-struct patch_step {
+struct [[nodiscard]] patch_step {
     change made;                   // empty when it conflicted (or changed nothing)
     std::vector<result> conflicts; // nothing was changed when there are any
     bool ok() const { return conflicts.empty(); }

@@ -188,11 +188,14 @@ std::string table_csv(const database& db, int t, int names) {
 
 csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int names) {
     csv_rows out;
+    // A problem of a column without a name is worded as one of its line.
     const auto problem = [&](std::size_t line, const std::string& column, std::string what) {
         ++out.problem_count;
         if (out.problems.size() < listed_problems)
             out.problems.push_back(result::failure(
-                result::code::csv_problem, {.field = column, .line = line}, std::move(what)));
+                result::code::csv_problem,
+                {.field = column.empty() ? std::nullopt : std::optional(column), .line = line},
+                std::move(what)));
     };
     if (!db.has_table(t)) {
         problem(1, {}, "the database has no table " + std::to_string(t));

@@ -29,7 +29,7 @@ std::string table_csv(const database& db, int table, int names = 0);
 // "commas", "semicolons" or "tabs".
 std::string separator_name(char separator);
 
-struct csv_rows {
+struct [[nodiscard]] csv_rows {
     std::vector<db_overall_data> rows;
     // The first 20 problems, each a csv_problem at its line and column ("line 12, column height:
     // \"tall\" is not a whole number").

@@ -16,43 +16,43 @@ std::string table_row_field(const place& at) {
     std::string text = "table " + std::to_string(*at.table);
     if (at.row)
         text += " row " + std::to_string(*at.row);
-    if (!at.field.empty())
-        text += " field " + at.field;
+    if (at.field)
+        text += " field " + *at.field;
     return text + ": ";
 }
 
 } // namespace
 
 std::string result::message() const {
+    const std::string file = where.file.value_or(std::string());
     switch (status) {
     case code::ok:
         return {};
     case code::cannot_open:
-        return "Cannot open " + where.file + ": " + problem;
+        return "Cannot open " + file + ": " + problem;
     case code::cannot_read:
-        return "Cannot read " + where.file;
+        return "Cannot read " + file;
     case code::damaged:
-        return where.file + " is damaged: " + problem;
+        return file + " is damaged: " + problem;
     case code::not_editable:
-        return where.file + " cannot be edited: " + problem;
+        return file + " cannot be edited: " + problem;
     case code::not_a_patch: {
-        std::string text =
-            where.file.empty() ? std::string() : where.file + " is not a valid patch: ";
+        std::string text = where.file ? file + " is not a valid patch: " : std::string();
         if (where.line)
             text += "not valid JSON: " + line_column(where);
-        else if (!where.field.empty())
-            text += where.field + ": ";
+        else if (where.field)
+            text += *where.field + ": ";
         return text + problem;
     }
     case code::not_json:
         return line_column(where) + problem;
     case code::write_failed:
-        return where.file.empty() ? problem : "Could not save " + where.file + ": " + problem;
+        return where.file ? "Could not save " + file + ": " + problem : problem;
     case code::csv_problem:
         return "line " + std::to_string(where.line.value_or(0)) +
-               (where.field.empty() ? std::string() : ", column " + where.field) + ": " + problem;
+               (where.field ? ", column " + *where.field : std::string()) + ": " + problem;
     case code::not_imported:
-        return where.file + " was not imported: " + problem + "; nothing was changed.";
+        return file + " was not imported: " + problem + "; nothing was changed.";
     case code::conflict:
         return table_row_field(where) + problem;
     case code::refused:

@@ -19,10 +19,11 @@ namespace qira {
 
 // Where a problem is: what is known of it.
 struct place {
-    std::string file{};                // the file as the message names it (a path or a name)
-    std::optional<int> table{};        // a table of the game database
-    std::optional<std::int64_t> row{}; // a row of that table
-    std::string field{};               // a field's name, a CSV column, a member of a JSON document
+    std::optional<std::string> file{};     // the file as the message names it (a path or a name)
+    std::optional<int> table{};            // a table of the game database
+    std::optional<std::int64_t> row{};     // a row of that table
+    std::optional<std::string> field{};    // a field's name (also an empty one), a CSV column, a
+                                           // member of a JSON document
     std::optional<std::uint64_t> offset{}; // a byte offset in the file
     std::optional<std::size_t> line{};     // a line of a text file, from 1
     std::optional<std::size_t> column{};   // a column of that line, from 1
@@ -31,7 +32,7 @@ struct place {
 };
 
 struct [[nodiscard]] result {
-    // Each code has its wording; the place parts it names are shown in brackets.
+    // Each code has its wording; the parts of the place it names are shown in <angle brackets>.
     enum class code {
         ok,
         cannot_open,  // "Cannot open <file>: <problem>": the file could not be opened for reading
