@@ -95,7 +95,7 @@ void TForm1::Button15Click() {
     Edit1->setText(dir);
     bool remembered = false;
     if (auto key = qira::registry_key::open(QLatin1String(qira::install_key))) {
-        remembered = key->write(QLatin1String(qira::install_dir_value), dir);
+        remembered = key->write(QLatin1String(qira::install_dir_value), dir).ok();
         key->close();
     }
     save_status->setText(remembered

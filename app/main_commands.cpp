@@ -54,8 +54,11 @@ void TForm1::FormCreate() {
         const QString language = key->read(QLatin1String(qira::language_value)).value_or(QString());
         if (!language.isEmpty()) {
             run_guarded([&] {
-                const int index = qira::to_int(language);
-                cb_lng->setCurrentIndex(index >= 0 && index < cb_lng->count() ? index : -1);
+                const auto index = qira::to_int(language);
+                if (index)
+                    cb_lng->setCurrentIndex(
+                        index.value >= 0 && index.value < cb_lng->count() ? index.value : -1);
+                return index.outcome();
             });
         }
         key->close();
@@ -65,9 +68,11 @@ void TForm1::FormCreate() {
         cb_lng->setCurrentIndex(0);
 }
 
-void TForm1::refuse_file(const qira::io_result& result, const QString& cannot_open) {
-    const QString text =
-        result.status == qira::io_result::code::cannot_open ? cannot_open : text_of(result.message);
+void TForm1::refuse_file(const qira::result& refusal, const QString& cannot_open) {
+    // A file that cannot be opened or read gets the window's own words; a refused one its reason.
+    const bool unreadable = refusal.status == qira::result::code::cannot_open ||
+                            refusal.status == qira::result::code::cannot_read;
+    const QString text = unreadable ? cannot_open : text_of(refusal.message());
     messages().show(QLatin1String(qira::fatal_error_caption), text);
     Button15->show(); // "Game folder..."
 }
@@ -91,10 +96,10 @@ void TForm1::Button1Click() {
     if (!opened) {
         pb->setValue(0);
         pb->hide();
-        if (opened.file == qira::game_file::language)
-            refuse_file(opened.result, cannot_open_text(qira::language_file_name(language), "!"));
+        if (opened.value == qira::game_file::language)
+            refuse_file(opened, cannot_open_text(qira::language_file_name(language), "!"));
         else
-            refuse_file(opened.result, cannot_open_text(QStringLiteral("qira.db"), "."));
+            refuse_file(opened, cannot_open_text(QStringLiteral("qira.db"), "."));
         return;
     }
 
@@ -105,9 +110,10 @@ void TForm1::Button1Click() {
     database_path_ = database_path;
     language_path_ = language_path;
     // The files as opened, for "Save changes as patch..." (a file that cannot be read again
-    // leaves that command without a base).
+    // leaves that command without a base, which it says when it is used).
     opened_ = {};
-    (void)qira::read_opened_files(database_path, language_path, opened_);
+    if (const auto reread = qira::read_opened_files(database_path, language_path, opened_); !reread)
+        opened_ = {};
     doc.undo_stack()->clear();
     save_status->setText(QStringLiteral(" "));
 
@@ -181,7 +187,7 @@ void TForm1::Button11Click() {
     // Both files or neither: the message of a failure says what became of each.
     const auto saved = qira::save_game_files(game, database_path_, language_path_, *file_ops_);
     if (!saved) {
-        messages().show(QLatin1String(qira::save_error_caption), text_of(saved.result.message));
+        messages().show(QLatin1String(qira::save_error_caption), text_of(saved.message()));
         return;
     }
     doc.undo_stack()->setClean();
@@ -217,7 +223,9 @@ bool TForm1::confirm_discard() {
 
 void TForm1::store_language() {
     if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
-        key->write(QLatin1String(qira::language_value), QString::number(cb_lng->currentIndex()));
+        // A language that cannot be stored is only not chosen again at the next start.
+        (void)key->write(QLatin1String(qira::language_value),
+                         QString::number(cb_lng->currentIndex()));
         key->close();
     }
 }

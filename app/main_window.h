@@ -45,6 +45,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QCloseEvent;
@@ -151,11 +152,17 @@ class TForm1 : public QWidget {
     // The handler of TreeView1Click and TreeView1Change: shows the selected node's page.
     void show_selected_node();
 
-    // The pages' handlers, as the pages have them.
+    // The pages' handlers, run as their buttons run them (a refusal is shown in a box).
     void show_team(int row) { team->show_team(row); }
-    void l_applyClick() { league->l_applyClick(); }
-    void t_applyClick() { team->t_applyClick(); }
-    void pl_applyClick() { player->pl_applyClick(); }
+    void l_applyClick() {
+        run_guarded([this] { return league->l_applyClick(); });
+    }
+    void t_applyClick() {
+        run_guarded([this] { return team->t_applyClick(); });
+    }
+    void pl_applyClick() {
+        run_guarded([this] { return player->pl_applyClick(); });
+    }
 
     // Applied edits that are not saved yet: the undo stack is not where the last open or save
     // left it.
@@ -165,11 +172,15 @@ class TForm1 : public QWidget {
     QString database_path_text() const;
     QString language_path_text() const;
 
-    // Runs an event handler the way every handler of the window runs: an error it raises is
-    // shown by the default error handler, and the program goes on.
-    void run_guarded(const std::function<void()>& handler) { doc.run_guarded(handler); }
+    // Runs an event handler the way every handler of the window runs: the refusal it returns, or
+    // an error it raises, is shown by the default error handler, and the program goes on.
+    template <typename Handler> void run_guarded(Handler&& handler) {
+        doc.run_guarded(std::forward<Handler>(handler));
+    }
     // A slot for connect() that runs a handler of the window guarded.
-    auto guarded(void (TForm1::*handler)()) { return doc.guarded(this, handler); }
+    template <typename Returned> auto guarded(Returned (TForm1::*handler)()) {
+        return doc.guarded(this, handler);
+    }
     // The default error handler's box.
     void report_error(const QString& text);
 
@@ -198,7 +209,7 @@ class TForm1 : public QWidget {
 
     // Refuses a file that did not load: a "Fatal Error" box; `cannot_open_text` is the box's
     // text when the file could not be opened at all.
-    void refuse_file(const qira::io_result& result, const QString& cannot_open_text);
+    void refuse_file(const qira::result& refusal, const QString& cannot_open_text);
     // "Exit" and "Close" with unsaved changes ask first; true to go on.
     bool confirm_discard();
     void store_language();

@@ -1,9 +1,9 @@
 #pragma once
 // How the window talks to the user: message boxes go through a small interface that the tests
-// replace, and errors raised inside an event handler are shown by the default error handler
-// (a box with the error's text), after which the program goes on.
+// replace, and the refusal an event handler returns (or an error it raises) is shown by the
+// default error handler (a box with its message), after which the program goes on.
 
-#include "views/handler_error.h"
+#include "views/handler_values.h"
 
 #include <QString>
 

@@ -28,7 +28,8 @@ QString stored_folder(const char* value) {
 
 void store_folder(const char* value, const QString& folder) {
     if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
-        key->write(QLatin1String(value), folder);
+        // A folder that cannot be stored is only not offered again: the dialog starts at home.
+        (void)key->write(QLatin1String(value), folder);
         key->close();
     }
 }
@@ -52,10 +53,10 @@ void TForm1::ButtonPatchSaveClick() {
                                        "so there is nothing to compare the changes with."));
         return;
     }
-    const qira::patch_made made = qira::patch_since_opened(opened_, game);
-    if (!made.ok()) {
+    const qira::result_of<qira::patch> made = qira::patch_since_opened(opened_, game);
+    if (!made) {
         messages().show(QLatin1String(qira::app_title),
-                        QStringLiteral("No patch can be made: %1").arg(text_of(made.error)));
+                        QStringLiteral("No patch can be made: %1").arg(text_of(made.message())));
         return;
     }
     if (made.value.empty()) {
@@ -74,7 +75,7 @@ void TForm1::ButtonPatchSaveClick() {
         return;
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
     if (auto r = qira::save_patch_file(qira::to_fs_path(path), made.value); !r) {
-        messages().show(QLatin1String(qira::save_error_caption), text_of(r.message));
+        messages().show(QLatin1String(qira::save_error_caption), text_of(r.message()));
         return;
     }
     save_status->setText(QStringLiteral("A patch of %1 changes was written to %2.")
@@ -95,14 +96,14 @@ void TForm1::ButtonPatchApplyClick() {
     const QString name = QFileInfo(path).fileName();
     qira::patch p;
     if (auto r = qira::load_patch_file(qira::to_fs_path(path), p); !r) {
-        messages().show(QLatin1String(qira::app_title), text_of(r.message));
+        messages().show(QLatin1String(qira::app_title), text_of(r.message()));
         return;
     }
     qira::patch_step step = qira::apply_patch_step(game, p);
     if (!step.ok()) {
         QStringList lines;
         for (std::size_t i = 0; i < step.conflicts.size() && i < listed_conflicts; ++i)
-            lines << text_of(step.conflicts[i]);
+            lines << text_of(step.conflicts[i].message());
         if (step.conflicts.size() > listed_conflicts)
             lines << QStringLiteral("...");
         messages().show(QLatin1String(qira::app_title),

@@ -19,6 +19,12 @@ constexpr char default_value_name[] = "(Default)";
 // machine's keys (HKEY_LOCAL_MACHINE).
 constexpr char user_group_prefix[] = "HKEY_CURRENT_USER/";
 
+// A value that could not be stored.
+result unstored(const QString& name) {
+    return result::failure(result::code::write_failed, {.field = name.toStdString()},
+                           "the value \"" + name.toStdString() + "\" could not be stored");
+}
+
 // With QIRA_REGISTRY_MACHINE=read-only the file's machine keys refuse to be created or written,
 // as HKEY_LOCAL_MACHINE does for a user without administrator rights.
 bool machine_read_only() {
@@ -42,14 +48,17 @@ class layered_key final : public registry_key {
         return machine_ ? machine_->read(name) : std::nullopt;
     }
 
-    bool write(const QString& name, const QString& value) override {
-        if (machine_ && machine_->write(name, value)) {
-            if (registry_key* user = user_key(false); user && user->read(name))
-                user->write(name, value);
-            return true;
-        }
+    result write(const QString& name, const QString& value) override {
+        if (machine_)
+            if (result stored = machine_->write(name, value)) {
+                // The user's copy follows where it can; where it cannot, the value is stored in
+                // the machine's key all the same.
+                if (registry_key* user = user_key(false); user && user->read(name))
+                    (void)user->write(name, value);
+                return stored;
+            }
         registry_key* user = user_key(true);
-        return user && user->write(name, value);
+        return user ? user->write(name, value) : unstored(name);
     }
 
     void close() override {
@@ -114,12 +123,12 @@ class ini_key final : public registry_key {
         return value.toString();
     }
 
-    bool write(const QString& name, const QString& value) override {
+    result write(const QString& name, const QString& value) override {
         if (!settings_ || read_only_)
-            return false;
+            return unstored(name);
         settings_->setValue(group_ + QLatin1Char('/') + name, value);
         settings_->sync();
-        return settings_->status() == QSettings::NoError;
+        return settings_->status() == QSettings::NoError ? result::success() : unstored(name);
     }
 
     void close() override {
@@ -197,8 +206,10 @@ class win32_key final : public registry_key {
         return QString::fromStdWString(*value);
     }
 
-    bool write(const QString& name, const QString& value) override {
-        return key_ && key_->write(name.toStdWString(), value.toStdWString());
+    result write(const QString& name, const QString& value) override {
+        if (key_ && key_->write(name.toStdWString(), value.toStdWString()))
+            return result::success();
+        return unstored(name);
     }
 
     void close() override { key_.reset(); }

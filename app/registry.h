@@ -10,6 +10,8 @@
 // "HKEY_CURRENT_USER/" the user's; with QIRA_REGISTRY_MACHINE=read-only its machine keys refuse
 // to be created or written, as HKEY_LOCAL_MACHINE does without administrator rights.
 
+#include "fileio/result.h"
+
 #include <QString>
 
 #include <memory>
@@ -33,8 +35,8 @@ class registry_key {
     virtual ~registry_key() = default;
     // The text value of that name; nothing when the key holds no such value.
     virtual std::optional<QString> read(const QString& name) const = 0;
-    // Sets a text value; false when it could not be stored.
-    virtual bool write(const QString& name, const QString& value) = 0;
+    // Sets a text value; write_failed when it could not be stored.
+    virtual result write(const QString& name, const QString& value) = 0;
     // Releases the key; the object may then only be destroyed.
     virtual void close() = 0;
 };

@@ -122,6 +122,15 @@ line_state next_line(std::istream& in, std::string& line, std::uintmax_t& total)
     return too_long ? line_state::too_long : line_state::ok;
 }
 
+// A refusal of a registry file, with the reason ("it does not exist").
+result refused(std::string why) {
+    return result::failure(result::code::refused, {}, std::move(why));
+}
+
+result too_large() {
+    return refused("it is larger than " + std::to_string(max_file / (1024 * 1024)) + " MiB");
+}
+
 } // namespace
 
 std::optional<std::string> reg_values::get(std::string_view key, std::string_view name) const {
@@ -207,8 +216,7 @@ std::optional<std::string> unescape(std::string_view escaped) {
     return out;
 }
 
-bool parse_reg(std::istream& in, const std::vector<std::string>& keys, reg_values& out,
-               std::string& error) {
+result parse_reg(std::istream& in, const std::vector<std::string>& keys, reg_values& out) {
     std::vector<std::string> wanted;
     for (const auto& key : keys)
         wanted.push_back(fold(key));
@@ -217,17 +225,14 @@ bool parse_reg(std::istream& in, const std::vector<std::string>& keys, reg_value
     std::string line;
     if (next_line(in, line, total) != line_state::ok ||
         line.rfind("WINE REGISTRY Version 2", 0) != 0) {
-        error = "it is not a Wine registry file (no \"WINE REGISTRY Version 2\" line)";
-        return false;
+        return refused("it is not a Wine registry file (no \"WINE REGISTRY Version 2\" line)");
     }
     const std::string* current = nullptr; // the wanted key of the current section
     std::string current_name;
     for (;;) {
         const line_state state = next_line(in, line, total);
-        if (total > max_file) {
-            error = "it is larger than " + std::to_string(max_file / (1024 * 1024)) + " MiB";
-            return false;
-        }
+        if (total > max_file)
+            return too_large();
         if (state == line_state::end)
             break;
         if (state == line_state::too_long || line.empty())
@@ -275,36 +280,30 @@ bool parse_reg(std::istream& in, const std::vector<std::string>& keys, reg_value
         if (auto text = unescape(rest.substr(1, *length)))
             out.set(current_name, *name, std::move(*text));
     }
-    if (in.bad()) {
-        error = "it could not be read to its end";
-        return false;
-    }
-    return true;
+    if (in.bad())
+        return refused("it could not be read to its end");
+    return result::success();
 }
 
-bool read_reg_file(const std::filesystem::path& file, const std::vector<std::string>& keys,
-                   reg_values& out, std::string& error) {
+result read_reg_file(const std::filesystem::path& file, const std::vector<std::string>& keys,
+                     reg_values& out) {
+    const auto at = [&file](result r) {
+        r.where.file = file.string();
+        return r;
+    };
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
-    if (ec || !std::filesystem::exists(status)) {
-        error = "it does not exist";
-        return false;
-    }
-    if (!std::filesystem::is_regular_file(status)) {
-        error = "it is not a file";
-        return false;
-    }
+    if (ec || !std::filesystem::exists(status))
+        return at(refused("it does not exist"));
+    if (!std::filesystem::is_regular_file(status))
+        return at(refused("it is not a file"));
     const auto size = std::filesystem::file_size(file, ec);
-    if (!ec && size > max_file) {
-        error = "it is larger than " + std::to_string(max_file / (1024 * 1024)) + " MiB";
-        return false;
-    }
+    if (!ec && size > max_file)
+        return at(too_large());
     std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        error = "it cannot be opened";
-        return false;
-    }
-    return parse_reg(in, keys, out, error);
+    if (!in)
+        return at(refused("it cannot be opened"));
+    return at(parse_reg(in, keys, out));
 }
 
 std::optional<std::filesystem::path> map_path(const std::filesystem::path& prefix,
@@ -366,9 +365,9 @@ prefix_report game_install_dirs(const std::filesystem::path& prefix) {
     prefix_report report;
     const auto file = prefix / "system.reg";
     reg_values values;
-    std::string error;
-    if (!read_reg_file(file, {game_key, game_key_32}, values, error)) {
-        report.problem = file.string() + ": " + error;
+    if (const result read = read_reg_file(file, {game_key, game_key_32}, values); !read) {
+        report.problem = refused(file.string() + ": " + read.problem);
+        report.problem.where = read.where;
         return report;
     }
     for (const char* key : {game_key, game_key_32}) {
@@ -379,12 +378,15 @@ prefix_report game_install_dirs(const std::filesystem::path& prefix) {
             if (mapped->has_filename())
                 *mapped /= "";
             report.install_dirs.push_back(std::move(*mapped));
-        } else if (report.problem.empty()) {
-            report.problem = "\"" + *dir + "\" is not a folder of " + prefix.string();
+        } else if (report.problem) {
+            report.problem = refused("\"" + *dir + "\" is not a folder of " + prefix.string());
+            report.problem.where.file = prefix.string();
         }
     }
-    if (report.install_dirs.empty() && report.problem.empty())
-        report.problem = file.string() + " has no \"Install Dir\" of the game";
+    if (report.install_dirs.empty() && report.problem) {
+        report.problem = refused(file.string() + " has no \"Install Dir\" of the game");
+        report.problem.where.file = file.string();
+    }
     return report;
 }
 

@@ -14,6 +14,8 @@
 // (dword:, hex:, continued lines) are skipped. Plain C++, no Qt: the file is only read, never
 // trusted: lines and the whole file have limits, and a damaged line is skipped.
 
+#include "fileio/result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -48,13 +50,12 @@ class reg_values {
 };
 
 // Reads the string values of `keys` from the text of a .reg file. The first line must be Wine's
-// header ("WINE REGISTRY Version 2"); false and `error` otherwise, or when the text runs past the
-// limits.
-bool parse_reg(std::istream& in, const std::vector<std::string>& keys, reg_values& out,
-               std::string& error);
-// The same for a file.
-bool read_reg_file(const std::filesystem::path& file, const std::vector<std::string>& keys,
-                   reg_values& out, std::string& error);
+// header ("WINE REGISTRY Version 2"); refused with the reason ("it is not a Wine registry file
+// ...") otherwise, or when the text runs past the limits.
+result parse_reg(std::istream& in, const std::vector<std::string>& keys, reg_values& out);
+// The same for a file (the place of a refusal; its reason: "it does not exist").
+result read_reg_file(const std::filesystem::path& file, const std::vector<std::string>& keys,
+                     reg_values& out);
 
 // One name or text of a .reg file with its escapes undone (UTF-8); nothing when an escape is
 // broken (a lone `\` at the end).
@@ -73,9 +74,11 @@ std::optional<std::filesystem::path> map_path(const std::filesystem::path& prefi
 std::vector<std::filesystem::path> prefixes(const char* wineprefix_env, const char* home_env);
 
 // What one prefix says about the game.
-struct prefix_report {
+struct [[nodiscard]] prefix_report {
     std::vector<std::filesystem::path> install_dirs; // mapped, native view first
-    std::string problem; // why the prefix said nothing (no system.reg, damaged, no key)
+    // Why the prefix said nothing, or less than it holds (no system.reg, damaged, no key, a
+    // folder that is none of the prefix): refused, worded whole; ok when nothing is wrong.
+    result problem;
 };
 prefix_report game_install_dirs(const std::filesystem::path& prefix);
 

@@ -156,7 +156,7 @@ void diff_installs(benchmark::State& state, const install& in) {
         return;
     }
     for (auto _ : state) {
-        const patch_made made = make_patch(pair.a.db, &pair.a.lang, pair.b.db, &pair.b.lang);
+        const result_of<patch> made = make_patch(pair.a.db, &pair.a.lang, pair.b.db, &pair.b.lang);
         const std::string json = patch_to_json(made.value);
         benchmark::DoNotOptimize(json.data());
         if (made.value.change_count() != pair.changed) {
@@ -180,7 +180,7 @@ void apply_patch_step(benchmark::State& state, const install& in) {
         state.PauseTiming();
         auto game = std::make_unique<open_game>(pair.a);
         state.ResumeTiming();
-        const patch_read read = patch_from_json(json);
+        const result_of<patch> read = patch_from_json(json);
         const patch_applied done = apply_patch(*game, read.value);
         if (!read.ok() || !done.ok()) {
             state.SkipWithError("the patch does not apply");

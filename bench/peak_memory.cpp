@@ -21,7 +21,8 @@ std::int64_t peak_resident_bytes(const std::string& program, const std::vector<s
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &pi))
         return -1;
     WaitForSingleObject(pi.hProcess, INFINITE);
     PROCESS_MEMORY_COUNTERS pmc{};

@@ -4,7 +4,7 @@
 
 #include "dbfile/text_slots.h"
 #include "dbfile/value_list.h"
-#include "fileio/io_result.h"
+#include "fileio/result.h"
 #include "fileio/safe_file.h"
 #include "langfile/string_table.h"
 
@@ -127,17 +127,17 @@ using progress_fn = std::function<void(int table, int share)>;
 std::vector<int> progress_shares(const std::vector<std::int64_t>& row_counts);
 
 // Parses a whole game database file. `lang` supplies the localized names (nullptr: none).
-// On failure `out` is untouched.
-io_result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,
-                         const string_table* lang, database& out, const progress_fn& progress = {});
+// On failure (damaged, at the table, row and offset concerned where known) `out` is untouched.
+result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                      const string_table* lang, database& out, const progress_fn& progress = {});
 // Reads and parses the file at `path`; on failure `out` is untouched.
-io_result load_database(const std::filesystem::path& path, const string_table* lang, database& out,
-                        const progress_fn& progress = {});
+result load_database(const std::filesystem::path& path, const string_table* lang, database& out,
+                     const progress_fn& progress = {});
 
-// Decodes table t's raw block into its rows; texts are read from `file`. False (with a
-// message) when a text lies outside the file.
-bool decode_table(std::span<const std::uint8_t> file, const std::string& file_name,
-                  const string_table* lang, database& db, int t, std::string& error);
+// Decodes table t's raw block into its rows; texts are read from `file`. Damaged when a text
+// lies outside the file.
+result decode_table(std::span<const std::uint8_t> file, const std::string& file_name,
+                    const string_table* lang, database& db, int t);
 // Attaches the localized names of every configured table from `lang` (empty when absent).
 void attach_names(const string_table& lang, database& db);
 
@@ -150,12 +150,12 @@ void encode_table(database& db, int t);
 std::vector<std::uint8_t> serialize_database(database& db);
 // Writes the model in canonical form and safely replaces the file at `path`. The model itself is
 // not changed (its offsets and raw blocks stay as they are), whether the save succeeds or not.
-io_result save_database(const std::filesystem::path& path, const database& db,
-                        file_ops& ops = native_file_ops());
+result save_database(const std::filesystem::path& path, const database& db,
+                     file_ops& ops = native_file_ops());
 // The checks of save_database and, when they pass, the file it would write, for a save of
 // several files (replace_files); the content refers to `db`, which must outlive `out`.
-io_result plan_database_save(const std::filesystem::path& path, const database& db,
-                             file_replacement& out);
+result plan_database_save(const std::filesystem::path& path, const database& db,
+                          file_replacement& out);
 
 // Calls `fn(language key, name)` for every localized name of the configured tables that a save
 // writes, in table and row order: every non-empty name, and an empty (cleared) name whose key
@@ -166,8 +166,9 @@ void for_each_name(const database& db, const string_table& lang,
 // (see for_each_name): a key the table lacks is appended.
 void names_to_string_table(const database& db, string_table& lang);
 
-// Why the editor's pages cannot work on this database (a table or row part they address is
-// missing), or nothing when they can.
-std::optional<std::string> missing_editor_parts(const database& db);
+// Whether the editor's pages can work on this database: not_editable, with every table or row
+// part they address that is missing ("table 4 (players) has no field \"height\"; ..."), when
+// they cannot. The file is for the caller to name.
+result check_editor_parts(const database& db);
 
 } // namespace qira

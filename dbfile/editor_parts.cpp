@@ -6,6 +6,8 @@
 
 #include <span>
 
+#include <utility>
+
 namespace qira {
 
 namespace {
@@ -21,7 +23,7 @@ struct table_need {
 
 } // namespace
 
-std::optional<std::string> missing_editor_parts(const database& db) {
+result check_editor_parts(const database& db) {
     const std::vector<table_need> needs = {
         {table_index::leagues, "leagues", 1, 2, league_field::slot_count, {}},
         {table_index::league_teams, "league teams", 2, 0, 0, {}},
@@ -58,8 +60,8 @@ std::optional<std::string> missing_editor_parts(const database& db) {
                 add(table + " has no field \"" + std::string(field) + "\"");
     }
     if (missing.empty())
-        return std::nullopt;
-    return missing;
+        return result::success();
+    return result::failure(result::code::not_editable, {}, std::move(missing));
 }
 
 } // namespace qira

@@ -38,10 +38,14 @@ std::string num(std::uint64_t v) {
 struct parser {
     std::span<const std::uint8_t> bytes;
     const std::string& file_name;
-    std::string error;
+    result error;
 
-    bool damaged(const std::string& what) {
-        error = file_name + " is damaged: " + what;
+    // Refuses the file: what is wrong, and the table and offset it is about where known.
+    bool damaged(std::string what, std::optional<int> table = {},
+                 std::optional<std::uint64_t> offset = {}) {
+        error =
+            result::failure(result::code::damaged,
+                            {.file = file_name, .table = table, .offset = offset}, std::move(what));
         return false;
     }
     std::string file_size() const { return num(bytes.size()) + " bytes"; }
@@ -60,7 +64,8 @@ bool parser::read_header(database& db, std::uint32_t& count) {
     count = load_u32(bytes.data() + 8);
     if (count == 0 || count > static_cast<std::uint32_t>(max_tables))
         return damaged("it says it holds " + num(count) + " tables; a database file holds 1 to " +
-                       num(max_tables));
+                           num(max_tables),
+                       {}, 8);
     return true;
 }
 
@@ -77,27 +82,31 @@ bool parser::read_table_headers(database& db, byte_reader& in) {
         table.packed_count = in.i32();
         if (!in.ok())
             return damaged("the header of table " + num(t) + " (offset " + num(at) +
-                           ") runs past the end of the file (" + file_size() + ")");
+                               ") runs past the end of the file (" + file_size() + ")",
+                           t, at);
         // Keys, extras and texts: at most four each.
         const auto counts = kind_counts(table);
         for (std::size_t k = 0; k < 3; ++k)
             if (counts[k] < 0 || counts[k] > max_fields_of_kind)
                 return damaged("table " + num(t) + " has " + std::to_string(counts[k]) + " " +
-                               std::string(kind_label(field_kinds[k], label_style::header)) +
-                               " fields; a table has 0 to " + num(max_fields_of_kind));
+                                   std::string(kind_label(field_kinds[k], label_style::header)) +
+                                   " fields; a table has 0 to " + num(max_fields_of_kind),
+                               t, at);
         if (table.packed_count < 0 || table.packed_count > max_fields ||
             table.field_count() > max_fields)
             return damaged("table " + num(t) + " has " + std::to_string(table.whole_word_count()) +
-                           " whole-word and " + std::to_string(table.packed_count) + " " +
-                           std::string(kind_label(row_part::value, label_style::header)) +
-                           " fields; a table has at most " + num(max_fields) + " fields");
+                               " whole-word and " + std::to_string(table.packed_count) + " " +
+                               std::string(kind_label(row_part::value, label_style::header)) +
+                               " fields; a table has at most " + num(max_fields) + " fields",
+                           t, at);
         const int s = table.whole_word_count();
         const int d = table.packed_count;
         const std::uint64_t rest = 8ull * d + 4ull * (s + d);
         if (!in.can_read(rest))
             return damaged("the field descriptors of table " + num(t) + " (offset " +
-                           num(in.position()) + ", " + num(rest) +
-                           " bytes) run past the end of the file (" + file_size() + ")");
+                               num(in.position()) + ", " + num(rest) +
+                               " bytes) run past the end of the file (" + file_size() + ")",
+                           t, in.position());
         table.fields.assign(static_cast<std::size_t>(s + d), db_field{});
         for (int j = 0; j < d; ++j) {
             table.fields[s + j].descriptor_a = in.i32();
@@ -119,12 +128,14 @@ bool parser::read_blocks(database& db) {
                                   std::to_string(size) + " bytes)";
         if (size < 8)
             return damaged(where +
-                           (t + 1 < n ? " ends before the next table's block begins"
-                                      : " ends before the names region begins") +
-                           "; a block holds at least its 8-byte head");
+                               (t + 1 < n ? " ends before the next table's block begins"
+                                          : " ends before the names region begins") +
+                               "; a block holds at least its 8-byte head",
+                           t, offset);
         if (!range_fits(static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(size),
                         bytes.size()))
-            return damaged(where + " runs past the end of the file (" + file_size() + ")");
+            return damaged(where + " runs past the end of the file (" + file_size() + ")", t,
+                           offset);
 
         // read_raw_block: the two head words, then the rows; W follows from the block size, and
         // for a table without rows (whose block is its head alone) from its fields.
@@ -135,19 +146,22 @@ bool parser::read_blocks(database& db) {
         block.block_word = static_cast<std::int32_t>(load_u32(p + 4));
         if (row_count > static_cast<std::uint32_t>(max_rows))
             return damaged("table " + num(t) + " has " + num(row_count) +
-                           " rows; a table holds at most " + num(max_rows));
+                               " rows; a table holds at most " + num(max_rows),
+                           t, offset);
         block.row_count = static_cast<std::int32_t>(row_count);
         const std::uint64_t w = row_count > 0
                                     ? (static_cast<std::uint64_t>(size) - 8) / row_count / 4
                                     : static_cast<std::uint64_t>(words_for_fields(db.tables[t], t));
         if (w * row_count > max_row_words)
             return damaged("table " + num(t) + " has " + num(row_count) + " rows of " + num(w) +
-                           " words; a table holds at most " + num(max_row_words) + " row words");
+                               " words; a table holds at most " + num(max_row_words) + " row words",
+                           t, offset);
         block.words_per_row = static_cast<std::int32_t>(w);
         const int s = db.tables[t].whole_word_count();
         if (row_count > 0 && w < static_cast<std::uint64_t>(s))
             return damaged("table " + num(t) + "'s rows have " + num(w) +
-                           " words, fewer than its " + num(s) + " whole-word fields");
+                               " words, fewer than its " + num(s) + " whole-word fields",
+                           t, offset);
         const std::size_t words = static_cast<std::size_t>(w * row_count);
         block.words.resize(words);
         for (std::size_t i = 0; i < words; ++i)
@@ -163,16 +177,18 @@ bool parser::read_names(database& db) {
         auto name = read_string_at(bytes, static_cast<std::uint32_t>(table.name_offset));
         if (!name)
             return damaged("the name of table " + num(t) + " (offset " +
-                           num(static_cast<std::uint32_t>(table.name_offset)) +
-                           ") runs past the end of the file (" + file_size() + ")");
+                               num(static_cast<std::uint32_t>(table.name_offset)) +
+                               ") runs past the end of the file (" + file_size() + ")",
+                           t, static_cast<std::uint32_t>(table.name_offset));
         table.name = std::move(*name);
         for (std::size_t f = 0; f < table.fields.size(); ++f) {
             const auto offset = static_cast<std::uint32_t>(table.fields[f].name_offset);
             auto field_name = read_string_at(bytes, offset);
             if (!field_name)
                 return damaged("the name of field " + num(f) + " of table " + num(t) + " (offset " +
-                               num(offset) + ") runs past the end of the file (" + file_size() +
-                               ")");
+                                   num(offset) + ") runs past the end of the file (" + file_size() +
+                                   ")",
+                               t, offset);
             table.fields[f].name = std::move(*field_name);
         }
     }
@@ -199,8 +215,8 @@ void attach_table_names(const string_table& lang, int t, db_overall& o) {
 }
 
 // The first pass over table t's rows: their whole words and texts (which need the file).
-bool decode_texts(std::span<const std::uint8_t> file, const std::string& file_name, database& db,
-                  int t, std::string& error) {
+result decode_texts(std::span<const std::uint8_t> file, const std::string& file_name, database& db,
+                    int t) {
     const db_table& table = db.tables[t];
     const raw_block& block = db.blocks[t];
     db_overall& o = db.overall[t];
@@ -225,15 +241,19 @@ bool decode_texts(std::span<const std::uint8_t> file, const std::string& file_na
         for (int i = 0; i < cc; ++i) {
             const std::uint32_t offset = words[ca + cb + i];
             row.string_refs[i] = static_cast<std::int32_t>(offset);
-            if (!read_string_into(file, offset, row.strings[i])) {
-                error = file_name + " is damaged: text " + num(i) + " of row " + num(r) +
-                        " in table " + num(t) + " (offset " + num(offset) +
-                        ") runs past the end of the file (" + num(file.size()) + " bytes)";
-                return false;
-            }
+            if (!read_string_into(file, offset, row.strings[i]))
+                return result::failure(result::code::damaged,
+                                       {.file = file_name,
+                                        .table = t,
+                                        .row = static_cast<std::int64_t>(r),
+                                        .offset = offset},
+                                       "text " + num(i) + " of row " + num(r) + " in table " +
+                                           num(t) + " (offset " + num(offset) +
+                                           ") runs past the end of the file (" + num(file.size()) +
+                                           " bytes)");
         }
     }
-    return true;
+    return result::success();
 }
 
 // The second pass: the bit-packed values, from the raw block alone.
@@ -283,14 +303,14 @@ void finish_tables(const string_table* lang, database& db, const progress_fn& pr
 
 } // namespace
 
-bool decode_table(std::span<const std::uint8_t> file, const std::string& file_name,
-                  const string_table* lang, database& db, int t, std::string& error) {
-    if (!decode_texts(file, file_name, db, t, error))
-        return false;
+result decode_table(std::span<const std::uint8_t> file, const std::string& file_name,
+                    const string_table* lang, database& db, int t) {
+    if (auto r = decode_texts(file, file_name, db, t); !r)
+        return r;
     decode_values(db, t);
     if (lang != nullptr)
         attach_table_names(*lang, t, db.overall[t]);
-    return true;
+    return result::success();
 }
 
 void attach_names(const string_table& lang, database& db) {
@@ -302,18 +322,17 @@ namespace {
 
 // Everything of the file but the bit-packed values: header, directory, descriptors, raw blocks,
 // names, and the rows' whole words and texts. After it the file's bytes are no longer needed.
-io_result parse_structure(std::span<const std::uint8_t> bytes, const std::string& file_name,
-                          database& db) {
+result parse_structure(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                       database& db) {
     parser p{bytes, file_name, {}};
     std::uint32_t count = 0;
     if (!p.read_header(db, count))
-        return io_result::failure(io_result::code::damaged, p.error);
+        return p.error;
     const std::uint64_t directory = 12 + 4ull * count;
     if (bytes.size() < directory)
-        return io_result::failure(io_result::code::damaged,
-                                  file_name + " is damaged: its directory of " + num(count) +
-                                      " blocks runs past the end of the file (" + p.file_size() +
-                                      ")");
+        return result::failure(result::code::damaged, {.file = file_name, .offset = 12},
+                               "its directory of " + num(count) +
+                                   " blocks runs past the end of the file (" + p.file_size() + ")");
     db.tables.resize(count);
     db.blocks.resize(count);
     db.overall.resize(count);
@@ -324,32 +343,32 @@ io_result parse_structure(std::span<const std::uint8_t> bytes, const std::string
     byte_reader in(bytes);
     in.skip(static_cast<std::size_t>(directory));
     if (!p.read_table_headers(db, in))
-        return io_result::failure(io_result::code::damaged, p.error);
+        return p.error;
     // The last block ends where the names region begins, at table 0's name.
     db.block_offsets[count] = db.tables[0].name_offset;
     if (!p.read_blocks(db) || !p.read_names(db))
-        return io_result::failure(io_result::code::damaged, p.error);
+        return p.error;
 
     for (int t = 0; t < db.table_count(); ++t)
-        if (!decode_texts(bytes, file_name, db, t, p.error))
-            return io_result::failure(io_result::code::damaged, p.error);
-    return io_result::success();
+        if (auto r = decode_texts(bytes, file_name, db, t); !r)
+            return r;
+    return result::success();
 }
 
 } // namespace
 
-io_result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,
-                         const string_table* lang, database& out, const progress_fn& progress) {
+result parse_database(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                      const string_table* lang, database& out, const progress_fn& progress) {
     database db;
     if (auto r = parse_structure(bytes, file_name, db); !r)
         return r;
     finish_tables(lang, db, progress);
     out = std::move(db);
-    return io_result::success();
+    return result::success();
 }
 
-io_result load_database(const std::filesystem::path& path, const string_table* lang, database& out,
-                        const progress_fn& progress) {
+result load_database(const std::filesystem::path& path, const string_table* lang, database& out,
+                     const progress_fn& progress) {
     std::vector<std::uint8_t> bytes;
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
@@ -360,7 +379,7 @@ io_result load_database(const std::filesystem::path& path, const string_table* l
     std::vector<std::uint8_t>().swap(bytes);
     finish_tables(lang, db, progress);
     out = std::move(db);
-    return io_result::success();
+    return result::success();
 }
 
 } // namespace qira

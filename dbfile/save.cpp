@@ -93,40 +93,46 @@ void apply_plan(database& db, const layout_plan& plan) {
     }
 }
 
-// What keeps the model from being saved as a file that loads again: a capacity exceeded or a
-// table whose rows are narrower than their whole words.
-std::optional<std::string> capacity_problem(const database& db) {
+// What keeps the model from being saved as the file `at` names so that it loads again: a
+// capacity exceeded or a table whose rows are narrower than their whole words (write_failed).
+result check_capacity(const database& db, place at) {
+    const auto refuse = [&at](std::optional<int> t, std::string why) {
+        at.table = t;
+        return result::failure(result::code::write_failed, at, std::move(why));
+    };
     const int n = db.table_count();
     if (n == 0 || n > max_tables)
-        return "it has " + std::to_string(n) + " tables; a database file holds 1 to " +
-               std::to_string(max_tables);
+        return refuse({}, "it has " + std::to_string(n) + " tables; a database file holds 1 to " +
+                              std::to_string(max_tables));
     for (int t = 0; t < n; ++t) {
         const db_table& table = db.tables[t];
         const std::string name = "table " + std::to_string(t);
         for (int c : {table.key_count, table.extra_count, table.string_ref_count})
             if (c < 0 || c > max_fields_of_kind)
-                return name + " has " + std::to_string(c) +
-                       " fields of one whole-word kind; at most " +
-                       std::to_string(max_fields_of_kind) + " are allowed";
+                return refuse(t, name + " has " + std::to_string(c) +
+                                     " fields of one whole-word kind; at most " +
+                                     std::to_string(max_fields_of_kind) + " are allowed");
         if (table.packed_count < 0 || table.packed_count > max_fields ||
             table.field_count() > max_fields ||
             table.fields.size() != static_cast<std::size_t>(table.field_count()))
-            return name + " has " + std::to_string(table.fields.size()) +
-                   " field descriptors for " + std::to_string(table.field_count()) +
-                   " fields (at most " + std::to_string(max_fields) + ")";
+            return refuse(t, name + " has " + std::to_string(table.fields.size()) +
+                                 " field descriptors for " + std::to_string(table.field_count()) +
+                                 " fields (at most " + std::to_string(max_fields) + ")");
         const std::size_t rows = rows_of(db, t);
         const std::uint64_t w = words_per_row(db, t);
         if (rows > static_cast<std::size_t>(max_rows))
-            return name + " has " + std::to_string(rows) + " rows; a table holds at most " +
-                   std::to_string(max_rows);
+            return refuse(t, name + " has " + std::to_string(rows) +
+                                 " rows; a table holds at most " + std::to_string(max_rows));
         if (rows * w > max_row_words)
-            return name + " has " + std::to_string(rows * w) +
-                   " row words; a table holds at most " + std::to_string(max_row_words);
+            return refuse(t, name + " has " + std::to_string(rows * w) +
+                                 " row words; a table holds at most " +
+                                 std::to_string(max_row_words));
         if (rows > 0 && w < static_cast<std::uint64_t>(table.whole_word_count()))
-            return name + "'s rows have " + std::to_string(w) + " words, fewer than its " +
-                   std::to_string(table.whole_word_count()) + " whole-word fields";
+            return refuse(t, name + "'s rows have " + std::to_string(w) +
+                                 " words, fewer than its " +
+                                 std::to_string(table.whole_word_count()) + " whole-word fields");
     }
-    return std::nullopt;
+    return result::success();
 }
 
 } // namespace
@@ -337,28 +343,26 @@ std::vector<std::uint8_t> serialize_database(database& db) {
     return written_bytes(plan.size, [&](byte_writer& out) { emit(db, plan, out); });
 }
 
-io_result plan_database_save(const std::filesystem::path& path, const database& db,
-                             file_replacement& out) {
-    const std::string name = path.string();
-    if (const auto problem = capacity_problem(db))
-        return io_result::failure(io_result::code::write_failed,
-                                  "Could not save " + name + ": " + *problem);
+result plan_database_save(const std::filesystem::path& path, const database& db,
+                          file_replacement& out) {
+    const place at{.file = path.string()};
+    if (auto r = check_capacity(db, at); !r)
+        return r;
     // The format's offsets are 32-bit words.
     layout_plan plan = plan_layout(db);
     if (plan.size > 0x7FFFFFFFull)
-        return io_result::failure(io_result::code::write_failed,
-                                  "Could not save " + name + ": the file would exceed 2 GiB");
+        return result::failure(result::code::write_failed, at, "the file would exceed 2 GiB");
     out.target = path;
     out.produce = written_content(
         [&db, plan = std::move(plan)](byte_writer& writer) { emit(db, plan, writer); });
-    return io_result::success();
+    return result::success();
 }
 
-io_result save_database(const std::filesystem::path& path, const database& db, file_ops& ops) {
+result save_database(const std::filesystem::path& path, const database& db, file_ops& ops) {
     file_replacement file;
     if (auto r = plan_database_save(path, db, file); !r)
         return r;
-    return replace_files(std::span(&file, 1), ops).result;
+    return replace_files(std::span(&file, 1), ops).outcome();
 }
 
 void for_each_name(const database& db, const string_table& lang,

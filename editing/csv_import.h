@@ -7,7 +7,7 @@
 
 #include "editing/change.h"
 #include "editing/table_edits.h"
-#include "fileio/io_result.h"
+#include "fileio/result.h"
 #include "fileio/safe_file.h"
 
 #include <cstddef>
@@ -19,17 +19,24 @@
 namespace qira {
 
 struct [[nodiscard]] csv_import {
-    change made; // the step, for undo (empty when nothing was imported)
-    bool imported = false;
-    // One line: "players.csv (separated by semicolons) imported into table 4: 120 rows, 118
-    // matched by key, 2 new." or "bad.csv (separated by commas) was not imported: 2 problems;
-    // nothing was changed."
-    std::string summary;
-    std::vector<std::string> problems; // the first 20 of a refused file, "line 12, column ..."
+    // Success, or why nothing was imported: the file could not be read (cannot_open,
+    // cannot_read), or not_imported ("bad.csv (separated by commas) was not imported: 2
+    // problems; nothing was changed.").
+    result outcome;
+    // The first 20 problems of a file that was refused for them, each at its line and column.
+    std::vector<result> problems;
+    change made;         // the step, for undo (empty when nothing was imported)
     std::string warning; // texts that are not valid UTF-8 (kept as their bytes), or empty
+    std::string read_as; // the file and its separator: "players.csv (separated by semicolons)"
+    int table = 0;
     char separator = ',';
     std::size_t rows = 0;
     row_matching matching;
+
+    bool imported() const { return outcome.ok(); }
+    // One line: "players.csv (separated by semicolons) imported into table 4: 120 rows, 118
+    // matched by key, 2 new." or, when nothing was imported, the message of the outcome.
+    std::string summary() const;
 };
 
 // Imports CSV bytes into table `table` of the game, with the localized-name columns its language
@@ -41,7 +48,7 @@ csv_import import_csv_file(open_game& game, int table, const std::filesystem::pa
 
 // Writes table `table` as CSV (table_csv, with the localized-name columns the game's language
 // file gives) and safely replaces the file at `path`.
-io_result export_csv_file(const open_game& game, int table, const std::filesystem::path& path,
-                          file_ops& ops = native_file_ops());
+result export_csv_file(const open_game& game, int table, const std::filesystem::path& path,
+                       file_ops& ops = native_file_ops());
 
 } // namespace qira

@@ -26,7 +26,7 @@ class parser {
             return fail("unexpected text after the document");
         return true;
     }
-    const std::string& error() const { return error_; }
+    const result& error() const { return error_; }
 
   private:
     bool fail(const std::string& what) { return fail_at(pos_, what); }
@@ -40,7 +40,7 @@ class parser {
                 ++column;
             }
         }
-        error_ = "line " + std::to_string(line) + " column " + std::to_string(column) + ": " + what;
+        error_ = result::failure(result::code::not_json, {.line = line, .column = column}, what);
         return false;
     }
     void skip_space() {
@@ -290,18 +290,16 @@ class parser {
 
     std::string_view s_;
     std::size_t pos_ = 0;
-    std::string error_;
+    result error_;
 };
 
 } // namespace
 
-bool parse_json(std::string_view text, json_value& out, std::string& error) {
+result parse_json(std::string_view text, json_value& out) {
     parser p(text);
-    if (!p.parse(out)) {
-        error = p.error();
-        return false;
-    }
-    return true;
+    if (!p.parse(out))
+        return p.error();
+    return result::success();
 }
 
 } // namespace qira

@@ -11,6 +11,8 @@
 // \udcff back into the byte, and refuses every other lone surrogate. It also bounds depth and
 // width, so that a hostile document cannot exhaust the stack or memory.
 
+#include "fileio/result.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,8 +33,8 @@ struct json_value {
     std::vector<json_value> members;
 };
 
-// Parses a whole document into `out`; false, with where and why in `error` ("line 2 column 5:
-// expected ':'"), when it is no valid JSON.
-bool parse_json(std::string_view text, json_value& out, std::string& error);
+// Parses a whole document into `out`; not_json, with the line and column of the problem
+// ("line 2 column 5: expected ':'"), when it is no valid JSON.
+result parse_json(std::string_view text, json_value& out);
 
 } // namespace qira

@@ -12,18 +12,17 @@ game_result open_game_files(const std::filesystem::path& database_path,
     const bool has_language = !language_path.empty();
     if (has_language)
         if (auto r = load_language_file(language_path, lang); !r)
-            return game_result::failure(game_file::language, std::move(r));
+            return {std::move(r), game_file::language};
 
     database db;
     if (auto r = load_database(database_path, has_language ? &lang : nullptr, db, options.progress);
         !r)
-        return game_result::failure(game_file::database, std::move(r));
+        return {std::move(r), game_file::database};
     if (options.require_editor_parts)
-        if (const auto missing = missing_editor_parts(db))
-            return game_result::failure(
-                game_file::database,
-                io_result::failure(io_result::code::damaged,
-                                   display_name(database_path) + " cannot be edited: " + *missing));
+        if (auto r = check_editor_parts(db); !r) {
+            r.where.file = display_name(database_path);
+            return {std::move(r), game_file::database};
+        }
 
     // Both files are good: they replace whatever was open before.
     out.lang = std::move(lang);
@@ -32,7 +31,7 @@ game_result open_game_files(const std::filesystem::path& database_path,
     out.lookups = editor_index{};
     if (options.lookups)
         out.lookups.rebuild(out.db);
-    return game_result::success();
+    return result::success();
 }
 
 game_result save_game_files(const open_game& game, const std::filesystem::path& database_path,
@@ -41,9 +40,9 @@ game_result save_game_files(const open_game& game, const std::filesystem::path& 
     std::vector<std::filesystem::path> targets{database_path};
     if (with_language)
         targets.push_back(language_path);
-    const auto refused = [&](game_file which, io_result r) {
-        r.message += nothing_saved_note(targets);
-        return game_result::failure(which, std::move(r));
+    const auto refused = [&](game_file which, result r) {
+        r.problem += nothing_saved_note(targets);
+        return game_result{std::move(r), which};
     };
 
     std::vector<file_replacement> files(targets.size());
@@ -60,9 +59,8 @@ game_result save_game_files(const open_game& game, const std::filesystem::path& 
     }
     replace_result r = replace_files(files, ops);
     if (!r)
-        return game_result::failure(r.file == 0 ? game_file::database : game_file::language,
-                                    std::move(r.result));
-    return game_result::success();
+        return {r.outcome(), r.value.file == 0 ? game_file::database : game_file::language};
+    return result::success();
 }
 
 } // namespace qira

@@ -5,7 +5,7 @@
 
 #include "dbfile/database.h"
 #include "editing/editor_index.h"
-#include "fileio/io_result.h"
+#include "fileio/result.h"
 #include "fileio/safe_file.h"
 #include "langfile/string_table.h"
 
@@ -25,15 +25,8 @@ struct open_game {
 // Which of the two files a result is about.
 enum class game_file { language, database };
 
-struct [[nodiscard]] game_result {
-    io_result result;
-    game_file file = game_file::database;
-
-    static game_result success() { return {}; }
-    static game_result failure(game_file which, io_result r) { return {std::move(r), which}; }
-    bool ok() const { return result.ok(); }
-    explicit operator bool() const { return ok(); }
-};
+// Opening or saving both files; on failure the value says which file it is about.
+using game_result = result_of<game_file>;
 
 struct open_options {
     // Refuse a database whose tables lack what the pages address (the window's choice).

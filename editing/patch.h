@@ -125,17 +125,12 @@ struct patch {
     friend bool operator==(const patch&, const patch&) = default;
 };
 
-struct patch_made {
-    patch value;
-    std::string error; // why the two games cannot be compared; empty when they were
-    bool ok() const { return error.empty(); }
-};
-
 // The changes from game A to game B. The tables must agree in count, names, fields (names,
-// kinds, widths) and words per row. Language files are compared when both are given (with the
-// rows' localized names put into them first, as saving does).
-patch_made make_patch(const database& a, const string_table* a_lang, const database& b,
-                      const string_table* b_lang);
+// kinds, widths) and words per row; else it is refused, saying where they differ. Language files
+// are compared when both are given (with the rows' localized names put into them first, as
+// saving does).
+result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
+                            const string_table* b_lang);
 
 // The patch that takes `p` back: before and after swapped, added and removed swapped.
 patch reversed(const patch& p);
@@ -143,16 +138,17 @@ patch reversed(const patch& p);
 // Everything that keeps `p` from applying to the game: each change's "before" against what the
 // database (and language file, as saving would write it) holds, values their fields cannot hold
 // (checked as the grid checks a typed value), tables that do not match, rows and entries that are
-// missing or already there, and the limits of a table. Empty: it applies. Messages are like
+// missing or already there, and the limits of a table. Empty: it applies. Each is a conflict at
+// the table, row (position in the database) and field it is about, as far as they are known:
 // "table 4 row 1234 field height: holds 181, patch expects 178" or "table 4 row 1234 field
 // height: 300 does not fit in 8 bits".
-std::vector<std::string> check_patch(const database& db, const string_table* lang, const patch& p,
-                                     bool reverse = false);
+std::vector<result> check_patch(const database& db, const string_table* lang, const patch& p,
+                                bool reverse = false);
 
-struct patch_applied {
-    std::vector<std::string> conflicts; // when not empty, nothing was changed
-    std::vector<int> tables;            // the tables whose rows changed, ascending
-    bool language = false;              // whether language entries changed
+struct [[nodiscard]] patch_applied {
+    std::vector<result> conflicts; // as check_patch lists them; when any, nothing was changed
+    std::vector<int> tables;       // the tables whose rows changed, ascending
+    bool language = false;         // whether language entries changed
     bool ok() const { return conflicts.empty(); }
 };
 

@@ -12,65 +12,74 @@ namespace patch_parts {
 
 namespace {
 
-// Where the rows of a table differ from what the patch says the table is; empty when they agree.
-std::optional<std::string> table_mismatch(const database& db, const table_patch& tp) {
-    const std::string name = "table " + std::to_string(tp.index);
-    if (!db.has_table(tp.index))
-        return name + ": the database has " + std::to_string(db.table_count()) +
-               " tables, the patch changes table " + std::to_string(tp.index);
-    const db_table& table = db.tables[tp.index];
-    if (table.name != tp.name)
-        return name + " is " + show_text(table.name) + ", the patch is for " + show_text(tp.name);
-    if (kind_counts(table) != tp.kinds || table.fields.size() != tp.fields.size())
-        return name + " has other fields than the patch's " + show_text(tp.name);
-    for (std::size_t f = 0; f < tp.fields.size(); ++f)
-        if (table.fields[f].name != tp.fields[f])
-            return name + " field " + std::to_string(f) + " is " + show_text(table.fields[f].name) +
-                   ", the patch's is " + show_text(tp.fields[f]);
-    return std::nullopt;
+// A conflict at the place the message names ("table 4 row 12 field height: "), or, without a
+// table, worded whole.
+result conflict(place at, std::string problem) {
+    return result::failure(result::code::conflict, std::move(at), std::move(problem));
 }
 
-// The first difference between a row and the patch's copy of it, or nothing.
-std::optional<std::string> row_difference(const database& db, int t, const db_overall_data& row,
-                                          const patch_row& expected) {
+// Whether the table is the one the patch says it is: a conflict where they differ.
+result table_mismatch(const database& db, const table_patch& tp) {
+    const std::string name = "table " + std::to_string(tp.index);
+    if (!db.has_table(tp.index))
+        return conflict({.table = tp.index},
+                        "the database has " + std::to_string(db.table_count()) +
+                            " tables, the patch changes table " + std::to_string(tp.index));
+    const db_table& table = db.tables[tp.index];
+    if (table.name != tp.name)
+        return conflict({}, name + " is " + show_text(table.name) + ", the patch is for " +
+                                show_text(tp.name));
+    if (kind_counts(table) != tp.kinds || table.fields.size() != tp.fields.size())
+        return conflict({}, name + " has other fields than the patch's " + show_text(tp.name));
+    for (std::size_t f = 0; f < tp.fields.size(); ++f)
+        if (table.fields[f].name != tp.fields[f])
+            return conflict({}, name + " field " + std::to_string(f) + " is " +
+                                    show_text(table.fields[f].name) + ", the patch's is " +
+                                    show_text(tp.fields[f]));
+    return result::success();
+}
+
+// Whether row r of table t is the patch's copy of the row it removes: a conflict at the first
+// difference ("table 4 row 12 (removed by the patch) field height: holds 1, patch expects 2").
+result row_difference(const database& db, int t, int r, const patch_row& expected) {
     const db_table& table = db.tables[t];
+    const db_overall_data& row = db.rows(t)[static_cast<std::size_t>(r)];
+    const std::string at =
+        "table " + std::to_string(t) + " row " + std::to_string(r) + " (removed by the patch) ";
     if (expected.values.size() != row.values.size())
-        return "it has " + std::to_string(row.values.size()) + " values, the patch's row " +
-               std::to_string(expected.values.size());
+        return conflict({}, at + "it has " + std::to_string(row.values.size()) +
+                                " values, the patch's row " +
+                                std::to_string(expected.values.size()));
     for (int f = table.key_count; f < table.field_count(); ++f) {
         const cell c = *field_cell(table, t, f);
         const cell_value have = read_cell(row, c.place());
         const cell_value want = read_cell(expected, c.place());
         if (have != want)
-            return "field " + table.fields[f].name + ": holds " + show(c, have) +
-                   ", patch expects " + show(c, want);
+            return conflict({}, at + "field " + table.fields[f].name + ": holds " + show(c, have) +
+                                    ", patch expects " + show(c, want));
     }
-    return std::nullopt;
+    return result::success();
 }
 
-// Why the field cannot hold the content the patch expects or gives it (as the grid would refuse
-// it), or nothing.
-std::optional<std::string> unfit(const database& db, const cell& where, const field_change& fc) {
-    if (auto problem = value_problem(db, where, fc.before))
-        return problem;
-    return value_problem(db, where, fc.after);
-}
-
-// The first field of a row the patch adds that cannot hold what the patch gives it, and why.
-std::optional<std::string> unfit_row(const database& db, int t, const patch_row& row) {
+// Whether the fields of a row the patch adds can hold what the patch gives them: a conflict at
+// the first that cannot ("table 4 row with keys [5] (added by the patch) field height: 300 does
+// not fit in 8 bits").
+result unfit_row(const database& db, int t, int ca, const placed_row& pr) {
     const db_table& table = db.tables[t];
     for (int f = table.key_count; f < table.field_count(); ++f) {
         const cell c = *field_cell(table, t, f);
-        if (auto problem = value_problem(db, c, read_cell(row, c.place())))
-            return "field " + table.fields[f].name + ": " + *problem;
+        if (auto problem = value_problem(db, c, read_cell(pr.contents, c.place())))
+            return conflict({}, "table " + std::to_string(t) + (ca == 0 ? " " : " row with ") +
+                                    show_id(pr.row, ca) + " (added by the patch) field " +
+                                    table.fields[f].name + ": " + *problem);
     }
-    return std::nullopt;
+    return result::success();
 }
 
 void plan_table(const database& db, const table_patch& tp, table_plan& plan,
-                std::vector<std::string>& conflicts) {
-    if (auto mismatch = table_mismatch(db, tp)) {
-        conflicts.push_back(*mismatch);
+                std::vector<result>& conflicts) {
+    if (auto mismatch = table_mismatch(db, tp); !mismatch) {
+        conflicts.push_back(std::move(mismatch));
         return;
     }
     const int t = tp.index;
@@ -80,8 +89,9 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
     const auto rows = db.rows(t);
     const int n = static_cast<int>(rows.size());
     if (ca == 0 && n != tp.rows_before)
-        conflicts.push_back(name + " holds " + std::to_string(n) + " rows, patch expects " +
-                            std::to_string(tp.rows_before));
+        conflicts.push_back(conflict({}, name + " holds " + std::to_string(n) +
+                                             " rows, patch expects " +
+                                             std::to_string(tp.rows_before)));
 
     const std::vector<row_id> ids = row_ids(db, t);
     std::unordered_map<row_id, int, row_id_hash> index;
@@ -101,18 +111,16 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
     for (const placed_row& pr : tp.removed) {
         const int r = find(pr.row);
         if (r < 0) {
-            conflicts.push_back(name + ": no row with " + show_id(pr.row, ca) +
-                                ", patch removes it");
+            conflicts.push_back(conflict({.table = t}, "no row with " + show_id(pr.row, ca) +
+                                                           ", patch removes it"));
             continue;
         }
         if (plan.removed[r]) {
-            conflicts.push_back(name + " row " + std::to_string(r) +
-                                ": the patch removes it twice");
+            conflicts.push_back(conflict({.table = t, .row = r}, "the patch removes it twice"));
             continue;
         }
-        if (auto diff = row_difference(db, t, rows[r], pr.contents)) {
-            conflicts.push_back(name + " row " + std::to_string(r) + " (removed by the patch) " +
-                                *diff);
+        if (auto diff = row_difference(db, t, r, pr.contents); !diff) {
+            conflicts.push_back(std::move(diff));
             continue;
         }
         plan.removed[r] = 1;
@@ -124,12 +132,12 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
     for (const changed_row& rc : tp.changed) {
         const int r = find(rc.row);
         if (r < 0) {
-            conflicts.push_back(name + ": no row with " + show_id(rc.row, ca) +
-                                ", patch changes it");
+            conflicts.push_back(conflict({.table = t}, "no row with " + show_id(rc.row, ca) +
+                                                           ", patch changes it"));
             continue;
         }
         if (changed[r] || plan.removed[r]) {
-            conflicts.push_back(name + " row " + std::to_string(r) + ": the patch lists it twice");
+            conflicts.push_back(conflict({.table = t, .row = r}, "the patch lists it twice"));
             continue;
         }
         changed[r] = 1;
@@ -138,29 +146,33 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
             const auto c = field_cell(table, t, fc.field);
             if (!c || (c->part == row_part::value &&
                        static_cast<std::size_t>(c->index) >= rows[r].values.size())) {
-                conflicts.push_back(name + " row " + std::to_string(r) + ": the patch changes " +
-                                    "field " + std::to_string(fc.field) + ", which is no " +
-                                    "extra, text or value of the table");
+                conflicts.push_back(conflict(
+                    {.table = t, .row = r}, "the patch changes field " + std::to_string(fc.field) +
+                                                ", which is no extra, text or value of the table"));
                 continue;
             }
             if (seen[static_cast<std::size_t>(fc.field)]) {
-                conflicts.push_back(name + " row " + std::to_string(r) + ": the patch changes " +
-                                    "field " + std::to_string(fc.field) + " twice");
+                conflicts.push_back(
+                    conflict({.table = t, .row = r},
+                             "the patch changes field " + std::to_string(fc.field) + " twice"));
                 continue;
             }
             seen[static_cast<std::size_t>(fc.field)] = 1;
-            const std::string at =
-                name + " row " + std::to_string(r) + " field " + table.fields[fc.field].name + ": ";
+            const place at{.table = t, .row = r, .field = table.fields[fc.field].name};
             cell where = *c;
             where.row = r;
-            if (auto problem = unfit(db, where, fc)) {
-                conflicts.push_back(at + *problem);
+            // What the field holds before and after must fit it, as the grid would take it.
+            auto problem = value_problem(db, where, fc.before);
+            if (!problem)
+                problem = value_problem(db, where, fc.after);
+            if (problem) {
+                conflicts.push_back(conflict(at, *problem));
                 continue;
             }
             const cell_value have = read_cell(rows[r], where.place());
             if (have != fc.before)
-                conflicts.push_back(at + "holds " + show(where, have) + ", patch expects " +
-                                    show(where, fc.before));
+                conflicts.push_back(conflict(at, "holds " + show(where, have) + ", patch expects " +
+                                                     show(where, fc.before)));
             else
                 plan.change_cells.push_back(where);
         }
@@ -170,8 +182,9 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
             have.resize(std::max(have.size(), expected.size()), 0);
             expected.resize(have.size(), 0);
             if (have != expected)
-                conflicts.push_back(name + " row " + std::to_string(r) +
-                                    ": the bits no field covers are not what the patch expects");
+                conflicts.push_back(
+                    conflict({.table = t, .row = r},
+                             "the bits no field covers are not what the patch expects"));
             else
                 plan.stored_rows.emplace_back(r, static_cast<std::size_t>(&rc - tp.changed.data()));
         }
@@ -189,27 +202,28 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
         if (pr.after) {
             anchor = find(*pr.after);
             if (anchor < 0 || plan.removed[anchor]) {
-                conflicts.push_back(name + ": the row with " + show_id(*pr.after, ca) +
-                                    " that the added row with " + show_id(pr.row, ca) +
-                                    " follows is missing");
+                conflicts.push_back(
+                    conflict({.table = t}, "the row with " + show_id(*pr.after, ca) +
+                                               " that the added row with " + show_id(pr.row, ca) +
+                                               " follows is missing"));
                 anchor = -1;
             }
         }
         if (pr.contents.values.size() != static_cast<std::size_t>(table.packed_count))
-            conflicts.push_back(name + ": the added row with " + show_id(pr.row, ca) + " has " +
-                                std::to_string(pr.contents.values.size()) + " values, the table " +
-                                std::to_string(table.packed_count));
-        else if (auto problem = unfit_row(db, t, pr.contents))
-            conflicts.push_back(name + (ca == 0 ? " " : " row with ") + show_id(pr.row, ca) +
-                                " (added by the patch) " + *problem);
+            conflicts.push_back(conflict(
+                {.table = t}, "the added row with " + show_id(pr.row, ca) + " has " +
+                                  std::to_string(pr.contents.values.size()) +
+                                  " values, the table " + std::to_string(table.packed_count)));
+        else if (auto unfit = unfit_row(db, t, ca, pr); !unfit)
+            conflicts.push_back(std::move(unfit));
         if (ca > 0) {
             auto held = key_counts.find(pr.row.keys);
             const int present = held == key_counts.end() ? 0 : held->second;
             auto gone = removed_keys.find(pr.row.keys);
             const int left = present - (gone == removed_keys.end() ? 0 : gone->second);
             if (left > pr.row.rank || !added_ids.emplace(pr.row, 0).second)
-                conflicts.push_back(name + " already holds the row with " + show_id(pr.row, ca) +
-                                    " that the patch adds");
+                conflicts.push_back(conflict({}, name + " already holds the row with " +
+                                                     show_id(pr.row, ca) + " that the patch adds"));
         }
         plan.anchors.push_back(anchor);
         auto moved = removed_at.find(pr.row);
@@ -221,10 +235,10 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
                                static_cast<std::int64_t>(tp.added.size());
     const std::int64_t words = count * std::max(db.overall[t].words_per_row, 0);
     if (count > max_rows || static_cast<std::uint64_t>(words) > max_row_words)
-        conflicts.push_back(name + " would hold " + std::to_string(count) + " rows (" +
-                            std::to_string(words) + " row words); at most " +
-                            std::to_string(max_rows) + " rows and " +
-                            std::to_string(max_row_words) + " row words are allowed");
+        conflicts.push_back(conflict(
+            {}, name + " would hold " + std::to_string(count) + " rows (" + std::to_string(words) +
+                    " row words); at most " + std::to_string(max_rows) + " rows and " +
+                    std::to_string(max_row_words) + " row words are allowed"));
 }
 
 std::string show_entry(const entry_id& id) {
@@ -232,8 +246,13 @@ std::string show_entry(const entry_id& id) {
            (id.rank > 0 ? " rank " + std::to_string(id.rank) : "");
 }
 
+// Conflicts of language entries are worded whole ("language entry key 5: missing, patch removes
+// it"): their place is no table's.
 void plan_language(const string_table& lang, const language_patch& lp, language_plan& plan,
-                   std::vector<std::string>& conflicts) {
+                   std::vector<result>& conflicts) {
+    const auto entry_conflict = [&conflicts](std::string text) {
+        conflicts.push_back(conflict({}, std::move(text)));
+    };
     const std::vector<entry_id> ids = entry_ids(lang);
     std::unordered_map<entry_id, int, entry_id_hash> index;
     index.reserve(ids.size());
@@ -248,14 +267,13 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
     for (const placed_entry& pe : lp.removed) {
         const int i = find(pe.entry);
         if (i < 0 || plan.removed[i]) {
-            conflicts.push_back("language entry " + show_entry(pe.entry) +
-                                ": missing, patch removes it");
+            entry_conflict("language entry " + show_entry(pe.entry) +
+                           ": missing, patch removes it");
             continue;
         }
         if (lang.entry(i).text != pe.text) {
-            conflicts.push_back("language entry " + show_entry(pe.entry) + ": holds " +
-                                show_text(lang.entry(i).text) + ", patch expects " +
-                                show_text(pe.text));
+            entry_conflict("language entry " + show_entry(pe.entry) + ": holds " +
+                           show_text(lang.entry(i).text) + ", patch expects " + show_text(pe.text));
             continue;
         }
         plan.removed[i] = 1;
@@ -265,20 +283,19 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
     for (const entry_change& ec : lp.changed) {
         const int i = find(ec.entry);
         if (i < 0) {
-            conflicts.push_back("language entry " + show_entry(ec.entry) +
-                                ": missing, patch changes it");
+            entry_conflict("language entry " + show_entry(ec.entry) +
+                           ": missing, patch changes it");
             continue;
         }
         if (changed[i] || plan.removed[i]) {
-            conflicts.push_back("language entry " + show_entry(ec.entry) +
-                                ": the patch lists it twice");
+            entry_conflict("language entry " + show_entry(ec.entry) + ": the patch lists it twice");
             continue;
         }
         changed[i] = 1;
         if (lang.entry(i).text != ec.before)
-            conflicts.push_back("language entry " + show_entry(ec.entry) + ": holds " +
-                                show_text(lang.entry(i).text) + ", patch expects " +
-                                show_text(ec.before));
+            entry_conflict("language entry " + show_entry(ec.entry) + ": holds " +
+                           show_text(lang.entry(i).text) + ", patch expects " +
+                           show_text(ec.before));
         plan.changed.push_back(i);
     }
     std::unordered_map<std::int32_t, int> key_counts;
@@ -291,23 +308,23 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
         if (pe.after) {
             anchor = find(*pe.after);
             if (anchor < 0 || plan.removed[anchor]) {
-                conflicts.push_back("language entry " + show_entry(*pe.after) +
-                                    ", which the added entry " + show_entry(pe.entry) +
-                                    " follows, is missing");
+                entry_conflict("language entry " + show_entry(*pe.after) +
+                               ", which the added entry " + show_entry(pe.entry) +
+                               " follows, is missing");
                 anchor = -1;
             }
         }
         const int left = key_counts[pe.entry.key] - removed_keys[pe.entry.key];
         if (left > pe.entry.rank || !added_ids.emplace(pe.entry, 0).second)
-            conflicts.push_back("language entry " + show_entry(pe.entry) +
-                                ": already there, patch adds it");
+            entry_conflict("language entry " + show_entry(pe.entry) +
+                           ": already there, patch adds it");
         plan.anchors.push_back(anchor);
     }
     const std::size_t count = ids.size() - lp.removed.size() + lp.added.size();
     if (count > max_language_entries)
-        conflicts.push_back("the language file would hold " + std::to_string(count) +
-                            " entries; at most " + std::to_string(max_language_entries) +
-                            " are allowed");
+        entry_conflict("the language file would hold " + std::to_string(count) +
+                       " entries; at most " + std::to_string(max_language_entries) +
+                       " are allowed");
 }
 
 } // namespace
@@ -318,8 +335,8 @@ full_plan plan_patch(const database& db, const string_table* lang, const patch& 
     for (std::size_t k = 0; k < p.tables.size(); ++k) {
         for (std::size_t m = 0; m < k; ++m)
             if (p.tables[m].index == p.tables[k].index) {
-                plan.conflicts.push_back("table " + std::to_string(p.tables[k].index) +
-                                         ": the patch lists it twice");
+                plan.conflicts.push_back(
+                    conflict({.table = p.tables[k].index}, "the patch lists it twice"));
                 return plan;
             }
         plan_table(db, p.tables[k], plan.tables[k], plan.conflicts);
@@ -327,7 +344,7 @@ full_plan plan_patch(const database& db, const string_table* lang, const patch& 
     if (!p.language.empty()) {
         if (lang == nullptr)
             plan.conflicts.push_back(
-                "the patch changes language entries, and no language file is given");
+                conflict({}, "the patch changes language entries, and no language file is given"));
         else
             plan_language(*lang, p.language, plan.language, plan.conflicts);
     }
@@ -336,8 +353,8 @@ full_plan plan_patch(const database& db, const string_table* lang, const patch& 
 
 } // namespace patch_parts
 
-std::vector<std::string> check_patch(const database& db, const string_table* lang, const patch& p,
-                                     bool reverse) {
+std::vector<result> check_patch(const database& db, const string_table* lang, const patch& p,
+                                bool reverse) {
     std::optional<string_table> copy;
     const string_table* saved = lang == nullptr ? nullptr : &patch_parts::as_saved(db, *lang, copy);
     if (reverse)

@@ -88,41 +88,49 @@ patch_row row_contents(const database& db, int t, std::size_t r) {
     return p;
 }
 
-std::optional<std::string> incomparable(const database& a, const database& b) {
+// Whether the two databases can be compared: refused, with the table concerned, when their tables
+// differ in count, names, fields or words per row.
+result comparable(const database& a, const database& b) {
+    const auto refuse = [](std::optional<int> t, std::string why) {
+        return result::failure(result::code::refused, {.table = t}, std::move(why));
+    };
     if (a.table_count() != b.table_count())
-        return "the first has " + std::to_string(a.table_count()) + " tables, the second " +
-               std::to_string(b.table_count());
+        return refuse({}, "the first has " + std::to_string(a.table_count()) +
+                              " tables, the second " + std::to_string(b.table_count()));
     for (int t = 0; t < a.table_count(); ++t) {
         const db_table& ta = a.tables[t];
         const db_table& tb = b.tables[t];
         const std::string name = "table " + std::to_string(t);
         if (ta.name != tb.name)
-            return name + " is " + show_text(ta.name) + " in the first, " + show_text(tb.name) +
-                   " in the second";
+            return refuse(t, name + " is " + show_text(ta.name) + " in the first, " +
+                                 show_text(tb.name) + " in the second");
         if (kind_counts(ta) != kind_counts(tb) || ta.fields.size() != tb.fields.size())
-            return name + " " + show_text(ta.name) + " has other kinds of fields in the two";
+            return refuse(t, name + " " + show_text(ta.name) +
+                                 " has other kinds of fields in the two");
         for (std::size_t f = 0; f < ta.fields.size(); ++f) {
             const db_field& fa = ta.fields[f];
             const db_field& fb = tb.fields[f];
             if (fa.name != fb.name)
-                return name + " field " + std::to_string(f) + " is " + show_text(fa.name) +
-                       " in the first, " + show_text(fb.name) + " in the second";
+                return refuse(t, name + " field " + std::to_string(f) + " is " +
+                                     show_text(fa.name) + " in the first, " + show_text(fb.name) +
+                                     " in the second");
             const int field = static_cast<int>(f);
             if (place_of_field(ta, field).part == row_part::value &&
                 field_bits(ta, t, field) != field_bits(tb, t, field))
-                return name + " field " + fa.name + " is " +
-                       std::to_string(field_bits(ta, t, field)) + " bits wide in the first, " +
-                       std::to_string(field_bits(tb, t, field)) + " in the second";
+                return refuse(t, name + " field " + fa.name + " is " +
+                                     std::to_string(field_bits(ta, t, field)) +
+                                     " bits wide in the first, " +
+                                     std::to_string(field_bits(tb, t, field)) + " in the second");
         }
         // A table without rows is read with the width its fields need, which may be narrower
         // than its rows were: only two tables that both have rows must agree.
         if (!a.rows(t).empty() && !b.rows(t).empty() &&
             a.overall[t].words_per_row != b.overall[t].words_per_row)
-            return name + " has " + std::to_string(a.overall[t].words_per_row) +
-                   " words per row in the first, " + std::to_string(b.overall[t].words_per_row) +
-                   " in the second";
+            return refuse(t, name + " has " + std::to_string(a.overall[t].words_per_row) +
+                                 " words per row in the first, " +
+                                 std::to_string(b.overall[t].words_per_row) + " in the second");
     }
-    return std::nullopt;
+    return result::success();
 }
 
 table_patch diff_table(const database& a, const database& b, int t) {
@@ -194,13 +202,11 @@ language_patch diff_language(const string_table& a, const string_table& b) {
 
 } // namespace
 
-patch_made make_patch(const database& a, const string_table* a_lang, const database& b,
-                      const string_table* b_lang) {
-    patch_made made;
-    if (auto why = incomparable(a, b)) {
-        made.error = *why;
-        return made;
-    }
+result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
+                            const string_table* b_lang) {
+    if (auto r = comparable(a, b); !r)
+        return r;
+    result_of<patch> made;
     for (int t = 0; t < a.table_count(); ++t) {
         table_patch tp = diff_table(a, b, t);
         if (!tp.changed.empty() || !tp.removed.empty() || !tp.added.empty())

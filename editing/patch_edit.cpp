@@ -2,8 +2,8 @@
 
 namespace qira {
 
-io_result read_opened_files(const std::filesystem::path& database_path,
-                            const std::filesystem::path& language_path, opened_files& out) {
+result read_opened_files(const std::filesystem::path& database_path,
+                         const std::filesystem::path& language_path, opened_files& out) {
     opened_files files;
     files.database_name = display_name(database_path);
     if (auto r = read_whole_file(database_path, files.database); !r)
@@ -14,25 +14,20 @@ io_result read_opened_files(const std::filesystem::path& database_path,
             return r;
     }
     out = std::move(files);
-    return io_result::success();
+    return result::success();
 }
 
-patch_made patch_since_opened(const opened_files& opened, const open_game& game) {
-    patch_made made;
+result_of<patch> patch_since_opened(const opened_files& opened, const open_game& game) {
     string_table lang;
     const bool with_language = game.has_language && !opened.language.empty();
     if (with_language)
-        if (auto r = parse_language_file(opened.language, opened.language_name, lang); !r) {
-            made.error = r.message;
-            return made;
-        }
+        if (auto r = parse_language_file(opened.language, opened.language_name, lang); !r)
+            return r;
     database db;
     if (auto r = parse_database(opened.database, opened.database_name,
                                 with_language ? &lang : nullptr, db);
-        !r) {
-        made.error = r.message;
-        return made;
-    }
+        !r)
+        return r;
     return make_patch(db, with_language ? &lang : nullptr, game.db,
                       with_language ? &game.lang : nullptr);
 }

@@ -21,15 +21,15 @@ struct opened_files {
 };
 
 // Reads both files again right after they were opened.
-io_result read_opened_files(const std::filesystem::path& database_path,
-                            const std::filesystem::path& language_path, opened_files& out);
+result read_opened_files(const std::filesystem::path& database_path,
+                         const std::filesystem::path& language_path, opened_files& out);
 
 // The changes from the files as opened to the game as it is now.
-patch_made patch_since_opened(const opened_files& opened, const open_game& game);
+result_of<patch> patch_since_opened(const opened_files& opened, const open_game& game);
 
-struct patch_step {
-    change made;                        // empty when it conflicted (or changed nothing)
-    std::vector<std::string> conflicts; // nothing was changed when there are any
+struct [[nodiscard]] patch_step {
+    change made;                   // empty when it conflicted (or changed nothing)
+    std::vector<result> conflicts; // nothing was changed when there are any
     bool ok() const { return conflicts.empty(); }
 };
 

@@ -216,20 +216,21 @@ std::string patch_to_json(const patch& p) {
     return out;
 }
 
-io_result load_patch_file(const std::filesystem::path& path, patch& out) {
+result load_patch_file(const std::filesystem::path& path, patch& out) {
     std::vector<std::uint8_t> bytes;
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    patch_read read = patch_from_json(text);
-    if (!read.ok())
-        return io_result::failure(io_result::code::damaged,
-                                  display_name(path) + " is not a valid patch: " + read.error);
+    result_of<patch> read = patch_from_json(text);
+    if (!read) {
+        read.where.file = display_name(path);
+        return read.outcome();
+    }
     out = std::move(read.value);
-    return io_result::success();
+    return result::success();
 }
 
-io_result save_patch_file(const std::filesystem::path& path, const patch& p, file_ops& ops) {
+result save_patch_file(const std::filesystem::path& path, const patch& p, file_ops& ops) {
     const std::string text = patch_to_json(p);
     return safe_replace(
         path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), ops);

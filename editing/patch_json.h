@@ -4,7 +4,7 @@
 // stored bytes, a byte that is not part of valid UTF-8 as the escape \udcXX, as in the dumps.
 
 #include "editing/patch.h"
-#include "fileio/io_result.h"
+#include "fileio/result.h"
 #include "fileio/safe_file.h"
 
 #include <filesystem>
@@ -19,20 +19,15 @@ inline constexpr int patch_format_version = 1;
 // The document, ending with a line break.
 std::string patch_to_json(const patch& p);
 
-struct patch_read {
-    patch value;
-    std::string error; // what makes the document no valid patch; empty when it is one
-    bool ok() const { return error.empty(); }
-};
-
 // Reads a document; never trusts it: malformed JSON, another format or version, a missing or
-// mistyped member, or a value out of range is an error that says where.
-patch_read patch_from_json(std::string_view text);
+// mistyped member, or a value out of range is refused as not_a_patch, at the line and column of
+// the JSON or the member ("tables[0].changed[3]") where it is.
+result_of<patch> patch_from_json(std::string_view text);
 
 // Reads the patch file at `path`; a refusal names the file ("mod.json is not a valid patch: ...").
-io_result load_patch_file(const std::filesystem::path& path, patch& out);
+result load_patch_file(const std::filesystem::path& path, patch& out);
 // Writes the patch file, replacing `path` whole or not at all.
-io_result save_patch_file(const std::filesystem::path& path, const patch& p,
-                          file_ops& ops = native_file_ops());
+result save_patch_file(const std::filesystem::path& path, const patch& p,
+                       file_ops& ops = native_file_ops());
 
 } // namespace qira

@@ -16,11 +16,12 @@ namespace {
 // Reading the parsed document into a patch; the first problem stops it, named by where it is.
 class reader {
   public:
-    std::string error;
+    result error;
 
+    // The first problem, at the member `where` ("tables[0].changed[3]", or "the document").
     bool fail(const std::string& where, const std::string& what) {
-        if (error.empty())
-            error = where + ": " + what;
+        if (error)
+            error = result::failure(result::code::not_a_patch, {.field = where}, what);
         return false;
     }
 
@@ -429,23 +430,21 @@ class reader {
 
 } // namespace
 
-patch_read patch_from_json(std::string_view text) {
-    patch_read result;
+result_of<patch> patch_from_json(std::string_view text) {
     // A byte-order mark, as some editors save UTF-8, is no part of the document.
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     json_value doc;
-    std::string error;
-    if (!parse_json(text, doc, error)) {
-        result.error = "not valid JSON: " + error;
-        return result;
+    if (result r = parse_json(text, doc); !r) {
+        // The patch is refused where its JSON fails.
+        r.status = result::code::not_a_patch;
+        return r;
     }
     reader r;
-    if (!r.read(doc, result.value)) {
-        result.value = {};
-        result.error = r.error;
-    }
-    return result;
+    patch p;
+    if (!r.read(doc, p))
+        return r.error;
+    return result_of<patch>::success(std::move(p));
 }
 
 } // namespace qira

@@ -86,7 +86,7 @@ struct language_plan {
 struct full_plan {
     std::vector<table_plan> tables;
     language_plan language;
-    std::vector<std::string> conflicts;
+    std::vector<result> conflicts;
 };
 
 // Checks the patch against the database and the language file as saving writes it (nullptr:

@@ -71,9 +71,9 @@ char find_separator(std::string_view bytes) {
     return tabs > commas && tabs > semicolons ? '\t' : ',';
 }
 
-// Splits CSV bytes into records. A quote that is not closed is a problem of its line.
-std::vector<record> split_records(std::string_view bytes, char separator, std::string& problem,
-                                  std::size_t& problem_line) {
+// Splits CSV bytes into records. A quote that is not closed is a problem of its line, which
+// ends the records in `problem`.
+std::vector<record> split_records(std::string_view bytes, char separator, result& problem) {
     std::vector<record> records;
     std::size_t i = skip_bom(bytes), line = 1;
     while (i < bytes.size()) {
@@ -87,8 +87,8 @@ std::vector<record> split_records(std::string_view bytes, char separator, std::s
                 ++i;
                 for (;;) {
                     if (i >= bytes.size()) {
-                        problem = "a quoted field is not closed";
-                        problem_line = opened;
+                        problem = result::failure(result::code::csv_problem, {.line = opened},
+                                                  "a quoted field is not closed");
                         return records;
                     }
                     const char c = bytes[i++];
@@ -184,23 +184,25 @@ std::string table_csv(const database& db, int t, int names) {
 
 csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int names) {
     csv_rows out;
-    const auto problem = [&](std::size_t line, const std::string& column, const std::string& what) {
+    // A problem of a column without a name is worded as one of its line.
+    const auto problem = [&](std::size_t line, const std::string& column, std::string what) {
         ++out.problem_count;
         if (out.problems.size() < listed_problems)
-            out.problems.push_back("line " + std::to_string(line) +
-                                   (column.empty() ? "" : ", column " + column) + ": " + what);
+            out.problems.push_back(result::failure(
+                result::code::csv_problem,
+                {.field = column.empty() ? std::nullopt : std::optional(column), .line = line},
+                std::move(what)));
     };
     if (!db.has_table(t)) {
         problem(1, {}, "the database has no table " + std::to_string(t));
         return out;
     }
     out.separator = find_separator(bytes);
-    std::string split_problem;
-    std::size_t split_line = 0;
-    const std::vector<record> records =
-        split_records(bytes, out.separator, split_problem, split_line);
-    if (!split_problem.empty()) {
-        problem(split_line, {}, split_problem);
+    result split;
+    const std::vector<record> records = split_records(bytes, out.separator, split);
+    if (!split) {
+        ++out.problem_count;
+        out.problems.push_back(std::move(split));
         return out;
     }
     if (records.empty()) {

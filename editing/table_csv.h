@@ -29,9 +29,11 @@ std::string table_csv(const database& db, int table, int names = 0);
 // "commas", "semicolons" or "tabs".
 std::string separator_name(char separator);
 
-struct csv_rows {
+struct [[nodiscard]] csv_rows {
     std::vector<db_overall_data> rows;
-    std::vector<std::string> problems; // the first 20, "line 12, column height: ..."
+    // The first 20 problems, each a csv_problem at its line and column ("line 12, column height:
+    // \"tall\" is not a whole number").
+    std::vector<result> problems;
     std::size_t problem_count = 0;
     std::size_t texts_not_utf8 = 0; // texts kept as their bytes, to be warned about
     char separator = ',';           // ',', ';' or '\t', found in the header line

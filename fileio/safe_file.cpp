@@ -55,22 +55,21 @@ class replacing {
         : files_(files), ops_(ops), states_(files.size()) {}
 
     replace_result run() {
-        std::string error;
         for (std::size_t i = 0; i < files_.size(); ++i)
-            if (!ops_.may_replace(files_[i].target, error))
-                return unchanged(i, error);
+            if (auto r = ops_.may_replace(files_[i].target); !r)
+                return unchanged(i, r.problem);
         for (std::size_t i = 0; i < files_.size(); ++i)
-            if (!write_temporary(i, error))
-                return unchanged(i, error);
+            if (auto r = write_temporary(i); !r)
+                return unchanged(i, r.problem);
         // The last file's old content is not needed: nothing is replaced after it.
         for (std::size_t i = 0; i + 1 < files_.size(); ++i)
-            if (!keep_old(i, error))
+            if (auto r = keep_old(i); !r)
                 return unchanged(i, "its old content could not be kept while the files are "
                                     "replaced (" +
-                                        error + ")");
+                                        r.problem + ")");
         for (std::size_t i = 0; i < files_.size(); ++i) {
-            if (!ops_.replace(states_[i].tmp, files_[i].target, error))
-                return put_back(i, error);
+            if (auto r = ops_.replace(states_[i].tmp, files_[i].target); !r)
+                return put_back(i, r.problem);
             states_[i].tmp.clear();
             states_[i].replaced = true;
         }
@@ -81,13 +80,13 @@ class replacing {
             if (std::find(synced.begin(), synced.end(), folder) != synced.end())
                 continue;
             synced.push_back(folder);
-            if (!ops_.sync_folder(folder, error) && !unsynced)
-                unsynced = failure(i, replace_result::state::all_new,
+            if (auto r = ops_.sync_folder(folder); !r && !unsynced)
+                unsynced = failure(i, replace_state::all_new,
                                    (files_.size() == 1 ? "the new file is in place"
                                                        : "the new files are in place") +
                                        std::string(", but its folder could not be synced to "
                                                    "the disk (") +
-                                       error + ")");
+                                       r.problem + ")");
         }
         remove_left_over();
         return unsynced ? std::move(*unsynced) : replace_result{};
@@ -99,13 +98,9 @@ class replacing {
   private:
     std::string name(std::size_t i) const { return files_[i].target.string(); }
 
-    replace_result failure(std::size_t i, replace_result::state left, const std::string& why) {
-        replace_result r;
-        r.result = io_result::failure(io_result::code::write_failed,
-                                      "Could not save " + name(i) + ": " + why);
-        r.file = i;
-        r.left = left;
-        return r;
+    replace_result failure(std::size_t i, replace_state left, std::string why) {
+        return {result::failure(result::code::write_failed, {.file = name(i)}, std::move(why)),
+                {i, left}};
     }
 
     replace_result unchanged(std::size_t i, const std::string& why) {
@@ -113,58 +108,54 @@ class replacing {
         std::vector<std::filesystem::path> targets;
         for (const auto& f : files_)
             targets.push_back(f.target);
-        replace_result r = failure(i, replace_result::state::unchanged, why);
-        r.result.message += nothing_saved_note(targets);
-        return r;
+        return failure(i, replace_state::unchanged, why + nothing_saved_note(targets));
     }
 
-    bool write_temporary(std::size_t i, std::string& error) {
+    result write_temporary(std::size_t i) {
         file_state& s = states_[i];
-        std::unique_ptr<output_file> out;
-        for (int attempt = 0; attempt < 16 && !out; ++attempt) {
+        result_of<std::unique_ptr<output_file>> created;
+        for (int attempt = 0; attempt < 16; ++attempt) {
             s.tmp = name_beside(files_[i].target, ".tmp");
-            out = ops_.create_new(s.tmp, error);
+            created = ops_.create_new(s.tmp);
+            if (created)
+                break;
         }
-        if (!out) {
+        if (!created) {
             s.tmp.clear();
-            return false;
+            return created.outcome();
         }
-        bool written = true;
+        output_file& out = *created.value;
+        result written;
         try {
             files_[i].produce([&](std::span<const std::uint8_t> piece) {
                 if (written && !piece.empty())
-                    written = out->write(piece.data(), piece.size(), error);
+                    written = out.write(piece.data(), piece.size());
             });
         } catch (...) {
-            std::string ignored;
-            out->close(ignored);
+            // The exception goes on; the file is abandoned.
+            (void)out.close();
             throw;
         }
         if (written)
-            written = out->flush(error);
-        std::string close_error;
-        const bool closed = out->close(close_error);
-        if (written && !closed) {
-            written = false;
-            error = close_error;
-        }
-        return written;
+            written = out.flush();
+        const result closed = out.close();
+        return written ? closed : written;
     }
 
-    bool keep_old(std::size_t i, std::string& error) {
+    result keep_old(std::size_t i) {
         file_state& s = states_[i];
         std::error_code ec;
         s.had_old = std::filesystem::exists(files_[i].target, ec);
-        if (ec) {
-            error = ec.message();
-            return false;
-        }
+        if (ec)
+            return file_op_failure(files_[i].target, ec.message());
         if (!s.had_old)
-            return true;
-        bool kept = false;
-        for (int attempt = 0; attempt < 16 && !kept; ++attempt) {
+            return result::success();
+        result kept;
+        for (int attempt = 0; attempt < 16; ++attempt) {
             s.kept = name_beside(files_[i].target, ".old");
-            kept = ops_.keep_copy(files_[i].target, s.kept, error);
+            kept = ops_.keep_copy(files_[i].target, s.kept);
+            if (kept)
+                break;
         }
         if (!kept)
             s.kept.clear();
@@ -178,18 +169,17 @@ class replacing {
         std::vector<std::string> put;
         for (std::size_t j = failed; j-- > 0;) {
             file_state& s = states_[j];
-            std::string error;
-            const bool back = s.had_old ? ops_.replace(s.kept, files_[j].target, error)
-                                        : ops_.remove(files_[j].target, error);
+            const result back =
+                s.had_old ? ops_.replace(s.kept, files_[j].target) : ops_.remove(files_[j].target);
             if (back) {
                 s.kept.clear();
                 s.replaced = false;
                 put.insert(put.begin(), display_name(files_[j].target));
-                std::string ignored;
-                (void)ops_.sync_folder(folder_of(files_[j].target), ignored);
+                // As good as it gets: the old file is back either way.
+                (void)ops_.sync_folder(folder_of(files_[j].target));
             } else {
                 stuck.insert(stuck.begin(), j);
-                stuck_errors.insert(stuck_errors.begin(), error);
+                stuck_errors.insert(stuck_errors.begin(), back.problem);
             }
         }
         if (stuck.empty())
@@ -217,17 +207,17 @@ class replacing {
             if (s.replaced)
                 s.kept.clear(); // the old content of a new file stays where the message says
         remove_left_over();
-        return failure(failed, replace_result::state::mixed, text);
+        return failure(failed, replace_state::mixed, text);
     }
 
-    // Removes the temporary files and the kept old contents that are still there.
+    // Removes the temporary files and the kept old contents that are still there. A file that
+    // cannot be removed stays behind beside its target, under a name no save uses again.
     void remove_left_over() {
-        std::string ignored;
         for (file_state& s : states_) {
             if (!s.tmp.empty())
-                (void)ops_.remove(s.tmp, ignored);
+                (void)ops_.remove(s.tmp);
             if (!s.kept.empty())
-                (void)ops_.remove(s.kept, ignored);
+                (void)ops_.remove(s.kept);
             s.tmp.clear();
             s.kept.clear();
         }
@@ -240,40 +230,35 @@ class replacing {
 
 } // namespace
 
-bool file_ops::keep_copy(const std::filesystem::path& from, const std::filesystem::path& to,
-                         std::string& error) {
+result file_op_failure(const std::filesystem::path& path, std::string why) {
+    return result::failure(result::code::write_failed, {.file = path.string()}, std::move(why));
+}
+
+result file_ops::keep_copy(const std::filesystem::path& from, const std::filesystem::path& to) {
     std::ifstream in(from, std::ios::binary);
-    if (!in) {
-        error = "it cannot be read";
-        return false;
-    }
-    auto out = create_new(to, error);
-    if (!out)
-        return false;
+    if (!in)
+        return file_op_failure(from, "it cannot be read");
+    auto created = create_new(to);
+    if (!created)
+        return created.outcome();
+    output_file& out = *created.value;
     std::vector<char> chunk(1 << 16);
-    bool ok = true;
-    while (ok && in) {
+    result copied;
+    while (copied && in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         const auto got = static_cast<std::size_t>(in.gcount());
         if (got > 0)
-            ok = out->write(reinterpret_cast<const std::uint8_t*>(chunk.data()), got, error);
+            copied = out.write(reinterpret_cast<const std::uint8_t*>(chunk.data()), got);
     }
-    if (ok && in.bad()) {
-        ok = false;
-        error = "it could not be read to its end";
-    }
-    if (ok)
-        ok = out->flush(error);
-    std::string close_error;
-    if (!out->close(close_error) && ok) {
-        ok = false;
-        error = close_error;
-    }
-    if (!ok) {
-        std::string ignored;
-        (void)remove(to, ignored);
-    }
-    return ok;
+    if (copied && in.bad())
+        copied = file_op_failure(from, "it could not be read to its end");
+    if (copied)
+        copied = out.flush();
+    if (const result closed = out.close(); copied && !closed)
+        copied = closed;
+    if (!copied)
+        (void)remove(to); // a part copy that cannot be removed is left under its unused name
+    return copied;
 }
 
 std::string nothing_saved_note(std::span<const std::filesystem::path> targets) {
@@ -304,13 +289,12 @@ replace_result replace_files(std::span<const file_replacement> files, file_ops& 
     for (std::size_t i = 0; i < files.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
             if (same_file(files[i].target, files[j].target)) {
-                replace_result refused;
-                refused.file = i;
-                refused.result = io_result::failure(
-                    io_result::code::write_failed,
-                    display_name(files[i].target) + " is named for two of the files to save (" +
-                        files[i].target.string() + "): one would be written over the other.");
-                return refused;
+                const std::string name = display_name(files[i].target);
+                return {result::failure(result::code::refused, {.file = name},
+                                        name + " is named for two of the files to save (" +
+                                            files[i].target.string() +
+                                            "): one would be written over the other."),
+                        {i, replace_state::unchanged}};
             }
     replacing save(files, ops);
     try {
@@ -321,10 +305,10 @@ replace_result replace_files(std::span<const file_replacement> files, file_ops& 
     }
 }
 
-io_result safe_replace_with(const std::filesystem::path& target,
-                            const std::function<void(const piece_fn&)>& produce, file_ops& ops) {
+result safe_replace_with(const std::filesystem::path& target,
+                         const std::function<void(const piece_fn&)>& produce, file_ops& ops) {
     const file_replacement one{target, produce};
-    return replace_files(std::span(&one, 1), ops).result;
+    return replace_files(std::span(&one, 1), ops).outcome();
 }
 
 std::function<void(const piece_fn&)>
@@ -338,8 +322,8 @@ written_content(std::function<void(byte_writer&)> write_content) {
     };
 }
 
-io_result safe_replace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                       file_ops& ops) {
+result safe_replace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                    file_ops& ops) {
     return safe_replace_with(
         target,
         [bytes](const piece_fn& write) {
@@ -349,30 +333,28 @@ io_result safe_replace(const std::filesystem::path& target, std::span<const std:
         ops);
 }
 
-io_result safe_replace_written(const std::filesystem::path& target,
-                               const std::function<void(byte_writer&)>& write_content,
-                               file_ops& ops) {
+result safe_replace_written(const std::filesystem::path& target,
+                            const std::function<void(byte_writer&)>& write_content, file_ops& ops) {
     return safe_replace_with(target, written_content(write_content), ops);
 }
 
-io_result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {
+result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {
+    const place at{.file = path.string()};
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        return io_result::failure(io_result::code::cannot_open,
-                                  "Cannot open " + path.string() + ": it is a folder");
+        return result::failure(result::code::cannot_open, at, "it is a folder");
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return io_result::failure(io_result::code::cannot_open,
-                                  "Cannot open " + path.string() + ": no such file or no access");
+        return result::failure(result::code::cannot_open, at, "no such file or no access");
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0)
-        return io_result::failure(io_result::code::cannot_open, "Cannot read " + path.string());
+        return result::failure(result::code::cannot_read, at, {});
     in.seekg(0, std::ios::beg);
     out.resize(static_cast<std::size_t>(size));
     if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size))
-        return io_result::failure(io_result::code::cannot_open, "Cannot read " + path.string());
-    return io_result::success();
+        return result::failure(result::code::cannot_read, at, {});
+    return result::success();
 }
 
 } // namespace qira

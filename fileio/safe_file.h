@@ -7,7 +7,7 @@
 // The operations go through `file_ops`, so tests can make any step fail.
 
 #include "fileio/bytes.h"
-#include "fileio/io_result.h"
+#include "fileio/result.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -19,44 +19,45 @@
 
 namespace qira {
 
-// One file open for writing.
+// One file open for writing. Each operation fails with write_failed and the system's reason.
 class output_file {
   public:
     virtual ~output_file() = default;
-    // Each returns false and sets `error` (the system's reason) on failure.
-    virtual bool write(const std::uint8_t* data, std::size_t size, std::string& error) = 0;
-    virtual bool flush(std::string& error) = 0; // to the disk, not just to the system
-    virtual bool close(std::string& error) = 0;
+    virtual result write(const std::uint8_t* data, std::size_t size) = 0;
+    virtual result flush() = 0; // to the disk, not just to the system
+    virtual result close() = 0;
 };
 
+// The file operations of a save. Each fails with write_failed, the path it is about and the
+// system's reason as the problem ("the file is read-only").
 class file_ops {
   public:
     virtual ~file_ops() = default;
-    // Creates a new file that must not exist yet; nullptr and `error` on failure.
-    virtual std::unique_ptr<output_file> create_new(const std::filesystem::path& path,
-                                                    std::string& error) = 0;
+    // Creates a new file that must not exist yet.
+    virtual result_of<std::unique_ptr<output_file>>
+    create_new(const std::filesystem::path& path) = 0;
     // Moves `from` over `to`, replacing `to` when it exists.
-    virtual bool replace(const std::filesystem::path& from, const std::filesystem::path& to,
-                         std::string& error) = 0;
-    // Removes a file; false and `error` when it is still there.
-    virtual bool remove(const std::filesystem::path& path, std::string& error) = 0;
+    virtual result replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    // Removes a file; fails when it is still there.
+    virtual result remove(const std::filesystem::path& path) = 0;
     // Fails when an existing target may not be replaced (a read-only file).
-    virtual bool may_replace(const std::filesystem::path& path, std::string& error) = 0;
+    virtual result may_replace(const std::filesystem::path& path) = 0;
     // Makes a rename inside `folder` durable (POSIX: fsync of the folder), so that a power cut
     // after a reported save cannot bring the old file back. Systems whose rename is durable by
     // itself have nothing to do.
-    virtual bool sync_folder(const std::filesystem::path& folder, std::string& error) {
+    virtual result sync_folder(const std::filesystem::path& folder) {
         (void)folder;
-        (void)error;
-        return true;
+        return result::success();
     }
     // Gives the file `from` a second name `to` (a hard link) or, where the file system has no
     // such links, makes `to` a copy of it, flushed to the disk; fails when `to` exists. What a
     // save of several files keeps of an old file until all the new ones are in place. This
     // default copies through create_new.
-    virtual bool keep_copy(const std::filesystem::path& from, const std::filesystem::path& to,
-                           std::string& error);
+    virtual result keep_copy(const std::filesystem::path& from, const std::filesystem::path& to);
 };
+
+// The failure of a file operation on `path`: write_failed with the system's reason.
+result file_op_failure(const std::filesystem::path& path, std::string why);
 
 // The operating system's files (the one platform-specific piece of the library).
 file_ops& native_file_ops();
@@ -64,23 +65,23 @@ file_ops& native_file_ops();
 // Chunk size of the writes that safe_replace makes.
 inline constexpr std::size_t safe_replace_chunk = 1 << 20;
 
-// Replaces `target` with `bytes`; the message of a failure names the file and the cause.
-io_result safe_replace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                       file_ops& ops = native_file_ops());
+// Replaces `target` with `bytes`; a failure is write_failed with the file and the cause.
+result safe_replace(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                    file_ops& ops = native_file_ops());
 
 // Receives the pieces of a file's new content in order.
 using piece_fn = std::function<void(std::span<const std::uint8_t>)>;
 // Replaces `target` with the pieces that `produce` hands to the function it is given, each
 // written as it comes (after a failed write the rest are ignored). The same guarantees as above;
 // an exception from `produce` leaves the target as it was and goes on to the caller.
-io_result safe_replace_with(const std::filesystem::path& target,
-                            const std::function<void(const piece_fn&)>& produce,
-                            file_ops& ops = native_file_ops());
+result safe_replace_with(const std::filesystem::path& target,
+                         const std::function<void(const piece_fn&)>& produce,
+                         file_ops& ops = native_file_ops());
 // The same for a writer: what `write_content` writes is handed to the file in whole chunks as it
 // comes, so that the content is never whole in memory.
-io_result safe_replace_written(const std::filesystem::path& target,
-                               const std::function<void(byte_writer&)>& write_content,
-                               file_ops& ops = native_file_ops());
+result safe_replace_written(const std::filesystem::path& target,
+                            const std::function<void(byte_writer&)>& write_content,
+                            file_ops& ops = native_file_ops());
 
 // One file of a save of several: where it goes and the pieces of its content (as for
 // safe_replace_with).
@@ -94,21 +95,21 @@ struct file_replacement {
 std::function<void(const piece_fn&)>
 written_content(std::function<void(byte_writer&)> write_content);
 
-struct [[nodiscard]] replace_result {
-    // What a failed save left.
-    enum class state {
-        unchanged, // every file as it was
-        all_new,   // every file replaced; only their folders could not be synced
-        mixed      // some files new and some old: the message says which, and where the old
-                   // content of each new one is kept
-    };
-    io_result result;
-    std::size_t file = 0; // the file a failure is about
-    state left = state::unchanged;
-
-    bool ok() const { return result.ok(); }
-    explicit operator bool() const { return ok(); }
+// What a failed save of several files left.
+enum class replace_state {
+    unchanged, // every file as it was
+    all_new,   // every file replaced; only their folders could not be synced
+    mixed      // some files new and some old: the message says which, and where the old content
+               // of each new one is kept
 };
+
+// What a failed save of several files is about: the file (its index) and what it left.
+struct replace_failure {
+    std::size_t file = 0;
+    replace_state left = replace_state::unchanged;
+};
+
+using replace_result = result_of<replace_failure>;
 
 // Replaces the files together, in their order, with the guarantees of safe_replace for the set:
 // every target is checked first (a read-only file), then every new file is written and flushed
@@ -127,8 +128,9 @@ replace_result replace_files(std::span<const file_replacement> files,
 // (" Nothing was saved: qira.db and eng.db are as they were."); empty for one file.
 std::string nothing_saved_note(std::span<const std::filesystem::path> targets);
 
-// Reads the whole file; cannot_open with the system's reason on failure.
-io_result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out);
+// Reads the whole file; cannot_open (with the reason) or cannot_read on failure, naming the
+// file by its path.
+result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out);
 
 // The name by which messages refer to a file: its last component ("qira.db").
 std::string display_name(const std::filesystem::path& path);

@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                str(read.separator));
     if (!read.ok()) {
         FUZZ_CHECK(read.rows.empty(), "rows read from a file with problems");
-        FUZZ_CHECK(!read.problems.empty() && read.problems[0].rfind("line ", 0) == 0,
-                   read.problems.empty() ? std::string() : read.problems[0]);
+        FUZZ_CHECK(!read.problems.empty() && read.problems[0].message().rfind("line ", 0) == 0,
+                   read.problems.empty() ? std::string() : read.problems[0].message());
         return 0;
     }
     FUZZ_CHECK(read.rows.size() <= static_cast<std::size_t>(max_rows), "");
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     copy.overall[0].row_count = static_cast<std::int32_t>(read.rows.size());
     const std::string again = table_csv(copy, 0, 3);
     const csv_rows reread = read_table_csv(db, 0, again, 3);
-    FUZZ_CHECK(reread.ok(), reread.problems.empty() ? std::string() : reread.problems[0]);
+    FUZZ_CHECK(reread.ok(), reread.problems.empty() ? std::string() : reread.problems[0].message());
     FUZZ_CHECK(same_rows(read.rows, reread.rows), "the rows written and read again differ");
     FUZZ_CHECK(table_csv(copy, 0, 3) == again, "");
     return 0;

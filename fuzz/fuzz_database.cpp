@@ -260,12 +260,12 @@ void check_lookups(const database& db) {
                 if (!first_row.count(key))
                     FUZZ_CHECK(db.find_row(t, key) == -1, where(t) + " key " + str(key));
     }
-    const auto missing = missing_editor_parts(db);
-    if (!missing) {
+    const result parts = check_editor_parts(db);
+    if (parts) {
         for (int t : {1, 2, 4, 7, 9, 11, 13})
             FUZZ_CHECK(db.has_table(t), "no parts missing, yet " + where(t) + " is absent");
     } else {
-        FUZZ_CHECK(!missing->empty(), "");
+        FUZZ_CHECK(parts.status == result::code::not_editable && !parts.problem.empty(), "");
     }
 }
 
@@ -277,14 +277,14 @@ bool run(std::span<const std::uint8_t> bytes, const string_table* lang) {
         FUZZ_CHECK(share >= 0 && share <= 100, str(share));
         shares.push_back(share);
     };
-    const io_result result = parse_database(bytes, file_name, lang, db, progress);
-    if (!result) {
-        FUZZ_CHECK(result.status == io_result::code::damaged, result.message);
-        FUZZ_CHECK(result.message.rfind(file_name + " is damaged: ", 0) == 0, result.message);
-        FUZZ_CHECK(untouched(db), "a refused file changed the model: " + result.message);
+    const result outcome = parse_database(bytes, file_name, lang, db, progress);
+    if (!outcome) {
+        FUZZ_CHECK(outcome.status == result::code::damaged, outcome.message());
+        FUZZ_CHECK(outcome.message().rfind(file_name + " is damaged: ", 0) == 0, outcome.message());
+        FUZZ_CHECK(untouched(db), "a refused file changed the model: " + outcome.message());
         return false;
     }
-    FUZZ_CHECK(result.message.empty(), result.message);
+    FUZZ_CHECK(outcome.message().empty(), outcome.message());
     check_headers(bytes, db);
     FUZZ_CHECK(shares.size() == db.tables.size(), "progress not reported once per table");
     std::int64_t total_rows = 0;

@@ -146,11 +146,11 @@ void check_writer(const string_table& loaded) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     string_table lang = sentinel();
-    const io_result result = parse_language_file(bytes, file_name, lang);
-    if (!result) {
-        FUZZ_CHECK(result.status == io_result::code::damaged, result.message);
-        FUZZ_CHECK(result.message.rfind(file_name + " is damaged: ", 0) == 0, result.message);
-        FUZZ_CHECK(untouched(lang), "a refused file changed the table: " + result.message);
+    const result outcome = parse_language_file(bytes, file_name, lang);
+    if (!outcome) {
+        FUZZ_CHECK(outcome.status == result::code::damaged, outcome.message());
+        FUZZ_CHECK(outcome.message().rfind(file_name + " is damaged: ", 0) == 0, outcome.message());
+        FUZZ_CHECK(untouched(lang), "a refused file changed the table: " + outcome.message());
         return 0;
     }
     check_loaded(bytes, lang);

@@ -58,35 +58,35 @@ void check_applied(const open_game& g) {
     database db = g.db;
     const std::vector<std::uint8_t> bytes = serialize_database(db);
     database loaded;
-    const io_result r = parse_database(bytes, "qira.db", nullptr, loaded);
-    FUZZ_CHECK(r.ok(), r.message);
+    const result r = parse_database(bytes, "qira.db", nullptr, loaded);
+    FUZZ_CHECK(r.ok(), r.message());
     string_table lang = g.lang;
     names_to_string_table(g.db, lang);
     const std::vector<std::uint8_t> lang_bytes = serialize_language_file(lang);
     string_table lang_loaded;
-    const io_result lr = parse_language_file(lang_bytes, "eng.db", lang_loaded);
-    FUZZ_CHECK(lr.ok(), lr.message);
+    const result lr = parse_language_file(lang_bytes, "eng.db", lang_loaded);
+    FUZZ_CHECK(lr.ok(), lr.message());
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const patch_read read = patch_from_json(text);
+    const result_of<patch> read = patch_from_json(text);
     if (!read.ok()) {
-        FUZZ_CHECK(read.value.empty() && !read.value.has_language, read.error);
+        FUZZ_CHECK(read.value.empty() && !read.value.has_language, read.message());
         return 0;
     }
-    FUZZ_CHECK(read.error.empty(), "");
+    FUZZ_CHECK(read.message().empty(), "");
     const std::string written = patch_to_json(read.value);
-    const patch_read again = patch_from_json(written);
-    FUZZ_CHECK(again.ok(), again.error);
+    const result_of<patch> again = patch_from_json(written);
+    FUZZ_CHECK(again.ok(), again.message());
     FUZZ_CHECK(again.value == read.value, "the patch read back from its document differs");
     FUZZ_CHECK(patch_to_json(again.value) == written, "the document is not written the same");
 
     for (bool reverse : {false, true}) {
         open_game g = base();
-        const std::vector<std::string> conflicts = check_patch(g.db, &g.lang, read.value, reverse);
+        const std::vector<result> conflicts = check_patch(g.db, &g.lang, read.value, reverse);
         const patch_applied done = apply_patch(g, read.value, reverse);
         FUZZ_CHECK(done.ok() == conflicts.empty(), "check and apply disagree");
         if (!done.ok()) {

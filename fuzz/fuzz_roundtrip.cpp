@@ -126,8 +126,8 @@ void check_edited(database model, const string_table* lang, std::uint8_t salt) {
     }
     const auto saved = serialize_database(model);
     database loaded;
-    const io_result r = parse_database(saved, db_name, lang, loaded);
-    FUZZ_CHECK(r, "the edited model's file was refused: " + r.message);
+    const result r = parse_database(saved, db_name, lang, loaded);
+    FUZZ_CHECK(r, "the edited model's file was refused: " + r.message());
     expect_same_database(expected, loaded, {.skip_cut_fields = tolerate_cut_fields()});
 }
 
@@ -140,8 +140,8 @@ bool roundtrip_database(std::span<const std::uint8_t> bytes, const string_table*
     const bool tolerate = tolerate_cut_fields() && has_cut_field(first);
     const auto saved = serialize_database(first);
     database second;
-    const io_result r = parse_database(saved, db_name, lang, second);
-    FUZZ_CHECK(r, "the saved file was refused: " + r.message);
+    const result r = parse_database(saved, db_name, lang, second);
+    FUZZ_CHECK(r, "the saved file was refused: " + r.message());
     expect_same_database(first, second, {.skip_cut_fields = tolerate});
     const auto again = serialize_database(second);
     expect_same_bytes(saved, again, second, tolerate);
@@ -164,8 +164,8 @@ std::optional<string_table> roundtrip_language(std::span<const std::uint8_t> byt
     const string_table loaded = first;
     const auto saved = serialize_language_file(first);
     string_table second;
-    const io_result r = parse_language_file(saved, lang_name, second);
-    FUZZ_CHECK(r, "the saved language file was refused: " + r.message);
+    const result r = parse_language_file(saved, lang_name, second);
+    FUZZ_CHECK(r, "the saved language file was refused: " + r.message());
     expect_same_language(first, second);
     const auto again = serialize_language_file(second);
     FUZZ_CHECK(again == saved,

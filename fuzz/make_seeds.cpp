@@ -464,8 +464,8 @@ database game_like() {
     narrow.keys[0] = 1;
     narrow.values = {63, 3, 255};
     add_row(db, 10).strings[0] = "v1.0";
-    expect(!missing_editor_parts(db),
-           "the game-like database misses editor parts: " + missing_editor_parts(db).value_or(""));
+    const result parts = check_editor_parts(db);
+    expect(parts.ok(), "the game-like database misses editor parts: " + parts.problem);
     return db;
 }
 

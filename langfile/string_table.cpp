@@ -109,49 +109,54 @@ constexpr std::size_t directory_start = 56; // header, count, kept word
 
 } // namespace
 
-io_result parse_language_file(std::span<const std::uint8_t> bytes, const std::string& file_name,
-                              string_table& out) {
-    const auto damaged = [&](const std::string& what) {
-        return io_result::failure(io_result::code::damaged, file_name + " is damaged: " + what);
+result parse_language_file(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                           string_table& out) {
+    const auto damaged = [&](std::string what, std::optional<std::uint64_t> offset = {}) {
+        return result::failure(result::code::damaged, {.file = file_name, .offset = offset},
+                               std::move(what));
     };
     const std::string file_size = std::to_string(bytes.size()) + " bytes";
     if (bytes.size() < directory_start + block_size)
         return damaged("the file (" + file_size + ") is too short for a language file's header");
 
     byte_reader in(bytes);
-    string_table result;
-    in.bytes(result.header.data(), header_size);
+    string_table table;
+    in.bytes(table.header.data(), header_size);
     const std::uint32_t count = in.u32();
-    result.word_after_count = in.i32();
+    table.word_after_count = in.i32();
     if (count > max_language_entries)
         return damaged("it holds " + std::to_string(count) + " entries; at most " +
-                       std::to_string(max_language_entries) + " are allowed");
+                           std::to_string(max_language_entries) + " are allowed",
+                       header_size);
     const std::uint64_t strings_start = directory_start + 8ull * count + block_size;
     if (strings_start > bytes.size())
         return damaged("its directory of " + std::to_string(count) +
-                       " entries runs past the end of the file (" + file_size + ")");
+                           " entries runs past the end of the file (" + file_size + ")",
+                       directory_start);
 
     std::vector<Tstring_table> entries(count);
     for (auto& e : entries) {
         e.key = in.i32();
         e.offset = in.i32();
     }
-    in.bytes(result.block.data(), block_size);
+    in.bytes(table.block.data(), block_size);
 
     for (std::uint32_t i = 0; i < count; ++i) {
         const auto offset = static_cast<std::uint32_t>(entries[i].offset);
         if (!read_string_into(bytes, offset, entries[i].text))
             return damaged("the text of entry " + std::to_string(i) + " (key " +
-                           std::to_string(entries[i].key) + ", offset " + std::to_string(offset) +
-                           ") runs past the end of the file (" + file_size + ")");
+                               std::to_string(entries[i].key) + ", offset " +
+                               std::to_string(offset) + ") runs past the end of the file (" +
+                               file_size + ")",
+                           offset);
     }
-    result.assign(std::move(entries));
-    result.names = standard_name_config();
-    out = std::move(result);
-    return io_result::success();
+    table.assign(std::move(entries));
+    table.names = standard_name_config();
+    out = std::move(table);
+    return result::success();
 }
 
-io_result load_language_file(const std::filesystem::path& path, string_table& out) {
+result load_language_file(const std::filesystem::path& path, string_table& out) {
     std::vector<std::uint8_t> bytes;
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
@@ -209,32 +214,30 @@ std::vector<std::uint8_t> serialize_language_file(string_table& table) {
     return written_bytes(size, [&table](byte_writer& out) { emit(table, out); });
 }
 
-io_result plan_language_save(const std::filesystem::path& path, const string_table& table,
-                             file_replacement& out) {
-    const std::string name = path.string();
+result plan_language_save(const std::filesystem::path& path, const string_table& table,
+                          file_replacement& out) {
+    const place at{.file = path.string()};
     if (table.string_count() > max_language_entries)
-        return io_result::failure(
-            io_result::code::write_failed,
-            "Could not save " + name + ": it would hold " + std::to_string(table.string_count()) +
-                " entries; a language file holds at most " + std::to_string(max_language_entries));
+        return result::failure(result::code::write_failed, at,
+                               "it would hold " + std::to_string(table.string_count()) +
+                                   " entries; a language file holds at most " +
+                                   std::to_string(max_language_entries));
     std::uint64_t total = directory_start + 8ull * table.string_count() + block_size;
     for (const auto& e : table.entries())
         total += stored_size(e.text.size());
     if (total > 0x7FFFFFFFull)
-        return io_result::failure(io_result::code::write_failed,
-                                  "Could not save " + name + ": its texts exceed 2 GiB");
+        return result::failure(result::code::write_failed, at, "its texts exceed 2 GiB");
     out.target = path;
     out.produce = written_content([&table](byte_writer& writer) { emit(table, writer); });
-    return io_result::success();
+    return result::success();
 }
 
-io_result save_language_file(const std::filesystem::path& path, string_table& table,
-                             file_ops& ops) {
+result save_language_file(const std::filesystem::path& path, string_table& table, file_ops& ops) {
     file_replacement file;
     if (auto r = plan_language_save(path, table, file); !r)
         return r;
     // The offsets reach the table only once the file is written: a failed save leaves it as it was.
-    auto r = replace_files(std::span(&file, 1), ops).result;
+    result r = replace_files(std::span(&file, 1), ops).outcome();
     if (r)
         prepare(table);
     return r;

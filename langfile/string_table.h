@@ -2,7 +2,7 @@
 // The language file's keyed string table, held in memory, and the localized-name configuration
 // that ties its keys to rows of the game database file.
 
-#include "fileio/io_result.h"
+#include "fileio/result.h"
 #include "fileio/safe_file.h"
 
 #include <array>
@@ -104,22 +104,23 @@ class string_table {
     first_index first_;
 };
 
-// Parses a whole language file; `file_name` names it in messages. On failure `out` is untouched.
-io_result parse_language_file(std::span<const std::uint8_t> bytes, const std::string& file_name,
-                              string_table& out);
+// Parses a whole language file; `file_name` names it in messages. On failure (damaged, at the
+// offset concerned where there is one) `out` is untouched.
+result parse_language_file(std::span<const std::uint8_t> bytes, const std::string& file_name,
+                           string_table& out);
 // Reads the file at `path` and parses it; on failure `out` is untouched.
-io_result load_language_file(const std::filesystem::path& path, string_table& out);
+result load_language_file(const std::filesystem::path& path, string_table& out);
 
 // The canonical form of the table: header words at 16, 40 and 44 and every offset recomputed,
 // strings in directory order without gaps. Records the new offsets in the entries.
 std::vector<std::uint8_t> serialize_language_file(string_table& table);
 // The checks of save_language_file and, when they pass, the file it would write, for a save of
 // several files (replace_files); the content refers to `table`, which must outlive `out`.
-io_result plan_language_save(const std::filesystem::path& path, const string_table& table,
-                             file_replacement& out);
+result plan_language_save(const std::filesystem::path& path, const string_table& table,
+                          file_replacement& out);
 // Serializes and safely replaces the file at `path`; on success the entries record their new
 // offsets.
-io_result save_language_file(const std::filesystem::path& path, string_table& table,
-                             file_ops& ops = native_file_ops());
+result save_language_file(const std::filesystem::path& path, string_table& table,
+                          file_ops& ops = native_file_ops());
 
 } // namespace qira

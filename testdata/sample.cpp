@@ -56,13 +56,13 @@ sample_install make_sample(const sample_options& options) {
     return out;
 }
 
-io_result write_sample_install(const std::filesystem::path& dir, const sample_options& options) {
+result write_sample_install(const std::filesystem::path& dir, const sample_options& options) {
     const auto fe = install_language_path(dir, language_codes[0]).parent_path();
     std::error_code ec;
     std::filesystem::create_directories(fe, ec);
     if (ec)
-        return io_result::failure(io_result::code::write_failed,
-                                  "Could not create " + fe.string() + ": " + ec.message());
+        return result::failure(result::code::write_failed, {},
+                               "Could not create " + fe.string() + ": " + ec.message());
     sample_install install = make_sample(options);
     if (auto r = save_database(install_database_path(dir), install.db); !r)
         return r;
@@ -71,7 +71,7 @@ io_result write_sample_install(const std::filesystem::path& dir, const sample_op
                                         install.languages[l]);
             !r)
             return r;
-    return io_result::success();
+    return result::success();
 }
 
 } // namespace qira

@@ -51,6 +51,6 @@ inline std::filesystem::path install_language_path(const std::filesystem::path& 
 }
 
 // Writes DIR/data/cmn/qira.db and DIR/data/cmn/fe/<code>.db, creating the folders.
-io_result write_sample_install(const std::filesystem::path& dir, const sample_options& options);
+result write_sample_install(const std::filesystem::path& dir, const sample_options& options);
 
 } // namespace qira

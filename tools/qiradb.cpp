@@ -33,9 +33,17 @@ std::string_view field_kind(const db_table& t, int f) {
     return kind_label(place_of_field(t, f).part, label_style::tool);
 }
 
-int fail(const std::string& message) {
-    std::cerr << "qiradb: " << message << '\n';
+// Tells why the command stops: one line naming the file.
+int fail(const result& why) {
+    std::cerr << "qiradb: " << why.message() << '\n';
     return exit_input;
+}
+
+// The table the command asks for is not in the file.
+result no_table(const std::filesystem::path& path, int t, const database& db) {
+    return result::failure(result::code::refused, {.file = display_name(path), .table = t},
+                           display_name(path) + " has no table " + std::to_string(t) + " (it has " +
+                               std::to_string(db.table_count()) + ")");
 }
 
 // Loads the language file (when given) and then the database, as the editor does.
@@ -44,16 +52,16 @@ std::optional<int> load_both(const std::filesystem::path& db_path,
                              string_table& lang) {
     if (!lang_path.empty())
         if (auto r = load_language_file(lang_path, lang); !r)
-            return fail(r.message);
+            return fail(r);
     if (auto r = load_database(db_path, lang_path.empty() ? nullptr : &lang, db); !r)
-        return fail(r.message);
+        return fail(r);
     return std::nullopt;
 }
 
 int run_info(const std::filesystem::path& path) {
     database db;
     if (auto r = load_database(path, nullptr, db); !r)
-        return fail(r.message);
+        return fail(r);
     std::cout << display_name(path) << ": " << db.table_count() << " tables, header words "
               << db.header_word0 << ' ' << db.header_word1 << '\n';
     for (int t = 0; t < db.table_count(); ++t) {
@@ -151,8 +159,7 @@ int run_dump(const std::filesystem::path& path, std::optional<int> only, const s
     if (auto code = load_both(path, lang_path, db, lang))
         return *code;
     if (only && !db.has_table(*only))
-        return fail(display_name(path) + " has no table " + std::to_string(*only) + " (it has " +
-                    std::to_string(db.table_count()) + ")");
+        return fail(no_table(path, *only, db));
     if (format == "csv") {
         std::cout << table_csv(db, *only,
                                name_columns(db, *only, lang_path.empty() ? nullptr : &lang));
@@ -187,9 +194,9 @@ int run_rewrite(const std::filesystem::path& path, const std::filesystem::path& 
     open_options options;
     options.lookups = false; // nothing is edited
     if (auto r = open_game_files(path, lang_in, game, options); !r)
-        return fail(r.result.message);
+        return fail(r);
     if (auto r = save_game_files(game, out, lang_out); !r)
-        return fail(r.result.message);
+        return fail(r);
     return 0;
 }
 
@@ -200,15 +207,14 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
     const std::filesystem::path lang_in =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     if (auto r = open_game_files(path, lang_in, game); !r)
-        return fail(r.result.message);
+        return fail(r);
     if (!game.db.has_table(t))
-        return fail(display_name(path) + " has no table " + std::to_string(t) + " (it has " +
-                    std::to_string(game.db.table_count()) + ")");
+        return fail(no_table(path, t, game.db));
     const csv_import imported = import_csv_file(game, t, csv_path);
-    if (!imported.imported) {
-        std::cerr << "qiradb: " << imported.summary << '\n';
-        for (const std::string& p : imported.problems)
-            std::cerr << p << '\n';
+    if (!imported.imported()) {
+        std::cerr << "qiradb: " << imported.summary() << '\n';
+        for (const result& p : imported.problems)
+            std::cerr << p.message() << '\n';
         return exit_input;
     }
     if (!imported.warning.empty())
@@ -216,8 +222,8 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
     if (auto r =
             save_game_files(game, out, lang.empty() ? std::filesystem::path() : utf8_path(lang[1]));
         !r)
-        return fail(r.result.message);
-    std::cout << imported.summary << '\n';
+        return fail(r);
+    std::cout << imported.summary() << '\n';
     return 0;
 }
 
@@ -233,7 +239,7 @@ int run_check(const std::filesystem::path& path, const std::filesystem::path& la
 int run_lang_dump(const std::filesystem::path& path) {
     string_table lang;
     if (auto r = load_language_file(path, lang); !r)
-        return fail(r.message);
+        return fail(r);
     json_writer j(std::cout);
     j.begin_object();
     j.key("count");
@@ -258,9 +264,9 @@ int run_lang_dump(const std::filesystem::path& path) {
 int run_lang_rewrite(const std::filesystem::path& path, const std::filesystem::path& out) {
     string_table lang;
     if (auto r = load_language_file(path, lang); !r)
-        return fail(r.message);
+        return fail(r);
     if (auto r = save_language_file(out, lang); !r)
-        return fail(r.message);
+        return fail(r);
     return 0;
 }
 
@@ -275,11 +281,12 @@ int run_diff(const std::filesystem::path& a_path, const std::filesystem::path& b
     if (auto code =
             load_both(b_path, with_lang ? utf8_path(langs[1]) : std::filesystem::path(), b, b_lang))
         return *code;
-    const patch_made made =
+    const result_of<patch> made =
         make_patch(a, with_lang ? &a_lang : nullptr, b, with_lang ? &b_lang : nullptr);
-    if (!made.ok())
-        return fail(display_name(a_path) + " and " + display_name(b_path) +
-                    " cannot be compared: " + made.error);
+    if (!made)
+        return fail(result::failure(result::code::refused, made.where,
+                                    display_name(a_path) + " and " + display_name(b_path) +
+                                        " cannot be compared: " + made.message()));
     std::cout << patch_to_json(made.value);
     return 0;
 }
@@ -292,14 +299,14 @@ int run_patch(const std::filesystem::path& path, const std::filesystem::path& pa
               bool reverse) {
     patch p;
     if (auto r = load_patch_file(patch_path, p); !r)
-        return fail(r.message);
+        return fail(r);
     open_game game;
     const std::filesystem::path lang_in =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     const std::filesystem::path lang_out =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[1]);
     if (auto r = open_game_files(path, lang_in, game); !r)
-        return fail(r.result.message);
+        return fail(r);
     const patch_applied applied = apply_patch(game, p, reverse);
     if (!applied.ok()) {
         const std::size_t n = applied.conflicts.size();
@@ -308,13 +315,13 @@ int run_patch(const std::filesystem::path& path, const std::filesystem::path& pa
                   << display_name(path) << ": " << n << (n == 1 ? " conflict" : " conflicts")
                   << '\n';
         for (std::size_t i = 0; i < std::min(n, shown_conflicts); ++i)
-            std::cerr << "  " << applied.conflicts[i] << '\n';
+            std::cerr << "  " << applied.conflicts[i].message() << '\n';
         if (n > shown_conflicts)
             std::cerr << "  and " << n - shown_conflicts << " more\n";
         return exit_input;
     }
     if (auto r = save_game_files(game, out, lang_out); !r)
-        return fail(r.result.message);
+        return fail(r);
     return 0;
 }
 
@@ -326,7 +333,7 @@ int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
                                      : sample_scale::tiny;
     options.seed = seed;
     if (auto r = write_sample_install(dir, options); !r)
-        return fail(r.message);
+        return fail(r);
     return 0;
 }
 

@@ -1,7 +1,5 @@
 #include "views/game_document.h"
 
-#include "views/handler_error.h"
-
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QUndoCommand>
@@ -165,12 +163,12 @@ void game_document::relabel(std::size_t n, const QString& label,
     relabels.push_back({n, before, label});
 }
 
-void game_document::run_guarded(const std::function<void()>& handler) {
+void game_document::run_checked(const std::function<result()>& handler) {
     try {
-        handler();
-    } catch (const handler_error& e) {
-        emit handler_failed(e.text());
+        if (const result r = handler(); !r)
+            emit handler_failed(QString::fromStdString(r.message()));
     } catch (const std::exception& e) {
+        // A fault of the program, not of what the user did: told all the same.
         emit handler_failed(QString::fromLocal8Bit(e.what()));
     }
 }

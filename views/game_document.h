@@ -14,6 +14,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 namespace qira {
@@ -58,13 +59,25 @@ class game_document : public QObject {
     // Whether there are edits since the open or the last save.
     bool has_unsaved_changes() const { return !undo_stack_.isClean(); }
 
-    // Runs an event handler the way every handler of the window runs: an error it raises is
-    // announced by handler_failed, and the program goes on.
-    void run_guarded(const std::function<void()>& handler);
+    // Runs an event handler the way every handler of the window runs: the refusal it returns (a
+    // handler that cannot fail returns nothing), or a fault it throws, is announced by
+    // handler_failed, and the program goes on.
+    template <typename Handler> void run_guarded(Handler&& handler) {
+        run_checked([&handler]() -> result {
+            if constexpr (std::is_void_v<std::invoke_result_t<Handler&>>) {
+                handler();
+                return result::success();
+            } else {
+                return handler();
+            }
+        });
+    }
     // A slot for connect() that runs a handler guarded.
-    template <typename Object> auto guarded(Object* object, void (Object::*handler)()) {
-        return
-            [this, object, handler] { run_guarded([object, handler] { (object->*handler)(); }); };
+    template <typename Object, typename Returned>
+    auto guarded(Object* object, Returned (Object::*handler)()) {
+        return [this, object, handler] {
+            run_guarded([object, handler] { return (object->*handler)(); });
+        };
     }
 
     // Called by the undo steps: the rows of `c` have been put back or forward (tables_changed),
@@ -93,6 +106,8 @@ class game_document : public QObject {
     void handler_failed(const QString& text);
 
   private:
+    void run_checked(const std::function<result()>& handler);
+
     QUndoStack undo_stack_;
     int tree_generation_ = 0;
 };

@@ -1,7 +1,7 @@
 #include "views/league_page.h"
 
 #include "editing/edits.h"
-#include "views/handler_error.h"
+#include "views/handler_values.h"
 #include "views/item_lists.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
@@ -75,11 +75,14 @@ void league_page::show_league(int row) {
     l_id->setText(QString::number(row));
 }
 
-void league_page::l_applyClick() {
-    const int row = to_int(l_id->text());
+result league_page::l_applyClick() {
+    const auto id = to_int(l_id->text());
+    if (!id)
+        return id.outcome();
+    const int row = id.value;
     const auto rows = league_rows(doc_.game.db);
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
-        return;
+        return result::success();
     const db_overall_data& league = rows[static_cast<std::size_t>(row)];
     league_values values;
     values.long_title = applied_text(l_name_long, league.names[0]);
@@ -91,6 +94,7 @@ void league_page::l_applyClick() {
     // What is stored now is what the edits show: a later Apply compares with that.
     show_text(l_name_long, league.names[0]);
     show_text(l_name_sh, league.names[1]);
+    return result::success();
 }
 
 void league_page::rows_changed(const change& c) {

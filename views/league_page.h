@@ -33,7 +33,8 @@ class league_page : public QWidget {
     std::vector<QWidget*> tab_order() const;
 
     void show_league(int row);
-    void l_applyClick();
+    // Refused when l_id holds no number.
+    result l_applyClick();
 
   private:
     // After an undo or redo: the page shows the row again when the step touched it.

@@ -1,7 +1,7 @@
 #include "views/player_page.h"
 
 #include "editing/edits.h"
-#include "views/handler_error.h"
+#include "views/handler_values.h"
 #include "views/item_lists.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
@@ -199,13 +199,16 @@ void player_page::show_player(int row) {
     show_item(pl_pos, value_or(player_field::position, no_item));
 }
 
-void player_page::pl_applyClick() {
+result player_page::pl_applyClick() {
     if (!pl_id->property(player_shown).toBool())
-        return;
-    const int row = to_int(pl_id->text());
+        return result::success();
+    const auto id = to_int(pl_id->text());
+    if (!id)
+        return id.outcome();
+    const int row = id.value;
     const auto rows = player_rows(doc_.game.db);
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
-        return;
+        return result::success();
     const database& db = doc_.game.db;
     const db_overall_data& player = rows[static_cast<std::size_t>(row)];
     const QString old_text = text_of(player_label(player));
@@ -260,6 +263,7 @@ void player_page::pl_applyClick() {
     show_text(pl_name, player.strings[0]);
     show_text(pl_pseudo, player.strings[1]);
     show_text(pl_sur, player.strings[2]);
+    return result::success();
 }
 
 void player_page::Button8Click() {

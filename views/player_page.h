@@ -58,7 +58,8 @@ class player_page : public QWidget {
     std::vector<QWidget*> tab_order() const;
 
     void show_player(int row);
-    void pl_applyClick();
+    // Refused when pl_id holds no number.
+    result pl_applyClick();
     void Button8Click();
 
   private:

@@ -1,7 +1,7 @@
 #include "views/roster_page.h"
 
 #include "editing/edits.h"
-#include "views/handler_error.h"
+#include "views/handler_values.h"
 #include "views/item_lists.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
@@ -30,17 +30,17 @@ QString position_label(const QString& code) {
 }
 
 // Entry i of a roster list as the stored number (a 32-bit field may hold 2^31 or more).
-std::uint32_t entry_number(const QListWidget& list, int i) {
+result_of<std::uint32_t> entry_number(const QListWidget& list, int i) {
     const QString text = list.item(i)->text();
     bool ok = false;
     const qulonglong value = text.toULongLong(&ok);
     if (!ok)
-        throw handler_error(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return static_cast<std::uint32_t>(value);
+        return not_an_integer(text);
+    return result_of<std::uint32_t>::success(static_cast<std::uint32_t>(value));
 }
 
-[[noreturn]] void not_found(const QString& player) {
-    throw handler_error(
+result not_found(const QString& player) {
+    return refusal(
         QStringLiteral("The player \"%1\" could not be found; nothing was exchanged.").arg(player));
 }
 
@@ -98,9 +98,7 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     page->addLayout(button_row({Button5}, {t_apply_1}));
     apply_keys(this, t_apply_1);
 
-    const auto guarded = [this](void (roster_page::*handler)()) {
-        return doc_.guarded(this, handler);
-    };
+    const auto guarded = [this](auto handler) { return doc_.guarded(this, handler); };
     connect(Button5, &QPushButton::clicked, this, &roster_page::back_to_team_requested);
     // The user selecting a row, with the mouse (also the row already selected) or the keyboard;
     // the list's rebuilds select rows with its signals blocked.
@@ -170,19 +168,26 @@ void roster_page::refresh_roster_list() {
     t_pl_list->setCurrentRow(selected < count ? selected : -1);
 }
 
-void roster_page::t_pl_listClick() {
+result roster_page::t_pl_listClick() {
     const int s = selected_row();
     if (s < 0 || s >= team_.t_pl_nums->count() || s >= team_.t_pl_poss->count())
-        return;
-    const std::uint32_t code = entry_number(*team_.t_pl_poss, s);
+        return result::success();
+    const auto position = entry_number(*team_.t_pl_poss, s);
+    if (!position)
+        return position.outcome();
+    const std::uint32_t code = position.value;
     t_pl_pos->setCurrentIndex(
         code < static_cast<std::uint32_t>(t_pl_pos->count()) ? static_cast<int>(code) : -1);
     // Showing the row's number changes the field's text and so runs the number change; it must
     // not put a number the spinner cannot show (above 99) into the entry.
-    const std::uint32_t number = entry_number(*team_.t_pl_nums, s);
+    const auto shown_number = entry_number(*team_.t_pl_nums, s);
+    if (!shown_number)
+        return shown_number.outcome();
+    const std::uint32_t number = shown_number.value;
     loading_roster_row_ = true;
     t_pl_num_p->setValue(number > 99u ? 99 : static_cast<int>(number));
     loading_roster_row_ = false;
+    return result::success();
 }
 
 void roster_page::t_pl_posChange() {
@@ -199,14 +204,17 @@ void roster_page::t_pl_numChange() {
     refresh_roster_list();
 }
 
-void roster_page::t_pl_listDblClick() {
+result roster_page::t_pl_listDblClick() {
     const int s = selected_row();
     if (s < 0 || s >= team_.t_pl_names->count())
-        return;
-    const int shown = to_int(team_.t_id->text());
+        return result::success();
+    const auto team_id = to_int(team_.t_id->text());
+    if (!team_id)
+        return team_id.outcome();
+    const int shown = team_id.value;
     const auto team_rows = doc_.game.db.rows(teams);
     if (shown < 0 || static_cast<std::size_t>(shown) >= team_rows.size())
-        return;
+        return result::success();
     const int team =
         doc_.game.lookups.team_by_key(team_rows[static_cast<std::size_t>(shown)].keys[0]);
     const QString team_label = text_of(team_rows[static_cast<std::size_t>(team)].strings[1]);
@@ -218,38 +226,41 @@ void roster_page::t_pl_listDblClick() {
             tree->setCurrentItem(node);
             if (already) // no change of selection: show the page all the same
                 emit selected_node_page_requested();
-            return;
+            return result::success();
         }
     }
-    throw handler_error(QStringLiteral("Invalid index"));
+    return refusal(QStringLiteral("Invalid index"));
 }
 
-void roster_page::t_apply_1Click() {
-    team_.apply("roster");
+result roster_page::t_apply_1Click() {
+    return team_.apply("roster");
 }
 
-void roster_page::Button3Click() {
+result roster_page::Button3Click() {
     QTreeWidgetItem* chosen = xchange->currentItem();
     const int s = selected_row();
     if (!chosen || !chosen->isSelected() || s < 0 || s >= team_.t_pl_names->count() ||
         s >= team_.t_pl_ids->count() || !chosen->parent() || !chosen->parent()->parent())
-        return;
+        return result::success();
 
     open_game& game = doc_.game;
     game_trees& trees = doc_.trees;
     const QString chosen_label = chosen->text(0);
     const QString roster_label = team_.t_pl_names->item(s)->text();
     const auto team_rows = game.db.rows(teams);
-    const int shown = to_int(team_.t_id->text());
+    const auto team_id = to_int(team_.t_id->text());
+    if (!team_id)
+        return team_id.outcome();
+    const int shown = team_id.value;
     if (shown < 0 || static_cast<std::size_t>(shown) >= team_rows.size())
-        return;
+        return result::success();
     const std::int32_t shown_id = team_rows[static_cast<std::size_t>(shown)].keys[0];
 
     // The chosen player: the player row the tree shows for his node (found as a selection of
     // the node finds it, also when his name is not valid UTF-8).
     const int chosen_row = resolve_player(game, chosen_label);
     if (chosen_row < 0)
-        not_found(chosen_label);
+        return not_found(chosen_label);
     const std::int32_t chosen_id =
         game.db.rows(table_index::players)[static_cast<std::size_t>(chosen_row)].keys[0];
     // His link: the one his node was made from; else the link of the team his node stands
@@ -274,24 +285,27 @@ void roster_page::Button3Click() {
     if (chosen_link < 0)
         chosen_link = first_link_of_player(game, chosen_id);
     if (chosen_link < 0)
-        not_found(chosen_label);
+        return not_found(chosen_label);
 
     // The roster player's link: the shown team's link behind roster row s.
-    const std::uint32_t roster_id = entry_number(*team_.t_pl_ids, s);
+    const auto roster_entry = entry_number(*team_.t_pl_ids, s);
+    if (!roster_entry)
+        return roster_entry.outcome();
+    const std::uint32_t roster_id = roster_entry.value;
     const int roster_link = find_team_link(game, shown_id, static_cast<std::int32_t>(roster_id), s);
     if (roster_link < 0)
-        not_found(roster_label);
+        return not_found(roster_label);
 
     // Their nodes: the first made from each of the two link rows.
     const int r_node = trees.first_node_of_link(roster_link);
     if (r_node < 0)
-        not_found(roster_label);
+        return not_found(roster_label);
     const int q_node =
         x_node >= 0 && trees.node_rows[static_cast<std::size_t>(x_node)] == chosen_link
             ? x_node
             : trees.first_node_of_link(chosen_link);
     if (q_node < 0)
-        not_found(chosen_label);
+        return not_found(chosen_label);
 
     if (roster_link != chosen_link) {
         change made = exchange_players(game, roster_link, chosen_link);
@@ -308,6 +322,7 @@ void roster_page::Button3Click() {
     team_.fill_roster_lists(shown);
     refresh_roster_list();
     team_.fill_player_choices(true);
+    return result::success();
 }
 
 } // namespace qira

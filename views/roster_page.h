@@ -44,12 +44,14 @@ class roster_page : public QWidget {
     std::vector<QWidget*> tab_order() const;
 
     void refresh_roster_list();
-    void t_pl_listClick();
+    // The handlers that can be refused (a roster list or t_id that holds no number, a player
+    // who cannot be found) return the refusal, which the window's box shows.
+    result t_pl_listClick();
     void t_pl_posChange();
     void t_pl_numChange();
-    void t_pl_listDblClick();
-    void t_apply_1Click();
-    void Button3Click();
+    result t_pl_listDblClick();
+    result t_apply_1Click();
+    result Button3Click();
 
   signals:
     // "<<< Edit team"

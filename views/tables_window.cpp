@@ -304,7 +304,7 @@ bool tables_window::export_csv(const QString& path) {
         return false;
     const auto r = export_csv_file(doc_.game, t, fs_path(path));
     if (!r) {
-        show_status(QString::fromStdString(r.message));
+        show_status(QString::fromStdString(r.message()));
         return false;
     }
     show_status(QStringLiteral("Table %1 exported to %2 (%3 rows).")
@@ -319,11 +319,11 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     if (t < 0)
         return false;
     csv_import imported = import_csv_file(doc_.game, t, fs_path(path));
-    if (!imported.imported) {
-        const QString summary = QString::fromStdString(imported.summary);
+    if (!imported.imported()) {
+        const QString summary = QString::fromStdString(imported.summary());
         QStringList listed;
-        for (const std::string& p : imported.problems)
-            listed << QString::fromStdString(p);
+        for (const result& p : imported.problems)
+            listed << QString::fromStdString(p.message());
         show_status(summary);
         if (problems)
             *problems = listed.isEmpty() ? QStringList{summary} : listed;
@@ -334,7 +334,7 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     doc_.push_table_edit(
         std::move(imported.made),
         QStringLiteral("import %1 into table %2").arg(QFileInfo(path).fileName()).arg(t));
-    QString done = QString::fromStdString(imported.summary);
+    QString done = QString::fromStdString(imported.summary());
     if (!imported.warning.empty())
         done += QStringLiteral(" Warning: ") + QString::fromStdString(imported.warning);
     show_status(done);

@@ -1,7 +1,7 @@
 #include "views/team_page.h"
 
 #include "editing/edits.h"
-#include "views/handler_error.h"
+#include "views/handler_values.h"
 #include "views/item_lists.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
@@ -23,13 +23,13 @@ using table_index::team_settings;
 using table_index::teams;
 
 // Entry i of a roster list as the stored number; the lists only ever hold decimal numbers.
-std::uint32_t number_entry(const QListWidget& list, int i) {
+result_of<std::uint32_t> number_entry(const QListWidget& list, int i) {
     const QString text = list.item(i)->text();
     bool ok = false;
     const qlonglong value = text.toLongLong(&ok);
     if (!ok)
-        throw handler_error(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return static_cast<std::uint32_t>(value);
+        return not_an_integer(text);
+    return result_of<std::uint32_t>::success(static_cast<std::uint32_t>(value));
 }
 
 // Selects the entry of `list` whose player id (in t_pl_ids) is the stored value, or none.
@@ -279,11 +279,14 @@ void team_page::show_page(int r) {
                           .values[static_cast<std::size_t>(penalty->slot)]);
 }
 
-void team_page::apply(const char* step) {
-    const int r = to_int(t_id->text());
+result team_page::apply(const char* step) {
+    const auto id = to_int(t_id->text());
+    if (!id)
+        return id.outcome();
+    const int r = id.value;
     const auto rows = doc_.game.db.rows(teams);
     if (r < 0 || static_cast<std::size_t>(r) >= rows.size())
-        return;
+        return result::success();
     const db_overall_data& team = rows[static_cast<std::size_t>(r)];
     team_values values;
     values.names = {applied_text(e_namefull, team.names[0]), applied_text(e_name5, team.names[1]),
@@ -295,13 +298,28 @@ void team_page::apply(const char* step) {
         values.stadium_row = cobo_stadium->currentIndex();
     // The i-th link of the team takes the i-th number and position of the roster lists.
     const int entries = std::min(t_pl_nums->count(), t_pl_poss->count());
-    for (int i = 0; i < entries; ++i)
-        values.roster.push_back({number_entry(*t_pl_nums, i), number_entry(*t_pl_poss, i)});
+    for (int i = 0; i < entries; ++i) {
+        const auto number = number_entry(*t_pl_nums, i);
+        if (!number)
+            return number.outcome();
+        const auto position = number_entry(*t_pl_poss, i);
+        if (!position)
+            return position.outcome();
+        values.roster.push_back({number.value, position.value});
+    }
     // A list that shows no player leaves its field as stored.
-    if (t_pl_capt->currentIndex() >= 0)
-        values.captain = number_entry(*t_pl_ids, t_pl_capt->currentIndex());
-    if (t_pl_penal->currentIndex() >= 0)
-        values.penalty_taker = number_entry(*t_pl_ids, t_pl_penal->currentIndex());
+    if (t_pl_capt->currentIndex() >= 0) {
+        const auto captain = number_entry(*t_pl_ids, t_pl_capt->currentIndex());
+        if (!captain)
+            return captain.outcome();
+        values.captain = captain.value;
+    }
+    if (t_pl_penal->currentIndex() >= 0) {
+        const auto taker = number_entry(*t_pl_ids, t_pl_penal->currentIndex());
+        if (!taker)
+            return taker.outcome();
+        values.penalty_taker = taker.value;
+    }
 
     const QString label = text_of(team.strings[1]);
     change made = apply_team(doc_.game, r, values);
@@ -312,6 +330,7 @@ void team_page::apply(const char* step) {
     show_text(e_name10, team.names[2]);
     // The links hold the roster lists now.
     filled_links_ = links_of(r);
+    return result::success();
 }
 
 void team_page::tables_changed(const change& c) {

@@ -47,8 +47,9 @@ class team_page : public QWidget {
 
     void show_team(int row);
     // `step` names the undo step: "team" for this page's Apply, "roster" for the roster page's.
-    void t_applyClick() { apply("team"); }
-    void apply(const char* step);
+    // Refused when t_id or a roster list holds no number.
+    result t_applyClick() { return apply("team"); }
+    result apply(const char* step);
     // Fills the four roster lists from the team's links (none for a row of -1).
     void fill_roster_lists(int team_row);
     // Gives t_pl_capt and t_pl_penal the entries of t_pl_names; with `keep_choice` the same

@@ -13,6 +13,7 @@
 
 namespace {
 
+using qira::result;
 using qira::test::temp_dir;
 namespace fs = std::filesystem;
 namespace wine = qira::wine;
@@ -29,9 +30,8 @@ void write_text(const fs::path& file, const std::string& text) {
 wine::reg_values parse(const std::string& text, bool expect_ok = true) {
     std::istringstream in(text);
     wine::reg_values values;
-    std::string error;
-    EXPECT_EQ(wine::parse_reg(in, {wine::game_key, wine::game_key_32}, values, error), expect_ok)
-        << error;
+    const result r = wine::parse_reg(in, {wine::game_key, wine::game_key_32}, values);
+    EXPECT_EQ(r.ok(), expect_ok) << r.message();
     return values;
 }
 
@@ -132,13 +132,12 @@ TEST(SystemReg, DamageAnywhereIsSurvived) {
         }
         std::istringstream in(text);
         wine::reg_values values;
-        std::string error;
-        if (wine::parse_reg(in, {wine::game_key_32}, values, error)) {
+        if (const result r = wine::parse_reg(in, {wine::game_key_32}, values)) {
             if (const auto dir = values.get(wine::game_key_32, "Install Dir")) {
                 EXPECT_LE(dir->size(), text.size() * 3) << "round " << round;
             }
         } else {
-            EXPECT_FALSE(error.empty());
+            EXPECT_FALSE(r.problem.empty());
         }
     }
 }
@@ -154,19 +153,21 @@ TEST(SystemReg, AVeryLongLineIsSkippedAndTheRestRead) {
 TEST(SystemReg, FilesThatCannotBeRead) {
     temp_dir dir;
     wine::reg_values values;
-    std::string error;
-    EXPECT_FALSE(wine::read_reg_file(dir / "missing.reg", {wine::game_key}, values, error));
-    EXPECT_EQ(error, "it does not exist");
-    EXPECT_FALSE(wine::read_reg_file(dir.path(), {wine::game_key}, values, error));
-    EXPECT_EQ(error, "it is not a file");
+    result r = wine::read_reg_file(dir / "missing.reg", {wine::game_key}, values);
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.problem, "it does not exist");
+    r = wine::read_reg_file(dir.path(), {wine::game_key}, values);
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.problem, "it is not a file");
     // Larger than the limit: refused by its size, without reading it.
     {
         std::ofstream out(dir / "huge.reg", std::ios::binary);
         out << header;
     }
     fs::resize_file(dir / "huge.reg", wine::max_file + 1);
-    EXPECT_FALSE(wine::read_reg_file(dir / "huge.reg", {wine::game_key}, values, error));
-    EXPECT_NE(error.find("larger than"), std::string::npos) << error;
+    r = wine::read_reg_file(dir / "huge.reg", {wine::game_key}, values);
+    EXPECT_FALSE(r);
+    EXPECT_NE(r.problem.find("larger than"), std::string::npos) << r.problem;
 }
 
 // --- Windows paths in a prefix
@@ -235,7 +236,7 @@ TEST(WinePaths, TheGameInAPrefix) {
                header + "[Software\\\\Wow6432Node\\\\ZQ sports\\\\QIRA 2004] 1\n"
                         "\"Install Dir\"=\"C:\\\\Program Files (x86)\\\\ZQ\\\\QIRA 2004\"\n");
     const auto report = wine::game_install_dirs(prefix.path());
-    ASSERT_EQ(report.install_dirs.size(), 1u) << report.problem;
+    ASSERT_EQ(report.install_dirs.size(), 1u) << report.problem.message();
     // Always a folder: the window appends the file names to it.
     EXPECT_EQ(report.install_dirs[0],
               prefix.path() / "drive_c" / "Program Files (x86)" / "ZQ" / "QIRA 2004" / "");
@@ -245,24 +246,26 @@ TEST(WinePaths, APrefixThatSaysNothing) {
     temp_dir prefix;
     auto report = wine::game_install_dirs(prefix / "missing");
     EXPECT_TRUE(report.install_dirs.empty());
-    EXPECT_NE(report.problem.find("does not exist"), std::string::npos) << report.problem;
+    EXPECT_NE(report.problem.message().find("does not exist"), std::string::npos)
+        << report.problem.message();
 
     write_text(prefix / "system.reg", "garbage");
     report = wine::game_install_dirs(prefix.path());
     EXPECT_TRUE(report.install_dirs.empty());
-    EXPECT_NE(report.problem.find("not a Wine registry file"), std::string::npos);
+    EXPECT_NE(report.problem.message().find("not a Wine registry file"), std::string::npos);
 
     write_text(prefix / "system.reg", header);
     report = wine::game_install_dirs(prefix.path());
     EXPECT_TRUE(report.install_dirs.empty());
-    EXPECT_NE(report.problem.find("no \"Install Dir\""), std::string::npos);
+    EXPECT_NE(report.problem.message().find("no \"Install Dir\""), std::string::npos);
 
     // The key names a drive the prefix does not have.
     write_text(prefix / "system.reg",
                header + "[Software\\\\ZQ sports\\\\QIRA 2004] 1\n\"Install Dir\"=\"Q:\\\\x\"\n");
     report = wine::game_install_dirs(prefix.path());
     EXPECT_TRUE(report.install_dirs.empty());
-    EXPECT_NE(report.problem.find("Q:\\x"), std::string::npos) << report.problem;
+    EXPECT_NE(report.problem.message().find("Q:\\x"), std::string::npos)
+        << report.problem.message();
 }
 
 // --- The order of the search

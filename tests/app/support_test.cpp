@@ -95,38 +95,37 @@ class support_test : public QObject {
     }
 
     void numbers_convert_as_the_program_does() {
-        QCOMPARE(qira::to_int(QStringLiteral("42")), 42);
-        QCOMPARE(qira::to_int(QStringLiteral("-1")), -1);
-        QCOMPARE(qira::to_int(QStringLiteral("2147483647")), 2147483647);
+        QCOMPARE(qira::to_int(QStringLiteral("42")).value, 42);
+        QCOMPARE(qira::to_int(QStringLiteral("-1")).value, -1);
+        QCOMPARE(qira::to_int(QStringLiteral("2147483647")).value, 2147483647);
         for (const char* bad : {"", "abc", "l_id", "1.5", "2147483648", "0x10"}) {
-            try {
-                qira::to_int(QLatin1String(bad));
-                QFAIL(bad);
-            } catch (const qira::handler_error& e) {
-                QCOMPARE(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(bad));
-            }
+            const auto r = qira::to_int(QLatin1String(bad));
+            QVERIFY2(!r, bad);
+            QCOMPARE(QString::fromStdString(r.message()),
+                     QStringLiteral("'%1' is not a valid integer value").arg(bad));
         }
         QListWidget list;
         list.addItems({"7", "8"});
-        QCOMPARE(qira::list_entry(list, 1), QStringLiteral("8"));
-        try {
-            qira::list_entry(list, -1);
-            QFAIL("no error");
-        } catch (const qira::handler_error& e) {
-            QCOMPARE(e.text(), QStringLiteral("List index out of bounds (-1)"));
-        }
+        QCOMPARE(qira::list_entry(list, 1).value, QStringLiteral("8"));
+        const auto out_of_bounds = qira::list_entry(list, -1);
+        QVERIFY(!out_of_bounds);
+        QCOMPARE(QString::fromStdString(out_of_bounds.message()),
+                 QStringLiteral("List index out of bounds (-1)"));
     }
 
-    // An error raised in a handler is shown, writes made before it stay, and the program goes on.
+    // A refusal a handler returns, or an error it raises, is shown, writes made before it stay,
+    // and the program goes on.
     void handler_errors_reach_the_default_handler() {
         test_registry registry;
         recording_sink sink;
         TForm1 w(&sink);
         int written = 0;
-        w.run_guarded([&] {
+        w.run_guarded([&]() -> qira::result {
             written = 1;
-            qira::to_int(QStringLiteral("t_id"));
+            if (const auto id = qira::to_int(QStringLiteral("t_id")); !id)
+                return id.outcome();
             written = 2;
+            return qira::result::success();
         });
         QCOMPARE(written, 1);
         QCOMPARE(sink.shown.size(), std::size_t{1});
@@ -137,8 +136,9 @@ class support_test : public QObject {
         QCOMPARE(sink.shown[1].text, QStringLiteral("out of memory"));
         // A connected slot runs the same way.
         QPushButton button;
-        QObject::connect(&button, &QPushButton::clicked, &w,
-                         [&] { w.run_guarded([&] { qira::list_entry(*w.team->t_pl_ids, -1); }); });
+        QObject::connect(&button, &QPushButton::clicked, &w, [&] {
+            w.run_guarded([&] { return qira::list_entry(*w.team->t_pl_ids, -1).outcome(); });
+        });
         button.click();
         QCOMPARE(sink.shown.size(), std::size_t{3});
         QCOMPARE(sink.shown[2].text, QStringLiteral("List index out of bounds (-1)"));

@@ -34,7 +34,7 @@ std::vector<std::uint8_t> small_file() {
         .bytes();
 }
 
-io_result parse(const std::vector<std::uint8_t>& bytes, database& db) {
+result parse(const std::vector<std::uint8_t>& bytes, database& db) {
     return parse_database(bytes, "qira.db", nullptr, db);
 }
 
@@ -264,7 +264,7 @@ TEST(LoadDatabase, AcceptsNonCanonicalLayoutsAndSavesThemCanonically) {
         const auto scrambled = scrambled_file(original);
         ASSERT_NE(scrambled, canonical);
         database back;
-        ASSERT_TRUE(parse(scrambled, back)) << parse(scrambled, back).message;
+        ASSERT_TRUE(parse(scrambled, back)) << parse(scrambled, back).message();
         test::expect_same_model(original, back);
         EXPECT_EQ(serialize_database(back), canonical);
     }
@@ -342,9 +342,9 @@ TEST(LoadDatabase, RefusesDamagedFilesWithAMessageNamingThePlace) {
         SCOPED_TRACE(c.what);
         database db;
         const auto r = parse(c.bytes, db);
-        EXPECT_EQ(r.status, io_result::code::damaged);
-        EXPECT_EQ(r.message.rfind("qira.db is damaged: ", 0), 0u) << r.message;
-        EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
+        EXPECT_EQ(r.status, result::code::damaged);
+        EXPECT_EQ(r.message().rfind("qira.db is damaged: ", 0), 0u) << r.message();
+        EXPECT_NE(r.message().find(c.message), std::string::npos) << r.message();
         EXPECT_EQ(db.table_count(), 0);
     }
 }
@@ -356,8 +356,8 @@ TEST(LoadDatabase, RefusesTablesOverTheRowWordCapacity) {
         add_row(db, t);
     database back;
     const auto r = parse(serialize_database(db), back);
-    EXPECT_EQ(r.status, io_result::code::damaged);
-    EXPECT_NE(r.message.find("at most 250001 row words"), std::string::npos) << r.message;
+    EXPECT_EQ(r.status, result::code::damaged);
+    EXPECT_NE(r.message().find("at most 250001 row words"), std::string::npos) << r.message();
 }
 
 TEST(LoadDatabase, EveryTruncationIsRefusedOrLosesOnlyPadding) {
@@ -370,7 +370,7 @@ TEST(LoadDatabase, EveryTruncationIsRefusedOrLosesOnlyPadding) {
         database db;
         const auto r = parse(cut, db);
         if (n < 121) { // 121: the last text's byte; after it only padding
-            EXPECT_EQ(r.status, io_result::code::damaged);
+            EXPECT_EQ(r.status, result::code::damaged);
         } else {
             ASSERT_TRUE(r);
             test::expect_same_model(full, db);
@@ -401,10 +401,10 @@ TEST(LoadDatabase, AFileThatCannotBeOpened) {
     test::temp_dir dir;
     database db;
     const auto r = load_database(dir / "qira.db", nullptr, db);
-    EXPECT_EQ(r.status, io_result::code::cannot_open);
-    EXPECT_NE(r.message.find("qira.db"), std::string::npos);
+    EXPECT_EQ(r.status, result::code::cannot_open);
+    EXPECT_NE(r.message().find("qira.db"), std::string::npos);
     const auto folder = load_database(dir.path(), nullptr, db);
-    EXPECT_EQ(folder.status, io_result::code::cannot_open);
+    EXPECT_EQ(folder.status, result::code::cannot_open);
 }
 
 } // namespace

@@ -34,7 +34,7 @@ string_table language(const std::vector<std::pair<std::int32_t, std::string>>& e
 database loaded(database model, const string_table& lang) {
     database db;
     const auto r = parse_database(serialize_database(model), "qira.db", &lang, db);
-    EXPECT_TRUE(r) << r.message;
+    EXPECT_TRUE(r) << r.message();
     return db;
 }
 

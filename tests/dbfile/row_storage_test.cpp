@@ -161,9 +161,10 @@ TEST(ValueList, DecodingTwiceIntoOneDatabaseReplacesTheSharedStorage) {
     const auto bytes = serialize_database(model);
     database db;
     ASSERT_TRUE(parse_database(bytes, "qira.db", nullptr, db));
-    std::string error;
-    ASSERT_TRUE(decode_table(bytes, "qira.db", nullptr, db, t, error)) << error;
-    ASSERT_TRUE(decode_table(bytes, "qira.db", nullptr, db, t, error)) << error;
+    for (int pass = 0; pass < 2; ++pass) {
+        const result r = decode_table(bytes, "qira.db", nullptr, db, t);
+        ASSERT_TRUE(r) << r.message();
+    }
     EXPECT_EQ(db.rows(t)[2].values, (std::vector<std::uint32_t>{2, 4}));
     EXPECT_EQ(db.rows(t)[2].strings[0], std::string(20, 'c'));
 }

@@ -171,9 +171,9 @@ class SaveFailure : public ::testing::Test {
         old_bytes = {1, 2, 3, 4, 5};
         test::write_file(target, old_bytes);
     }
-    void expect_old_file_intact(const io_result& r) {
-        EXPECT_EQ(r.status, io_result::code::write_failed);
-        EXPECT_NE(r.message.find(target.string()), std::string::npos) << r.message;
+    void expect_old_file_intact(const result& r) {
+        EXPECT_EQ(r.status, result::code::write_failed);
+        EXPECT_NE(r.message().find(target.string()), std::string::npos) << r.message();
         EXPECT_EQ(test::read_file(target), old_bytes);
         EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"}); // no temporary file left
     }
@@ -192,7 +192,7 @@ TEST_F(SaveFailure, AtEveryStepTheOldFileStays) {
         ops.fail_at = s;
         const auto r = save_database(target, model, ops);
         expect_old_file_intact(r);
-        EXPECT_NE(r.message.find("injected"), std::string::npos) << r.message;
+        EXPECT_NE(r.message().find("injected"), std::string::npos) << r.message();
     }
 }
 
@@ -256,13 +256,13 @@ TEST_F(SaveFailure, AModelOverCapacityIsNotWritten) {
     for (int r = 0; r <= max_rows; ++r)
         add_row(rows, 0);
     auto r = save_database(target, rows);
-    EXPECT_NE(r.message.find("11002 rows"), std::string::npos) << r.message;
+    EXPECT_NE(r.message().find("11002 rows"), std::string::npos) << r.message();
     expect_old_file_intact(r);
 
     database keys;
     add_table(keys, {"t", {"a", "b", "c", "d", "e"}, {}, {}, {}});
     r = save_database(target, keys);
-    EXPECT_NE(r.message.find("at most 4"), std::string::npos) << r.message;
+    EXPECT_NE(r.message().find("at most 4"), std::string::npos) << r.message();
     expect_old_file_intact(r);
 
     database tables;
@@ -277,7 +277,7 @@ TEST_F(SaveFailure, AReadOnlyFileIsNotReplaced) {
     std::filesystem::permissions(target, std::filesystem::perms::owner_read |
                                              std::filesystem::perms::group_read);
     const auto r = save_database(target, model);
-    EXPECT_NE(r.message.find("read-only"), std::string::npos) << r.message;
+    EXPECT_NE(r.message().find("read-only"), std::string::npos) << r.message();
     expect_old_file_intact(r);
 }
 
@@ -317,8 +317,8 @@ TEST_F(SaveFailure, AFullDisk) {
     for (const auto& e : std::filesystem::directory_iterator(disk))
         left.push_back(e.path().filename().string());
     (void)std::system(("umount \"" + disk.string() + "\"").c_str());
-    EXPECT_EQ(r.status, io_result::code::write_failed);
-    EXPECT_NE(r.message.find("No space left on device"), std::string::npos) << r.message;
+    EXPECT_EQ(r.status, result::code::write_failed);
+    EXPECT_NE(r.message().find("No space left on device"), std::string::npos) << r.message();
     EXPECT_EQ(content, old_bytes);
     EXPECT_EQ(left, std::vector<std::string>{"qira.db"});
 }
@@ -363,8 +363,8 @@ TEST_F(SaveFailure, AProcessKilledWhileSavingLeavesTheOldOrTheNewFile) {
 
 TEST_F(SaveFailure, AMissingFolder) {
     const auto r = save_database(dir / "no such folder" / "qira.db", model);
-    EXPECT_EQ(r.status, io_result::code::write_failed);
-    EXPECT_NE(r.message.find("no such folder"), std::string::npos);
+    EXPECT_EQ(r.status, result::code::write_failed);
+    EXPECT_NE(r.message().find("no such folder"), std::string::npos);
     EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"});
 }
 
@@ -393,8 +393,8 @@ TEST_F(SaveFailure, TheFolderIsSyncedAfterTheRenameAndAFailedSyncIsReported) {
     test::failing_ops failing;
     failing.fail_at = test::failing_ops::step::sync;
     const auto r = save_database(target, model, failing);
-    EXPECT_EQ(r.status, io_result::code::write_failed);
-    EXPECT_NE(r.message.find("could not be synced"), std::string::npos) << r.message;
+    EXPECT_EQ(r.status, result::code::write_failed);
+    EXPECT_NE(r.message().find("could not be synced"), std::string::npos) << r.message();
     EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"});
 }
 

@@ -93,7 +93,7 @@ TEST_F(CsvByKey, EachRowKeepsTheSpareWordsOfItsKeysAfterASaveAndUndoGivesTheFile
             auto rows = opened_rows(t);
             c.edit(rows);
             const csv_import r = import_table_csv(game, t, sheet(t, rows), "sheet.csv");
-            ASSERT_TRUE(r.imported) << r.summary;
+            ASSERT_TRUE(r.imported()) << r.summary();
             const std::size_t n = opened.db.rows(t).size();
             EXPECT_TRUE(r.matching.by_key);
             EXPECT_EQ(r.matching.matched, n - c.lost);
@@ -140,7 +140,7 @@ TEST_F(CsvByKey, APermutedSheetGivesEveryRowTheWordsOfItsKeys) {
                 std::remove_if(rows.begin(), rows.end(), [&](auto&) { return rng() % 5 == 0; }),
                 rows.end());
         const csv_import r = import_table_csv(game, t, sheet(t, rows), "sheet.csv");
-        ASSERT_TRUE(r.imported) << r.summary;
+        ASSERT_TRUE(r.imported()) << r.summary();
         EXPECT_EQ(r.matching.matched, rows.size());
         // All of each row's stored words, not only the spare ones, are those of its keys' row.
         const auto w = static_cast<std::size_t>(game.db.overall[t].words_per_row);
@@ -166,19 +166,20 @@ TEST_F(CsvByKey, APermutedSheetGivesEveryRowTheWordsOfItsKeys) {
 
 TEST_F(CsvByKey, RefusalsSayWhyAndChangeNothing) {
     auto r = import_csv_file(game, players, dir / "missing.csv");
-    EXPECT_FALSE(r.imported);
-    EXPECT_NE(r.summary.find("missing.csv"), std::string::npos) << r.summary;
+    EXPECT_FALSE(r.imported());
+    EXPECT_NE(r.summary().find("missing.csv"), std::string::npos) << r.summary();
     r = import_table_csv(game, 20, "id\r\n", "t.csv");
-    EXPECT_EQ(r.summary, "t.csv was not imported: the database has no table 20; nothing was "
-                         "changed.");
+    EXPECT_EQ(r.summary(), "t.csv was not imported: the database has no table 20; nothing was "
+                           "changed.");
     const std::string first = game.db.tables[players].fields[0].name;
     r = import_table_csv(game, players, first + ";nothing\n1;2\n", "bad.csv");
-    EXPECT_FALSE(r.imported);
+    EXPECT_FALSE(r.imported());
     EXPECT_TRUE(r.made.empty());
-    EXPECT_EQ(r.summary.rfind("bad.csv (separated by semicolons) was not imported: ", 0), 0u)
-        << r.summary;
-    EXPECT_TRUE(r.summary.ends_with(" problems; nothing was changed.")) << r.summary;
-    EXPECT_EQ(r.problems.at(0), "line 1, column nothing: no field of table 4 has this name");
+    EXPECT_EQ(r.summary().rfind("bad.csv (separated by semicolons) was not imported: ", 0), 0u)
+        << r.summary();
+    EXPECT_TRUE(r.summary().ends_with(" problems; nothing was changed.")) << r.summary();
+    EXPECT_EQ(r.problems.at(0).message(),
+              "line 1, column nothing: no field of table 4 has this name");
     test::expect_same_model(game.db, opened.db);
 }
 
@@ -199,15 +200,16 @@ TEST(CsvByPosition, TablesWithoutUniqueKeysKeepTheWordsOfEachPlace) {
     const database opened = game.db;
 
     auto r = import_table_csv(game, 0, "id,name,v\n2,c,0\n1,b,0\n1,a,0\n", "links.csv");
-    ASSERT_TRUE(r.imported);
-    EXPECT_EQ(r.summary, "links.csv (separated by commas) imported into table 0: 3 rows, 3 placed "
-                         "by position (the table's keys are not unique).");
+    ASSERT_TRUE(r.imported());
+    EXPECT_EQ(r.summary(),
+              "links.csv (separated by commas) imported into table 0: 3 rows, 3 placed "
+              "by position (the table's keys are not unique).");
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(test::spare_words(game.db, 0, i), test::spare_words(opened, 0, i));
     r = import_table_csv(game, 1, "name\tv\nx\t1\ny\t1\nz\t1\nnew\t1\n", "notes.csv");
-    ASSERT_TRUE(r.imported);
-    EXPECT_EQ(r.summary, "notes.csv (separated by tabs) imported into table 1: 4 rows, 3 placed "
-                         "by position, 1 new (the table has no key fields).");
+    ASSERT_TRUE(r.imported());
+    EXPECT_EQ(r.summary(), "notes.csv (separated by tabs) imported into table 1: 4 rows, 3 placed "
+                           "by position, 1 new (the table has no key fields).");
     EXPECT_EQ(test::spare_words(game.db, 1, 2), test::spare_words(opened, 1, 2));
     EXPECT_EQ(test::spare_words(game.db, 1, 3), std::vector<std::uint32_t>(2, 0));
 }
@@ -252,7 +254,7 @@ TEST(CsvSheets, EverySeparatorWithEveryLineEndAndBlankLines) {
                 csv += blank + (blanks ? s + s + s + eol : "");
                 csv += "-2" + s + s + s + "0" + eol + blank;
                 const csv_rows read = read_table_csv(db, 0, csv);
-                ASSERT_TRUE(read.ok()) << read.problems.at(0);
+                ASSERT_TRUE(read.ok()) << read.problems.at(0).message();
                 EXPECT_EQ(read.separator, sep);
                 ASSERT_EQ(read.rows.size(), 2u);
                 EXPECT_EQ(read.rows[0].strings[0], quoted);
@@ -265,8 +267,9 @@ TEST(CsvSheets, EverySeparatorWithEveryLineEndAndBlankLines) {
                 const std::string bad = csv + "x" + s + s + s + "1" + eol;
                 const csv_rows refused = read_table_csv(db, 0, bad);
                 ASSERT_EQ(refused.problem_count, 1u);
-                EXPECT_EQ(refused.problems[0], "line " + std::to_string(line_breaks(csv) + 1) +
-                                                   ", column id: \"x\" is not a whole number");
+                EXPECT_EQ(refused.problems[0].message(),
+                          "line " + std::to_string(line_breaks(csv) + 1) +
+                              ", column id: \"x\" is not a whole number");
             }
         }
     }
@@ -282,13 +285,14 @@ TEST(CsvSheets, BlankLinesDoNotCountTowardsTheRowLimit) {
     for (int i = 0; i < max_rows; ++i)
         csv += std::to_string(i) + ";0\r" + (i % 1000 == 0 ? "\r;\r" : "");
     const csv_rows read = read_table_csv(db, 0, csv);
-    ASSERT_TRUE(read.ok()) << read.problems.at(0);
+    ASSERT_TRUE(read.ok()) << read.problems.at(0).message();
     EXPECT_EQ(read.rows.size(), static_cast<std::size_t>(max_rows));
     const csv_rows over = read_table_csv(db, 0, csv + "1;0\r");
     ASSERT_EQ(over.problem_count, 1u);
-    EXPECT_NE(over.problems[0].find("table 0 would have 11002 rows; a table holds at most 11001"),
+    EXPECT_NE(over.problems[0].message().find(
+                  "table 0 would have 11002 rows; a table holds at most 11001"),
               std::string::npos)
-        << over.problems[0];
+        << over.problems[0].message();
 }
 
 } // namespace

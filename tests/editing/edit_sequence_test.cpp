@@ -250,8 +250,8 @@ class sequence_maker {
             if (s)
                 (void)s(copy);
         }
-        patch_made made = make_patch(game.db, game.has_language ? &game.lang : nullptr, copy.db,
-                                     copy.has_language ? &copy.lang : nullptr);
+        result_of<patch> made = make_patch(game.db, game.has_language ? &game.lang : nullptr,
+                                           copy.db, copy.has_language ? &copy.lang : nullptr);
         if (!made.ok())
             return {};
         const bool reverse = false;
@@ -284,7 +284,7 @@ class EditSequences : public ::testing::Test {
         open_game game;
         const auto r = open_game_files(install_database_path(dir_->path() / "game"),
                                        install_language_path(dir_->path() / "game", "eng"), game);
-        EXPECT_TRUE(r.ok()) << r.result.message;
+        EXPECT_TRUE(r.ok()) << r.message();
         return game;
     }
 
@@ -292,7 +292,7 @@ class EditSequences : public ::testing::Test {
         const auto db_path = dir_->path() / "out.db";
         const auto lang_path = dir_->path() / "out-eng.db";
         const auto r = save_game_files(game, db_path, lang_path);
-        EXPECT_TRUE(r.ok()) << r.result.message;
+        EXPECT_TRUE(r.ok()) << r.message();
         return {test::read_file(db_path), test::read_file(lang_path)};
     }
 

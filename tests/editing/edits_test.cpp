@@ -209,10 +209,10 @@ TEST(OpenGame, ARefusedFileLeavesTheOpenGameAsItWas) {
     test::write_file(dir / "bad.db", {1, 2, 3});
     auto r = open_game_files(dir / "bad.db", install_language_path(dir.path(), "eng"), game);
     EXPECT_FALSE(r);
-    EXPECT_EQ(r.file, game_file::database);
+    EXPECT_EQ(r.value, game_file::database);
     r = open_game_files(install_database_path(dir.path()), dir / "missing.db", game);
-    EXPECT_EQ(r.file, game_file::language);
-    EXPECT_EQ(r.result.status, io_result::code::cannot_open);
+    EXPECT_EQ(r.value, game_file::language);
+    EXPECT_EQ(r.status, result::code::cannot_open);
     test::expect_same_model(game.db, before);
     EXPECT_TRUE(game.has_language);
 }
@@ -227,9 +227,9 @@ TEST(OpenGame, ADatabaseWithoutThePagesTablesIsRefusedOnlyWhenAskedTo) {
     EXPECT_FALSE(game.has_language);
     const auto r = open_game_files(dir / "qira.db", {}, game, editor_options());
     ASSERT_FALSE(r);
-    EXPECT_NE(r.result.message.find("qira.db cannot be edited: table 1 (leagues) is missing"),
+    EXPECT_NE(r.message().find("qira.db cannot be edited: table 1 (leagues) is missing"),
               std::string::npos)
-        << r.result.message;
+        << r.message();
 }
 
 TEST(SaveGame, AFailedSaveLeavesTheOpenGameExactlyAsItWas) {
@@ -250,7 +250,7 @@ TEST(SaveGame, AFailedSaveLeavesTheOpenGameExactlyAsItWas) {
         ops.fail_at = s;
         const auto r = save_game_files(game, db_path, lang_path, ops);
         ASSERT_FALSE(r);
-        EXPECT_EQ(r.file, game_file::database);
+        EXPECT_EQ(r.value, game_file::database);
         EXPECT_EQ(game.db.block_offsets, before.block_offsets);
         for (int t = 0; t < game.db.table_count(); ++t) {
             EXPECT_EQ(game.db.blocks[t].words, before.blocks[t].words) << t;
@@ -272,15 +272,15 @@ TEST(SaveGame, AFailedSaveLeavesTheOpenGameExactlyAsItWas) {
     const auto lang_offsets = offsets();
     struct fail_second : test::failing_ops {
         int creates = 0;
-        std::unique_ptr<output_file> create_new(const std::filesystem::path& p,
-                                                std::string& error) override {
+        result_of<std::unique_ptr<output_file>>
+        create_new(const std::filesystem::path& p) override {
             fail_at = ++creates >= 2 ? step::create : step::none;
-            return failing_ops::create_new(p, error);
+            return failing_ops::create_new(p);
         }
     } second;
     const auto r = save_game_files(game, db_path, lang_path, second);
     ASSERT_FALSE(r);
-    EXPECT_EQ(r.file, game_file::language);
+    EXPECT_EQ(r.value, game_file::language);
     EXPECT_EQ(test::read_file(db_path), db_bytes);
     EXPECT_EQ(test::read_file(lang_path), lang_bytes);
     EXPECT_EQ(offsets(), lang_offsets);

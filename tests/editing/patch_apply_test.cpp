@@ -38,8 +38,8 @@ class PatchApply : public ::testing::Test {
     patch patch_to(const std::function<void(open_game&)>& edit) {
         open_game b = game;
         edit(b);
-        patch_made made = make_patch(game.db, &game.lang, b.db, &b.lang);
-        EXPECT_TRUE(made.ok()) << made.error;
+        result_of<patch> made = make_patch(game.db, &game.lang, b.db, &b.lang);
+        EXPECT_TRUE(made.ok()) << made.message();
         return made.value;
     }
     int field(int t, const std::string& name) const {
@@ -111,7 +111,7 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
             const patch& use = reverse ? reversed(p) : p;
             const patch_step step = apply_patch_step(game, use, reverse);
             ASSERT_EQ(step.conflicts.size(), 1u);
-            EXPECT_EQ(step.conflicts[0], c.conflict);
+            EXPECT_EQ(step.conflicts[0].message(), c.conflict);
             EXPECT_TRUE(step.made.empty());
             EXPECT_EQ(apply_patch(game, use, reverse).conflicts, step.conflicts);
             EXPECT_EQ(check_patch(game.db, &game.lang, use, reverse), step.conflicts);
@@ -121,9 +121,9 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
     // Read from a document, the value that does not fit is refused the same way.
     patch wide = valid;
     changed_field(wide).after.number = 300;
-    patch_read read = patch_from_json(patch_to_json(wide));
-    ASSERT_TRUE(read.ok()) << read.error;
-    EXPECT_EQ(apply_patch(game, read.value).conflicts,
+    result_of<patch> read = patch_from_json(patch_to_json(wide));
+    ASSERT_TRUE(read.ok()) << read.message();
+    EXPECT_EQ(messages(apply_patch(game, read.value).conflicts),
               std::vector<std::string>{row + " field height: 300 does not fit in 8 bits"});
 }
 
@@ -152,7 +152,7 @@ TEST_F(PatchApply, TheUndoStepHoldsWhatChangedAndGivesTheSavedBytesBack) {
         SCOPED_TRACE(c.what);
         const patch p = patch_to(c.edit);
         patch_step step = apply_patch_step(game, p);
-        ASSERT_TRUE(step.ok()) << step.conflicts.front();
+        ASSERT_TRUE(step.ok()) << step.conflicts.front().message();
         EXPECT_EQ(step.made.cells.size(), c.cells);
         EXPECT_EQ(step.made.rows.size(), c.rows);
         EXPECT_TRUE(step.made.tables.empty());
@@ -178,12 +178,12 @@ TEST_F(PatchApply, TheBitsNoFieldCoversAreSeenAppliedCheckedAndUndone) {
                          words.begin() + static_cast<std::ptrdiff_t>(2 * w - 1));
     });
     ASSERT_EQ(p.change_count(), 2u);
-    const patch_read back = patch_from_json(patch_to_json(p));
-    ASSERT_TRUE(back.ok()) << back.error;
+    const result_of<patch> back = patch_from_json(patch_to_json(p));
+    ASSERT_TRUE(back.ok()) << back.message();
     EXPECT_TRUE(back.value == p);
 
     patch_step step = apply_patch_step(game, p);
-    ASSERT_TRUE(step.ok()) << step.conflicts.front();
+    ASSERT_TRUE(step.ok()) << step.conflicts.front().message();
     EXPECT_EQ(step.made.words.size(), 2u);
     EXPECT_TRUE(step.made.cells.empty() && step.made.rows.empty());
     const auto edited = saved("edited");
@@ -207,10 +207,10 @@ TEST_F(PatchApply, ATableSavedEmptyIsComparedAndFilledAgain) {
     open_game reopened;
     ASSERT_TRUE(open_game_files(dir / "emptied.db", dir / "emptied-eng.db", reopened));
     ASSERT_LT(reopened.db.overall[players].words_per_row, game.db.overall[players].words_per_row);
-    const patch_made made = make_patch(reopened.db, &reopened.lang, game.db, &game.lang);
-    ASSERT_TRUE(made.ok()) << made.error;
+    const result_of<patch> made = make_patch(reopened.db, &reopened.lang, game.db, &game.lang);
+    ASSERT_TRUE(made.ok()) << made.message();
     const patch_step step = apply_patch_step(reopened, made.value);
-    ASSERT_TRUE(step.ok()) << step.conflicts.front();
+    ASSERT_TRUE(step.ok()) << step.conflicts.front().message();
     ASSERT_EQ(reopened.db.rows(players).size(), game.db.rows(players).size());
     for (std::size_t r = 0; r < game.db.rows(players).size(); ++r)
         ASSERT_EQ(reopened.db.rows(players)[r].values, game.db.rows(players)[r].values) << r;
@@ -218,8 +218,8 @@ TEST_F(PatchApply, ATableSavedEmptyIsComparedAndFilledAgain) {
 
 TEST(PatchFile, AByteOrderMarkBeforeTheDocumentIsRead) {
     const std::string doc = R"({"format": "qira-db-patch", "version": 1, "tables": []})";
-    const patch_read read = patch_from_json("\xEF\xBB\xBF" + doc);
-    EXPECT_TRUE(read.ok()) << read.error;
+    const result_of<patch> read = patch_from_json("\xEF\xBB\xBF" + doc);
+    EXPECT_TRUE(read.ok()) << read.message();
     EXPECT_FALSE(patch_from_json("\xEF\xBB" + doc).ok());
 }
 

@@ -39,7 +39,7 @@ open_game open_files(const game_files& f) {
 
 void save_files(open_game& g, const game_files& f) {
     const game_result r = save_game_files(g, f.db, f.lang);
-    ASSERT_TRUE(r) << r.result.message;
+    ASSERT_TRUE(r) << r.message();
 }
 
 void expect_same_files(const game_files& x, const game_files& y) {
@@ -221,15 +221,15 @@ class Patch : public ::testing::Test {
     }
     patch diff(const game_files& a, const game_files& b) {
         const open_game x = open_files(a), y = open_files(b);
-        patch_made made = make_patch(x.db, &x.lang, y.db, &y.lang);
-        EXPECT_TRUE(made.ok()) << made.error;
+        result_of<patch> made = make_patch(x.db, &x.lang, y.db, &y.lang);
+        EXPECT_TRUE(made.ok()) << made.message();
         return made.value;
     }
     // Applies to the game in `in` and saves into the folder `name`.
     game_files apply(const game_files& in, const patch& p, bool reverse, const std::string& name) {
         open_game g = open_files(in);
         const patch_applied done = apply_patch(g, p, reverse);
-        EXPECT_TRUE(done.ok()) << done.conflicts.front();
+        EXPECT_TRUE(done.ok()) << done.conflicts.front().message();
         return save_as(g, name);
     }
     game_files save_as(open_game& g, const std::string& name) {
@@ -243,8 +243,8 @@ class Patch : public ::testing::Test {
     void round_trip(const game_files& a, const game_files& b) {
         const patch p = diff(a, b);
         ASSERT_FALSE(p.empty());
-        const patch_read back = patch_from_json(patch_to_json(p));
-        ASSERT_TRUE(back.ok()) << back.error;
+        const result_of<patch> back = patch_from_json(patch_to_json(p));
+        ASSERT_TRUE(back.ok()) << back.message();
         EXPECT_TRUE(back.value == p);
 
         const game_files forward = apply(a, back.value, false, "forward");
@@ -331,8 +331,8 @@ class SmallPatch : public ::testing::Test {
         game.lookups.rebuild(game.db);
     }
     patch from_here_to(const open_game& other) {
-        patch_made made = make_patch(game.db, nullptr, other.db, nullptr);
-        EXPECT_TRUE(made.ok()) << made.error;
+        result_of<patch> made = make_patch(game.db, nullptr, other.db, nullptr);
+        EXPECT_TRUE(made.ok()) << made.message();
         return made.value;
     }
     open_game game;
@@ -350,7 +350,8 @@ TEST_F(SmallPatch, AConflictNamesTableRowFieldAndBothValues) {
     const database held = game.db;
     const patch_applied done = apply_patch(game, p);
     ASSERT_EQ(done.conflicts.size(), 1u);
-    EXPECT_EQ(done.conflicts[0], "table 0 row 3 field height: holds 179, patch expects 178");
+    EXPECT_EQ(done.conflicts[0].message(),
+              "table 0 row 3 field height: holds 179, patch expects 178");
     test::expect_same_model(game.db, held);
     EXPECT_EQ(check_patch(game.db, nullptr, p), done.conflicts);
 
@@ -358,11 +359,11 @@ TEST_F(SmallPatch, AConflictNamesTableRowFieldAndBothValues) {
     patch twice = p;
     twice.tables[0].changed.push_back(twice.tables[0].changed[0]);
     twice.tables[0].changed[0].fields[0].before.number = 179;
-    EXPECT_EQ(check_patch(game.db, nullptr, twice).back(),
+    EXPECT_EQ(check_patch(game.db, nullptr, twice).back().message(),
               "table 0 row 3: the patch lists it twice");
     twice.tables[0].changed.pop_back();
     twice.tables[0].changed[0].fields.push_back(twice.tables[0].changed[0].fields[0]);
-    EXPECT_EQ(check_patch(game.db, nullptr, twice).back(),
+    EXPECT_EQ(check_patch(game.db, nullptr, twice).back().message(),
               "table 0 row 3: the patch changes field 4 twice");
 }
 
@@ -398,7 +399,7 @@ TEST_F(SmallPatch, RowsOfATableWithoutKeysAreTheirPositions) {
     // A table without keys is checked by its row count: the patch does not apply twice.
     const auto again = apply_patch(c, p);
     ASSERT_FALSE(again.ok());
-    EXPECT_EQ(again.conflicts[0], "table 1 holds 4 rows, patch expects 3");
+    EXPECT_EQ(again.conflicts[0].message(), "table 1 holds 4 rows, patch expects 3");
 }
 
 TEST_F(SmallPatch, AMovedRowKeepsTheWordsNoFieldCovers) {
@@ -434,7 +435,8 @@ TEST_F(SmallPatch, AddedRowsThatAreThereOrFollowAMissingRowConflict) {
     open_game c = b;
     auto conflicts = apply_patch(c, p).conflicts;
     ASSERT_EQ(conflicts.size(), 1u);
-    EXPECT_EQ(conflicts[0], "table 0 already holds the row with keys [40] that the patch adds");
+    EXPECT_EQ(conflicts[0].message(),
+              "table 0 already holds the row with keys [40] that the patch adds");
 
     c = game;
     c.db.overall[0].rows.pop_back(); // the row 30 that the new row follows
@@ -442,7 +444,7 @@ TEST_F(SmallPatch, AddedRowsThatAreThereOrFollowAMissingRowConflict) {
     conflicts = apply_patch(c, p).conflicts;
     ASSERT_EQ(conflicts.size(), 1u);
     EXPECT_EQ(
-        conflicts[0],
+        conflicts[0].message(),
         "table 0: the row with keys [30] that the added row with keys [40] follows is missing");
 }
 
@@ -452,27 +454,27 @@ TEST_F(SmallPatch, ARowTooManyForTheTableIsRefused) {
         add_row(full.db, 0).keys[0] = 1000 + i;
     open_game more = full;
     add_row(more.db, 0).keys[0] = 5;
-    patch_made made = make_patch(full.db, nullptr, more.db, nullptr);
+    result_of<patch> made = make_patch(full.db, nullptr, more.db, nullptr);
     ASSERT_TRUE(made.ok());
     const auto conflicts = apply_patch(full, made.value).conflicts;
     ASSERT_EQ(conflicts.size(), 1u);
-    EXPECT_NE(conflicts[0].find("table 0 would hold 11002 rows"), std::string::npos)
-        << conflicts[0];
+    EXPECT_NE(conflicts[0].message().find("table 0 would hold 11002 rows"), std::string::npos)
+        << conflicts[0].message();
     EXPECT_EQ(full.db.overall[0].row_count, max_rows);
 }
 
 TEST_F(SmallPatch, AnotherTableIsRefusedAtTheFirstDifference) {
     open_game b = game;
     b.db.tables[1].name = "regulations";
-    EXPECT_EQ(make_patch(game.db, nullptr, b.db, nullptr).error,
+    EXPECT_EQ(make_patch(game.db, nullptr, b.db, nullptr).message(),
               "table 1 is \"rules\" in the first, \"regulations\" in the second");
     b = game;
     b.db.tables[0].fields[4].descriptor_b = 4095;
-    EXPECT_EQ(make_patch(game.db, nullptr, b.db, nullptr).error,
+    EXPECT_EQ(make_patch(game.db, nullptr, b.db, nullptr).message(),
               "table 0 field height is 8 bits wide in the first, 12 in the second");
     b = game;
     b.db.tables[0].fields[2].name = "label";
-    EXPECT_NE(make_patch(game.db, nullptr, b.db, nullptr).error.find("field 2 is \"name\""),
+    EXPECT_NE(make_patch(game.db, nullptr, b.db, nullptr).message().find("field 2 is \"name\""),
               std::string::npos);
 
     // A patch for another table does not apply.
@@ -483,7 +485,7 @@ TEST_F(SmallPatch, AnotherTableIsRefusedAtTheFirstDifference) {
     renamed.db.tables[1].name = "regulations";
     const auto conflicts = apply_patch(renamed, p).conflicts;
     ASSERT_EQ(conflicts.size(), 1u);
-    EXPECT_EQ(conflicts[0], "table 1 is \"regulations\", the patch is for \"rules\"");
+    EXPECT_EQ(conflicts[0].message(), "table 1 is \"regulations\", the patch is for \"rules\"");
 }
 
 TEST_F(SmallPatch, LanguageEntriesChangeTheLocalizedNames) {
@@ -500,7 +502,7 @@ TEST_F(SmallPatch, LanguageEntriesChangeTheLocalizedNames) {
     open_game b = g;
     b.lang.assign({{10000010, 0, "Premier League"}, {10000020, 0, "Second"}, {8, 0, "eight"}});
     attach_names(b.lang, b.db);
-    patch_made made = make_patch(g.db, &g.lang, b.db, &b.lang);
+    result_of<patch> made = make_patch(g.db, &g.lang, b.db, &b.lang);
     ASSERT_TRUE(made.ok());
     const language_patch& lp = made.value.language;
     ASSERT_EQ(lp.changed.size(), 1u);
@@ -522,7 +524,7 @@ TEST_F(SmallPatch, LanguageEntriesChangeTheLocalizedNames) {
     g.db.rows(1)[0].names[0] = "Typed";
     const auto conflicts = apply_patch(g, reversed(made.value)).conflicts;
     ASSERT_EQ(conflicts.size(), 1u);
-    EXPECT_EQ(conflicts[0],
+    EXPECT_EQ(conflicts[0].message(),
               "language entry key 10000010: holds \"Typed\", patch expects \"Premier League\"");
 
     // Without a language file, a patch of language entries does not apply.
@@ -537,15 +539,15 @@ TEST(PatchJson, TextsKeepTheirStoredBytes) {
     p.language.changed.push_back({{5, 0}, "M\xc3\xbcller \xff\x80", "\"q\"\n\\ \xf0\x9f\x98\x80"});
     const std::string json = patch_to_json(p);
     EXPECT_NE(json.find("\"M\xc3\xbcller \\udcff\\udc80\""), std::string::npos) << json;
-    const patch_read back = patch_from_json(json);
-    ASSERT_TRUE(back.ok()) << back.error;
+    const result_of<patch> back = patch_from_json(json);
+    ASSERT_TRUE(back.ok()) << back.message();
     EXPECT_TRUE(back.value == p);
     // Escapes another writer may use read as the characters they stand for.
-    const patch_read other = patch_from_json(
+    const result_of<patch> other = patch_from_json(
         R"({"format": "qira-db-patch", "version": 1, "tables": [], "language": {"changed": )"
         R"([{"key": 5, "rank": 0, "before": "\u00fc\ud83d\ude00\/", "after": ""}], )"
         R"("removed": [], "added": []}})");
-    ASSERT_TRUE(other.ok()) << other.error;
+    ASSERT_TRUE(other.ok()) << other.message();
     EXPECT_EQ(other.value.language.changed[0].before, "\xc3\xbc\xf0\x9f\x98\x80/");
 }
 
@@ -584,9 +586,10 @@ TEST(PatchJson, ADocumentThatIsNoPatchIsRefusedSayingWhere) {
         {R"([01])", "leading zero"},
     };
     for (const auto& [text, expected] : cases) {
-        const patch_read r = patch_from_json(text);
+        const result_of<patch> r = patch_from_json(text);
         EXPECT_FALSE(r.ok()) << text;
-        EXPECT_NE(r.error.find(expected), std::string::npos) << text << "\n  gave: " << r.error;
+        EXPECT_NE(r.message().find(expected), std::string::npos)
+            << text << "\n  gave: " << r.message();
         EXPECT_TRUE(r.value.empty());
     }
 }
@@ -595,9 +598,9 @@ TEST(PatchJson, APatchFileIsRefusedByNameAndWrittenWhole) {
     test::temp_dir dir;
     test::write_file(dir / "mod.json", {'{', '}'});
     patch p;
-    const io_result r = load_patch_file(dir / "mod.json", p);
+    const result r = load_patch_file(dir / "mod.json", p);
     EXPECT_FALSE(r.ok());
-    EXPECT_EQ(r.message.rfind("mod.json is not a valid patch: ", 0), 0u) << r.message;
+    EXPECT_EQ(r.message().rfind("mod.json is not a valid patch: ", 0), 0u) << r.message();
 
     table_patch tp;
     tp.index = 3;

@@ -119,7 +119,7 @@ TEST_F(SavingBothFiles, AFaultAtEveryStepLeavesBothFilesOldOrBothNewOrSaysWhatIs
             ops.fail_call = n;
             ops.and_later = and_later;
             const auto r = save_game_files(game, db_path, lang_path, ops);
-            const std::string& m = r.result.message;
+            const std::string& m = r.message();
             EXPECT_TRUE(r || m.find("injected") != std::string::npos) << m;
             const auto db_now = test::read_file(db_path);
             const auto lang_now = test::read_file(lang_path);

@@ -270,7 +270,7 @@ TEST(TableCsv, EveryTableOfEverySampleComesBackByteForByte) {
             const int names = name_columns(game.db, t, &game.lang);
             const std::string csv = table_csv(game.db, t, names);
             const csv_rows read = read_table_csv(game.db, t, csv, names);
-            ASSERT_TRUE(read.ok()) << (read.problems.empty() ? "" : read.problems[0]);
+            ASSERT_TRUE(read.ok()) << (read.problems.empty() ? "" : read.problems[0].message());
             const auto r = replace_table(game, t, read.rows);
             ASSERT_TRUE(r.ok());
             EXPECT_EQ(table_csv(game.db, t, names), csv);
@@ -301,7 +301,7 @@ TEST_F(CsvImport, SpreadsheetFormsAreRead) {
         if (!(csv[i] == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n'))
             lf += csv[i];
     auto r = read("\xEF\xBB\xBF" + lf);
-    ASSERT_TRUE(r.ok()) << r.problems[0];
+    ASSERT_TRUE(r.ok()) << r.problems[0].message();
     EXPECT_EQ(r.rows.size(), game.db.rows(stadiums).size());
 
     const auto& fields = game.db.tables[stadiums].fields;
@@ -315,7 +315,7 @@ TEST_F(CsvImport, SpreadsheetFormsAreRead) {
         return row + ",a,b,c\r\n";
     }();
     r = read(line_break);
-    ASSERT_TRUE(r.ok()) << r.problems[0];
+    ASSERT_TRUE(r.ok()) << r.problems[0].message();
     ASSERT_EQ(r.rows.size(), 1u);
     EXPECT_EQ(r.rows[0].strings[0], "two\nlines, \"q\"");
     EXPECT_EQ(r.rows[0].names[2], "c");
@@ -349,21 +349,22 @@ TEST_F(CsvImport, ColumnsInAnyOrderMatchedByName) {
     if (csv.find('"') != std::string::npos)
         GTEST_SKIP() << "the sample's stadium table needs quoting";
     const auto r = read(reversed);
-    ASSERT_TRUE(r.ok()) << r.problems[0];
+    ASSERT_TRUE(r.ok()) << r.problems[0].message();
     ASSERT_TRUE(replace_table(game, stadiums, r.rows).ok());
     EXPECT_EQ(table_csv(game.db, stadiums, 3), csv);
 }
 
 TEST_F(CsvImport, EachProblemWithItsLineAndColumn) {
-    EXPECT_EQ(read("").problems.at(0),
+    EXPECT_EQ(read("").problems.at(0).message(),
               "line 1: the file is empty; it needs a header of the table's field names");
     auto r = read(header() + ",extra\r\n");
-    EXPECT_EQ(r.problems.at(0), "line 1, column extra: no field of table 7 has this name");
+    EXPECT_EQ(r.problems.at(0).message(),
+              "line 1, column extra: no field of table 7 has this name");
     const std::string first = game.db.tables[stadiums].fields[0].name;
     r = read(header().substr(first.size() + 1) + "\r\n");
-    EXPECT_EQ(r.problems.at(0), "line 1, column " + first + ": the column is missing");
+    EXPECT_EQ(r.problems.at(0).message(), "line 1, column " + first + ": the column is missing");
     r = read(header() + "," + first + "\r\n");
-    EXPECT_EQ(r.problems.at(0), "line 1, column " + first + ": the column is repeated");
+    EXPECT_EQ(r.problems.at(0).message(), "line 1, column " + first + ": the column is repeated");
 
     // Rows: a number too wide, one that is not a number, too few fields, an open quote.
     std::string csv = table_csv(game.db, stadiums, 3);
@@ -377,12 +378,13 @@ TEST_F(CsvImport, EachProblemWithItsLineAndColumn) {
     rows += "0,0\r\n";
     r = read(rows);
     EXPECT_EQ(r.problem_count, 2u);
-    EXPECT_EQ(r.problems.at(0), "line 3, column " + first + ": \"x\" is not a whole number");
-    EXPECT_EQ(r.problems.at(1),
+    EXPECT_EQ(r.problems.at(0).message(),
+              "line 3, column " + first + ": \"x\" is not a whole number");
+    EXPECT_EQ(r.problems.at(1).message(),
               "line 4: 2 fields, but the header has " + std::to_string(fields + 3));
     EXPECT_TRUE(r.rows.empty());
     r = read(header() + "\r\n\"open");
-    EXPECT_EQ(r.problems.at(0), "line 2: a quoted field is not closed");
+    EXPECT_EQ(r.problems.at(0).message(), "line 2: a quoted field is not closed");
     // Only the first 20 are listed; all are counted.
     std::string many = header() + "\r\n";
     for (int i = 0; i < 30; ++i)

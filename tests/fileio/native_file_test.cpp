@@ -26,19 +26,20 @@ fs::path non_ascii_name() {
 TEST(NativeFile, CreateNewWritesFlushesAndRefusesAnExistingFile) {
     temp_dir dir;
     file_ops& ops = native_file_ops();
-    std::string error;
-    auto out = ops.create_new(dir / "new.db", error);
-    ASSERT_TRUE(out) << error;
+    auto created = ops.create_new(dir / "new.db");
+    ASSERT_TRUE(created) << created.message();
+    output_file& out = *created.value;
     const auto content = bytes_of("written in two pieces");
-    ASSERT_TRUE(out->write(content.data(), 10, error)) << error;
-    ASSERT_TRUE(out->write(content.data() + 10, content.size() - 10, error)) << error;
-    ASSERT_TRUE(out->flush(error)) << error;
-    ASSERT_TRUE(out->close(error)) << error;
+    for (const result& r :
+         {out.write(content.data(), 10), out.write(content.data() + 10, content.size() - 10),
+          out.flush(), out.close()})
+        ASSERT_TRUE(r) << r.message();
     EXPECT_EQ(test::read_file(dir / "new.db"), content);
 
     // A file that exists is never opened as new: that is what keeps two saves apart.
-    EXPECT_FALSE(ops.create_new(dir / "new.db", error));
-    EXPECT_FALSE(error.empty());
+    const auto again = ops.create_new(dir / "new.db");
+    EXPECT_FALSE(again);
+    EXPECT_FALSE(again.problem.empty());
     EXPECT_EQ(test::read_file(dir / "new.db"), content);
 }
 
@@ -46,15 +47,17 @@ TEST(NativeFile, ReplaceMovesOverAnExistingFile) {
     temp_dir dir;
     test::write_file(dir / "qira.db", bytes_of("old"));
     test::write_file(dir / "new.tmp", bytes_of("new"));
-    std::string error;
-    ASSERT_TRUE(native_file_ops().replace(dir / "new.tmp", dir / "qira.db", error)) << error;
+    const result moved = native_file_ops().replace(dir / "new.tmp", dir / "qira.db");
+    ASSERT_TRUE(moved) << moved.message();
     EXPECT_EQ(test::read_file(dir / "qira.db"), bytes_of("new"));
     EXPECT_FALSE(fs::exists(dir / "new.tmp"));
     // Nothing to move: an error with the system's reason, the target untouched.
-    EXPECT_FALSE(native_file_ops().replace(dir / "gone.tmp", dir / "qira.db", error));
-    EXPECT_FALSE(error.empty());
+    const result nothing = native_file_ops().replace(dir / "gone.tmp", dir / "qira.db");
+    EXPECT_FALSE(nothing);
+    EXPECT_FALSE(nothing.problem.empty());
     EXPECT_EQ(test::read_file(dir / "qira.db"), bytes_of("new"));
-    ASSERT_TRUE(native_file_ops().sync_folder(dir.path(), error)) << error;
+    const result synced = native_file_ops().sync_folder(dir.path());
+    ASSERT_TRUE(synced) << synced.message();
 }
 
 TEST(NativeFile, SafeReplaceOfAnExistingFileLeavesNothingBehind) {
@@ -76,13 +79,13 @@ TEST(NativeFile, AReadOnlyFileIsRefusedAndKept) {
     fs::permissions(target,
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    std::string error;
-    EXPECT_FALSE(native_file_ops().may_replace(target, error));
-    EXPECT_EQ(error, "the file is read-only");
+    const result checked = native_file_ops().may_replace(target);
+    EXPECT_FALSE(checked);
+    EXPECT_EQ(checked.problem, "the file is read-only");
     const auto r = safe_replace(target, bytes_of("new"));
     fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(r.status, io_result::code::write_failed);
-    EXPECT_NE(r.message.find("read-only"), std::string::npos) << r.message;
+    EXPECT_EQ(r.status, result::code::write_failed);
+    EXPECT_NE(r.message().find("read-only"), std::string::npos) << r.message();
     EXPECT_EQ(test::read_file(target), bytes_of("old"));
     EXPECT_EQ(dir.list(), std::vector<std::string>{"qira.db"});
 }
@@ -94,15 +97,15 @@ TEST(NativeFile, NonAsciiPaths) {
     const auto target = folder / non_ascii_name();
     test::write_file(target, bytes_of("old"));
     const auto r = safe_replace(target, bytes_of("new"));
-    ASSERT_TRUE(r.ok()) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     std::vector<std::uint8_t> read;
     ASSERT_TRUE(read_whole_file(target, read).ok());
     EXPECT_EQ(read, bytes_of("new"));
     // A failure names the file.
     const auto missing = folder / "gone" / non_ascii_name();
     const auto failed = safe_replace(missing, bytes_of("x"));
-    EXPECT_EQ(failed.status, io_result::code::write_failed);
-    EXPECT_FALSE(failed.message.empty());
+    EXPECT_EQ(failed.status, result::code::write_failed);
+    EXPECT_FALSE(failed.message().empty());
 }
 
 TEST(NativeFile, LongPaths) {
@@ -121,7 +124,7 @@ TEST(NativeFile, LongPaths) {
     if (!fs::exists(target))
         GTEST_SKIP() << "this system cannot make a file in so long a path";
     const auto r = safe_replace(target, bytes_of("new"));
-    ASSERT_TRUE(r.ok()) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     std::vector<std::uint8_t> read;
     ASSERT_TRUE(read_whole_file(target, read).ok());
     EXPECT_EQ(read, bytes_of("new"));

@@ -37,9 +37,9 @@ TEST(ReplaceFiles, ALaterFailurePutsBackWhatWasReplacedAndRemovesWhatWasNew) {
     ops.fail_at = test::failing_ops::step::replace;
     ops.fail_replace = 3;
     const auto r = replace_files(files, ops);
-    EXPECT_EQ(r.left, replace_result::state::unchanged);
-    EXPECT_EQ(r.file, 2u);
-    EXPECT_EQ(r.result.message,
+    EXPECT_EQ(r.value.left, replace_state::unchanged);
+    EXPECT_EQ(r.value.file, 2u);
+    EXPECT_EQ(r.message(),
               "Could not save " + (dir / "c").string() +
                   ": injected replace failure. a and b had already been replaced and were put "
                   "back. Nothing was saved: a, b and c are as they were.");
@@ -66,7 +66,7 @@ TEST(ReplaceFiles, OneFileNamedTwiceIsRefusedAndKept) {
         const std::vector<file_replacement> files{holding(first, "new 1"), holding(twice, "new 2")};
         const auto r = replace_files(files);
         EXPECT_FALSE(r.ok());
-        EXPECT_NE(r.result.message.find("named for two of the files"), std::string::npos);
+        EXPECT_NE(r.message().find("named for two of the files"), std::string::npos);
         EXPECT_TRUE(test::read_file(dir / "a") == bytes_of("old a"));
         EXPECT_FALSE(fs::exists(dir / "b"));
     }
@@ -76,32 +76,31 @@ TEST(ReplaceFiles, TheOldContentIsKeptByASecondNameOrACopy) {
     test::temp_dir dir;
     test::write_file(dir / "qira.db", bytes_of("old"));
     struct copying : file_ops {
-        std::unique_ptr<output_file> create_new(const fs::path& p, std::string& e) override {
-            return native_file_ops().create_new(p, e);
+        result_of<std::unique_ptr<output_file>> create_new(const fs::path& p) override {
+            return native_file_ops().create_new(p);
         }
-        bool replace(const fs::path& a, const fs::path& b, std::string& e) override {
-            return native_file_ops().replace(a, b, e);
+        result replace(const fs::path& a, const fs::path& b) override {
+            return native_file_ops().replace(a, b);
         }
-        bool remove(const fs::path& p, std::string& e) override {
-            return native_file_ops().remove(p, e);
-        }
-        bool may_replace(const fs::path& p, std::string& e) override {
-            return native_file_ops().may_replace(p, e);
-        }
+        result remove(const fs::path& p) override { return native_file_ops().remove(p); }
+        result may_replace(const fs::path& p) override { return native_file_ops().may_replace(p); }
     } copy_ops; // keeps through the copy that file systems without hard links get
     for (file_ops* ops : {&native_file_ops(), static_cast<file_ops*>(&copy_ops)}) {
-        std::string error;
-        ASSERT_TRUE(ops->keep_copy(dir / "qira.db", dir / "kept", error)) << error;
+        const result kept = ops->keep_copy(dir / "qira.db", dir / "kept");
+        ASSERT_TRUE(kept) << kept.message();
         EXPECT_EQ(test::read_file(dir / "kept"), bytes_of("old"));
         // The original is replaced by a rename, as a save does: the kept content stays.
         test::write_file(dir / "new", bytes_of("new"));
-        ASSERT_TRUE(ops->replace(dir / "new", dir / "qira.db", error)) << error;
+        const result moved = ops->replace(dir / "new", dir / "qira.db");
+        ASSERT_TRUE(moved) << moved.message();
         EXPECT_EQ(test::read_file(dir / "kept"), bytes_of("old"));
         // A name that is taken is refused.
-        EXPECT_FALSE(ops->keep_copy(dir / "qira.db", dir / "kept", error));
-        EXPECT_FALSE(error.empty());
+        const result taken = ops->keep_copy(dir / "qira.db", dir / "kept");
+        EXPECT_FALSE(taken);
+        EXPECT_FALSE(taken.problem.empty());
         EXPECT_EQ(test::read_file(dir / "kept"), bytes_of("old"));
-        ASSERT_TRUE(ops->remove(dir / "kept", error)) << error;
+        const result removed = ops->remove(dir / "kept");
+        ASSERT_TRUE(removed) << removed.message();
         test::write_file(dir / "qira.db", bytes_of("old"));
     }
 }

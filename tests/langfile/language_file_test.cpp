@@ -39,7 +39,7 @@ std::vector<std::uint8_t> canonical_file(const std::vector<entry>& entries) {
 string_table parsed(const std::vector<std::uint8_t>& bytes) {
     string_table t;
     const auto r = parse_language_file(bytes, "eng.db", t);
-    EXPECT_TRUE(r) << r.message;
+    EXPECT_TRUE(r) << r.message();
     return t;
 }
 
@@ -157,9 +157,9 @@ TEST(LanguageFile, RefusesDamagedFiles) {
         string_table t;
         t.set_string(42, "kept");
         const auto r = parse_language_file(c.bytes, "eng.db", t);
-        EXPECT_EQ(r.status, io_result::code::damaged);
-        EXPECT_EQ(r.message.rfind("eng.db is damaged: ", 0), 0u) << r.message;
-        EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
+        EXPECT_EQ(r.status, result::code::damaged);
+        EXPECT_EQ(r.message().rfind("eng.db is damaged: ", 0), 0u) << r.message();
+        EXPECT_NE(r.message().find(c.message), std::string::npos) << r.message();
         EXPECT_EQ(t.string_count(), 1u); // nothing of the loaded table changed
     }
     // Every truncation that cuts more than the last string's padding is refused.
@@ -180,8 +180,8 @@ TEST(LanguageFile, SaveRefusesMoreEntriesThanTheFileHolds) {
     const auto before = test::read_file(dir / "eng.db");
     t.set_string(-1, "one too many");
     const auto r = save_language_file(dir / "eng.db", t);
-    EXPECT_EQ(r.status, io_result::code::write_failed);
-    EXPECT_NE(r.message.find("100002 entries"), std::string::npos) << r.message;
+    EXPECT_EQ(r.status, result::code::write_failed);
+    EXPECT_NE(r.message().find("100002 entries"), std::string::npos) << r.message();
     EXPECT_EQ(test::read_file(dir / "eng.db"), before);
 }
 
@@ -218,8 +218,8 @@ TEST(LanguageFile, AFailedSaveLeavesTheOldFile) {
     test::failing_ops ops;
     ops.fail_at = test::failing_ops::step::flush;
     const auto r = save_language_file(path, t, ops);
-    EXPECT_EQ(r.status, io_result::code::write_failed);
-    EXPECT_NE(r.message.find("spa.db"), std::string::npos);
+    EXPECT_EQ(r.status, result::code::write_failed);
+    EXPECT_NE(r.message().find("spa.db"), std::string::npos);
     EXPECT_EQ(test::read_file(path), old_bytes);
     EXPECT_EQ(dir.list(), std::vector<std::string>{"spa.db"});
 }
@@ -228,8 +228,8 @@ TEST(LanguageFile, AFileThatCannotBeOpened) {
     test::temp_dir dir;
     string_table t;
     const auto r = load_language_file(dir / "fre.db", t);
-    EXPECT_EQ(r.status, io_result::code::cannot_open);
-    EXPECT_NE(r.message.find("fre.db"), std::string::npos);
+    EXPECT_EQ(r.status, result::code::cannot_open);
+    EXPECT_NE(r.message().find("fre.db"), std::string::npos);
 }
 
 } // namespace

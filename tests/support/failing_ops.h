@@ -33,87 +33,85 @@ class failing_ops : public file_ops {
     bool replaced = false;
     bool replaced_before_sync = false;
 
-    std::unique_ptr<output_file> create_new(const std::filesystem::path& path,
-                                            std::string& error) override {
-        if (injected("create", path, step::create, error))
-            return nullptr;
-        auto real = native_file_ops().create_new(path, error);
+    result_of<std::unique_ptr<output_file>> create_new(const std::filesystem::path& path) override {
+        if (auto r = injected("create", path, step::create); !r)
+            return r;
+        auto real = native_file_ops().create_new(path);
         if (!real)
-            return nullptr;
-        return std::make_unique<file>(*this, std::move(real));
+            return real;
+        return result_of<std::unique_ptr<output_file>>::success(
+            std::make_unique<file>(*this, std::move(real.value)));
     }
-    bool replace(const std::filesystem::path& from, const std::filesystem::path& to,
-                 std::string& error) override {
+    result replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
         ++replaces;
         const bool this_one = fail_replace == 0 || fail_replace == replaces;
-        if (injected("replace", to, this_one ? step::replace : step::none, error))
-            return false;
-        replaced = native_file_ops().replace(from, to, error);
-        return replaced;
+        if (auto r = injected("replace", to, this_one ? step::replace : step::none); !r)
+            return r;
+        result r = native_file_ops().replace(from, to);
+        replaced = r.ok();
+        return r;
     }
-    bool sync_folder(const std::filesystem::path& folder, std::string& error) override {
+    result sync_folder(const std::filesystem::path& folder) override {
         synced.push_back(folder);
         replaced_before_sync = replaced;
-        if (injected("sync", folder, step::sync, error))
-            return false;
-        return native_file_ops().sync_folder(folder, error);
+        if (auto r = injected("sync", folder, step::sync); !r)
+            return r;
+        return native_file_ops().sync_folder(folder);
     }
-    bool remove(const std::filesystem::path& path, std::string& error) override {
+    result remove(const std::filesystem::path& path) override {
         log.push_back("remove " + path.filename().string());
-        return native_file_ops().remove(path, error);
+        return native_file_ops().remove(path);
     }
-    bool may_replace(const std::filesystem::path& path, std::string& error) override {
-        if (injected("check", path, step::none, error))
-            return false;
-        return native_file_ops().may_replace(path, error);
+    result may_replace(const std::filesystem::path& path) override {
+        if (auto r = injected("check", path, step::none); !r)
+            return r;
+        return native_file_ops().may_replace(path);
     }
-    bool keep_copy(const std::filesystem::path& from, const std::filesystem::path& to,
-                   std::string& error) override {
-        if (injected("keep", from, step::keep, error))
-            return false;
-        return native_file_ops().keep_copy(from, to, error);
+    result keep_copy(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        if (auto r = injected("keep", from, step::keep); !r)
+            return r;
+        return native_file_ops().keep_copy(from, to);
     }
 
   private:
-    // Logs the operation; true (with the error) when it is to fail.
-    bool injected(const char* what, const std::filesystem::path& path, step s, std::string& error) {
+    // Logs the operation; a failure when it is to fail.
+    result injected(const char* what, const std::filesystem::path& path, step s) {
         ++calls;
         log.push_back(std::string(what) + " " + path.filename().string());
         if ((fail_at != step::none && fail_at == s) ||
             (fail_call > 0 && (calls == fail_call || (and_later && calls > fail_call)))) {
-            error = std::string("injected ") + what + " failure";
             if (first_failed.empty())
                 first_failed = log.back();
-            return true;
+            return file_op_failure(path, std::string("injected ") + what + " failure");
         }
-        return false;
+        return result::success();
     }
 
     class file : public output_file {
       public:
         file(failing_ops& ops, std::unique_ptr<output_file> real)
             : ops_(ops), real_(std::move(real)) {}
-        bool write(const std::uint8_t* data, std::size_t size, std::string& error) override {
+        result write(const std::uint8_t* data, std::size_t size) override {
             ++ops_.writes;
-            if (ops_.injected("write", {}, step::none, error) ||
+            if (!ops_.injected("write", {}, step::none) ||
                 (ops_.fail_at == step::write && ops_.writes == ops_.fail_write)) {
                 // Half of the chunk reaches the file first, as on a disk that fills up.
-                (void)real_->write(data, size / 2, error);
-                error = "injected write failure (No space left on device)";
-                return false;
+                if (auto half = real_->write(data, size / 2); !half)
+                    return half;
+                return file_op_failure({}, "injected write failure (No space left on device)");
             }
-            return real_->write(data, size, error);
+            return real_->write(data, size);
         }
-        bool flush(std::string& error) override {
-            if (ops_.injected("flush", {}, step::flush, error))
-                return false;
-            return real_->flush(error);
+        result flush() override {
+            if (auto r = ops_.injected("flush", {}, step::flush); !r)
+                return r;
+            return real_->flush();
         }
-        bool close(std::string& error) override {
-            const bool ok = real_->close(error);
-            if (ops_.injected("close", {}, step::close, error))
-                return false;
-            return ok;
+        result close() override {
+            const result closed = real_->close();
+            if (auto r = ops_.injected("close", {}, step::close); !r)
+                return r;
+            return closed;
         }
 
       private:

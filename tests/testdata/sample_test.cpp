@@ -32,10 +32,10 @@ loaded_install load_install(const fs::path& dir) {
     for (int l = 0; l < language_count; ++l) {
         const auto r =
             load_language_file(install_language_path(dir, language_codes[l]), out.languages[l]);
-        EXPECT_TRUE(r.ok()) << r.message;
+        EXPECT_TRUE(r.ok()) << r.message();
     }
     const auto r = load_database(install_database_path(dir), &out.languages[0], out.db);
-    EXPECT_TRUE(r.ok()) << r.message;
+    EXPECT_TRUE(r.ok()) << r.message();
     return out;
 }
 
@@ -84,11 +84,12 @@ void expect_canonical(const fs::path& dir) {
         const auto lang_path = install_language_path(dir, language_codes[l]);
         string_table lang;
         auto r = load_language_file(lang_path, lang);
-        ASSERT_TRUE(r.ok()) << r.message;
+        ASSERT_TRUE(r.ok()) << r.message();
         database db;
         r = load_database(install_database_path(dir), &lang, db);
-        ASSERT_TRUE(r.ok()) << r.message;
-        EXPECT_EQ(missing_editor_parts(db), std::nullopt);
+        ASSERT_TRUE(r.ok()) << r.message();
+        const result parts = check_editor_parts(db);
+        EXPECT_TRUE(parts.ok()) << parts.message();
         if (l == 0)
             expect_undecoded_data(db);
         EXPECT_TRUE(serialize_database(db) == db_bytes);
@@ -105,21 +106,21 @@ std::uint64_t row_words(const database& db, int t) {
 TEST(SampleInstall, TinyLoadsBackInCanonicalForm) {
     temp_dir dir;
     const auto r = write_sample_install(dir.path() / "game", {sample_scale::tiny, 1});
-    ASSERT_TRUE(r.ok()) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     expect_canonical(dir.path() / "game");
 }
 
 TEST(SampleInstall, GameScaleLoadsBackInCanonicalForm) {
     temp_dir dir;
     const auto r = write_sample_install(dir.path(), {sample_scale::game, 3});
-    ASSERT_TRUE(r.ok()) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     expect_canonical(dir.path());
 }
 
 TEST(SampleInstall, MaxScaleReachesEveryCapacityWithoutPassingIt) {
     temp_dir dir;
     const auto r = write_sample_install(dir.path(), {sample_scale::max, 1});
-    ASSERT_TRUE(r.ok()) << r.message;
+    ASSERT_TRUE(r.ok()) << r.message();
     expect_canonical(dir.path());
 
     const auto install = load_install(dir.path());
@@ -221,8 +222,8 @@ TEST(SampleInstall, ReportsAFolderItCannotCreate) {
     temp_dir dir;
     test::write_file(dir / "blocker", {1, 2, 3});
     const auto r = write_sample_install(dir / "blocker" / "game", {});
-    EXPECT_EQ(r.status, io_result::code::write_failed);
-    EXPECT_NE(r.message.find("blocker"), std::string::npos) << r.message;
+    EXPECT_EQ(r.status, result::code::write_failed);
+    EXPECT_NE(r.message().find("blocker"), std::string::npos) << r.message();
     EXPECT_TRUE(read_file(dir / "blocker") == (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
@@ -234,7 +235,7 @@ class TinyInstall : public ::testing::Test {
     static void SetUpTestSuite() {
         dir_ = new temp_dir;
         const auto r = write_sample_install(dir_->path(), {sample_scale::tiny, 1});
-        EXPECT_TRUE(r.ok()) << r.message;
+        EXPECT_TRUE(r.ok()) << r.message();
         install_ = new loaded_install(load_install(dir_->path()));
     }
     void SetUp() override { ASSERT_EQ(db().table_count(), 15); }

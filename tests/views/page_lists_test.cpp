@@ -109,7 +109,7 @@ void apply_patch_made_by(view_fixture& f, const std::function<void(open_game&)>&
         QVERIFY(open_game_files(database_file(f.install.path()),
                                 language_file(f.install.path(), "eng"), *g));
     change(b);
-    const patch_made made = make_patch(a.db, &a.lang, b.db, &b.lang);
+    const result_of<patch> made = make_patch(a.db, &a.lang, b.db, &b.lang);
     QVERIFY(made.ok());
     temp_dir out;
     QVERIFY(save_patch_file(out / "mod.json", made.value).ok());

@@ -90,7 +90,7 @@ class patch_window_test : public QObject {
                                 language_file(f.install.path(), "eng"), b));
         b.db.rows(players)[0].strings[2] = "Modded";
         b.db.rows(players)[1].values[2] += 1;
-        const patch_made made = make_patch(a.db, &a.lang, b.db, &b.lang);
+        const result_of<patch> made = make_patch(a.db, &a.lang, b.db, &b.lang);
         QVERIFY(made.ok());
         temp_dir out;
         QVERIFY(save_patch_file(out / "mod.json", made.value).ok());
