@@ -56,7 +56,7 @@ csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
     const std::size_t rows = read.rows.size();
     auto replaced = replace_table(game, table, std::move(read.rows), &out.matching);
     if (!replaced.ok())
-        return refuse(file_name, replaced.refused);
+        return refuse(file_name, replaced.message());
     out.rows = rows;
     out.made = std::move(replaced.made);
     if (read.texts_not_utf8 > 0)

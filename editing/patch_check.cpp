@@ -68,10 +68,10 @@ result unfit_row(const database& db, int t, int ca, const placed_row& pr) {
     const db_table& table = db.tables[t];
     for (int f = table.key_count; f < table.field_count(); ++f) {
         const cell c = *field_cell(table, t, f);
-        if (auto problem = value_problem(db, c, read_cell(pr.contents, c.place())))
+        if (auto fits = check_value(db, c, read_cell(pr.contents, c.place())); !fits)
             return conflict({}, "table " + std::to_string(t) + (ca == 0 ? " " : " row with ") +
                                     show_id(pr.row, ca) + " (added by the patch) field " +
-                                    table.fields[f].name + ": " + *problem);
+                                    table.fields[f].name + ": " + fits.message());
     }
     return result::success();
 }
@@ -162,11 +162,11 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
             cell where = *c;
             where.row = r;
             // What the field holds before and after must fit it, as the grid would take it.
-            auto problem = value_problem(db, where, fc.before);
-            if (!problem)
-                problem = value_problem(db, where, fc.after);
-            if (problem) {
-                conflicts.push_back(conflict(at, *problem));
+            result fits = check_value(db, where, fc.before);
+            if (fits)
+                fits = check_value(db, where, fc.after);
+            if (!fits) {
+                conflicts.push_back(conflict(at, fits.message()));
                 continue;
             }
             const cell_value have = read_cell(rows[r], where.place());

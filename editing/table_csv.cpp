@@ -256,8 +256,8 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
     for (std::size_t r = 1; r < records.size(); ++r)
         if (!is_blank(records[r], columns, has_numbers))
             lines.push_back(&records[r]);
-    if (const auto row_capacity = capacity_problem(db, t, lines.size()))
-        problem(lines.back()->line, {}, *row_capacity);
+    if (const auto room = check_capacity(db, t, lines.size()); !room)
+        problem(lines.back()->line, {}, room.message());
     const std::size_t packed = static_cast<std::size_t>(std::max(table.packed_count, 0));
     out.rows.reserve(lines.size());
     for (const record* line : lines) {
@@ -277,13 +277,12 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
                 f < fields ? column_cell(db, t, 0, f) : cell{t, 0, row_part::name, f - fields};
             if (holds_text(where.part) && !is_valid_utf8(text))
                 ++out.texts_not_utf8;
-            std::string why;
-            auto value = parse_cell(db, where, text, why);
+            auto value = parse_cell(db, where, text);
             if (!value) {
-                problem(rec.line, table.fields[static_cast<std::size_t>(f)].name, why);
+                problem(rec.line, table.fields[static_cast<std::size_t>(f)].name, value.message());
                 continue;
             }
-            write_cell(row, where.place(), std::move(*value));
+            write_cell(row, where.place(), std::move(value.value));
         }
         out.rows.push_back(std::move(row));
     }

@@ -18,103 +18,114 @@ std::string table_name(int table) {
     return "table " + std::to_string(table);
 }
 
-// Sorts the rows and drops repeats; why they cannot be edited, or "" when they can.
-std::string check_selection(const database& db, int table, std::vector<int>& rows) {
+result refuse(place at, std::string problem) {
+    return result::failure(result::code::refused, std::move(at), std::move(problem));
+}
+
+// Where a cell is, for the program (the refusals are worded whole).
+place place_of(const database& db, const cell& where) {
+    place at{.table = where.table, .row = where.row};
+    if (db.has_table(where.table)) {
+        const int f =
+            field_of_place(db.tables[static_cast<std::size_t>(where.table)], where.place());
+        if (f >= 0)
+            at.field = db.tables[static_cast<std::size_t>(where.table)]
+                           .fields[static_cast<std::size_t>(f)]
+                           .name;
+    }
+    return at;
+}
+
+// Sorts the rows and drops repeats; refused when they cannot be edited.
+result check_selection(const database& db, int table, std::vector<int>& rows) {
     if (!table_exists(db, table))
-        return "there is no " + table_name(table);
+        return refuse({.table = table}, "there is no " + table_name(table));
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.empty() || rows.front() < 0 ||
         static_cast<std::size_t>(rows.back()) >= db.overall[table].rows.size())
-        return "no row is selected";
-    return {};
+        return refuse({.table = table}, "no row is selected");
+    return result::success();
+}
+
+// The outcome of a refused edit: nothing made.
+edit_outcome refused(result why) {
+    edit_outcome out;
+    static_cast<result&>(out) = std::move(why);
+    return out;
 }
 
 } // namespace
 
-std::optional<std::string> value_problem(const database& db, const cell& where,
-                                         const cell_value& value) {
+result check_value(const database& db, const cell& where, const cell_value& value) {
     if (holds_text(where.part)) {
         if (value.number != 0)
-            return std::to_string(value.number) + " is not a text";
-        return std::nullopt;
+            return refuse(place_of(db, where), std::to_string(value.number) + " is not a text");
+        return result::success();
     }
     if (!value.text.empty())
-        return "\"" + value.text + "\" is not a whole number";
+        return refuse(place_of(db, where), "\"" + value.text + "\" is not a whole number");
     if (where.part == row_part::value) {
         const int width = value_width(db, where.table, where.index);
         if (value.number > part_range(row_part::value, width)->max)
-            return std::to_string(value.number) + " does not fit in " + std::to_string(width) +
-                   (width == 1 ? " bit" : " bits");
+            return refuse(place_of(db, where), std::to_string(value.number) + " does not fit in " +
+                                                   std::to_string(width) +
+                                                   (width == 1 ? " bit" : " bits"));
     }
-    return std::nullopt;
+    return result::success();
 }
 
-std::optional<cell_value> parse_cell(const database& db, const cell& where, std::string_view text,
-                                     std::string& why) {
+result_of<cell_value> parse_cell(const database& db, const cell& where, std::string_view text) {
     if (holds_text(where.part))
-        return cell_value{0, std::string(text)};
+        return result_of<cell_value>::success(cell_value{0, std::string(text)});
     const bool negative = is_signed(where.part) && !text.empty() && text.front() == '-';
     const std::string_view digits = negative ? text.substr(1) : text;
     std::uint64_t n = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-    if (digits.empty() || ec == std::errc::invalid_argument ||
-        end != digits.data() + digits.size()) {
-        why = "\"" + std::string(text) + "\" is not a whole number";
-        return std::nullopt;
-    }
+    if (digits.empty() || ec == std::errc::invalid_argument || end != digits.data() + digits.size())
+        return refuse(place_of(db, where), "\"" + std::string(text) + "\" is not a whole number");
     if (ec == std::errc::result_out_of_range || (negative && n > 2147483648ull) ||
-        (!negative && n > 4294967295ull)) {
-        why = std::string(text) + " does not fit in 32 bits";
-        return std::nullopt;
-    }
+        (!negative && n > 4294967295ull))
+        return refuse(place_of(db, where), std::string(text) + " does not fit in 32 bits");
     cell_value value{negative ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(n))
                               : static_cast<std::uint32_t>(n),
                      {}};
-    if (auto problem = value_problem(db, where, value)) {
-        why = std::move(*problem);
-        return std::nullopt;
-    }
-    return value;
+    if (auto fits = check_value(db, where, value); !fits)
+        return fits;
+    return result_of<cell_value>::success(std::move(value));
 }
 
 edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view text) {
+    if (!cell_exists(game.db, where))
+        return refused(refuse({.table = where.table, .row = where.row}, "there is no such cell"));
+    auto value = parse_cell(game.db, where, text);
+    if (!value)
+        return refused(value.outcome());
     edit_outcome out;
-    if (!cell_exists(game.db, where)) {
-        out.refused = "there is no such cell";
-        return out;
-    }
-    std::string why;
-    auto value = parse_cell(game.db, where, text, why);
-    if (!value) {
-        out.refused = why;
-        return out;
-    }
-    set_cell(game, out.made, where, std::move(*value));
+    set_cell(game, out.made, where, std::move(value.value));
     return out;
 }
 
-std::optional<std::string> capacity_problem(const database& db, int table, std::size_t rows) {
+result check_capacity(const database& db, int table, std::size_t rows) {
     if (rows > static_cast<std::size_t>(max_rows))
-        return table_name(table) + " would have " + std::to_string(rows) +
-               " rows; a table holds at most " + std::to_string(max_rows);
+        return refuse({.table = table}, table_name(table) + " would have " + std::to_string(rows) +
+                                            " rows; a table holds at most " +
+                                            std::to_string(max_rows));
     const auto w = static_cast<std::uint64_t>(std::max(db.overall[table].words_per_row, 0));
     if (rows * w > max_row_words)
-        return table_name(table) + " would have " + std::to_string(rows * w) +
-               " row words; a table holds at most " + std::to_string(max_row_words);
-    return std::nullopt;
+        return refuse({.table = table},
+                      table_name(table) + " would have " + std::to_string(rows * w) +
+                          " row words; a table holds at most " + std::to_string(max_row_words));
+    return result::success();
 }
 
 edit_outcome insert_row_copies(open_game& game, int table, std::vector<int> rows) {
-    edit_outcome out;
-    out.refused = check_selection(game.db, table, rows);
-    if (!out.ok())
-        return out;
+    if (auto selected = check_selection(game.db, table, rows); !selected)
+        return refused(std::move(selected));
     const auto count = game.db.overall[table].rows.size();
-    if (auto problem = capacity_problem(game.db, table, count + rows.size())) {
-        out.refused = *problem;
-        return out;
-    }
+    if (auto room = check_capacity(game.db, table, count + rows.size()); !room)
+        return refused(std::move(room));
+    edit_outcome out;
     // From the last to the first, so that the earlier rows stay where they are.
     const auto w = static_cast<std::size_t>(std::max(game.db.overall[table].words_per_row, 0));
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
@@ -130,10 +141,9 @@ edit_outcome insert_row_copies(open_game& game, int table, std::vector<int> rows
 }
 
 edit_outcome delete_rows(open_game& game, int table, std::vector<int> rows) {
+    if (auto selected = check_selection(game.db, table, rows); !selected)
+        return refused(std::move(selected));
     edit_outcome out;
-    out.refused = check_selection(game.db, table, rows);
-    if (!out.ok())
-        return out;
     remove_rows(game, out.made, table, std::move(rows));
     return out;
 }
@@ -200,15 +210,11 @@ std::vector<std::uint32_t> matched_words(const database& db, int table,
 
 edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows,
                            row_matching* matching) {
+    if (!table_exists(game.db, table))
+        return refused(refuse({.table = table}, "there is no " + table_name(table)));
+    if (auto room = check_capacity(game.db, table, rows.size()); !room)
+        return refused(std::move(room));
     edit_outcome out;
-    if (!table_exists(game.db, table)) {
-        out.refused = "there is no " + table_name(table);
-        return out;
-    }
-    if (auto problem = capacity_problem(game.db, table, rows.size())) {
-        out.refused = *problem;
-        return out;
-    }
     row_matching matched;
     auto words = matched_words(game.db, table, rows, matched);
     replace_rows(game, out.made, table, std::move(rows), std::move(words));

@@ -4,6 +4,7 @@
 // grow past what a database file holds, is refused with the reason and changes nothing.
 
 #include "editing/change.h"
+#include "fileio/result.h"
 
 #include <optional>
 #include <string>
@@ -12,26 +13,24 @@
 
 namespace qira {
 
-struct [[nodiscard]] edit_outcome {
+// An edit made, or refused with the reason (code `refused`, the place for the program): the
+// result and the change, for undo (empty when refused).
+struct [[nodiscard]] edit_outcome : result {
     change made;
-    std::string refused; // empty when the edit was made
-    bool ok() const { return refused.empty(); }
 };
 
 // The cell a column of a table shows (column_cell), a value's width (value_width) and a cell's
 // content as a text (cell_text) are the field schema's, dbfile/fields.h.
 
-// Why the cell cannot hold `value`, worded as the grid refuses a typed value: a packed value wider
-// than its field ("300 does not fit in 8 bits"), a text for a number ("\"tall\" is not a whole
-// number") or a number for a text ("7 is not a text"); nothing when it can. The grid, the CSV
-// import and patches check values with it.
-std::optional<std::string> value_problem(const database& db, const cell& where,
-                                         const cell_value& value);
+// Whether the cell can hold `value`; refused, worded as the grid refuses a typed value, for a
+// packed value wider than its field ("300 does not fit in 8 bits"), a text for a number
+// ("\"tall\" is not a whole number") or a number for a text ("7 is not a text"). The place names
+// the cell's table, row and field. The grid, the CSV import and patches check values with it.
+result check_value(const database& db, const cell& where, const cell_value& value);
 // A text for a cell: decimal numbers (keys and extras from -2147483648 to 4294967295, packed
-// values from 0 to 2^width - 1), texts taken as their bytes. Nothing, and the reason in `why`
-// ("300 does not fit in 8 bits"), when it does not fit.
-std::optional<cell_value> parse_cell(const database& db, const cell& where, std::string_view text,
-                                     std::string& why);
+// values from 0 to 2^width - 1), texts taken as their bytes; refused as check_value words it
+// ("300 does not fit in 8 bits") when it does not fit.
+result_of<cell_value> parse_cell(const database& db, const cell& where, std::string_view text);
 
 // Sets one cell from its text.
 edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view text);
@@ -63,7 +62,7 @@ std::vector<std::uint32_t> matched_words(const database& db, int table,
 edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows,
                            row_matching* matching = nullptr);
 
-// Why the table cannot hold `rows` rows (more than a database file holds), or nothing.
-std::optional<std::string> capacity_problem(const database& db, int table, std::size_t rows);
+// Whether the table can hold `rows` rows: refused past what a database file holds.
+result check_capacity(const database& db, int table, std::size_t rows);
 
 } // namespace qira

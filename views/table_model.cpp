@@ -77,7 +77,7 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
     if (!outcome.ok()) {
         emit refused(QStringLiteral("Row %1, %2: %3")
                          .arg(index.row())
-                         .arg(field, QString::fromStdString(outcome.refused)));
+                         .arg(field, QString::fromStdString(outcome.message())));
         return false;
     }
     doc_.push_table_edit(

@@ -276,7 +276,7 @@ void tables_window::insert_copies() {
     auto outcome = insert_row_copies(doc_.game, t, rows);
     if (!outcome.ok()) {
         show_status(
-            QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.refused)));
+            QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.message())));
         return;
     }
     doc_.push_table_edit(
@@ -290,7 +290,8 @@ void tables_window::delete_selected() {
     const auto rows = selected_rows();
     auto outcome = delete_rows(doc_.game, t, rows);
     if (!outcome.ok()) {
-        show_status(QStringLiteral("Not deleted: %1").arg(QString::fromStdString(outcome.refused)));
+        show_status(
+            QStringLiteral("Not deleted: %1").arg(QString::fromStdString(outcome.message())));
         return;
     }
     doc_.push_table_edit(std::move(outcome.made),

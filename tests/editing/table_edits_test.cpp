@@ -59,7 +59,7 @@ class TableEdits : public ::testing::Test {
 TEST_F(TableEdits, ACellOfEveryKindIsSetUndoneAndRedone) {
     const int height = column(players, "height");
     auto r = set_cell_text(game, column_cell(game.db, players, 3, height), "201");
-    ASSERT_TRUE(r.ok()) << r.refused;
+    ASSERT_TRUE(r.ok()) << r.message();
     EXPECT_EQ(cell_text(game.db, column_cell(game.db, players, 3, height)), "201");
     expect_undo_redo(r.made);
 
@@ -93,7 +93,7 @@ TEST_F(TableEdits, ValuesThatDoNotFitAreRefusedAndChangeNothing) {
         EXPECT_FALSE(r.ok()) << text;
         EXPECT_TRUE(r.made.empty());
     }
-    EXPECT_EQ(set_cell_text(game, at, too_big).refused,
+    EXPECT_EQ(set_cell_text(game, at, too_big).message(),
               too_big + " does not fit in " + std::to_string(width) + " bits");
     for (const char* text : {"4294967296", "-2147483649"})
         EXPECT_FALSE(set_cell_text(game, column_cell(game.db, players, 0, 0), text).ok()) << text;
@@ -114,7 +114,7 @@ TEST_F(TableEdits, AFieldOfWidthZeroHoldsOnlyZero) {
     auto& row = g.db.rows(0)[0];
     row.values.resize(2, 0);
     EXPECT_EQ(value_width(g.db, 0, 0), 0);
-    EXPECT_EQ(set_cell_text(g, {0, 0, row_part::value, 0}, "1").refused,
+    EXPECT_EQ(set_cell_text(g, {0, 0, row_part::value, 0}, "1").message(),
               "1 does not fit in 0 bits");
     EXPECT_TRUE(set_cell_text(g, {0, 0, row_part::value, 0}, "0").ok());
 }
@@ -122,7 +122,7 @@ TEST_F(TableEdits, AFieldOfWidthZeroHoldsOnlyZero) {
 TEST_F(TableEdits, RowCopiesAndDeletionsKeepTheirStoredWordsAndUndo) {
     const auto count = game.db.rows(stadiums).size();
     auto r = insert_row_copies(game, stadiums, {2, 0});
-    ASSERT_TRUE(r.ok()) << r.refused;
+    ASSERT_TRUE(r.ok()) << r.message();
     ASSERT_EQ(game.db.rows(stadiums).size(), count + 2);
     EXPECT_EQ(game.db.overall[stadiums].row_count, static_cast<std::int32_t>(count + 2));
     EXPECT_EQ(game.db.rows(stadiums)[1].keys, game.db.rows(stadiums)[0].keys);
@@ -137,7 +137,7 @@ TEST_F(TableEdits, RowCopiesAndDeletionsKeepTheirStoredWordsAndUndo) {
     EXPECT_EQ(game.lookups.player_by_key(opened.db.rows(players)[0].keys[0]), -1);
     expect_undo_redo(r.made);
     undo(game, r.made);
-    EXPECT_TRUE(delete_rows(game, players, {}).refused == "no row is selected");
+    EXPECT_TRUE(delete_rows(game, players, {}).message() == "no row is selected");
     EXPECT_FALSE(delete_rows(game, players, {100000}).ok());
     expect_saved_as_opened();
 }
@@ -146,14 +146,14 @@ TEST_F(TableEdits, ATableNeverGrowsPastWhatAFileHolds) {
     std::vector<db_overall_data> rows(static_cast<std::size_t>(max_rows) + 1);
     const auto r = replace_table(game, stadiums, rows);
     EXPECT_FALSE(r.ok());
-    EXPECT_NE(r.refused.find("at most 11001"), std::string::npos) << r.refused;
+    EXPECT_NE(r.message().find("at most 11001"), std::string::npos) << r.message();
     test::expect_same_model(game.db, opened.db);
     // Row words: a table of rows of 50 words fills its 250001 words at 5000 rows.
     database wide = game.db;
     wide.overall[players].words_per_row = 50;
-    EXPECT_TRUE(capacity_problem(wide, players, 5000) == std::nullopt);
-    ASSERT_TRUE(capacity_problem(wide, players, 5001));
-    EXPECT_EQ(*capacity_problem(wide, players, 5001),
+    EXPECT_TRUE(check_capacity(wide, players, 5000).ok());
+    ASSERT_FALSE(check_capacity(wide, players, 5001).ok());
+    EXPECT_EQ(check_capacity(wide, players, 5001).message(),
               "table 4 would have 250050 row words; a table holds at most 250001");
 }
 
@@ -217,7 +217,7 @@ TEST(EmptiedTable, IsFilledAgainWhileOpenAndAfterItWasSavedEmpty) {
         const std::string header = csv.substr(0, csv.find('\n') + 1);
         const auto r = by_csv ? replace_table(game, t, read_table_csv(game.db, t, header).rows)
                               : delete_rows(game, t, all);
-        ASSERT_TRUE(r.ok()) << r.refused;
+        ASSERT_TRUE(r.ok()) << r.message();
         ASSERT_TRUE(game.db.rows(t).empty());
     };
     for (int t : {stadiums, players, team_players, teams}) {
