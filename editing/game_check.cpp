@@ -1,5 +1,7 @@
 #include "editing/game_check.h"
 
+#include "dbfile/game_fields.h"
+
 #include <algorithm>
 #include <tuple>
 
@@ -135,7 +137,7 @@ class checker {
                     "player " + std::to_string(row.keys[1]) + " does not exist");
             by_player.emplace_back(row.keys[0], row.keys[1], at);
             if (numbered)
-                by_number.emplace_back(row.keys[0], row.values[0], at);
+                by_number.emplace_back(row.keys[0], row.values[link_field::number], at);
         }
         std::sort(by_player.begin(), by_player.end());
         for (std::size_t i = 1; i < by_player.size(); ++i) {
@@ -175,7 +177,7 @@ class checker {
             return;
         const auto rows = db_.rows(t);
         const bool has_stadium =
-            db_.tables[static_cast<std::size_t>(t)].packed_count > team_stadium_slot &&
+            db_.tables[static_cast<std::size_t>(t)].packed_count > team_field::stadium &&
             has_keys(table_index::stadiums, 1);
         const bool has_settings = has_keys(table_index::team_settings, 1);
         for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -183,7 +185,7 @@ class checker {
             const int at = static_cast<int>(r);
             const std::string team = "team " + std::to_string(row.keys[0]);
             if (has_stadium) {
-                const std::uint32_t stadium = row.values[team_stadium_slot];
+                const std::uint32_t stadium = row.values[team_field::stadium];
                 if (stadium > 0x7FFFFFFFu || !stadiums.has(stadium))
                     add(kind::stadium_missing, t, at, {row.keys[0], stadium, 0},
                         team + ": its stadium " + std::to_string(stadium) + " does not exist");
@@ -195,8 +197,10 @@ class checker {
         if (!has_settings || !has_keys(table_index::team_players, 2))
             return;
         // The team's row of table 9: the first with its id, as the team page's Apply finds it.
-        const auto captain = db_.field_slot(table_index::team_settings, "captain");
-        const auto taker = db_.field_slot(table_index::team_settings, "penaltytakerid");
+        const auto captain =
+            db_.field_slot(table_index::team_settings, team_settings_field::captain);
+        const auto taker =
+            db_.field_slot(table_index::team_settings, team_settings_field::penalty_taker);
         const auto setting_rows = db_.rows(table_index::team_settings);
         std::int32_t last = 0;
         bool any = false;
@@ -220,8 +224,6 @@ class checker {
             check(taker, kind::penalty_taker_elsewhere, "penalty taker");
         }
     }
-
-    static constexpr std::size_t team_stadium_slot = 12;
 
     const open_game& game_;
     const database& db_;

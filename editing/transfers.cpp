@@ -1,5 +1,7 @@
 #include "editing/transfers.h"
 
+#include "dbfile/game_fields.h"
+
 #include <algorithm>
 #include <limits>
 #include <unordered_set>
@@ -9,7 +11,7 @@ namespace qira {
 namespace {
 
 constexpr int links = table_index::team_players;
-constexpr std::size_t number_slot = 0; // the membership row's jersey number
+constexpr std::size_t number_slot = link_field::number;
 
 std::vector<std::uint32_t> stored_words(const database& db, int t, int row) {
     const auto w = static_cast<std::size_t>(
