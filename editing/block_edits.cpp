@@ -23,6 +23,13 @@ void append_cell(std::string& out, const std::string& text) {
     out += '"';
 }
 
+block_outcome refused(int table, std::string why) {
+    block_outcome out;
+    static_cast<result&>(out) =
+        result::failure(result::code::refused, {.table = table}, std::move(why));
+    return out;
+}
+
 std::string column_name(const database& db, int table, int column) {
     const auto& fields = db.tables[static_cast<std::size_t>(table)].fields;
     return column >= 0 && static_cast<std::size_t>(column) < fields.size()
@@ -44,25 +51,26 @@ bool valid_block(const database& db, const grid_block& b) {
 // Checks every value, then sets them all, or none.
 block_outcome set_checked(open_game& game, int table,
                           const std::vector<std::tuple<int, int, std::string_view>>& values) {
-    block_outcome out;
     std::vector<std::pair<cell, cell_value>> cells;
     cells.reserve(values.size());
+    std::vector<result> problems;
     std::size_t bad = 0;
     for (const auto& [row, column, text] : values) {
         const cell where = column_cell(game.db, table, row, column);
-        std::string why;
-        if (auto value = parse_cell(game.db, where, text, why)) {
-            cells.emplace_back(where, std::move(*value));
+        if (auto value = parse_cell(game.db, where, text)) {
+            cells.emplace_back(where, std::move(value.value));
         } else if (++bad <= listed_problems) {
-            out.problems.push_back("row " + std::to_string(row) + ", column " +
-                                   column_name(game.db, table, column) + ": " + why);
+            problems.push_back(value.outcome());
         }
     }
     if (bad > 0) {
-        out.refused = std::to_string(bad) + (bad == 1 ? " value does" : " values do") +
-                      " not fit; nothing was changed";
+        block_outcome out =
+            refused(table, std::to_string(bad) + (bad == 1 ? " value does" : " values do") +
+                               " not fit; nothing was changed");
+        out.problems = std::move(problems);
         return out;
     }
+    block_outcome out;
     out.cells = cells.size();
     set_cells(game, out.made, std::move(cells));
     return out;
@@ -131,18 +139,13 @@ std::vector<std::vector<std::string>> split_tab_text(std::string_view text) {
 
 block_outcome paste_block(open_game& game, const grid_block& block, int row, int column,
                           std::string_view text) {
-    block_outcome out;
     if (!valid_block(game.db, block) || row < 0 || column < 0 ||
         static_cast<std::size_t>(row) >= block.rows.size() ||
-        static_cast<std::size_t>(column) >= block.columns.size()) {
-        out.refused = "there is no cell to paste into";
-        return out;
-    }
+        static_cast<std::size_t>(column) >= block.columns.size())
+        return refused(block.table, "there is no cell to paste into");
     const auto lines = split_tab_text(text);
-    if (lines.empty()) {
-        out.refused = "there is nothing to paste";
-        return out;
-    }
+    if (lines.empty())
+        return refused(block.table, "there is nothing to paste");
     std::size_t width = 0;
     for (const auto& l : lines)
         width = std::max(width, l.size());
@@ -153,13 +156,14 @@ block_outcome paste_block(open_game& game, const grid_block& block, int row, int
     };
     if (lines.size() > rows_left || width > columns_left) {
         const bool rows_over = lines.size() > rows_left;
-        out.refused =
+        return refused(
+            block.table,
             std::string("the text runs past the last shown ") + (rows_over ? "row" : "column") +
-            ": it has " + (rows_over ? count(lines.size(), "row") : count(width, "column")) +
-            ", and " + (rows_over ? count(rows_left, "row") : count(columns_left, "column")) +
-            (rows_over ? (rows_left == 1 ? " is" : " are") : (columns_left == 1 ? " is" : " are")) +
-            " shown from the current cell on; nothing was changed";
-        return out;
+                ": it has " + (rows_over ? count(lines.size(), "row") : count(width, "column")) +
+                ", and " + (rows_over ? count(rows_left, "row") : count(columns_left, "column")) +
+                (rows_over ? (rows_left == 1 ? " is" : " are")
+                           : (columns_left == 1 ? " is" : " are")) +
+                " shown from the current cell on; nothing was changed");
     }
     std::vector<std::tuple<int, int, std::string_view>> values;
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -171,7 +175,7 @@ block_outcome paste_block(open_game& game, const grid_block& block, int row, int
 
 block_outcome fill_block(open_game& game, const grid_block& block, std::string_view text) {
     if (!valid_block(game.db, block))
-        return {{}, "there is no cell to fill", {}, 0, 0};
+        return refused(block.table, "there is no cell to fill");
     std::vector<std::tuple<int, int, std::string_view>> values;
     values.reserve(block.rows.size() * block.columns.size());
     for (int r : block.rows)
@@ -182,26 +186,21 @@ block_outcome fill_block(open_game& game, const grid_block& block, std::string_v
 
 block_outcome adjust_column(open_game& game, int table, const std::vector<int>& rows, int column,
                             adjust_kind how, double amount) {
-    block_outcome out;
-    if (!valid_block(game.db, {table, rows, {column}})) {
-        out.refused = "there is no column to adjust";
-        return out;
-    }
-    if (!std::isfinite(amount)) {
-        out.refused = "the amount is not a number";
-        return out;
-    }
+    if (!valid_block(game.db, {table, rows, {column}}))
+        return refused(table, "there is no column to adjust");
+    if (!std::isfinite(amount))
+        return refused(table, "the amount is not a number");
     const cell first = column_cell(game.db, table, 0, column);
     if (first.part != row_part::value) {
-        out.refused = "only packed values can be adjusted; " + column_name(game.db, table, column) +
-                      " is a " +
-                      (first.part == row_part::key     ? "key"
-                       : first.part == row_part::extra ? "extra"
-                                                       : "text");
-        return out;
+        return refused(table, "only packed values can be adjusted; " +
+                                  column_name(game.db, table, column) + " is a " +
+                                  (first.part == row_part::key     ? "key"
+                                   : first.part == row_part::extra ? "extra"
+                                                                   : "text"));
     }
     const int width = value_width(game.db, table, first.index);
     const double highest = width >= 32 ? 4294967295.0 : std::ldexp(1.0, width) - 1;
+    block_outcome out;
     std::vector<std::pair<cell, cell_value>> cells;
     cells.reserve(rows.size());
     for (int r : rows) {

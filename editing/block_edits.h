@@ -22,13 +22,12 @@ struct grid_block {
     std::vector<int> columns;
 };
 
-struct [[nodiscard]] block_outcome {
+// A block edit made, or refused (code `refused`, with the reason): the change beside the result.
+struct [[nodiscard]] block_outcome : result {
     change made;
-    std::string refused;               // empty when the edit was made
-    std::vector<std::string> problems; // the first of the values that do not fit
-    std::size_t cells = 0;             // cells set (changed or not)
-    std::size_t clamped = 0;           // adjusted cells held at the end of their field's range
-    bool ok() const { return refused.empty(); }
+    std::vector<result> problems; // the first of the values that do not fit, each at its cell
+    std::size_t cells = 0;        // cells set (changed or not)
+    std::size_t clamped = 0;      // adjusted cells held at the end of their field's range
 };
 
 // The cells of `block` as tab-separated text, a line per row ending in "\n": numbers in
@@ -43,7 +42,7 @@ std::vector<std::vector<std::string>> split_tab_text(std::string_view text);
 // Pastes tab-separated text into the cells from the shown row `row` and column `column` on
 // (indices into block.rows and block.columns). Refused, changing nothing, when the text runs
 // past the last shown row or column, or when any value does not fit its cell (the first 20
-// problems listed, "row 12, column height: 300 does not fit in 8 bits").
+// problems listed, each at its table, row and field: "300 does not fit in 8 bits").
 block_outcome paste_block(open_game& game, const grid_block& block, int row, int column,
                           std::string_view text);
 

@@ -36,22 +36,31 @@ std::string team_text(std::int32_t id) {
     return "team " + std::to_string(id);
 }
 
+result refuse(int table, std::string why) {
+    return result::failure(result::code::refused, {.table = table}, std::move(why));
+}
+
+edit_outcome refused(result why) {
+    edit_outcome out;
+    static_cast<result&>(out) = std::move(why);
+    return out;
+}
+
 bool team_exists(const open_game& game, std::int32_t team) {
     return game.db.find_row(table_index::teams, team) >= 0;
 }
 
-// Why membership row `row` (of player `player`) cannot join `team`, or nothing.
-std::optional<std::string> join_problem(const open_game& game, std::int32_t player,
-                                        std::int32_t team, int except) {
+// Whether membership row `except` (of player `player`) can join `team`.
+result check_join(const open_game& game, std::int32_t player, std::int32_t team, int except) {
     if (!team_exists(game, team))
-        return team_text(team) + " does not exist";
+        return refuse(table_index::teams, team_text(team) + " does not exist");
     for (int r : membership_rows(game.db, team))
         if (game.db.rows(links)[static_cast<std::size_t>(r)].keys[1] == player)
-            return player_text(player) + " is already in " + team_text(team) +
-                   "; a team holds a player once";
+            return refuse(links, player_text(player) + " is already in " + team_text(team) +
+                                     "; a team holds a player once");
     if (!lowest_free_number(game.db, team, except))
-        return team_text(team) + " has no free jersey number";
-    return std::nullopt;
+        return refuse(links, team_text(team) + " has no free jersey number");
+    return result::success();
 }
 
 // Inserts `data` (with `words`) as a membership row of `team` after its last one (or at the end
@@ -67,24 +76,22 @@ void insert_member(open_game& game, change& into, db_overall_data data,
 }
 
 edit_outcome move_member(open_game& game, int link, std::int32_t team) {
-    edit_outcome out;
     const db_overall_data row = game.db.rows(links)[static_cast<std::size_t>(link)];
-    if (auto problem = join_problem(game, row.keys[1], team, link)) {
-        out.refused = *problem;
-        return out;
-    }
+    if (auto joins = check_join(game, row.keys[1], team, link); !joins)
+        return refused(std::move(joins));
+    edit_outcome out;
     auto words = stored_words(game.db, links, link);
     remove_row(game, out.made, links, link);
     insert_member(game, out.made, row, std::move(words), team);
     return out;
 }
 
-std::optional<std::string> link_problem(const database& db, int link) {
+result check_link(const database& db, int link) {
     if (!has_links_table(db))
-        return std::string("table 11 (team players) is missing or lacks its fields");
+        return refuse(links, "table 11 (team players) is missing or lacks its fields");
     if (link < 0 || static_cast<std::size_t>(link) >= db.rows(links).size())
-        return "no membership row " + std::to_string(link);
-    return std::nullopt;
+        return refuse(links, "no membership row " + std::to_string(link));
+    return result::success();
 }
 
 } // namespace
@@ -120,14 +127,14 @@ std::optional<std::uint32_t> lowest_free_number(const database& db, std::int32_t
 }
 
 edit_outcome sign_player(open_game& game, int link, std::int32_t team) {
-    if (auto problem = link_problem(game.db, link))
-        return {{}, *problem};
+    if (auto found = check_link(game.db, link); !found)
+        return refused(std::move(found));
     return move_member(game, link, team);
 }
 
 edit_outcome release_player(open_game& game, int link, std::optional<std::int32_t> to_team) {
-    if (auto problem = link_problem(game.db, link))
-        return {{}, *problem};
+    if (auto found = check_link(game.db, link); !found)
+        return refused(std::move(found));
     if (to_team)
         return move_member(game, link, *to_team);
     edit_outcome out;
@@ -137,30 +144,30 @@ edit_outcome release_player(open_game& game, int link, std::optional<std::int32_
 
 edit_outcome new_player(open_game& game, int model, const player_names& names,
                         std::optional<std::int32_t> team) {
-    edit_outcome out;
     const int players = table_index::players;
     database& db = game.db;
     if (!db.has_table(players) || model < 0 ||
         static_cast<std::size_t>(model) >= db.rows(players).size())
-        return {{}, "no player row " + std::to_string(model)};
-    if (auto problem = capacity_problem(db, players, db.rows(players).size() + 1))
-        return {{}, *problem};
+        return refused(refuse(players, "no player row " + std::to_string(model)));
+    if (auto room = check_capacity(db, players, db.rows(players).size() + 1); !room)
+        return refused(std::move(room));
     if (team) {
         if (!has_links_table(db))
-            return {{}, "table 11 (team players) is missing or lacks its fields"};
-        if (auto problem = capacity_problem(db, links, db.rows(links).size() + 1))
-            return {{}, *problem};
+            return refused(check_link(db, 0));
+        if (auto room = check_capacity(db, links, db.rows(links).size() + 1); !room)
+            return refused(std::move(room));
         if (!team_exists(game, *team))
-            return {{}, team_text(*team) + " does not exist"};
+            return refused(refuse(table_index::teams, team_text(*team) + " does not exist"));
         if (!lowest_free_number(db, *team))
-            return {{}, team_text(*team) + " has no free jersey number"};
+            return refused(refuse(links, team_text(*team) + " has no free jersey number"));
     }
     std::int64_t largest = std::numeric_limits<std::int32_t>::min();
     for (const auto& row : db.rows(players))
         largest = std::max<std::int64_t>(largest, row.keys[0]);
     if (largest >= std::numeric_limits<std::int32_t>::max())
-        return {{}, "no player id is left above " + std::to_string(largest)};
+        return refused(refuse(players, "no player id is left above " + std::to_string(largest)));
     const auto id = static_cast<std::int32_t>(std::max<std::int64_t>(largest + 1, 1));
+    edit_outcome out;
 
     db_overall_data player = db.rows(players)[static_cast<std::size_t>(model)];
     const std::int32_t model_id = player.keys[0];
@@ -201,7 +208,7 @@ edit_outcome delete_player(open_game& game, int row, std::size_t* count) {
     database& db = game.db;
     if (!db.has_table(players) || row < 0 ||
         static_cast<std::size_t>(row) >= db.rows(players).size())
-        return {{}, "no player row " + std::to_string(row)};
+        return refused(refuse(players, "no player row " + std::to_string(row)));
     const std::int32_t id = db.rows(players)[static_cast<std::size_t>(row)].keys[0];
     std::vector<int> memberships;
     if (has_links_table(db)) {

@@ -50,7 +50,7 @@ TEST_F(BlockEdits, CopiedCellsPasteBackExactly) {
     // Pasted two rows down in a view of other rows: those rows now read as the copied ones.
     const grid_block other{players, {0, 1, 3, 5, 6, 8}, view.columns};
     const block_outcome pasted = paste_block(game, other, 2, 0, copied);
-    ASSERT_TRUE(pasted.ok()) << pasted.refused;
+    ASSERT_TRUE(pasted.ok()) << pasted.message();
     EXPECT_EQ(pasted.cells, 16u);
     for (std::size_t i = 0; i < 4; ++i)
         for (int c : view.columns) {
@@ -71,19 +71,20 @@ TEST_F(BlockEdits, AProblemAnywhereChangesNothing) {
         {"180\t80\n181\t81\n182\t82\n183\t83\n",
          "past the last shown row: it has 4 rows, and 3 rows are shown", ""},
         {"180\t80\t1\n", "past the last shown column: it has 3 columns, and 2 columns are", ""},
-        {"180\t80\n181\ttall\n", "1 value does not fit",
-         "row 1, column weight: \"tall\" is not a "
-         "whole number"},
+        {"180\t80\n181\ttall\n", "1 value does not fit", "\"tall\" is not a whole number"},
         {"99999\t80\n", "1 value does not fit", "does not fit in"},
         {"", "nothing to paste", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const block_outcome out = paste_block(game, view, 0, 0, c.text);
-        EXPECT_NE(out.refused.find(c.refusal), std::string::npos) << out.refused;
+        EXPECT_NE(out.message().find(c.refusal), std::string::npos) << out.message();
         if (*c.problem) {
             ASSERT_FALSE(out.problems.empty());
-            EXPECT_NE(out.problems[0].find(c.problem), std::string::npos) << out.problems[0];
+            EXPECT_NE(out.problems[0].message().find(c.problem), std::string::npos)
+                << out.problems[0].message();
+            // Each problem is at its cell: the row of the table and the field.
+            EXPECT_TRUE(out.problems[0].where.row && out.problems[0].where.field);
         }
         EXPECT_TRUE(out.made.empty());
         test::expect_same_model(game.db, opened.db);
@@ -94,7 +95,7 @@ TEST_F(BlockEdits, FillAndAdjustHoldValuesInTheFieldsRange) {
     const int stamina = column("stamina");
     const grid_block view{players, {0, 1, 2, 3}, {stamina}};
     const block_outcome filled = fill_block(game, view, "99");
-    ASSERT_TRUE(filled.ok()) << filled.refused;
+    ASSERT_TRUE(filled.ok()) << filled.message();
     EXPECT_EQ(text(3, stamina), "99");
 
     const int width =
@@ -110,7 +111,7 @@ TEST_F(BlockEdits, FillAndAdjustHoldValuesInTheFieldsRange) {
         adjust_column(game, players, {0}, stamina, adjust_kind::multiply, 0.5);
     EXPECT_EQ(text(0, stamina), std::to_string((highest + 1) / 2)); // rounded half up
     const block_outcome key = adjust_column(game, players, {0}, 0, adjust_kind::add, 1.0);
-    EXPECT_NE(key.refused.find("is a key"), std::string::npos);
+    EXPECT_NE(key.message().find("is a key"), std::string::npos);
 
     for (const auto* step : {&halved, &added, &filled})
         undo(game, step->made);

@@ -57,7 +57,7 @@ TEST_F(Season, ASignedPlayerMovesWithHisWordsToTheEndOfHisNewTeam) {
     const auto number = *lowest_free_number(game.db, to);
 
     const edit_outcome out = sign_player(game, link, to);
-    ASSERT_TRUE(out.ok()) << out.refused;
+    ASSERT_TRUE(out.ok()) << out.message();
     const int now = membership_rows(game.db, to).back();
     EXPECT_EQ(row(team_players, now).keys[0], to);
     EXPECT_EQ(row(team_players, now).keys[1], moved.keys[1]);
@@ -70,7 +70,7 @@ TEST_F(Season, ASignedPlayerMovesWithHisWordsToTheEndOfHisNewTeam) {
     // Signed twice: the team holds him once.
     undo(game, out.made);
     const edit_outcome again = sign_player(game, link, moved.keys[0]);
-    EXPECT_NE(again.refused.find("already in team"), std::string::npos) << again.refused;
+    EXPECT_NE(again.message().find("already in team"), std::string::npos) << again.message();
     EXPECT_TRUE(again.made.empty());
 }
 
@@ -90,7 +90,7 @@ TEST_F(Season, ReleasedNewAndDeletedPlayersLeaveTheTeamsRight) {
         const std::int32_t team = row(team_players, 3).keys[0];
         const edit_outcome out =
             new_player(game, 7, {"J\xc3\xb6rg", "", "M\xfcller"}, team); // not UTF-8 kept
-        ASSERT_TRUE(out.ok()) << out.refused;
+        ASSERT_TRUE(out.ok()) << out.message();
         const auto& added = game.db.rows(players).back();
         std::int32_t largest = 0;
         for (const auto& p : opened.db.rows(players))
@@ -123,7 +123,7 @@ TEST_F(Season, ANewPlayerIsRefusedWhereTheTableIsFull) {
     insert_rows(game, grown, players, std::move(fill));
     const database full = game.db;
     const edit_outcome out = new_player(game, 0, {"A", "", "B"}, std::nullopt);
-    EXPECT_NE(out.refused.find("11001"), std::string::npos) << out.refused;
+    EXPECT_NE(out.message().find("11001"), std::string::npos) << out.message();
     EXPECT_TRUE(out.made.empty());
     test::expect_same_model(game.db, full);
 }
