@@ -32,7 +32,9 @@ class roster_page : public QWidget {
     QLineEdit* t_pl_num;
     QSpinBox* t_pl_num_p;
     QComboBox* t_pl_pos;
-    QPushButton* Button3; // "<-- Xchange -->"
+    QPushButton* Button3;       // "<-- Xchange -->"
+    QPushButton* ButtonSign;    // "Sign": the chosen player joins the shown team
+    QPushButton* ButtonRelease; // "Release": the roster player leaves (to the chosen team)
     node_tree* xchange;
     tree_find* xchange_find; // find in the exchange tree
     QPushButton* t_apply_1;
@@ -52,6 +54,12 @@ class roster_page : public QWidget {
     result t_pl_listDblClick();
     result t_apply_1Click();
     result Button3Click();
+    // Sign: the player chosen in the exchange tree moves (his membership row of the team he was
+    // chosen under) into the shown team, with its lowest free number.
+    result sign_click();
+    // Release: the selected roster player moves into the team chosen in the exchange tree, or,
+    // with no team chosen, leaves the team (his player row stays).
+    result release_click();
 
   signals:
     // "<<< Edit team"
@@ -66,6 +74,14 @@ class roster_page : public QWidget {
     // The team page filled its roster lists again (`ids_before`: t_pl_ids before): the list is
     // rebuilt, and the player selected before stays selected.
     void roster_refilled(const QStringList& ids_before);
+
+    // The membership row of the player chosen in the exchange tree: the one his node was made
+    // from, else his link in the team his node stands under, else his first.
+    result_of<int> link_of_chosen(QTreeWidgetItem* chosen) const;
+    // The id of the shown team.
+    result_of<std::int32_t> shown_team_id() const;
+    // A signing or release pushed as one undo step; the roster lists and the trees follow.
+    void after_transfer(const QString& what, change made);
 
     game_document& doc_;
     team_page& team_;

@@ -150,8 +150,8 @@ QList<page_keys> pages(TForm1& w) {
         {"Roster",
          w.roster,
          {w.roster->t_pl_list, w.roster->t_pl_num_p, w.roster->t_pl_pos, w.roster->Button3,
-          w.roster->xchange_find->field, w.roster->xchange_find->clear, w.roster->xchange,
-          w.roster->Button5, w.roster->t_apply_1},
+          w.roster->ButtonSign, w.roster->ButtonRelease, w.roster->xchange_find->field,
+          w.roster->xchange_find->clear, w.roster->xchange, w.roster->Button5, w.roster->t_apply_1},
          w.roster->t_apply_1},
     };
 }
@@ -273,9 +273,10 @@ class accessibility_test : public QObject {
                 QCOMPARE(it->second.name, e->parentWidget()->accessibleName());
         }
         // The buttons by their captions.
-        for (QPushButton* b : {w.league->l_apply, w.team->t_apply, w.player->pl_apply,
-                               w.roster->t_apply_1, w.team->Button2, w.roster->Button3, w.Button4,
-                               w.roster->Button5, w.player->Button8}) {
+        for (QPushButton* b :
+             {w.league->l_apply, w.team->t_apply, w.player->pl_apply, w.roster->t_apply_1,
+              w.team->Button2, w.roster->Button3, w.roster->ButtonSign, w.roster->ButtonRelease,
+              w.Button4, w.roster->Button5, w.player->Button8}) {
             const auto it = found.find(b);
             QVERIFY2(it != found.end(), qPrintable(b->objectName()));
             QCOMPARE(it->second.name, b->text());

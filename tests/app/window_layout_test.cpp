@@ -195,6 +195,8 @@ class window_layout_test : public QObject {
             {w.player->pl_apply, "Apply"},
             {w.player->Button8, "<<< Edit Team"},
             {w.roster->Button3, "<-- Xchange -->"},
+            {w.roster->ButtonSign, "Sign"},
+            {w.roster->ButtonRelease, "Release"},
             {w.roster->t_apply_1, "Apply"},
             {w.roster->Button5, "<<< Edit team"},
             {w.player->pl_star, "Star Player"}};
