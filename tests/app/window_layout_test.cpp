@@ -194,6 +194,8 @@ class window_layout_test : public QObject {
             {w.team->Button2, "Edit team players >>>"},
             {w.player->pl_apply, "Apply"},
             {w.player->Button8, "<<< Edit Team"},
+            {w.player->pl_new, "New player..."},
+            {w.player->pl_delete, "Delete player"},
             {w.roster->Button3, "<-- Xchange -->"},
             {w.roster->ButtonSign, "Sign"},
             {w.roster->ButtonRelease, "Release"},

@@ -1,0 +1,101 @@
+// The season update in the window: new and deleted players on the player page, each one undo
+// step with the trees following, and the refusal where the players table is full.
+
+#include "view_fixture.h"
+
+#include "editing/editor_index.h"
+#include "views/player_page.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QUndoStack>
+
+using namespace qira;
+using namespace qira::test;
+
+namespace {
+
+// The bytes a save of the database would write.
+std::vector<std::uint8_t> saved(const database& db) {
+    database copy = db;
+    return serialize_database(copy);
+}
+
+// Shows the first player of the first team that has players.
+QTreeWidgetItem* show_some_player(view_fixture& f) {
+    for (QTreeWidgetItem* n : f.w().tree_nodes)
+        if (view_fixture::level(n) == 2) {
+            f.select(n);
+            return n;
+        }
+    return nullptr;
+}
+
+} // namespace
+
+class season_window_test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void a_new_player_joins_his_models_team_and_delete_takes_him_out_again() {
+        view_fixture f(sample_options{sample_scale::tiny, 4});
+        TForm1& w = f.w();
+        QTreeWidgetItem* model = show_some_player(f);
+        QVERIFY(model);
+        const QString team = model->parent()->text(0);
+        const auto before = saved(f.db());
+        const std::size_t players = f.db().rows(table_index::players).size();
+        w.player->ask_names = [](const QString&, const player_names&) {
+            return std::optional(player_names{"J\xc3\xb6rg", "", "\xc5\x81ukasz"});
+        };
+        w.player->pl_new->click();
+        QCOMPARE(f.db().rows(table_index::players).size(), players + 1);
+        const QString label = QString::fromUtf8("J\xc3\xb6rg  \xc5\x81ukasz");
+        QTreeWidgetItem* added = f.node(label, 2, team);
+        QVERIFY2(added, qPrintable(f.sink.all()));
+        QCOMPARE(w.player->pl_name->text(), QString::fromUtf8("J\xc3\xb6rg"));
+        QVERIFY(w.player->pl_status->text().contains(team));
+
+        // Deleted again: his row and his one membership, said on the page.
+        w.player->pl_delete->click();
+        QCOMPARE(f.db().rows(table_index::players).size(), players);
+        QVERIFY(!f.node(label, 2));
+        QVERIFY(w.player->pl_status->text().contains(QStringLiteral("his membership of a team")));
+
+        // Two undo steps give the game as opened; redo gives the player back.
+        w.ButtonUndo->click();
+        QVERIFY(f.node(label, 2, team));
+        w.ButtonUndo->click();
+        QVERIFY(saved(f.db()) == before);
+        w.ButtonRedo->click();
+        QVERIFY(f.node(label, 2, team));
+    }
+
+    void a_new_player_is_refused_where_the_table_is_full() {
+        view_fixture f(sample_options{sample_scale::tiny, 4});
+        TForm1& w = f.w();
+        QVERIFY(show_some_player(f));
+        // The players table filled to what a file holds.
+        std::vector<row_insert> fill;
+        const auto rows = f.db().rows(table_index::players);
+        for (std::size_t k = rows.size(); k < static_cast<std::size_t>(max_rows); ++k)
+            fill.push_back({static_cast<int>(k), rows[0], {}});
+        change grown;
+        insert_rows(w.game, grown, table_index::players, std::move(fill));
+        const auto full = saved(f.db());
+        bool asked = false;
+        w.player->ask_names = [&](const QString&, const player_names&) {
+            asked = true;
+            return std::optional(player_names{"A", "", "B"});
+        };
+        w.player->pl_new->click();
+        QVERIFY(asked);
+        QVERIFY2(f.sink.all().contains(QStringLiteral("a table holds at most 11001")),
+                 qPrintable(f.sink.all()));
+        QVERIFY(saved(f.db()) == full);
+        QCOMPARE(w.doc.undo_stack()->count(), 0);
+    }
+};
+
+QTEST_MAIN(season_window_test)
+#include "season_window_test.moc"
