@@ -153,7 +153,7 @@ edit_outcome new_player(open_game& game, int model, const player_names& names,
         return refused(std::move(room));
     if (team) {
         if (!has_links_table(db))
-            return refused(check_link(db, 0));
+            return refused(refuse(links, "table 11 (team players) is missing or lacks its fields"));
         if (auto room = check_capacity(db, links, db.rows(links).size() + 1); !room)
             return refused(std::move(room));
         if (!team_exists(game, *team))
@@ -223,6 +223,32 @@ edit_outcome delete_player(open_game& game, int row, std::size_t* count) {
     if (!memberships.empty())
         remove_rows(game, out.made, links, std::move(memberships));
     remove_row(game, out.made, players, row);
+    return out;
+}
+
+edit_outcome sign_free_player(open_game& game, int player, std::int32_t team) {
+    database& db = game.db;
+    const int players = table_index::players;
+    if (!db.has_table(players) || player < 0 ||
+        static_cast<std::size_t>(player) >= db.rows(players).size())
+        return refused(refuse(players, "no player row " + std::to_string(player)));
+    if (!has_links_table(db))
+        return refused(refuse(links, "table 11 (team players) is missing or lacks its fields"));
+    if (auto room = check_capacity(db, links, db.rows(links).size() + 1); !room)
+        return refused(std::move(room));
+    const db_overall_data& p = db.rows(players)[static_cast<std::size_t>(player)];
+    if (auto joins = check_join(game, p.keys[0], team, -1); !joins)
+        return refused(std::move(joins));
+    db_overall_data member;
+    member.keys[1] = p.keys[0];
+    member.values =
+        std::vector<std::uint32_t>(static_cast<std::size_t>(db.tables[links].packed_count), 0);
+    if (const auto slot = db.field_slot(players, player_field::position);
+        slot && static_cast<std::size_t>(*slot) < p.values.size() &&
+        member.values.size() > static_cast<std::size_t>(link_field::position))
+        member.values[link_field::position] = p.values[static_cast<std::size_t>(*slot)];
+    edit_outcome out;
+    insert_member(game, out.made, std::move(member), {}, team);
     return out;
 }
 

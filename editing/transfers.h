@@ -38,6 +38,10 @@ edit_outcome new_player(open_game& game, int model, const player_names& names,
 // Removes player row `row` and every membership row of his; `links` gets their count.
 edit_outcome delete_player(open_game& game, int row, std::size_t* links = nullptr);
 
+// Player row `player` (one without a team, or any other) joins `team` with a new membership row:
+// the lowest free number, his preferred position, zero words. Refused as sign_player refuses.
+edit_outcome sign_free_player(open_game& game, int player, std::int32_t team);
+
 // The player rows without a membership row, in row order.
 std::vector<int> players_without_team(const database& db);
 

@@ -74,6 +74,11 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     ButtonRelease = button("ButtonRelease", QStringLiteral("Release"), this);
     ButtonRelease->setToolTip(QStringLiteral(
         "Move the selected player into the team chosen in the exchange tree, or out of any team"));
+    ButtonSignFree = button("ButtonSignFree", QStringLiteral("Sign free player..."), this);
+    ButtonSignFree->setToolTip(QStringLiteral("Choose a player without a team to join this team"));
+    choose_free = [this](const database& db, const std::vector<int>& rows) {
+        return choose_free_player(this, db, rows);
+    };
     Button5 = button("Button5", QStringLiteral("<<< Edit team"), this);
     t_apply_1 = button("t_apply_1", QStringLiteral("Apply"), this);
 
@@ -93,6 +98,7 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     middle->addWidget(Button3);
     middle->addWidget(ButtonSign);
     middle->addWidget(ButtonRelease);
+    middle->addWidget(ButtonSignFree);
     middle->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(roster, 1);
@@ -124,14 +130,16 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     connect(Button3, &QPushButton::clicked, this, guarded(&roster_page::Button3Click));
     connect(ButtonSign, &QPushButton::clicked, this, guarded(&roster_page::sign_click));
     connect(ButtonRelease, &QPushButton::clicked, this, guarded(&roster_page::release_click));
+    connect(ButtonSignFree, &QPushButton::clicked, this, guarded(&roster_page::sign_free_click));
     // The team page's Apply and this one are one and the same.
     connect(&team_, &team_page::shown, t_apply_1, &QPushButton::setEnabled);
     connect(&team_, &team_page::refilled, this, &roster_page::roster_refilled);
 }
 
 std::vector<QWidget*> roster_page::tab_order() const {
-    return {t_pl_list,           t_pl_num_p,          t_pl_pos, Button3, ButtonSign, ButtonRelease,
-            xchange_find->field, xchange_find->clear, xchange,  Button5, t_apply_1};
+    return {t_pl_list,           t_pl_num_p,    t_pl_pos,       Button3,
+            ButtonSign,          ButtonRelease, ButtonSignFree, xchange_find->field,
+            xchange_find->clear, xchange,       Button5,        t_apply_1};
 }
 
 void roster_page::roster_refilled(const QStringList& ids_before) {
@@ -416,6 +424,26 @@ result roster_page::release_click() {
     after_transfer(to ? QStringLiteral("release %1 to %2").arg(label, chosen->text(0))
                       : QStringLiteral("release %1").arg(label),
                    std::move(released.made));
+    return result::success();
+}
+
+result roster_page::sign_free_click() {
+    const auto team = shown_team_id();
+    if (!team)
+        return team.outcome();
+    const auto rows = players_without_team(doc_.game.db);
+    if (rows.empty())
+        return refusal(QStringLiteral("Every player is in a team."));
+    const auto chosen = choose_free(doc_.game.db, rows);
+    if (!chosen)
+        return result::success();
+    const QString label = text_of(
+        player_label(doc_.game.db.rows(table_index::players)[static_cast<std::size_t>(*chosen)]));
+    edit_outcome signed_up = sign_free_player(doc_.game, *chosen, team.value);
+    if (!signed_up)
+        return refusal(QStringLiteral("%1 was not signed: %2")
+                           .arg(label, QString::fromStdString(signed_up.message())));
+    after_transfer(QStringLiteral("sign %1").arg(label), std::move(signed_up.made));
     return result::success();
 }
 

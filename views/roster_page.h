@@ -6,6 +6,7 @@
 // chosen player (selected in the exchange tree) change places, and both trees and the roster
 // follow.
 
+#include "views/free_player_dialog.h"
 #include "views/game_document.h"
 #include "views/node_tree.h"
 #include "views/team_page.h"
@@ -32,9 +33,13 @@ class roster_page : public QWidget {
     QLineEdit* t_pl_num;
     QSpinBox* t_pl_num_p;
     QComboBox* t_pl_pos;
-    QPushButton* Button3;       // "<-- Xchange -->"
-    QPushButton* ButtonSign;    // "Sign": the chosen player joins the shown team
-    QPushButton* ButtonRelease; // "Release": the roster player leaves (to the chosen team)
+    QPushButton* Button3;        // "<-- Xchange -->"
+    QPushButton* ButtonSign;     // "Sign": the chosen player joins the shown team
+    QPushButton* ButtonRelease;  // "Release": the roster player leaves (to the chosen team)
+    QPushButton* ButtonSignFree; // "Sign free player...": one without a team joins the team
+
+    // Chooses a player without a team (the dialog; tests answer instead).
+    free_player_chooser choose_free;
     node_tree* xchange;
     tree_find* xchange_find; // find in the exchange tree
     QPushButton* t_apply_1;
@@ -60,6 +65,9 @@ class roster_page : public QWidget {
     // Release: the selected roster player moves into the team chosen in the exchange tree, or,
     // with no team chosen, leaves the team (his player row stays).
     result release_click();
+    // Sign free player: a player without a membership row, chosen from a list, joins the shown
+    // team with a new membership row.
+    result sign_free_click();
 
   signals:
     // "<<< Edit team"

@@ -151,8 +151,9 @@ QList<page_keys> pages(TForm1& w) {
         {"Roster",
          w.roster,
          {w.roster->t_pl_list, w.roster->t_pl_num_p, w.roster->t_pl_pos, w.roster->Button3,
-          w.roster->ButtonSign, w.roster->ButtonRelease, w.roster->xchange_find->field,
-          w.roster->xchange_find->clear, w.roster->xchange, w.roster->Button5, w.roster->t_apply_1},
+          w.roster->ButtonSign, w.roster->ButtonRelease, w.roster->ButtonSignFree,
+          w.roster->xchange_find->field, w.roster->xchange_find->clear, w.roster->xchange,
+          w.roster->Button5, w.roster->t_apply_1},
          w.roster->t_apply_1},
     };
 }

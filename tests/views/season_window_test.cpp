@@ -71,6 +71,36 @@ class season_window_test : public QObject {
         QVERIFY(f.node(label, 2, team));
     }
 
+    void a_player_without_a_team_is_signed_from_the_list() {
+        view_fixture f(sample_options{sample_scale::tiny, 4});
+        TForm1& w = f.w();
+        QTreeWidgetItem* team = nullptr;
+        for (QTreeWidgetItem* n : w.tree_nodes)
+            if (view_fixture::level(n) == 1 && n->childCount() > 0) {
+                team = n;
+                break;
+            }
+        QVERIFY(team);
+        f.select(team);
+        w.team->Button2->click();
+        const int roster = w.roster->t_pl_list->count();
+        const auto free = players_without_team(f.db());
+        QVERIFY(!free.empty());
+        std::size_t offered = 0;
+        w.roster->choose_free = [&](const database&, const std::vector<int>& rows) {
+            offered = rows.size();
+            return std::optional(rows.front());
+        };
+        w.roster->ButtonSignFree->click();
+        QCOMPARE(offered, free.size());
+        QCOMPARE(w.roster->t_pl_list->count(), roster + 1);
+        const QString label = text(player_label(f.row(table_index::players, free.front())));
+        QVERIFY2(f.node(label, 2, team->text(0)), qPrintable(f.sink.all()));
+        QCOMPARE(players_without_team(f.db()).size(), free.size() - 1);
+        w.ButtonUndo->click();
+        QCOMPARE(players_without_team(f.db()).size(), free.size());
+    }
+
     void a_new_player_is_refused_where_the_table_is_full() {
         view_fixture f(sample_options{sample_scale::tiny, 4});
         TForm1& w = f.w();
