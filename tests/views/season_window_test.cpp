@@ -5,7 +5,11 @@
 
 #include "editing/editor_index.h"
 #include "views/player_page.h"
+#include "views/tables_window.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QUndoStack>
@@ -99,6 +103,63 @@ class season_window_test : public QObject {
         QCOMPARE(players_without_team(f.db()).size(), free.size() - 1);
         w.ButtonUndo->click();
         QCOMPARE(players_without_team(f.db()).size(), free.size());
+    }
+
+    // Ctrl+C and Ctrl+V carry cells as spreadsheets do, in the order the grid shows them; Adjust
+    // changes the rows the filters show within the field's range; each is one undo step.
+    void cells_pasted_and_a_column_adjusted_in_the_grid_undo_as_one_step_each() {
+        view_fixture f(sample_options{sample_scale::tiny, 4});
+        TForm1& w = f.w();
+        w.ButtonTables->click();
+        tables_window& t = *w.tables;
+        t.show_table(table_index::players);
+        const auto before = saved(f.db());
+        const auto column = [&](const char* name) {
+            for (int c = 0; c < t.model->columnCount(); ++c)
+                if (t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() ==
+                    QLatin1String(name))
+                    return c;
+            return -1;
+        };
+        const int height = column("height"), weight = column("weight");
+        QVERIFY(height >= 0 && weight == height + 1);
+        // Rows 0 and 1, height and weight, copied and pasted at row 5.
+        t.grid->setFocus();
+        t.grid->selectionModel()->select(
+            QItemSelection(t.filter->index(0, height), t.filter->index(1, weight)),
+            QItemSelectionModel::ClearAndSelect);
+        QTest::keyClick(t.grid, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 2);
+        t.grid->setCurrentIndex(t.filter->index(5, height));
+        QTest::keyClick(t.grid, Qt::Key_V, Qt::ControlModifier);
+        const auto cell = [&](int view_row, int c) {
+            return t.filter->index(view_row, c).data().toString();
+        };
+        QCOMPARE(cell(5, height), cell(0, height));
+        QCOMPARE(cell(6, weight), cell(1, weight));
+        QVERIFY2(t.status->text().contains(QStringLiteral("4 cells pasted")),
+                 qPrintable(t.status->text()));
+
+        // A paste that runs past the last row is refused whole.
+        t.grid->setCurrentIndex(t.filter->index(t.filter->rowCount() - 1, height));
+        const auto pasted = saved(f.db());
+        QTest::keyClick(t.grid, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(t.status->text().startsWith(QStringLiteral("Not pasted")));
+        QVERIFY(saved(f.db()) == pasted);
+
+        // +1000 to the heights: every shown row, held at the field's end.
+        t.ask_adjustment = [](const QString&) {
+            return std::optional(tables_window::adjustment{adjust_kind::add, 1000});
+        };
+        t.grid->setCurrentIndex(t.filter->index(0, height));
+        t.adjust_button->click();
+        QCOMPARE(cell(3, height), QStringLiteral("255"));
+        QVERIFY2(t.status->text().contains(QStringLiteral("held at the end")),
+                 qPrintable(t.status->text()));
+
+        w.ButtonUndo->click();
+        w.ButtonUndo->click();
+        QVERIFY(saved(f.db()) == before);
     }
 
     void a_new_player_is_refused_where_the_table_is_full() {
