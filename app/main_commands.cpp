@@ -5,15 +5,18 @@
 #include "app/main_window.h"
 #include "app/registry.h"
 #include "editing/open_game.h"
+#include "views/window_place.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -171,14 +174,40 @@ void TForm1::ButtonTablesClick() {
         // A window of its own (not a child of this one: its keys are its own).
         tables = new qira::tables_window(doc, nullptr);
         connect_folder_stores();
-        // Beside the main window.
-        tables->move(frameGeometry().topRight() + QPoint(8, 0));
+        tables->show();
+        place_tables_window();
     } else if (tables->isHidden()) {
         tables->refresh();
     }
     tables->show();
     tables->raise();
     tables->activateWindow();
+}
+
+void TForm1::place_tables_window() {
+    QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = on ? on->availableGeometry() : QRect(0, 0, 1280, 900);
+    // The frame around the window's content (none on some platforms).
+    const QSize frame = tables->frameGeometry().size() - tables->geometry().size();
+    std::optional<QRect> place;
+    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+        if (const auto text = key->read(QLatin1String(qira::tables_place_value)))
+            if (const auto remembered = qira::place_from_text(*text))
+                place = qira::fit_remembered(*remembered, available);
+        key->close();
+    }
+    if (!place)
+        place = qira::place_beside(frameGeometry(), tables->size() + frame, available);
+    tables->resize(place->size() - frame);
+    tables->move(place->topLeft());
+    tables->place_store = [](const QRect& frame_place) {
+        if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+            // A place that cannot be stored is only not offered again.
+            (void)key->write(QLatin1String(qira::tables_place_value),
+                             qira::place_text(frame_place));
+            key->close();
+        }
+    };
 }
 
 void TForm1::Button11Click() {

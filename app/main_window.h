@@ -192,6 +192,9 @@ class TForm1 : public QWidget {
   protected:
     // The window manager's close box works as "Exit".
     void closeEvent(QCloseEvent* event) override;
+    // Opens the tables window where it was left (kept in the editor's registry key), or beside
+    // this window where there is room, else over it; always inside the screen's available area.
+    void place_tables_window();
     // Ctrl+Z in a text field undoes its typing while it has any; else the window's step.
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -433,4 +433,10 @@ bool tables_window::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void tables_window::hideEvent(QHideEvent* event) {
+    if (place_store)
+        place_store(frameGeometry());
+    QWidget::hideEvent(event);
+}
+
 } // namespace qira

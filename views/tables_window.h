@@ -78,6 +78,9 @@ class tables_window : public QWidget {
     std::function<std::optional<QString>()> ask_fill_value;
     std::function<std::optional<adjustment>(const QString& column)> ask_adjustment;
 
+    // Keeps the window's place (its frame) when it is hidden or closed.
+    std::function<void(const QRect& frame)> place_store;
+
     // Where the file dialogs ask; tests answer them. Empty: cancelled.
     using file_chooser =
         std::function<QString(bool save, const QString& folder, const QString& name)>;
@@ -96,6 +99,7 @@ class tables_window : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     QString csv_folder() const { return load_folder_ ? load_folder_() : folder_; }

@@ -3,9 +3,11 @@
 
 #include "view_fixture.h"
 
+#include "app/registry.h"
 #include "editing/editor_index.h"
 #include "views/player_page.h"
 #include "views/tables_window.h"
+#include "views/window_place.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -160,6 +162,39 @@ class season_window_test : public QObject {
         w.ButtonUndo->click();
         w.ButtonUndo->click();
         QVERIFY(saved(f.db()) == before);
+    }
+
+    // Where the tables window opens: inside the available area, beside the main window where
+    // there is room (at x=967 on a wide screen), else over it; a remembered place comes back,
+    // moved inside the area, and one off every screen is forgotten.
+    void the_tables_window_opens_inside_the_screen_where_it_was_left() {
+        const QRect main(0, 0, 959, 700);
+        const QSize size(1000, 620);
+        QCOMPARE(place_beside(main, size, QRect(0, 0, 2560, 1400)), QRect(967, 0, 1000, 620));
+        QCOMPARE(place_beside(QRect(1500, 0, 900, 700), size, QRect(0, 0, 2560, 1400)),
+                 QRect(492, 0, 1000, 620));
+        const QRect small(0, 0, 1280, 860); // 1280x900 without its task bar
+        const QRect over = place_beside(main, size, small);
+        QVERIFY(small.contains(over));
+        QCOMPARE(over.size(), size);
+        QVERIFY(small.contains(place_beside(main, QSize(2000, 2000), small)));
+        QCOMPARE(fit_remembered(QRect(1100, 780, 400, 300), small), QRect(880, 560, 400, 300));
+        QCOMPARE(fit_remembered(QRect(3000, 0, 400, 300), small), std::nullopt);
+        QCOMPARE(place_from_text(place_text(QRect(-5, 7, 300, 200))), QRect(-5, 7, 300, 200));
+        for (const char* bad : {"", "1,2,3", "1,2,0,4", "a,b,c,d", "1,2,3,4,5"})
+            QCOMPARE(place_from_text(QString::fromLatin1(bad)), std::nullopt);
+
+        view_fixture f(sample_options{sample_scale::tiny, 4});
+        TForm1& w = f.w();
+        f.registry.set(editor_key, tables_place_value, QStringLiteral("40,50,700,500"));
+        w.ButtonTables->click();
+        QCOMPARE(w.tables->frameGeometry().topLeft(), QPoint(40, 50));
+        w.tables->move(60, 70);
+        w.tables->close();
+        QVERIFY2(f.registry.get(editor_key, tables_place_value)
+                     .value_or(QString())
+                     .startsWith(QStringLiteral("60,70,")),
+                 qPrintable(f.registry.get(editor_key, tables_place_value).value_or(QString())));
     }
 
     void a_new_player_is_refused_where_the_table_is_full() {
