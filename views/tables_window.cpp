@@ -72,6 +72,7 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     grid->setObjectName(QStringLiteral("grid"));
     grid->setAccessibleName(QStringLiteral("Rows of the table"));
     header = new filter_header(grid);
+    header->set_field_host(this);
     grid->setHorizontalHeader(header);
     grid->setModel(filter);
     grid->setSortingEnabled(true);
@@ -261,6 +262,13 @@ void tables_window::show_table(int table) {
     filter->clear_filters();
     model->show_table(table);
     header->make_fields(model->columnCount());
+    // Tab reaches the filter fields after the filter of all columns, column by column.
+    QWidget* previous = all_filter;
+    for (int c = 0; c < header->field_count(); ++c) {
+        setTabOrder(previous, header->field(c));
+        previous = header->field(c);
+    }
+    setTabOrder(previous, grid);
     {
         const QSignalBlocker quiet(table_list);
         table_list->setCurrentRow(table);

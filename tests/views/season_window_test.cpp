@@ -9,12 +9,17 @@
 #include "views/tables_window.h"
 #include "views/window_place.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QUndoStack>
+
+#include <functional>
+#include <map>
 
 using namespace qira;
 using namespace qira::test;
@@ -195,6 +200,43 @@ class season_window_test : public QObject {
                      .value_or(QString())
                      .startsWith(QStringLiteral("60,70,")),
                  qPrintable(f.registry.get(editor_key, tables_place_value).value_or(QString())));
+    }
+
+    // The filter fields under the column names: reached by Tab after the filter of all columns,
+    // and named on the accessibility bus.
+    void the_filter_fields_are_reached_by_keyboard_and_named() {
+        QAccessible::setActive(true);
+        view_fixture f(sample_options{sample_scale::tiny, 4});
+        f.w().ButtonTables->click();
+        tables_window& t = *f.w().tables;
+        t.show_table(table_index::players);
+        t.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t));
+        t.all_filter->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(t.all_filter, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), t.header->field(0));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), t.header->field(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), t.header->field(0));
+        // Every field is in the accessible tree of the window, with its column's name.
+        std::map<const QObject*, QString> found;
+        std::function<void(QAccessibleInterface*, int)> walk = [&](QAccessibleInterface* i,
+                                                                   int depth) {
+            if (!i || !i->isValid() || depth > 64)
+                return;
+            if (i->object())
+                found.emplace(i->object(), i->text(QAccessible::Name));
+            for (int k = 0; k < i->childCount(); ++k)
+                walk(i->child(k), depth + 1);
+        };
+        walk(QAccessible::queryAccessibleInterface(&t), 0);
+        for (int c = 0; c < t.header->field_count(); ++c) {
+            const QString name = t.model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+            const auto it = found.find(t.header->field(c));
+            QVERIFY2(it != found.end(), qPrintable(name));
+            QCOMPARE(it->second, QStringLiteral("Filter of column %1").arg(name));
+        }
     }
 
     void a_new_player_is_refused_where_the_table_is_full() {
