@@ -110,6 +110,9 @@ void TForm1::Button1Click() {
     // showed the game that was open.
     if (tables)
         tables->close();
+    if (check)
+        check->close();
+    opening_problems_ = qira::check_references(game);
     database_path_ = database_path;
     language_path_ = language_path;
     // The files as opened, for "Save changes as patch..." (a file that cannot be read again
@@ -138,6 +141,7 @@ void TForm1::Button1Click() {
     ButtonUndo->show();
     ButtonRedo->show();
     ButtonTables->show();
+    ButtonCheck->show();
     ButtonPatchSave->setEnabled(true);
     ButtonPatchApply->setEnabled(true);
     pb->setValue(0);
@@ -213,6 +217,8 @@ void TForm1::place_tables_window() {
 void TForm1::Button11Click() {
     const QString database_name = qira::from_fs_path(database_path_.filename());
     const QString language_name = qira::from_fs_path(language_path_.filename());
+    if (!save_despite_problems())
+        return;
     // Both files or neither: the message of a failure says what became of each.
     const auto saved = qira::save_game_files(game, database_path_, language_path_, *file_ops_);
     if (!saved) {
@@ -238,10 +244,13 @@ void TForm1::Button14Click() {
     ButtonUndo->hide();
     ButtonRedo->hide();
     ButtonTables->hide();
+    ButtonCheck->hide();
     ButtonPatchSave->setEnabled(false);
     ButtonPatchApply->setEnabled(false);
     if (tables)
         tables->close();
+    if (check)
+        check->close();
     save_status->setText(QStringLiteral(" "));
 }
 
@@ -283,9 +292,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
         }
         exiting_ = true;
     }
-    // The window of the tables goes with this one.
+    // The windows of the tables and of the check go with this one.
     if (tables)
         tables->close();
+    if (check)
+        check->close();
     event->accept();
     QWidget::closeEvent(event);
 }

@@ -325,8 +325,8 @@ class accessibility_test : public QObject {
                 return;
             QList<QWidget*> cycle = {w.TreeView1};
             // (The undo buttons are disabled while there is nothing to undo or redo.)
-            cycle << page.order << w.Button4 << w.ButtonTables << w.TreeView1Find->field
-                  << w.TreeView1Find->clear << w.TreeView1;
+            cycle << page.order << w.Button4 << w.ButtonTables << w.ButtonCheck
+                  << w.TreeView1Find->field << w.TreeView1Find->clear << w.TreeView1;
             check_tab_order(cycle, false);
             if (QTest::currentTestFailed()) {
                 qWarning("%s on the %s page", "forwards", qPrintable(page.page));

@@ -5,6 +5,8 @@
 
 #include "app/registry.h"
 #include "editing/editor_index.h"
+#include "editing/table_edits.h"
+#include "views/check_window.h"
 #include "views/player_page.h"
 #include "views/tables_window.h"
 #include "views/window_place.h"
@@ -237,6 +239,43 @@ class season_window_test : public QObject {
             QVERIFY2(it != found.end(), qPrintable(name));
             QCOMPARE(it->second, QStringLiteral("Filter of column %1").arg(name));
         }
+    }
+
+    // Check game lists the problems, the ones the files had marked; a double-click shows the row;
+    // a save asks before writing a problem the session made, and only then.
+    void check_game_lists_shows_and_asks_before_saving_new_problems() {
+        view_fixture f(sample_options{sample_scale::tiny, 4});
+        TForm1& w = f.w();
+        w.ButtonCheck->click();
+        QVERIFY(w.check);
+        QCOMPARE(w.check->check_list->count(), 1); // the planted captain of another club
+        QVERIFY(w.check->check_list->item(0)->text().endsWith(
+            QStringLiteral("(in the files as opened)")));
+        emit w.check->check_list->itemActivated(w.check->check_list->item(0));
+        QVERIFY(w.tables && w.tables->isVisible());
+        QCOMPARE(w.tables->model->table(), static_cast<int>(table_index::team_settings));
+        QCOMPARE(w.tables->filter->mapToSource(w.tables->grid->currentIndex()).row(),
+                 w.check->problems()[0].row);
+
+        // A save with only the old problem asks nothing.
+        w.Button11->click();
+        QVERIFY(f.sink.asked.empty());
+        // A membership pointing to no player: listed as new, and the save asks first.
+        const cell link{table_index::team_players, 0, row_part::key, 1};
+        auto made = set_cell_text(w.game, link, "999999");
+        QVERIFY(made.ok());
+        w.doc.push_table_edit(std::move(made.made), QStringLiteral("test"));
+        w.check->check_again->click();
+        QCOMPARE(w.check->check_list->count(), 2);
+        const auto file = read_file(database_file(f.install.path()));
+        f.sink.answers.push_back(false);
+        w.Button11->click();
+        QCOMPARE(f.sink.asked.size(), std::size_t{1});
+        QVERIFY(f.sink.asked[0].text.contains(QStringLiteral("player 999999 does not exist")));
+        QVERIFY(read_file(database_file(f.install.path())) == file);
+        f.sink.answers.push_back(true);
+        w.Button11->click();
+        QVERIFY(read_file(database_file(f.install.path())) != file);
     }
 
     void a_new_player_is_refused_where_the_table_is_full() {
