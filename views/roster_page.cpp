@@ -76,6 +76,12 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
         "Move the selected player into the team chosen in the exchange tree, or out of any team"));
     ButtonSignFree = button("ButtonSignFree", QStringLiteral("Sign free player..."), this);
     ButtonSignFree->setToolTip(QStringLiteral("Choose a player without a team to join this team"));
+    ButtonNewPlayer = button("ButtonNewPlayer", QStringLiteral("New player..."), this);
+    ButtonNewPlayer->setToolTip(
+        QStringLiteral("A copy of the selected player with new names, in this team"));
+    ask_names = [this](const QString& title, const player_names& model) {
+        return ask_player_names(this, title, model);
+    };
     choose_free = [this](const database& db, const std::vector<int>& rows) {
         return choose_free_player(this, db, rows);
     };
@@ -99,6 +105,7 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     middle->addWidget(ButtonSign);
     middle->addWidget(ButtonRelease);
     middle->addWidget(ButtonSignFree);
+    middle->addWidget(ButtonNewPlayer);
     middle->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(roster, 1);
@@ -131,15 +138,26 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     connect(ButtonSign, &QPushButton::clicked, this, guarded(&roster_page::sign_click));
     connect(ButtonRelease, &QPushButton::clicked, this, guarded(&roster_page::release_click));
     connect(ButtonSignFree, &QPushButton::clicked, this, guarded(&roster_page::sign_free_click));
+    connect(ButtonNewPlayer, &QPushButton::clicked, this, guarded(&roster_page::new_player_click));
     // The team page's Apply and this one are one and the same.
     connect(&team_, &team_page::shown, t_apply_1, &QPushButton::setEnabled);
     connect(&team_, &team_page::refilled, this, &roster_page::roster_refilled);
 }
 
 std::vector<QWidget*> roster_page::tab_order() const {
-    return {t_pl_list,           t_pl_num_p,    t_pl_pos,       Button3,
-            ButtonSign,          ButtonRelease, ButtonSignFree, xchange_find->field,
-            xchange_find->clear, xchange,       Button5,        t_apply_1};
+    return {t_pl_list,
+            t_pl_num_p,
+            t_pl_pos,
+            Button3,
+            ButtonSign,
+            ButtonRelease,
+            ButtonSignFree,
+            ButtonNewPlayer,
+            xchange_find->field,
+            xchange_find->clear,
+            xchange,
+            Button5,
+            t_apply_1};
 }
 
 void roster_page::roster_refilled(const QStringList& ids_before) {
@@ -444,6 +462,32 @@ result roster_page::sign_free_click() {
         return refusal(QStringLiteral("%1 was not signed: %2")
                            .arg(label, QString::fromStdString(signed_up.message())));
     after_transfer(QStringLiteral("sign %1").arg(label), std::move(signed_up.made));
+    return result::success();
+}
+
+result roster_page::new_player_click() {
+    const int s = selected_row();
+    if (s < 0 || s >= team_.t_pl_ids->count())
+        return refusal(QStringLiteral("Choose the player to copy in the roster."));
+    const auto team = shown_team_id();
+    if (!team)
+        return team.outcome();
+    const auto player = entry_number(*team_.t_pl_ids, s);
+    if (!player)
+        return player.outcome();
+    const int model =
+        doc_.game.db.find_row(table_index::players, static_cast<std::int32_t>(player.value));
+    if (model < 0)
+        return not_found(team_.t_pl_names->item(s)->text());
+    const auto names = ask_names(QStringLiteral("New player"), player_names{});
+    if (!names)
+        return result::success();
+    edit_outcome made = new_player(doc_.game, model, *names, team.value);
+    if (!made)
+        return refusal(
+            QStringLiteral("No new player: %1").arg(QString::fromStdString(made.message())));
+    const QString label = text_of(player_label(doc_.game.db.rows(table_index::players).back()));
+    after_transfer(QStringLiteral("new player %1").arg(label), std::move(made.made));
     return result::success();
 }
 

@@ -9,6 +9,7 @@
 #include "views/free_player_dialog.h"
 #include "views/game_document.h"
 #include "views/node_tree.h"
+#include "views/player_names_dialog.h"
 #include "views/team_page.h"
 #include "views/tree_find.h"
 
@@ -33,10 +34,14 @@ class roster_page : public QWidget {
     QLineEdit* t_pl_num;
     QSpinBox* t_pl_num_p;
     QComboBox* t_pl_pos;
-    QPushButton* Button3;        // "<-- Xchange -->"
-    QPushButton* ButtonSign;     // "Sign": the chosen player joins the shown team
-    QPushButton* ButtonRelease;  // "Release": the roster player leaves (to the chosen team)
-    QPushButton* ButtonSignFree; // "Sign free player...": one without a team joins the team
+    QPushButton* Button3;         // "<-- Xchange -->"
+    QPushButton* ButtonSign;      // "Sign": the chosen player joins the shown team
+    QPushButton* ButtonRelease;   // "Release": the roster player leaves (to the chosen team)
+    QPushButton* ButtonSignFree;  // "Sign free player...": one without a team joins the team
+    QPushButton* ButtonNewPlayer; // "New player...": a copy of the selected player, in the team
+
+    // Asks the names of a new player (the dialog; tests answer instead).
+    names_asker ask_names;
 
     // Chooses a player without a team (the dialog; tests answer instead).
     free_player_chooser choose_free;
@@ -68,6 +73,9 @@ class roster_page : public QWidget {
     // Sign free player: a player without a membership row, chosen from a list, joins the shown
     // team with a new membership row.
     result sign_free_click();
+    // New player: a copy of the selected roster player with the next free id and the names
+    // asked, in the shown team.
+    result new_player_click();
 
   signals:
     // "<<< Edit team"

@@ -152,8 +152,8 @@ QList<page_keys> pages(TForm1& w) {
          w.roster,
          {w.roster->t_pl_list, w.roster->t_pl_num_p, w.roster->t_pl_pos, w.roster->Button3,
           w.roster->ButtonSign, w.roster->ButtonRelease, w.roster->ButtonSignFree,
-          w.roster->xchange_find->field, w.roster->xchange_find->clear, w.roster->xchange,
-          w.roster->Button5, w.roster->t_apply_1},
+          w.roster->ButtonNewPlayer, w.roster->xchange_find->field, w.roster->xchange_find->clear,
+          w.roster->xchange, w.roster->Button5, w.roster->t_apply_1},
          w.roster->t_apply_1},
     };
 }
@@ -278,7 +278,9 @@ class accessibility_test : public QObject {
         for (QPushButton* b :
              {w.league->l_apply, w.team->t_apply, w.player->pl_apply, w.roster->t_apply_1,
               w.team->Button2, w.roster->Button3, w.roster->ButtonSign, w.roster->ButtonRelease,
-              w.Button4, w.roster->Button5, w.player->Button8}) {
+              w.roster->ButtonSignFree, w.roster->ButtonNewPlayer, w.player->pl_new,
+              w.player->pl_delete, w.ButtonCheck, w.Button4, w.roster->Button5,
+              w.player->Button8}) {
             const auto it = found.find(b);
             QVERIFY2(it != found.end(), qPrintable(b->objectName()));
             QCOMPARE(it->second.name, b->text());

@@ -200,6 +200,7 @@ class window_layout_test : public QObject {
             {w.roster->ButtonSign, "Sign"},
             {w.roster->ButtonRelease, "Release"},
             {w.roster->ButtonSignFree, "Sign free player..."},
+            {w.roster->ButtonNewPlayer, "New player..."},
             {w.roster->t_apply_1, "Apply"},
             {w.roster->Button5, "<<< Edit team"},
             {w.player->pl_star, "Star Player"}};

@@ -112,6 +112,15 @@ class season_window_test : public QObject {
         QCOMPARE(players_without_team(f.db()).size(), free.size() - 1);
         w.ButtonUndo->click();
         QCOMPARE(players_without_team(f.db()).size(), free.size());
+
+        // New player on the roster page: a copy of the selected roster player, in this team.
+        w.roster->ask_names = [](const QString&, const player_names&) {
+            return std::optional(player_names{"Nils", "", "Str\xf6m"}); // not UTF-8, kept
+        };
+        w.roster->t_pl_list->setCurrentRow(0);
+        w.roster->ButtonNewPlayer->click();
+        QCOMPARE(w.roster->t_pl_list->count(), roster + 1);
+        QCOMPARE(f.db().rows(table_index::players).back().strings[2], std::string("Str\xf6m"));
     }
 
     // Ctrl+C and Ctrl+V carry cells as spreadsheets do, in the order the grid shows them; Adjust
