@@ -61,8 +61,10 @@ bool TForm1::save_despite_problems() {
     if (added.size() > 10)
         lines << QStringLiteral("and %1 more").arg(added.size() - 10);
     return messages().ask(QLatin1String(qira::app_title),
-                          QStringLiteral("The changes leave %1 problems the files did not have:\n\n"
+                          QStringLiteral("The changes leave %1 the files did not have:\n\n"
                                          "%2\n\nSave anyway?")
-                              .arg(added.size())
+                              .arg(added.size() == 1
+                                       ? QStringLiteral("a problem")
+                                       : QStringLiteral("%1 problems").arg(added.size()))
                               .arg(lines.join(QLatin1Char('\n'))));
 }

@@ -142,31 +142,50 @@ edit_outcome release_player(open_game& game, int link, std::optional<std::int32_
     return out;
 }
 
-edit_outcome new_player(open_game& game, int model, const player_names& names,
-                        std::optional<std::int32_t> team) {
-    const int players = table_index::players;
-    database& db = game.db;
-    if (!db.has_table(players) || model < 0 ||
-        static_cast<std::size_t>(model) >= db.rows(players).size())
-        return refused(refuse(players, "no player row " + std::to_string(model)));
-    if (auto room = check_capacity(db, players, db.rows(players).size() + 1); !room)
-        return refused(std::move(room));
-    if (team) {
-        if (!has_links_table(db))
-            return refused(refuse(links, "table 11 (team players) is missing or lacks its fields"));
-        if (auto room = check_capacity(db, links, db.rows(links).size() + 1); !room)
-            return refused(std::move(room));
-        if (!team_exists(game, *team))
-            return refused(refuse(table_index::teams, team_text(*team) + " does not exist"));
-        if (!lowest_free_number(db, *team))
-            return refused(refuse(links, team_text(*team) + " has no free jersey number"));
-    }
+namespace {
+
+// The next free player id (one more than the largest), or nothing when none is left.
+std::optional<std::int32_t> next_player_id(const database& db) {
     std::int64_t largest = std::numeric_limits<std::int32_t>::min();
-    for (const auto& row : db.rows(players))
+    for (const auto& row : db.rows(table_index::players))
         largest = std::max<std::int64_t>(largest, row.keys[0]);
     if (largest >= std::numeric_limits<std::int32_t>::max())
-        return refused(refuse(players, "no player id is left above " + std::to_string(largest)));
-    const auto id = static_cast<std::int32_t>(std::max<std::int64_t>(largest + 1, 1));
+        return std::nullopt;
+    return static_cast<std::int32_t>(std::max<std::int64_t>(largest + 1, 1));
+}
+
+} // namespace
+
+result check_new_player(const open_game& game, int model, std::optional<std::int32_t> team) {
+    const int players = table_index::players;
+    const database& db = game.db;
+    if (!db.has_table(players) || model < 0 ||
+        static_cast<std::size_t>(model) >= db.rows(players).size())
+        return refuse(players, "no player row " + std::to_string(model));
+    if (auto room = check_capacity(db, players, db.rows(players).size() + 1); !room)
+        return room;
+    if (team) {
+        if (!has_links_table(db))
+            return refuse(links, "table 11 (team players) is missing or lacks its fields");
+        if (auto room = check_capacity(db, links, db.rows(links).size() + 1); !room)
+            return room;
+        if (!team_exists(game, *team))
+            return refuse(table_index::teams, team_text(*team) + " does not exist");
+        if (!lowest_free_number(db, *team))
+            return refuse(links, team_text(*team) + " has no free jersey number");
+    }
+    if (!next_player_id(db))
+        return refuse(players, "no player id is left");
+    return result::success();
+}
+
+edit_outcome new_player(open_game& game, int model, const player_names& names,
+                        std::optional<std::int32_t> team) {
+    if (auto can = check_new_player(game, model, team); !can)
+        return refused(std::move(can));
+    const int players = table_index::players;
+    database& db = game.db;
+    const std::int32_t id = *next_player_id(db);
     edit_outcome out;
 
     db_overall_data player = db.rows(players)[static_cast<std::size_t>(model)];

@@ -35,6 +35,8 @@ using player_names = std::array<std::string, 3>;
 // team, a membership row in it as a signing makes one. Refused where table 4 or table 11 is full.
 edit_outcome new_player(open_game& game, int model, const player_names& names,
                         std::optional<std::int32_t> team);
+// Why new_player(game, model, names, team) would be refused, before anyone types the names.
+result check_new_player(const open_game& game, int model, std::optional<std::int32_t> team);
 // Removes player row `row` and every membership row of his; `links` gets their count.
 edit_outcome delete_player(open_game& game, int row, std::size_t* links = nullptr);
 

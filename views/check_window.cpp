@@ -51,9 +51,11 @@ void check_window::refresh(const std::vector<game_problem>& known) {
     }
     check_summary->setText(problems_.empty()
                                ? QStringLiteral("No problems found.")
-                               : QStringLiteral("%1 problems, %2 of them made since the files "
-                                                "were opened. Double-click one to show its row.")
-                                     .arg(problems_.size())
+                               : QStringLiteral("%1, %2 of them made since the files were opened. "
+                                                "Double-click one to show its row.")
+                                     .arg(problems_.size() == 1
+                                              ? QStringLiteral("1 problem")
+                                              : QStringLiteral("%1 problems").arg(problems_.size()))
                                      .arg(added.size()));
     if (!problems_.empty())
         check_list->setCurrentRow(0);

@@ -20,10 +20,12 @@ std::optional<player_names> ask_player_names(QWidget* parent, const QString& tit
     dialog.setWindowTitle(title);
     auto* form = new QFormLayout;
     const std::array<const char*, 3> captions = {"First name", "Pseudonym", "Surname"};
+    const std::array<const char*, 3> object_names = {"first_name", "pseudonym", "surname"};
     std::array<QLineEdit*, 3> fields{};
     for (std::size_t k = 0; k < fields.size(); ++k) {
         fields[k] = new QLineEdit(&dialog);
-        fields[k]->setText(text_of(model[k]));
+        fields[k]->setObjectName(QString::fromLatin1(object_names[k]));
+        show_text(fields[k], model[k]);
         const QString caption = QString::fromLatin1(captions[k]);
         fields[k]->setAccessibleName(caption);
         auto* label = new QLabel(QStringLiteral("&") + caption, &dialog);
@@ -39,11 +41,10 @@ std::optional<player_names> ask_player_names(QWidget* parent, const QString& tit
     fields[0]->selectAll();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    // A name left as it was keeps its stored bytes, also where they are not UTF-8.
     player_names names;
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-        const QByteArray utf8 = fields[k]->text().toUtf8();
-        names[k] = std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-    }
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        names[k] = applied_text(fields[k], model[k]);
     return names;
 }
 

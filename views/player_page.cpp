@@ -330,6 +330,10 @@ result player_page::new_click() {
         if (t >= 0)
             team = doc_.game.db.rows(table_index::teams)[static_cast<std::size_t>(t)].keys[0];
     }
+    // Refused before the names are typed where the player could not be added.
+    if (auto can = check_new_player(doc_.game, row, team); !can)
+        return refusal(
+            QStringLiteral("No new player: %1").arg(QString::fromStdString(can.message())));
     const auto names = ask_names(QStringLiteral("New player"), player_names{});
     if (!names)
         return result::success();

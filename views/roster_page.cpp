@@ -479,6 +479,10 @@ result roster_page::new_player_click() {
         doc_.game.db.find_row(table_index::players, static_cast<std::int32_t>(player.value));
     if (model < 0)
         return not_found(team_.t_pl_names->item(s)->text());
+    // Refused before the names are typed where the player could not be added.
+    if (auto can = check_new_player(doc_.game, model, team.value); !can)
+        return refusal(
+            QStringLiteral("No new player: %1").arg(QString::fromStdString(can.message())));
     const auto names = ask_names(QStringLiteral("New player"), player_names{});
     if (!names)
         return result::success();
