@@ -38,6 +38,7 @@ std::optional<player_names> ask_player_names(QWidget* parent, const QString& tit
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    dialog.setMinimumWidth(360);
     fields[0]->selectAll();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

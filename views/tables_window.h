@@ -121,6 +121,11 @@ class tables_window : public QWidget {
     game_document& doc_;
     file_chooser choose_file_;
     problem_list show_problems_;
+    // What the last copy put on the clipboard, as text and as the stored bytes it came from: a
+    // paste of that same text writes the bytes, so that texts which are not UTF-8 survive a copy
+    // and paste inside the editor.
+    QString copied_text_;
+    std::string copied_bytes_;
     std::function<QString()> load_folder_;
     std::function<void(const QString&)> store_folder_;
     QString folder_;

@@ -128,13 +128,19 @@ void tables_window::copy_cells() {
     const grid_block b = selected_block();
     if (b.rows.empty() || b.columns.empty())
         return;
-    const std::string text = copy_block(doc_.game.db, b);
-    QGuiApplication::clipboard()->setText(text_of(text));
+    copied_bytes_ = copy_block(doc_.game.db, b);
+    copied_text_ = text_of(copied_bytes_);
+    QGuiApplication::clipboard()->setText(copied_text_);
     show_status(QStringLiteral("%1 cells copied.").arg(b.rows.size() * b.columns.size()));
 }
 
 void tables_window::paste_cells() {
-    const QByteArray utf8 = QGuiApplication::clipboard()->text().toUtf8();
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!copied_text_.isEmpty() && text == copied_text_) {
+        paste_text(copied_bytes_);
+        return;
+    }
+    const QByteArray utf8 = text.toUtf8();
     paste_text(std::string(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
