@@ -385,12 +385,16 @@ result_of<std::int32_t> roster_page::shown_team_id() const {
     return result_of<std::int32_t>::success(team_rows[static_cast<std::size_t>(row.value)].keys[0]);
 }
 
-void roster_page::after_transfer(const QString& what, change made) {
+result roster_page::after_transfer(edit_outcome made, const QString& what, const QString& refused) {
+    if (!made)
+        return refusal(
+            QStringLiteral("%1: %2").arg(refused, QString::fromStdString(made.message())));
     const int shown = team_.t_id->text().toInt();
-    doc_.push_table_edit(std::move(made), what);
+    doc_.push_table_edit(std::move(made.made), what);
     team_.fill_roster_lists(shown);
     refresh_roster_list();
     team_.fill_player_choices(true);
+    return result::success();
 }
 
 result roster_page::sign_click() {
@@ -404,12 +408,9 @@ result roster_page::sign_click() {
     if (!link)
         return link.outcome();
     const QString label = chosen->text(0);
-    edit_outcome signed_up = sign_player(doc_.game, link.value, team.value);
-    if (!signed_up)
-        return refusal(QStringLiteral("%1 was not signed: %2")
-                           .arg(label, QString::fromStdString(signed_up.message())));
-    after_transfer(QStringLiteral("sign %1").arg(label), std::move(signed_up.made));
-    return result::success();
+    return after_transfer(sign_player(doc_.game, link.value, team.value),
+                          QStringLiteral("sign %1").arg(label),
+                          QStringLiteral("%1 was not signed").arg(label));
 }
 
 result roster_page::release_click() {
@@ -435,14 +436,10 @@ result roster_page::release_click() {
         if (row >= 0)
             to = doc_.game.db.rows(teams)[static_cast<std::size_t>(row)].keys[0];
     }
-    edit_outcome released = release_player(doc_.game, link, to);
-    if (!released)
-        return refusal(QStringLiteral("%1 was not released: %2")
-                           .arg(label, QString::fromStdString(released.message())));
-    after_transfer(to ? QStringLiteral("release %1 to %2").arg(label, chosen->text(0))
-                      : QStringLiteral("release %1").arg(label),
-                   std::move(released.made));
-    return result::success();
+    return after_transfer(release_player(doc_.game, link, to),
+                          to ? QStringLiteral("release %1 to %2").arg(label, chosen->text(0))
+                             : QStringLiteral("release %1").arg(label),
+                          QStringLiteral("%1 was not released").arg(label));
 }
 
 result roster_page::sign_free_click() {
@@ -457,12 +454,9 @@ result roster_page::sign_free_click() {
         return result::success();
     const QString label = text_of(
         player_label(doc_.game.db.rows(table_index::players)[static_cast<std::size_t>(*chosen)]));
-    edit_outcome signed_up = sign_free_player(doc_.game, *chosen, team.value);
-    if (!signed_up)
-        return refusal(QStringLiteral("%1 was not signed: %2")
-                           .arg(label, QString::fromStdString(signed_up.message())));
-    after_transfer(QStringLiteral("sign %1").arg(label), std::move(signed_up.made));
-    return result::success();
+    return after_transfer(sign_free_player(doc_.game, *chosen, team.value),
+                          QStringLiteral("sign %1").arg(label),
+                          QStringLiteral("%1 was not signed").arg(label));
 }
 
 result roster_page::new_player_click() {
@@ -491,8 +485,8 @@ result roster_page::new_player_click() {
         return refusal(
             QStringLiteral("No new player: %1").arg(QString::fromStdString(made.message())));
     const QString label = text_of(player_label(doc_.game.db.rows(table_index::players).back()));
-    after_transfer(QStringLiteral("new player %1").arg(label), std::move(made.made));
-    return result::success();
+    return after_transfer(std::move(made), QStringLiteral("new player %1").arg(label),
+                          QStringLiteral("No new player"));
 }
 
 } // namespace qira

@@ -97,7 +97,9 @@ class roster_page : public QWidget {
     // The id of the shown team.
     result_of<std::int32_t> shown_team_id() const;
     // A signing or release pushed as one undo step; the roster lists and the trees follow.
-    void after_transfer(const QString& what, change made);
+    // Records a transfer as one undo step and refreshes the lists, or refuses with `refused` and
+    // the reason.
+    result after_transfer(edit_outcome made, const QString& what, const QString& refused);
 
     game_document& doc_;
     team_page& team_;
