@@ -7,6 +7,7 @@
 
 #include <QItemSelectionModel>
 #include <QStringList>
+#include <QUndoStack>
 
 void TForm1::ButtonCheckClick() {
     if (!check) {
@@ -15,6 +16,12 @@ void TForm1::ButtonCheckClick() {
         connect(check, &qira::check_window::show_row, this, &TForm1::show_table_row);
         connect(check, &qira::check_window::check_requested, this,
                 [this] { check->refresh(opening_problems_); });
+        // The list follows every edit, undo and redo while it is open, so that a double-click
+        // never shows a row that has moved since.
+        connect(doc.undo_stack(), &QUndoStack::indexChanged, check, [this] {
+            if (check->isVisible())
+                check->refresh(opening_problems_);
+        });
     }
     check->refresh(opening_problems_);
     check->show();
