@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace qira {
 
@@ -35,6 +36,16 @@ std::string column_name(const database& db, int table, int column) {
     return column >= 0 && static_cast<std::size_t>(column) < fields.size()
                ? fields[static_cast<std::size_t>(column)].name
                : std::to_string(column);
+}
+
+// The nearest whole number, halves away from zero. The amount was typed as a decimal, which a
+// double holds only nearly (0.7 is 0.69999...): a result within a few units of its last place
+// of a half is that half (50 * 1.15 gives 57.4999..., meant as 57.5).
+double nearest(double x) {
+    const double a = std::abs(x);
+    const double half = std::floor(a) + 0.5;
+    const bool is_half = std::abs(a - half) <= 8 * std::numeric_limits<double>::epsilon() * a;
+    return std::copysign(is_half ? std::ceil(a) : std::round(a), x);
 }
 
 bool valid_block(const database& db, const grid_block& b) {
@@ -206,9 +217,7 @@ block_outcome adjust_column(open_game& game, int table, const std::vector<int>& 
     for (int r : rows) {
         const cell where = column_cell(game.db, table, r, column);
         const double now = read_cell(game.db, where).number;
-        double wanted = how == adjust_kind::add ? now + amount : std::round(now * amount);
-        if (how == adjust_kind::add)
-            wanted = std::round(wanted);
+        const double wanted = nearest(how == adjust_kind::add ? now + amount : now * amount);
         const double held = std::clamp(wanted, 0.0, highest);
         if (held != wanted)
             ++out.clamped;

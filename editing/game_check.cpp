@@ -242,12 +242,20 @@ std::vector<game_problem> new_problems(const std::vector<game_problem>& before,
     const auto order = [](const game_problem& a, const game_problem& b) {
         return std::tie(a.what, a.table, a.ids) < std::tie(b.what, b.table, b.ids);
     };
+    // Each problem of `before` accounts for one of `now` with the same kind and ids: a problem
+    // found more often than on opening (a third row with one id) is new as often as it is more.
     std::vector<game_problem> known = before;
     std::sort(known.begin(), known.end(), order);
+    std::vector<std::size_t> used(known.size(), 0); // per first of equal problems
     std::vector<game_problem> out;
-    for (const auto& p : now)
-        if (!std::binary_search(known.begin(), known.end(), p, order))
-            out.push_back(p);
+    for (const auto& p : now) {
+        const auto [first, last] = std::equal_range(known.begin(), known.end(), p, order);
+        const auto known_times = static_cast<std::size_t>(last - first);
+        if (known_times > 0 &&
+            used[static_cast<std::size_t>(first - known.begin())]++ < known_times)
+            continue;
+        out.push_back(p);
+    }
     return out;
 }
 

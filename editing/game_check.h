@@ -46,7 +46,8 @@ struct game_problem {
 // Every problem of the open game, in table and row order.
 std::vector<game_problem> check_references(const open_game& game);
 
-// The problems of `now` that `before` does not have (by same_as), in the order of `now`.
+// The problems of `now` that `before` does not have (by same_as), in the order of `now`; a
+// problem found more often than in `before` is new as often as it is more.
 std::vector<game_problem> new_problems(const std::vector<game_problem>& before,
                                        const std::vector<game_problem>& now);
 

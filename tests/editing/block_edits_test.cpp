@@ -118,5 +118,26 @@ TEST_F(BlockEdits, FillAndAdjustHoldValuesInTheFieldsRange) {
     test::expect_same_model(game.db, opened.db);
 }
 
+// A factor typed as a decimal rounds as that decimal does, halves away from zero, though the
+// binary number for it lies a little below or above.
+TEST_F(BlockEdits, AMultiplyRoundsTheTypedFactor) {
+    const int stamina = column("stamina");
+    const struct {
+        const char* value;
+        double factor;
+        const char* expected;
+    } cases[] = {{"50", 1.15, "58"}, {"45", 0.7, "32"}, {"25", 0.58, "15"}, {"5", 0.5, "3"},
+                 {"7", 0.3, "2"},    {"40", 1.1, "44"}, {"3", 0.1, "0"},    {"9", -1.0, "0"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.value) + " * " + std::to_string(c.factor));
+        const block_outcome set = fill_block(game, {players, {0}, {stamina}}, c.value);
+        ASSERT_TRUE(set.ok()) << set.message();
+        const block_outcome out =
+            adjust_column(game, players, {0}, stamina, adjust_kind::multiply, c.factor);
+        ASSERT_TRUE(out.ok()) << out.message();
+        EXPECT_EQ(text(0, stamina), c.expected);
+    }
+}
+
 } // namespace
 } // namespace qira

@@ -203,5 +203,36 @@ TEST_F(Season, EachKindOfBrokenReferenceIsFound) {
     }
 }
 
+// A problem is known by its kind and ids, however often it occurs: a third row with an id two
+// rows had on opening, or a player in a team a third time, is a problem the session made.
+TEST(GameCheck, NewProblemsCountRepeatsOfAKnownProblem) {
+    using kind = game_problem::kind;
+    const game_problem twice{kind::player_twice, team_players, 8, {3, 12345, 0}, "row 8"};
+    const game_problem same_id{kind::duplicate_id, players, 2, {77, 0, 0}, "row 2"};
+    const auto moved = [](game_problem p, int row) {
+        p.row = row;
+        return p;
+    };
+    const struct {
+        const char* what;
+        std::vector<game_problem> before, now;
+        std::size_t added;
+    } cases[] = {
+        {"the same problems on other rows",
+         {twice, same_id},
+         {moved(same_id, 9), moved(twice, 1)},
+         0},
+        {"one more repeat of each",
+         {twice, same_id},
+         {twice, moved(twice, 9), same_id, same_id},
+         2},
+        {"one repeat fewer", {twice, twice}, {moved(twice, 4)}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(new_problems(c.before, c.now).size(), c.added);
+    }
+}
+
 } // namespace
 } // namespace qira
