@@ -237,8 +237,8 @@ std::vector<game_problem> check_references(const open_game& game) {
     return checker(game).run();
 }
 
-std::vector<game_problem> new_problems(const std::vector<game_problem>& before,
-                                       const std::vector<game_problem>& now) {
+std::vector<bool> which_are_new(const std::vector<game_problem>& before,
+                                const std::vector<game_problem>& now) {
     const auto order = [](const game_problem& a, const game_problem& b) {
         return std::tie(a.what, a.table, a.ids) < std::tie(b.what, b.table, b.ids);
     };
@@ -247,15 +247,24 @@ std::vector<game_problem> new_problems(const std::vector<game_problem>& before,
     std::vector<game_problem> known = before;
     std::sort(known.begin(), known.end(), order);
     std::vector<std::size_t> used(known.size(), 0); // per first of equal problems
-    std::vector<game_problem> out;
-    for (const auto& p : now) {
-        const auto [first, last] = std::equal_range(known.begin(), known.end(), p, order);
+    std::vector<bool> out(now.size(), true);
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        const auto [first, last] = std::equal_range(known.begin(), known.end(), now[i], order);
         const auto known_times = static_cast<std::size_t>(last - first);
         if (known_times > 0 &&
             used[static_cast<std::size_t>(first - known.begin())]++ < known_times)
-            continue;
-        out.push_back(p);
+            out[i] = false;
     }
+    return out;
+}
+
+std::vector<game_problem> new_problems(const std::vector<game_problem>& before,
+                                       const std::vector<game_problem>& now) {
+    const std::vector<bool> is_new = which_are_new(before, now);
+    std::vector<game_problem> out;
+    for (std::size_t i = 0; i < now.size(); ++i)
+        if (is_new[i])
+            out.push_back(now[i]);
     return out;
 }
 

@@ -50,5 +50,8 @@ std::vector<game_problem> check_references(const open_game& game);
 // problem found more often than in `before` is new as often as it is more.
 std::vector<game_problem> new_problems(const std::vector<game_problem>& before,
                                        const std::vector<game_problem>& now);
+// For each problem of `now`, whether new_problems(before, now) holds it.
+std::vector<bool> which_are_new(const std::vector<game_problem>& before,
+                                const std::vector<game_problem>& now);
 
 } // namespace qira

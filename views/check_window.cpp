@@ -7,6 +7,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qira {
 
 check_window::check_window(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
@@ -41,14 +43,12 @@ check_window::check_window(game_document& doc, QWidget* parent) : QWidget(parent
 
 void check_window::refresh(const std::vector<game_problem>& known) {
     problems_ = check_references(doc_.game);
-    const auto added = new_problems(known, problems_);
+    const std::vector<bool> is_new = which_are_new(known, problems_);
+    const auto added = static_cast<std::size_t>(std::count(is_new.begin(), is_new.end(), true));
     check_list->clear();
-    for (const auto& p : problems_) {
-        const bool is_new = std::any_of(added.begin(), added.end(),
-                                        [&](const game_problem& a) { return a.same_as(p); });
-        check_list->addItem(text_of(p.text) +
-                            (is_new ? QString() : QStringLiteral("  (in the files as opened)")));
-    }
+    for (std::size_t i = 0; i < problems_.size(); ++i)
+        check_list->addItem(text_of(problems_[i].text) +
+                            (is_new[i] ? QString() : QStringLiteral("  (in the files as opened)")));
     check_summary->setText(problems_.empty()
                                ? QStringLiteral("No problems found.")
                                : QStringLiteral("%1, %2 of them made since the files were opened. "
@@ -56,7 +56,7 @@ void check_window::refresh(const std::vector<game_problem>& known) {
                                      .arg(problems_.size() == 1
                                               ? QStringLiteral("1 problem")
                                               : QStringLiteral("%1 problems").arg(problems_.size()))
-                                     .arg(added.size()));
+                                     .arg(added));
     if (!problems_.empty())
         check_list->setCurrentRow(0);
 }
