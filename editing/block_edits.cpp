@@ -1,5 +1,7 @@
 #include "editing/block_edits.h"
 
+#include "editing/table_csv.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,20 +11,6 @@ namespace qira {
 namespace {
 
 constexpr std::size_t listed_problems = 20;
-
-void append_cell(std::string& out, const std::string& text) {
-    if (text.find_first_of("\t\r\n\"") == std::string::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
 
 block_outcome refused(int table, std::string why) {
     block_outcome out;
@@ -97,7 +85,9 @@ std::string copy_block(const database& db, const grid_block& block) {
         for (std::size_t k = 0; k < block.columns.size(); ++k) {
             if (k > 0)
                 out += '\t';
-            append_cell(out, cell_text(db, column_cell(db, block.table, row, block.columns[k])));
+            append_quoted_cell(out,
+                               cell_text(db, column_cell(db, block.table, row, block.columns[k])),
+                               "\t\r\n\"");
         }
         out += '\n';
     }
