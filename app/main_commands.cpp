@@ -5,15 +5,18 @@
 #include "app/main_window.h"
 #include "app/registry.h"
 #include "editing/open_game.h"
+#include "views/window_place.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -107,6 +110,9 @@ void TForm1::Button1Click() {
     // showed the game that was open.
     if (tables)
         tables->close();
+    if (check)
+        check->close();
+    opening_problems_ = qira::check_references(game);
     database_path_ = database_path;
     language_path_ = language_path;
     // The files as opened, for "Save changes as patch..." (a file that cannot be read again
@@ -135,6 +141,7 @@ void TForm1::Button1Click() {
     ButtonUndo->show();
     ButtonRedo->show();
     ButtonTables->show();
+    ButtonCheck->show();
     ButtonPatchSave->setEnabled(true);
     ButtonPatchApply->setEnabled(true);
     pb->setValue(0);
@@ -171,8 +178,8 @@ void TForm1::ButtonTablesClick() {
         // A window of its own (not a child of this one: its keys are its own).
         tables = new qira::tables_window(doc, nullptr);
         connect_folder_stores();
-        // Beside the main window.
-        tables->move(frameGeometry().topRight() + QPoint(8, 0));
+        tables->show();
+        place_tables_window();
     } else if (tables->isHidden()) {
         tables->refresh();
     }
@@ -181,9 +188,37 @@ void TForm1::ButtonTablesClick() {
     tables->activateWindow();
 }
 
+void TForm1::place_tables_window() {
+    QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = on ? on->availableGeometry() : QRect(0, 0, 1280, 900);
+    // The frame around the window's content (none on some platforms).
+    const QSize frame = tables->frameGeometry().size() - tables->geometry().size();
+    std::optional<QRect> place;
+    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+        if (const auto text = key->read(QLatin1String(qira::tables_place_value)))
+            if (const auto remembered = qira::place_from_text(*text))
+                place = qira::fit_remembered(*remembered, available);
+        key->close();
+    }
+    if (!place)
+        place = qira::place_beside(frameGeometry(), tables->size() + frame, available);
+    tables->resize(place->size() - frame);
+    tables->move(place->topLeft());
+    tables->place_store = [](const QRect& frame_place) {
+        if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+            // A place that cannot be stored is only not offered again.
+            (void)key->write(QLatin1String(qira::tables_place_value),
+                             qira::place_text(frame_place));
+            key->close();
+        }
+    };
+}
+
 void TForm1::Button11Click() {
     const QString database_name = qira::from_fs_path(database_path_.filename());
     const QString language_name = qira::from_fs_path(language_path_.filename());
+    if (!save_despite_problems())
+        return;
     // Both files or neither: the message of a failure says what became of each.
     const auto saved = qira::save_game_files(game, database_path_, language_path_, *file_ops_);
     if (!saved) {
@@ -209,10 +244,13 @@ void TForm1::Button14Click() {
     ButtonUndo->hide();
     ButtonRedo->hide();
     ButtonTables->hide();
+    ButtonCheck->hide();
     ButtonPatchSave->setEnabled(false);
     ButtonPatchApply->setEnabled(false);
     if (tables)
         tables->close();
+    if (check)
+        check->close();
     save_status->setText(QStringLiteral(" "));
 }
 
@@ -254,9 +292,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
         }
         exiting_ = true;
     }
-    // The window of the tables goes with this one.
+    // The windows of the tables and of the check go with this one.
     if (tables)
         tables->close();
+    if (check)
+        check->close();
     event->accept();
     QWidget::closeEvent(event);
 }

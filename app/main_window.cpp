@@ -70,9 +70,9 @@ void keep_place(QWidget* widget) {
 void set_keyboard_access(TForm1& w) {
     // The top bar, the start screen's commands or the tree, then the page shown: each page's
     // controls in its own order, after the last control of the page before.
-    tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.Button1, w.Button15,
-               w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave, w.ButtonPatchApply,
-               w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
+    tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.ButtonCheck, w.Button1,
+               w.Button15, w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave,
+               w.ButtonPatchApply, w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
     std::vector<QWidget*> chain{w.TreeView1};
     for (const auto& page :
          {w.league->tab_order(), w.team->tab_order(), w.player->tab_order(), w.roster->tab_order()})
@@ -146,6 +146,7 @@ TForm1::~TForm1() {
     // The undo stack goes with the document and announces its clearing: not to this window.
     doc.undo_stack()->disconnect(this);
     delete tables;
+    delete check;
 }
 
 void TForm1::set_message_sink(qira::message_sink* messages) {
@@ -171,9 +172,12 @@ void TForm1::build_top_bar() {
     ButtonRedo = button("ButtonRedo", QStringLiteral("Redo"), Panel1);
     ButtonTables = button("ButtonTables", QStringLiteral("All tables..."), Panel1);
     ButtonTables->setToolTip(QStringLiteral("Every table and field in a grid (Ctrl+T)"));
-    for (QPushButton* b : {ButtonUndo, ButtonRedo, ButtonTables}) {
+    ButtonCheck = button("ButtonCheck", QStringLiteral("Check game..."), Panel1);
+    ButtonCheck->setToolTip(
+        QStringLiteral("References between the tables that point nowhere, and other problems"));
+    for (QPushButton* b : {ButtonUndo, ButtonRedo, ButtonTables, ButtonCheck}) {
         b->setAccessibleName(b->text());
-        b->setEnabled(b == ButtonTables);
+        b->setEnabled(b == ButtonTables || b == ButtonCheck);
         b->hide();
         keep_place(b);
     }
@@ -185,6 +189,7 @@ void TForm1::build_top_bar() {
     bar->addWidget(ButtonUndo);
     bar->addWidget(ButtonRedo);
     bar->addWidget(ButtonTables);
+    bar->addWidget(ButtonCheck);
     bar->addSpacing(12);
     bar->addWidget(Image1);
     bar->addStretch(1);
@@ -453,6 +458,7 @@ void TForm1::connect_handlers() {
     // The trees built again after an edit of the tables: the selected node's page shows its row.
     connect(&doc, &qira::game_document::trees_rebuilt, this, guarded(&TForm1::show_selected_node));
     connect(ButtonTables, &QPushButton::clicked, this, guarded(&TForm1::ButtonTablesClick));
+    connect(ButtonCheck, &QPushButton::clicked, this, guarded(&TForm1::ButtonCheckClick));
     auto* tables_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     tables_key->setContext(Qt::WindowShortcut);
     connect(tables_key, &QShortcut::activated, this, [this] {

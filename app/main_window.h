@@ -16,12 +16,14 @@
 // setting an item from code fires no change. Track bars are QSliders, list boxes QListWidgets.
 
 #include "app/messages.h"
+#include "editing/game_check.h"
 #include "editing/patch_edit.h"
 #include "views/game_document.h"
 #include "views/league_page.h"
 #include "views/node_tree.h"
 #include "views/player_page.h"
 #include "views/roster_page.h"
+#include "views/check_window.h"
 #include "views/tables_window.h"
 #include "views/team_page.h"
 #include "views/tree_find.h"
@@ -121,6 +123,15 @@ class TForm1 : public QWidget {
     // The window of every table ("All tables..."), made when first asked for; nullptr before.
     qira::tables_window* tables = nullptr;
     void ButtonTablesClick();
+    // "Check game...": the references between the tables checked, each problem on a line.
+    QPushButton* ButtonCheck;
+    qira::check_window* check = nullptr;
+    void ButtonCheckClick();
+    // Shows a row: its page (a league, team or player), else the grid of its table.
+    void show_table_row(int table, int row);
+    // Before a save: whether to save although the session added problems (the user is asked;
+    // problems the files had on opening never hold a save back).
+    bool save_despite_problems();
 
     // --- The game's folder (app/game_folder.cpp)
     // Fills Edit1 with the first install folder that holds the game database: the registry's
@@ -192,6 +203,9 @@ class TForm1 : public QWidget {
   protected:
     // The window manager's close box works as "Exit".
     void closeEvent(QCloseEvent* event) override;
+    // Opens the tables window where it was left (kept in the editor's registry key), or beside
+    // this window where there is room, else over it; always inside the screen's available area.
+    void place_tables_window();
     // Ctrl+Z in a text field undoes its typing while it has any; else the window's step.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -221,6 +235,8 @@ class TForm1 : public QWidget {
     patch_chooser choose_patch_;   // empty: the system's file dialogs
     // The two files as they were opened, to make the patch of what was changed since.
     qira::opened_files opened_;
+    // The problems of the references the files had when they were opened.
+    std::vector<qira::game_problem> opening_problems_;
     bool exiting_ = false;
     // The files that the open database came from; "Save Changes" replaces them.
     std::filesystem::path database_path_;

@@ -24,6 +24,8 @@ inline constexpr char install_key[] = "\\Software\\ZQ sports\\QIRA 2004\\";
 inline constexpr char install_dir_value[] = "Install Dir";
 inline constexpr char editor_key[] = "\\Software\\Brolt Software\\QIRA DB EDITOR 2004\\";
 inline constexpr char language_value[] = "language";
+// Where the tables window was left: "x,y,width,height" of its frame.
+inline constexpr char tables_place_value[] = "tables window";
 
 // One open key.
 class registry_key {

@@ -72,6 +72,8 @@ inline void register_step(const std::string& step, const install& in,
         ->UseRealTime();
 }
 
+// The steps of a season update: pasting cells, the check of the references.
+void register_season_steps(const install& in);
 // The steps that need the window (tree build, player Apply, showing a team); empty without Qt.
 void register_gui_steps(const install& in);
 // Closes the windows the steps opened, while the application still runs.
@@ -135,6 +137,8 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
         {"CSV import of the players table", nullptr, 80, 80, false},
         {"diff (10000 changed values)", nullptr, 100, 100, false},
         {"patch apply (10000 changed values)", nullptr, 100, 100, false},
+        {"grid: paste of 10000 cells", nullptr, 100, 100, false},
+        {"check of the references", nullptr, 50, 50, false},
     };
     os << "\n| step | install | median | reference | ratio | target | met |\n"
           "|---|---|---|---|---|---|---|\n";

@@ -27,8 +27,10 @@ QApplication& application() {
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: as a static object it would be destroyed at exit after Qt's own static
+    // objects (the input devices it owns among them), which crashes.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // A window with the install open, kept for all the steps of that install.

@@ -263,6 +263,7 @@ int main(int argc, char** argv) {
         register_step("save", in, save_install);
         register_step("diff (10000 changed values)", in, diff_installs);
         register_step("patch apply (10000 changed values)", in, apply_patch_step);
+        register_season_steps(in);
         register_gui_steps(in);
     }
     median_collector collector;

@@ -15,17 +15,7 @@ namespace {
 constexpr std::size_t listed_problems = 20;
 
 void append_field(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
+    append_quoted_cell(out, text, ",\"\r\n");
 }
 
 // One record of a CSV file: its fields and the line it starts on.
@@ -147,6 +137,20 @@ int name_columns(const database& db, int table, const string_table* lang) {
 
 std::string separator_name(char separator) {
     return separator == ';' ? "semicolons" : separator == '\t' ? "tabs" : "commas";
+}
+
+void append_quoted_cell(std::string& out, std::string_view text, std::string_view specials) {
+    if (text.find_first_of(specials) == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
 }
 
 std::string table_csv(const database& db, int t, int names) {

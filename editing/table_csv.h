@@ -25,6 +25,9 @@ int name_columns(const database& db, int table, const string_table* lang);
 
 // The table as CSV, with `names` localized-name columns.
 std::string table_csv(const database& db, int table, int names = 0);
+// Appends one cell: as it is, or in double quotes with its quotes doubled where it holds one of
+// `specials` (its separator, a line break or a quote), as CSV and tab-separated text quote.
+void append_quoted_cell(std::string& out, std::string_view text, std::string_view specials);
 
 // "commas", "semicolons" or "tabs".
 std::string separator_name(char separator);

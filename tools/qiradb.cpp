@@ -9,6 +9,7 @@
 #include "dbfile/database.h"
 #include "dbfile/fields.h"
 #include "editing/csv_import.h"
+#include "editing/game_check.h"
 #include "editing/json_writer.h"
 #include "editing/open_game.h"
 #include "editing/patch.h"
@@ -227,13 +228,26 @@ int run_import_csv(const std::filesystem::path& path, int t, const std::filesyst
     return 0;
 }
 
-int run_check(const std::filesystem::path& path, const std::filesystem::path& lang_path) {
+int run_check(const std::filesystem::path& path, const std::filesystem::path& lang_path,
+              bool references) {
     database db;
     string_table lang;
     if (auto code = load_both(path, lang_path, db, lang))
         return *code;
-    std::cout << "ok\n";
-    return 0;
+    if (!references) {
+        std::cout << "ok\n";
+        return 0;
+    }
+    open_game game;
+    game.db = std::move(db);
+    game.lang = std::move(lang);
+    game.has_language = !lang_path.empty();
+    const auto problems = check_references(game);
+    for (const auto& p : problems)
+        std::cout << p.text << '\n';
+    if (problems.empty())
+        std::cout << "ok\n";
+    return problems.empty() ? 0 : 1;
 }
 
 int run_lang_dump(const std::filesystem::path& path) {
@@ -386,6 +400,9 @@ int main(int argc, char** argv) {
     auto* check = app.add_subcommand("check", "load and report ok or the refusal");
     check->add_option("DB", db, "game database file")->required();
     check->add_option("--lang", lang, "language file to check as well");
+    bool references = false;
+    check->add_flag("--references", references,
+                    "also check the references between the tables (exit 1 when it lists problems)");
 
     auto* lang_dump = app.add_subcommand("lang-dump", "a language file's entries as JSON");
     lang_dump->add_option("LANG", lang, "language file")->required();
@@ -442,7 +459,7 @@ int main(int argc, char** argv) {
         return run_import_csv(utf8_path(db), import_table, utf8_path(csv), utf8_path(out),
                               lang_pair);
     if (check->parsed())
-        return run_check(utf8_path(db), utf8_path(lang));
+        return run_check(utf8_path(db), utf8_path(lang), references);
     if (lang_dump->parsed())
         return run_lang_dump(utf8_path(lang));
     if (lang_rewrite->parsed())

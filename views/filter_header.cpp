@@ -1,5 +1,6 @@
 #include "views/filter_header.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -18,7 +19,7 @@ void filter_header::make_fields(int columns) {
         delete f;
     fields_.clear();
     for (int c = 0; c < columns; ++c) {
-        auto* f = new QLineEdit(this);
+        auto* f = new QLineEdit(host_ ? host_.data() : static_cast<QWidget*>(this));
         f->setPlaceholderText(QStringLiteral("Filter"));
         const QString name =
             model() ? model()->headerData(c, Qt::Horizontal).toString() : QString();
@@ -26,6 +27,7 @@ void filter_header::make_fields(int columns) {
         f->setToolTip(QStringLiteral("Rows whose %1 contains this text, or a comparison: =5, "
                                      "!=5, >10, <=3, 10..20")
                           .arg(name));
+        f->installEventFilter(this);
         connect(f, &QLineEdit::textChanged, this,
                 [this, c](const QString& text) { emit filter_changed(c, text); });
         fields_.push_back(f);
@@ -67,10 +69,42 @@ void filter_header::place_fields() {
             f->hide();
             continue;
         }
-        f->setGeometry(sectionViewportPosition(column) + 1, top + 1, sectionSize(column) - 2,
-                       height);
+        // Within the header's own area (a column scrolled partly out of view shows its part).
+        QRect r =
+            QRect(sectionViewportPosition(column) + 1, top + 1, sectionSize(column) - 2, height)
+                .intersected(rect());
+        if (r.width() < 8) {
+            f->hide();
+            continue;
+        }
+        if (host_)
+            r.moveTopLeft(mapTo(host_, r.topLeft()));
+        f->setGeometry(r);
         f->show();
+        f->raise();
     }
+}
+
+// Tab and Shift+Tab in a filter field go to the next or previous control of the window's focus
+// chain; without this the grid around the header would take them to move between its cells.
+bool filter_header::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            auto* from = static_cast<QWidget*>(watched);
+            const bool forward =
+                key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            QWidget* next = from;
+            do
+                next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+            while (next != from && !(next->isVisible() && next->isEnabled() &&
+                                     (next->focusPolicy() & Qt::TabFocus)));
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QHeaderView::eventFilter(watched, event);
 }
 
 } // namespace qira

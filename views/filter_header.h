@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 
 #include <vector>
 
@@ -15,6 +16,10 @@ class filter_header : public QHeaderView {
   public:
     explicit filter_header(QWidget* parent = nullptr);
 
+    // Where the filter fields live: a widget around the grid (the window), so that they are
+    // ordinary controls of the window for the keyboard and the accessibility bus; placed over
+    // the header's lower part. Without a host they are the header's children.
+    void set_field_host(QWidget* host) { host_ = host; }
     // Makes one filter field per column (all empty).
     void make_fields(int columns);
     QLineEdit* field(int column) const;
@@ -29,9 +34,11 @@ class filter_header : public QHeaderView {
 
   protected:
     void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::vector<QLineEdit*> fields_;
+    QPointer<QWidget> host_;
 };
 
 } // namespace qira

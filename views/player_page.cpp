@@ -1,6 +1,8 @@
 #include "views/player_page.h"
 
 #include "editing/edits.h"
+#include "editing/transfers.h"
+#include "views/game_trees.h"
 #include "views/handler_values.h"
 #include "views/item_lists.h"
 #include "views/page_values.h"
@@ -83,6 +85,18 @@ player_page::player_page(game_document& doc, QWidget* parent) : QWidget(parent),
     pl_talent = track_bar("pl_talent", 5, this);
     Button8 = button("Button8", QStringLiteral("<<< Edit Team"), this);
     pl_apply = button("pl_apply", QStringLiteral("Apply"), this);
+    pl_new = button("pl_new", QStringLiteral("New player..."), this);
+    pl_new->setToolTip(QStringLiteral("A copy of this player with the next free id and new names"));
+    pl_delete = button("pl_delete", QStringLiteral("Delete player"), this);
+    pl_delete->setToolTip(QStringLiteral("This player's row and his memberships of teams"));
+    pl_new->setEnabled(false);
+    pl_delete->setEnabled(false);
+    pl_status = new QLabel(this);
+    pl_status->setObjectName(QStringLiteral("pl_status"));
+    pl_status->setAccessibleName(QStringLiteral("Player status"));
+    ask_names = [this](const QString& title, const player_names& model) {
+        return ask_player_names(this, title, model);
+    };
 
     auto* left = new QGridLayout;
     left->setColumnStretch(1, 1);
@@ -136,18 +150,22 @@ player_page::player_page(game_document& doc, QWidget* parent) : QWidget(parent),
     auto* page = new QVBoxLayout(this);
     page->addLayout(id_row);
     page->addLayout(columns, 1);
-    page->addLayout(button_row({Button8}, {pl_apply}));
+    page->addWidget(pl_status);
+    page->addLayout(button_row({Button8, pl_new, pl_delete}, {pl_apply}));
     apply_keys(this, pl_apply);
 
     connect(pl_apply, &QPushButton::clicked, this, doc_.guarded(this, &player_page::pl_applyClick));
     connect(Button8, &QPushButton::clicked, this, doc_.guarded(this, &player_page::Button8Click));
+    connect(pl_new, &QPushButton::clicked, this, doc_.guarded(this, &player_page::new_click));
+    connect(pl_delete, &QPushButton::clicked, this, doc_.guarded(this, &player_page::delete_click));
     connect(&doc_, &game_document::rows_changed, this, &player_page::rows_changed);
 }
 
 std::vector<QWidget*> player_page::tab_order() const {
-    return {pl_name,       pl_pseudo,    pl_sur,    pl_pos,       pl_height_p, pl_weight_p,
-            pl_haircolor,  pl_bootscol,  pl_star,   pl_stamina_p, pl_pass_p,   pl_tackl_p,
-            pl_ballcont_p, pl_shotacc_p, pl_talent, Button8,      pl_apply};
+    return {pl_name,     pl_pseudo,    pl_sur,        pl_pos,       pl_height_p,
+            pl_weight_p, pl_haircolor, pl_bootscol,   pl_star,      pl_stamina_p,
+            pl_pass_p,   pl_tackl_p,   pl_ballcont_p, pl_shotacc_p, pl_talent,
+            Button8,     pl_new,       pl_delete,     pl_apply};
 }
 
 void player_page::show_player(int row) {
@@ -157,7 +175,8 @@ void player_page::show_player(int row) {
     // Ball control and shot accuracy are shown only; they stay disabled.
     for (QWidget* w : std::initializer_list<QWidget*>{
              pl_name, pl_pseudo, pl_sur, pl_talent, pl_star, pl_height_p, pl_weight_p, pl_bootscol,
-             pl_haircolor, pl_stamina_p, pl_pass_p, pl_tackl_p, pl_pos, pl_apply})
+             pl_haircolor, pl_stamina_p, pl_pass_p, pl_tackl_p, pl_pos, pl_apply, pl_new,
+             pl_delete})
         w->setEnabled(found);
     if (!found) {
         pl_id->setText(QStringLiteral("-1"));
@@ -281,6 +300,82 @@ void player_page::rows_changed(const change& c) {
     const int row = pl_id->text().toInt(&ok);
     if (ok && row >= 0 && c.touches(table_index::players, row))
         show_player(row);
+}
+
+namespace {
+
+// The shown player's row, or -1.
+int shown_row(const QLineEdit* pl_id, database& db) {
+    if (!pl_id->property(player_shown).toBool())
+        return -1;
+    bool ok = false;
+    const int row = pl_id->text().toInt(&ok);
+    return ok && row >= 0 && static_cast<std::size_t>(row) < player_rows(db).size() ? row : -1;
+}
+
+} // namespace
+
+result player_page::new_click() {
+    const int row = shown_row(pl_id, doc_.game.db);
+    if (row < 0)
+        return refusal(QStringLiteral("Show the player to copy first."));
+    // The team the shown player's node stands under.
+    std::optional<std::int32_t> team;
+    QTreeWidget* tree = doc_.trees.navigation;
+    QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
+    QString team_label;
+    if (node && node->parent() && node->parent()->parent()) {
+        team_label = node->parent()->text(0);
+        const int t = resolve_team(doc_.game, team_label);
+        if (t >= 0)
+            team = doc_.game.db.rows(table_index::teams)[static_cast<std::size_t>(t)].keys[0];
+    }
+    // Refused before the names are typed where the player could not be added.
+    if (auto can = check_new_player(doc_.game, row, team); !can)
+        return refusal(
+            QStringLiteral("No new player: %1").arg(QString::fromStdString(can.message())));
+    const auto names = ask_names(QStringLiteral("New player"), player_names{});
+    if (!names)
+        return result::success();
+    edit_outcome made = new_player(doc_.game, row, *names, team);
+    if (!made)
+        return refusal(
+            QStringLiteral("No new player: %1").arg(QString::fromStdString(made.message())));
+    const int added = static_cast<int>(player_rows(doc_.game.db).size()) - 1;
+    const QString label =
+        text_of(player_label(player_rows(doc_.game.db)[static_cast<std::size_t>(added)]));
+    doc_.push_table_edit(std::move(made.made), QStringLiteral("new player %1").arg(label));
+    pl_status->setText(
+        team ? QStringLiteral("New player %1 (id %2) in %3.")
+                   .arg(label)
+                   .arg(player_rows(doc_.game.db)[static_cast<std::size_t>(added)].keys[0])
+                   .arg(team_label)
+             : QStringLiteral("New player %1 (id %2), without a team.")
+                   .arg(label)
+                   .arg(player_rows(doc_.game.db)[static_cast<std::size_t>(added)].keys[0]));
+    show_player(added);
+    return result::success();
+}
+
+result player_page::delete_click() {
+    const int row = shown_row(pl_id, doc_.game.db);
+    if (row < 0)
+        return refusal(QStringLiteral("Show the player to delete first."));
+    const QString label =
+        text_of(player_label(player_rows(doc_.game.db)[static_cast<std::size_t>(row)]));
+    std::size_t memberships = 0;
+    edit_outcome made = delete_player(doc_.game, row, &memberships);
+    if (!made)
+        return refusal(QStringLiteral("%1 was not deleted: %2")
+                           .arg(label, QString::fromStdString(made.message())));
+    doc_.push_table_edit(std::move(made.made), QStringLiteral("delete player %1").arg(label));
+    pl_status->setText(memberships == 1
+                           ? QStringLiteral("Deleted %1 and his membership of a team.").arg(label)
+                           : QStringLiteral("Deleted %1 and his %2 memberships of teams.")
+                                 .arg(label)
+                                 .arg(memberships));
+    show_player(-1);
+    return result::success();
 }
 
 } // namespace qira

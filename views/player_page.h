@@ -7,8 +7,11 @@
 
 #include "views/game_document.h"
 
+#include "views/player_names_dialog.h"
 #include <QCheckBox>
+
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -50,7 +53,13 @@ class player_page : public QWidget {
     QSpinBox* pl_shotacc_p;
     QSlider* pl_talent;
     QPushButton* pl_apply;
-    QPushButton* Button8; // "<<< Edit Team"
+    QPushButton* Button8;   // "<<< Edit Team"
+    QPushButton* pl_new;    // "New player...": a copy of the shown player with new names
+    QPushButton* pl_delete; // "Delete player": his row and his memberships
+    QLabel* pl_status;      // what New player and Delete player did
+
+    // Asks the names of a new player (the dialog; tests answer instead).
+    names_asker ask_names;
 
     // The controls that Tab moves through on this page, in order: a column before the next, the
     // bottom row's buttons left to right, "Apply" last; the window chains them after the tree and
@@ -61,6 +70,11 @@ class player_page : public QWidget {
     // Refused when pl_id holds no number.
     result pl_applyClick();
     void Button8Click();
+    // New player: a copy of the shown player with the next free id and the names asked, in the
+    // team his node stands under in the tree (none when the node is not under a team).
+    result new_click();
+    // Delete player: the shown player's row and every membership row of his, one undo step.
+    result delete_click();
 
   private:
     void rows_changed(const change& c);

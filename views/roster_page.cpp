@@ -1,6 +1,7 @@
 #include "views/roster_page.h"
 
 #include "editing/edits.h"
+#include "editing/transfers.h"
 #include "views/handler_values.h"
 #include "views/item_lists.h"
 #include "views/page_values.h"
@@ -67,6 +68,23 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     doc_.trees.exchange = xchange;
     xchange_find =
         new tree_find(doc_, xchange, QStringLiteral("Find in exchange tree"), "xchangeFind", this);
+    ButtonSign = button("ButtonSign", QStringLiteral("Sign"), this);
+    ButtonSign->setToolTip(
+        QStringLiteral("Move the player chosen in the exchange tree into this team"));
+    ButtonRelease = button("ButtonRelease", QStringLiteral("Release"), this);
+    ButtonRelease->setToolTip(QStringLiteral(
+        "Move the selected player into the team chosen in the exchange tree, or out of any team"));
+    ButtonSignFree = button("ButtonSignFree", QStringLiteral("Sign free player..."), this);
+    ButtonSignFree->setToolTip(QStringLiteral("Choose a player without a team to join this team"));
+    ButtonNewPlayer = button("ButtonNewPlayer", QStringLiteral("New player..."), this);
+    ButtonNewPlayer->setToolTip(
+        QStringLiteral("A copy of the selected player with new names, in this team"));
+    ask_names = [this](const QString& title, const player_names& model) {
+        return ask_player_names(this, title, model);
+    };
+    choose_free = [this](const database& db, const std::vector<int>& rows) {
+        return choose_free_player(this, db, rows);
+    };
     Button5 = button("Button5", QStringLiteral("<<< Edit team"), this);
     t_apply_1 = button("t_apply_1", QStringLiteral("Apply"), this);
 
@@ -84,6 +102,10 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
     middle->addWidget(Button3);
+    middle->addWidget(ButtonSign);
+    middle->addWidget(ButtonRelease);
+    middle->addWidget(ButtonSignFree);
+    middle->addWidget(ButtonNewPlayer);
     middle->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(roster, 1);
@@ -113,14 +135,29 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     connect(t_pl_num_p, &QSpinBox::textChanged, this, guarded(&roster_page::t_pl_numChange));
     connect(t_apply_1, &QPushButton::clicked, this, guarded(&roster_page::t_apply_1Click));
     connect(Button3, &QPushButton::clicked, this, guarded(&roster_page::Button3Click));
+    connect(ButtonSign, &QPushButton::clicked, this, guarded(&roster_page::sign_click));
+    connect(ButtonRelease, &QPushButton::clicked, this, guarded(&roster_page::release_click));
+    connect(ButtonSignFree, &QPushButton::clicked, this, guarded(&roster_page::sign_free_click));
+    connect(ButtonNewPlayer, &QPushButton::clicked, this, guarded(&roster_page::new_player_click));
     // The team page's Apply and this one are one and the same.
     connect(&team_, &team_page::shown, t_apply_1, &QPushButton::setEnabled);
     connect(&team_, &team_page::refilled, this, &roster_page::roster_refilled);
 }
 
 std::vector<QWidget*> roster_page::tab_order() const {
-    return {t_pl_list,           t_pl_num_p, t_pl_pos, Button3,  xchange_find->field,
-            xchange_find->clear, xchange,    Button5,  t_apply_1};
+    return {t_pl_list,
+            t_pl_num_p,
+            t_pl_pos,
+            Button3,
+            ButtonSign,
+            ButtonRelease,
+            ButtonSignFree,
+            ButtonNewPlayer,
+            xchange_find->field,
+            xchange_find->clear,
+            xchange,
+            Button5,
+            t_apply_1};
 }
 
 void roster_page::roster_refilled(const QStringList& ids_before) {
@@ -236,26 +273,10 @@ result roster_page::t_apply_1Click() {
     return team_.apply("roster");
 }
 
-result roster_page::Button3Click() {
-    QTreeWidgetItem* chosen = xchange->currentItem();
-    const int s = selected_row();
-    if (!chosen || !chosen->isSelected() || s < 0 || s >= team_.t_pl_names->count() ||
-        s >= team_.t_pl_ids->count() || !chosen->parent() || !chosen->parent()->parent())
-        return result::success();
-
+result_of<int> roster_page::link_of_chosen(QTreeWidgetItem* chosen) const {
     open_game& game = doc_.game;
     game_trees& trees = doc_.trees;
     const QString chosen_label = chosen->text(0);
-    const QString roster_label = team_.t_pl_names->item(s)->text();
-    const auto team_rows = game.db.rows(teams);
-    const auto team_id = to_int(team_.t_id->text());
-    if (!team_id)
-        return team_id.outcome();
-    const int shown = team_id.value;
-    if (shown < 0 || static_cast<std::size_t>(shown) >= team_rows.size())
-        return result::success();
-    const std::int32_t shown_id = team_rows[static_cast<std::size_t>(shown)].keys[0];
-
     // The chosen player: the player row the tree shows for his node (found as a selection of
     // the node finds it, also when his name is not valid UTF-8).
     const int chosen_row = resolve_player(game, chosen_label);
@@ -286,6 +307,35 @@ result roster_page::Button3Click() {
         chosen_link = first_link_of_player(game, chosen_id);
     if (chosen_link < 0)
         return not_found(chosen_label);
+
+    return result_of<int>::success(chosen_link);
+}
+
+result roster_page::Button3Click() {
+    QTreeWidgetItem* chosen = xchange->currentItem();
+    const int s = selected_row();
+    if (!chosen || !chosen->isSelected() || s < 0 || s >= team_.t_pl_names->count() ||
+        s >= team_.t_pl_ids->count() || !chosen->parent() || !chosen->parent()->parent())
+        return result::success();
+
+    open_game& game = doc_.game;
+    game_trees& trees = doc_.trees;
+    const QString chosen_label = chosen->text(0);
+    const QString roster_label = team_.t_pl_names->item(s)->text();
+    const auto team_rows = game.db.rows(teams);
+    const auto team_id = to_int(team_.t_id->text());
+    if (!team_id)
+        return team_id.outcome();
+    const int shown = team_id.value;
+    if (shown < 0 || static_cast<std::size_t>(shown) >= team_rows.size())
+        return result::success();
+    const std::int32_t shown_id = team_rows[static_cast<std::size_t>(shown)].keys[0];
+
+    const auto chosen_made = link_of_chosen(chosen);
+    if (!chosen_made)
+        return chosen_made.outcome();
+    const int chosen_link = chosen_made.value;
+    const int x_node = trees.index_of(chosen);
 
     // The roster player's link: the shown team's link behind roster row s.
     const auto roster_entry = entry_number(*team_.t_pl_ids, s);
@@ -323,6 +373,120 @@ result roster_page::Button3Click() {
     refresh_roster_list();
     team_.fill_player_choices(true);
     return result::success();
+}
+
+result_of<std::int32_t> roster_page::shown_team_id() const {
+    const auto row = to_int(team_.t_id->text());
+    if (!row)
+        return row.outcome();
+    const auto team_rows = doc_.game.db.rows(teams);
+    if (row.value < 0 || static_cast<std::size_t>(row.value) >= team_rows.size())
+        return refusal(QStringLiteral("No team is shown."));
+    return result_of<std::int32_t>::success(team_rows[static_cast<std::size_t>(row.value)].keys[0]);
+}
+
+result roster_page::after_transfer(edit_outcome made, const QString& what, const QString& refused) {
+    if (!made)
+        return refusal(
+            QStringLiteral("%1: %2").arg(refused, QString::fromStdString(made.message())));
+    const int shown = team_.t_id->text().toInt();
+    doc_.push_table_edit(std::move(made.made), what);
+    team_.fill_roster_lists(shown);
+    refresh_roster_list();
+    team_.fill_player_choices(true);
+    return result::success();
+}
+
+result roster_page::sign_click() {
+    QTreeWidgetItem* chosen = xchange->currentItem();
+    if (!chosen || !chosen->isSelected() || !chosen->parent() || !chosen->parent()->parent())
+        return refusal(QStringLiteral("Choose the player to sign in the exchange tree."));
+    const auto team = shown_team_id();
+    if (!team)
+        return team.outcome();
+    const auto link = link_of_chosen(chosen);
+    if (!link)
+        return link.outcome();
+    const QString label = chosen->text(0);
+    return after_transfer(sign_player(doc_.game, link.value, team.value),
+                          QStringLiteral("sign %1").arg(label),
+                          QStringLiteral("%1 was not signed").arg(label));
+}
+
+result roster_page::release_click() {
+    const int s = selected_row();
+    if (s < 0 || s >= team_.t_pl_ids->count() || s >= team_.t_pl_names->count())
+        return refusal(QStringLiteral("Choose the player to release in the roster."));
+    const auto team = shown_team_id();
+    if (!team)
+        return team.outcome();
+    const auto player = entry_number(*team_.t_pl_ids, s);
+    if (!player)
+        return player.outcome();
+    const QString label = team_.t_pl_names->item(s)->text();
+    const int link =
+        find_team_link(doc_.game, team.value, static_cast<std::int32_t>(player.value), s);
+    if (link < 0)
+        return not_found(label);
+    // To the team chosen in the exchange tree (a team node: a child of a league), else to none.
+    std::optional<std::int32_t> to;
+    QTreeWidgetItem* chosen = xchange->currentItem();
+    if (chosen && chosen->isSelected() && chosen->parent() && !chosen->parent()->parent()) {
+        const int row = resolve_team(doc_.game, chosen->text(0));
+        if (row >= 0)
+            to = doc_.game.db.rows(teams)[static_cast<std::size_t>(row)].keys[0];
+    }
+    return after_transfer(release_player(doc_.game, link, to),
+                          to ? QStringLiteral("release %1 to %2").arg(label, chosen->text(0))
+                             : QStringLiteral("release %1").arg(label),
+                          QStringLiteral("%1 was not released").arg(label));
+}
+
+result roster_page::sign_free_click() {
+    const auto team = shown_team_id();
+    if (!team)
+        return team.outcome();
+    const auto rows = players_without_team(doc_.game.db);
+    if (rows.empty())
+        return refusal(QStringLiteral("Every player is in a team."));
+    const auto chosen = choose_free(doc_.game.db, rows);
+    if (!chosen)
+        return result::success();
+    const QString label = text_of(
+        player_label(doc_.game.db.rows(table_index::players)[static_cast<std::size_t>(*chosen)]));
+    return after_transfer(sign_free_player(doc_.game, *chosen, team.value),
+                          QStringLiteral("sign %1").arg(label),
+                          QStringLiteral("%1 was not signed").arg(label));
+}
+
+result roster_page::new_player_click() {
+    const int s = selected_row();
+    if (s < 0 || s >= team_.t_pl_ids->count())
+        return refusal(QStringLiteral("Choose the player to copy in the roster."));
+    const auto team = shown_team_id();
+    if (!team)
+        return team.outcome();
+    const auto player = entry_number(*team_.t_pl_ids, s);
+    if (!player)
+        return player.outcome();
+    const int model =
+        doc_.game.db.find_row(table_index::players, static_cast<std::int32_t>(player.value));
+    if (model < 0)
+        return not_found(team_.t_pl_names->item(s)->text());
+    // Refused before the names are typed where the player could not be added.
+    if (auto can = check_new_player(doc_.game, model, team.value); !can)
+        return refusal(
+            QStringLiteral("No new player: %1").arg(QString::fromStdString(can.message())));
+    const auto names = ask_names(QStringLiteral("New player"), player_names{});
+    if (!names)
+        return result::success();
+    edit_outcome made = new_player(doc_.game, model, *names, team.value);
+    if (!made)
+        return refusal(
+            QStringLiteral("No new player: %1").arg(QString::fromStdString(made.message())));
+    const QString label = text_of(player_label(doc_.game.db.rows(table_index::players).back()));
+    return after_transfer(std::move(made), QStringLiteral("new player %1").arg(label),
+                          QStringLiteral("No new player"));
 }
 
 } // namespace qira

@@ -6,8 +6,10 @@
 // chosen player (selected in the exchange tree) change places, and both trees and the roster
 // follow.
 
+#include "views/free_player_dialog.h"
 #include "views/game_document.h"
 #include "views/node_tree.h"
+#include "views/player_names_dialog.h"
 #include "views/team_page.h"
 #include "views/tree_find.h"
 
@@ -32,7 +34,17 @@ class roster_page : public QWidget {
     QLineEdit* t_pl_num;
     QSpinBox* t_pl_num_p;
     QComboBox* t_pl_pos;
-    QPushButton* Button3; // "<-- Xchange -->"
+    QPushButton* Button3;         // "<-- Xchange -->"
+    QPushButton* ButtonSign;      // "Sign": the chosen player joins the shown team
+    QPushButton* ButtonRelease;   // "Release": the roster player leaves (to the chosen team)
+    QPushButton* ButtonSignFree;  // "Sign free player...": one without a team joins the team
+    QPushButton* ButtonNewPlayer; // "New player...": a copy of the selected player, in the team
+
+    // Asks the names of a new player (the dialog; tests answer instead).
+    names_asker ask_names;
+
+    // Chooses a player without a team (the dialog; tests answer instead).
+    free_player_chooser choose_free;
     node_tree* xchange;
     tree_find* xchange_find; // find in the exchange tree
     QPushButton* t_apply_1;
@@ -52,6 +64,18 @@ class roster_page : public QWidget {
     result t_pl_listDblClick();
     result t_apply_1Click();
     result Button3Click();
+    // Sign: the player chosen in the exchange tree moves (his membership row of the team he was
+    // chosen under) into the shown team, with its lowest free number.
+    result sign_click();
+    // Release: the selected roster player moves into the team chosen in the exchange tree, or,
+    // with no team chosen, leaves the team (his player row stays).
+    result release_click();
+    // Sign free player: a player without a membership row, chosen from a list, joins the shown
+    // team with a new membership row.
+    result sign_free_click();
+    // New player: a copy of the selected roster player with the next free id and the names
+    // asked, in the shown team.
+    result new_player_click();
 
   signals:
     // "<<< Edit team"
@@ -66,6 +90,16 @@ class roster_page : public QWidget {
     // The team page filled its roster lists again (`ids_before`: t_pl_ids before): the list is
     // rebuilt, and the player selected before stays selected.
     void roster_refilled(const QStringList& ids_before);
+
+    // The membership row of the player chosen in the exchange tree: the one his node was made
+    // from, else his link in the team his node stands under, else his first.
+    result_of<int> link_of_chosen(QTreeWidgetItem* chosen) const;
+    // The id of the shown team.
+    result_of<std::int32_t> shown_team_id() const;
+    // A signing or release pushed as one undo step; the roster lists and the trees follow.
+    // Records a transfer as one undo step and refreshes the lists, or refuses with `refused` and
+    // the reason.
+    result after_transfer(edit_outcome made, const QString& what, const QString& refused);
 
     game_document& doc_;
     team_page& team_;

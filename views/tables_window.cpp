@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -71,6 +72,7 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     grid->setObjectName(QStringLiteral("grid"));
     grid->setAccessibleName(QStringLiteral("Rows of the table"));
     header = new filter_header(grid);
+    header->set_field_host(this);
     grid->setHorizontalHeader(header);
     grid->setModel(filter);
     grid->setSortingEnabled(true);
@@ -87,6 +89,11 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     export_button = make_button(QStringLiteral("Export CSV..."), "export_button", this);
     import_button = make_button(QStringLiteral("Import CSV..."), "import_button", this);
     import_button->setToolTip(QStringLiteral("Replace the rows of this table by a CSV file's"));
+    fill_button = make_button(QStringLiteral("Fill..."), "fill_button", this);
+    fill_button->setToolTip(QStringLiteral("Set the selected cells to one value"));
+    adjust_button = make_button(QStringLiteral("Adjust..."), "adjust_button", this);
+    adjust_button->setToolTip(QStringLiteral(
+        "Add to or multiply the current column's values in every row the filters show"));
     undo_button = make_button(QStringLiteral("Undo"), "tables_undo", this);
     redo_button = make_button(QStringLiteral("Redo"), "tables_redo", this);
     status = new QLabel(this);
@@ -99,7 +106,8 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     filters->addWidget(all_filter, 2);
     filters->addWidget(row_count);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {insert_button, delete_button, export_button, import_button})
+    for (QPushButton* b :
+         {insert_button, delete_button, fill_button, adjust_button, export_button, import_button})
         buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(undo_button);
@@ -123,7 +131,9 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     setTabOrder(all_filter, grid);
     setTabOrder(grid, insert_button);
     setTabOrder(insert_button, delete_button);
-    setTabOrder(delete_button, export_button);
+    setTabOrder(delete_button, fill_button);
+    setTabOrder(fill_button, adjust_button);
+    setTabOrder(adjust_button, export_button);
     setTabOrder(export_button, import_button);
     setTabOrder(import_button, undo_button);
     setTabOrder(undo_button, redo_button);
@@ -144,6 +154,30 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     keys(QKeySequence(Qt::Key_Delete), [this] {
         if (grid->hasFocus())
             delete_selected();
+    });
+    // Copy and paste of cells while the grid has the focus, before the grid's own keys (a cell
+    // being typed into has its own editor and keeps the keys for its text).
+    grid->installEventFilter(this);
+    ask_fill_value = [this] { return ask_fill_dialog(this); };
+    ask_adjustment = [this](const QString& column) { return ask_adjust_dialog(this, column); };
+    connect(fill_button, &QPushButton::clicked, this, [this] {
+        doc_.run_guarded([this] {
+            if (const auto value = ask_fill_value())
+                fill_cells(*value);
+        });
+    });
+    connect(adjust_button, &QPushButton::clicked, this, [this] {
+        doc_.run_guarded([this] {
+            const QModelIndex current = grid->currentIndex();
+            if (!current.isValid()) {
+                show_status(QStringLiteral("Not adjusted: choose a cell of the column to adjust."));
+                return;
+            }
+            const QString name =
+                model->headerData(current.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+            if (const auto a = ask_adjustment(name))
+                adjust_current_column(a->how, a->amount);
+        });
     });
     connect(undo_button, &QPushButton::clicked, stack, &QUndoStack::undo);
     connect(redo_button, &QPushButton::clicked, stack, &QUndoStack::redo);
@@ -228,6 +262,13 @@ void tables_window::show_table(int table) {
     filter->clear_filters();
     model->show_table(table);
     header->make_fields(model->columnCount());
+    // Tab reaches the filter fields after the filter of all columns, column by column.
+    QWidget* previous = all_filter;
+    for (int c = 0; c < header->field_count(); ++c) {
+        setTabOrder(previous, header->field(c));
+        previous = header->field(c);
+    }
+    setTabOrder(previous, grid);
     {
         const QSignalBlocker quiet(table_list);
         table_list->setCurrentRow(table);
@@ -383,6 +424,27 @@ void tables_window::table_rows_changed(const change& c) {
                     .arg(db.rows(t).size()));
     }
     update_count();
+}
+
+bool tables_window::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            doc_.run_guarded([this] { copy_cells(); });
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            doc_.run_guarded([this] { paste_cells(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void tables_window::hideEvent(QHideEvent* event) {
+    if (place_store)
+        place_store(frameGeometry());
+    QWidget::hideEvent(event);
 }
 
 } // namespace qira

@@ -5,6 +5,7 @@
 // (the view only), rows copied and deleted, and CSV export and import. Every edit goes onto the
 // main window's undo stack.
 
+#include "editing/block_edits.h"
 #include "views/filter_header.h"
 #include "views/game_document.h"
 #include "views/table_model.h"
@@ -17,6 +18,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace qira {
 
@@ -36,6 +38,8 @@ class tables_window : public QWidget {
     QPushButton* delete_button;
     QPushButton* export_button;
     QPushButton* import_button;
+    QPushButton* fill_button;   // "Fill...": one value into the selected cells
+    QPushButton* adjust_button; // "Adjust...": add to or multiply the current column
     QPushButton* undo_button;
     QPushButton* redo_button;
     QLabel* status;
@@ -56,6 +60,27 @@ class tables_window : public QWidget {
     // imported (the status line and `problems` say why).
     bool import_csv(const QString& path, QStringList* problems = nullptr);
 
+    // Block edits of the grid, each one undo step: the selected cells copied as tab-separated
+    // text (Ctrl+C); such text pasted from the current cell on, in the order the grid shows
+    // (Ctrl+V); a value filled into the selected cells; the current column adjusted for every
+    // row the filters show.
+    void copy_cells();
+    void paste_cells();
+    void paste_text(const std::string& text);
+    void fill_cells(const QString& value);
+    void adjust_current_column(adjust_kind how, double amount);
+
+    // What Fill and Adjust ask (dialogs; tests answer them). Nothing: cancelled.
+    struct adjustment {
+        adjust_kind how = adjust_kind::add;
+        double amount = 0;
+    };
+    std::function<std::optional<QString>()> ask_fill_value;
+    std::function<std::optional<adjustment>(const QString& column)> ask_adjustment;
+
+    // Keeps the window's place (its frame) when it is hidden or closed.
+    std::function<void(const QRect& frame)> place_store;
+
     // Where the file dialogs ask; tests answer them. Empty: cancelled.
     using file_chooser =
         std::function<QString(bool save, const QString& folder, const QString& name)>;
@@ -72,6 +97,10 @@ class tables_window : public QWidget {
         store_folder_ = std::move(store);
     }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
   private:
     QString csv_folder() const { return load_folder_ ? load_folder_() : folder_; }
     void remember_folder(const QString& path);
@@ -80,14 +109,30 @@ class tables_window : public QWidget {
     void filter_columns(const QString& text);
     void table_rows_changed(const change& c);
     void export_clicked();
+    // The rows the grid shows (as rows of the table) and its visible columns, in view order.
+    grid_block shown_block() const;
+    // The selected cells' rows and columns, in view order (the current cell without a
+    // selection).
+    grid_block selected_block() const;
+    // A refused block edit: the reason on the status line, the first problems listed.
+    void show_refusal(const QString& what, const block_outcome& out);
     void import_clicked();
 
     game_document& doc_;
     file_chooser choose_file_;
     problem_list show_problems_;
+    // What the last copy put on the clipboard, as text and as the stored bytes it came from: a
+    // paste of that same text writes the bytes, so that texts which are not UTF-8 survive a copy
+    // and paste inside the editor.
+    QString copied_text_;
+    std::string copied_bytes_;
     std::function<QString()> load_folder_;
     std::function<void(const QString&)> store_folder_;
     QString folder_;
 };
+
+// The dialogs of Fill and Adjust.
+std::optional<QString> ask_fill_dialog(QWidget* parent);
+std::optional<tables_window::adjustment> ask_adjust_dialog(QWidget* parent, const QString& column);
 
 } // namespace qira

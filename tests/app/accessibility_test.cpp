@@ -145,13 +145,15 @@ QList<page_keys> pages(TForm1& w) {
          {w.player->pl_name, w.player->pl_pseudo, w.player->pl_sur, w.player->pl_pos,
           w.player->pl_height_p, w.player->pl_weight_p, w.player->pl_haircolor,
           w.player->pl_bootscol, w.player->pl_star, w.player->pl_stamina_p, w.player->pl_pass_p,
-          w.player->pl_tackl_p, w.player->pl_talent, w.player->Button8, w.player->pl_apply},
+          w.player->pl_tackl_p, w.player->pl_talent, w.player->Button8, w.player->pl_new,
+          w.player->pl_delete, w.player->pl_apply},
          w.player->pl_apply},
         {"Roster",
          w.roster,
          {w.roster->t_pl_list, w.roster->t_pl_num_p, w.roster->t_pl_pos, w.roster->Button3,
-          w.roster->xchange_find->field, w.roster->xchange_find->clear, w.roster->xchange,
-          w.roster->Button5, w.roster->t_apply_1},
+          w.roster->ButtonSign, w.roster->ButtonRelease, w.roster->ButtonSignFree,
+          w.roster->ButtonNewPlayer, w.roster->xchange_find->field, w.roster->xchange_find->clear,
+          w.roster->xchange, w.roster->Button5, w.roster->t_apply_1},
          w.roster->t_apply_1},
     };
 }
@@ -273,9 +275,12 @@ class accessibility_test : public QObject {
                 QCOMPARE(it->second.name, e->parentWidget()->accessibleName());
         }
         // The buttons by their captions.
-        for (QPushButton* b : {w.league->l_apply, w.team->t_apply, w.player->pl_apply,
-                               w.roster->t_apply_1, w.team->Button2, w.roster->Button3, w.Button4,
-                               w.roster->Button5, w.player->Button8}) {
+        for (QPushButton* b :
+             {w.league->l_apply, w.team->t_apply, w.player->pl_apply, w.roster->t_apply_1,
+              w.team->Button2, w.roster->Button3, w.roster->ButtonSign, w.roster->ButtonRelease,
+              w.roster->ButtonSignFree, w.roster->ButtonNewPlayer, w.player->pl_new,
+              w.player->pl_delete, w.ButtonCheck, w.Button4, w.roster->Button5,
+              w.player->Button8}) {
             const auto it = found.find(b);
             QVERIFY2(it != found.end(), qPrintable(b->objectName()));
             QCOMPARE(it->second.name, b->text());
@@ -322,8 +327,8 @@ class accessibility_test : public QObject {
                 return;
             QList<QWidget*> cycle = {w.TreeView1};
             // (The undo buttons are disabled while there is nothing to undo or redo.)
-            cycle << page.order << w.Button4 << w.ButtonTables << w.TreeView1Find->field
-                  << w.TreeView1Find->clear << w.TreeView1;
+            cycle << page.order << w.Button4 << w.ButtonTables << w.ButtonCheck
+                  << w.TreeView1Find->field << w.TreeView1Find->clear << w.TreeView1;
             check_tab_order(cycle, false);
             if (QTest::currentTestFailed()) {
                 qWarning("%s on the %s page", "forwards", qPrintable(page.page));

@@ -194,7 +194,13 @@ class window_layout_test : public QObject {
             {w.team->Button2, "Edit team players >>>"},
             {w.player->pl_apply, "Apply"},
             {w.player->Button8, "<<< Edit Team"},
+            {w.player->pl_new, "New player..."},
+            {w.player->pl_delete, "Delete player"},
             {w.roster->Button3, "<-- Xchange -->"},
+            {w.roster->ButtonSign, "Sign"},
+            {w.roster->ButtonRelease, "Release"},
+            {w.roster->ButtonSignFree, "Sign free player..."},
+            {w.roster->ButtonNewPlayer, "New player..."},
             {w.roster->t_apply_1, "Apply"},
             {w.roster->Button5, "<<< Edit team"},
             {w.player->pl_star, "Star Player"}};

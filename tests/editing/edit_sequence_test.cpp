@@ -1,5 +1,6 @@
 // Seeded random sequences of every edit of the core on the tiny install (page applies, exchanges,
-// cell edits, row copies and deletions, CSV imports, patches), with undo, redo and saves between
+// cell edits, row copies and deletions, CSV imports, patches, signings and releases, new and
+// deleted players, pasted, filled and adjusted blocks), with undo, redo and saves between
 // them. Two properties, for every sequence:
 // - after undoing everything, a save writes what a save straight after opening writes;
 // - after redoing everything, a save writes what the same steps made without any undo write.
@@ -8,12 +9,14 @@
 // fewer), QIRA_EDIT_SEED the first seed; fuzz/run-fuzz.sh runs many more. A sequence that fails
 // prints its seed: keep it in `kept_seeds` below, so that it runs every time.
 
+#include "editing/block_edits.h"
 #include "editing/csv_import.h"
 #include "editing/edits.h"
 #include "editing/open_game.h"
 #include "editing/patch_edit.h"
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
+#include "editing/transfers.h"
 #include "support/file_bytes.h"
 #include "testdata/sample.h"
 
@@ -83,7 +86,7 @@ class sequence_maker {
 
   private:
     step pick(const open_game& game) {
-        switch (rng_() % 9) {
+        switch (rng_() % 14) {
         case 0:
             return league(game);
         case 1:
@@ -100,9 +103,107 @@ class sequence_maker {
             return deletion(game);
         case 7:
             return csv_import(game);
-        default:
+        case 8:
             return patch_step(game);
+        case 9:
+            return transfer(game);
+        case 10:
+            return new_or_deleted_player(game);
+        case 11:
+            return paste(game);
+        case 12:
+            return fill(game);
+        default:
+            return adjust(game);
         }
+    }
+
+    // A signing or a release (to a team or to none), of a membership row and a team chosen now.
+    step transfer(const open_game& game) {
+        const int link = some_row(rng_, game, team_players);
+        const int to = some_row(rng_, game, teams);
+        if (link < 0 || to < 0)
+            return {};
+        const std::int32_t team = game.db.rows(teams)[static_cast<std::size_t>(to)].keys[0];
+        switch (rng_() % 3) {
+        case 0:
+            return {"sign " + std::to_string(link),
+                    [link, team](open_game& g) { return sign_player(g, link, team).made; }};
+        case 1:
+            return {"release " + std::to_string(link) + " to a team",
+                    [link, team](open_game& g) { return release_player(g, link, team).made; }};
+        default:
+            return {"release " + std::to_string(link),
+                    [link](open_game& g) { return release_player(g, link, std::nullopt).made; }};
+        }
+    }
+
+    step new_or_deleted_player(const open_game& game) {
+        const int r = some_row(rng_, game, players);
+        const int to = some_row(rng_, game, teams);
+        if (r < 0)
+            return {};
+        if (rng_() % 2 == 0)
+            return {"delete player " + std::to_string(r),
+                    [r](open_game& g) { return delete_player(g, r).made; }};
+        const std::optional<std::int32_t> team =
+            to >= 0 && rng_() % 2 == 0
+                ? std::optional(game.db.rows(teams)[static_cast<std::size_t>(to)].keys[0])
+                : std::nullopt;
+        const player_names names{some_text(rng_), some_text(rng_), some_text(rng_)};
+        return {"new player like " + std::to_string(r),
+                [r, names, team](open_game& g) { return new_player(g, r, names, team).made; }};
+    }
+
+    // A block of a table: a few rows and columns in a shuffled order, as a sorted view shows.
+    grid_block some_block(const open_game& game) {
+        grid_block b;
+        b.table = some_table(game);
+        b.rows = some_rows(game, b.table);
+        std::sort(b.rows.begin(), b.rows.end());
+        b.rows.erase(std::unique(b.rows.begin(), b.rows.end()), b.rows.end());
+        std::shuffle(b.rows.begin(), b.rows.end(), rng_);
+        const int columns = game.db.tables[static_cast<std::size_t>(b.table)].field_count();
+        for (int c = 0; c < columns; ++c)
+            if (rng_() % 3 == 0)
+                b.columns.push_back(c);
+        if (b.rows.empty() || b.columns.empty())
+            return {};
+        return b;
+    }
+
+    // Cells of one block copied into another of the same table (refused when it does not fit).
+    step paste(const open_game& game) {
+        const grid_block from = some_block(game);
+        grid_block to = from;
+        if (from.rows.empty())
+            return {};
+        std::shuffle(to.rows.begin(), to.rows.end(), rng_);
+        const std::string text = copy_block(game.db, from);
+        return {"paste in " + std::to_string(from.table),
+                [to, text](open_game& g) { return paste_block(g, to, 0, 0, text).made; }};
+    }
+
+    step fill(const open_game& game) {
+        const grid_block b = some_block(game);
+        if (b.rows.empty())
+            return {};
+        const std::string text = std::to_string(rng_() % 40);
+        return {"fill in " + std::to_string(b.table),
+                [b, text](open_game& g) { return fill_block(g, b, text).made; }};
+    }
+
+    step adjust(const open_game& game) {
+        const grid_block b = some_block(game);
+        if (b.rows.empty())
+            return {};
+        const auto how = rng_() % 2 == 0 ? adjust_kind::add : adjust_kind::multiply;
+        const double amount = how == adjust_kind::add ? static_cast<double>(rng_() % 21) - 10
+                                                      : static_cast<double>(rng_() % 30) / 10;
+        const int column = b.columns.back();
+        return {"adjust in " + std::to_string(b.table), [b, column, how, amount](open_game& g) {
+                    return adjust_column(g, b.table, b.rows, column, how, amount).made;
+                }};
     }
 
     step league(const open_game& game) {

@@ -315,6 +315,16 @@ TEST_F(Qiradb, InfoListsTablesAndFields) {
     EXPECT_NE(r.out.find("  3 v: packed, 8 bits"), std::string::npos) << r.out;
 }
 
+TEST_F(Qiradb, CheckReferencesListsEachProblemOnALine) {
+    write_install();
+    // The one team has no row of team settings: exit 1 and one line naming the row.
+    const auto r = run("check " + path("qira.db") + " --lang " + path("eng.db") + " --references");
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_EQ(r.out, "table 13 row 0: team 2 has no row in table 9 (team settings)\n");
+    // Without --references only the loading is checked.
+    EXPECT_EQ(run("check " + path("qira.db")).out, "ok\n");
+}
+
 TEST_F(Qiradb, DiffAndPatchTurnOneInstallIntoAnotherAndBack) {
     ASSERT_EQ(run("make-sample " + path("a")).code, 0);
     ASSERT_EQ(run("make-sample " + path("b") + " --seed 2").code, 0);

@@ -406,6 +406,44 @@ class team_roster_test : public QObject {
                  QStringLiteral("Ann Lee Roe"));
     }
 
+    // Sign and Release move a membership row, with its stored words, to the end of the other
+    // team's rows; both trees and the roster follow, and one Undo puts everything back.
+    void sign_and_release_move_a_membership_and_undo_puts_it_back() {
+        fixture f(roster_database());
+        f.show_team(team0);
+        TForm1& w = f.w();
+        w.team->Button2->click();
+        const auto before = f.db();
+        f.w().roster->xchange->setCurrentItem(
+            f.xchange_node(f.node(QStringLiteral("First1  Last1"), 2, team1)));
+        w.roster->ButtonSign->click();
+        QCOMPARE(f.link_players(), (std::vector<std::int32_t>{40, 42, 43, 44, 41}));
+        QCOMPARE(f.db().rows(team_players)[4].keys[0], 20);
+        QCOMPARE(f.node(QStringLiteral("First1  Last1"), 2)->parent()->text(0), team0);
+        QCOMPARE(f.roster().size(), 5);
+        // Signed again: refused with the reason, nothing changes.
+        f.w().roster->xchange->setCurrentItem(
+            f.xchange_node(f.node(QStringLiteral("First1  Last1"), 2, team0)));
+        w.roster->ButtonSign->click();
+        QVERIFY(f.sink.all().contains(QStringLiteral("a team holds a player once")));
+        QCOMPARE(f.link_players(), (std::vector<std::int32_t>{40, 42, 43, 44, 41}));
+
+        // Released without a team chosen: he has no team, his player row stays.
+        f.w().roster->xchange->setCurrentItem(nullptr);
+        f.pick_row(1); // the second roster row: player 42
+        w.roster->ButtonRelease->click();
+        QCOMPARE(f.link_players(), (std::vector<std::int32_t>{40, 43, 44, 41}));
+        QCOMPARE(f.roster().size(), 4);
+        QVERIFY(f.db().find_row(qira::table_index::players, 42) >= 0);
+
+        w.ButtonUndo->click();
+        w.ButtonUndo->click();
+        QCOMPARE(f.link_players(), (std::vector<std::int32_t>{40, 41, 42, 43, 44}));
+        auto now = f.db();
+        auto then = before;
+        QVERIFY(qira::serialize_database(now) == qira::serialize_database(then));
+    }
+
     void the_same_player_on_both_sides_changes_nothing_but_drops_roster_edits() {
         fixture f(roster_database());
         f.show_team(team0);

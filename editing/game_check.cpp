@@ -1,0 +1,271 @@
+#include "editing/game_check.h"
+
+#include "dbfile/game_fields.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace qira {
+
+namespace {
+
+using kind = game_problem::kind;
+
+// The rows of a table by their id (keys[0]), sorted by id and then row.
+class ids_of_table {
+  public:
+    ids_of_table(const database& db, int t) {
+        if (!db.has_table(t) || db.tables[static_cast<std::size_t>(t)].key_count < 1)
+            return;
+        const auto rows = db.rows(t);
+        sorted_.reserve(rows.size());
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            sorted_.emplace_back(rows[r].keys[0], static_cast<int>(r));
+        std::sort(sorted_.begin(), sorted_.end());
+    }
+    bool has(std::int64_t id) const {
+        if (id < INT32_MIN || id > INT32_MAX)
+            return false;
+        const auto at = std::lower_bound(sorted_.begin(), sorted_.end(),
+                                         std::pair{static_cast<std::int32_t>(id), -1});
+        return at != sorted_.end() && at->first == id;
+    }
+    const std::vector<std::pair<std::int32_t, int>>& sorted() const { return sorted_; }
+
+  private:
+    std::vector<std::pair<std::int32_t, int>> sorted_;
+};
+
+class checker {
+  public:
+    explicit checker(const open_game& game) : game_(game), db_(game.db) {}
+
+    std::vector<game_problem> run() {
+        const ids_of_table leagues(db_, table_index::leagues);
+        const ids_of_table teams(db_, table_index::teams);
+        const ids_of_table players(db_, table_index::players);
+        const ids_of_table stadiums(db_, table_index::stadiums);
+        const ids_of_table settings(db_, table_index::team_settings);
+
+        duplicates(leagues, table_index::leagues, "league");
+        names(table_index::leagues, "league");
+        league_links(leagues, teams);
+        duplicates(players, table_index::players, "player");
+        duplicates(stadiums, table_index::stadiums, "stadium");
+        names(table_index::stadiums, "stadium");
+        team_links(teams, players);
+        duplicates(teams, table_index::teams, "team");
+        names(table_index::teams, "team");
+        team_rows(stadiums, settings);
+
+        std::stable_sort(found_.begin(), found_.end(), [](const auto& a, const auto& b) {
+            return std::tie(a.table, a.row) < std::tie(b.table, b.row);
+        });
+        return std::move(found_);
+    }
+
+  private:
+    void add(kind what, int t, int row, std::array<std::int64_t, 3> ids, const std::string& text) {
+        found_.push_back(
+            {what, t, row, ids,
+             "table " + std::to_string(t) + " row " + std::to_string(row) + ": " + text});
+    }
+    bool has_keys(int t, int keys) const {
+        return db_.has_table(t) && db_.tables[static_cast<std::size_t>(t)].key_count >= keys;
+    }
+
+    void duplicates(const ids_of_table& ids, int t, const char* what) {
+        const auto& s = ids.sorted();
+        for (std::size_t i = 1; i < s.size(); ++i) {
+            if (s[i].first != s[i - 1].first)
+                continue;
+            std::size_t first = i - 1;
+            while (first > 0 && s[first - 1].first == s[i].first)
+                --first;
+            add(kind::duplicate_id, t, s[i].second, {s[i].first, 0, 0},
+                std::string(what) + " id " + std::to_string(s[i].first) +
+                    " is also the id of row " + std::to_string(s[first].second));
+        }
+    }
+
+    void names(int t, const char* what) {
+        if (!game_.has_language || !db_.has_table(t) || t >= name_config_tables ||
+            game_.lang.names[static_cast<std::size_t>(t)].base_key == 0 ||
+            game_.lang.names[static_cast<std::size_t>(t)].name_count < 1 || !has_keys(t, 1))
+            return;
+        const auto rows = db_.rows(t);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (rows[r].names.size() == 0 || rows[r].names[0].empty())
+                add(kind::name_missing, t, static_cast<int>(r), {rows[r].keys[0], 0, 0},
+                    std::string(what) + " " + std::to_string(rows[r].keys[0]) +
+                        " has no name in the language file");
+    }
+
+    void league_links(const ids_of_table& leagues, const ids_of_table& teams) {
+        const int t = table_index::league_teams;
+        if (!has_keys(t, 2))
+            return;
+        const auto rows = db_.rows(t);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const auto& row = rows[r];
+            if (has_keys(table_index::leagues, 1) && !leagues.has(row.keys[0]))
+                add(kind::league_missing, t, static_cast<int>(r), {row.keys[0], row.keys[1], 0},
+                    "league " + std::to_string(row.keys[0]) + " does not exist");
+            if (has_keys(table_index::teams, 1) && !teams.has(row.keys[1]))
+                add(kind::team_missing, t, static_cast<int>(r), {row.keys[1], row.keys[0], 0},
+                    "team " + std::to_string(row.keys[1]) + " does not exist");
+        }
+    }
+
+    void team_links(const ids_of_table& teams, const ids_of_table& players) {
+        const int t = table_index::team_players;
+        if (!has_keys(t, 2))
+            return;
+        const auto rows = db_.rows(t);
+        const bool numbered = db_.tables[static_cast<std::size_t>(t)].packed_count >= 1;
+        // (team, player, row) and (team, number, row), to find repeats next to each other.
+        std::vector<std::tuple<std::int32_t, std::int64_t, int>> by_player, by_number;
+        by_player.reserve(rows.size());
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const auto& row = rows[r];
+            const int at = static_cast<int>(r);
+            if (has_keys(table_index::teams, 1) && !teams.has(row.keys[0]))
+                add(kind::team_missing, t, at, {row.keys[0], row.keys[1], 0},
+                    "team " + std::to_string(row.keys[0]) + " does not exist");
+            if (has_keys(table_index::players, 1) && !players.has(row.keys[1]))
+                add(kind::player_missing, t, at, {row.keys[1], row.keys[0], 0},
+                    "player " + std::to_string(row.keys[1]) + " does not exist");
+            by_player.emplace_back(row.keys[0], row.keys[1], at);
+            if (numbered)
+                by_number.emplace_back(row.keys[0], row.values[link_field::number], at);
+        }
+        std::sort(by_player.begin(), by_player.end());
+        for (std::size_t i = 1; i < by_player.size(); ++i) {
+            const auto& [team, player, row] = by_player[i];
+            const auto& [team0, player0, row0] = by_player[i - 1];
+            if (team == team0 && player == player0)
+                add(kind::player_twice, t, row, {team, player, 0},
+                    "player " + std::to_string(player) + " is in team " + std::to_string(team) +
+                        " twice (also row " + std::to_string(row0) + ")");
+        }
+        std::sort(by_number.begin(), by_number.end());
+        for (std::size_t i = 1; i < by_number.size(); ++i) {
+            const auto& [team, number, row] = by_number[i];
+            const auto& [team0, number0, row0] = by_number[i - 1];
+            const auto player = rows[static_cast<std::size_t>(row)].keys[1];
+            const auto other = rows[static_cast<std::size_t>(row0)].keys[1];
+            if (team == team0 && number == number0 && player != other)
+                add(kind::number_twice, t, row, {team, number, 0},
+                    "players " + std::to_string(other) + " and " + std::to_string(player) +
+                        " of team " + std::to_string(team) + " both wear number " +
+                        std::to_string(number) + " (also row " + std::to_string(row0) + ")");
+        }
+        team_links_ = std::move(by_player);
+    }
+
+    bool in_team(std::int32_t team, std::int64_t player) const {
+        return std::binary_search(team_links_.begin(), team_links_.end(),
+                                  std::tuple{team, player, -1}, [](const auto& a, const auto& b) {
+                                      return std::tie(std::get<0>(a), std::get<1>(a)) <
+                                             std::tie(std::get<0>(b), std::get<1>(b));
+                                  });
+    }
+
+    void team_rows(const ids_of_table& stadiums, const ids_of_table& settings) {
+        const int t = table_index::teams;
+        if (!has_keys(t, 1))
+            return;
+        const auto rows = db_.rows(t);
+        const bool has_stadium =
+            db_.tables[static_cast<std::size_t>(t)].packed_count > team_field::stadium &&
+            has_keys(table_index::stadiums, 1);
+        const bool has_settings = has_keys(table_index::team_settings, 1);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const auto& row = rows[r];
+            const int at = static_cast<int>(r);
+            const std::string team = "team " + std::to_string(row.keys[0]);
+            if (has_stadium) {
+                const std::uint32_t stadium = row.values[team_field::stadium];
+                if (stadium > 0x7FFFFFFFu || !stadiums.has(stadium))
+                    add(kind::stadium_missing, t, at, {row.keys[0], stadium, 0},
+                        team + ": its stadium " + std::to_string(stadium) + " does not exist");
+            }
+            if (has_settings && !settings.has(row.keys[0]))
+                add(kind::settings_missing, t, at, {row.keys[0], 0, 0},
+                    team + " has no row in table 9 (team settings)");
+        }
+        if (!has_settings || !has_keys(table_index::team_players, 2))
+            return;
+        // The team's row of table 9: the first with its id, as the team page's Apply finds it.
+        const auto captain =
+            db_.field_slot(table_index::team_settings, team_settings_field::captain);
+        const auto taker =
+            db_.field_slot(table_index::team_settings, team_settings_field::penalty_taker);
+        const auto setting_rows = db_.rows(table_index::team_settings);
+        std::int32_t last = 0;
+        bool any = false;
+        for (const auto& [team, row] : settings.sorted()) {
+            if (any && team == last)
+                continue; // a later row of the same team is not the team's
+            any = true;
+            last = team;
+            const auto& s = setting_rows[static_cast<std::size_t>(row)];
+            const auto check = [&](std::optional<int> slot, kind what, const char* role) {
+                if (!slot || static_cast<std::size_t>(*slot) >= s.values.size())
+                    return;
+                const std::uint32_t player = s.values[static_cast<std::size_t>(*slot)];
+                if (player == 0 || in_team(team, player))
+                    return; // 0: none chosen
+                add(what, table_index::team_settings, row, {team, player, 0},
+                    std::string(role) + " " + std::to_string(player) + " of team " +
+                        std::to_string(team) + " is not in the team");
+            };
+            check(captain, kind::captain_elsewhere, "captain");
+            check(taker, kind::penalty_taker_elsewhere, "penalty taker");
+        }
+    }
+
+    const open_game& game_;
+    const database& db_;
+    std::vector<std::tuple<std::int32_t, std::int64_t, int>> team_links_;
+    std::vector<game_problem> found_;
+};
+
+} // namespace
+
+std::vector<game_problem> check_references(const open_game& game) {
+    return checker(game).run();
+}
+
+std::vector<bool> which_are_new(const std::vector<game_problem>& before,
+                                const std::vector<game_problem>& now) {
+    const auto order = [](const game_problem& a, const game_problem& b) {
+        return std::tie(a.what, a.table, a.ids) < std::tie(b.what, b.table, b.ids);
+    };
+    // Each problem of `before` accounts for one of `now` with the same kind and ids: a problem
+    // found more often than on opening (a third row with one id) is new as often as it is more.
+    std::vector<game_problem> known = before;
+    std::sort(known.begin(), known.end(), order);
+    std::vector<std::size_t> used(known.size(), 0); // per first of equal problems
+    std::vector<bool> out(now.size(), true);
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        const auto [first, last] = std::equal_range(known.begin(), known.end(), now[i], order);
+        const auto known_times = static_cast<std::size_t>(last - first);
+        if (known_times > 0 &&
+            used[static_cast<std::size_t>(first - known.begin())]++ < known_times)
+            out[i] = false;
+    }
+    return out;
+}
+
+std::vector<game_problem> new_problems(const std::vector<game_problem>& before,
+                                       const std::vector<game_problem>& now) {
+    const std::vector<bool> is_new = which_are_new(before, now);
+    std::vector<game_problem> out;
+    for (std::size_t i = 0; i < now.size(); ++i)
+        if (is_new[i])
+            out.push_back(now[i]);
+    return out;
+}
+
+} // namespace qira

@@ -1,0 +1,124 @@
+#include "views/free_player_dialog.h"
+
+#include "editing/editor_index.h"
+#include "editing/text_fold.h"
+#include "views/page_values.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <string>
+
+namespace qira {
+
+namespace {
+
+// Up, Down and the page keys typed in the filter move in the list, so that the user types a
+// few letters, picks with the arrows and signs with Enter without leaving the filter.
+class list_keys final : public QObject {
+  public:
+    list_keys(QListWidget* list, QObject* parent) : QObject(parent), list_(list) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+                QCoreApplication::sendEvent(list_, event);
+                return true;
+            default:
+                break;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QListWidget* list_;
+};
+
+// Whether the folded `label` holds every word of the folded `query`, each anywhere, as find in
+// the tree matches ("lukasz" finds "Łukasz", "ann 4012" finds "Anna Berg (4012)").
+bool matches(const std::string& label, const std::string& query) {
+    std::size_t start = 0;
+    while (start < query.size()) {
+        std::size_t end = query.find(' ', start);
+        if (end == std::string::npos)
+            end = query.size();
+        if (end > start && label.find(query.substr(start, end - start)) == std::string::npos)
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<int> choose_free_player(QWidget* parent, const database& db,
+                                      const std::vector<int>& rows) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("free_player_dialog"));
+    dialog.setWindowTitle(QStringLiteral("Sign free player"));
+    auto* filter = new QLineEdit(&dialog);
+    filter->setObjectName(QStringLiteral("free_player_filter"));
+    filter->setPlaceholderText(QStringLiteral("Filter by name or id"));
+    filter->setAccessibleName(QStringLiteral("Filter of players without a team"));
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("free_player_list"));
+    list->setAccessibleName(QStringLiteral("Players without a team"));
+    const auto players = db.rows(table_index::players);
+    std::vector<std::string> folded;
+    folded.reserve(rows.size());
+    for (int r : rows) {
+        const auto& p = players[static_cast<std::size_t>(r)];
+        const std::string label = player_label(p) + " (" + std::to_string(p.keys[0]) + ")";
+        auto* item = new QListWidgetItem(text_of(label), list);
+        item->setData(Qt::UserRole, r);
+        folded.push_back(fold_text(label));
+    }
+    auto* label =
+        new QLabel(QStringLiteral("&Players without a team (%1)").arg(rows.size()), &dialog);
+    label->setBuddy(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    filter->installEventFilter(new list_keys(list, &dialog));
+    QObject::connect(filter, &QLineEdit::textChanged, list, [list, folded](const QString& text) {
+        const QByteArray utf8 = text.toUtf8();
+        const std::string query =
+            fold_text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        QListWidgetItem* first = nullptr;
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem* item = list->item(i);
+            const bool shown = matches(folded[static_cast<std::size_t>(i)], query);
+            item->setHidden(!shown);
+            if (shown && !first)
+                first = item;
+        }
+        list->setCurrentItem(first);
+    });
+    if (list->count() > 0)
+        list->setCurrentRow(0);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(filter);
+    layout->addWidget(label);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+    dialog.resize(420, 480);
+    if (dialog.exec() != QDialog::Accepted || !list->currentItem() ||
+        list->currentItem()->isHidden())
+        return std::nullopt;
+    return list->currentItem()->data(Qt::UserRole).toInt();
+}
+
+} // namespace qira

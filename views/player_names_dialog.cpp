@@ -1,0 +1,52 @@
+#include "views/player_names_dialog.h"
+
+#include "views/page_values.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace qira {
+
+std::optional<player_names> ask_player_names(QWidget* parent, const QString& title,
+                                             const player_names& model) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("player_names_dialog"));
+    dialog.setWindowTitle(title);
+    auto* form = new QFormLayout;
+    const std::array<const char*, 3> captions = {"First name", "Pseudonym", "Surname"};
+    const std::array<const char*, 3> object_names = {"first_name", "pseudonym", "surname"};
+    std::array<QLineEdit*, 3> fields{};
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        fields[k] = new QLineEdit(&dialog);
+        fields[k]->setObjectName(QString::fromLatin1(object_names[k]));
+        show_text(fields[k], model[k]);
+        const QString caption = QString::fromLatin1(captions[k]);
+        fields[k]->setAccessibleName(caption);
+        auto* label = new QLabel(QStringLiteral("&") + caption, &dialog);
+        label->setBuddy(fields[k]);
+        form->addRow(label, fields[k]);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    dialog.setMinimumWidth(360);
+    fields[0]->selectAll();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    // A name left as it was keeps its stored bytes, also where they are not UTF-8.
+    player_names names;
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        names[k] = applied_text(fields[k], model[k]);
+    return names;
+}
+
+} // namespace qira
