@@ -175,14 +175,28 @@ block_outcome paste_block(open_game& game, const grid_block& block, int row, int
 }
 
 block_outcome fill_block(open_game& game, const grid_block& block, std::string_view text) {
-    if (!valid_block(game.db, block))
-        return refused(block.table, "there is no cell to fill");
-    std::vector<std::tuple<int, int, std::string_view>> values;
-    values.reserve(block.rows.size() * block.columns.size());
+    std::vector<std::pair<int, int>> cells;
+    cells.reserve(block.rows.size() * block.columns.size());
     for (int r : block.rows)
         for (int c : block.columns)
-            values.emplace_back(r, c, text);
-    return set_checked(game, block.table, values);
+            cells.emplace_back(r, c);
+    return fill_cells(game, block.table, cells, text);
+}
+
+block_outcome fill_cells(open_game& game, int table, const std::vector<std::pair<int, int>>& cells,
+                         std::string_view text) {
+    grid_block each{table, {}, {}};
+    for (const auto& [r, c] : cells) {
+        each.rows.push_back(r);
+        each.columns.push_back(c);
+    }
+    if (cells.empty() || !valid_block(game.db, each))
+        return refused(table, "there is no cell to fill");
+    std::vector<std::tuple<int, int, std::string_view>> values;
+    values.reserve(cells.size());
+    for (const auto& [r, c] : cells)
+        values.emplace_back(r, c, text);
+    return set_checked(game, table, values);
 }
 
 block_outcome adjust_column(open_game& game, int table, const std::vector<int>& rows, int column,

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qira {
@@ -48,6 +49,10 @@ block_outcome paste_block(open_game& game, const grid_block& block, int row, int
 
 // Sets every cell of the block to the value `text`, checked for each cell first.
 block_outcome fill_block(open_game& game, const grid_block& block, std::string_view text);
+// Sets exactly the cells `cells` (row, column) of `table` to `text`, checked for each first: a
+// selection that is not one rectangle fills what is selected and nothing between.
+block_outcome fill_cells(open_game& game, int table, const std::vector<std::pair<int, int>>& cells,
+                         std::string_view text);
 
 // Adds `amount` to, or multiplies by `amount` (rounded to the nearest, halves away from zero),
 // the packed value column `column` of the rows `rows`, held within the field's range (the

@@ -204,11 +204,15 @@ class checker {
         const auto setting_rows = db_.rows(table_index::team_settings);
         std::int32_t last = 0;
         bool any = false;
-        for (const auto& [team, row] : settings.sorted()) {
-            if (any && team == last)
+        for (const auto& [team_key, row_at] : settings.sorted()) {
+            if (any && team_key == last)
                 continue; // a later row of the same team is not the team's
             any = true;
-            last = team;
+            last = team_key;
+            // Copies the lambda below can capture (a structured binding cannot be captured
+            // before C++20, and some compilers still refuse it).
+            const auto team = team_key;
+            const auto row = row_at;
             const auto& s = setting_rows[static_cast<std::size_t>(row)];
             const auto check = [&](std::optional<int> slot, kind what, const char* role) {
                 if (!slot || static_cast<std::size_t>(*slot) >= s.values.size())

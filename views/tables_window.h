@@ -112,8 +112,10 @@ class tables_window : public QWidget {
     // The rows the grid shows (as rows of the table) and its visible columns, in view order.
     grid_block shown_block() const;
     // The selected cells' rows and columns, in view order (the current cell without a
-    // selection).
-    grid_block selected_block() const;
+    // selection); `whole` tells whether the selection is that whole rectangle.
+    grid_block selected_block(bool* whole = nullptr) const;
+    // The selected cells (table row, column) and nothing between them.
+    std::vector<std::pair<int, int>> selected_cells() const;
     // A refused block edit: the reason on the status line, the first problems listed.
     void show_refusal(const QString& what, const block_outcome& out);
     void import_clicked();

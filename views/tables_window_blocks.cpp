@@ -91,15 +91,26 @@ grid_block tables_window::shown_block() const {
     return b;
 }
 
-grid_block tables_window::selected_block() const {
-    std::map<int, int> rows; // view row -> table row
-    std::set<int> columns;
-    auto indexes = grid->selectionModel()->selectedIndexes();
+namespace {
+
+// The selected cells, or the current cell where nothing is selected.
+QModelIndexList selection_or_current(const QTableView* grid) {
+    QModelIndexList indexes = grid->selectionModel()->selectedIndexes();
     if (indexes.isEmpty() && grid->currentIndex().isValid())
         indexes.push_back(grid->currentIndex());
-    for (const QModelIndex& i : indexes) {
+    return indexes;
+}
+
+} // namespace
+
+grid_block tables_window::selected_block(bool* whole) const {
+    std::map<int, int> rows; // view row -> table row
+    std::set<int> columns;
+    std::set<std::pair<int, int>> cells;
+    for (const QModelIndex& i : selection_or_current(grid)) {
         rows.emplace(i.row(), filter->mapToSource(i).row());
         columns.insert(i.column());
+        cells.emplace(i.row(), i.column());
     }
     grid_block b{model->table(), {}, {}};
     for (const auto& [view_row, row] : rows)
@@ -107,7 +118,16 @@ grid_block tables_window::selected_block() const {
     for (int c : visible_columns(grid, model->columnCount()))
         if (columns.count(c))
             b.columns.push_back(c);
+    if (whole)
+        *whole = cells.size() == rows.size() * columns.size();
     return b;
+}
+
+std::vector<std::pair<int, int>> tables_window::selected_cells() const {
+    std::vector<std::pair<int, int>> out;
+    for (const QModelIndex& i : selection_or_current(grid))
+        out.emplace_back(filter->mapToSource(i).row(), i.column());
+    return out;
 }
 
 void tables_window::show_refusal(const QString& what, const block_outcome& out) {
@@ -125,9 +145,15 @@ void tables_window::show_refusal(const QString& what, const block_outcome& out) 
 }
 
 void tables_window::copy_cells() {
-    const grid_block b = selected_block();
+    bool whole = true;
+    const grid_block b = selected_block(&whole);
     if (b.rows.empty() || b.columns.empty())
         return;
+    if (!whole) {
+        // Text for a spreadsheet is one rectangle; the cells between would be copied unasked.
+        show_status(QStringLiteral("Not copied: select one rectangle of cells."));
+        return;
+    }
     copied_bytes_ = copy_block(doc_.game.db, b);
     copied_text_ = text_of(copied_bytes_);
     QGuiApplication::clipboard()->setText(copied_text_);
@@ -165,17 +191,18 @@ void tables_window::paste_text(const std::string& text) {
 }
 
 void tables_window::fill_cells(const QString& value) {
-    const grid_block b = selected_block();
+    const int table = model->table();
     const QByteArray utf8 = value.toUtf8();
-    block_outcome out = fill_block(
-        doc_.game, b, std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    block_outcome out =
+        qira::fill_cells(doc_.game, table, selected_cells(),
+                         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!out.ok()) {
         show_refusal(QStringLiteral("Not filled"), out);
         return;
     }
     const std::size_t cells = out.cells;
     doc_.push_table_edit(std::move(out.made),
-                         QStringLiteral("fill %1 cells of table %2").arg(cells).arg(b.table));
+                         QStringLiteral("fill %1 cells of table %2").arg(cells).arg(table));
     show_status(QStringLiteral("%1 cells filled with %2.").arg(cells).arg(value));
 }
 

@@ -164,6 +164,20 @@ class season_window_test : public QObject {
         QVERIFY2(t.status->text().contains(QStringLiteral("4 cells pasted")),
                  qPrintable(t.status->text()));
 
+        // Two cells picked apart: Fill sets those two and nothing between; Copy refuses, as the
+        // text would carry the cells between.
+        const auto between = std::pair(cell(3, weight), cell(4, height));
+        t.grid->selectionModel()->select(t.filter->index(3, height),
+                                         QItemSelectionModel::ClearAndSelect);
+        t.grid->selectionModel()->select(t.filter->index(4, weight), QItemSelectionModel::Select);
+        t.ask_fill_value = [] { return std::optional(QStringLiteral("150")); };
+        t.fill_button->click();
+        QCOMPARE(cell(3, height), QStringLiteral("150"));
+        QCOMPARE(cell(4, weight), QStringLiteral("150"));
+        QCOMPARE(std::pair(cell(3, weight), cell(4, height)), between);
+        QTest::keyClick(t.grid, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(t.status->text().startsWith(QStringLiteral("Not copied")));
+
         // A paste that runs past the last row is refused whole.
         t.grid->setCurrentIndex(t.filter->index(t.filter->rowCount() - 1, height));
         const auto pasted = saved(f.db());
@@ -189,7 +203,7 @@ class season_window_test : public QObject {
         QVERIFY2(t.status->text().contains(QStringLiteral("held at the end")),
                  qPrintable(t.status->text()));
 
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 4; ++k)
             w.ButtonUndo->click();
         QVERIFY(saved(f.db()) == before);
     }
