@@ -1,7 +1,7 @@
 #include "views/free_player_dialog.h"
 
 #include "editing/editor_index.h"
-#include "editing/text_fold.h"
+#include "editing/label_find.h"
 #include "views/page_values.h"
 
 #include <QCoreApplication>
@@ -13,6 +13,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 
 namespace qira {
@@ -46,21 +48,6 @@ class list_keys final : public QObject {
     QListWidget* list_;
 };
 
-// Whether the folded `label` holds every word of the folded `query`, each anywhere, as find in
-// the tree matches ("lukasz" finds "Łukasz", "ann 4012" finds "Anna Berg (4012)").
-bool matches(const std::string& label, const std::string& query) {
-    std::size_t start = 0;
-    while (start < query.size()) {
-        std::size_t end = query.find(' ', start);
-        if (end == std::string::npos)
-            end = query.size();
-        if (end > start && label.find(query.substr(start, end - start)) == std::string::npos)
-            return false;
-        start = end + 1;
-    }
-    return true;
-}
-
 } // namespace
 
 std::optional<int> choose_free_player(QWidget* parent, const database& db,
@@ -76,15 +63,21 @@ std::optional<int> choose_free_player(QWidget* parent, const database& db,
     list->setObjectName(QStringLiteral("free_player_list"));
     list->setAccessibleName(QStringLiteral("Players without a team"));
     const auto players = db.rows(table_index::players);
-    std::vector<std::string> folded;
-    folded.reserve(rows.size());
+    // Matched as find in the tree matches: folded words, each anywhere ("lukasz" finds
+    // "Łukasz", "ann 4012" finds "Anna Berg (4012)"), or the id.
+    std::vector<std::string> labels;
+    std::vector<std::optional<std::int32_t>> ids;
+    labels.reserve(rows.size());
+    ids.reserve(rows.size());
     for (int r : rows) {
         const auto& p = players[static_cast<std::size_t>(r)];
-        const std::string label = player_label(p) + " (" + std::to_string(p.keys[0]) + ")";
-        auto* item = new QListWidgetItem(text_of(label), list);
+        labels.push_back(player_label(p) + " (" + std::to_string(p.keys[0]) + ")");
+        ids.emplace_back(p.keys[0]);
+        auto* item = new QListWidgetItem(text_of(labels.back()), list);
         item->setData(Qt::UserRole, r);
-        folded.push_back(fold_text(label));
     }
+    auto index = std::make_shared<label_find>();
+    index->assign(std::move(labels), std::move(ids));
     auto* label =
         new QLabel(QStringLiteral("&Players without a team (%1)").arg(rows.size()), &dialog);
     label->setBuddy(list);
@@ -93,19 +86,22 @@ std::optional<int> choose_free_player(QWidget* parent, const database& db,
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
     filter->installEventFilter(new list_keys(list, &dialog));
-    QObject::connect(filter, &QLineEdit::textChanged, list, [list, folded](const QString& text) {
-        const QByteArray utf8 = text.toUtf8();
-        const std::string query =
-            fold_text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-        QListWidgetItem* first = nullptr;
-        for (int i = 0; i < list->count(); ++i) {
-            QListWidgetItem* item = list->item(i);
-            const bool shown = matches(folded[static_cast<std::size_t>(i)], query);
-            item->setHidden(!shown);
-            if (shown && !first)
-                first = item;
+    QObject::connect(filter, &QLineEdit::textChanged, list, [list, index](const QString& text) {
+        std::vector<std::size_t> shown;
+        if (text.trimmed().isEmpty()) {
+            shown.resize(static_cast<std::size_t>(list->count()));
+            for (std::size_t i = 0; i < shown.size(); ++i)
+                shown[i] = i;
+        } else {
+            const QByteArray utf8 = text.toUtf8();
+            shown = index->matches(
+                std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+            std::sort(shown.begin(), shown.end());
         }
-        list->setCurrentItem(first);
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setHidden(
+                !std::binary_search(shown.begin(), shown.end(), static_cast<std::size_t>(i)));
+        list->setCurrentItem(shown.empty() ? nullptr : list->item(static_cast<int>(shown.front())));
     });
     if (list->count() > 0)
         list->setCurrentRow(0);
