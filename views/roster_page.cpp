@@ -413,19 +413,29 @@ result roster_page::sign_click() {
                           QStringLiteral("%1 was not signed").arg(label));
 }
 
-result roster_page::release_click() {
+result_of<roster_page::roster_member>
+roster_page::selected_member(const QString& none_chosen) const {
     const int s = selected_row();
     if (s < 0 || s >= team_.t_pl_ids->count() || s >= team_.t_pl_names->count())
-        return refusal(QStringLiteral("Choose the player to release in the roster."));
+        return refusal(none_chosen);
     const auto team = shown_team_id();
     if (!team)
         return team.outcome();
     const auto player = entry_number(*team_.t_pl_ids, s);
     if (!player)
         return player.outcome();
-    const QString label = team_.t_pl_names->item(s)->text();
+    return result_of<roster_member>::success(
+        {s, team.value, static_cast<std::int32_t>(player.value)});
+}
+
+result roster_page::release_click() {
+    const auto member =
+        selected_member(QStringLiteral("Choose the player to release in the roster."));
+    if (!member)
+        return member.outcome();
+    const QString label = team_.t_pl_names->item(member.value.entry)->text();
     const int link =
-        find_team_link(doc_.game, team.value, static_cast<std::int32_t>(player.value), s);
+        find_team_link(doc_.game, member.value.team, member.value.player, member.value.entry);
     if (link < 0)
         return not_found(label);
     // To the team chosen in the exchange tree (a team node: a child of a league), else to none.
@@ -460,27 +470,21 @@ result roster_page::sign_free_click() {
 }
 
 result roster_page::new_player_click() {
-    const int s = selected_row();
-    if (s < 0 || s >= team_.t_pl_ids->count())
-        return refusal(QStringLiteral("Choose the player to copy in the roster."));
-    const auto team = shown_team_id();
-    if (!team)
-        return team.outcome();
-    const auto player = entry_number(*team_.t_pl_ids, s);
-    if (!player)
-        return player.outcome();
-    const int model =
-        doc_.game.db.find_row(table_index::players, static_cast<std::int32_t>(player.value));
+    const auto member = selected_member(QStringLiteral("Choose the player to copy in the roster."));
+    if (!member)
+        return member.outcome();
+    const std::int32_t team = member.value.team;
+    const int model = doc_.game.db.find_row(table_index::players, member.value.player);
     if (model < 0)
-        return not_found(team_.t_pl_names->item(s)->text());
+        return not_found(team_.t_pl_names->item(member.value.entry)->text());
     // Refused before the names are typed where the player could not be added.
-    if (auto can = check_new_player(doc_.game, model, team.value); !can)
+    if (auto can = check_new_player(doc_.game, model, team); !can)
         return refusal(
             QStringLiteral("No new player: %1").arg(QString::fromStdString(can.message())));
     const auto names = ask_names(QStringLiteral("New player"), player_names{});
     if (!names)
         return result::success();
-    edit_outcome made = new_player(doc_.game, model, *names, team.value);
+    edit_outcome made = new_player(doc_.game, model, *names, team);
     if (!made)
         return refusal(
             QStringLiteral("No new player: %1").arg(QString::fromStdString(made.message())));

@@ -96,8 +96,16 @@ class roster_page : public QWidget {
     result_of<int> link_of_chosen(QTreeWidgetItem* chosen) const;
     // The id of the shown team.
     result_of<std::int32_t> shown_team_id() const;
-    // A signing or release pushed as one undo step; the roster lists and the trees follow.
-    // Records a transfer as one undo step and refreshes the lists, or refuses with `refused` and
+    // The selected roster player: his roster row, the shown team and his id; refused with
+    // `none_chosen` where no player is selected.
+    struct roster_member {
+        int entry = -1;
+        std::int32_t team = 0;
+        std::int32_t player = 0;
+    };
+    result_of<roster_member> selected_member(const QString& none_chosen) const;
+    // Records a transfer as one undo step and refreshes the lists (the trees follow), or
+    // refuses with `refused` and
     // the reason.
     result after_transfer(edit_outcome made, const QString& what, const QString& refused);
 
