@@ -4,20 +4,25 @@
 #
 #   scripts/build-qt-windows.sh            prints the folder of the installed Qt on its last line
 #
-# QIRA_QT_WINDOWS names the cache folder (default ~/.cache/qira-db-editor/qt-VERSION-mingw-w64);
+# QIRA_QT_WINDOWS names the cache folder (default ~/.cache/qira-db-editor/qt-VERSION-mingw-w64,
+# under $XDG_CACHE_HOME when that is set);
 # QIRA_JOBS the build's parallel jobs (default: all cores). The folder holds a finished install
 # only: Qt is built and installed beside it and moved into place once complete, with a stamp
 # file naming the version, so a run that was stopped half way leaves no folder that a later run
 # would take for a whole one.
 #
 # What is built: qtbase's Core, Gui, Widgets and Test, shared, Release, with the `windows` and
-# `offscreen` platform plugins; the bundled zlib, PCRE2, libpng, libjpeg, FreeType and HarfBuzz;
-# without OpenGL, D-Bus, ICU, SQL, network, printing, XML, Vulkan, Concurrent and tablet events
-# (Debian's source drops the header they need). The host tools (moc, rcc, uic) are the installed
-# Debian Qt's, which must be the same version.
+# `offscreen` platform plugins; the bundled zlib, PCRE2, libpng, FreeType and HarfBuzz; without
+# OpenGL, D-Bus, ICU, SQL, network, printing, XML, Vulkan, Concurrent and tablet events (Debian's
+# source drops the header they need), and without what the editor never loads: the Direct2D
+# platform plugin and the JPEG and GIF image plugins (with the bundled libjpeg). The host
+# tools (moc, rcc, uic) are the installed Debian Qt's, which must be the same version. The stamp
+# file names the version and these options, so a cache built with other options is built again;
+# the compiler cache of scripts/ccache-env.sh keeps what did not change.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+source scripts/ccache-env.sh
 started=$SECONDS
 say() { echo "== [$((SECONDS - started))s] $*"; }
 
@@ -25,10 +30,15 @@ host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2> /dev/null || true)
 [[ -n $host_version ]] || { echo "qt6-base-dev is not installed (scripts/install-deps.sh)" >&2; exit 1; }
 version=${host_version%%+*}  # 6.4.2+dfsg-10 -> 6.4.2
 version=${version#*:}
-cache=${QIRA_QT_WINDOWS:-$HOME/.cache/qira-db-editor/qt-$version-mingw-w64}
+cache=${QIRA_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/qira-db-editor/qt-$version-mingw-w64}
 stamp=$cache/.qira-qt-windows
 
-complete() { [[ -f $stamp ]] && [[ $(cat "$stamp") == "$version" ]]; }
+# What is left out: each feature named here is built without (-DFEATURE_x=OFF).
+off=(opengl dynamicgl dbus icu sql network printsupport xml vulkan concurrent tabletevent
+     system_zlib system_pcre2 system_png system_jpeg system_freetype system_harfbuzz
+     direct2d jpeg gif)
+signature="$version without ${off[*]}"
+complete() { [[ -f $stamp ]] && [[ $(cat "$stamp") == "$signature" ]]; }
 if complete && [[ -f $cache/licenses/README.txt ]]; then
     say "Qt $version for Windows is in $cache already"
     echo "$cache"
@@ -134,8 +144,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 EOF
 
-off=(opengl dynamicgl dbus icu sql network printsupport xml vulkan concurrent tabletevent
-     system_zlib system_pcre2 system_png system_jpeg system_freetype system_harfbuzz)
 features=()
 for f in "${off[@]}"; do features+=("-DFEATURE_$f=OFF"); done
 
@@ -148,7 +156,7 @@ cmake -S "$src" -B build -G Ninja \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-    -DCMAKE_INSTALL_PREFIX="$staging" \
+    -DCMAKE_INSTALL_PREFIX="$staging" "${qira_launcher[@]}" \
     "${features[@]}" > configure.log 2>&1 || { tail -60 configure.log; exit 1; }
 say "building (about half an hour on two cores)"
 cmake --build build -j"${QIRA_JOBS:-$(nproc)}" > build.log 2>&1 || { tail -60 build.log; exit 1; }
@@ -159,7 +167,7 @@ for f in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll \
     [[ -f $staging/$f ]] || { echo "the install lacks $f" >&2; exit 1; }
 done
 install_notices "$staging"
-echo "$version" > "$staging/.qira-qt-windows"
+echo "$signature" > "$staging/.qira-qt-windows"
 rm -rf "$cache"
 mkdir -p "$(dirname "$cache")"
 mv "$staging" "$cache"

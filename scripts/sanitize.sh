@@ -5,10 +5,14 @@
 #
 #   scripts/sanitize.sh [BUILD_FOLDER] [CMAKE_OPTION...]
 #
-# The build is optimized a little (-O1) to keep both the build and the tests quick, and checks
-# the standard library's preconditions (_GLIBCXX_ASSERTIONS). Uses ccache when it is installed.
+# The build is optimized a little (-O1) to keep both the build and the tests quick, with line
+# tables only for debug information (-g1: what a sanitizer's report needs to name file and line),
+# and checks the standard library's preconditions (_GLIBCXX_ASSERTIONS). It builds only what runs
+# here: no benchmark, no editor program of its own (the window tests link the window's library).
+# Uses the compiler cache of scripts/ccache-env.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/ccache-env.sh
 build=${1:-build-asan}
 shift || true
 
@@ -25,11 +29,9 @@ leak:libglib-2.0.so
 EOF
 export LSAN_OPTIONS=suppressions=$PWD/$build/lsan.supp:print_suppressions=0
 
-options=(-G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g -D_GLIBCXX_ASSERTIONS"
-         -DQIRA_SANITIZE=ON -DQIRA_BUILD_TESTS=ON -DQIRA_BUILD_BENCH=OFF -DQIRA_FUZZ=OFF)
-if command -v ccache > /dev/null; then
-    options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
+options=(-G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1 -D_GLIBCXX_ASSERTIONS"
+         -DQIRA_SANITIZE=ON -DQIRA_BUILD_TESTS=ON -DQIRA_BUILD_BENCH=OFF -DQIRA_FUZZ=OFF
+         "${qira_launcher[@]}")
 
 log=$build/configure.log
 if ! cmake -S . -B "$build" "${options[@]}" -DQIRA_BUILD_GUI=ON "$@" > "$log" 2>&1; then
