@@ -1,10 +1,13 @@
-// The season update's steps on an install: 10000 cells pasted in the grid (and undone), and the
-// check of the references between the tables.
+// The season update's steps on an install: 10000 cells pasted in the grid (and undone), the check
+// of the references between the tables, and the players' sheet imported as a spreadsheet leaves
+// it: followed by a million lines of empty fields.
 
 #include "bench_common.h"
 #include "editing/block_edits.h"
 #include "editing/game_check.h"
 #include "editing/open_game.h"
+#include "editing/table_csv.h"
+#include "editing/table_edits.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,11 +62,44 @@ void check_game(benchmark::State& state, const install& in) {
         benchmark::DoNotOptimize(check_references(game));
 }
 
+// The players' sheet and a million lines of as many empty fields (",,,...", 33 MB at game scale),
+// read and put in place as the import does.
+void csv_import_empty_lines(benchmark::State& state, const install& in) {
+    open_game game;
+    if (!open_game_files(in.db_path(), in.lang_path(), game)) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    const int t = table_index::players;
+    std::string csv = table_csv(game.db, t);
+    const std::string empty =
+        std::string(static_cast<std::size_t>(std::max(game.db.tables[t].field_count() - 1, 0)),
+                    ',') +
+        "\r\n";
+    csv.reserve(csv.size() + 1000000 * empty.size());
+    for (int i = 0; i < 1000000; ++i)
+        csv += empty;
+    state.counters["MB"] = static_cast<double>(csv.size()) / 1e6;
+    for (auto _ : state) {
+        csv_rows read = read_table_csv(game.db, t, csv);
+        auto outcome = replace_table(game, t, std::move(read.rows));
+        if (!read.ok() || !outcome.ok()) {
+            state.SkipWithError("refused");
+            return;
+        }
+        state.PauseTiming();
+        undo(game, outcome.made);
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 void register_season_steps(const install& in) {
     register_step("grid: paste of 10000 cells", in, paste_cells);
     register_step("check of the references", in, check_game);
+    register_step("CSV import of the players table + 1000000 lines of empty fields", in,
+                  csv_import_empty_lines);
 }
 
 } // namespace qira::bench

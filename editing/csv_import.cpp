@@ -48,7 +48,8 @@ csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
         read_table_csv(game.db, table, bytes,
                        name_columns(game.db, table, game.has_language ? &game.lang : nullptr));
     out.separator = read.separator;
-    out.read_as = file_name + " (separated by " + separator_name(read.separator) + ")";
+    out.read_as = file_name + (read.utf16 ? " (UTF-16, separated by " : " (separated by ") +
+                  separator_name(read.separator) + ")";
     if (!read.ok()) {
         out.problems = std::move(read.problems);
         return refuse(out.read_as, count_of(read.problem_count, "problem", "problems"));

@@ -27,7 +27,8 @@ struct [[nodiscard]] csv_import {
     std::vector<result> problems;
     change made;         // the step, for undo (empty when nothing was imported)
     std::string warning; // texts that are not valid UTF-8 (kept as their bytes), or empty
-    std::string read_as; // the file and its separator: "players.csv (separated by semicolons)"
+    std::string read_as; // the file and its separator: "players.csv (separated by semicolons)",
+                         // "players.txt (UTF-16, separated by tabs)"
     int table = 0;
     char separator = ',';
     std::size_t rows = 0;

@@ -5,51 +5,8 @@
 namespace qira {
 
 void append_json_string(std::string& out, std::string_view text) {
-    static const char hex[] = "0123456789abcdef";
     out += '"';
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const utf8_char ch = decode_utf8(text, i);
-        const std::size_t len = ch.valid ? ch.length : 0;
-        if (len == 0) {
-            out += "\\udc";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-            ++i;
-            continue;
-        }
-        if (len == 1) {
-            switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    out += "\\u00";
-                    out += hex[c >> 4];
-                    out += hex[c & 15];
-                } else {
-                    out += static_cast<char>(c);
-                }
-            }
-        } else {
-            out.append(text.substr(i, len));
-        }
-        i += len;
-    }
+    append_escaped(out, text, '"');
     out += '"';
 }
 

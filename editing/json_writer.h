@@ -1,9 +1,9 @@
 #pragma once
 // A small streaming JSON writer for the dump commands and patch files. Texts are the files' stored
-// bytes: valid
-// UTF-8 is written as it is; a byte that is not part of valid UTF-8 is written as the escape
-// \udcXX (XX its value, 80 to FF), a lone low surrogate that no real character produces, so the
-// stored bytes can always be recovered from the dump.
+// bytes: valid UTF-8 is written as it is (control characters escaped); a byte that is not part of
+// valid UTF-8 is written as the escape \udcXX (XX its value, 80 to FF), a lone low surrogate that
+// no real character produces, so the stored bytes can always be recovered from the dump
+// (append_escaped in fileio/utf8.h).
 
 #include <cstdint>
 #include <ostream>

@@ -1,7 +1,7 @@
 #include "editing/patch.h"
 
-#include "editing/json_writer.h"
 #include "editing/patch_parts.h"
+#include "fileio/utf8.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -69,9 +69,7 @@ std::string show_id(const row_id& id, int ca) {
 }
 
 std::string show_text(const std::string& text) {
-    std::string out;
-    append_json_string(out, text);
-    return out;
+    return quoted_text(text);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "editing/patch_parts.h"
 #include "editing/table_edits.h"
+#include "fileio/utf8.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -55,10 +56,35 @@ result row_difference(const database& db, int t, int r, const patch_row& expecte
         const cell_value have = read_cell(row, c.place());
         const cell_value want = read_cell(expected, c.place());
         if (have != want)
-            return conflict({}, at + "field " + table.fields[f].name + ": holds " + show(c, have) +
-                                    ", patch expects " + show(c, want));
+            return conflict({}, at + "field " + printable(table.fields[f].name) + ": holds " +
+                                    show(c, have) + ", patch expects " + show(c, want));
     }
+    // The bits no field covers too: taking the patch back gives the row the patch's.
+    std::vector<std::uint32_t> want = expected.stored;
+    if (std::all_of(want.begin(), want.end(), [](std::uint32_t w) { return w == 0; }))
+        want.clear();
+    if (undecoded_words(db, t, static_cast<std::size_t>(r)) != want)
+        return conflict({}, at + "the bits no field covers are not what the patch expects");
     return result::success();
+}
+
+// Whether `stored` of a row the patch holds has the table's length: none, or a word for each word
+// of the packed area ("table 4 row with keys [5] (removed by the patch): \"stored\" holds 3
+// words, the table's rows need 2").
+result stored_length(int t, int ca, const row_id& id, const char* role,
+                     const std::vector<std::uint32_t>& stored, std::size_t needed) {
+    const std::size_t words = stored.size();
+    if (words == 0 || words == needed)
+        return result::success();
+    // Words past the table's that hold nothing lose nothing (the rows of a table saved without
+    // rows are read back as narrow as its fields).
+    if (words > needed && std::all_of(stored.begin() + static_cast<std::ptrdiff_t>(needed),
+                                      stored.end(), [](std::uint32_t w) { return w == 0; }))
+        return result::success();
+    return conflict({}, "table " + std::to_string(t) + (ca == 0 ? " " : " row with ") +
+                            show_id(id, ca) + " (" + role + "): \"stored\" holds " +
+                            std::to_string(words) + (words == 1 ? " word" : " words") +
+                            ", the table's rows need " + std::to_string(needed));
 }
 
 // Whether the fields of a row the patch adds can hold what the patch gives them: a conflict at
@@ -71,7 +97,7 @@ result unfit_row(const database& db, int t, int ca, const placed_row& pr) {
         if (auto fits = check_value(db, c, read_cell(pr.contents, c.place())); !fits)
             return conflict({}, "table " + std::to_string(t) + (ca == 0 ? " " : " row with ") +
                                     show_id(pr.row, ca) + " (added by the patch) field " +
-                                    table.fields[f].name + ": " + fits.message());
+                                    printable(table.fields[f].name) + ": " + fits.message());
     }
     return result::success();
 }
@@ -108,7 +134,18 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
     plan.reshapes = !tp.removed.empty() || !tp.added.empty();
     std::unordered_map<row_id, int, row_id_hash> removed_at;
     std::unordered_map<key_tuple, int, key_hash> removed_keys;
+    const std::size_t packed_words = undecoded_mask(db, t).size();
+    const auto stored_fits = [&](const std::vector<std::uint32_t>& stored, const row_id& id,
+                                 const char* role) {
+        result fits = stored_length(t, ca, id, role, stored, packed_words);
+        const bool ok = fits.ok();
+        if (!ok)
+            conflicts.push_back(std::move(fits));
+        return ok;
+    };
     for (const placed_row& pr : tp.removed) {
+        if (!stored_fits(pr.contents.stored, pr.row, "removed by the patch"))
+            continue;
         const int r = find(pr.row);
         if (r < 0) {
             conflicts.push_back(conflict({.table = t}, "no row with " + show_id(pr.row, ca) +
@@ -176,7 +213,9 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
             else
                 plan.change_cells.push_back(where);
         }
-        if (!rc.stored_after.empty()) {
+        // (The patch's reader makes sure that there are as many words before as after.)
+        if (!rc.stored_after.empty() &&
+            stored_fits(rc.stored_after, rc.row, "changed by the patch")) {
             std::vector<std::uint32_t> have = undecoded_words(db, t, static_cast<std::size_t>(r));
             std::vector<std::uint32_t> expected = rc.stored_before;
             have.resize(std::max(have.size(), expected.size()), 0);
@@ -216,6 +255,8 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
                                   " values, the table " + std::to_string(table.packed_count)));
         else if (auto unfit = unfit_row(db, t, ca, pr); !unfit)
             conflicts.push_back(std::move(unfit));
+        else
+            stored_fits(pr.contents.stored, pr.row, "added by the patch");
         if (ca > 0) {
             auto held = key_counts.find(pr.row.keys);
             const int present = held == key_counts.end() ? 0 : held->second;

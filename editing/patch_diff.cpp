@@ -1,6 +1,7 @@
 #include "editing/patch.h"
 
 #include "editing/patch_parts.h"
+#include "fileio/utf8.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -117,7 +118,7 @@ result comparable(const database& a, const database& b) {
             const int field = static_cast<int>(f);
             if (place_of_field(ta, field).part == row_part::value &&
                 field_bits(ta, t, field) != field_bits(tb, t, field))
-                return refuse(t, name + " field " + fa.name + " is " +
+                return refuse(t, name + " field " + printable(fa.name) + " is " +
                                      std::to_string(field_bits(ta, t, field)) +
                                      " bits wide in the first, " +
                                      std::to_string(field_bits(tb, t, field)) + " in the second");

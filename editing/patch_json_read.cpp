@@ -5,6 +5,8 @@
 #include "editing/patch_json.h"
 
 #include "editing/json_reader.h"
+#include "editing/patch_parts.h"
+#include "fileio/utf8.h"
 
 #include <limits>
 #include <utility>
@@ -72,6 +74,33 @@ class reader {
     static constexpr std::int64_t i32_max = std::numeric_limits<std::int32_t>::max();
     static constexpr std::int64_t u32_max = std::numeric_limits<std::uint32_t>::max();
 
+    // The row a field's number belongs to, as the problem of a number that does not fit it names
+    // it: where the patch has the row and what it does with it.
+    struct row_of {
+        const table_patch& tp;
+        const row_id& id;
+        const char* role; // "added by the patch", ...
+    };
+
+    // An extra (signed) or packed value (unsigned) of field `field`: a number that is no 32-bit
+    // one is refused as a value that does not fit its field ("table 4 row with keys [9001] (added
+    // by the patch) field height: -1 does not fit in 32 bits"), other than a member of the wrong
+    // type, which is named by its place in the document.
+    bool field_number(const json_value& v, const std::string& where, const row_of& row, int field,
+                      bool is_extra, std::int64_t& out) {
+        if (v.type != json_value::kind::integer)
+            return fail(where, "expected a whole number");
+        if (v.integer < (is_extra ? i32_min : 0) || v.integer > (is_extra ? i32_max : u32_max)) {
+            const int ca = row.tp.kinds[0];
+            return fail("table " + std::to_string(row.tp.index) + (ca == 0 ? " " : " row with ") +
+                            patch_parts::show_id(row.id, ca) + " (" + row.role + ") field " +
+                            row.tp.fields[static_cast<std::size_t>(field)],
+                        std::to_string(v.integer) + " does not fit in 32 bits");
+        }
+        out = v.integer;
+        return true;
+    }
+
     bool read_row_id(const json_value& object, const std::string& where, int ca, row_id& id) {
         const json_value* keys = need(object, where, "keys", json_value::kind::array);
         if (keys == nullptr)
@@ -93,7 +122,7 @@ class reader {
     }
 
     bool read_placed_row(const json_value& v, const std::string& where, const table_patch& tp,
-                         placed_row& pr) {
+                         const char* role, placed_row& pr) {
         if (v.type != json_value::kind::object)
             return fail(where, "expected an object");
         if (!read_row_id(v, where, tp.kinds[0], pr.row))
@@ -121,10 +150,11 @@ class reader {
             return fail(where + ".strings", "expected " + std::to_string(tp.kinds[2]) + " texts");
         if (values->items.size() != static_cast<std::size_t>(tp.kinds[3]))
             return fail(where + ".values", "expected " + std::to_string(tp.kinds[3]) + " values");
+        const row_of row{tp, pr.row, role};
         for (std::size_t i = 0; i < extras->items.size(); ++i) {
             std::int64_t x = 0;
-            if (!integer(extras->items[i], where + ".extras[" + std::to_string(i) + "]", i32_min,
-                         i32_max, x))
+            if (!field_number(extras->items[i], where + ".extras[" + std::to_string(i) + "]", row,
+                              tp.kinds[0] + static_cast<int>(i), true, x))
                 return false;
             pr.contents.extras[i] = static_cast<std::int32_t>(x);
         }
@@ -136,8 +166,9 @@ class reader {
         pr.contents.values.resize(values->items.size());
         for (std::size_t i = 0; i < values->items.size(); ++i) {
             std::int64_t x = 0;
-            if (!integer(values->items[i], where + ".values[" + std::to_string(i) + "]", 0, u32_max,
-                         x))
+            if (!field_number(values->items[i], where + ".values[" + std::to_string(i) + "]", row,
+                              tp.kinds[0] + tp.kinds[1] + tp.kinds[2] + static_cast<int>(i), false,
+                              x))
                 return false;
             pr.contents.values[i] = static_cast<std::uint32_t>(x);
         }
@@ -164,9 +195,8 @@ class reader {
     }
 
     // A field's content: a text, or an integer (extras signed, values unsigned).
-    bool read_cell_value(const json_value& v, const std::string& where, row_part part,
-                         cell_value& out) {
-        const bool is_extra = is_signed(part);
+    bool read_cell_value(const json_value& v, const std::string& where, const row_of& row,
+                         int field, row_part part, cell_value& out) {
         if (holds_text(part)) {
             if (v.type != json_value::kind::string)
                 return fail(where, "expected a text");
@@ -174,14 +204,14 @@ class reader {
             return true;
         }
         std::int64_t x = 0;
-        if (!integer(v, where, is_extra ? i32_min : 0, is_extra ? i32_max : u32_max, x))
+        if (!field_number(v, where, row, field, is_signed(part), x))
             return false;
         out.number = static_cast<std::uint32_t>(x);
         return true;
     }
 
     bool read_field_change(const json_value& v, const std::string& where, const table_patch& tp,
-                           field_change& fc) {
+                           const row_id& id, field_change& fc) {
         if (v.type != json_value::kind::object)
             return fail(where, "expected an object");
         const json_value* name = need(v, where, "field", json_value::kind::string);
@@ -196,21 +226,22 @@ class reader {
                 return false;
             field = static_cast<int>(f);
             if (tp.fields[static_cast<std::size_t>(field)] != name->string)
-                return fail(where, "field " + std::to_string(field) + " is not named \"" +
-                                       name->string + "\"");
+                return fail(where, "field " + std::to_string(field) + " is not named " +
+                                       quoted_text(name->string));
         } else {
             for (int f = 0; f < count; ++f)
                 if (tp.fields[static_cast<std::size_t>(f)] == name->string) {
                     if (field >= 0)
-                        return fail(where, "the table has more than one field \"" + name->string +
-                                               "\": give its field_index");
+                        return fail(where, "the table has more than one field " +
+                                               quoted_text(name->string) +
+                                               ": give its field_index");
                     field = f;
                 }
             if (field < 0)
-                return fail(where, "the table has no field \"" + name->string + "\"");
+                return fail(where, "the table has no field " + quoted_text(name->string));
             if (field < ca)
-                return fail(where, "\"" + name->string +
-                                       "\" is a key field: a changed key is a row removed and "
+                return fail(where, quoted_text(name->string) +
+                                       " is a key field: a changed key is a row removed and "
                                        "one added");
         }
         fc.field = field;
@@ -219,8 +250,9 @@ class reader {
         const json_value* after = member(v, "after");
         if (before == nullptr || after == nullptr)
             return fail(where, "\"before\" and \"after\" are both needed");
-        return read_cell_value(*before, where + ".before", part, fc.before) &&
-               read_cell_value(*after, where + ".after", part, fc.after);
+        const row_of row{tp, id, "changed by the patch"};
+        return read_cell_value(*before, where + ".before", row, field, part, fc.before) &&
+               read_cell_value(*after, where + ".after", row, field, part, fc.after);
     }
 
     bool read_table(const json_value& v, const std::string& where, table_patch& tp) {
@@ -281,7 +313,7 @@ class reader {
             for (std::size_t i = 0; i < list->items.size(); ++i) {
                 field_change fc;
                 if (!read_field_change(list->items[i], at + ".fields[" + std::to_string(i) + "]",
-                                       tp, fc))
+                                       tp, rc.row, fc))
                     return false;
                 rc.fields.push_back(std::move(fc));
             }
@@ -304,14 +336,14 @@ class reader {
         for (std::size_t k = 0; k < removed->items.size(); ++k) {
             placed_row pr;
             if (!read_placed_row(removed->items[k], where + ".removed[" + std::to_string(k) + "]",
-                                 tp, pr))
+                                 tp, "removed by the patch", pr))
                 return false;
             tp.removed.push_back(std::move(pr));
         }
         for (std::size_t k = 0; k < added->items.size(); ++k) {
             placed_row pr;
             if (!read_placed_row(added->items[k], where + ".added[" + std::to_string(k) + "]", tp,
-                                 pr))
+                                 "added by the patch", pr))
                 return false;
             tp.added.push_back(std::move(pr));
         }
@@ -400,7 +432,7 @@ class reader {
         if (format == nullptr)
             return false;
         if (format->string != patch_format_name)
-            return fail("format", "\"" + format->string + "\" is not \"" +
+            return fail("format", quoted_text(format->string) + " is not \"" +
                                       std::string(patch_format_name) + "\"");
         std::int64_t version = 0;
         if (!integer_member(doc, "", "version", std::numeric_limits<std::int64_t>::min(),

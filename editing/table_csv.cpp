@@ -18,10 +18,16 @@ void append_field(std::string& out, std::string_view text) {
     append_quoted_cell(out, text, ",\"\r\n");
 }
 
-// One record of a CSV file: its fields and the line it starts on.
+// One record of a CSV file: its first fields, how many it has and the line it starts on. A
+// reader keeps only the fields it is asked for (those beyond are counted), and a record read over
+// an earlier one keeps the room of its texts: lines of any length, and any number of them, cost
+// the memory of one.
 struct record {
-    std::vector<std::string> fields;
+    std::vector<std::string> fields; // the first `kept` of its fields (fields.size() may be more)
+    std::size_t kept = 0;
+    std::size_t count = 0;
     std::size_t line = 0;
+    bool empty = true; // every field empty
 };
 
 std::size_t skip_bom(std::string_view bytes) {
@@ -61,67 +67,137 @@ char find_separator(std::string_view bytes) {
     return tabs > commas && tabs > semicolons ? '\t' : ',';
 }
 
-// Splits CSV bytes into records. A quote that is not closed is a problem of its line, which
-// ends the records in `problem`.
-std::vector<record> split_records(std::string_view bytes, char separator, result& problem) {
-    std::vector<record> records;
-    std::size_t i = skip_bom(bytes), line = 1;
-    while (i < bytes.size()) {
-        record r;
-        r.line = line;
-        std::string field;
-        bool done = false;
-        while (!done) {
-            if (i < bytes.size() && bytes[i] == '"') {
-                const std::size_t opened = line;
-                ++i;
-                for (;;) {
-                    if (i >= bytes.size()) {
-                        problem = result::failure(result::code::csv_problem, {.line = opened},
-                                                  "a quoted field is not closed");
-                        return records;
-                    }
-                    const char c = bytes[i++];
-                    if (c == '"') {
-                        if (i < bytes.size() && bytes[i] == '"') {
-                            field += '"';
-                            ++i;
-                            continue;
-                        }
-                        break;
-                    }
-                    if (c == '\n' || (c == '\r' && (i >= bytes.size() || bytes[i] != '\n')))
-                        ++line;
-                    field += c;
-                }
-                // What follows a closing quote up to the next separator belongs to the field.
+// Reads CSV bytes record by record. A quote that is not closed is a problem of its line, which
+// ends the records (`problem`).
+class record_reader {
+  public:
+    record_reader(std::string_view bytes, char separator)
+        : bytes_(bytes), separator_(separator), i_(skip_bom(bytes)) {}
+
+    result problem = result::success();
+
+    // The next record into `r`, keeping at most `keep` of its fields; false at the end.
+    bool next(record& r, std::size_t keep) {
+        if (i_ >= bytes_.size() || !problem)
+            return false;
+        r.line = line_;
+        r.kept = 0;
+        r.count = 0;
+        r.empty = true;
+        for (;;) {
+            const bool kept = r.count < keep;
+            if (kept) {
+                if (r.fields.size() <= r.kept)
+                    r.fields.emplace_back();
+                r.fields[r.kept].clear();
             }
-            while (i < bytes.size() && bytes[i] != separator && !line_end(bytes, i))
-                field += bytes[i++];
-            r.fields.push_back(std::move(field));
-            field.clear();
-            if (i >= bytes.size()) {
-                done = true;
-            } else if (bytes[i] == separator) {
-                ++i;
-            } else {
-                i += line_end_size(bytes, i);
-                ++line;
-                done = true;
+            std::string scratch;
+            std::string& field = kept ? r.fields[r.kept] : scratch;
+            if (!read_field(field, kept))
+                return false;
+            r.empty = r.empty && field.empty() && !nonempty_;
+            ++r.count;
+            if (kept)
+                ++r.kept;
+            if (i_ >= bytes_.size())
+                return true;
+            if (bytes_[i_] == separator_) {
+                ++i_;
+                continue;
             }
+            i_ += line_end_size(bytes_, i_);
+            ++line_;
+            return true;
         }
-        records.push_back(std::move(r));
     }
-    return records;
+
+  private:
+    // One field up to the separator or line end after it; a field not kept is only looked at
+    // (nonempty_ tells whether it holds anything).
+    bool read_field(std::string& field, bool kept) {
+        nonempty_ = false;
+        const auto add = [&](char c) {
+            if (kept)
+                field += c;
+            else
+                nonempty_ = true;
+        };
+        if (i_ < bytes_.size() && bytes_[i_] == '"') {
+            const std::size_t opened = line_;
+            ++i_;
+            for (;;) {
+                if (i_ >= bytes_.size()) {
+                    problem = result::failure(result::code::csv_problem, {.line = opened},
+                                              "a quoted field is not closed");
+                    return false;
+                }
+                const char c = bytes_[i_++];
+                if (c == '"') {
+                    if (i_ < bytes_.size() && bytes_[i_] == '"') {
+                        add('"');
+                        ++i_;
+                        continue;
+                    }
+                    break;
+                }
+                if (c == '\n' || (c == '\r' && (i_ >= bytes_.size() || bytes_[i_] != '\n')))
+                    ++line_;
+                add(c);
+            }
+            // What follows a closing quote up to the next separator belongs to the field.
+        }
+        while (i_ < bytes_.size() && bytes_[i_] != separator_ && !line_end(bytes_, i_))
+            add(bytes_[i_++]);
+        return true;
+    }
+
+    std::string_view bytes_;
+    char separator_;
+    std::size_t i_;
+    std::size_t line_ = 1;
+    bool nonempty_ = false;
+};
+
+// A line with no text at all is no row; nor is a line of empty fields, however many, as
+// spreadsheets leave them after the last row. Only a line of as many empty fields as the header
+// has columns, all of them texts, is a row (of empty texts).
+bool is_blank(const record& r, std::size_t columns, bool has_numbers) {
+    return r.empty && (r.count != columns || has_numbers);
 }
 
-// A line with no text at all is no row; nor is a line of empty fields, as spreadsheets leave
-// them after the last row, when a column holds numbers (a row of only texts may be empty).
-bool is_blank(const record& r, std::size_t columns, bool has_numbers) {
-    if (!std::all_of(r.fields.begin(), r.fields.end(),
-                     [](const std::string& f) { return f.empty(); }))
-        return false;
-    return (r.fields.size() == 1 && columns != 1) || (r.fields.size() == columns && has_numbers);
+// The bytes as UTF-8 text: those of a UTF-16 file with its byte-order mark (as spreadsheets save
+// "Unicode text") turned into UTF-8 in `decoded`; a problem for a file that is UTF-16 without the
+// mark (a NUL in every other byte of its first line) or whose UTF-16 is broken.
+result as_utf8(std::string_view& bytes, std::string& decoded, bool& utf16) {
+    const bool le = bytes.starts_with("\xFF\xFE");
+    const bool be = bytes.starts_with("\xFE\xFF");
+    if (le || be) {
+        std::size_t bad = 0;
+        auto text = utf16_to_utf8(bytes.substr(2), be, bad);
+        if (!text)
+            return result::failure(result::code::csv_problem, {.line = 1},
+                                   "the file is UTF-16 text (" +
+                                       std::string(be ? "big" : "little") +
+                                       "-endian), broken at byte " + std::to_string(bad + 2) +
+                                       ": an odd number of bytes or half a character");
+        decoded = std::move(*text);
+        bytes = decoded;
+        utf16 = true;
+        return result::success();
+    }
+    // The first line of UTF-16 text without a mark: mostly ASCII, so its high (or low) bytes are
+    // NULs, which no CSV text of a table holds.
+    std::size_t pairs = 0, nul_even = 0, nul_odd = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size() && pairs < 256; i += 2, ++pairs) {
+        nul_even += bytes[i] == '\0';
+        nul_odd += bytes[i + 1] == '\0';
+    }
+    if (pairs >= 2 && std::max(nul_even, nul_odd) * 2 > pairs)
+        return result::failure(result::code::csv_problem, {.line = 1},
+                               "the file looks like UTF-16 text without a byte-order mark (a NUL "
+                               "in every other byte); save it as CSV UTF-8, or as Unicode text "
+                               "with its byte-order mark");
+    return result::success();
 }
 
 } // namespace
@@ -189,45 +265,53 @@ std::string table_csv(const database& db, int t, int names) {
 csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int names) {
     csv_rows out;
     // A problem of a column without a name is worded as one of its line.
-    const auto problem = [&](std::size_t line, const std::string& column, std::string what) {
+    const auto problem = [&](std::size_t line, std::string_view column, std::string what) {
         ++out.problem_count;
         if (out.problems.size() < listed_problems)
             out.problems.push_back(result::failure(
                 result::code::csv_problem,
-                {.field = column.empty() ? std::nullopt : std::optional(column), .line = line},
+                {.field = column.empty() ? std::nullopt : std::optional(std::string(column)),
+                 .line = line},
                 std::move(what)));
     };
     if (!db.has_table(t)) {
         problem(1, {}, "the database has no table " + std::to_string(t));
         return out;
     }
-    out.separator = find_separator(bytes);
-    result split;
-    const std::vector<record> records = split_records(bytes, out.separator, split);
-    if (!split) {
+    std::string decoded;
+    if (result text = as_utf8(bytes, decoded, out.utf16); !text) {
         ++out.problem_count;
-        out.problems.push_back(std::move(split));
+        out.problems.push_back(std::move(text));
         return out;
     }
-    if (records.empty()) {
-        problem(1, {}, "the file is empty; it needs a header of the table's field names");
-        return out;
-    }
-
-    // The header: each column is a field (the n-th column of a name is the n-th field of that
-    // name) or a localized name.
+    out.separator = find_separator(bytes);
+    record_reader reader(bytes, out.separator);
     const db_table& table = db.tables[static_cast<std::size_t>(t)];
     const int fields = table.field_count();
-    std::map<std::string, std::vector<int>> field_of_name;
+    const auto columns_wanted = static_cast<std::size_t>(fields + names);
+
+    // The header: each column is a field (the n-th column of a name is the n-th field of that
+    // name) or a localized name. Columns past as many as the table has fields, and a few more
+    // to name in problems, are only counted.
+    record header;
+    if (!reader.next(header, columns_wanted + listed_problems)) {
+        if (!reader.problem) {
+            ++out.problem_count;
+            out.problems.push_back(std::move(reader.problem));
+        } else {
+            problem(1, {}, "the file is empty; it needs a header of the table's field names");
+        }
+        return out;
+    }
+    std::map<std::string, std::vector<int>, std::less<>> field_of_name;
     for (int f = 0; f < fields; ++f)
         field_of_name[table.fields[static_cast<std::size_t>(f)].name].push_back(f);
     for (int k = 0; k < names; ++k)
         field_of_name["@name" + std::to_string(k)].push_back(fields + k);
-    std::map<std::string, std::size_t> used;
-    const record& header = records.front();
-    std::vector<int> column_field(header.fields.size(), -1);
-    std::vector<bool> covered(static_cast<std::size_t>(fields + names), false);
-    for (std::size_t c = 0; c < header.fields.size(); ++c) {
+    std::map<std::string, std::size_t, std::less<>> used;
+    std::vector<int> column_field(header.kept, -1);
+    std::vector<bool> covered(columns_wanted, false);
+    for (std::size_t c = 0; c < header.kept; ++c) {
         const std::string& name = header.fields[c];
         const auto it = field_of_name.find(name);
         if (it == field_of_name.end()) {
@@ -242,6 +326,11 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
         column_field[c] = it->second[n++];
         covered[static_cast<std::size_t>(column_field[c])] = true;
     }
+    if (header.count > header.kept)
+        problem(header.line, {},
+                "the header has " + std::to_string(header.count) + " columns; table " +
+                    std::to_string(t) + " has " + std::to_string(columns_wanted) +
+                    (columns_wanted == 1 ? " column" : " columns"));
     for (int f = 0; f < fields + names; ++f)
         if (!covered[static_cast<std::size_t>(f)])
             problem(header.line,
@@ -251,44 +340,68 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
     if (!out.ok())
         return out;
 
-    // Blank lines are no rows, and do not count towards what the table holds.
-    const std::size_t columns = header.fields.size();
+    // The lines, one at a time. Blank lines are no rows, and do not count towards what the table
+    // holds. Rows are kept only while the table can hold them and no problem is found (a file
+    // with problems gives none), so that a file of any length costs the memory of the rows a
+    // table can hold.
+    const std::size_t columns = header.count;
     const bool has_numbers = std::any_of(column_field.begin(), column_field.end(), [&](int f) {
-        return f < fields && !holds_text(place_of_field(table, f).part);
+        return f >= 0 && f < fields && !holds_text(place_of_field(table, f).part);
     });
-    std::vector<const record*> lines;
-    for (std::size_t r = 1; r < records.size(); ++r)
-        if (!is_blank(records[r], columns, has_numbers))
-            lines.push_back(&records[r]);
-    if (const auto room = check_capacity(db, t, lines.size()); !room)
-        problem(lines.back()->line, {}, room.message());
+    std::vector<cell> column_cells;
+    for (const int f : column_field)
+        column_cells.push_back(f < fields ? column_cell(db, t, 0, f)
+                                          : cell{t, 0, row_part::name, f - fields});
     const std::size_t packed = static_cast<std::size_t>(std::max(table.packed_count, 0));
-    out.rows.reserve(lines.size());
-    for (const record* line : lines) {
-        const record& rec = *line;
-        if (rec.fields.size() != header.fields.size()) {
+    std::size_t lines = 0, last_line = 0;
+    result room = result::success();
+    record rec;
+    while (reader.next(rec, columns)) {
+        if (is_blank(rec, columns, has_numbers))
+            continue;
+        ++lines;
+        last_line = rec.line;
+        if (room)
+            room = check_capacity(db, t, lines);
+        if (rec.count != columns) {
             problem(rec.line, {},
-                    std::to_string(rec.fields.size()) + " fields, but the header has " +
-                        std::to_string(header.fields.size()));
+                    std::to_string(rec.count) + " fields, but the header has " +
+                        std::to_string(columns));
             continue;
         }
         db_overall_data row;
         row.values.resize(packed, 0);
-        for (std::size_t c = 0; c < rec.fields.size(); ++c) {
-            const int f = column_field[c];
+        for (std::size_t c = 0; c < columns; ++c) {
+            const cell& where = column_cells[c];
             const std::string& text = rec.fields[c];
-            const cell where =
-                f < fields ? column_cell(db, t, 0, f) : cell{t, 0, row_part::name, f - fields};
             if (holds_text(where.part) && !is_valid_utf8(text))
                 ++out.texts_not_utf8;
             auto value = parse_cell(db, where, text);
             if (!value) {
-                problem(rec.line, table.fields[static_cast<std::size_t>(f)].name, value.message());
+                problem(rec.line, table.fields[static_cast<std::size_t>(column_field[c])].name,
+                        value.message());
                 continue;
             }
             write_cell(row, where.place(), std::move(value.value));
         }
-        out.rows.push_back(std::move(row));
+        if (out.ok() && room)
+            out.rows.push_back(std::move(row));
+    }
+    // A quote that is not closed takes the rest of the file: the one problem told.
+    if (!reader.problem) {
+        out.rows.clear();
+        out.problems.assign(1, std::move(reader.problem));
+        out.problem_count = 1;
+        return out;
+    }
+    // A table that cannot hold the rows: the first problem, at the last row.
+    if (!room) {
+        ++out.problem_count;
+        out.problems.insert(
+            out.problems.begin(),
+            result::failure(result::code::csv_problem, {.line = last_line}, room.message()));
+        if (out.problems.size() > listed_problems)
+            out.problems.pop_back();
     }
     if (!out.ok())
         out.rows.clear();

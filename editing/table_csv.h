@@ -6,10 +6,13 @@
 // name, "@name0", "@name1", "@name2".
 //
 // Reading takes the fields separated by commas, semicolons or tabs (whichever the header line
-// has most of outside quotes), LF, CRLF or CR line ends, an optional UTF-8 byte-order mark,
+// has most of outside quotes), LF, CRLF or CR line ends, an optional UTF-8 byte-order mark (or
+// UTF-16 text with its byte-order mark, read as its UTF-8 text; UTF-16 without one is refused),
 // quoted fields with doubled quotes and line breaks, and the columns in any order, matched to
-// the fields by name (fields of the same name in order). Blank lines are skipped. Every problem
-// is counted with its line and column; nothing is taken from a file with problems.
+// the fields by name (fields of the same name in order). Blank lines and lines of empty fields
+// are skipped. Every problem is counted with its line and column; nothing is taken from a file
+// with problems. Reading costs the rows a table can hold and one line, whatever the file's length
+// (a UTF-16 file also its UTF-8 text).
 
 #include "dbfile/database.h"
 
@@ -40,6 +43,7 @@ struct [[nodiscard]] csv_rows {
     std::size_t problem_count = 0;
     std::size_t texts_not_utf8 = 0; // texts kept as their bytes, to be warned about
     char separator = ',';           // ',', ';' or '\t', found in the header line
+    bool utf16 = false;             // read from UTF-16 with its byte-order mark
     bool ok() const { return problem_count == 0; }
 };
 

@@ -1,5 +1,7 @@
 #include "editing/table_edits.h"
 
+#include "fileio/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -64,7 +66,7 @@ result check_value(const database& db, const cell& where, const cell_value& valu
         return result::success();
     }
     if (!value.text.empty())
-        return refuse(place_of(db, where), "\"" + value.text + "\" is not a whole number");
+        return refuse(place_of(db, where), quoted_text(value.text) + " is not a whole number");
     if (where.part == row_part::value) {
         const int width = value_width(db, where.table, where.index);
         if (value.number > part_range(row_part::value, width)->max)
@@ -83,7 +85,7 @@ result_of<cell_value> parse_cell(const database& db, const cell& where, std::str
     std::uint64_t n = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
     if (digits.empty() || ec == std::errc::invalid_argument || end != digits.data() + digits.size())
-        return refuse(place_of(db, where), "\"" + std::string(text) + "\" is not a whole number");
+        return refuse(place_of(db, where), quoted_text(text) + " is not a whole number");
     if (ec == std::errc::result_out_of_range || (negative && n > 2147483648ull) ||
         (!negative && n > 4294967295ull))
         return refuse(place_of(db, where), std::string(text) + " does not fit in 32 bits");

@@ -1,5 +1,7 @@
 #include "fileio/result.h"
 
+#include "fileio/utf8.h"
+
 namespace qira {
 
 namespace {
@@ -17,7 +19,7 @@ std::string table_row_field(const place& at) {
     if (at.row)
         text += " row " + std::to_string(*at.row);
     if (at.field)
-        text += " field " + *at.field;
+        text += " field " + printable(*at.field);
     return text + ": ";
 }
 
@@ -41,7 +43,7 @@ std::string result::message() const {
         if (where.line)
             text += "not valid JSON: " + line_column(where);
         else if (where.field)
-            text += *where.field + ": ";
+            text += printable(*where.field) + ": ";
         return text + problem;
     }
     case code::not_json:
@@ -50,7 +52,8 @@ std::string result::message() const {
         return where.file ? "Could not save " + file + ": " + problem : problem;
     case code::csv_problem:
         return "line " + std::to_string(where.line.value_or(0)) +
-               (where.field ? ", column " + *where.field : std::string()) + ": " + problem;
+               (where.field ? ", column " + printable(*where.field) : std::string()) + ": " +
+               problem;
     case code::not_imported:
         return file + " was not imported: " + problem + "; nothing was changed.";
     case code::conflict:

@@ -2,7 +2,9 @@
 // What every operation that can fail gives back: success, or a code that says what went wrong,
 // the place it is about (as much of file, table, row, field, offset, line and column as is known)
 // and the problem in words. The text the user reads is built from these when it is shown
-// (message()), so that every message of a kind is worded the same way.
+// (message()), so that every message of a kind is worded the same way. A field's name is a file's
+// bytes: the message shows it as printable() (utf8.h) does; a problem that quotes a name or text
+// from a file quotes it that way itself.
 //
 // An operation that gives back more than success or failure returns a result_of<T>: the same
 // result with the value. A list of problems (a CSV file's, a patch's conflicts) is a list of

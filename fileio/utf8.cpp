@@ -83,4 +83,86 @@ void append_utf8(std::string& out, char32_t cp) {
     }
 }
 
+void append_escaped(std::string& out, std::string_view text, char quote) {
+    static const char hex[] = "0123456789abcdef";
+    const auto escape = [&](const char* form, unsigned c) {
+        out += form;
+        out += hex[(c >> 4) & 15];
+        out += hex[c & 15];
+    };
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const utf8_char ch = decode_utf8(text, i);
+        if (!ch.valid) {
+            // Each byte of a maximal invalid subsequence on its own.
+            for (std::size_t k = 0; k < ch.length; ++k)
+                escape("\\udc", static_cast<unsigned char>(text[i + k]));
+            i += ch.length;
+            continue;
+        }
+        if (c == '\\' || (quote != 0 && c == static_cast<unsigned char>(quote))) {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (ch.code_point < 0x20 || (ch.code_point >= 0x7f && ch.code_point < 0xa0)) {
+            escape("\\u00", static_cast<unsigned>(ch.code_point));
+        } else {
+            out.append(text.substr(i, ch.length));
+        }
+        i += ch.length;
+    }
+}
+
+std::string printable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    append_escaped(out, text);
+    return out;
+}
+
+std::string quoted_text(std::string_view text) {
+    std::string out = "\"";
+    append_escaped(out, text, '"');
+    return out + '"';
+}
+
+std::optional<std::string> utf16_to_utf8(std::string_view bytes, bool big_endian,
+                                         std::size_t& bad_at) {
+    if (bytes.size() % 2 != 0) {
+        bad_at = bytes.size() - 1;
+        return std::nullopt;
+    }
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(big_endian ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2 + bytes.size() / 8);
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        char32_t cp = unit(i);
+        if (cp >= 0xDC00 && cp <= 0xDFFF) {
+            bad_at = i;
+            return std::nullopt;
+        }
+        if (cp >= 0xD800 && cp <= 0xDBFF) {
+            const char32_t low = i + 3 < bytes.size() ? unit(i + 2) : 0;
+            if (low < 0xDC00 || low > 0xDFFF) {
+                bad_at = i;
+                return std::nullopt;
+            }
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        append_utf8(out, cp);
+    }
+    return out;
+}
+
 } // namespace qira

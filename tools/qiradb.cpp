@@ -15,6 +15,7 @@
 #include "editing/patch.h"
 #include "editing/patch_json.h"
 #include "editing/table_csv.h"
+#include "fileio/utf8.h"
 #include "langfile/string_table.h"
 #include "testdata/sample.h"
 #include "tools/program_args.h"
@@ -22,7 +23,9 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <iostream>
+#include <limits>
 #include <optional>
 
 namespace qira {
@@ -47,6 +50,44 @@ result no_table(const std::filesystem::path& path, int t, const database& db) {
                                std::to_string(db.table_count()) + ")");
 }
 
+// A whole number from 0 to `max`, the whole text; nothing otherwise.
+std::optional<std::uint64_t> whole_number(std::string_view text, std::uint64_t max) {
+    std::uint64_t n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || n > max)
+        return std::nullopt;
+    return n;
+}
+
+// The table a command names: its index, or its name as info shows it (between the quotes, or as
+// the file holds it).
+result_of<int> find_table(const std::filesystem::path& path, const database& db,
+                          const std::string& which) {
+    if (const auto index = whole_number(which, std::numeric_limits<int>::max())) {
+        const int t = static_cast<int>(*index);
+        if (!db.has_table(t))
+            return no_table(path, t, db);
+        return result_of<int>::success(t);
+    }
+    std::vector<int> named;
+    for (int t = 0; t < db.table_count(); ++t)
+        if (db.tables[t].name == which || quoted_text(db.tables[t].name) == '"' + which + '"')
+            named.push_back(t);
+    if (named.size() == 1)
+        return result_of<int>::success(named.front());
+    std::string why = display_name(path);
+    if (named.empty()) {
+        why += " has no table named " + quoted_text(which) + " (it has";
+        for (int t = 0; t < db.table_count(); ++t)
+            why += (t > 0 ? ", " : " ") + quoted_text(db.tables[t].name);
+        why += ")";
+    } else {
+        why += " has " + std::to_string(named.size()) + " tables named " + quoted_text(which) +
+               "; give the index of one";
+    }
+    return result::failure(result::code::refused, {.file = display_name(path)}, why);
+}
+
 // Loads the language file (when given) and then the database, as the editor does.
 std::optional<int> load_both(const std::filesystem::path& db_path,
                              const std::filesystem::path& lang_path, database& db,
@@ -67,14 +108,16 @@ int run_info(const std::filesystem::path& path) {
               << db.header_word0 << ' ' << db.header_word1 << '\n';
     for (int t = 0; t < db.table_count(); ++t) {
         const db_table& table = db.tables[t];
-        std::cout << "table " << t << " \"" << table.name << "\": " << db.overall[t].row_count
-                  << " rows, " << db.overall[t].words_per_row << " words per row";
+        std::cout << "table " << t << ' ' << quoted_text(table.name) << ": "
+                  << db.overall[t].row_count << " rows, " << db.overall[t].words_per_row
+                  << " words per row";
         const auto counts = kind_counts(table);
         for (std::size_t k = 0; k < counts.size(); ++k)
             std::cout << ", " << counts[k] << ' ' << kind_label(field_kinds[k], label_style::tool);
         std::cout << " fields\n";
         for (int f = 0; f < table.field_count(); ++f) {
-            std::cout << "  " << f << ' ' << table.fields[f].name << ": " << field_kind(table, f);
+            std::cout << "  " << f << ' ' << printable(table.fields[f].name) << ": "
+                      << field_kind(table, f);
             if (place_of_field(table, f).part == row_part::value)
                 std::cout << ", " << field_bits(table, t, f) << " bits (descriptors "
                           << table.fields[f].descriptor_a << ", "
@@ -153,14 +196,19 @@ void dump_table_json(json_writer& j, const database& db, int t, bool with_names,
     j.end_object();
 }
 
-int run_dump(const std::filesystem::path& path, std::optional<int> only, const std::string& format,
-             const std::filesystem::path& lang_path) {
+int run_dump(const std::filesystem::path& path, const std::optional<std::string>& table,
+             const std::string& format, const std::filesystem::path& lang_path) {
     database db;
     string_table lang;
     if (auto code = load_both(path, lang_path, db, lang))
         return *code;
-    if (only && !db.has_table(*only))
-        return fail(no_table(path, *only, db));
+    std::optional<int> only;
+    if (table) {
+        const result_of<int> found = find_table(path, db, *table);
+        if (!found)
+            return fail(found);
+        only = found.value;
+    }
     if (format == "csv") {
         std::cout << table_csv(db, *only,
                                name_columns(db, *only, lang_path.empty() ? nullptr : &lang));
@@ -202,15 +250,18 @@ int run_rewrite(const std::filesystem::path& path, const std::filesystem::path& 
 }
 
 // The rows of table `t` replaced by a CSV file's, saved as "Save Changes" saves.
-int run_import_csv(const std::filesystem::path& path, int t, const std::filesystem::path& csv_path,
-                   const std::filesystem::path& out, const std::vector<std::string>& lang) {
+int run_import_csv(const std::filesystem::path& path, const std::string& table,
+                   const std::filesystem::path& csv_path, const std::filesystem::path& out,
+                   const std::vector<std::string>& lang) {
     open_game game;
     const std::filesystem::path lang_in =
         lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
     if (auto r = open_game_files(path, lang_in, game); !r)
         return fail(r);
-    if (!game.db.has_table(t))
-        return fail(no_table(path, t, game.db));
+    const result_of<int> found = find_table(path, game.db, table);
+    if (!found)
+        return fail(found);
+    const int t = found.value;
     const csv_import imported = import_csv_file(game, t, csv_path);
     if (!imported.imported()) {
         std::cerr << "qiradb: " << imported.summary() << '\n';
@@ -362,15 +413,15 @@ int main(int argc, char** argv) {
     std::string db, db2, patch_path, out, lang, format = "json", dir, scale = "tiny";
     std::vector<std::string> lang_pair;
     bool reverse = false;
-    std::optional<int> table;
-    std::uint64_t seed = 1;
+    std::optional<std::string> table;
+    std::string seed = "1";
 
     auto* info = app.add_subcommand("info", "tables, row counts, words per row and fields");
     info->add_option("DB", db, "game database file")->required();
 
     auto* dump = app.add_subcommand("dump", "the decoded model as JSON (or one table as CSV)");
     dump->add_option("DB", db, "game database file")->required();
-    dump->add_option("--table", table, "only this table")->check(CLI::NonNegativeNumber);
+    dump->add_option("--table", table, "only this table: its index or its name");
     dump->add_option("--format", format, "json or csv")->check(CLI::IsMember({"json", "csv"}));
     dump->add_option("--lang", lang, "language file: add the rows' localized names");
 
@@ -383,13 +434,11 @@ int main(int argc, char** argv) {
         ->expected(2);
 
     std::string csv;
-    int import_table = 0;
+    std::string import_table;
     auto* import_csv = app.add_subcommand(
         "import-csv", "replace a table's rows by a CSV file's and save as Save Changes does");
     import_csv->add_option("DB", db, "game database file")->required();
-    import_csv->add_option("TABLE", import_table, "the table's index")
-        ->required()
-        ->check(CLI::NonNegativeNumber);
+    import_csv->add_option("TABLE", import_table, "the table: its index or its name")->required();
     import_csv->add_option("CSV", csv, "the rows, as dump --format csv writes them")->required();
     import_csv->add_option("OUT", out, "where to write the database")->required();
     import_csv
@@ -415,7 +464,9 @@ int main(int argc, char** argv) {
     make_sample->add_option("DIR", dir, "install directory to create")->required();
     make_sample->add_option("--scale", scale, "tiny, game or max")
         ->check(CLI::IsMember({"tiny", "game", "max"}));
-    make_sample->add_option("--seed", seed, "random seed; the same seed gives the same bytes");
+    make_sample->add_option("--seed", seed,
+                            "random seed, 0 to 18446744073709551615; the same seed gives the "
+                            "same bytes");
 
     auto* diff = app.add_subcommand("diff", "the changes from one game to another, as a patch");
     diff->add_option("A_DB", db, "the game database file before")->required();
@@ -440,6 +491,10 @@ int main(int argc, char** argv) {
         app.parse(static_cast<int>(arg_texts.size()), arg_texts.data());
         if (dump->parsed() && format == "csv" && !table)
             throw CLI::ValidationError("--format csv needs --table N");
+        if (make_sample->parsed() && !whole_number(seed, std::numeric_limits<std::uint64_t>::max()))
+            throw CLI::ValidationError("--seed " + printable(seed) +
+                                       " is not a whole number from 0 to " +
+                                       std::to_string(std::numeric_limits<std::uint64_t>::max()));
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
@@ -469,6 +524,7 @@ int main(int argc, char** argv) {
     if (apply->parsed())
         return run_patch(utf8_path(db), utf8_path(patch_path), utf8_path(out), lang_pair, reverse);
     if (make_sample->parsed())
-        return run_make_sample(utf8_path(dir), scale, seed);
+        return run_make_sample(utf8_path(dir), scale,
+                               *whole_number(seed, std::numeric_limits<std::uint64_t>::max()));
     return 2;
 }

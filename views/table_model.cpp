@@ -2,6 +2,7 @@
 
 #include "editing/table_edits.h"
 #include "editing/text_fold.h"
+#include "fileio/utf8.h"
 #include "views/page_values.h"
 
 #include <charconv>
@@ -70,7 +71,9 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
         return false;
     const QByteArray utf8 = text.toUtf8();
     const cell where = column_cell(doc_.game.db, table_, index.row(), index.column());
-    const QString field = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+    // The field's name as messages quote a name from a file.
+    const QString field = QString::fromStdString(printable(
+        headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString().toStdString()));
     auto outcome =
         set_cell_text(doc_.game, where,
                       std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));

@@ -2,6 +2,7 @@
 
 #include "views/tables_window.h"
 
+#include "fileio/utf8.h"
 #include "views/page_values.h"
 
 #include <QClipboard>
@@ -136,7 +137,8 @@ void tables_window::show_refusal(const QString& what, const block_outcome& out) 
         return;
     QStringList listed;
     for (const result& p : out.problems) {
-        const QString field = p.where.field ? QString::fromStdString(*p.where.field) : QString();
+        const QString field =
+            p.where.field ? QString::fromStdString(printable(*p.where.field)) : QString();
         listed << QStringLiteral("row %1, column %2: %3")
                       .arg(p.where.row ? QString::number(*p.where.row) : QStringLiteral("?"), field,
                            QString::fromStdString(p.message()));

@@ -7,6 +7,7 @@
 #include "editing/csv_import.h"
 #include "editing/open_game.h"
 #include "editing/table_csv.h"
+#include "fileio/utf8.h"
 #include "support/file_bytes.h"
 #include "support/model_compare.h"
 #include "support/spare_words.h"
@@ -293,6 +294,122 @@ TEST(CsvSheets, BlankLinesDoNotCountTowardsTheRowLimit) {
                   "table 0 would have 11002 rows; a table holds at most 11001"),
               std::string::npos)
         << over.problems[0].message();
+}
+
+TEST(CsvSheets, LinesOfEmptyFieldsAreSkippedWhateverTheirCount) {
+    const database db = text_table();
+    // Under a header of four columns: lines of one to nine empty fields, quoted or not.
+    for (std::size_t n = 1; n <= 9; ++n)
+        for (const char* empty : {"", "\"\""}) {
+            std::string blank;
+            for (std::size_t f = 0; f < n; ++f)
+                blank += (f > 0 ? "," : "") + std::string(empty);
+            SCOPED_TRACE(blank);
+            const csv_rows read = read_table_csv(db, 0, "id,name,note,v\n1,a,,2\n" + blank + "\n");
+            ASSERT_TRUE(read.ok()) << read.problems.at(0).message();
+            EXPECT_EQ(read.rows.size(), 1u);
+        }
+    // A line with anything in it keeps its checks.
+    const csv_rows short_line = read_table_csv(db, 0, "id,name,note,v\n1,a,,2\n, ,\n");
+    ASSERT_EQ(short_line.problem_count, 1u);
+    EXPECT_EQ(short_line.problems[0].message(), "line 3: 3 fields, but the header has 4");
+    // In a table of texts only, a line of as many empty fields as columns is a row of empty texts.
+    database texts;
+    add_table(texts, {"t", {}, {}, {"name", "note"}, {}});
+    const csv_rows read = read_table_csv(texts, 0, "name,note\n,\n,,\n\n");
+    ASSERT_TRUE(read.ok()) << read.problems.at(0).message();
+    EXPECT_EQ(read.rows.size(), 1u);
+}
+
+// UTF-16 text, as spreadsheets save "Unicode text": tabs between the fields, a byte-order mark.
+std::string utf16(std::u16string_view text, bool big_endian, bool mark = true) {
+    std::string out = mark ? (big_endian ? "\xFE\xFF" : "\xFF\xFE") : "";
+    for (const char16_t u : text) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        out += big_endian ? hi : lo;
+        out += big_endian ? lo : hi;
+    }
+    return out;
+}
+
+TEST(CsvSheets, UnicodeTextIsReadAsItsUtf8AndUtf16WithoutAMarkIsRefused) {
+    const database db = text_table();
+    const std::u16string sheet =
+        u"id\tname\tnote\tv\r\n"
+        u"1\tM\u00fcller\t\u0141\u00f3d\u017a \u0397\u03bb\u03af\u03b1\u03c2\t7\r\n"
+        u"2\t\u0418\u0432\u0430\u043d\t\u6771\u4eac \U0001F600\t8\r\n";
+    const std::string utf8 =
+        "id\tname\tnote\tv\r\n"
+        "1\tM\xc3\xbcller\t\xc5\x81\xc3\xb3\x64\xc5\xba \xce\x97\xce\xbb\xce\xaf"
+        "\xce\xb1\xcf\x82\t7\r\n"
+        "2\t\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd\t\xe6\x9d\xb1\xe4\xba\xac "
+        "\xf0\x9f\x98\x80\t8\r\n";
+    const csv_rows expected = read_table_csv(db, 0, utf8);
+    ASSERT_TRUE(expected.ok());
+    ASSERT_EQ(expected.rows.size(), 2u);
+    for (const bool big_endian : {false, true}) {
+        SCOPED_TRACE(big_endian ? "big-endian" : "little-endian");
+        const csv_rows read = read_table_csv(db, 0, utf16(sheet, big_endian));
+        ASSERT_TRUE(read.ok()) << read.problems.at(0).message();
+        EXPECT_TRUE(read.utf16);
+        EXPECT_EQ(read.separator, '\t');
+        EXPECT_EQ(read.texts_not_utf8, 0u);
+        ASSERT_EQ(read.rows.size(), 2u);
+        for (std::size_t r = 0; r < 2; ++r) {
+            EXPECT_EQ(read.rows[r].strings, expected.rows[r].strings);
+            EXPECT_EQ(read.rows[r].values, expected.rows[r].values);
+        }
+        // Without its mark, it is refused, saying what to do.
+        const csv_rows unmarked = read_table_csv(db, 0, utf16(sheet, big_endian, false));
+        ASSERT_EQ(unmarked.problem_count, 1u);
+        EXPECT_EQ(unmarked.problems[0].message(),
+                  "line 1: the file looks like UTF-16 text without a byte-order mark (a NUL in "
+                  "every other byte); save it as CSV UTF-8, or as Unicode text with its "
+                  "byte-order mark");
+        // Half a character is refused rather than guessed at.
+        const csv_rows broken = read_table_csv(db, 0, utf16(sheet, big_endian) + "x");
+        ASSERT_EQ(broken.problem_count, 1u);
+        EXPECT_NE(broken.problems[0].message().find("half a character"), std::string::npos);
+        const csv_rows lone = read_table_csv(
+            db, 0, utf16(sheet.substr(0, sheet.size() - 4) + u"\xD83D\t8\r\n", big_endian));
+        EXPECT_EQ(lone.problem_count, 1u);
+    }
+    // A file in another 8-bit encoding is read as before: its texts kept as their bytes.
+    const csv_rows latin1 = read_table_csv(db, 0, "id;name;note;v\n1;M\xfcller;;3\n");
+    ASSERT_TRUE(latin1.ok());
+    EXPECT_EQ(latin1.rows[0].strings[0], "M\xfcller");
+    EXPECT_EQ(latin1.texts_not_utf8, 1u);
+}
+
+// Names and texts of a sheet reach a message with their control bytes and the bytes that are
+// not UTF-8 escaped: a sheet cannot rewrite the terminal or window that shows them.
+TEST(CsvSheets, ControlBytesOfASheetAreEscapedInMessages) {
+    const database db = text_table();
+    std::vector<std::pair<unsigned char, std::string>> cases;
+    static const char hex[] = "0123456789abcdef";
+    for (unsigned c = 0; c < 0x20; ++c)
+        cases.emplace_back(c, c == '\n'   ? "\\n"
+                              : c == '\r' ? "\\r"
+                              : c == '\t' ? "\\t"
+                                          : std::string("\\u00") + hex[c >> 4] + hex[c & 15]);
+    cases.emplace_back(0x7f, "\\u007f");
+    cases.emplace_back(0x9b, "\\udc9b"); // a lone byte, not UTF-8
+    for (const auto& [c, shown] : cases) {
+        SCOPED_TRACE(static_cast<int>(c));
+        const std::string name = std::string("a") + static_cast<char>(c) + "[2J";
+        const csv_rows header = read_table_csv(db, 0, "id,name,note,v,\"" + name + "\"\n");
+        ASSERT_EQ(header.problem_count, 1u);
+        EXPECT_EQ(header.problems[0].message(),
+                  "line 1, column a" + shown + "[2J: no field of table 0 has this name");
+        const csv_rows cell = read_table_csv(db, 0, "id,name,note,v\n1,x,y,\"" + name + "\"\n");
+        ASSERT_EQ(cell.problem_count, 1u);
+        EXPECT_EQ(cell.problems[0].message(),
+                  "line 2, column v: \"a" + shown + "[2J\" is not a whole number");
+    }
+    // The C1 controls (a terminal's CSI among them), as UTF-8 characters, too.
+    EXPECT_EQ(printable("\xc2\x9b"
+                        "2J \xc2\xa0 M\xc3\xbcller \\"),
+              "\\u009b2J \xc2\xa0 M\xc3\xbcller \\\\");
 }
 
 } // namespace

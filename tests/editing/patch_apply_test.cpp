@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <numeric>
 
@@ -127,6 +128,80 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
               std::vector<std::string>{row + " field height: 300 does not fit in 8 bits"});
 }
 
+TEST_F(PatchApply, TheBitsOfARowThePatchHoldsAreCheckedAndMustFitTheTable) {
+    // A player whose row carries bits no field covers is removed; another's bits change.
+    const std::vector<std::uint32_t> mask = undecoded_mask(game.db, players);
+    const std::size_t needed = mask.size();
+    const auto g = static_cast<std::size_t>(
+        std::find_if(mask.begin(), mask.end(), [](std::uint32_t m) { return m != 0; }) -
+        mask.begin());
+    ASSERT_LT(g, needed);
+    const std::uint32_t bit = mask[g] & (~mask[g] + 1);
+    int r = 0;
+    while (undecoded_words(game.db, players, static_cast<std::size_t>(r)).empty())
+        ++r;
+    const int other = r + 1;
+    const auto w = static_cast<std::size_t>(game.db.overall[players].words_per_row);
+    const patch valid = patch_to([&](open_game& b) {
+        b.db.blocks[players].words[static_cast<std::size_t>(other) * w + (w - needed) + g] ^= bit;
+        change ignored;
+        remove_row(b, ignored, players, r);
+    });
+    ASSERT_EQ(valid.tables.size(), 1u);
+    ASSERT_EQ(valid.tables[0].removed.size(), 1u);
+    ASSERT_EQ(valid.tables[0].changed.size(), 1u);
+    ASSERT_EQ(valid.tables[0].removed[0].contents.stored.size(), needed);
+    const std::string key = std::to_string(game.db.rows(players)[r].keys[0]);
+    const std::string other_key = std::to_string(game.db.rows(players)[other].keys[0]);
+    const auto length = [&](const std::string& keys, const char* role, std::size_t words) {
+        return "table 4 row with keys [" + keys + "] (" + role + "): \"stored\" holds " +
+               std::to_string(words) + " words, the table's rows need " + std::to_string(needed);
+    };
+    const auto removed = [](patch& p) -> std::vector<std::uint32_t>& {
+        return p.tables[0].removed[0].contents.stored;
+    };
+    const struct {
+        const char* what;
+        std::function<void(patch&)> spoil;
+        std::string conflict;
+    } cases[] = {
+        {"a removed row whose bits differ from the row's", [&](patch& p) { removed(p)[g] ^= bit; },
+         "table 4 row " + std::to_string(r) +
+             " (removed by the patch) the bits no field covers are not what the patch expects"},
+        {"a removed row without the bits the row has", [&](patch& p) { removed(p).clear(); },
+         "table 4 row " + std::to_string(r) +
+             " (removed by the patch) the bits no field covers are not what the patch expects"},
+        {"a removed row's bits one word too long", [&](patch& p) { removed(p).push_back(1); },
+         length(key, "removed by the patch", needed + 1)},
+        {"a removed row's bits one word short", [&](patch& p) { removed(p).pop_back(); },
+         length(key, "removed by the patch", needed - 1)},
+        {"a changed row's bits one word too long",
+         [&](patch& p) {
+             p.tables[0].changed[0].stored_before.push_back(1);
+             p.tables[0].changed[0].stored_after.push_back(1);
+         },
+         length(other_key, "changed by the patch", needed + 1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        patch p = valid;
+        c.spoil(p);
+        const patch_step step = apply_patch_step(game, p);
+        EXPECT_EQ(messages(step.conflicts), std::vector<std::string>{c.conflict});
+        EXPECT_TRUE(step.made.empty());
+        EXPECT_TRUE(saved("after") == opened);
+    }
+    // Taken back, a row added with bits that are not the table's length is refused too.
+    patch back = valid;
+    removed(back).push_back(1);
+    ASSERT_TRUE(apply_patch_step(game, valid).ok());
+    EXPECT_EQ(messages(apply_patch_step(game, back, true).conflicts),
+              std::vector<std::string>{length(key, "added by the patch", needed + 1)});
+    const patch_step undone = apply_patch_step(game, valid, true);
+    ASSERT_TRUE(undone.ok()) << undone.conflicts.front().message();
+    EXPECT_TRUE(saved("back") == opened);
+}
+
 TEST_F(PatchApply, TheUndoStepHoldsWhatChangedAndGivesTheSavedBytesBack) {
     const int height = field(players, "height") - game.db.tables[players].whole_word_count();
     const struct {
@@ -198,7 +273,8 @@ TEST_F(PatchApply, TheBitsNoFieldCoversAreSeenAppliedCheckedAndUndone) {
 
 TEST_F(PatchApply, ATableSavedEmptyIsComparedAndFilledAgain) {
     // Saved without rows, the players' table is read back narrower (the width its fields need):
-    // the two games still compare, and the patch fills the table again.
+    // the two games still compare, and the patch fills the table again, but for the rows whose
+    // bits no field covers do not fit the narrower rows: those are refused, rather than cut.
     open_game emptied = game;
     std::vector<int> all(game.db.rows(players).size());
     std::iota(all.begin(), all.end(), 0);
@@ -207,8 +283,28 @@ TEST_F(PatchApply, ATableSavedEmptyIsComparedAndFilledAgain) {
     open_game reopened;
     ASSERT_TRUE(open_game_files(dir / "emptied.db", dir / "emptied-eng.db", reopened));
     ASSERT_LT(reopened.db.overall[players].words_per_row, game.db.overall[players].words_per_row);
-    const result_of<patch> made = make_patch(reopened.db, &reopened.lang, game.db, &game.lang);
+    result_of<patch> made = make_patch(reopened.db, &reopened.lang, game.db, &game.lang);
     ASSERT_TRUE(made.ok()) << made.message();
+    const std::size_t needed = undecoded_mask(reopened.db, players).size();
+    std::size_t cut = 0;
+    for (const placed_row& pr : made.value.tables[0].added)
+        cut += pr.contents.stored.size() > needed &&
+               std::any_of(pr.contents.stored.begin() + static_cast<std::ptrdiff_t>(needed),
+                           pr.contents.stored.end(), [](std::uint32_t w) { return w != 0; });
+    ASSERT_GT(cut, 0u);
+    const auto refused = check_patch(reopened.db, &reopened.lang, made.value);
+    ASSERT_EQ(refused.size(), cut);
+    EXPECT_NE(refused[0].message().find("(added by the patch): \"stored\" holds " +
+                                        std::to_string(game.db.overall[players].words_per_row -
+                                                       reopened.db.overall[players].words_per_row +
+                                                       needed) +
+                                        " words, the table's rows need " + std::to_string(needed)),
+              std::string::npos)
+        << refused[0].message();
+    // Without those bits, the table is filled again.
+    for (placed_row& pr : made.value.tables[0].added)
+        if (pr.contents.stored.size() > needed)
+            pr.contents.stored.resize(needed);
     const patch_step step = apply_patch_step(reopened, made.value);
     ASSERT_TRUE(step.ok()) << step.conflicts.front().message();
     ASSERT_EQ(reopened.db.rows(players).size(), game.db.rows(players).size());

@@ -570,9 +570,22 @@ TEST(PatchJson, ADocumentThatIsNoPatchIsRefusedSayingWhere) {
          "tables[0].changed[0].fields[0].before: expected a whole number"},
         {head + table + R"("fields": [{"field": "height", "before": 1.5, "after": 181})" + tail,
          "before: expected a whole number"},
+        // A number that is no 32-bit one: a value that does not fit its field, at its row.
         {head + table + R"("fields": [{"field": "height", "before": 4294967296, "after": 1})" +
              tail,
-         "out of range"},
+         "table 4 row with keys [1] (changed by the patch) field height: 4294967296 does not fit "
+         "in 32 bits"},
+        {head + R"([{"index": 4, "name": "players", "fields": ["id", "height"], )"
+                R"("kinds": {"keys": 1, "extras": 0, "strings": 0, "packed": 1}, )"
+                R"("rows_before": 1, "rows_after": 2, "changed": [], "removed": [], "added": )"
+                R"([{"keys": [7], "rank": 0, "after": null, "extras": [], "strings": [], )"
+                R"("values": [-1]}]}]})",
+         "table 4 row with keys [7] (added by the patch) field height: -1 does not fit in 32 "
+         "bits"},
+        // Names and texts of the document are quoted with their control bytes escaped.
+        {head + table + "\"fields\": [{\"field\": \"\\u001b[2J\", \"before\": 1, \"after\": 2}" +
+             tail,
+         "the table has no field \"\\u001b[2J\""},
         {head + table + R"("fields": [{"field": "weight", "before": 1, "after": 2})" + tail,
          "the table has no field \"weight\""},
         {head + table + R"("fields": [{"field": "id", "before": 1, "after": 2})" + tail,

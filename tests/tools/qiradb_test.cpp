@@ -315,6 +315,84 @@ TEST_F(Qiradb, InfoListsTablesAndFields) {
     EXPECT_NE(r.out.find("  3 v: packed, 8 bits"), std::string::npos) << r.out;
 }
 
+TEST_F(Qiradb, TablesAreGivenByIndexOrNameAndTheSeedWithinItsRange) {
+    database db;
+    add_table(db, {"teams", {"id"}, {}, {"name"}, {{"v", 0, 15}}});
+    add_table(db, {"odd\x1b[2J", {"id"}, {}, {"name\x1b]0;x\x07"}, {{"v", 0, 15}}});
+    add_table(db, {"twin", {"id"}, {}, {}, {}});
+    add_table(db, {"twin", {"id"}, {}, {}, {}});
+    add_row(db, 1).keys[0] = 5;
+    ASSERT_TRUE(save_database(dir / "qira.db", db));
+    // info shows the names with their control bytes escaped, and takes them as it shows them.
+    const auto info = run("info " + path("qira.db"));
+    ASSERT_EQ(info.code, 0) << info.err;
+    EXPECT_EQ(info.out.find('\x1b'), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("table 1 \"odd\\u001b[2J\": 1 rows"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("  1 name\\u001b]0;x\\u0007: string"), std::string::npos) << info.out;
+    // (A dump is the file's data: its bytes as they are.)
+    const std::string csv = "id,name\x1b]0;x\x07,v\r\n5,,0\r\n";
+    for (const std::string table : {"1", "01", "'odd\\u001b[2J'"}) {
+        const auto r = run("dump " + path("qira.db") + " --format csv --table " + table);
+        ASSERT_EQ(r.code, 0) << table << ": " << r.err;
+        EXPECT_EQ(r.out, csv) << table;
+    }
+    EXPECT_EQ(run("dump " + path("qira.db") + " --table teams").code, 0);
+    const auto none = run("dump " + path("qira.db") + " --table nobody");
+    EXPECT_EQ(none.code, 1);
+    EXPECT_EQ(none.err, "qiradb: qira.db has no table named \"nobody\" (it has \"teams\", "
+                        "\"odd\\u001b[2J\", \"twin\", \"twin\")\n");
+    const auto twins = run("dump " + path("qira.db") + " --table twin");
+    EXPECT_EQ(twins.code, 1);
+    EXPECT_EQ(twins.err, "qiradb: qira.db has 2 tables named \"twin\"; give the index of one\n");
+    std::ofstream(dir / "t.csv", std::ios::binary) << "id,name\n7,x\n";
+    const auto by_name =
+        run("import-csv " + path("qira.db") + " twin " + path("t.csv") + " " + path("out.db"));
+    EXPECT_EQ(by_name.code, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.db"));
+    const auto imported =
+        run("import-csv " + path("qira.db") + " teams " + path("t.csv") + " " + path("out.db"));
+    EXPECT_EQ(imported.code, 1) << imported.err; // no column v
+    EXPECT_NE(imported.err.find("column v: the column is missing"), std::string::npos);
+
+    // A seed out of its range is refused, saying the range; nothing is written.
+    for (const std::string seed : {"18446744073709551616", "-1", "1e3", "x"}) {
+        const auto r = run("make-sample " + path("s") + " --seed " + seed);
+        EXPECT_EQ(r.code, 2) << seed;
+        EXPECT_NE(
+            r.err.find("--seed " + seed + " is not a whole number from 0 to 18446744073709551615"),
+            std::string::npos)
+            << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "s"));
+    }
+}
+
+TEST_F(Qiradb, ASheetsNamesReachTheTerminalEscapedAndUnicodeTextIsRead) {
+    database db;
+    add_table(db, {"teams", {"id"}, {}, {"name"}, {{"v", 0, 15}}});
+    ASSERT_TRUE(save_database(dir / "qira.db", db));
+    std::ofstream(dir / "bad.csv", std::ios::binary) << "id,name,v,\x1b[2J\x9b"
+                                                        "31m\n1,a,2\n";
+    auto r = run("import-csv " + path("qira.db") + " 0 " + path("bad.csv") + " " + path("out.db"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "qiradb: bad.csv (separated by commas) was not imported: 1 problem; nothing "
+                     "was changed.\n"
+                     "line 1, column \\u001b[2J\\udc9b31m: no field of table 0 has this name\n");
+    // Saved as "Unicode text": UTF-16 with its byte-order mark, separated by tabs.
+    const std::u16string text = u"id\tname\tv\r\n3\tM\u00fcller \u6771\u4eac\t4\r\n";
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t u : text)
+        bytes += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
+    std::ofstream(dir / "unicode.txt", std::ios::binary) << bytes;
+    r = run("import-csv " + path("qira.db") + " teams " + path("unicode.txt") + " " +
+            path("out.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "unicode.txt (UTF-16, separated by tabs) imported into table 0: 1 row, 1 new.\n");
+    database out;
+    ASSERT_TRUE(load_database(dir / "out.db", nullptr, out));
+    EXPECT_EQ(out.rows(0)[0].strings[0], "M\xc3\xbcller \xe6\x9d\xb1\xe4\xba\xac");
+}
+
 TEST_F(Qiradb, CheckReferencesListsEachProblemOnALine) {
     write_install();
     // The one team has no row of team settings: exit 1 and one line naming the row.

@@ -222,6 +222,14 @@ class tables_test : public QObject {
         QVERIFY(problems[0].startsWith(QStringLiteral("line 2: 2 fields")));
         QCOMPARE(w.doc.undo_stack()->count(), 1);
         QVERIFY(t.status->text().contains(QStringLiteral("nothing was changed")));
+        // A column named with control bytes is listed with them escaped.
+        std::ofstream(files / "esc.csv", std::ios::binary)
+            << text.substr(0, text.find("\r\n")) << ",\x1b[2J\x07\r\n";
+        problems.clear();
+        QVERIFY(!t.import_csv(QString::fromStdString((files / "esc.csv").string()), &problems));
+        QCOMPARE(problems,
+                 QStringList{QStringLiteral(
+                     "line 1, column \\u001b[2J\\u0007: no field of table 4 has this name")});
 
         // Saved: only those two values differ from the install as it was.
         w.Button4->click();
