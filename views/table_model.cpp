@@ -19,6 +19,11 @@ void table_model::show_table(int table) {
     endResetModel();
 }
 
+void table_model::reread() {
+    beginResetModel();
+    endResetModel();
+}
+
 int table_model::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || table_ < 0 || !doc_.game.db.has_table(table_))
         return 0;
@@ -188,7 +193,7 @@ void table_filter::set_column_filter(int column, const QString& text) {
     column_texts_[static_cast<std::size_t>(column)] = text;
     if (!text.trimmed().isEmpty())
         columns_.emplace_back(column, parse(text));
-    invalidateFilter();
+    refilter();
 }
 
 QString table_filter::column_filter(int column) const {
@@ -200,14 +205,22 @@ QString table_filter::column_filter(int column) const {
 void table_filter::set_all_filter(const QString& text) {
     const QByteArray utf8 = text.trimmed().toUtf8();
     all_ = fold_text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    invalidateFilter();
+    refilter();
 }
 
 void table_filter::clear_filters() {
     columns_.clear();
     column_texts_.clear();
     all_.clear();
-    invalidateFilter();
+    refilter();
+}
+
+void table_filter::refilter() {
+    // invalidateFilter() would take the rows out and put them in range by range, and move every
+    // persistent index held on this model at each range: minutes over a grid of thousands of
+    // cells read by a screen reader. The source's reset makes this model drop its mapping and
+    // the persistent indexes at once and build the mapping again (sorted as before).
+    model_.reread();
 }
 
 bool table_filter::accepts(const condition& c, int row, int column) const {

@@ -22,6 +22,9 @@ class table_model : public QAbstractTableModel {
     // The table shown (-1: none).
     void show_table(int table);
     int table() const { return table_; }
+    // Tells whoever shows the rows (the filter, the grid) to read them all again: a reset, which
+    // also drops the persistent indexes held on the model.
+    void reread();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -52,6 +55,9 @@ class table_model : public QAbstractTableModel {
 // A column's filter is a text its cells must contain (case and accents ignored) or, for numbers,
 // a comparison: "=5", "!=5", ">10", ">=10", "<3", "<=3" or a range "10..20". The filter over all
 // columns keeps the rows of which any cell contains its text.
+// A change of the filters resets the model: the persistent indexes held on the grid (an assistive
+// client holds one on each cell it has read) are dropped, not moved row by row, so a filter costs
+// the same however many are held; the window puts its current cell and selection back itself.
 class table_filter : public QSortFilterProxyModel {
     Q_OBJECT
 
@@ -85,6 +91,8 @@ class table_filter : public QSortFilterProxyModel {
     };
     static condition parse(const QString& text);
     bool accepts(const condition& c, int row, int column) const;
+    // The rows filtered again, as a reset (see set_column_filter).
+    void refilter();
 
     table_model& model_;
     std::vector<std::pair<int, condition>> columns_;

@@ -63,8 +63,7 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     all_filter->setObjectName(QStringLiteral("all_filter"));
     all_filter->setPlaceholderText(QStringLiteral("Filter all columns (Ctrl+F)"));
     all_filter->setAccessibleName(QStringLiteral("Filter over all columns"));
-    row_count = new QLabel(this);
-    row_count->setObjectName(QStringLiteral("row_count"));
+    row_count = new status_line("row_count", QStringLiteral("Rows shown"), this);
 
     model = new table_model(doc_, this);
     filter = new table_filter(*model, this);
@@ -96,8 +95,7 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
         "Add to or multiply the current column's values in every row the filters show"));
     undo_button = make_button(QStringLiteral("Undo"), "tables_undo", this);
     redo_button = make_button(QStringLiteral("Redo"), "tables_redo", this);
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("status"));
+    status = new status_line("status", QStringLiteral("Tables status"), this);
     status->setWordWrap(true);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -197,12 +195,12 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
             show_table(table_list->item(row)->data(Qt::UserRole).toInt());
     });
     connect(all_filter, &QLineEdit::textChanged, this, [this](const QString& text) {
-        filter->set_all_filter(text);
+        keep_view([&] { filter->set_all_filter(text); });
         update_count();
     });
     connect(column_names, &QLineEdit::textChanged, this, &tables_window::filter_columns);
     connect(header, &filter_header::filter_changed, this, [this](int column, const QString& text) {
-        filter->set_column_filter(column, text);
+        keep_view([&] { filter->set_column_filter(column, text); });
         update_count();
     });
     // The filter fields move with the columns when the grid scrolls sideways.
@@ -290,6 +288,67 @@ void tables_window::filter_columns(const QString& text) {
         const QString name = model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         grid->setColumnHidden(c, !wanted.isEmpty() && !name.contains(wanted, Qt::CaseInsensitive));
     }
+    header->place_fields();
+}
+
+void tables_window::keep_view(const std::function<void()>& change) {
+    const int rows = model->rowCount();
+    const int columns = model->columnCount();
+    const QModelIndex current = filter->mapToSource(grid->currentIndex());
+    // The selected column spans of each row of the table.
+    std::vector<std::vector<std::pair<int, int>>> spans(static_cast<std::size_t>(rows));
+    bool any = false;
+    for (const QItemSelectionRange& range : grid->selectionModel()->selection())
+        for (int r = range.top(); r <= range.bottom(); ++r) {
+            const int row = filter->mapToSource(filter->index(r, 0)).row();
+            if (row >= 0 && row < rows) {
+                spans[static_cast<std::size_t>(row)].emplace_back(range.left(), range.right());
+                any = true;
+            }
+        }
+    std::vector<char> hidden(static_cast<std::size_t>(columns));
+    for (int c = 0; c < columns; ++c)
+        hidden[static_cast<std::size_t>(c)] = grid->isColumnHidden(c) ? 1 : 0;
+    const int sideways = grid->horizontalScrollBar()->value();
+
+    change();
+
+    for (int c = 0; c < columns && c < model->columnCount(); ++c)
+        if (grid->isColumnHidden(c) != (hidden[static_cast<std::size_t>(c)] != 0))
+            grid->setColumnHidden(c, hidden[static_cast<std::size_t>(c)] != 0);
+    if (any) {
+        // Rows next to each other in the view with the same spans make one range each span.
+        QItemSelection again;
+        const std::vector<std::pair<int, int>>* open = nullptr;
+        int first = 0;
+        const auto close = [&](int last) {
+            if (open)
+                for (const auto& [left, right] : *open)
+                    again.append(QItemSelectionRange(filter->index(first, left),
+                                                     filter->index(last, right)));
+        };
+        const int shown = filter->rowCount();
+        for (int r = 0; r < shown; ++r) {
+            const int row = filter->mapToSource(filter->index(r, 0)).row();
+            const auto* mine =
+                row >= 0 && row < rows && !spans[static_cast<std::size_t>(row)].empty()
+                    ? &spans[static_cast<std::size_t>(row)]
+                    : nullptr;
+            if (open && mine && *mine == *open)
+                continue;
+            close(r - 1);
+            open = mine;
+            first = r;
+        }
+        close(shown - 1);
+        grid->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
+    }
+    if (current.isValid()) {
+        const QModelIndex at = filter->mapFromSource(model->index(current.row(), current.column()));
+        if (at.isValid())
+            grid->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+    }
+    grid->horizontalScrollBar()->setValue(sideways);
     header->place_fields();
 }
 

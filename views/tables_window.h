@@ -9,6 +9,7 @@
 #include "views/filter_header.h"
 #include "views/game_document.h"
 #include "views/table_model.h"
+#include "views/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,7 @@ class tables_window : public QWidget {
     QListWidget* table_list;
     QLineEdit* all_filter;
     QLineEdit* column_names;
-    QLabel* row_count;
+    status_line* row_count;
     QTableView* grid;
     filter_header* header;
     QPushButton* insert_button;
@@ -42,7 +43,7 @@ class tables_window : public QWidget {
     QPushButton* adjust_button; // "Adjust...": add to or multiply the current column
     QPushButton* undo_button;
     QPushButton* redo_button;
-    QLabel* status;
+    status_line* status;
 
     table_model* model;
     table_filter* filter;
@@ -106,6 +107,10 @@ class tables_window : public QWidget {
     void remember_folder(const QString& path);
     void show_status(const QString& text);
     void update_count();
+    // Runs a change of the filters (which resets the grid's model) and gives back what the user
+    // had in the grid, by the table's rows and columns: the current cell, the selected cells of
+    // the rows still shown, the hidden columns and the place scrolled to sideways.
+    void keep_view(const std::function<void()>& change);
     void filter_columns(const QString& text);
     void table_rows_changed(const change& c);
     void export_clicked();
