@@ -243,7 +243,7 @@ void TForm1::build_start_screen() {
     pb->setFixedHeight(10);
     pb->hide();
     keep_place(pb);
-    save_status = named(new QLabel(Panel4), "save_status");
+    save_status = new qira::status_line("save_status", QStringLiteral("Status"), Panel4);
     save_status->setText(QStringLiteral(" "));
 
     auto* screen = new QVBoxLayout(Panel4);

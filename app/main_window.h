@@ -18,12 +18,12 @@
 #include "app/messages.h"
 #include "editing/game_check.h"
 #include "editing/patch_edit.h"
+#include "views/check_window.h"
 #include "views/game_document.h"
 #include "views/league_page.h"
 #include "views/node_tree.h"
 #include "views/player_page.h"
 #include "views/roster_page.h"
-#include "views/check_window.h"
 #include "views/tables_window.h"
 #include "views/team_page.h"
 #include "views/tree_find.h"
@@ -100,7 +100,7 @@ class TForm1 : public QWidget {
     QPushButton* ButtonPatchSave;  // "Save changes as patch..."
     QPushButton* ButtonPatchApply; // "Apply patch..."
     QProgressBar* pb;
-    QLabel* save_status; // a quiet line after a successful save
+    qira::status_line* save_status; // a quiet line after a successful save
 
     // --- The pages: tabs 0 to 3, objectNames TabSheet1 to TabSheet4
     qira::league_page* league;
