@@ -162,6 +162,9 @@ class TForm1 : public QWidget {
     void build_navigation_tree() { doc.trees.build(game); }
     // The handler of TreeView1Click and TreeView1Change: shows the selected node's page.
     void show_selected_node();
+    // After the trees were built again: the selected node's page shows its row again; the roster
+    // page stays shown over its team's node (a transfer, its undo or redo), its list filled again.
+    void show_selected_node_again();
 
     // The pages' handlers, run as their buttons run them (a refusal is shown in a box).
     void show_team(int row) { team->show_team(row); }
