@@ -220,7 +220,20 @@ void table_filter::refilter() {
     // persistent index held on this model at each range: minutes over a grid of thousands of
     // cells read by a screen reader. The source's reset makes this model drop its mapping and
     // the persistent indexes at once and build the mapping again (sorted as before).
+    emit view_about_to_reset();
     model_.reread();
+    emit view_reset_done();
+}
+
+void table_filter::sort(int column, Qt::SortOrder order) {
+    if (column == sortColumn() && order == sortOrder())
+        return;
+    // A sort moves each persistent index too, and frees a copy of each one by one: the indexes
+    // are dropped first, so that the sort moves only the few the view holds.
+    emit view_about_to_reset();
+    model_.reread();
+    QSortFilterProxyModel::sort(column, order);
+    emit view_reset_done();
 }
 
 bool table_filter::accepts(const condition& c, int row, int column) const {

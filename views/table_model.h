@@ -55,9 +55,10 @@ class table_model : public QAbstractTableModel {
 // A column's filter is a text its cells must contain (case and accents ignored) or, for numbers,
 // a comparison: "=5", "!=5", ">10", ">=10", "<3", "<=3" or a range "10..20". The filter over all
 // columns keeps the rows of which any cell contains its text.
-// A change of the filters resets the model: the persistent indexes held on the grid (an assistive
-// client holds one on each cell it has read) are dropped, not moved row by row, so a filter costs
-// the same however many are held; the window puts its current cell and selection back itself.
+// A change of the filters or of the sorting resets the model: the persistent indexes held on the
+// grid (an assistive client holds one on each cell it has read) are dropped, not moved one by
+// one, so it costs the same however many are held; the window keeps its current cell and
+// selection across the reset (view_about_to_reset, view_reset_done).
 class table_filter : public QSortFilterProxyModel {
     Q_OBJECT
 
@@ -68,6 +69,12 @@ class table_filter : public QSortFilterProxyModel {
     void set_all_filter(const QString& text);
     void clear_filters();
     QString column_filter(int column) const;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+  signals:
+    // Before and after a reset for a change of the filters or of the sorting.
+    void view_about_to_reset();
+    void view_reset_done();
 
   protected:
     bool filterAcceptsRow(int source_row, const QModelIndex& source_parent) const override;
@@ -91,7 +98,7 @@ class table_filter : public QSortFilterProxyModel {
     };
     static condition parse(const QString& text);
     bool accepts(const condition& c, int row, int column) const;
-    // The rows filtered again, as a reset (see set_column_filter).
+    // The rows filtered again, as a reset.
     void refilter();
 
     table_model& model_;

@@ -195,18 +195,20 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
             show_table(table_list->item(row)->data(Qt::UserRole).toInt());
     });
     connect(all_filter, &QLineEdit::textChanged, this, [this](const QString& text) {
-        keep_view([&] { filter->set_all_filter(text); });
+        filter->set_all_filter(text);
         update_count();
     });
     connect(column_names, &QLineEdit::textChanged, this, &tables_window::filter_columns);
     connect(header, &filter_header::filter_changed, this, [this](int column, const QString& text) {
-        keep_view([&] { filter->set_column_filter(column, text); });
+        filter->set_column_filter(column, text);
         update_count();
     });
     // The filter fields move with the columns when the grid scrolls sideways.
     connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, header,
             &filter_header::place_fields);
     connect(model, &table_model::refused, this, &tables_window::show_status);
+    connect(filter, &table_filter::view_about_to_reset, this, &tables_window::remember_view);
+    connect(filter, &table_filter::view_reset_done, this, &tables_window::restore_view);
     connect(filter, &QAbstractItemModel::rowsInserted, this, &tables_window::update_count);
     connect(filter, &QAbstractItemModel::rowsRemoved, this, &tables_window::update_count);
     connect(filter, &QAbstractItemModel::modelReset, this, &tables_window::update_count);
@@ -291,32 +293,41 @@ void tables_window::filter_columns(const QString& text) {
     header->place_fields();
 }
 
-void tables_window::keep_view(const std::function<void()>& change) {
-    const int rows = model->rowCount();
-    const int columns = model->columnCount();
+void tables_window::remember_view() {
+    kept_view& k = kept_;
+    k.rows = model->rowCount();
     const QModelIndex current = filter->mapToSource(grid->currentIndex());
-    // The selected column spans of each row of the table.
-    std::vector<std::vector<std::pair<int, int>>> spans(static_cast<std::size_t>(rows));
-    bool any = false;
+    k.current = {current.row(), current.column()};
+    k.spans.assign(static_cast<std::size_t>(k.rows), {});
+    k.any = false;
     for (const QItemSelectionRange& range : grid->selectionModel()->selection())
         for (int r = range.top(); r <= range.bottom(); ++r) {
             const int row = filter->mapToSource(filter->index(r, 0)).row();
-            if (row >= 0 && row < rows) {
-                spans[static_cast<std::size_t>(row)].emplace_back(range.left(), range.right());
-                any = true;
+            if (row >= 0 && row < k.rows) {
+                k.spans[static_cast<std::size_t>(row)].emplace_back(range.left(), range.right());
+                k.any = true;
             }
         }
-    std::vector<char> hidden(static_cast<std::size_t>(columns));
+    const int columns = model->columnCount();
+    k.hidden.assign(static_cast<std::size_t>(columns), 0);
     for (int c = 0; c < columns; ++c)
-        hidden[static_cast<std::size_t>(c)] = grid->isColumnHidden(c) ? 1 : 0;
-    const int sideways = grid->horizontalScrollBar()->value();
+        k.hidden[static_cast<std::size_t>(c)] = grid->isColumnHidden(c) ? 1 : 0;
+    k.sideways = grid->horizontalScrollBar()->value();
+}
 
-    change();
-
+void tables_window::restore_view() {
+    kept_view k = std::move(kept_);
+    kept_ = {};
+    const int rows = k.rows;
+    const auto& spans = k.spans;
+    const auto& hidden = k.hidden;
+    const int columns = static_cast<int>(hidden.size());
+    if (rows != model->rowCount())
+        return;
     for (int c = 0; c < columns && c < model->columnCount(); ++c)
         if (grid->isColumnHidden(c) != (hidden[static_cast<std::size_t>(c)] != 0))
             grid->setColumnHidden(c, hidden[static_cast<std::size_t>(c)] != 0);
-    if (any) {
+    if (k.any) {
         // Rows next to each other in the view with the same spans make one range each span.
         QItemSelection again;
         const std::vector<std::pair<int, int>>* open = nullptr;
@@ -343,12 +354,13 @@ void tables_window::keep_view(const std::function<void()>& change) {
         close(shown - 1);
         grid->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
     }
-    if (current.isValid()) {
-        const QModelIndex at = filter->mapFromSource(model->index(current.row(), current.column()));
+    if (k.current.first >= 0) {
+        const QModelIndex at =
+            filter->mapFromSource(model->index(k.current.first, k.current.second));
         if (at.isValid())
             grid->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
     }
-    grid->horizontalScrollBar()->setValue(sideways);
+    grid->horizontalScrollBar()->setValue(k.sideways);
     header->place_fields();
 }
 

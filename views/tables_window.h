@@ -107,10 +107,22 @@ class tables_window : public QWidget {
     void remember_folder(const QString& path);
     void show_status(const QString& text);
     void update_count();
-    // Runs a change of the filters (which resets the grid's model) and gives back what the user
-    // had in the grid, by the table's rows and columns: the current cell, the selected cells of
-    // the rows still shown, the hidden columns and the place scrolled to sideways.
-    void keep_view(const std::function<void()>& change);
+    // Around a change of the filters or of the sorting (which resets the grid's model): what the
+    // user had in the grid is kept by the table's rows and columns and given back: the current
+    // cell, the selected cells of the rows still shown, the hidden columns and the place
+    // scrolled to sideways.
+    void remember_view();
+    void restore_view();
+    struct kept_view {
+        int rows = 0;
+        std::pair<int, int> current{-1, -1};
+        // The selected column spans of each row of the table.
+        std::vector<std::vector<std::pair<int, int>>> spans;
+        bool any = false;
+        std::vector<char> hidden;
+        int sideways = 0;
+    };
+    kept_view kept_;
     void filter_columns(const QString& text);
     void table_rows_changed(const change& c);
     void export_clicked();
