@@ -161,10 +161,10 @@ std::vector<QWidget*> roster_page::tab_order() const {
 }
 
 void roster_page::roster_refilled(const QStringList& ids_before) {
-    // A player came or went (a transfer, its undo or redo): his entry is chosen, or the one at
-    // his place when he left.
+    // A player came or went while this page is shown (a transfer, its undo or redo): his entry
+    // is chosen, or the one at his place when he left.
     const int now = team_.t_pl_ids->count();
-    if (now != ids_before.size()) {
+    if (now != ids_before.size() && isVisible()) {
         int moved = 0;
         while (moved < now && moved < ids_before.size() &&
                team_.t_pl_ids->item(moved)->text() == ids_before[moved])
