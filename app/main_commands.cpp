@@ -173,6 +173,17 @@ void TForm1::show_selected_node() {
     }
 }
 
+void TForm1::show_selected_node_again() {
+    const QTreeWidgetItem* node = TreeView1->currentItem();
+    if (main->currentWidget() != roster || !node || !node->isSelected() ||
+        qira::game_trees::level_of(node) != 1) {
+        show_selected_node();
+        return;
+    }
+    team->show_team(qira::resolve_team(game, node->text(0)));
+    roster->refresh_roster_list();
+}
+
 void TForm1::ButtonTablesClick() {
     if (!tables) {
         // A window of its own (not a child of this one: its keys are its own).

@@ -243,7 +243,7 @@ void TForm1::build_start_screen() {
     pb->setFixedHeight(10);
     pb->hide();
     keep_place(pb);
-    save_status = named(new QLabel(Panel4), "save_status");
+    save_status = new qira::status_line("save_status", QStringLiteral("Status"), Panel4);
     save_status->setText(QStringLiteral(" "));
 
     auto* screen = new QVBoxLayout(Panel4);
@@ -456,7 +456,8 @@ void TForm1::connect_handlers() {
     connect(roster, &qira::roster_page::selected_node_page_requested, this,
             guarded(&TForm1::show_selected_node));
     // The trees built again after an edit of the tables: the selected node's page shows its row.
-    connect(&doc, &qira::game_document::trees_rebuilt, this, guarded(&TForm1::show_selected_node));
+    connect(&doc, &qira::game_document::trees_rebuilt, this,
+            guarded(&TForm1::show_selected_node_again));
     connect(ButtonTables, &QPushButton::clicked, this, guarded(&TForm1::ButtonTablesClick));
     connect(ButtonCheck, &QPushButton::clicked, this, guarded(&TForm1::ButtonCheckClick));
     auto* tables_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);

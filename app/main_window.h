@@ -18,12 +18,12 @@
 #include "app/messages.h"
 #include "editing/game_check.h"
 #include "editing/patch_edit.h"
+#include "views/check_window.h"
 #include "views/game_document.h"
 #include "views/league_page.h"
 #include "views/node_tree.h"
 #include "views/player_page.h"
 #include "views/roster_page.h"
-#include "views/check_window.h"
 #include "views/tables_window.h"
 #include "views/team_page.h"
 #include "views/tree_find.h"
@@ -100,7 +100,7 @@ class TForm1 : public QWidget {
     QPushButton* ButtonPatchSave;  // "Save changes as patch..."
     QPushButton* ButtonPatchApply; // "Apply patch..."
     QProgressBar* pb;
-    QLabel* save_status; // a quiet line after a successful save
+    qira::status_line* save_status; // a quiet line after a successful save
 
     // --- The pages: tabs 0 to 3, objectNames TabSheet1 to TabSheet4
     qira::league_page* league;
@@ -162,6 +162,9 @@ class TForm1 : public QWidget {
     void build_navigation_tree() { doc.trees.build(game); }
     // The handler of TreeView1Click and TreeView1Change: shows the selected node's page.
     void show_selected_node();
+    // After the trees were built again: the selected node's page shows its row again; the roster
+    // page stays shown over its team's node (a transfer, its undo or redo), its list filled again.
+    void show_selected_node_again();
 
     // The pages' handlers, run as their buttons run them (a refusal is shown in a box).
     void show_team(int row) { team->show_team(row); }

@@ -11,6 +11,7 @@
 #include <QUndoStack>
 
 #include <memory>
+#include <vector>
 
 namespace qira::bench {
 namespace {
@@ -246,6 +247,70 @@ void grid_filter(benchmark::State& state, const install& in) {
     t->all_filter->clear();
 }
 
+// What an assistive client that has read the grid holds: a persistent index on each of the
+// first `count` cells the grid shows.
+std::vector<QPersistentModelIndex> hold_indexes(const qira::tables_window& t, int count) {
+    std::vector<QPersistentModelIndex> held;
+    held.reserve(static_cast<std::size_t>(count));
+    const QAbstractItemModel* m = t.grid->model();
+    for (int r = 0; r < m->rowCount() && static_cast<int>(held.size()) < count; ++r)
+        for (int c = 0; c < m->columnCount() && static_cast<int>(held.size()) < count; ++c)
+            held.emplace_back(m->index(r, c));
+    return held;
+}
+
+// One keystroke into a column's filter ("18" becomes ">18" and back) while 10,000 persistent
+// indexes are held on the grid; they are taken again before each keystroke.
+void grid_filter_held(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    qira::tables_window* t = players_grid(w);
+    if (!t) {
+        state.SkipWithError("no tables");
+        return;
+    }
+    t->show_table(table_index::players);
+    int height = -1;
+    for (int c = 0; c < t->model->columnCount(); ++c)
+        if (t->model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() ==
+            QLatin1String("height"))
+            height = c;
+    if (height < 0) {
+        state.SkipWithError("no height column");
+        return;
+    }
+    const QString queries[] = {QStringLiteral(">180"), QStringLiteral(">18")};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto held = hold_indexes(*t, 10000);
+        state.ResumeTiming();
+        t->header->field(height)->setText(queries[i++ % 2]);
+        state.PauseTiming();
+        held.clear();
+        state.ResumeTiming();
+    }
+    t->header->field(height)->clear();
+}
+
+// Sorting by a column while 10,000 persistent indexes are held (a sort moves them).
+void grid_sort_held(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    qira::tables_window* t = players_grid(w);
+    if (!t) {
+        state.SkipWithError("no tables");
+        return;
+    }
+    t->show_table(table_index::players);
+    const auto held = hold_indexes(*t, 10000);
+    const int column = t->model->columnCount() / 2;
+    bool up = true;
+    for (auto _ : state) {
+        t->grid->sortByColumn(column, up ? Qt::AscendingOrder : Qt::DescendingOrder);
+        up = !up;
+    }
+    t->grid->sortByColumn(-1, Qt::AscendingOrder);
+}
+
 } // namespace
 
 void release_gui() {
@@ -256,6 +321,8 @@ void register_gui_steps(const install& in) {
     register_step("grid: show the players table", in, grid_show);
     register_step("grid: sort by a column", in, grid_sort);
     register_step("grid: filter keystroke", in, grid_filter);
+    register_step("grid: filter keystroke, 10000 indexes held", in, grid_filter_held);
+    register_step("grid: sort by a column, 10000 indexes held", in, grid_sort_held);
     register_step("find keystroke", in, find_keystroke);
     register_step("undo + redo of a player Apply", in, undo_player_apply);
     register_step("undo + redo of an exchange", in, undo_exchange);

@@ -14,8 +14,7 @@ namespace qira {
 check_window::check_window(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setObjectName(QStringLiteral("check_window"));
     setWindowTitle(QStringLiteral("Check game"));
-    check_summary = new QLabel(this);
-    check_summary->setObjectName(QStringLiteral("check_summary"));
+    check_summary = new status_line("check_summary", QStringLiteral("Check summary"), this);
     check_list = new QListWidget(this);
     check_list->setObjectName(QStringLiteral("check_list"));
     check_list->setAccessibleName(QStringLiteral("Problems of the game"));

@@ -4,6 +4,7 @@
 
 #include "editing/game_check.h"
 #include "views/game_document.h"
+#include "views/widgets.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -19,7 +20,7 @@ class check_window : public QWidget {
     explicit check_window(game_document& doc, QWidget* parent = nullptr);
 
     QListWidget* check_list;
-    QLabel* check_summary;
+    status_line* check_summary;
     QPushButton* check_again;
 
     // Checks the open game again and lists what it finds; `known` are the problems the files had

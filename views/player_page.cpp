@@ -91,9 +91,7 @@ player_page::player_page(game_document& doc, QWidget* parent) : QWidget(parent),
     pl_delete->setToolTip(QStringLiteral("This player's row and his memberships of teams"));
     pl_new->setEnabled(false);
     pl_delete->setEnabled(false);
-    pl_status = new QLabel(this);
-    pl_status->setObjectName(QStringLiteral("pl_status"));
-    pl_status->setAccessibleName(QStringLiteral("Player status"));
+    pl_status = new status_line("pl_status", QStringLiteral("Player status"), this);
     ask_names = [this](const QString& title, const player_names& model) {
         return ask_player_names(this, title, model);
     };

@@ -8,6 +8,7 @@
 #include "views/game_document.h"
 
 #include "views/player_names_dialog.h"
+#include "views/widgets.h"
 #include <QCheckBox>
 
 #include <QComboBox>
@@ -56,7 +57,7 @@ class player_page : public QWidget {
     QPushButton* Button8;   // "<<< Edit Team"
     QPushButton* pl_new;    // "New player...": a copy of the shown player with new names
     QPushButton* pl_delete; // "Delete player": his row and his memberships
-    QLabel* pl_status;      // what New player and Delete player did
+    status_line* pl_status; // what New player and Delete player did
 
     // Asks the names of a new player (the dialog; tests answer instead).
     names_asker ask_names;

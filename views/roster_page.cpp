@@ -161,8 +161,24 @@ std::vector<QWidget*> roster_page::tab_order() const {
 }
 
 void roster_page::roster_refilled(const QStringList& ids_before) {
-    // The player selected before: his entry (the same of his entries, when he is listed more
-    // than once) in the lists as they are now; none when he is gone.
+    // A player came or went while this page is shown (a transfer, its undo or redo): his entry
+    // is chosen, or the one at his place when he left.
+    const int now = team_.t_pl_ids->count();
+    if (now != ids_before.size() && isVisible()) {
+        int moved = 0;
+        while (moved < now && moved < ids_before.size() &&
+               team_.t_pl_ids->item(moved)->text() == ids_before[moved])
+            ++moved;
+        refresh_roster_list();
+        const QSignalBlocker quiet(t_pl_list);
+        const int chosen = std::min(moved, t_pl_list->count() - 1);
+        t_pl_list->setCurrentRow(chosen);
+        if (chosen >= 0)
+            t_pl_list->item(chosen)->setSelected(true);
+        return;
+    }
+    // Else the player selected before: his entry (the same of his entries, when he is listed
+    // more than once) in the lists as they are now; none when he is gone.
     const int s = selected_row();
     int keep = -1;
     if (s >= 0 && s < ids_before.size()) {

@@ -20,6 +20,11 @@ void table_model::show_table(int table) {
     endResetModel();
 }
 
+void table_model::reread() {
+    beginResetModel();
+    endResetModel();
+}
+
 int table_model::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || table_ < 0 || !doc_.game.db.has_table(table_))
         return 0;
@@ -191,7 +196,7 @@ void table_filter::set_column_filter(int column, const QString& text) {
     column_texts_[static_cast<std::size_t>(column)] = text;
     if (!text.trimmed().isEmpty())
         columns_.emplace_back(column, parse(text));
-    invalidateFilter();
+    refilter();
 }
 
 QString table_filter::column_filter(int column) const {
@@ -203,14 +208,35 @@ QString table_filter::column_filter(int column) const {
 void table_filter::set_all_filter(const QString& text) {
     const QByteArray utf8 = text.trimmed().toUtf8();
     all_ = fold_text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    invalidateFilter();
+    refilter();
 }
 
 void table_filter::clear_filters() {
     columns_.clear();
     column_texts_.clear();
     all_.clear();
-    invalidateFilter();
+    refilter();
+}
+
+void table_filter::refilter() {
+    // invalidateFilter() would take the rows out and put them in range by range, and move every
+    // persistent index held on this model at each range: minutes over a grid of thousands of
+    // cells read by a screen reader. The source's reset makes this model drop its mapping and
+    // the persistent indexes at once and build the mapping again (sorted as before).
+    emit view_about_to_reset();
+    model_.reread();
+    emit view_reset_done();
+}
+
+void table_filter::sort(int column, Qt::SortOrder order) {
+    if (column == sortColumn() && order == sortOrder())
+        return;
+    // A sort moves each persistent index too, and frees a copy of each one by one: the indexes
+    // are dropped first, so that the sort moves only the few the view holds.
+    emit view_about_to_reset();
+    model_.reread();
+    QSortFilterProxyModel::sort(column, order);
+    emit view_reset_done();
 }
 
 bool table_filter::accepts(const condition& c, int row, int column) const {

@@ -22,6 +22,9 @@ class table_model : public QAbstractTableModel {
     // The table shown (-1: none).
     void show_table(int table);
     int table() const { return table_; }
+    // Tells whoever shows the rows (the filter, the grid) to read them all again: a reset, which
+    // also drops the persistent indexes held on the model.
+    void reread();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -52,6 +55,10 @@ class table_model : public QAbstractTableModel {
 // A column's filter is a text its cells must contain (case and accents ignored) or, for numbers,
 // a comparison: "=5", "!=5", ">10", ">=10", "<3", "<=3" or a range "10..20". The filter over all
 // columns keeps the rows of which any cell contains its text.
+// A change of the filters or of the sorting resets the model: the persistent indexes held on the
+// grid (an assistive client holds one on each cell it has read) are dropped, not moved one by
+// one, so it costs the same however many are held; the window keeps its current cell and
+// selection across the reset (view_about_to_reset, view_reset_done).
 class table_filter : public QSortFilterProxyModel {
     Q_OBJECT
 
@@ -62,6 +69,12 @@ class table_filter : public QSortFilterProxyModel {
     void set_all_filter(const QString& text);
     void clear_filters();
     QString column_filter(int column) const;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+  signals:
+    // Before and after a reset for a change of the filters or of the sorting.
+    void view_about_to_reset();
+    void view_reset_done();
 
   protected:
     bool filterAcceptsRow(int source_row, const QModelIndex& source_parent) const override;
@@ -85,6 +98,8 @@ class table_filter : public QSortFilterProxyModel {
     };
     static condition parse(const QString& text);
     bool accepts(const condition& c, int row, int column) const;
+    // The rows filtered again, as a reset.
+    void refilter();
 
     table_model& model_;
     std::vector<std::pair<int, condition>> columns_;

@@ -63,8 +63,7 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     all_filter->setObjectName(QStringLiteral("all_filter"));
     all_filter->setPlaceholderText(QStringLiteral("Filter all columns (Ctrl+F)"));
     all_filter->setAccessibleName(QStringLiteral("Filter over all columns"));
-    row_count = new QLabel(this);
-    row_count->setObjectName(QStringLiteral("row_count"));
+    row_count = new status_line("row_count", QStringLiteral("Rows shown"), this);
 
     model = new table_model(doc_, this);
     filter = new table_filter(*model, this);
@@ -96,8 +95,7 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
         "Add to or multiply the current column's values in every row the filters show"));
     undo_button = make_button(QStringLiteral("Undo"), "tables_undo", this);
     redo_button = make_button(QStringLiteral("Redo"), "tables_redo", this);
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("status"));
+    status = new status_line("status", QStringLiteral("Tables status"), this);
     status->setWordWrap(true);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -209,6 +207,8 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, header,
             &filter_header::place_fields);
     connect(model, &table_model::refused, this, &tables_window::show_status);
+    connect(filter, &table_filter::view_about_to_reset, this, &tables_window::remember_view);
+    connect(filter, &table_filter::view_reset_done, this, &tables_window::restore_view);
     connect(filter, &QAbstractItemModel::rowsInserted, this, &tables_window::update_count);
     connect(filter, &QAbstractItemModel::rowsRemoved, this, &tables_window::update_count);
     connect(filter, &QAbstractItemModel::modelReset, this, &tables_window::update_count);
@@ -290,6 +290,77 @@ void tables_window::filter_columns(const QString& text) {
         const QString name = model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         grid->setColumnHidden(c, !wanted.isEmpty() && !name.contains(wanted, Qt::CaseInsensitive));
     }
+    header->place_fields();
+}
+
+void tables_window::remember_view() {
+    kept_view& k = kept_;
+    k.rows = model->rowCount();
+    const QModelIndex current = filter->mapToSource(grid->currentIndex());
+    k.current = {current.row(), current.column()};
+    k.spans.assign(static_cast<std::size_t>(k.rows), {});
+    k.any = false;
+    for (const QItemSelectionRange& range : grid->selectionModel()->selection())
+        for (int r = range.top(); r <= range.bottom(); ++r) {
+            const int row = filter->mapToSource(filter->index(r, 0)).row();
+            if (row >= 0 && row < k.rows) {
+                k.spans[static_cast<std::size_t>(row)].emplace_back(range.left(), range.right());
+                k.any = true;
+            }
+        }
+    const int columns = model->columnCount();
+    k.hidden.assign(static_cast<std::size_t>(columns), 0);
+    for (int c = 0; c < columns; ++c)
+        k.hidden[static_cast<std::size_t>(c)] = grid->isColumnHidden(c) ? 1 : 0;
+    k.sideways = grid->horizontalScrollBar()->value();
+}
+
+void tables_window::restore_view() {
+    kept_view k = std::move(kept_);
+    kept_ = {};
+    const int rows = k.rows;
+    const auto& spans = k.spans;
+    const auto& hidden = k.hidden;
+    const int columns = static_cast<int>(hidden.size());
+    if (rows != model->rowCount())
+        return;
+    for (int c = 0; c < columns && c < model->columnCount(); ++c)
+        if (grid->isColumnHidden(c) != (hidden[static_cast<std::size_t>(c)] != 0))
+            grid->setColumnHidden(c, hidden[static_cast<std::size_t>(c)] != 0);
+    if (k.any) {
+        // Rows next to each other in the view with the same spans make one range each span.
+        QItemSelection again;
+        const std::vector<std::pair<int, int>>* open = nullptr;
+        int first = 0;
+        const auto close = [&](int last) {
+            if (open)
+                for (const auto& [left, right] : *open)
+                    again.append(QItemSelectionRange(filter->index(first, left),
+                                                     filter->index(last, right)));
+        };
+        const int shown = filter->rowCount();
+        for (int r = 0; r < shown; ++r) {
+            const int row = filter->mapToSource(filter->index(r, 0)).row();
+            const auto* mine =
+                row >= 0 && row < rows && !spans[static_cast<std::size_t>(row)].empty()
+                    ? &spans[static_cast<std::size_t>(row)]
+                    : nullptr;
+            if (open && mine && *mine == *open)
+                continue;
+            close(r - 1);
+            open = mine;
+            first = r;
+        }
+        close(shown - 1);
+        grid->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
+    }
+    if (k.current.first >= 0) {
+        const QModelIndex at =
+            filter->mapFromSource(model->index(k.current.first, k.current.second));
+        if (at.isValid())
+            grid->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+    }
+    grid->horizontalScrollBar()->setValue(k.sideways);
     header->place_fields();
 }
 

@@ -9,6 +9,7 @@
 #include "views/filter_header.h"
 #include "views/game_document.h"
 #include "views/table_model.h"
+#include "views/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,7 @@ class tables_window : public QWidget {
     QListWidget* table_list;
     QLineEdit* all_filter;
     QLineEdit* column_names;
-    QLabel* row_count;
+    status_line* row_count;
     QTableView* grid;
     filter_header* header;
     QPushButton* insert_button;
@@ -42,7 +43,7 @@ class tables_window : public QWidget {
     QPushButton* adjust_button; // "Adjust...": add to or multiply the current column
     QPushButton* undo_button;
     QPushButton* redo_button;
-    QLabel* status;
+    status_line* status;
 
     table_model* model;
     table_filter* filter;
@@ -106,6 +107,22 @@ class tables_window : public QWidget {
     void remember_folder(const QString& path);
     void show_status(const QString& text);
     void update_count();
+    // Around a change of the filters or of the sorting (which resets the grid's model): what the
+    // user had in the grid is kept by the table's rows and columns and given back: the current
+    // cell, the selected cells of the rows still shown, the hidden columns and the place
+    // scrolled to sideways.
+    void remember_view();
+    void restore_view();
+    struct kept_view {
+        int rows = 0;
+        std::pair<int, int> current{-1, -1};
+        // The selected column spans of each row of the table.
+        std::vector<std::vector<std::pair<int, int>>> spans;
+        bool any = false;
+        std::vector<char> hidden;
+        int sideways = 0;
+    };
+    kept_view kept_;
     void filter_columns(const QString& text);
     void table_rows_changed(const change& c);
     void export_clicked();

@@ -1,5 +1,8 @@
 #include "views/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+
 namespace qira {
 
 spin_edit::spin_edit(int minimum, int maximum, QWidget* parent) : QSpinBox(parent) {
@@ -22,6 +25,56 @@ QValidator::State typing_limit::validate(QString& input, int&) const {
     if (!edit_->isModified() || input.size() <= accepted_length_)
         return Acceptable;
     return Invalid;
+}
+
+namespace {
+
+// What the bus reads of a status line: its text as name and value, its reader label as
+// description.
+class status_line_accessible final : public QAccessibleWidget {
+  public:
+    explicit status_line_accessible(QWidget* w) : QAccessibleWidget(w, QAccessible::StatusBar) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* line = static_cast<const QLabel*>(widget());
+        switch (t) {
+        case QAccessible::Name:
+        case QAccessible::Value:
+            return line->text();
+        case QAccessible::Description:
+            return line->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+QAccessibleInterface* status_line_factory(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String("qira::status_line") && object && object->isWidgetType())
+        return new status_line_accessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+status_line::status_line(const char* object_name, const QString& reader_label, QWidget* parent)
+    : QLabel(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(status_line_factory);
+        return true;
+    }();
+    (void)installed;
+    setObjectName(QLatin1String(object_name));
+    setAccessibleDescription(reader_label);
+}
+
+void status_line::setText(const QString& text) {
+    if (text == QLabel::text())
+        return;
+    QLabel::setText(text);
+    // QLabel tells of its new name (a status line has no accessible name of its own, so its
+    // name is its text); the value follows it.
+    QAccessibleValueChangeEvent value(this, text);
+    QAccessible::updateAccessibility(&value);
 }
 
 } // namespace qira

@@ -1,6 +1,7 @@
 #pragma once
-// Two controls the window needs beyond Qt's own.
+// Three controls the window needs beyond Qt's own.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QValidator>
@@ -36,6 +37,19 @@ class typing_limit final : public QValidator {
     QLineEdit* edit_;
     int limit_;
     qsizetype accepted_length_ = 0; // of the text before the change being validated
+};
+
+// A status line: a line of text that tells what the last command did. On the accessibility bus
+// its name is its text (what a sighted user reads), its role a status bar and its description
+// the label it has for the reader only ("Player status"); each change of its text is announced
+// (name and value changed). Hold it as a status_line: its setText and clear are the ones that
+// announce.
+class status_line final : public QLabel {
+    Q_OBJECT
+  public:
+    status_line(const char* object_name, const QString& reader_label, QWidget* parent);
+    void setText(const QString& text);
+    void clear() { setText(QString()); }
 };
 
 } // namespace qira

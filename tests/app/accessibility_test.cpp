@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -468,6 +469,44 @@ class accessibility_test : public QObject {
         QTest::keyClick(w.league->l_name_long, Qt::Key_Return, Qt::ControlModifier);
         QVERIFY(w.has_unsaved_changes());
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
+    }
+
+    // A status line reads as its text on the bus (its label only describes it): the player
+    // page's after New player and Delete player, the window's after a save, those of the tables
+    // and check windows. (Its changes are told to the bus as name and value changes; the
+    // offscreen platform has no active bus to record them.)
+    void status_lines_read_their_text() {
+        fixture f;
+        TForm1& w = f.w();
+        const auto reads_as_shown = [](QLabel* line, const char* description) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(line);
+            return iface && !line->text().trimmed().isEmpty() &&
+                   iface->text(QAccessible::Name) == line->text() &&
+                   iface->text(QAccessible::Value) == line->text() &&
+                   iface->text(QAccessible::Description) == QLatin1String(description) &&
+                   iface->role() == QAccessible::StatusBar;
+        };
+        f.show_node_page(2);
+        w.player->ask_names = [](const QString&, const qira::player_names&) {
+            return std::optional(qira::player_names{"Nils", "", "Holm"});
+        };
+        w.player->pl_new->click();
+        QVERIFY(w.player->pl_status->text().startsWith(QStringLiteral("New player")));
+        QVERIFY(reads_as_shown(w.player->pl_status, "Player status"));
+        w.player->pl_delete->click();
+        QVERIFY(w.player->pl_status->text().startsWith(QStringLiteral("Deleted")));
+        QVERIFY(reads_as_shown(w.player->pl_status, "Player status"));
+        w.Button11->click();
+        QVERIFY(reads_as_shown(w.save_status, "Status"));
+        w.ButtonTables->click();
+        QVERIFY(w.tables);
+        w.tables->all_filter->setText(QStringLiteral("1"));
+        QVERIFY(reads_as_shown(w.tables->row_count, "Rows shown"));
+        w.tables->fill_cells(QStringLiteral("1")); // nothing chosen: refused on the line
+        QVERIFY(reads_as_shown(w.tables->status, "Tables status"));
+        w.ButtonCheck->click();
+        QVERIFY(w.check);
+        QVERIFY(reads_as_shown(w.check->check_summary, "Check summary"));
     }
 
     // With the focus in the tree, the keys press no page's "Apply".

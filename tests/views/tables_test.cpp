@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
+#include <set>
 #include <sstream>
 
 using namespace qira;
@@ -128,6 +130,91 @@ class tables_test : public QObject {
         QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
         QCOMPARE(read_file(database_file(f.install.path())), db_before);
         QCOMPARE(read_file(language_file(f.install.path(), "eng")), lang_before);
+    }
+
+    // A client of the accessibility bus holds a persistent index on every cell it has read: a
+    // filter, cleared or set, drops them at once rather than moving each (which took minutes),
+    // and the user keeps the sorting, the current cell, the selection of the rows still shown and
+    // the hidden column. So does sorting.
+    void filters_drop_held_indexes_and_keep_what_the_user_sees() {
+        view_fixture f(sample_options{sample_scale::tiny, 2});
+        tables_window& t = open_tables(f.w());
+        t.table_list->setCurrentRow(players);
+        const int rows = t.model->rowCount();
+        const int height = column_of(t, "height"), hidden = column_of(t, "weight");
+        const auto tall = [&](int row) { return t.model->number_at(row, height); };
+        std::vector<long long> heights;
+        for (int r = 0; r < rows; ++r)
+            heights.push_back(tall(r));
+        std::sort(heights.begin(), heights.end());
+        const long long median = heights[heights.size() / 2];
+        const auto source = [&](const QModelIndex& i) {
+            const QModelIndex s = t.filter->mapToSource(i);
+            return std::pair(s.row(), s.column());
+        };
+        const auto selected = [&] {
+            std::set<std::pair<int, int>> cells;
+            for (const QModelIndex& i : t.grid->selectionModel()->selectedIndexes())
+                cells.insert(source(i));
+            return cells;
+        };
+
+        t.grid->setColumnHidden(hidden, true);
+        t.grid->sortByColumn(height, Qt::DescendingOrder);
+        const int last = t.filter->rowCount() - 1;
+        // The tallest rows' first cells and the shortest row's first cell; the current cell on
+        // the second tallest.
+        t.grid->selectionModel()->select(
+            QItemSelection(t.filter->index(0, 0), t.filter->index(9, 2)),
+            QItemSelectionModel::ClearAndSelect);
+        t.grid->selectionModel()->select(t.filter->index(last, 0), QItemSelectionModel::Select);
+        t.grid->selectionModel()->setCurrentIndex(t.filter->index(1, height),
+                                                  QItemSelectionModel::NoUpdate);
+        const auto current = source(t.grid->currentIndex());
+        auto kept = selected();
+        kept.erase(source(t.filter->index(last, 0)));
+        QCOMPARE(kept.size(), std::size_t{30});
+
+        // Set and cleared: a column's filter, then the filter over all columns with the current
+        // row's id; then sorted the other way.
+        const int taller = static_cast<int>(
+            std::count_if(heights.begin(), heights.end(), [&](long long h) { return h > median; }));
+        const QString id = t.model->index(current.first, 0).data().toString();
+        const std::vector<std::pair<std::function<void()>, int>> changes = {
+            {[&] { t.header->field(height)->setText(QStringLiteral(">%1").arg(median)); }, taller},
+            {[&] { t.header->field(height)->setText(QString()); }, rows},
+            {[&] { t.all_filter->setText(id); }, -1},
+            {[&] { t.all_filter->clear(); }, rows},
+            {[&] { t.grid->sortByColumn(height, Qt::AscendingOrder); }, rows},
+        };
+        for (const auto& [act, shown] : changes) {
+            std::vector<QPersistentModelIndex> held;
+            for (int r = 0; r < t.filter->rowCount(); ++r)
+                for (int c = 0; c < t.filter->columnCount(); ++c)
+                    held.emplace_back(t.filter->index(r, c));
+            act();
+            QVERIFY(std::none_of(held.begin(), held.end(),
+                                 [](const QPersistentModelIndex& i) { return i.isValid(); }));
+            if (shown >= 0)
+                QCOMPARE(t.filter->rowCount(), shown);
+            QCOMPARE(t.row_count->text(),
+                     QStringLiteral("%1 of %2 rows").arg(t.filter->rowCount()).arg(rows));
+            std::set<int> rows_shown;
+            for (int r = 0; r < t.filter->rowCount(); ++r) {
+                rows_shown.insert(source(t.filter->index(r, 0)).first);
+                if (r > 0) {
+                    const long long above = tall(source(t.filter->index(r - 1, 0)).first);
+                    const long long here = tall(source(t.filter->index(r, 0)).first);
+                    QVERIFY(t.filter->sortOrder() == Qt::DescendingOrder ? above >= here
+                                                                         : above <= here);
+                }
+            }
+            std::erase_if(kept, [&](const auto& cell) { return !rows_shown.count(cell.first); });
+            QVERIFY(!kept.empty());
+            QVERIFY(t.grid->isColumnHidden(hidden));
+            QCOMPARE(source(t.grid->currentIndex()), current);
+            QCOMPARE(selected(), kept);
+        }
     }
 
     void both_windows_stay_consistent() {

@@ -17,6 +17,9 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <functional>
+#include <optional>
+
 using namespace qira::test;
 using qira::table_index::team_players;
 using qira::table_index::team_settings;
@@ -442,6 +445,61 @@ class team_roster_test : public QObject {
         auto now = f.db();
         auto then = before;
         QVERIFY(qira::serialize_database(now) == qira::serialize_database(then));
+    }
+
+    // Sign, Release and Sign free player..., and their Undo and Redo, keep the roster page shown
+    // with its list filled again and the player who moved chosen (the one at his place when he
+    // left).
+    void the_roster_page_stays_with_the_moved_player_chosen() {
+        fixture f(roster_database());
+        f.show_team(team0);
+        TForm1& w = f.w();
+        w.team->Button2->click();
+        w.roster->choose_free = [&](const qira::database& db, const std::vector<int>&) {
+            return std::optional(db.find_row(qira::table_index::players, 42));
+        };
+        const auto sign = [&] {
+            w.roster->xchange->setCurrentItem(
+                f.xchange_node(f.node(QStringLiteral("First1  Last1"), 2, team1)));
+            w.roster->ButtonSign->click();
+        };
+        const auto release = [&] {
+            w.roster->xchange->setCurrentItem(nullptr);
+            f.pick_row(1);
+            w.roster->ButtonRelease->click();
+        };
+        const auto sign_free = [&] { w.roster->ButtonSignFree->click(); };
+        const auto undo = [&] { w.ButtonUndo->click(); };
+        const auto redo = [&] { w.ButtonRedo->click(); };
+        struct step {
+            const char* what;
+            std::function<void()> act;
+            std::vector<std::int32_t> links; // of Team 0, in order
+            int chosen;
+        };
+        const std::vector<step> steps = {
+            {"sign", sign, {40, 42, 43, 44, 41}, 4},
+            {"undo sign", undo, {40, 42, 43, 44}, 3},
+            {"redo sign", redo, {40, 42, 43, 44, 41}, 4},
+            {"release", release, {40, 43, 44, 41}, 1},
+            {"undo release", undo, {40, 42, 43, 44, 41}, 1},
+            {"redo release", redo, {40, 43, 44, 41}, 1},
+            {"sign free", sign_free, {40, 43, 44, 41, 42}, 4},
+            {"undo sign free", undo, {40, 43, 44, 41}, 3},
+            {"redo sign free", redo, {40, 43, 44, 41, 42}, 4},
+        };
+        for (const step& s : steps) {
+            s.act();
+            QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
+            QVERIFY2(w.main->currentWidget() == w.roster, s.what);
+            QStringList ids;
+            for (std::int32_t id : s.links)
+                ids << QString::number(id);
+            QCOMPARE(f.entries(w.team->t_pl_ids), ids);
+            QCOMPARE(f.roster().size(), ids.size());
+            QCOMPARE(w.roster->t_pl_list->currentRow(), s.chosen);
+            QVERIFY2(w.roster->t_pl_list->item(s.chosen)->isSelected(), s.what);
+        }
     }
 
     void the_same_player_on_both_sides_changes_nothing_but_drops_roster_edits() {
