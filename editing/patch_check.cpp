@@ -59,11 +59,13 @@ result row_difference(const database& db, int t, int r, const patch_row& expecte
             return conflict({}, at + "field " + printable(table.fields[f].name) + ": holds " +
                                     show(c, have) + ", patch expects " + show(c, want));
     }
-    // The bits no field covers too: taking the patch back gives the row the patch's.
+    // The bits no field covers too: taking the patch back gives the row the patch's. Words past
+    // the table's that hold nothing are no difference (as for a changed row's).
+    std::vector<std::uint32_t> have = undecoded_words(db, t, static_cast<std::size_t>(r));
     std::vector<std::uint32_t> want = expected.stored;
-    if (std::all_of(want.begin(), want.end(), [](std::uint32_t w) { return w == 0; }))
-        want.clear();
-    if (undecoded_words(db, t, static_cast<std::size_t>(r)) != want)
+    have.resize(std::max(have.size(), want.size()), 0);
+    want.resize(have.size(), 0);
+    if (have != want)
         return conflict({}, at + "the bits no field covers are not what the patch expects");
     return result::success();
 }

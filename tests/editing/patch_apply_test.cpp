@@ -191,6 +191,12 @@ TEST_F(PatchApply, TheBitsOfARowThePatchHoldsAreCheckedAndMustFitTheTable) {
         EXPECT_TRUE(step.made.empty());
         EXPECT_TRUE(saved("after") == opened);
     }
+    // Words past the table's that hold nothing lose nothing: the removed and the changed row too.
+    patch padded = valid;
+    removed(padded).push_back(0);
+    padded.tables[0].changed[0].stored_before.push_back(0);
+    padded.tables[0].changed[0].stored_after.push_back(0);
+    EXPECT_EQ(messages(check_patch(game.db, &game.lang, padded)), std::vector<std::string>{});
     // Taken back, a row added with bits that are not the table's length is refused too.
     patch back = valid;
     removed(back).push_back(1);
