@@ -394,8 +394,9 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
         out.problem_count = 1;
         return out;
     }
-    // A table that cannot hold the rows: the first problem, at the last row.
+    // A table that cannot hold the rows: the first problem, at the last row, with all of them.
     if (!room) {
+        room = check_capacity(db, t, lines);
         ++out.problem_count;
         out.problems.insert(
             out.problems.begin(),

@@ -294,6 +294,12 @@ TEST(CsvSheets, BlankLinesDoNotCountTowardsTheRowLimit) {
                   "table 0 would have 11002 rows; a table holds at most 11001"),
               std::string::npos)
         << over.problems[0].message();
+    // Told with every row of the file, at its last.
+    const csv_rows further = read_table_csv(db, 0, csv + "1;0\r\r2;0\r3;0\r;\r");
+    ASSERT_EQ(further.problem_count, 1u);
+    EXPECT_EQ(further.problems[0].message(),
+              "line " + std::to_string(max_rows + 2 * (max_rows / 1000 + 1) + 5) +
+                  ": table 0 would have 11004 rows; a table holds at most 11001");
 }
 
 TEST(CsvSheets, LinesOfEmptyFieldsAreSkippedWhateverTheirCount) {
