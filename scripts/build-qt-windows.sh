@@ -12,13 +12,11 @@
 # would take for a whole one.
 #
 # What is built: qtbase's Core, Gui, Widgets and Test, shared, Release, with the `windows` and
-# `offscreen` platform plugins; the bundled zlib, PCRE2, libpng, FreeType and HarfBuzz; without
-# OpenGL, D-Bus, ICU, SQL, network, printing, XML, Vulkan, Concurrent and tablet events (Debian's
-# source drops the header they need), and without what the editor never loads: the Direct2D
-# platform plugin and the JPEG and GIF image plugins (with the bundled libjpeg). The host
-# tools (moc, rcc, uic) are the installed Debian Qt's, which must be the same version. The stamp
-# file names the version and these options, so a cache built with other options is built again;
-# the compiler cache of scripts/ccache-env.sh keeps what did not change.
+# `offscreen` platform plugins; the bundled zlib, PCRE2, libpng, libjpeg, FreeType and HarfBuzz;
+# without OpenGL, D-Bus, ICU, SQL, network, printing, XML, Vulkan, Concurrent and tablet events
+# (Debian's source drops the header they need). The host tools (moc, rcc, uic) are the installed
+# Debian Qt's, which must be the same version. The build goes through the compiler cache of
+# scripts/ccache-env.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -35,10 +33,8 @@ stamp=$cache/.qira-qt-windows
 
 # What is left out: each feature named here is built without (-DFEATURE_x=OFF).
 off=(opengl dynamicgl dbus icu sql network printsupport xml vulkan concurrent tabletevent
-     system_zlib system_pcre2 system_png system_jpeg system_freetype system_harfbuzz
-     direct2d jpeg gif)
-signature="$version without ${off[*]}"
-complete() { [[ -f $stamp ]] && [[ $(cat "$stamp") == "$signature" ]]; }
+     system_zlib system_pcre2 system_png system_jpeg system_freetype system_harfbuzz)
+complete() { [[ -f $stamp ]] && [[ $(cat "$stamp") == "$version" ]]; }
 if complete && [[ -f $cache/licenses/README.txt ]]; then
     say "Qt $version for Windows is in $cache already"
     echo "$cache"
@@ -167,7 +163,7 @@ for f in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll \
     [[ -f $staging/$f ]] || { echo "the install lacks $f" >&2; exit 1; }
 done
 install_notices "$staging"
-echo "$signature" > "$staging/.qira-qt-windows"
+echo "$version" > "$staging/.qira-qt-windows"
 rm -rf "$cache"
 mkdir -p "$(dirname "$cache")"
 mv "$staging" "$cache"

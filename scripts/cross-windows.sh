@@ -57,10 +57,6 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     timeout 600 "$wine" wineboot --init > "$build_abs/wineboot.log" 2>&1 ||
         { cat "$build_abs/wineboot.log"; echo "cross-windows.sh: wineboot failed"; exit 1; }
     wineserver -w
-    # A copy of the prefix as Wine made it, before any test ran in it: the package check starts
-    # from it (scripts/package-windows.sh) instead of making a prefix of its own again.
-    rm -rf "$build_abs/wineprefix-fresh"
-    cp -a "$WINEPREFIX" "$build_abs/wineprefix-fresh"
 fi
 # One Wine server for every program of the run (quicker), ended when the run ends. Wine's own
 # services start now, away from the output of the tests: started by a test, they would keep its
@@ -93,7 +89,7 @@ log=$build_abs/configure.log
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/windows/mingw-w64.cmake" -DQIRA_SHARED_RUNTIME=ON \
     -DCMAKE_BUILD_TYPE=Release -DQIRA_BUILD_GUI=ON -DQIRA_BUILD_BENCH=OFF -DQIRA_FUZZ=OFF \
-    -DQIRA_GTEST_SOURCE=/usr/src/googletest -DCLI11_DIR="$PWD/cmake/windows" "${qira_launcher[@]}" > "$log" 2>&1 ||
+    -DQIRA_GTEST_SOURCE=/usr/src/googletest -DCLI11_DIR="$PWD/cmake/windows" "${qira_launcher[@]}" -DQIRA_PCH=OFF > "$log" 2>&1 ||
     { cat "$log"; exit 1; }
 cmake --build "$build" -j"$jobs"
 

@@ -92,13 +92,8 @@ mkdir -p "$check"
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset WINEPATH
 wine=$(command -v wine || command -v wine64)
-# The Windows build keeps a copy of its prefix as Wine made it, before any test ran in it.
-if [[ -f $windows/wineprefix-fresh/system.reg ]]; then
-    cp -a "$windows/wineprefix-fresh" "$prefix"
-else
-    timeout 600 "$wine" wineboot --init > "$check/wineboot.log" 2>&1 ||
-        { cat "$check/wineboot.log"; echo "package-windows.sh: wineboot failed"; exit 1; }
-fi
+timeout 600 "$wine" wineboot --init > "$check/wineboot.log" 2>&1 ||
+    { cat "$check/wineboot.log"; echo "package-windows.sh: wineboot failed"; exit 1; }
 wineserver -w
 system32=$(ls "$prefix/drive_c/windows/system32")
 problems=0

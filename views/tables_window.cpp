@@ -444,9 +444,9 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
             show_problems_(summary, listed);
         return false;
     }
-    doc_.push_table_edit(
-        std::move(imported.made),
-        QStringLiteral("import %1 into table %2").arg(QFileInfo(path).fileName()).arg(t));
+    doc_.push_table_edit(std::move(imported.made),
+                         QStringLiteral("import %1 into table %2")
+                             .arg(QFileInfo(path).fileName(), QString::number(t)));
     QString done = QString::fromStdString(imported.summary());
     if (!imported.warning.empty())
         done += QStringLiteral(" Warning: ") + QString::fromStdString(imported.warning);

@@ -224,14 +224,12 @@ void tables_window::adjust_current_column(adjust_kind how, double amount) {
     const QString name =
         model->headerData(current.column(), Qt::Horizontal, Qt::DisplayRole).toString();
     doc_.push_table_edit(std::move(out.made),
-                         QStringLiteral("adjust %1 of %2 rows").arg(name).arg(cells));
+                         QStringLiteral("adjust %1 of %2 rows").arg(name, QString::number(cells)));
     show_status(
         clamped == 0
-            ? QStringLiteral("%1 adjusted in %2 rows.").arg(name).arg(cells)
+            ? QStringLiteral("%1 adjusted in %2 rows.").arg(name, QString::number(cells))
             : QStringLiteral("%1 adjusted in %2 rows; %3 held at the end of the field's range.")
-                  .arg(name)
-                  .arg(cells)
-                  .arg(clamped));
+                  .arg(name, QString::number(cells), QString::number(clamped)));
 }
 
 } // namespace qira

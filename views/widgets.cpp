@@ -68,11 +68,12 @@ status_line::status_line(const char* object_name, const QString& reader_label, Q
 }
 
 void status_line::setText(const QString& text) {
-    if (text == QLabel::text())
-        return;
     QLabel::setText(text);
     // QLabel tells of its new name (a status line has no accessible name of its own, so its
-    // name is its text); the value follows it.
+    // name is its text); the value follows it. The same text again is told again: a command
+    // repeated says what it did again, as a sighted user sees the line written again.
+    if (text.isEmpty())
+        return;
     QAccessibleValueChangeEvent value(this, text);
     QAccessible::updateAccessibility(&value);
 }
