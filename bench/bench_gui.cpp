@@ -192,20 +192,25 @@ void find_keystroke(benchmark::State& state, const install& in) {
 }
 
 // The players table in the window of every table.
-qira::tables_window* players_grid(open_window& w) {
-    if (!w.ok())
+// The tables window of the window for `in`, showing the players; none (and the benchmark marked
+// skipped) where the window could not open.
+qira::tables_window* players_grid(benchmark::State& state, const install& in) {
+    open_window& w = window_for(in);
+    if (w.ok())
+        w.window->ButtonTablesClick();
+    qira::tables_window* t = w.ok() ? w.window->tables : nullptr;
+    if (!t) {
+        state.SkipWithError("no tables");
         return nullptr;
-    w.window->ButtonTablesClick();
-    return w.window->tables;
+    }
+    t->show_table(table_index::players);
+    return t;
 }
 
 void grid_show(benchmark::State& state, const install& in) {
-    open_window& w = window_for(in);
-    qira::tables_window* t = players_grid(w);
-    if (!t) {
-        state.SkipWithError("no tables");
+    qira::tables_window* t = players_grid(state, in);
+    if (!t)
         return;
-    }
     for (auto _ : state) {
         t->show_table(table_index::stadiums);
         t->show_table(table_index::players);
@@ -215,31 +220,26 @@ void grid_show(benchmark::State& state, const install& in) {
     }
 }
 
-void grid_sort(benchmark::State& state, const install& in) {
-    open_window& w = window_for(in);
-    qira::tables_window* t = players_grid(w);
-    if (!t) {
-        state.SkipWithError("no tables");
-        return;
-    }
-    t->show_table(table_index::players);
-    const int column = t->model->columnCount() / 2;
+// Sorts the grid by its middle column, up and down, as long as the benchmark runs.
+void sort_middle_column(benchmark::State& state, qira::tables_window& t) {
+    const int column = t.model->columnCount() / 2;
     bool up = true;
     for (auto _ : state) {
-        t->grid->sortByColumn(column, up ? Qt::AscendingOrder : Qt::DescendingOrder);
+        t.grid->sortByColumn(column, up ? Qt::AscendingOrder : Qt::DescendingOrder);
         up = !up;
     }
-    t->grid->sortByColumn(-1, Qt::AscendingOrder);
+    t.grid->sortByColumn(-1, Qt::AscendingOrder);
+}
+
+void grid_sort(benchmark::State& state, const install& in) {
+    if (qira::tables_window* t = players_grid(state, in))
+        sort_middle_column(state, *t);
 }
 
 void grid_filter(benchmark::State& state, const install& in) {
-    open_window& w = window_for(in);
-    qira::tables_window* t = players_grid(w);
-    if (!t) {
-        state.SkipWithError("no tables");
+    qira::tables_window* t = players_grid(state, in);
+    if (!t)
         return;
-    }
-    t->show_table(table_index::players);
     const QString queries[] = {QStringLiteral("ma"), QStringLiteral("mar")};
     std::size_t i = 0;
     for (auto _ : state)
@@ -262,13 +262,9 @@ std::vector<QPersistentModelIndex> hold_indexes(const qira::tables_window& t, in
 // One keystroke into a column's filter ("18" becomes ">18" and back) while 10,000 persistent
 // indexes are held on the grid; they are taken again before each keystroke.
 void grid_filter_held(benchmark::State& state, const install& in) {
-    open_window& w = window_for(in);
-    qira::tables_window* t = players_grid(w);
-    if (!t) {
-        state.SkipWithError("no tables");
+    qira::tables_window* t = players_grid(state, in);
+    if (!t)
         return;
-    }
-    t->show_table(table_index::players);
     int height = -1;
     for (int c = 0; c < t->model->columnCount(); ++c)
         if (t->model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() ==
@@ -294,21 +290,11 @@ void grid_filter_held(benchmark::State& state, const install& in) {
 
 // Sorting by a column while 10,000 persistent indexes are held (a sort moves them).
 void grid_sort_held(benchmark::State& state, const install& in) {
-    open_window& w = window_for(in);
-    qira::tables_window* t = players_grid(w);
-    if (!t) {
-        state.SkipWithError("no tables");
+    qira::tables_window* t = players_grid(state, in);
+    if (!t)
         return;
-    }
-    t->show_table(table_index::players);
     const auto held = hold_indexes(*t, 10000);
-    const int column = t->model->columnCount() / 2;
-    bool up = true;
-    for (auto _ : state) {
-        t->grid->sortByColumn(column, up ? Qt::AscendingOrder : Qt::DescendingOrder);
-        up = !up;
-    }
-    t->grid->sortByColumn(-1, Qt::AscendingOrder);
+    sort_middle_column(state, *t);
 }
 
 } // namespace
