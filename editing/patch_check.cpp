@@ -5,6 +5,7 @@
 #include "fileio/utf8.h"
 
 #include <algorithm>
+#include <span>
 #include <unordered_map>
 
 namespace qira {
@@ -40,6 +41,16 @@ result table_mismatch(const database& db, const table_patch& tp) {
     return result::success();
 }
 
+// Whether two lists of the words no field covers say the same, a word one list lacks reading as
+// zero (a row's words past the table's hold nothing).
+bool same_words(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b) {
+    if (a.size() < b.size())
+        std::swap(a, b);
+    return std::equal(b.begin(), b.end(), a.begin()) &&
+           std::all_of(a.begin() + static_cast<std::ptrdiff_t>(b.size()), a.end(),
+                       [](std::uint32_t w) { return w == 0; });
+}
+
 // Whether row r of table t is the patch's copy of the row it removes: a conflict at the first
 // difference ("table 4 row 12 (removed by the patch) field height: holds 1, patch expects 2").
 result row_difference(const database& db, int t, int r, const patch_row& expected) {
@@ -61,11 +72,7 @@ result row_difference(const database& db, int t, int r, const patch_row& expecte
     }
     // The bits no field covers too: taking the patch back gives the row the patch's. Words past
     // the table's that hold nothing are no difference (as for a changed row's).
-    std::vector<std::uint32_t> have = undecoded_words(db, t, static_cast<std::size_t>(r));
-    std::vector<std::uint32_t> want = expected.stored;
-    have.resize(std::max(have.size(), want.size()), 0);
-    want.resize(have.size(), 0);
-    if (have != want)
+    if (!same_words(undecoded_words(db, t, static_cast<std::size_t>(r)), expected.stored))
         return conflict({}, at + "the bits no field covers are not what the patch expects");
     return result::success();
 }
@@ -218,11 +225,7 @@ void plan_table(const database& db, const table_patch& tp, table_plan& plan,
         // (The patch's reader makes sure that there are as many words before as after.)
         if (!rc.stored_after.empty() &&
             stored_fits(rc.stored_after, rc.row, "changed by the patch")) {
-            std::vector<std::uint32_t> have = undecoded_words(db, t, static_cast<std::size_t>(r));
-            std::vector<std::uint32_t> expected = rc.stored_before;
-            have.resize(std::max(have.size(), expected.size()), 0);
-            expected.resize(have.size(), 0);
-            if (have != expected)
+            if (!same_words(undecoded_words(db, t, static_cast<std::size_t>(r)), rc.stored_before))
                 conflicts.push_back(
                     conflict({.table = t, .row = r},
                              "the bits no field covers are not what the patch expects"));
