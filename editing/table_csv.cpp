@@ -187,8 +187,11 @@ result as_utf8(std::string_view& bytes, std::string& decoded, bool& utf16) {
     }
     // The first line of UTF-16 text without a mark: mostly ASCII, so its high (or low) bytes are
     // NULs, which no CSV text of a table holds.
+    // Only the header is looked at: the lines after it may hold any bytes, and a sheet the editor
+    // wrote must read the same whatever rows it holds.
+    const std::size_t header_end = std::min(bytes.find('\n'), std::size_t{512});
     std::size_t pairs = 0, nul_even = 0, nul_odd = 0;
-    for (std::size_t i = 0; i + 1 < bytes.size() && pairs < 256; i += 2, ++pairs) {
+    for (std::size_t i = 0; i + 1 < bytes.size() && i < header_end; i += 2, ++pairs) {
         nul_even += bytes[i] == '\0';
         nul_odd += bytes[i + 1] == '\0';
     }
