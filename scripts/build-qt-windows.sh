@@ -4,8 +4,7 @@
 #
 #   scripts/build-qt-windows.sh            prints the folder of the installed Qt on its last line
 #
-# QIRA_QT_WINDOWS names the cache folder (default ~/.cache/qira-db-editor/qt-VERSION-mingw-w64,
-# under $XDG_CACHE_HOME when that is set);
+# QIRA_QT_WINDOWS names the cache folder (default ~/.cache/qira-db-editor/qt-VERSION-mingw-w64);
 # QIRA_JOBS the build's parallel jobs (default: all cores). The folder holds a finished install
 # only: Qt is built and installed beside it and moved into place once complete, with a stamp
 # file naming the version, so a run that was stopped half way leaves no folder that a later run
@@ -28,7 +27,7 @@ host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2> /dev/null || true)
 [[ -n $host_version ]] || { echo "qt6-base-dev is not installed (scripts/install-deps.sh)" >&2; exit 1; }
 version=${host_version%%+*}  # 6.4.2+dfsg-10 -> 6.4.2
 version=${version#*:}
-cache=${QIRA_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/qira-db-editor/qt-$version-mingw-w64}
+cache=${QIRA_QT_WINDOWS:-$HOME/.cache/qira-db-editor/qt-$version-mingw-w64}
 stamp=$cache/.qira-qt-windows
 
 # What is left out: each feature named here is built without (-DFEATURE_x=OFF).

@@ -1,7 +1,7 @@
 # Sourced by the build scripts: the compiler cache every build of the test command shares.
 #
 # ccache keeps what the compiler made under the user's cache folder, beside Qt for Windows:
-#   ${XDG_CACHE_HOME:-~/.cache}/qira-db-editor/ccache
+#   ~/.cache/qira-db-editor/ccache (or CCACHE_DIR when that is set)
 # so a second run on the same machine, from any clone, compiles only the sources that changed.
 # Paths are hashed relative to the checkout, so two clones in different folders share it.
 # Clear it with `ccache --clear` (with CCACHE_DIR set as below) or by removing the folder.
@@ -11,7 +11,7 @@
 # ccache is missing or turned off).
 qira_launcher=()
 if [[ ${QIRA_CCACHE:-on} != off ]] && command -v ccache > /dev/null; then
-    export CCACHE_DIR=${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/qira-db-editor/ccache}
+    export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/qira-db-editor/ccache}
     export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
     export CCACHE_NOHASHDIR=1
     # Precompiled headers: the cache takes them when their defines and times are not hashed.
