@@ -2,6 +2,8 @@
 
 #include "fileio/utf8.h"
 
+#include <charconv>
+
 namespace qira {
 
 void append_json_string(std::string& out, std::string_view text) {
@@ -53,7 +55,9 @@ void json_writer::key(std::string_view name) {
 
 void json_writer::value(std::int64_t v) {
     separate();
-    buf_ += std::to_string(v);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    buf_.append(digits, end);
 }
 
 void json_writer::value(std::string_view text) {

@@ -173,11 +173,11 @@ void table(json_writer& j, const table_patch& tp) {
 
 } // namespace
 
+namespace {
+
 // The layout: one member of the document, of a table and of the language part per line, a row or
 // an entry per line, everything within a row on its line.
-std::string patch_to_json(const patch& p) {
-    std::string out;
-    json_writer j(out);
+void write_patch(json_writer& j, const patch& p) {
     j.begin_object(layout::lines);
     j.key("format");
     j.value(patch_format_name);
@@ -213,7 +213,20 @@ std::string patch_to_json(const patch& p) {
     j.end_object();
     j.raw("\n");
     j.flush();
+}
+
+} // namespace
+
+std::string patch_to_json(const patch& p) {
+    std::string out;
+    json_writer j(out);
+    write_patch(j, p);
     return out;
+}
+
+void write_patch_json(std::ostream& out, const patch& p) {
+    json_writer j(out);
+    write_patch(j, p);
 }
 
 result load_patch_file(const std::filesystem::path& path, patch& out) {

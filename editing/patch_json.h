@@ -8,6 +8,7 @@
 #include "fileio/safe_file.h"
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,8 @@ inline constexpr int patch_format_version = 1;
 
 // The document, ending with a line break.
 std::string patch_to_json(const patch& p);
+// The same written to a stream a piece at a time.
+void write_patch_json(std::ostream& out, const patch& p);
 
 // Reads a document; never trusts it: malformed JSON, another format or version, a missing or
 // mistyped member, or a value out of range is refused as not_a_patch, at the line and column of

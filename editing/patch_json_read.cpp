@@ -1,79 +1,108 @@
-// Reading a patch from its JSON form (editing/PATCH-FORMAT.md): the document parsed by the strict
-// JSON reader (json_reader.h), then checked member by member; the first problem stops it, named by
-// where it is.
+// Reading a patch from its JSON form (editing/PATCH-FORMAT.md): the document read value by value
+// (json_cursor) straight into the patch's rows, with no tree of values in between, each member
+// checked as it comes. The first problem stops it, named by where it is; when the document is also
+// no valid JSON further on, that is the problem reported, as a reader of the whole document would.
+//
+// Members may come in any order. One that needs another to be read (a table's rows need its
+// fields, a row's values its keys) and comes first is skipped and read once the object ends.
 
 #include "editing/patch_json.h"
 
+#include "editing/json_members.h"
 #include "editing/json_reader.h"
+#include "editing/patch_json_read.h"
 #include "editing/patch_parts.h"
 #include "fileio/utf8.h"
 
 #include <limits>
+#include <unordered_map>
 #include <utility>
 
 namespace qira {
 
 namespace {
 
-// Reading the parsed document into a patch; the first problem stops it, named by where it is.
-class reader {
+using kind = json_value::kind;
+using at = json_path;
+using scalar = json_scalar;
+using later = json_later;
+using seen_members = member_set;
+
+constexpr std::int64_t i32_min = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t i32_max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t u32_max = std::numeric_limits<std::uint32_t>::max();
+
+// A table as its rows are read: its fields by name.
+struct table_info {
+    const table_patch* tp = nullptr;
+    std::unordered_map<std::string_view, int> by_name; // -1: the table has two of that name
+};
+
+class reader : public json_member_reader {
   public:
-    result error;
+    using json_member_reader::json_member_reader;
 
-    // The first problem, at the member `where` ("tables[0].changed[3]", or "the document").
-    bool fail(const std::string& where, const std::string& what) {
-        if (error)
-            error = result::failure(result::code::not_a_patch, {.field = where}, what);
-        return false;
-    }
-
-    const json_value* member(const json_value& object, std::string_view name) {
-        for (std::size_t i = 0; i < object.names.size(); ++i)
-            if (object.names[i] == name)
-                return &object.members[i];
-        return nullptr;
-    }
-
-    const json_value* need(const json_value& object, const std::string& where,
-                           std::string_view name, json_value::kind type) {
-        const json_value* v = member(object, name);
-        const std::string at = where.empty() ? std::string(name) : where + "." + std::string(name);
-        if (v == nullptr) {
-            fail(where.empty() ? "the document" : where,
-                 "the member \"" + std::string(name) + "\" is missing");
-            return nullptr;
+    bool read(patch& p) {
+        const at root;
+        if (c_->peek() != kind::object)
+            return fail_text("the document", "expected an object");
+        if (!c_->enter_object())
+            return false;
+        enum { format, version, tables, language };
+        seen_members seen;
+        std::optional<later> tables_later, language_later;
+        std::string name;
+        while (c_->next_member(name)) {
+            if (name == "format" && !seen.has(format)) {
+                std::string f;
+                if (!text(root.member("format"), f))
+                    return false;
+                if (f != patch_format_name)
+                    return fail(root.member("format"), quoted_text(f) + " is not \"" +
+                                                           std::string(patch_format_name) + "\"");
+                seen.see(format);
+            } else if (name == "version") {
+                std::int64_t v = 0;
+                if (!integer(root.member("version"), std::numeric_limits<std::int64_t>::min(),
+                             std::numeric_limits<std::int64_t>::max(), v))
+                    return false;
+                if (v != patch_format_version)
+                    return fail(root.member("version"),
+                                "version " + std::to_string(v) +
+                                    " is not known; this program reads version " +
+                                    std::to_string(patch_format_version));
+                seen.see(version);
+            } else if (name == "tables") {
+                seen.see(tables);
+                if (!seen.has(format) || !seen.has(version))
+                    tables_later = skip_for_later();
+                else if (!read_tables(root.member("tables"), p))
+                    return false;
+            } else if (name == "language") {
+                seen.see(language);
+                p.has_language = true;
+                if (!seen.has(format) || !seen.has(version))
+                    language_later = skip_for_later();
+                else if (!read_language(root.member("language"), p.language))
+                    return false;
+            } else if (!c_->skip()) {
+                return false;
+            }
         }
-        if (v->type != type) {
-            static const char* const names[] = {"null",           "true or false", "a whole number",
-                                                "a whole number", "a text",        "an array",
-                                                "an object"};
-            fail(at, std::string("expected ") + names[static_cast<int>(type)]);
-            return nullptr;
-        }
-        return v;
+        if (c_->failed())
+            return false;
+        for (auto [m, n] : {std::pair{format, "format"}, {version, "version"}, {tables, "tables"}})
+            if (!seen.has(m))
+                return missing(root, n);
+        if (tables_later &&
+            !read_later(*tables_later, [&] { return read_tables(root.member("tables"), p); }))
+            return false;
+        return !language_later || read_later(*language_later, [&] {
+            return read_language(root.member("language"), p.language);
+        });
     }
 
-    bool integer(const json_value& v, const std::string& where, std::int64_t lo, std::int64_t hi,
-                 std::int64_t& out) {
-        if (v.type != json_value::kind::integer)
-            return fail(where, "expected a whole number");
-        if (v.integer < lo || v.integer > hi)
-            return fail(where, std::to_string(v.integer) + " is out of range (" +
-                                   std::to_string(lo) + " to " + std::to_string(hi) + ")");
-        out = v.integer;
-        return true;
-    }
-
-    bool integer_member(const json_value& object, const std::string& where, std::string_view name,
-                        std::int64_t lo, std::int64_t hi, std::int64_t& out) {
-        const json_value* v = need(object, where, name, json_value::kind::integer);
-        return v != nullptr && integer(*v, where + "." + std::string(name), lo, hi, out);
-    }
-
-    static constexpr std::int64_t i32_min = std::numeric_limits<std::int32_t>::min();
-    static constexpr std::int64_t i32_max = std::numeric_limits<std::int32_t>::max();
-    static constexpr std::int64_t u32_max = std::numeric_limits<std::uint32_t>::max();
-
+  private:
     // The row a field's number belongs to, as the problem of a number that does not fit it names
     // it: where the patch has the row and what it does with it.
     struct row_of {
@@ -86,377 +115,531 @@ class reader {
     // one is refused as a value that does not fit its field ("table 4 row with keys [9001] (added
     // by the patch) field height: -1 does not fit in 32 bits"), other than a member of the wrong
     // type, which is named by its place in the document.
-    bool field_number(const json_value& v, const std::string& where, const row_of& row, int field,
-                      bool is_extra, std::int64_t& out) {
-        if (v.type != json_value::kind::integer)
+    bool field_number(const scalar& v, const at& where, const row_of& row, int field, bool is_extra,
+                      std::uint32_t& out) {
+        if (v.type != kind::integer)
             return fail(where, "expected a whole number");
         if (v.integer < (is_extra ? i32_min : 0) || v.integer > (is_extra ? i32_max : u32_max)) {
             const int ca = row.tp.kinds[0];
-            return fail("table " + std::to_string(row.tp.index) + (ca == 0 ? " " : " row with ") +
-                            patch_parts::show_id(row.id, ca) + " (" + row.role + ") field " +
-                            row.tp.fields[static_cast<std::size_t>(field)],
-                        std::to_string(v.integer) + " does not fit in 32 bits");
+            return fail_text("table " + std::to_string(row.tp.index) +
+                                 (ca == 0 ? " " : " row with ") + patch_parts::show_id(row.id, ca) +
+                                 " (" + row.role + ") field " +
+                                 row.tp.fields[static_cast<std::size_t>(field)],
+                             std::to_string(v.integer) + " does not fit in 32 bits");
         }
-        out = v.integer;
+        out = static_cast<std::uint32_t>(v.integer);
         return true;
     }
-
-    bool read_row_id(const json_value& object, const std::string& where, int ca, row_id& id) {
-        const json_value* keys = need(object, where, "keys", json_value::kind::array);
-        if (keys == nullptr)
-            return false;
-        if (keys->items.size() != static_cast<std::size_t>(ca))
-            return fail(where + ".keys", "expected " + std::to_string(ca) + " keys");
-        for (int i = 0; i < ca; ++i) {
-            std::int64_t k = 0;
-            if (!integer(keys->items[static_cast<std::size_t>(i)],
-                         where + ".keys[" + std::to_string(i) + "]", i32_min, i32_max, k))
-                return false;
-            id.keys[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(k);
-        }
-        std::int64_t rank = 0;
-        if (!integer_member(object, where, "rank", 0, max_rows, rank))
-            return false;
-        id.rank = static_cast<std::int32_t>(rank);
-        return true;
+    bool field_number(const at& where, const row_of& row, int field, bool is_extra,
+                      std::uint32_t& out) {
+        if (c_->peek() != kind::integer)
+            return c_->failed() ? false : fail(where, "expected a whole number");
+        scalar v;
+        return read_scalar(v) && field_number(v, where, row, field, is_extra, out);
     }
 
-    bool read_placed_row(const json_value& v, const std::string& where, const table_patch& tp,
-                         const char* role, placed_row& pr) {
-        if (v.type != json_value::kind::object)
-            return fail(where, "expected an object");
-        if (!read_row_id(v, where, tp.kinds[0], pr.row))
-            return false;
-        pr.contents.keys = pr.row.keys;
-        const json_value* after = member(v, "after");
-        if (after == nullptr)
-            return fail(where, "the member \"after\" is missing");
-        if (after->type == json_value::kind::object) {
-            row_id a;
-            if (!read_row_id(*after, where + ".after", tp.kinds[0], a))
-                return false;
-            pr.after = a;
-        } else if (after->type != json_value::kind::null) {
-            return fail(where + ".after", "expected an object or null");
-        }
-        const json_value* extras = need(v, where, "extras", json_value::kind::array);
-        const json_value* strings = need(v, where, "strings", json_value::kind::array);
-        const json_value* values = need(v, where, "values", json_value::kind::array);
-        if (extras == nullptr || strings == nullptr || values == nullptr)
-            return false;
-        if (extras->items.size() != static_cast<std::size_t>(tp.kinds[1]))
-            return fail(where + ".extras", "expected " + std::to_string(tp.kinds[1]) + " extras");
-        if (strings->items.size() != static_cast<std::size_t>(tp.kinds[2]))
-            return fail(where + ".strings", "expected " + std::to_string(tp.kinds[2]) + " texts");
-        if (values->items.size() != static_cast<std::size_t>(tp.kinds[3]))
-            return fail(where + ".values", "expected " + std::to_string(tp.kinds[3]) + " values");
-        const row_of row{tp, pr.row, role};
-        for (std::size_t i = 0; i < extras->items.size(); ++i) {
-            std::int64_t x = 0;
-            if (!field_number(extras->items[i], where + ".extras[" + std::to_string(i) + "]", row,
-                              tp.kinds[0] + static_cast<int>(i), true, x))
-                return false;
-            pr.contents.extras[i] = static_cast<std::int32_t>(x);
-        }
-        for (std::size_t i = 0; i < strings->items.size(); ++i) {
-            if (strings->items[i].type != json_value::kind::string)
-                return fail(where + ".strings[" + std::to_string(i) + "]", "expected a text");
-            pr.contents.strings[i] = strings->items[i].string;
-        }
-        pr.contents.values.resize(values->items.size());
-        for (std::size_t i = 0; i < values->items.size(); ++i) {
-            std::int64_t x = 0;
-            if (!field_number(values->items[i], where + ".values[" + std::to_string(i) + "]", row,
-                              tp.kinds[0] + tp.kinds[1] + tp.kinds[2] + static_cast<int>(i), false,
-                              x))
-                return false;
-            pr.contents.values[i] = static_cast<std::uint32_t>(x);
-        }
-        if (const json_value* stored = member(v, "stored"))
-            return read_words(*stored, where + ".stored", pr.contents.stored);
-        return true;
+    bool read_keys(const at& where, int ca, row_id& id) {
+        return exact_array(where, static_cast<std::size_t>(ca),
+                           "expected " + std::to_string(ca) + " keys",
+                           [&](const at& w, std::size_t i) {
+                               std::int64_t k = 0;
+                               if (!integer(w, i32_min, i32_max, k))
+                                   return false;
+                               id.keys[i] = static_cast<std::int32_t>(k);
+                               return true;
+                           });
     }
 
     // A row's stored words (the bits no field covers).
-    bool read_words(const json_value& v, const std::string& where,
-                    std::vector<std::uint32_t>& out) {
-        if (v.type != json_value::kind::array)
-            return fail(where, "expected an array");
-        if (v.items.size() > max_row_words)
-            return fail(where, "more than " + std::to_string(max_row_words) + " words");
-        out.resize(v.items.size());
-        for (std::size_t i = 0; i < v.items.size(); ++i) {
-            std::int64_t x = 0;
-            if (!integer(v.items[i], where + "[" + std::to_string(i) + "]", 0, u32_max, x))
-                return false;
-            out[i] = static_cast<std::uint32_t>(x);
+    bool read_words(const at& where, std::vector<std::uint32_t>& out) {
+        out.clear();
+        std::size_t count = 0;
+        return array(
+            where, max_row_words, "more than " + std::to_string(max_row_words) + " words",
+            [&](const at& w, std::size_t) {
+                std::int64_t x = 0;
+                if (!integer(w, 0, u32_max, x))
+                    return false;
+                out.push_back(static_cast<std::uint32_t>(x));
+                return true;
+            },
+            count);
+    }
+
+    // A row's keys and rank, as members of its object: reads the member `name` when it is one of
+    // them (`done`: it was).
+    bool row_id_member(const std::string& name, const at& where, int ca, row_id& id,
+                       seen_members& seen, bool& done) {
+        done = true;
+        if (name == "keys" && !seen.has(0)) {
+            seen.see(0);
+            return read_keys(where.member("keys"), ca, id);
         }
+        if (name == "rank" && !seen.has(1)) {
+            seen.see(1);
+            std::int64_t rank = 0;
+            if (!integer(where.member("rank"), 0, max_rows, rank))
+                return false;
+            id.rank = static_cast<std::int32_t>(rank);
+            return true;
+        }
+        done = false;
         return true;
+    }
+    bool row_id_complete(const at& where, const seen_members& seen) {
+        return seen.has(0) ? seen.has(1) || missing(where, "rank") : missing(where, "keys");
+    }
+
+    bool read_row_id(const at& where, int ca, row_id& id) {
+        if (!expect(where, kind::object) || !c_->enter_object())
+            return false;
+        seen_members seen;
+        std::string name;
+        bool done = false;
+        while (c_->next_member(name)) {
+            if (!row_id_member(name, where, ca, id, seen, done))
+                return false;
+            if (!done && !c_->skip())
+                return false;
+        }
+        return !c_->failed() && row_id_complete(where, seen);
+    }
+
+    bool read_placed_row(const at& where, const table_patch& tp, const char* role, placed_row& pr) {
+        if (c_->peek() != kind::object)
+            return c_->failed() ? false : fail(where, "expected an object");
+        c_->enter_object();
+        enum { keys, rank, after, extras, strings, values, stored };
+        seen_members seen;
+        std::optional<later> extras_later, values_later;
+        const row_of row{tp, pr.row, role};
+        const auto read_extras = [&] {
+            return exact_array(
+                where.member("extras"), static_cast<std::size_t>(tp.kinds[1]),
+                "expected " + std::to_string(tp.kinds[1]) + " extras",
+                [&](const at& w, std::size_t i) {
+                    std::uint32_t x = 0;
+                    if (!field_number(w, row, tp.kinds[0] + static_cast<int>(i), true, x))
+                        return false;
+                    pr.contents.extras[i] = static_cast<std::int32_t>(x);
+                    return true;
+                });
+        };
+        const auto read_values = [&] {
+            pr.contents.values.resize(static_cast<std::size_t>(tp.kinds[3]));
+            const int first = tp.kinds[0] + tp.kinds[1] + tp.kinds[2];
+            return exact_array(where.member("values"), static_cast<std::size_t>(tp.kinds[3]),
+                               "expected " + std::to_string(tp.kinds[3]) + " values",
+                               [&](const at& w, std::size_t i) {
+                                   return field_number(w, row, first + static_cast<int>(i), false,
+                                                       pr.contents.values[i]);
+                               });
+        };
+        std::string name;
+        bool done = false;
+        while (c_->next_member(name)) {
+            if (!row_id_member(name, where, tp.kinds[0], pr.row, seen, done))
+                return false;
+            if (done)
+                continue;
+            const bool id_known = seen.has(keys) && seen.has(rank);
+            if (name == "after" && !seen.has(after)) {
+                seen.see(after);
+                const kind k = c_->peek();
+                if (k == kind::object) {
+                    row_id a;
+                    if (!read_row_id(where.member("after"), tp.kinds[0], a))
+                        return false;
+                    pr.after = a;
+                } else if (k != kind::null || !c_->read_literal() || c_->failed()) {
+                    return !c_->failed() &&
+                           fail(where.member("after"), "expected an object or null");
+                }
+            } else if (name == "extras" && !seen.has(extras)) {
+                seen.see(extras);
+                if (!id_known)
+                    extras_later = skip_for_later();
+                else if (!read_extras())
+                    return false;
+            } else if (name == "strings" && !seen.has(strings)) {
+                seen.see(strings);
+                if (!exact_array(where.member("strings"), static_cast<std::size_t>(tp.kinds[2]),
+                                 "expected " + std::to_string(tp.kinds[2]) + " texts",
+                                 [&](const at& w, std::size_t i) {
+                                     pr.contents.strings[i].clear();
+                                     return text(w, pr.contents.strings[i]);
+                                 }))
+                    return false;
+            } else if (name == "values" && !seen.has(values)) {
+                seen.see(values);
+                if (!id_known)
+                    values_later = skip_for_later();
+                else if (!read_values())
+                    return false;
+            } else if (name == "stored" && !seen.has(stored)) {
+                seen.see(stored);
+                if (!read_words(where.member("stored"), pr.contents.stored))
+                    return false;
+            } else if (!c_->skip()) {
+                return false;
+            }
+        }
+        if (c_->failed() || !row_id_complete(where, seen))
+            return false;
+        pr.contents.keys = pr.row.keys;
+        for (auto [m, n] : {std::pair{after, "after"},
+                            {extras, "extras"},
+                            {strings, "strings"},
+                            {values, "values"}})
+            if (!seen.has(m))
+                return missing(where, n);
+        return (!extras_later || read_later(*extras_later, read_extras)) &&
+               (!values_later || read_later(*values_later, read_values));
     }
 
     // A field's content: a text, or an integer (extras signed, values unsigned).
-    bool read_cell_value(const json_value& v, const std::string& where, const row_of& row,
-                         int field, row_part part, cell_value& out) {
+    bool cell_content(const scalar& v, const at& where, const row_of& row, int field, row_part part,
+                      cell_value& out) {
         if (holds_text(part)) {
-            if (v.type != json_value::kind::string)
+            if (v.type != kind::string)
                 return fail(where, "expected a text");
-            out.text = v.string;
+            out.text = v.text;
             return true;
         }
-        std::int64_t x = 0;
-        if (!field_number(v, where, row, field, is_signed(part), x))
-            return false;
-        out.number = static_cast<std::uint32_t>(x);
+        return field_number(v, where, row, field, is_signed(part), out.number);
+    }
+
+    // Which field a change names: by `field_index` when given (checked against the name), else by
+    // its name, which must then be the table's only field of that name and no key.
+    bool field_of(const at& where, const table_info& ti, const std::string& name,
+                  std::optional<std::int64_t> index, int& field) {
+        const table_patch& tp = *ti.tp;
+        if (index) {
+            field = static_cast<int>(*index);
+            if (tp.fields[static_cast<std::size_t>(field)] != name)
+                return fail(where, "field " + std::to_string(field) + " is not named " +
+                                       quoted_text(name));
+            return true;
+        }
+        const auto it = ti.by_name.find(name);
+        if (it == ti.by_name.end())
+            return fail(where, "the table has no field " + quoted_text(name));
+        if (it->second < 0)
+            return fail(where, "the table has more than one field " + quoted_text(name) +
+                                   ": give its field_index");
+        field = it->second;
+        if (field < tp.kinds[0])
+            return fail(where, quoted_text(name) +
+                                   " is a key field: a changed key is a row removed and one added");
         return true;
     }
 
-    bool read_field_change(const json_value& v, const std::string& where, const table_patch& tp,
-                           const row_id& id, field_change& fc) {
-        if (v.type != json_value::kind::object)
-            return fail(where, "expected an object");
-        const json_value* name = need(v, where, "field", json_value::kind::string);
-        if (name == nullptr)
+    bool read_field_change(const at& where, const table_info& ti, const row_id& id,
+                           field_change& fc) {
+        const table_patch& tp = *ti.tp;
+        if (!expect(where, kind::object) || !c_->enter_object())
             return false;
-        const int ca = tp.kinds[0], cb = tp.kinds[1], cc = tp.kinds[2];
-        const int count = static_cast<int>(tp.fields.size());
-        int field = -1;
-        if (const json_value* index = member(v, "field_index")) {
-            std::int64_t f = 0;
-            if (!integer(*index, where + ".field_index", ca, count - 1, f))
+        enum { field, field_index, before, after };
+        seen_members seen;
+        std::string field_name;
+        std::optional<std::int64_t> index;
+        scalar was, now;
+        std::string name;
+        while (c_->next_member(name)) {
+            if (name == "field" && !seen.has(field)) {
+                seen.see(field);
+                if (!text(where.member("field"), field_name))
+                    return false;
+            } else if (name == "field_index" && !seen.has(field_index)) {
+                seen.see(field_index);
+                std::int64_t f = 0;
+                if (!integer(where.member("field_index"), tp.kinds[0],
+                             static_cast<std::int64_t>(tp.fields.size()) - 1, f))
+                    return false;
+                index = f;
+            } else if (name == "before" && !seen.has(before)) {
+                seen.see(before);
+                if (!read_scalar(was))
+                    return false;
+            } else if (name == "after" && !seen.has(after)) {
+                seen.see(after);
+                if (!read_scalar(now))
+                    return false;
+            } else if (!c_->skip()) {
                 return false;
-            field = static_cast<int>(f);
-            if (tp.fields[static_cast<std::size_t>(field)] != name->string)
-                return fail(where, "field " + std::to_string(field) + " is not named " +
-                                       quoted_text(name->string));
-        } else {
-            for (int f = 0; f < count; ++f)
-                if (tp.fields[static_cast<std::size_t>(f)] == name->string) {
-                    if (field >= 0)
-                        return fail(where, "the table has more than one field " +
-                                               quoted_text(name->string) +
-                                               ": give its field_index");
-                    field = f;
-                }
-            if (field < 0)
-                return fail(where, "the table has no field " + quoted_text(name->string));
-            if (field < ca)
-                return fail(where, quoted_text(name->string) +
-                                       " is a key field: a changed key is a row removed and "
-                                       "one added");
+            }
         }
-        fc.field = field;
-        const row_part part = place_of_field(ca, cb, cc, field).part;
-        const json_value* before = member(v, "before");
-        const json_value* after = member(v, "after");
-        if (before == nullptr || after == nullptr)
+        if (c_->failed())
+            return false;
+        if (!seen.has(field))
+            return missing(where, "field");
+        if (!field_of(where, ti, field_name, index, fc.field))
+            return false;
+        if (!seen.has(before) || !seen.has(after))
             return fail(where, "\"before\" and \"after\" are both needed");
+        const row_part part = place_of_field(tp.kinds[0], tp.kinds[1], tp.kinds[2], fc.field).part;
         const row_of row{tp, id, "changed by the patch"};
-        return read_cell_value(*before, where + ".before", row, field, part, fc.before) &&
-               read_cell_value(*after, where + ".after", row, field, part, fc.after);
+        return cell_content(was, where.member("before"), row, fc.field, part, fc.before) &&
+               cell_content(now, where.member("after"), row, fc.field, part, fc.after);
     }
 
-    bool read_table(const json_value& v, const std::string& where, table_patch& tp) {
-        if (v.type != json_value::kind::object)
-            return fail(where, "expected an object");
-        std::int64_t index = 0, before = 0, after = 0;
-        if (!integer_member(v, where, "index", 0, max_tables - 1, index))
+    bool read_changed_row(const at& where, const table_info& ti, changed_row& rc) {
+        if (!expect(where, kind::object) || !c_->enter_object())
             return false;
-        tp.index = static_cast<int>(index);
-        const json_value* name = need(v, where, "name", json_value::kind::string);
-        const json_value* fields = need(v, where, "fields", json_value::kind::array);
-        const json_value* kinds = need(v, where, "kinds", json_value::kind::object);
-        if (name == nullptr || fields == nullptr || kinds == nullptr)
+        enum { keys, rank, fields, stored };
+        seen_members seen;
+        std::optional<later> fields_later;
+        const auto read_fields = [&] {
+            std::size_t count = 0;
+            return array(
+                where.member("fields"), ti.tp->fields.size(), "more changes than fields",
+                [&](const at& w, std::size_t) {
+                    field_change fc;
+                    if (!read_field_change(w, ti, rc.row, fc))
+                        return false;
+                    rc.fields.push_back(std::move(fc));
+                    return true;
+                },
+                count);
+        };
+        std::string name;
+        bool done = false;
+        while (c_->next_member(name)) {
+            if (!row_id_member(name, where, ti.tp->kinds[0], rc.row, seen, done))
+                return false;
+            if (done)
+                continue;
+            if (name == "fields" && !seen.has(fields)) {
+                seen.see(fields);
+                if (!seen.has(keys) || !seen.has(rank))
+                    fields_later = skip_for_later();
+                else if (!read_fields())
+                    return false;
+            } else if (name == "stored" && !seen.has(stored)) {
+                seen.see(stored);
+                if (!read_stored_change(where.member("stored"), rc))
+                    return false;
+            } else if (!c_->skip()) {
+                return false;
+            }
+        }
+        if (c_->failed() || !row_id_complete(where, seen))
             return false;
-        tp.name = name->string;
-        int total = 0;
-        for (int k = 0; k < 4; ++k) {
+        if (!seen.has(fields))
+            return missing(where, "fields");
+        return !fields_later || read_later(*fields_later, read_fields);
+    }
+
+    bool read_stored_change(const at& where, changed_row& rc) {
+        if (!expect(where, kind::object) || !c_->enter_object())
+            return false;
+        seen_members seen;
+        std::string name;
+        while (c_->next_member(name)) {
+            if (name == "before" && !seen.has(0)) {
+                seen.see(0);
+                if (!read_words(where.member("before"), rc.stored_before))
+                    return false;
+            } else if (name == "after" && !seen.has(1)) {
+                seen.see(1);
+                if (!read_words(where.member("after"), rc.stored_after))
+                    return false;
+            } else if (!c_->skip()) {
+                return false;
+            }
+        }
+        if (c_->failed())
+            return false;
+        if (!seen.has(0))
+            return missing(where, "before");
+        if (!seen.has(1))
+            return missing(where, "after");
+        if (rc.stored_after.empty() || rc.stored_before.size() != rc.stored_after.size())
+            return fail(where, "expected as many words before as after");
+        return true;
+    }
+
+    bool read_kinds(const at& where, table_patch& tp) {
+        if (!expect(where, kind::object) || !c_->enter_object())
+            return false;
+        seen_members seen;
+        std::string name;
+        while (c_->next_member(name)) {
+            int k = 0;
+            while (k < 4 && (seen.has(k) || name != kind_label(field_kinds[k], label_style::patch)))
+                ++k;
+            if (k == 4) {
+                if (!c_->skip())
+                    return false;
+                continue;
+            }
+            seen.see(k);
             std::int64_t c = 0;
-            if (!integer_member(*kinds, where + ".kinds",
-                                kind_label(field_kinds[k], label_style::patch), 0,
-                                k < 3 ? max_fields_of_kind : max_fields, c))
+            if (!integer(where.member(kind_label(field_kinds[k], label_style::patch)), 0,
+                         k < 3 ? max_fields_of_kind : max_fields, c))
                 return false;
             tp.kinds[static_cast<std::size_t>(k)] = static_cast<int>(c);
-            total += static_cast<int>(c);
         }
-        if (fields->items.size() != static_cast<std::size_t>(total) || total > max_fields)
-            return fail(where + ".fields", "expected " + std::to_string(total) +
-                                               " field names (as many as the kinds count, "
-                                               "at most " +
-                                               std::to_string(max_fields) + ")");
-        for (std::size_t f = 0; f < fields->items.size(); ++f) {
-            if (fields->items[f].type != json_value::kind::string)
-                return fail(where + ".fields[" + std::to_string(f) + "]", "expected a text");
-            tp.fields.push_back(fields->items[f].string);
-        }
-        if (!integer_member(v, where, "rows_before", 0, max_rows, before) ||
-            !integer_member(v, where, "rows_after", 0, max_rows, after))
+        if (c_->failed())
             return false;
-        tp.rows_before = static_cast<std::int32_t>(before);
-        tp.rows_after = static_cast<std::int32_t>(after);
+        for (int k = 0; k < 4; ++k)
+            if (!seen.has(k))
+                return missing(where, kind_label(field_kinds[k], label_style::patch));
+        return true;
+    }
 
-        const json_value* changed = need(v, where, "changed", json_value::kind::array);
-        const json_value* removed = need(v, where, "removed", json_value::kind::array);
-        const json_value* added = need(v, where, "added", json_value::kind::array);
-        if (changed == nullptr || removed == nullptr || added == nullptr)
+    // Whether the table's fields agree with its kinds; then its fields by name.
+    bool check_header(const at& where, const table_patch& tp, table_info& ti) {
+        const std::size_t total =
+            static_cast<std::size_t>(tp.kinds[0] + tp.kinds[1] + tp.kinds[2] + tp.kinds[3]);
+        if (tp.fields.size() != total || total > static_cast<std::size_t>(max_fields))
+            return fail(where.member("fields"),
+                        "expected " + std::to_string(total) +
+                            " field names (as many as the kinds count, at most " +
+                            std::to_string(max_fields) + ")");
+        ti.tp = &tp;
+        ti.by_name.clear();
+        for (std::size_t f = 0; f < tp.fields.size(); ++f) {
+            const auto [it, added] = ti.by_name.emplace(tp.fields[f], static_cast<int>(f));
+            if (!added)
+                it->second = -1;
+        }
+        return true;
+    }
+
+    bool read_table(const at& where, table_patch& tp) {
+        if (!expect(where, kind::object) || !c_->enter_object())
             return false;
-        for (std::size_t k = 0; k < changed->items.size(); ++k) {
-            const std::string at = where + ".changed[" + std::to_string(k) + "]";
-            const json_value& c = changed->items[k];
-            if (c.type != json_value::kind::object)
-                return fail(at, "expected an object");
-            changed_row rc;
-            if (!read_row_id(c, at, tp.kinds[0], rc.row))
-                return false;
-            const json_value* list = need(c, at, "fields", json_value::kind::array);
-            if (list == nullptr)
-                return false;
-            for (std::size_t i = 0; i < list->items.size(); ++i) {
-                field_change fc;
-                if (!read_field_change(list->items[i], at + ".fields[" + std::to_string(i) + "]",
-                                       tp, rc.row, fc))
+        enum { index, name_, fields, kinds, rows_before, rows_after, changed, removed, added };
+        static constexpr std::pair<int, const char*> members[] = {{index, "index"},
+                                                                  {name_, "name"},
+                                                                  {fields, "fields"},
+                                                                  {kinds, "kinds"},
+                                                                  {rows_before, "rows_before"},
+                                                                  {rows_after, "rows_after"},
+                                                                  {changed, "changed"},
+                                                                  {removed, "removed"},
+                                                                  {added, "added"}};
+        seen_members seen;
+        table_info ti;
+        std::optional<later> rows_later[3];
+        const auto read_rows = [&](int m) {
+            std::size_t count = 0;
+            if (m == changed)
+                return array(
+                    where.member("changed"), max_rows, "more rows than a table has",
+                    [&](const at& w, std::size_t) {
+                        changed_row rc;
+                        if (!read_changed_row(w, ti, rc))
+                            return false;
+                        tp.changed.push_back(std::move(rc));
+                        return true;
+                    },
+                    count);
+            const bool gone = m == removed;
+            std::vector<placed_row>& rows = gone ? tp.removed : tp.added;
+            return array(
+                where.member(gone ? "removed" : "added"), max_rows, "more rows than a table has",
+                [&](const at& w, std::size_t) {
+                    placed_row pr;
+                    if (!read_placed_row(w, tp,
+                                         gone ? "removed by the patch" : "added by the patch", pr))
+                        return false;
+                    rows.push_back(std::move(pr));
+                    return true;
+                },
+                count);
+        };
+        std::string name;
+        while (c_->next_member(name)) {
+            int m = 0;
+            while (m < 9 && (seen.has(m) || name != members[m].second))
+                ++m;
+            if (m == 9) {
+                if (!c_->skip())
                     return false;
-                rc.fields.push_back(std::move(fc));
+                continue;
             }
-            if (const json_value* stored = member(c, "stored")) {
-                if (stored->type != json_value::kind::object)
-                    return fail(at + ".stored", "expected an object");
-                const json_value* was =
-                    need(*stored, at + ".stored", "before", json_value::kind::array);
-                const json_value* now =
-                    need(*stored, at + ".stored", "after", json_value::kind::array);
-                if (was == nullptr || now == nullptr ||
-                    !read_words(*was, at + ".stored.before", rc.stored_before) ||
-                    !read_words(*now, at + ".stored.after", rc.stored_after))
+            seen.see(m);
+            const at w = where.member(members[m].second);
+            std::int64_t n = 0;
+            switch (m) {
+            case index:
+                if (!integer(w, 0, max_tables - 1, n))
                     return false;
-                if (rc.stored_after.empty() || rc.stored_before.size() != rc.stored_after.size())
-                    return fail(at + ".stored", "expected as many words before as after");
+                tp.index = static_cast<int>(n);
+                break;
+            case name_:
+                if (!text(w, tp.name))
+                    return false;
+                break;
+            case fields: {
+                std::size_t count = 0;
+                if (!array(
+                        w, static_cast<std::size_t>(max_fields) + 1, "more fields than a table has",
+                        [&](const at& f, std::size_t) {
+                            tp.fields.emplace_back();
+                            return text(f, tp.fields.back());
+                        },
+                        count))
+                    return false;
+                break;
             }
-            tp.changed.push_back(std::move(rc));
+            case kinds:
+                if (!read_kinds(w, tp))
+                    return false;
+                break;
+            case rows_before:
+            case rows_after:
+                if (!integer(w, 0, max_rows, n))
+                    return false;
+                (m == rows_before ? tp.rows_before : tp.rows_after) = static_cast<std::int32_t>(n);
+                break;
+            default:
+                if (ti.tp == nullptr && seen.has(index) && seen.has(name_) && seen.has(fields) &&
+                    seen.has(kinds) && !check_header(where, tp, ti))
+                    return false;
+                if (ti.tp == nullptr)
+                    rows_later[m - changed] = skip_for_later();
+                else if (!read_rows(m))
+                    return false;
+            }
         }
-        for (std::size_t k = 0; k < removed->items.size(); ++k) {
-            placed_row pr;
-            if (!read_placed_row(removed->items[k], where + ".removed[" + std::to_string(k) + "]",
-                                 tp, "removed by the patch", pr))
+        if (c_->failed())
+            return false;
+        for (auto [m, n] : members)
+            if (!seen.has(m))
+                return missing(where, n);
+        if (ti.tp == nullptr && !check_header(where, tp, ti))
+            return false;
+        for (int m = changed; m <= added; ++m)
+            if (rows_later[m - changed] &&
+                !read_later(*rows_later[m - changed], [&] { return read_rows(m); }))
                 return false;
-            tp.removed.push_back(std::move(pr));
-        }
-        for (std::size_t k = 0; k < added->items.size(); ++k) {
-            placed_row pr;
-            if (!read_placed_row(added->items[k], where + ".added[" + std::to_string(k) + "]", tp,
-                                 "added by the patch", pr))
-                return false;
-            tp.added.push_back(std::move(pr));
-        }
         return true;
     }
 
-    bool read_entry_id(const json_value& v, const std::string& where, entry_id& id) {
-        std::int64_t key = 0, rank = 0;
-        if (!integer_member(v, where, "key", i32_min, i32_max, key) ||
-            !integer_member(v, where, "rank", 0, static_cast<std::int64_t>(max_language_entries),
-                            rank))
-            return false;
-        id = {static_cast<std::int32_t>(key), static_cast<std::int32_t>(rank)};
-        return true;
+    bool read_language(const at& where, language_patch& lp) {
+        language_reader lr(text_, *c_, refusal_);
+        if (lr.read(where, lp))
+            return true;
+        if (error)
+            error = lr.error;
+        return false;
     }
 
-    bool read_placed_entry(const json_value& v, const std::string& where, placed_entry& pe) {
-        if (v.type != json_value::kind::object)
-            return fail(where, "expected an object");
-        if (!read_entry_id(v, where, pe.entry))
-            return false;
-        const json_value* after = member(v, "after");
-        if (after == nullptr)
-            return fail(where, "the member \"after\" is missing");
-        if (after->type == json_value::kind::object) {
-            entry_id a;
-            if (!read_entry_id(*after, where + ".after", a))
-                return false;
-            pe.after = a;
-        } else if (after->type != json_value::kind::null) {
-            return fail(where + ".after", "expected an object or null");
-        }
-        const json_value* t = need(v, where, "text", json_value::kind::string);
-        if (t == nullptr)
-            return false;
-        pe.text = t->string;
-        return true;
-    }
-
-    bool read_language(const json_value& v, language_patch& lp) {
-        const std::string where = "language";
-        if (v.type != json_value::kind::object)
-            return fail(where, "expected an object");
-        const json_value* changed = need(v, where, "changed", json_value::kind::array);
-        const json_value* removed = need(v, where, "removed", json_value::kind::array);
-        const json_value* added = need(v, where, "added", json_value::kind::array);
-        if (changed == nullptr || removed == nullptr || added == nullptr)
-            return false;
-        for (std::size_t k = 0; k < changed->items.size(); ++k) {
-            const std::string at = where + ".changed[" + std::to_string(k) + "]";
-            const json_value& c = changed->items[k];
-            if (c.type != json_value::kind::object)
-                return fail(at, "expected an object");
-            entry_change ec;
-            if (!read_entry_id(c, at, ec.entry))
-                return false;
-            const json_value* before = need(c, at, "before", json_value::kind::string);
-            const json_value* after = need(c, at, "after", json_value::kind::string);
-            if (before == nullptr || after == nullptr)
-                return false;
-            ec.before = before->string;
-            ec.after = after->string;
-            lp.changed.push_back(std::move(ec));
-        }
-        for (std::size_t k = 0; k < removed->items.size(); ++k) {
-            placed_entry pe;
-            if (!read_placed_entry(removed->items[k], where + ".removed[" + std::to_string(k) + "]",
-                                   pe))
-                return false;
-            lp.removed.push_back(std::move(pe));
-        }
-        for (std::size_t k = 0; k < added->items.size(); ++k) {
-            placed_entry pe;
-            if (!read_placed_entry(added->items[k], where + ".added[" + std::to_string(k) + "]",
-                                   pe))
-                return false;
-            lp.added.push_back(std::move(pe));
-        }
-        return true;
-    }
-
-    bool read(const json_value& doc, patch& p) {
-        if (doc.type != json_value::kind::object)
-            return fail("the document", "expected an object");
-        const json_value* format = need(doc, "", "format", json_value::kind::string);
-        if (format == nullptr)
-            return false;
-        if (format->string != patch_format_name)
-            return fail("format", quoted_text(format->string) + " is not \"" +
-                                      std::string(patch_format_name) + "\"");
-        std::int64_t version = 0;
-        if (!integer_member(doc, "", "version", std::numeric_limits<std::int64_t>::min(),
-                            std::numeric_limits<std::int64_t>::max(), version))
-            return false;
-        if (version != patch_format_version)
-            return fail("version", "version " + std::to_string(version) +
-                                       " is not known; this program reads version " +
-                                       std::to_string(patch_format_version));
-        const json_value* tables = need(doc, "", "tables", json_value::kind::array);
-        if (tables == nullptr)
-            return false;
-        for (std::size_t k = 0; k < tables->items.size(); ++k) {
-            table_patch tp;
-            if (!read_table(tables->items[k], "tables[" + std::to_string(k) + "]", tp))
-                return false;
-            p.tables.push_back(std::move(tp));
-        }
-        if (const json_value* language = member(doc, "language")) {
-            p.has_language = true;
-            if (!read_language(*language, p.language))
-                return false;
-        }
-        return true;
+    bool read_tables(const at& where, patch& p) {
+        std::size_t count = 0;
+        return array(
+            where, max_tables, "more tables than a game has",
+            [&](const at& w, std::size_t) {
+                table_patch tp;
+                if (!read_table(w, tp))
+                    return false;
+                p.tables.push_back(std::move(tp));
+                return true;
+            },
+            count);
     }
 };
 
@@ -466,17 +649,21 @@ result_of<patch> patch_from_json(std::string_view text) {
     // A byte-order mark, as some editors save UTF-8, is no part of the document.
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
-    json_value doc;
-    if (result r = parse_json(text, doc); !r) {
-        // The patch is refused where its JSON fails.
-        r.status = result::code::not_a_patch;
-        return r;
-    }
-    reader r;
+    json_cursor c(text);
+    reader r(text, c, result::code::not_a_patch);
     patch p;
-    if (!r.read(doc, p))
-        return r.error;
-    return result_of<patch>::success(std::move(p));
+    const bool read = c.start() && r.read(p) && c.finish();
+    if (read)
+        return result_of<patch>::success(std::move(p));
+    // A document that is no JSON is refused as such, wherever its JSON fails.
+    result problem = c.failed() ? c.error() : check_json(text);
+    if (problem.ok())
+        problem = r.error;
+    if (problem.ok()) // not expected: every way to stop sets a problem
+        problem = result::failure(result::code::not_a_patch, {}, "the document cannot be read");
+    if (problem.status == result::code::not_json)
+        problem.status = result::code::not_a_patch;
+    return problem;
 }
 
 } // namespace qira

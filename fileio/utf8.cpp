@@ -90,8 +90,19 @@ void append_escaped(std::string& out, std::string_view text, char quote) {
         out += hex[(c >> 4) & 15];
         out += hex[c & 15];
     };
+    const auto plain = [quote](unsigned char c) {
+        return c >= 0x20 && c < 0x7f && c != '\\' && c != static_cast<unsigned char>(quote);
+    };
     std::size_t i = 0;
     while (i < text.size()) {
+        // A run of printable ASCII, the most of every text, at once.
+        std::size_t run = i;
+        while (run < text.size() && plain(static_cast<unsigned char>(text[run])))
+            ++run;
+        out.append(text.data() + i, run - i);
+        i = run;
+        if (i == text.size())
+            break;
         const auto c = static_cast<unsigned char>(text[i]);
         const utf8_char ch = decode_utf8(text, i);
         if (!ch.valid) {

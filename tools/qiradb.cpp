@@ -352,7 +352,7 @@ int run_diff(const std::filesystem::path& a_path, const std::filesystem::path& b
         return fail(result::failure(result::code::refused, made.where,
                                     display_name(a_path) + " and " + display_name(b_path) +
                                         " cannot be compared: " + made.message()));
-    std::cout << patch_to_json(made.value);
+    write_patch_json(std::cout, made.value);
     return 0;
 }
 

@@ -4,6 +4,8 @@
 
 #include "dbfile/bits.h"
 #include "dbfile/build.h"
+#include "editing/json_reader.h"
+#include "editing/json_writer.h"
 #include "editing/patch.h"
 #include "editing/patch_edit.h"
 #include "editing/patch_json.h"
@@ -20,6 +22,39 @@ namespace qira {
 namespace {
 
 using namespace table_index;
+
+// The document with the members of every object in reverse order: what a patch written by hand
+// or by another program may look like.
+std::string members_reversed(const std::string& json) {
+    json_value doc;
+    EXPECT_TRUE(parse_json(json, doc));
+    std::string out;
+    json_writer j(out);
+    const auto write = [&](const auto& self, const json_value& v) -> void {
+        if (v.type == json_value::kind::object) {
+            j.begin_object();
+            for (std::size_t i = v.names.size(); i-- > 0;) {
+                j.key(v.names[i]);
+                self(self, v.members[i]);
+            }
+            j.end_object();
+        } else if (v.type == json_value::kind::array) {
+            j.begin_array();
+            for (const json_value& item : v.items)
+                self(self, item);
+            j.end_array();
+        } else if (v.type == json_value::kind::string) {
+            j.value(v.string);
+        } else if (v.type == json_value::kind::integer) {
+            j.value(v.integer);
+        } else {
+            j.null(); // a patch has no other values
+        }
+    };
+    write(write, doc);
+    j.flush();
+    return out;
+}
 
 // Both files of a game in a folder.
 struct game_files {
@@ -243,9 +278,15 @@ class Patch : public ::testing::Test {
     void round_trip(const game_files& a, const game_files& b) {
         const patch p = diff(a, b);
         ASSERT_FALSE(p.empty());
-        const result_of<patch> back = patch_from_json(patch_to_json(p));
+        const std::string json = patch_to_json(p);
+        const result_of<patch> back = patch_from_json(json);
         ASSERT_TRUE(back.ok()) << back.message();
         EXPECT_TRUE(back.value == p);
+        // Every member that needs another (rows their table's fields, values their row's keys)
+        // coming before it reads the same.
+        const result_of<patch> reordered = patch_from_json(members_reversed(json));
+        ASSERT_TRUE(reordered.ok()) << reordered.message();
+        EXPECT_TRUE(reordered.value == p);
 
         const game_files forward = apply(a, back.value, false, "forward");
         expect_same_files(forward, b);
@@ -565,6 +606,11 @@ TEST(PatchJson, ADocumentThatIsNoPatchIsRefusedSayingWhere) {
         {R"({"format": "something", "version": 1, "tables": []})", "format: \"something\" is"},
         {R"({"format": "qira-db-patch", "version": 1})", "the member \"tables\" is missing"},
         {R"({"format": "qira-db-patch", "format": "x"})", "appears twice"},
+        // The document is read as it comes; a problem of its JSON further on still comes first.
+        {R"({"format": "something", "version": 1, "tables": [} )", "not valid JSON: line 1"},
+        {R"({"tables": [{"index": 15}], "format": "qira-db-patch", "version": 1})",
+         "tables[0].index: 15 is out of range"},
+        {R"({"tables": [{"index": 15}], "version": 1, "format": "x"})", "format: \"x\" is"},
         {head + "{}}", "tables: expected an array"},
         {head + table + R"("fields": [{"field": "height", "before": "178", "after": 181})" + tail,
          "tables[0].changed[0].fields[0].before: expected a whole number"},

@@ -1,0 +1,185 @@
+#pragma once
+// Reading a JSON document into a structure of one's own, member by member, with json_cursor:
+// where a member is (for messages), the members of an object seen so far, and the typed reads
+// that stop at the first problem (a missing member, a value of the wrong type or out of range),
+// named by where it is. The patch reader (patch_json_read.cpp) is built on it.
+
+#include "editing/json_reader.h"
+#include "fileio/result.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace qira {
+
+// Where a member is in the document, put into words only for a message: "tables[0].changed[3]".
+struct json_path {
+    const json_path* parent = nullptr;
+    std::string_view name{}; // a member's name (a literal); empty for an array's item
+    std::size_t index = 0;
+
+    json_path member(std::string_view n) const { return {this, n, 0}; }
+    json_path item(std::size_t i) const { return {this, {}, i}; }
+    std::string text() const {
+        std::string out = parent != nullptr ? parent->text() : std::string();
+        if (!name.empty()) {
+            if (!out.empty())
+                out += '.';
+            out += name;
+        } else if (parent != nullptr) {
+            out += "[" + std::to_string(index) + "]";
+        }
+        return out;
+    }
+    // The object itself as a missing member's problem names it.
+    std::string object() const {
+        std::string t = text();
+        return t.empty() ? "the document" : t;
+    }
+};
+
+// A value whose kind is known only once its object is read (a field's before and after).
+struct json_scalar {
+    json_value::kind type = json_value::kind::null;
+    std::int64_t integer = 0;
+    std::string text;
+};
+
+// A member skipped to be read once its object ends: where its value starts.
+struct json_later {
+    std::size_t offset = 0;
+    int depth = 0;
+};
+
+// The member names of an object that were seen, as bits.
+class member_set {
+  public:
+    void see(int m) { bits_ |= 1u << m; }
+    bool has(int m) const { return (bits_ & (1u << m)) != 0; }
+
+  private:
+    std::uint32_t bits_ = 0;
+};
+
+// The typed reads of a document's members. A reader derives from it and reads its structure; the
+// first problem is kept in `error` (not_a_patch-like refusals with the member's place in
+// `field`, the code given at construction) and every read after it fails.
+class json_member_reader {
+  public:
+    json_member_reader(std::string_view text, json_cursor& c, result::code refusal)
+        : text_(text), c_(&c), refusal_(refusal) {}
+
+    result error = result::success();
+
+  protected:
+    using kind = json_value::kind;
+    using at = json_path;
+
+    // The problem at member `where`.
+    bool fail(const at& where, const std::string& what) { return fail_text(where.text(), what); }
+    bool fail_text(const std::string& where, const std::string& what) {
+        if (error)
+            error = result::failure(refusal_, {.field = where}, what);
+        return false;
+    }
+    bool missing(const at& object, std::string_view name) {
+        return fail_text(object.object(), "the member \"" + std::string(name) + "\" is missing");
+    }
+    bool expect(const at& where, kind type) {
+        if (c_->peek() == type)
+            return true;
+        if (c_->failed())
+            return false;
+        static const char* const names[] = {"null",   "true or false", "a whole number", "a number",
+                                            "a text", "an array",      "an object"};
+        return fail(where, std::string("expected ") + names[static_cast<int>(type)]);
+    }
+
+    json_later skip_for_later() {
+        const json_later l{c_->offset(), c_->depth()};
+        c_->skip();
+        return l;
+    }
+    // Reads a member skipped before, with a cursor of its own.
+    template <typename Read> bool read_later(const json_later& l, Read&& read) {
+        json_cursor sub(text_, l.offset, l.depth);
+        json_cursor* outer = std::exchange(c_, &sub);
+        const bool ok = read();
+        c_ = outer;
+        if (sub.failed() && error)
+            error = sub.error();
+        return ok && !sub.failed();
+    }
+
+    bool text(const at& where, std::string& out) {
+        if (!expect(where, kind::string))
+            return false;
+        return c_->read_string(out);
+    }
+
+    // A whole number from `lo` to `hi`.
+    bool integer(const at& where, std::int64_t lo, std::int64_t hi, std::int64_t& out) {
+        if (c_->peek() != kind::integer)
+            return c_->failed() ? false : fail(where, "expected a whole number");
+        bool whole = false;
+        if (!c_->read_number(out, whole))
+            return false;
+        if (!whole)
+            return fail(where, "expected a whole number");
+        if (out < lo || out > hi)
+            return fail(where, std::to_string(out) + " is out of range (" + std::to_string(lo) +
+                                   " to " + std::to_string(hi) + ")");
+        return true;
+    }
+
+    bool read_scalar(json_scalar& out) {
+        out.type = c_->peek();
+        switch (out.type) {
+        case kind::string:
+            out.text.clear();
+            return c_->read_string(out.text);
+        case kind::integer: {
+            bool whole = false;
+            if (!c_->read_number(out.integer, whole))
+                return false;
+            out.type = whole ? kind::integer : kind::other_number;
+            return true;
+        }
+        default:
+            return c_->skip();
+        }
+    }
+
+    // An array of at most `most` items, each read by `item(at, index)`; `count` how many.
+    template <typename Item>
+    bool array(const at& where, std::size_t most, const std::string& too_many, Item&& item,
+               std::size_t& count) {
+        if (!expect(where, kind::array) || !c_->enter_array())
+            return false;
+        count = 0;
+        while (c_->next_item()) {
+            if (count == most)
+                return fail(where, too_many);
+            if (!item(where.item(count), count))
+                return false;
+            ++count;
+        }
+        return !c_->failed();
+    }
+    // The same with exactly `exact` items.
+    template <typename Item>
+    bool exact_array(const at& where, std::size_t exact, const std::string& problem, Item&& item) {
+        std::size_t count = 0;
+        if (!array(where, exact, problem, item, count))
+            return false;
+        return count == exact || fail(where, problem);
+    }
+
+    std::string_view text_;
+    json_cursor* c_;
+    result::code refusal_;
+};
+
+} // namespace qira
