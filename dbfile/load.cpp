@@ -163,9 +163,10 @@ bool parser::read_blocks(database& db) {
                                " words, fewer than its " + num(s) + " whole-word fields",
                            t, offset);
         const std::size_t words = static_cast<std::size_t>(w * row_count);
-        block.words.resize(words);
+        block.words.clear();
+        block.words.reserve(words);
         for (std::size_t i = 0; i < words; ++i)
-            block.words[i] = load_u32(p + 8 + 4 * i);
+            block.words.push_back(load_u32(p + 8 + 4 * i));
     }
     return true;
 }
@@ -227,11 +228,14 @@ result decode_texts(std::span<const std::uint8_t> file, const std::string& file_
     o.rows.clear(); // before the storage their texts may share
     o.text_storage.reserve(static_cast<std::size_t>(cc) *
                            static_cast<std::size_t>(block.row_count));
-    o.rows.resize(static_cast<std::size_t>(block.row_count));
+    const auto count = static_cast<std::size_t>(block.row_count);
+    o.rows.reserve(count);
 
     const auto w = static_cast<std::size_t>(block.words_per_row);
-    for (std::size_t r = 0; r < o.rows.size(); ++r) {
-        db_overall_data& row = o.rows[r];
+    // Each row is made where it is filled: one pass over the rows' memory, not a pass of
+    // default rows and then another.
+    for (std::size_t r = 0; r < count; ++r) {
+        db_overall_data& row = o.rows.emplace_back();
         const std::uint32_t* words = block.words.data() + r * w;
         for (int i = 0; i < ca; ++i)
             row.keys[i] = static_cast<std::int32_t>(words[i]);
@@ -369,14 +373,14 @@ result parse_database(std::span<const std::uint8_t> bytes, const std::string& fi
 
 result load_database(const std::filesystem::path& path, const string_table* lang, database& out,
                      const progress_fn& progress) {
-    std::vector<std::uint8_t> bytes;
+    file_bytes bytes;
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
     database db;
     if (auto r = parse_structure(bytes, display_name(path), db); !r)
         return r;
     // The values come from the raw blocks: the file's bytes can go first.
-    std::vector<std::uint8_t>().swap(bytes);
+    file_bytes().swap(bytes);
     finish_tables(lang, db, progress);
     out = std::move(db);
     return result::success();

@@ -15,6 +15,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 namespace qira {
@@ -31,19 +32,25 @@ template <typename T> class storage_pool {
     storage_pool& operator=(storage_pool&&) noexcept = default;
     ~storage_pool() = default;
 
-    // Room for `total` elements, value-initialised; shares handed out before stay valid only
-    // while this pool lives, so it is called once, before any share.
+    // Room for `total` elements; shares handed out before stay valid only while this pool
+    // lives, so it is called once, before any share. Plain numbers are left as they are until
+    // take() hands them out (a table's rows fill them right after: one pass over the memory).
     void reserve(std::size_t total) {
-        items_ = total > 0 ? std::make_unique<T[]>(total) : nullptr;
+        if constexpr (std::is_trivially_default_constructible_v<T>)
+            items_ = total > 0 ? std::make_unique_for_overwrite<T[]>(total) : nullptr;
+        else
+            items_ = total > 0 ? std::make_unique<T[]>(total) : nullptr;
         size_ = total;
         used_ = 0;
     }
-    // The next n elements, or nullptr when the pool has no room for them.
+    // The next n elements, value-initialised, or nullptr when the pool has no room for them.
     T* take(std::size_t n) noexcept {
         if (n > size_ - used_)
             return nullptr;
         T* share = items_.get() + used_;
         used_ += n;
+        if constexpr (std::is_trivially_default_constructible_v<T>)
+            std::fill_n(share, n, T{});
         return share;
     }
 

@@ -326,6 +326,16 @@ void set_cells(open_game& game, change& into, std::vector<std::pair<cell, cell_v
         game.lookups.rebuild(game.db);
 }
 
+void unrecorded_cells::set(const cell& where, const cell_value& value) {
+    write(game_, where, value, rebuild_, false);
+}
+
+void unrecorded_cells::finish() {
+    if (rebuild_)
+        game_.lookups.rebuild(game_.db);
+    rebuild_ = false;
+}
+
 void insert_row(open_game& game, change& into, int table, int row, db_overall_data data,
                 std::vector<std::uint32_t> words) {
     std::vector<row_insert> one;

@@ -97,6 +97,19 @@ void set_row_words(open_game& game, change& into, int table, int row,
 // Sets existing cells as set_cell does one after the other, for cells that `into` holds no
 // change of yet (each cell once); the lookups are built once after the last.
 void set_cells(open_game& game, change& into, std::vector<std::pair<cell, cell_value>> cells);
+// Sets existing cells as set_cells does without recording them, for a caller that keeps no undo
+// step (the command line applying a patch to save it): no copy of a cell's content before or
+// after is kept. finish() brings the lookups up to date after the last.
+class unrecorded_cells {
+  public:
+    explicit unrecorded_cells(open_game& game) : game_(game) {}
+    void set(const cell& where, const cell_value& value);
+    void finish();
+
+  private:
+    open_game& game_;
+    bool rebuild_ = false;
+};
 
 // A row to insert at `row`, its place in the table once all the rows given with it are in.
 struct row_insert {

@@ -70,7 +70,7 @@ csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
 }
 
 csv_import import_csv_file(open_game& game, int table, const std::filesystem::path& path) {
-    std::vector<std::uint8_t> bytes;
+    file_bytes bytes;
     if (auto r = read_whole_file(path, bytes); !r) {
         csv_import out;
         out.table = table;

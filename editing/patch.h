@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -131,6 +132,15 @@ struct patch {
 // saving does).
 result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
                             const string_table* b_lang);
+
+// The same a table at a time, for a patch too large to hold at once: `each_table` gets every
+// table patch with changes, in index order, as soon as it is made; the language part is put in
+// `language` (when both language files and `language` are given). Refused as make_patch refuses,
+// before any table.
+result make_patch_by_table(const database& a, const string_table* a_lang, const database& b,
+                           const string_table* b_lang,
+                           const std::function<void(table_patch&&)>& each_table,
+                           language_patch* language);
 
 // The patch that takes `p` back: before and after swapped, added and removed swapped.
 patch reversed(const patch& p);

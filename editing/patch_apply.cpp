@@ -167,9 +167,10 @@ void reshape_table(open_game& game, change& into, const table_patch& tp, const t
     insert_rows(game, into, t, std::move(added));
 }
 
-} // namespace
-
-patch_applied apply_patch(open_game& game, const patch& p, bool reverse, change& into) {
+// Applies the patch, recording every change in `into`, or, without `record_cells`, all but the
+// cells it sets (a caller that keeps no undo step).
+patch_applied apply(open_game& game, const patch& p, bool reverse, change& into,
+                    bool record_cells) {
     std::optional<patch> back;
     if (reverse)
         back = reversed(p);
@@ -210,18 +211,30 @@ patch_applied apply_patch(open_game& game, const patch& p, bool reverse, change&
                     tplan = &candidate;
             name_cells(game, t, tplan, cells);
         }
-    std::size_t fields = cells.size();
-    for (const table_plan& tplan : plan.tables)
-        fields += tplan.change_cells.size();
-    cells.reserve(fields);
-    for (std::size_t k = 0; k < use.tables.size(); ++k) {
-        const table_plan& tplan = plan.tables[k];
-        std::size_t next = 0;
-        for (const changed_row& rc : use.tables[k].changed)
-            for (const field_change& fc : rc.fields)
-                cells.emplace_back(tplan.change_cells[next++], fc.after);
+    const auto each_field = [&](auto&& take) {
+        for (std::size_t k = 0; k < use.tables.size(); ++k) {
+            const table_plan& tplan = plan.tables[k];
+            std::size_t next = 0;
+            for (const changed_row& rc : use.tables[k].changed)
+                for (const field_change& fc : rc.fields)
+                    take(tplan.change_cells[next++], fc.after);
+        }
+    };
+    if (record_cells) {
+        std::size_t fields = cells.size();
+        for (const table_plan& tplan : plan.tables)
+            fields += tplan.change_cells.size();
+        cells.reserve(fields);
+        each_field([&](const cell& c, const cell_value& v) { cells.emplace_back(c, v); });
+        set_cells(game, into, std::move(cells));
+    } else {
+        // Straight from the patch: no copy of the values, no record of them.
+        unrecorded_cells writer(game);
+        for (const auto& [c, v] : cells)
+            writer.set(c, v);
+        each_field([&](const cell& c, const cell_value& v) { writer.set(c, v); });
+        writer.finish();
     }
-    set_cells(game, into, std::move(cells));
     // The bits no field covers, where the patch changes them.
     for (std::size_t k = 0; k < use.tables.size(); ++k) {
         const table_plan& tplan = plan.tables[k];
@@ -250,9 +263,15 @@ patch_applied apply_patch(open_game& game, const patch& p, bool reverse, change&
     return done;
 }
 
+} // namespace
+
+patch_applied apply_patch(open_game& game, const patch& p, bool reverse, change& into) {
+    return apply(game, p, reverse, into, true);
+}
+
 patch_applied apply_patch(open_game& game, const patch& p, bool reverse) {
     change made;
-    return apply_patch(game, p, reverse, made);
+    return apply(game, p, reverse, made, false);
 }
 
 } // namespace qira

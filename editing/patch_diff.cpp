@@ -134,6 +134,33 @@ result comparable(const database& a, const database& b) {
     return result::success();
 }
 
+// The bits of row `r` that no field covers (`mask`: undecoded_mask of its table), into `out`;
+// empty when none is set or the row has no stored words.
+void masked_words(const database& db, int t, const std::vector<std::uint32_t>& mask, std::size_t r,
+                  std::vector<std::uint32_t>& out) {
+    out.clear();
+    const auto w = static_cast<std::size_t>(std::max(db.overall[t].words_per_row, 0));
+    const auto& words = db.blocks[static_cast<std::size_t>(t)].words;
+    if (mask.empty() || w < mask.size() || (r + 1) * w > words.size())
+        return;
+    const std::size_t first = r * w + (w - mask.size());
+    bool any = false;
+    for (std::size_t g = 0; g < mask.size(); ++g)
+        any = any || (words[first + g] & mask[g]) != 0;
+    if (!any)
+        return;
+    out.resize(mask.size());
+    for (std::size_t g = 0; g < mask.size(); ++g)
+        out[g] = words[first + g] & mask[g];
+}
+
+// Whether two rows hold the same at a place, without copying either.
+bool same_cell(const db_overall_data& x, const db_overall_data& y, field_place at) {
+    if (holds_text(at.part))
+        return cell_string(x, at) == cell_string(y, at);
+    return cell_number(x, at) == cell_number(y, at);
+}
+
 table_patch diff_table(const database& a, const database& b, int t) {
     const db_table& table = a.tables[t];
     table_patch tp;
@@ -150,30 +177,38 @@ table_patch diff_table(const database& a, const database& b, int t) {
     const std::vector<row_id> ib = row_ids(b, t);
     const alignment al = align<row_id, row_id_hash>(ia, ib);
 
+    std::vector<field_place> places;
+    for (int f = table.key_count; f < table.field_count(); ++f)
+        places.push_back(field_cell(table, t, f)->place());
+    const std::vector<std::uint32_t> mask_a = undecoded_mask(a, t), mask_b = undecoded_mask(b, t);
+    std::vector<std::uint32_t> stored_a, stored_b;
+    std::vector<field_change> fields;
     for (auto [i, j] : al.kept) {
         const db_overall_data& x = ra[i];
         const db_overall_data& y = rb[j];
-        std::vector<std::uint32_t> stored_a = undecoded_words(a, t, i);
-        std::vector<std::uint32_t> stored_b = undecoded_words(b, t, j);
+        masked_words(a, t, mask_a, i, stored_a);
+        masked_words(b, t, mask_b, j, stored_b);
         const bool same_stored = stored_a == stored_b;
         if (x.extras == y.extras && x.strings == y.strings && x.values == y.values && same_stored)
             continue;
-        changed_row rc{ia[i], {}, {}, {}};
+        fields.clear();
+        for (std::size_t k = 0; k < places.size(); ++k)
+            if (!same_cell(x, y, places[k]))
+                fields.push_back({table.key_count + static_cast<int>(k), read_cell(x, places[k]),
+                                  read_cell(y, places[k])});
+        if (fields.empty() && same_stored)
+            continue;
+        changed_row& rc = tp.changed.emplace_back();
+        rc.row = ia[i];
+        rc.fields.assign(std::make_move_iterator(fields.begin()),
+                         std::make_move_iterator(fields.end()));
         if (!same_stored) {
             // None set reads as zeros.
             stored_a.resize(std::max(stored_a.size(), stored_b.size()), 0);
             stored_b.resize(stored_a.size(), 0);
-            rc.stored_before = std::move(stored_a);
-            rc.stored_after = std::move(stored_b);
+            rc.stored_before = stored_a;
+            rc.stored_after = stored_b;
         }
-        for (int f = table.key_count; f < table.field_count(); ++f) {
-            const cell c = *field_cell(table, t, f);
-            cell_value before = read_cell(x, c.place()), after = read_cell(y, c.place());
-            if (before != after)
-                rc.fields.push_back({f, std::move(before), std::move(after)});
-        }
-        if (!rc.fields.empty() || !rc.stored_after.empty())
-            tp.changed.push_back(std::move(rc));
     }
     for (auto [i, last] : al.removed)
         tp.removed.push_back(
@@ -203,22 +238,35 @@ language_patch diff_language(const string_table& a, const string_table& b) {
 
 } // namespace
 
-result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
-                            const string_table* b_lang) {
+result make_patch_by_table(const database& a, const string_table* a_lang, const database& b,
+                           const string_table* b_lang,
+                           const std::function<void(table_patch&&)>& each_table,
+                           language_patch* language) {
     if (auto r = comparable(a, b); !r)
         return r;
-    result_of<patch> made;
     for (int t = 0; t < a.table_count(); ++t) {
         table_patch tp = diff_table(a, b, t);
         if (!tp.changed.empty() || !tp.removed.empty() || !tp.added.empty())
-            made.value.tables.push_back(std::move(tp));
+            each_table(std::move(tp));
     }
-    if (a_lang != nullptr && b_lang != nullptr) {
+    if (a_lang != nullptr && b_lang != nullptr && language != nullptr) {
         std::optional<string_table> copy_a, copy_b;
-        made.value.has_language = true;
-        made.value.language =
-            diff_language(as_saved(a, *a_lang, copy_a), as_saved(b, *b_lang, copy_b));
+        *language = diff_language(as_saved(a, *a_lang, copy_a), as_saved(b, *b_lang, copy_b));
     }
+    return result::success();
+}
+
+result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
+                            const string_table* b_lang) {
+    result_of<patch> made;
+    const bool with_language = a_lang != nullptr && b_lang != nullptr;
+    if (auto r = make_patch_by_table(
+            a, a_lang, b, b_lang,
+            [&](table_patch&& tp) { made.value.tables.push_back(std::move(tp)); },
+            with_language ? &made.value.language : nullptr);
+        !r)
+        return r;
+    made.value.has_language = with_language;
     return made;
 }
 

@@ -140,7 +140,7 @@ void changed_rows(json_writer& j, const table_patch& tp) {
     j.end_array();
 }
 
-void table(json_writer& j, const table_patch& tp) {
+void write_table(json_writer& j, const table_patch& tp) {
     j.begin_object(layout::lines);
     j.key("index");
     j.value(std::int64_t{tp.index});
@@ -177,7 +177,7 @@ namespace {
 
 // The layout: one member of the document, of a table and of the language part per line, a row or
 // an entry per line, everything within a row on its line.
-void write_patch(json_writer& j, const patch& p) {
+void begin_patch(json_writer& j) {
     j.begin_object(layout::lines);
     j.key("format");
     j.value(patch_format_name);
@@ -185,16 +185,16 @@ void write_patch(json_writer& j, const patch& p) {
     j.value(std::int64_t{patch_format_version});
     j.key("tables");
     j.begin_array(layout::lines);
-    for (const table_patch& tp : p.tables)
-        table(j, tp);
+}
+
+void end_patch(json_writer& j, const language_patch* lp) {
     j.end_array();
-    if (p.has_language) {
-        const language_patch& lp = p.language;
+    if (lp != nullptr) {
         j.key("language");
         j.begin_object(layout::lines);
         j.key("changed");
         j.begin_array(layout::lines);
-        for (const entry_change& c : lp.changed) {
+        for (const entry_change& c : lp->changed) {
             j.begin_object(layout::spaced);
             entry_id_members(j, c.entry);
             j.key("before");
@@ -205,14 +205,21 @@ void write_patch(json_writer& j, const patch& p) {
         }
         j.end_array();
         j.key("removed");
-        placed_entries(j, lp.removed);
+        placed_entries(j, lp->removed);
         j.key("added");
-        placed_entries(j, lp.added);
+        placed_entries(j, lp->added);
         j.end_object();
     }
     j.end_object();
     j.raw("\n");
     j.flush();
+}
+
+void write_patch(json_writer& j, const patch& p) {
+    begin_patch(j);
+    for (const table_patch& tp : p.tables)
+        write_table(j, tp);
+    end_patch(j, p.has_language ? &p.language : nullptr);
 }
 
 } // namespace
@@ -224,13 +231,20 @@ std::string patch_to_json(const patch& p) {
     return out;
 }
 
-void write_patch_json(std::ostream& out, const patch& p) {
-    json_writer j(out);
-    write_patch(j, p);
+patch_json_stream::patch_json_stream(std::ostream& out) : j_(out) {
+    begin_patch(j_);
+}
+
+void patch_json_stream::table(const table_patch& tp) {
+    write_table(j_, tp);
+}
+
+void patch_json_stream::finish(const language_patch* language) {
+    end_patch(j_, language);
 }
 
 result load_patch_file(const std::filesystem::path& path, patch& out) {
-    std::vector<std::uint8_t> bytes;
+    file_bytes bytes;
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());

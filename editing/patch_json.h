@@ -3,6 +3,7 @@
 // one change to a line, and read back with every part checked before it is used. Texts are the
 // stored bytes, a byte that is not part of valid UTF-8 as the escape \udcXX, as in the dumps.
 
+#include "editing/json_writer.h"
 #include "editing/patch.h"
 #include "fileio/result.h"
 #include "fileio/safe_file.h"
@@ -19,8 +20,18 @@ inline constexpr int patch_format_version = 1;
 
 // The document, ending with a line break.
 std::string patch_to_json(const patch& p);
-// The same written to a stream a piece at a time.
-void write_patch_json(std::ostream& out, const patch& p);
+// The same written to a stream a table at a time, for a patch too large to hold at once (with
+// make_patch_by_table): tables in index order, then `finish` once.
+class patch_json_stream {
+  public:
+    explicit patch_json_stream(std::ostream& out);
+    void table(const table_patch& tp);
+    // The end of the document, with the language part when the games were compared with theirs.
+    void finish(const language_patch* language);
+
+  private:
+    json_writer j_;
+};
 
 // Reads a document; never trusts it: malformed JSON, another format or version, a missing or
 // mistyped member, or a value out of range is refused as not_a_patch, at the line and column of

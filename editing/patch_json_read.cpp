@@ -14,6 +14,7 @@
 #include "editing/patch_parts.h"
 #include "fileio/utf8.h"
 
+#include <algorithm>
 #include <limits>
 #include <unordered_map>
 #include <utility>
@@ -391,16 +392,20 @@ class reader : public json_member_reader {
         std::optional<later> fields_later;
         const auto read_fields = [&] {
             std::size_t count = 0;
-            return array(
-                where.member("fields"), ti.tp->fields.size(), "more changes than fields",
-                [&](const at& w, std::size_t) {
-                    field_change fc;
-                    if (!read_field_change(w, ti, rc.row, fc))
-                        return false;
-                    rc.fields.push_back(std::move(fc));
-                    return true;
-                },
-                count);
+            // Read into a list kept for every row, then moved into one block of the row's size.
+            fields_.clear();
+            if (!array(
+                    where.member("fields"), ti.tp->fields.size(), "more changes than fields",
+                    [&](const at& w, std::size_t) {
+                        if (!read_field_change(w, ti, rc.row, fields_.emplace_back()))
+                            return false;
+                        return true;
+                    },
+                    count))
+                return false;
+            rc.fields.assign(std::make_move_iterator(fields_.begin()),
+                             std::make_move_iterator(fields_.end()));
+            return true;
         };
         std::string name;
         bool done = false;
@@ -525,6 +530,17 @@ class reader : public json_member_reader {
         std::optional<later> rows_later[3];
         const auto read_rows = [&](int m) {
             std::size_t count = 0;
+            // A table's rows are at most its rows before (changed, removed) or after (added): room
+            // for them at once, when the counts came first, as they are written.
+            const auto room = [](std::int32_t most) {
+                return static_cast<std::size_t>(std::clamp(most, 0, max_rows));
+            };
+            if (m == changed)
+                tp.changed.reserve(room(tp.rows_before));
+            else if (m == removed)
+                tp.removed.reserve(room(tp.rows_before));
+            else
+                tp.added.reserve(room(tp.rows_after));
             if (m == changed)
                 return array(
                     where.member("changed"), max_rows, "more rows than a table has",
@@ -641,6 +657,8 @@ class reader : public json_member_reader {
             },
             count);
     }
+
+    std::vector<field_change> fields_;
 };
 
 } // namespace

@@ -338,7 +338,9 @@ result safe_replace_written(const std::filesystem::path& target,
     return safe_replace_with(target, written_content(write_content), ops);
 }
 
-result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {
+namespace {
+
+template <typename Bytes> result read_into(const std::filesystem::path& path, Bytes& out) {
     const place at{.file = path.string()};
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
@@ -355,6 +357,16 @@ result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8
     if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size))
         return result::failure(result::code::cannot_read, at, {});
     return result::success();
+}
+
+} // namespace
+
+result read_whole_file(const std::filesystem::path& path, file_bytes& out) {
+    return read_into(path, out);
+}
+
+result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {
+    return read_into(path, out);
 }
 
 } // namespace qira

@@ -15,6 +15,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qira {
@@ -128,8 +129,24 @@ replace_result replace_files(std::span<const file_replacement> files,
 // (" Nothing was saved: qira.db and eng.db are as they were."); empty for one file.
 std::string nothing_saved_note(std::span<const std::filesystem::path> targets);
 
+// An allocator that leaves the elements a vector grows by as they are, where they are filled at
+// once after (a file read into them): no pass of zeros over memory about to be overwritten.
+template <typename T> struct uninitialized_allocator : std::allocator<T> {
+    template <typename U> struct rebind { using other = uninitialized_allocator<U>; };
+    uninitialized_allocator() = default;
+    template <typename U> uninitialized_allocator(const uninitialized_allocator<U>&) noexcept {}
+    template <typename U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <typename U, typename... Args> void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+// A file's bytes as read_whole_file reads them.
+using file_bytes = std::vector<std::uint8_t, uninitialized_allocator<std::uint8_t>>;
+
 // Reads the whole file; cannot_open (with the reason) or cannot_read on failure, naming the
 // file by its path.
+result read_whole_file(const std::filesystem::path& path, file_bytes& out);
 result read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& out);
 
 // The name by which messages refer to a file: its last component ("qira.db").

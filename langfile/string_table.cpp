@@ -157,7 +157,7 @@ result parse_language_file(std::span<const std::uint8_t> bytes, const std::strin
 }
 
 result load_language_file(const std::filesystem::path& path, string_table& out) {
-    std::vector<std::uint8_t> bytes;
+    file_bytes bytes;
     if (auto r = read_whole_file(path, bytes); !r)
         return r;
     return parse_language_file(bytes, display_name(path), out);

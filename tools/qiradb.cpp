@@ -346,13 +346,29 @@ int run_diff(const std::filesystem::path& a_path, const std::filesystem::path& b
     if (auto code =
             load_both(b_path, with_lang ? utf8_path(langs[1]) : std::filesystem::path(), b, b_lang))
         return *code;
-    const result_of<patch> made =
-        make_patch(a, with_lang ? &a_lang : nullptr, b, with_lang ? &b_lang : nullptr);
+    // Written a table at a time as the tables are compared: a patch of every row of the largest
+    // games is never held whole.
+    std::optional<patch_json_stream> out;
+    language_patch language;
+    const result made = make_patch_by_table(
+        a, with_lang ? &a_lang : nullptr, b, with_lang ? &b_lang : nullptr,
+        [&](table_patch&& tp) {
+            if (!out)
+                out.emplace(std::cout);
+            out->table(tp);
+        },
+        with_lang ? &language : nullptr);
     if (!made)
         return fail(result::failure(result::code::refused, made.where,
                                     display_name(a_path) + " and " + display_name(b_path) +
                                         " cannot be compared: " + made.message()));
-    write_patch_json(std::cout, made.value);
+    if (!out)
+        out.emplace(std::cout);
+    out->finish(with_lang ? &language : nullptr);
+    std::cout.flush();
+    if (!std::cout)
+        return fail(result::failure(result::code::refused, {},
+                                    "the patch could not be written to the standard output"));
     return 0;
 }
 
