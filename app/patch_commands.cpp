@@ -6,10 +6,13 @@
 #include "app/main_window.h"
 #include "app/registry.h"
 #include "editing/patch_json.h"
+#include "views/widgets.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 
@@ -53,7 +56,9 @@ void TForm1::ButtonPatchSaveClick() {
                                        "so there is nothing to compare the changes with."));
         return;
     }
-    const qira::result_of<qira::patch> made = qira::patch_since_opened(opened_, game);
+    qira::result_of<qira::patch> made;
+    qira::run_with_progress(this, QStringLiteral("Comparing the game with its files as opened..."),
+                            [&] { made = qira::patch_since_opened(opened_, game); });
     if (!made) {
         messages().show(QLatin1String(qira::app_title),
                         QStringLiteral("No patch can be made: %1").arg(text_of(made.message())));
@@ -74,8 +79,12 @@ void TForm1::ButtonPatchSaveClick() {
     if (path.isEmpty())
         return;
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
-    if (auto r = qira::save_patch_file(qira::to_fs_path(path), made.value); !r) {
-        messages().show(QLatin1String(qira::save_error_caption), text_of(r.message()));
+    qira::result saved;
+    qira::run_with_progress(
+        this, QStringLiteral("Writing %1...").arg(QFileInfo(path).fileName()),
+        [&] { saved = qira::save_patch_file(qira::to_fs_path(path), made.value); });
+    if (!saved) {
+        messages().show(QLatin1String(qira::save_error_caption), text_of(saved.message()));
         return;
     }
     save_status->setText(QStringLiteral("A patch of %1 changes was written to %2.")
@@ -95,11 +104,19 @@ void TForm1::ButtonPatchApplyClick() {
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
     const QString name = QFileInfo(path).fileName();
     qira::patch p;
-    if (auto r = qira::load_patch_file(qira::to_fs_path(path), p); !r) {
-        messages().show(QLatin1String(qira::app_title), text_of(r.message()));
+    qira::result read;
+    qira::run_with_progress(this, QStringLiteral("Reading %1...").arg(name),
+                            [&] { read = qira::load_patch_file(qira::to_fs_path(path), p); });
+    if (!read) {
+        messages().show(QLatin1String(qira::app_title), text_of(read.message()));
         return;
     }
-    qira::patch_step step = qira::apply_patch_step(game, p);
+    // The game changes here, on the window's own thread: nothing may paint it half changed.
+    qira::patch_step step = [&] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        return qira::apply_patch_step(game, p);
+    }();
     if (!step.ok()) {
         QStringList lines;
         for (std::size_t i = 0; i < step.conflicts.size() && i < listed_conflicts; ++i)

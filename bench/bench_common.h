@@ -15,6 +15,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace qira::bench {
 
@@ -74,6 +75,25 @@ inline void register_step(const std::string& step, const install& in,
 
 // The steps of a season update: pasting cells, the check of the references.
 void register_season_steps(const install& in);
+// qiradb as a process (diff, patch, rewrite --lang) and the core step of a small patch.
+void register_process_steps(const install& in);
+
+// A peak memory measured against a limit made of file sizes.
+struct limit_row {
+    std::string step;
+    std::string install;
+    std::int64_t peak_bytes = -1;
+    std::int64_t limit_bytes = 0;
+    std::string basis; // what the limit is made of, in words
+};
+// The peak memory of qiradb diff and patch of the install (empty without its second install).
+std::vector<limit_row> process_memory(const install& in);
+// The patch from the install to its second install (made with the process steps; empty when it
+// could not be made).
+std::filesystem::path other_install_patch(const install& in);
+// Removes the second installs made for the process steps.
+void release_process_inputs();
+
 // The steps that need the window (tree build, player Apply, showing a team); empty without Qt.
 void register_gui_steps(const install& in);
 // Closes the windows the steps opened, while the application still runs.
@@ -103,7 +123,8 @@ struct memory_row {
 
 inline void print_table(std::ostream& os, const std::vector<install>& installs,
                         const std::map<std::string, double>& medians,
-                        const std::vector<memory_row>& memory) {
+                        const std::vector<memory_row>& memory,
+                        const std::vector<limit_row>& limits) {
     const auto ms = [](double v) {
         std::ostringstream s;
         s << std::fixed << std::setprecision(v < 1 ? 3 : 2) << v << " ms";
@@ -139,6 +160,12 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
         {"CSV import of the players table", nullptr, 80, 80, false},
         {"diff (10000 changed values)", nullptr, 100, 100, false},
         {"patch apply (10000 changed values)", nullptr, 100, 100, false},
+        {"patch apply (10 changed values)", nullptr, 50, 50, false},
+        {"qiradb diff of two installs (process)", nullptr, 500, 500, false},
+        {"qiradb patch of that diff (process)", nullptr, 1000, 1000, false},
+        {"qiradb rewrite --lang (process)", "save floor (write bytes)", 0, 0, false},
+        {"window: Apply patch... of another install", nullptr, 1500, 1500, false},
+        {"window: Save changes as patch... of it", nullptr, 1500, 1500, false},
         {"grid: paste of 10000 cells", nullptr, 100, 100, false},
         {"check of the references", nullptr, 50, 50, false},
         {"CSV import of the players table + 1000000 lines of empty fields", nullptr, 1000, 1000,
@@ -180,6 +207,17 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
            << aim.str() << " | "
            << (m.peak_bytes >= 0 && static_cast<double>(m.peak_bytes) < limit ? "yes" : "NO")
            << " |\n";
+    }
+    for (const auto& l : limits) {
+        const double mb = 1024.0 * 1024.0;
+        std::ostringstream peak, aim;
+        peak << std::fixed << std::setprecision(1) << static_cast<double>(l.peak_bytes) / mb
+             << " MB";
+        aim << "under " << std::fixed << std::setprecision(1)
+            << static_cast<double>(l.limit_bytes) / mb << " MB (" << l.basis << ")";
+        os << "| " << l.step << " | " << l.install << " | "
+           << (l.peak_bytes < 0 ? "failed" : peak.str()) << " | - | - | " << aim.str() << " | "
+           << (l.peak_bytes >= 0 && l.peak_bytes < l.limit_bytes ? "yes" : "NO") << " |\n";
     }
     for (const auto& m : memory) {
         if (m.undo_bytes < 0)

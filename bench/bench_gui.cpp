@@ -56,11 +56,60 @@ std::map<std::string, std::unique_ptr<open_window>>& windows() {
     return all;
 }
 
-open_window& window_for(const install& in) {
-    auto& w = windows()[in.name];
+// The window of the install; `purpose` names another window of the same install, for steps that
+// need the game as its files hold it.
+open_window& window_for(const install& in, const std::string& purpose = {}) {
+    auto& w = windows()[in.name + purpose];
     if (!w)
         w = std::make_unique<open_window>(in);
     return *w;
+}
+
+// "Apply patch..." of the diff to the second install of the same scale (every row differs), as
+// the user runs it (file read, checks, apply, one undo step, trees and pages refreshed); Undo after
+// each, untimed.
+void window_apply_patch(benchmark::State& state, const install& in) {
+    const std::filesystem::path patch = other_install_patch(in);
+    open_window& w = window_for(in, "/patch");
+    if (patch.empty() || !w.ok()) {
+        state.SkipWithError("no patch or no window");
+        return;
+    }
+    w.window->set_patch_chooser(
+        [&](bool, const QString&) { return QString::fromStdString(patch.string()); });
+    for (auto _ : state) {
+        const int steps = w.window->doc.undo_stack()->index();
+        w.window->ButtonPatchApplyClick();
+        state.PauseTiming();
+        if (w.window->doc.undo_stack()->index() != steps + 1) {
+            state.SkipWithError("the patch was not applied");
+            return;
+        }
+        w.window->doc.undo_stack()->undo();
+        state.ResumeTiming();
+    }
+}
+
+// "Save changes as patch..." of that patch applied: the whole game compared with its files as
+// opened and the patch written.
+void window_save_patch(benchmark::State& state, const install& in) {
+    const std::filesystem::path patch = other_install_patch(in);
+    open_window& w = window_for(in, "/patch");
+    if (patch.empty() || !w.ok()) {
+        state.SkipWithError("no patch or no window");
+        return;
+    }
+    scratch_dir out;
+    const QString written = QString::fromStdString((out.path() / "mod.json").string());
+    w.window->set_patch_chooser([&](bool save, const QString&) {
+        return save ? written : QString::fromStdString(patch.string());
+    });
+    w.window->ButtonPatchApplyClick();
+    for (auto _ : state)
+        w.window->ButtonPatchSaveClick();
+    if (!std::filesystem::exists(out.path() / "mod.json"))
+        state.SkipWithError("no patch was written");
+    w.window->doc.undo_stack()->undo();
 }
 
 void tree_build(benchmark::State& state, const install& in) {
@@ -316,6 +365,8 @@ void register_gui_steps(const install& in) {
     register_step("first tree build + exchange copy", in, first_tree_build);
     register_step("player Apply with relabelling", in, player_apply);
     register_step("show team", in, show_team);
+    register_step("window: Apply patch... of another install", in, window_apply_patch);
+    register_step("window: Save changes as patch... of it", in, window_save_patch);
 }
 
 } // namespace qira::bench

@@ -254,6 +254,10 @@ int main(int argc, char** argv) {
                                                     std::filesystem::file_size(in.lang_path())),
                           undo_step_bytes(in)});
     }
+    std::vector<limit_row> limits;
+    for (const auto& in : installs)
+        for (limit_row& row : process_memory(in))
+            limits.push_back(std::move(row));
     for (const auto& in : installs) {
         register_step("open floor (read bytes)", in, read_floor);
         register_step("open", in, open_install);
@@ -264,13 +268,15 @@ int main(int argc, char** argv) {
         register_step("diff (10000 changed values)", in, diff_installs);
         register_step("patch apply (10000 changed values)", in, apply_patch_step);
         register_season_steps(in);
+        register_process_steps(in);
         register_gui_steps(in);
     }
     median_collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     release_gui();
 
-    print_table(std::cout, installs, collector.medians(), memory);
+    release_process_inputs();
+    print_table(std::cout, installs, collector.medians(), memory, limits);
     benchmark::Shutdown();
     return 0;
 }

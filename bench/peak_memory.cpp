@@ -5,6 +5,7 @@
 #include <psapi.h>
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,15 +15,31 @@ namespace qira::bench {
 
 #ifdef _WIN32
 
-std::int64_t peak_resident_bytes(const std::string& program, const std::vector<std::string>& args) {
+std::int64_t peak_resident_bytes(const std::string& program, const std::vector<std::string>& args,
+                                 const std::string& output) {
     std::string command = "\"" + program + "\"";
     for (const auto& a : args)
         command += " \"" + a + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
+    HANDLE out = INVALID_HANDLE_VALUE;
+    if (!output.empty()) {
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        out = CreateFileA(output.c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (out == INVALID_HANDLE_VALUE)
+            return -1;
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdOutput = out;
+        si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    }
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi))
+    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr,
+                                        out != INVALID_HANDLE_VALUE, 0, nullptr, nullptr, &si, &pi);
+    if (out != INVALID_HANDLE_VALUE)
+        CloseHandle(out);
+    if (!started)
         return -1;
     WaitForSingleObject(pi.hProcess, INFINITE);
     PROCESS_MEMORY_COUNTERS pmc{};
@@ -36,7 +53,8 @@ std::int64_t peak_resident_bytes(const std::string& program, const std::vector<s
 
 #else
 
-std::int64_t peak_resident_bytes(const std::string& program, const std::vector<std::string>& args) {
+std::int64_t peak_resident_bytes(const std::string& program, const std::vector<std::string>& args,
+                                 const std::string& output) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const auto& a : args)
@@ -46,6 +64,12 @@ std::int64_t peak_resident_bytes(const std::string& program, const std::vector<s
     if (pid < 0)
         return -1;
     if (pid == 0) {
+        if (!output.empty()) {
+            const int fd = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd < 0 || dup2(fd, 1) < 0)
+                _exit(126);
+            close(fd);
+        }
         execv(program.c_str(), argv.data());
         _exit(127);
     }

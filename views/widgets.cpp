@@ -2,6 +2,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEventLoop>
+#include <QProgressDialog>
+
+#include <exception>
+#include <thread>
 
 namespace qira {
 
@@ -76,6 +81,31 @@ void status_line::setText(const QString& text) {
         return;
     QAccessibleValueChangeEvent value(this, text);
     QAccessible::updateAccessibility(&value);
+}
+
+void run_with_progress(QWidget* parent, const QString& label, const std::function<void()>& work) {
+    QProgressDialog dialog(label, QString(), 0, 0, parent);
+    dialog.setObjectName(QStringLiteral("progress"));
+    dialog.setWindowTitle(label);
+    dialog.setAccessibleName(label);
+    dialog.setCancelButton(nullptr);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setMinimumDuration(500); // shown only for work that takes longer
+    dialog.setValue(0);             // from now
+    QEventLoop loop;
+    std::exception_ptr failure;
+    std::thread worker([&] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 } // namespace qira

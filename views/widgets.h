@@ -6,6 +6,8 @@
 #include <QSpinBox>
 #include <QValidator>
 
+#include <functional>
+
 namespace qira {
 
 // An edit with an attached up-down spinner, made of one QSpinBox: the spinner is the `_p` member
@@ -51,5 +53,11 @@ class status_line final : public QLabel {
     void setText(const QString& text);
     void clear() { setText(QString()); }
 };
+
+// Runs `work` on a thread of its own while the window stays painted: user input waits until it
+// is done (the work may read the open game, which nothing edits meanwhile), and when it takes
+// over half a second a modal dialog with a busy bar and `label` ("Reading mod.json...") shows,
+// named for screen readers. `work` must not touch widgets.
+void run_with_progress(QWidget* parent, const QString& label, const std::function<void()>& work);
 
 } // namespace qira

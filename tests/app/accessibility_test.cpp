@@ -5,6 +5,7 @@
 #include "app_test_support.h"
 
 #include "app/registry.h"
+#include "views/widgets.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -13,15 +14,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include <future>
 #include <map>
 #include <memory>
+#include <thread>
 
 using namespace qira::test;
 
@@ -475,6 +480,27 @@ class accessibility_test : public QObject {
     // page's after New player and Delete player, the window's after a save, those of the tables
     // and check windows. (Its changes are told to the bus as name and value changes; the
     // offscreen platform has no active bus to record them.)
+    // Work that takes a while runs off the window's thread: after half a second a modal busy
+    // dialog shows, named for the reader with what is being done, while the window keeps painting.
+    void long_work_shows_a_named_busy_dialog() {
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        QString shown;
+        QTimer::singleShot(800, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QProgressDialog*>(top); d && d->isVisible())
+                    shown = d->accessibleName();
+            release.set_value();
+        });
+        std::thread::id ran_on;
+        qira::run_with_progress(nullptr, QStringLiteral("Reading mod.json..."), [&] {
+            released.wait();
+            ran_on = std::this_thread::get_id();
+        });
+        QCOMPARE(shown, QStringLiteral("Reading mod.json..."));
+        QVERIFY(ran_on != std::this_thread::get_id());
+    }
+
     void status_lines_read_their_text() {
         fixture f;
         TForm1& w = f.w();
