@@ -78,6 +78,9 @@ void register_season_steps(const install& in);
 // qiradb as a process (diff, patch, rewrite --lang) and the core step of a small patch.
 void register_process_steps(const install& in);
 
+// The patch document of the process steps read and written, beside a JSON library's parse of it.
+void register_json_steps(const install& in);
+
 // A peak memory measured against a limit made of file sizes.
 struct limit_row {
     std::string step;
@@ -164,6 +167,12 @@ inline void print_table(std::ostream& os, const std::vector<install>& installs,
         {"qiradb diff of two installs (process)", nullptr, 500, 500, false},
         {"qiradb patch of that diff (process)", nullptr, 1000, 1000, false},
         {"qiradb rewrite --lang (process)", "save floor (write bytes)", 0, 0, false},
+        {"patch document: read into the patch",
+         "patch document: library SAX parse, UTF-8 checked (reference)", 0, 0, false},
+        {"patch document: JSON checked only",
+         "patch document: library SAX parse, UTF-8 checked (reference)", 0, 0, false},
+        {"patch document: written from the patch",
+         "patch document: library parse and write (reference)", 0, 0, false},
         {"window: Apply patch... of another install", nullptr, 1500, 1500, false},
         {"window: Save changes as patch... of it", nullptr, 1500, 1500, false},
         {"grid: paste of 10000 cells", nullptr, 100, 100, false},

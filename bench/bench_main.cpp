@@ -269,6 +269,7 @@ int main(int argc, char** argv) {
         register_step("patch apply (10000 changed values)", in, apply_patch_step);
         register_season_steps(in);
         register_process_steps(in);
+        register_json_steps(in);
         register_gui_steps(in);
     }
     median_collector collector;

@@ -5,6 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+# The JSON library the patch document's rows are compared with (headers only; a reference of the
+# benchmark, not part of the editor).
+mapfile -t missing < <(scripts/missing-packages.sh rapidjson-dev)
+if ((${#missing[@]} > 0)) && [[ $(id -u) -eq 0 ]]; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" ||
+        echo "run-bench.sh: rapidjson-dev could not be installed; its reference rows are left out"
+fi
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQIRA_BUILD_GUI=ON \
     -DQIRA_BUILD_TESTS=OFF -DQIRA_BUILD_BENCH=ON > build-bench.configure.log
 cmake --build build-bench -j"$(nproc)"
