@@ -165,6 +165,9 @@ void for_each_name(const database& db, const string_table& lang,
 // Puts the localized names of the configured tables into the string table as a save writes them
 // (see for_each_name): a key the table lacks is appended.
 void names_to_string_table(const database& db, string_table& lang);
+// The same over the table, in `texts`, leaving the table as it is (the names are referred to:
+// the database must outlive `texts`).
+void names_to_overlay(const database& db, text_overlay& texts);
 
 // Whether the editor's pages can work on this database: not_editable, with every table or row
 // part they address that is missing ("table 4 (players) has no field \"height\"; ..."), when

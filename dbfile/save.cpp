@@ -382,6 +382,15 @@ void for_each_name(const database& db, const string_table& lang,
     }
 }
 
+void names_to_overlay(const database& db, text_overlay& texts) {
+    std::vector<std::pair<std::int32_t, const std::string*>> names;
+    for_each_name(db, texts.table(), [&names](std::int32_t key, const std::string& name) {
+        names.emplace_back(key, &name);
+    });
+    for (const auto& [key, name] : names)
+        texts.set_string(key, *name);
+}
+
 void names_to_string_table(const database& db, string_table& lang) {
     // Which keys the table holds is decided before any name goes in: a name appended here does
     // not let a cleared name of a later row with the same id in.

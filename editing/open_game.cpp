@@ -48,13 +48,12 @@ game_result save_game_files(const open_game& game, const std::filesystem::path& 
     std::vector<file_replacement> files(targets.size());
     if (auto r = plan_database_save(database_path, game.db, files[0]); !r)
         return refused(game_file::database, std::move(r));
-    // The names go into a copy of the string table: what is written depends only on what the
-    // game holds now, and the open game stays as it is.
-    std::optional<string_table> saved_lang;
+    // The names go over the string table's texts as they are written: what is written depends
+    // only on what the game holds now, and the open game stays as it is.
+    text_overlay saved_lang(game.lang);
     if (with_language) {
-        saved_lang = game.lang;
-        names_to_string_table(game.db, *saved_lang);
-        if (auto r = plan_language_save(language_path, *saved_lang, files[1]); !r)
+        names_to_overlay(game.db, saved_lang);
+        if (auto r = plan_language_save(language_path, saved_lang, files[1]); !r)
             return refused(game_file::language, std::move(r));
     }
     replace_result r = replace_files(files, ops);

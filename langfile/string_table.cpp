@@ -185,10 +185,26 @@ std::uint64_t prepare(string_table& table) {
     return running;
 }
 
+// A table's entries as a save writes them: its own, or with an overlay's texts.
+struct own_texts {
+    const string_table& table;
+    std::size_t string_count() const { return table.string_count(); }
+    std::int32_t key(std::size_t i) const { return table.entry(i).key; }
+    const std::string& text(std::size_t i) const { return table.entry(i).text; }
+};
+
+struct overlay_texts {
+    const text_overlay& overlay;
+    std::size_t string_count() const { return overlay.string_count(); }
+    std::int32_t key(std::size_t i) const { return overlay.key(i); }
+    const std::string& text(std::size_t i) const { return overlay.text(i); }
+};
+
 // Writes the file in its canonical layout, with the offsets and header sizes computed as they
 // are written: the table itself is not changed.
-void emit(const string_table& table, byte_writer& out) {
-    const std::size_t count = table.string_count();
+template <typename Texts>
+void emit(const string_table& table, const Texts& texts, byte_writer& out) {
+    const std::size_t count = texts.string_count();
     auto header = table.header;
     store_u32(header.data() + 16, static_cast<std::uint32_t>(8 * count + 56));
     store_u32(header.data() + 40, static_cast<std::uint32_t>(8 * count + 68));
@@ -197,39 +213,78 @@ void emit(const string_table& table, byte_writer& out) {
     out.u32(static_cast<std::uint32_t>(count));
     out.i32(table.word_after_count);
     std::uint64_t running = directory_start + 8ull * count + block_size;
-    for (const auto& e : table.entries()) {
-        out.i32(e.key);
+    for (std::size_t i = 0; i < count; ++i) {
+        out.i32(texts.key(i));
         out.i32(static_cast<std::int32_t>(running));
-        running += stored_size(e.text.size());
+        running += stored_size(texts.text(i).size());
     }
     out.bytes(table.block.data(), table.block.size());
-    for (const auto& e : table.entries())
-        write_string_padded(out, e.text);
+    for (std::size_t i = 0; i < count; ++i)
+        write_string_padded(out, texts.text(i));
+}
+
+template <typename Texts>
+result plan_save(const std::filesystem::path& path, const string_table& table, const Texts& texts,
+                 file_replacement& out) {
+    const place at{.file = path.string()};
+    const std::size_t count = texts.string_count();
+    if (count > max_language_entries)
+        return result::failure(result::code::write_failed, at,
+                               "it would hold " + std::to_string(count) +
+                                   " entries; a language file holds at most " +
+                                   std::to_string(max_language_entries));
+    std::uint64_t total = directory_start + 8ull * count + block_size;
+    for (std::size_t i = 0; i < count; ++i)
+        total += stored_size(texts.text(i).size());
+    if (total > 0x7FFFFFFFull)
+        return result::failure(result::code::write_failed, at, "its texts exceed 2 GiB");
+    out.target = path;
+    out.produce =
+        written_content([&table, texts](byte_writer& writer) { emit(table, texts, writer); });
+    return result::success();
 }
 
 } // namespace
 
 std::vector<std::uint8_t> serialize_language_file(string_table& table) {
     const std::uint64_t size = prepare(table);
-    return written_bytes(size, [&table](byte_writer& out) { emit(table, out); });
+    return written_bytes(size, [&table](byte_writer& out) { emit(table, own_texts{table}, out); });
 }
 
 result plan_language_save(const std::filesystem::path& path, const string_table& table,
                           file_replacement& out) {
-    const place at{.file = path.string()};
-    if (table.string_count() > max_language_entries)
-        return result::failure(result::code::write_failed, at,
-                               "it would hold " + std::to_string(table.string_count()) +
-                                   " entries; a language file holds at most " +
-                                   std::to_string(max_language_entries));
-    std::uint64_t total = directory_start + 8ull * table.string_count() + block_size;
-    for (const auto& e : table.entries())
-        total += stored_size(e.text.size());
-    if (total > 0x7FFFFFFFull)
-        return result::failure(result::code::write_failed, at, "its texts exceed 2 GiB");
-    out.target = path;
-    out.produce = written_content([&table](byte_writer& writer) { emit(table, writer); });
-    return result::success();
+    return plan_save(path, table, own_texts{table}, out);
+}
+
+result plan_language_save(const std::filesystem::path& path, const text_overlay& texts,
+                          file_replacement& out) {
+    return plan_save(path, texts.table(), overlay_texts{texts}, out);
+}
+
+void text_overlay::set_string(std::int32_t key, const std::string& text) {
+    if (const auto at = table_->find_string(key)) {
+        if (replaced_.empty())
+            replaced_.assign(table_->string_count(), nullptr);
+        replaced_[*at] = &text;
+        return;
+    }
+    const auto [at, added] = appended_at_.emplace(key, appended_.size());
+    if (added)
+        appended_.emplace_back(key, &text);
+    else
+        appended_[at->second].second = &text;
+}
+
+std::int32_t text_overlay::key(std::size_t i) const {
+    const std::size_t own = table_->string_count();
+    return i < own ? table_->entry(i).key : appended_[i - own].first;
+}
+
+const std::string& text_overlay::text(std::size_t i) const {
+    const std::size_t own = table_->string_count();
+    if (i >= own)
+        return *appended_[i - own].second;
+    return !replaced_.empty() && replaced_[i] != nullptr ? *replaced_[i] : table_->entry(i).text;
 }
 
 result save_language_file(const std::filesystem::path& path, string_table& table, file_ops& ops) {

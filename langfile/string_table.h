@@ -11,6 +11,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace qira {
@@ -114,9 +116,32 @@ result load_language_file(const std::filesystem::path& path, string_table& out);
 // The canonical form of the table: header words at 16, 40 and 44 and every offset recomputed,
 // strings in directory order without gaps. Records the new offsets in the entries.
 std::vector<std::uint8_t> serialize_language_file(string_table& table);
+// Texts a save puts over a table's own without changing the table or copying it: what
+// set_string would do to a copy (an entry's text replaced, or an entry appended), kept beside it.
+// The texts are referred to, not copied: they and the table must outlive the overlay.
+class text_overlay {
+  public:
+    explicit text_overlay(const string_table& table) : table_(&table) {}
+    void set_string(std::int32_t key, const std::string& text);
+
+    const string_table& table() const { return *table_; }
+    std::size_t string_count() const { return table_->string_count() + appended_.size(); }
+    std::int32_t key(std::size_t i) const;
+    const std::string& text(std::size_t i) const;
+
+  private:
+    const string_table* table_;
+    std::vector<const std::string*> replaced_; // per entry of the table; nullptr keeps its own
+    std::vector<std::pair<std::int32_t, const std::string*>> appended_;
+    std::unordered_map<std::int32_t, std::size_t> appended_at_; // key -> index in appended_
+};
+
 // The checks of save_language_file and, when they pass, the file it would write, for a save of
-// several files (replace_files); the content refers to `table`, which must outlive `out`.
+// several files (replace_files); the content refers to `table` (`texts`), which must outlive
+// `out`.
 result plan_language_save(const std::filesystem::path& path, const string_table& table,
+                          file_replacement& out);
+result plan_language_save(const std::filesystem::path& path, const text_overlay& texts,
                           file_replacement& out);
 // Serializes and safely replaces the file at `path`; on success the entries record their new
 // offsets.

@@ -99,6 +99,20 @@ TEST(LocalizedNames, AnAbsentKeyGivesAnEmptyNameEvenAfterAnEarlierLoad) {
     EXPECT_EQ(db.rows(13)[0].names[2], "");
 }
 
+// What a save writes without copying the table: the names over its texts give the same entries
+// as the names put into a copy.
+void expect_overlay_as_copy(const database& db, const string_table& lang) {
+    text_overlay over(lang);
+    names_to_overlay(db, over);
+    string_table copy = lang;
+    names_to_string_table(db, copy);
+    ASSERT_EQ(over.string_count(), copy.string_count());
+    for (std::size_t i = 0; i < copy.string_count(); ++i) {
+        EXPECT_EQ(over.key(i), copy.entry(i).key) << i;
+        EXPECT_EQ(over.text(i), copy.entry(i).text) << i;
+    }
+}
+
 TEST(LocalizedNames, SavingCopiesNamesEmptiesClearedOnesAndAppendsMissingKeys) {
     auto lang = language({{10000030, "Old long"}, {10000032, "Old short"}, {99, "menu"}});
     database db = loaded(named_tables(3, 4, 5), lang);
@@ -112,6 +126,7 @@ TEST(LocalizedNames, SavingCopiesNamesEmptiesClearedOnesAndAppendsMissingKeys) {
     db.rows(13)[0].names[1] = "";
     add_row(db, 13).keys[0] = 5;
     db.rows(13)[1].names[0] = "";
+    expect_overlay_as_copy(db, lang);
     names_to_string_table(db, lang);
     EXPECT_EQ(lang.entry(0).text, "");
     EXPECT_EQ(lang.entry(1).text, "New short");
@@ -126,6 +141,7 @@ TEST(LocalizedNames, SavingCopiesNamesEmptiesClearedOnesAndAppendsMissingKeys) {
     for (auto& row : db.rows(13))
         row.names[0] = "Renamed";
     db.rows(13)[0].names[2] = "";
+    expect_overlay_as_copy(db, lang);
     names_to_string_table(db, lang);
     ASSERT_EQ(lang.string_count(), 6u);
     EXPECT_EQ(lang.entry(4).text, "Renamed");
