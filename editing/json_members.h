@@ -177,6 +177,22 @@ class json_member_reader {
         return count == exact || fail(where, problem);
     }
 
+    // An object whose members `member(name, known)` reads where it knows them (false at a
+    // problem; `known` set when it read one); the others are passed over.
+    template <typename Member> bool read_object(const at& where, Member&& member) {
+        if (!expect(where, kind::object) || !c_->enter_object())
+            return false;
+        std::string name;
+        while (c_->next_member(name)) {
+            bool known = false;
+            if (!member(name, known))
+                return false;
+            if (!known && !c_->skip())
+                return false;
+        }
+        return !c_->failed();
+    }
+
     std::string_view text_;
     json_cursor* c_;
     result::code refusal_;

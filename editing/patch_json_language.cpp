@@ -17,18 +17,12 @@ constexpr std::int64_t i32_max = std::numeric_limits<std::int32_t>::max();
 } // namespace
 
 bool language_reader::read_entry_id(const at& where, entry_id& id) {
-    if (!expect(where, kind::object) || !c_->enter_object())
-        return false;
     seen_members seen;
-    std::string name;
-    bool done = false;
-    while (c_->next_member(name)) {
-        if (!entry_id_member(name, where, id, seen, done))
-            return false;
-        if (!done && !c_->skip())
-            return false;
-    }
-    return !c_->failed() && entry_id_complete(where, seen);
+    return read_object(where,
+                       [&](const std::string& name, bool& known) {
+                           return entry_id_member(name, where, id, seen, known);
+                       }) &&
+           entry_id_complete(where, seen);
 }
 bool language_reader::entry_id_member(const std::string& name, const at& where, entry_id& id,
                                       seen_members& seen, bool& done) {

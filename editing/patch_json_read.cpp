@@ -192,18 +192,12 @@ class reader : public json_member_reader {
     }
 
     bool read_row_id(const at& where, int ca, row_id& id) {
-        if (!expect(where, kind::object) || !c_->enter_object())
-            return false;
         seen_members seen;
-        std::string name;
-        bool done = false;
-        while (c_->next_member(name)) {
-            if (!row_id_member(name, where, ca, id, seen, done))
-                return false;
-            if (!done && !c_->skip())
-                return false;
-        }
-        return !c_->failed() && row_id_complete(where, seen);
+        return read_object(where,
+                           [&](const std::string& name, bool& known) {
+                               return row_id_member(name, where, ca, id, seen, known);
+                           }) &&
+               row_id_complete(where, seen);
     }
 
     bool read_placed_row(const at& where, const table_patch& tp, const char* role, placed_row& pr) {
