@@ -39,6 +39,20 @@ struct table_info {
     std::unordered_map<std::string_view, int> by_name; // -1: the table has two of that name
 };
 
+// A table's members, in the order their absence is named.
+namespace table_member {
+enum { index, name, fields, kinds, rows_before, rows_after, changed, removed, added };
+constexpr std::pair<int, const char*> names[] = {{index, "index"},
+                                                 {name, "name"},
+                                                 {fields, "fields"},
+                                                 {kinds, "kinds"},
+                                                 {rows_before, "rows_before"},
+                                                 {rows_after, "rows_after"},
+                                                 {changed, "changed"},
+                                                 {removed, "removed"},
+                                                 {added, "added"}};
+} // namespace table_member
+
 class reader : public json_member_reader {
   public:
     using json_member_reader::json_member_reader;
@@ -506,64 +520,91 @@ class reader : public json_member_reader {
         return true;
     }
 
-    bool read_table(const at& where, table_patch& tp) {
-        if (!expect(where, kind::object) || !c_->enter_object())
-            return false;
-        enum { index, name_, fields, kinds, rows_before, rows_after, changed, removed, added };
-        static constexpr std::pair<int, const char*> members[] = {{index, "index"},
-                                                                  {name_, "name"},
-                                                                  {fields, "fields"},
-                                                                  {kinds, "kinds"},
-                                                                  {rows_before, "rows_before"},
-                                                                  {rows_after, "rows_after"},
-                                                                  {changed, "changed"},
-                                                                  {removed, "removed"},
-                                                                  {added, "added"}};
-        seen_members seen;
-        table_info ti;
-        std::optional<later> rows_later[3];
-        const auto read_rows = [&](int m) {
-            std::size_t count = 0;
-            // A table's rows are at most its rows before (changed, removed) or after (added): room
-            // for them at once, when the counts came first, as they are written.
-            const auto room = [](std::int32_t most) {
-                return static_cast<std::size_t>(std::clamp(most, 0, max_rows));
-            };
-            if (m == changed)
-                tp.changed.reserve(room(tp.rows_before));
-            else if (m == removed)
-                tp.removed.reserve(room(tp.rows_before));
-            else
-                tp.added.reserve(room(tp.rows_after));
-            if (m == changed)
-                return array(
-                    where.member("changed"), max_rows, "more rows than a table has",
-                    [&](const at& w, std::size_t) {
-                        changed_row rc;
-                        if (!read_changed_row(w, ti, rc))
-                            return false;
-                        tp.changed.push_back(std::move(rc));
-                        return true;
-                    },
-                    count);
-            const bool gone = m == removed;
-            std::vector<placed_row>& rows = gone ? tp.removed : tp.added;
+    // The rows the table changes (`m`: changed), removes or adds.
+    bool read_rows(const at& where, const table_info& ti, table_patch& tp, int m) {
+        using namespace table_member;
+        std::size_t count = 0;
+        // A table's rows are at most its rows before (changed, removed) or after (added): room
+        // for them at once, when the counts came first, as they are written.
+        const auto room = [](std::int32_t most) {
+            return static_cast<std::size_t>(std::clamp(most, 0, max_rows));
+        };
+        if (m == changed) {
+            tp.changed.reserve(room(tp.rows_before));
             return array(
-                where.member(gone ? "removed" : "added"), max_rows, "more rows than a table has",
+                where.member("changed"), max_rows, "more rows than a table has",
                 [&](const at& w, std::size_t) {
-                    placed_row pr;
-                    if (!read_placed_row(w, tp,
-                                         gone ? "removed by the patch" : "added by the patch", pr))
+                    changed_row rc;
+                    if (!read_changed_row(w, ti, rc))
                         return false;
-                    rows.push_back(std::move(pr));
+                    tp.changed.push_back(std::move(rc));
                     return true;
                 },
                 count);
+        }
+        const bool gone = m == removed;
+        std::vector<placed_row>& rows = gone ? tp.removed : tp.added;
+        rows.reserve(room(gone ? tp.rows_before : tp.rows_after));
+        return array(
+            where.member(gone ? "removed" : "added"), max_rows, "more rows than a table has",
+            [&](const at& w, std::size_t) {
+                placed_row pr;
+                if (!read_placed_row(w, tp, gone ? "removed by the patch" : "added by the patch",
+                                     pr))
+                    return false;
+                rows.push_back(std::move(pr));
+                return true;
+            },
+            count);
+    }
+
+    // One of the members that describe the table (all but its rows).
+    bool read_table_header(const at& w, table_patch& tp, int m) {
+        using namespace table_member;
+        std::int64_t n = 0;
+        switch (m) {
+        case index:
+            if (!integer(w, 0, max_tables - 1, n))
+                return false;
+            tp.index = static_cast<int>(n);
+            return true;
+        case table_member::name:
+            return text(w, tp.name);
+        case fields: {
+            std::size_t count = 0;
+            return array(
+                w, static_cast<std::size_t>(max_fields) + 1, "more fields than a table has",
+                [&](const at& f, std::size_t) {
+                    tp.fields.emplace_back();
+                    return text(f, tp.fields.back());
+                },
+                count);
+        }
+        case kinds:
+            return read_kinds(w, tp);
+        default: // rows_before, rows_after
+            if (!integer(w, 0, max_rows, n))
+                return false;
+            (m == rows_before ? tp.rows_before : tp.rows_after) = static_cast<std::int32_t>(n);
+            return true;
+        }
+    }
+
+    bool read_table(const at& where, table_patch& tp) {
+        using namespace table_member;
+        if (!expect(where, kind::object) || !c_->enter_object())
+            return false;
+        seen_members seen;
+        table_info ti;
+        std::optional<later> rows_later[3];
+        const auto header_known = [&] {
+            return ti.tp != nullptr || (seen.has(index) && seen.has(table_member::name) &&
+                                        seen.has(fields) && seen.has(kinds));
         };
         std::string name;
         while (c_->next_member(name)) {
             int m = 0;
-            while (m < 9 && (seen.has(m) || name != members[m].second))
+            while (m < 9 && (seen.has(m) || name != table_member::names[m].second))
                 ++m;
             if (m == 9) {
                 if (!c_->skip())
@@ -571,60 +612,26 @@ class reader : public json_member_reader {
                 continue;
             }
             seen.see(m);
-            const at w = where.member(members[m].second);
-            std::int64_t n = 0;
-            switch (m) {
-            case index:
-                if (!integer(w, 0, max_tables - 1, n))
+            if (m < changed) {
+                if (!read_table_header(where.member(table_member::names[m].second), tp, m))
                     return false;
-                tp.index = static_cast<int>(n);
-                break;
-            case name_:
-                if (!text(w, tp.name))
-                    return false;
-                break;
-            case fields: {
-                std::size_t count = 0;
-                if (!array(
-                        w, static_cast<std::size_t>(max_fields) + 1, "more fields than a table has",
-                        [&](const at& f, std::size_t) {
-                            tp.fields.emplace_back();
-                            return text(f, tp.fields.back());
-                        },
-                        count))
-                    return false;
-                break;
-            }
-            case kinds:
-                if (!read_kinds(w, tp))
-                    return false;
-                break;
-            case rows_before:
-            case rows_after:
-                if (!integer(w, 0, max_rows, n))
-                    return false;
-                (m == rows_before ? tp.rows_before : tp.rows_after) = static_cast<std::int32_t>(n);
-                break;
-            default:
-                if (ti.tp == nullptr && seen.has(index) && seen.has(name_) && seen.has(fields) &&
-                    seen.has(kinds) && !check_header(where, tp, ti))
-                    return false;
-                if (ti.tp == nullptr)
-                    rows_later[m - changed] = skip_for_later();
-                else if (!read_rows(m))
-                    return false;
+            } else if (!header_known()) {
+                rows_later[m - changed] = skip_for_later();
+            } else if ((ti.tp == nullptr && !check_header(where, tp, ti)) ||
+                       !read_rows(where, ti, tp, m)) {
+                return false;
             }
         }
         if (c_->failed())
             return false;
-        for (auto [m, n] : members)
+        for (auto [m, n] : table_member::names)
             if (!seen.has(m))
                 return missing(where, n);
         if (ti.tp == nullptr && !check_header(where, tp, ti))
             return false;
         for (int m = changed; m <= added; ++m)
             if (rows_later[m - changed] &&
-                !read_later(*rows_later[m - changed], [&] { return read_rows(m); }))
+                !read_later(*rows_later[m - changed], [&] { return read_rows(where, ti, tp, m); }))
                 return false;
         return true;
     }
