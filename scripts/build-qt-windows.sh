@@ -11,15 +11,20 @@
 # would take for a whole one.
 #
 # What is built: qtbase's Core, Gui, Widgets and Test, shared, Release, with the `windows` and
-# `offscreen` platform plugins; the bundled zlib, PCRE2, libpng, libjpeg, FreeType and HarfBuzz;
-# without OpenGL, D-Bus, ICU, SQL, network, printing, XML, Vulkan, Concurrent and tablet events
-# (Debian's source drops the header they need). The host tools (moc, rcc, uic) are the installed
-# Debian Qt's, which must be the same version. The build goes through the compiler cache of
-# scripts/ccache-env.sh.
+# `offscreen` platform plugins; the bundled zlib, PCRE2, libpng, FreeType and HarfBuzz; without
+# OpenGL, D-Bus, ICU, SQL, network, printing, XML, Vulkan, Concurrent and tablet events (Debian's
+# source drops the header they need), and without what the editor never loads: the Direct2D
+# platform plugin (a second build of the whole `windows` plugin; Gui keeps its DirectWrite font
+# engine) and the JPEG and GIF image plugins with libjpeg. The host tools (moc, rcc, uic) are the
+# installed Debian Qt's, which must be the same version. The stamp names the version and the
+# features left out, so a cached Qt built with other options is built again.
+#
+# The build does not go through the compiler cache: Qt is built once and then kept whole, and a
+# cache that is empty the first time only adds a preprocessor run to each of its thousand
+# sources.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-source scripts/ccache-env.sh
 started=$SECONDS
 say() { echo "== [$((SECONDS - started))s] $*"; }
 
@@ -32,8 +37,10 @@ stamp=$cache/.qira-qt-windows
 
 # What is left out: each feature named here is built without (-DFEATURE_x=OFF).
 off=(opengl dynamicgl dbus icu sql network printsupport xml vulkan concurrent tabletevent
+     direct2d1_1 jpeg gif
      system_zlib system_pcre2 system_png system_jpeg system_freetype system_harfbuzz)
-complete() { [[ -f $stamp ]] && [[ $(cat "$stamp") == "$version" ]]; }
+signature="$version without ${off[*]}"
+complete() { [[ -f $stamp ]] && [[ $(cat "$stamp") == "$signature" ]]; }
 if complete && [[ -f $cache/licenses/README.txt ]]; then
     say "Qt $version for Windows is in $cache already"
     echo "$cache"
@@ -151,7 +158,7 @@ cmake -S "$src" -B build -G Ninja \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-    -DCMAKE_INSTALL_PREFIX="$staging" "${qira_launcher[@]}" \
+    -DCMAKE_INSTALL_PREFIX="$staging" \
     "${features[@]}" > configure.log 2>&1 || { tail -60 configure.log; exit 1; }
 say "building (about half an hour on two cores)"
 cmake --build build -j"${QIRA_JOBS:-$(nproc)}" > build.log 2>&1 || { tail -60 build.log; exit 1; }
@@ -162,7 +169,7 @@ for f in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll \
     [[ -f $staging/$f ]] || { echo "the install lacks $f" >&2; exit 1; }
 done
 install_notices "$staging"
-echo "$version" > "$staging/.qira-qt-windows"
+echo "$signature" > "$staging/.qira-qt-windows"
 rm -rf "$cache"
 mkdir -p "$(dirname "$cache")"
 mv "$staging" "$cache"

@@ -89,7 +89,7 @@ log=$build_abs/configure.log
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/windows/mingw-w64.cmake" -DQIRA_SHARED_RUNTIME=ON \
     -DCMAKE_BUILD_TYPE=Release -DQIRA_BUILD_GUI=ON -DQIRA_BUILD_BENCH=OFF -DQIRA_FUZZ=OFF \
-    -DQIRA_GTEST_SOURCE=/usr/src/googletest -DCLI11_DIR="$PWD/cmake/windows" "${qira_launcher[@]}" -DQIRA_PCH=OFF > "$log" 2>&1 ||
+    -DQIRA_GTEST_SOURCE=/usr/src/googletest -DCLI11_DIR="$PWD/cmake/windows" "${qira_launcher[@]}" > "$log" 2>&1 ||
     { cat "$log"; exit 1; }
 cmake --build "$build" -j"$jobs"
 
