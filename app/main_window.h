@@ -17,7 +17,7 @@
 
 #include "app/messages.h"
 #include "editing/game_check.h"
-#include "editing/patch_edit.h"
+#include "patch/patch_edit.h"
 #include "views/check_window.h"
 #include "views/game_document.h"
 #include "views/league_page.h"

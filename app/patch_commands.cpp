@@ -5,7 +5,7 @@
 #include "app/game_paths.h"
 #include "app/main_window.h"
 #include "app/registry.h"
-#include "editing/patch_json.h"
+#include "patch/patch_json.h"
 #include "views/widgets.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 // only, measured when its headers are installed (Debian's rapidjson-dev).
 
 #include "bench_common.h"
-#include "editing/json_reader.h"
-#include "editing/patch_json.h"
+#include "patch/json_reader.h"
+#include "patch/patch_json.h"
 
 #include <benchmark/benchmark.h>
 

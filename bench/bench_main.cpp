@@ -9,10 +9,10 @@
 #include "bench_common.h"
 #include "editing/edits.h"
 #include "editing/open_game.h"
-#include "editing/patch.h"
-#include "editing/patch_json.h"
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
+#include "patch/patch.h"
+#include "patch/patch_json.h"
 #include "peak_memory.h"
 
 #include <benchmark/benchmark.h>

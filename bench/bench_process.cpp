@@ -8,8 +8,8 @@
 #include "bench_common.h"
 #include "dbfile/game_fields.h"
 #include "editing/open_game.h"
-#include "editing/patch.h"
-#include "editing/patch_json.h"
+#include "patch/patch.h"
+#include "patch/patch_json.h"
 #include "peak_memory.h"
 
 #include <benchmark/benchmark.h>

@@ -7,8 +7,8 @@
 
 #include "fuzz_check.h"
 
-#include "editing/patch.h"
-#include "editing/patch_json.h"
+#include "patch/patch.h"
+#include "patch/patch_json.h"
 #include "testdata/sample.h"
 
 namespace {

@@ -13,10 +13,10 @@
 #include "editing/csv_import.h"
 #include "editing/edits.h"
 #include "editing/open_game.h"
-#include "editing/patch_edit.h"
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
 #include "editing/transfers.h"
+#include "patch/patch_edit.h"
 #include "support/file_bytes.h"
 #include "testdata/sample.h"
 

@@ -6,8 +6,8 @@
 #include "view_fixture.h"
 
 #include "editing/change.h"
-#include "editing/patch.h"
-#include "editing/patch_json.h"
+#include "patch/patch.h"
+#include "patch/patch_json.h"
 #include "views/tables_window.h"
 
 #include <QUndoStack>

@@ -4,8 +4,8 @@
 
 #include "view_fixture.h"
 
-#include "editing/patch.h"
-#include "editing/patch_json.h"
+#include "patch/patch.h"
+#include "patch/patch_json.h"
 
 #include <QUndoStack>
 

@@ -1,8 +1,8 @@
-#include "editing/patch.h"
+#include "patch/patch.h"
 
-#include "editing/patch_parts.h"
 #include "editing/table_edits.h"
 #include "fileio/utf8.h"
+#include "patch/patch_parts.h"
 
 #include <algorithm>
 #include <span>

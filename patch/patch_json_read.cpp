@@ -1,4 +1,4 @@
-// Reading a patch from its JSON form (editing/PATCH-FORMAT.md): the document read value by value
+// Reading a patch from its JSON form (patch/PATCH-FORMAT.md): the document read value by value
 // (json_cursor) straight into the patch's rows, with no tree of values in between, each member
 // checked as it comes. The first problem stops it, named by where it is; when the document is also
 // no valid JSON further on, that is the problem reported, as a reader of the whole document would.
@@ -6,13 +6,13 @@
 // Members may come in any order. One that needs another to be read (a table's rows need its
 // fields, a row's values its keys) and comes first is skipped and read once the object ends.
 
-#include "editing/patch_json.h"
+#include "patch/patch_json.h"
 
-#include "editing/json_members.h"
-#include "editing/json_reader.h"
-#include "editing/patch_json_read.h"
-#include "editing/patch_parts.h"
 #include "fileio/utf8.h"
+#include "patch/json_members.h"
+#include "patch/json_reader.h"
+#include "patch/patch_json_read.h"
+#include "patch/patch_parts.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
-// Writing a patch as JSON (editing/PATCH-FORMAT.md), and patch files loaded and saved; reading the
+// Writing a patch as JSON (patch/PATCH-FORMAT.md), and patch files loaded and saved; reading the
 // JSON back is in patch_json_read.cpp.
 
-#include "editing/patch_json.h"
+#include "patch/patch_json.h"
 
-#include "editing/json_writer.h"
+#include "patch/json_writer.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
-#include "editing/patch.h"
+#include "patch/patch.h"
 
-#include "editing/patch_parts.h"
 #include "fileio/utf8.h"
+#include "patch/patch_parts.h"
 
 #include <algorithm>
 #include <unordered_map>

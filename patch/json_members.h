@@ -4,8 +4,8 @@
 // that stop at the first problem (a missing member, a value of the wrong type or out of range),
 // named by where it is. The patch reader (patch_json_read.cpp) is built on it.
 
-#include "editing/json_reader.h"
 #include "fileio/result.h"
+#include "patch/json_reader.h"
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,8 @@
 // rows of a table (patch_json_rows.cpp) and the language part of a patch (its entries changed,
 // removed and added, each found by key and rank; patch_json_language.cpp).
 
-#include "editing/json_members.h"
-#include "editing/patch.h"
+#include "patch/json_members.h"
+#include "patch/patch.h"
 
 #include <cstdint>
 #include <optional>

@@ -8,7 +8,7 @@
 // that is added or removed is held whole, with the row (entry) it follows among those the patch
 // leaves in place. Localized names are not part of a patch: they follow from the language
 // entries. String references are file offsets that every save recomputes: never part of a patch.
-// The form of a patch as a file is described in editing/PATCH-FORMAT.md.
+// The form of a patch as a file is described in patch/PATCH-FORMAT.md.
 
 #include "editing/change.h"
 #include "editing/open_game.h"

@@ -1,4 +1,4 @@
-#include "editing/json_writer.h"
+#include "patch/json_writer.h"
 
 #include "fileio/utf8.h"
 

@@ -3,7 +3,7 @@
 // patch applied to the open game as one step that can be undone.
 
 #include "editing/change.h"
-#include "editing/patch.h"
+#include "patch/patch.h"
 
 #include <cstdint>
 #include <filesystem>

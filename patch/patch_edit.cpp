@@ -1,4 +1,4 @@
-#include "editing/patch_edit.h"
+#include "patch/patch_edit.h"
 
 namespace qira {
 

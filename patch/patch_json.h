@@ -1,12 +1,12 @@
 #pragma once
-// A patch as a JSON document (described in editing/PATCH-FORMAT.md): written sorted and stable,
+// A patch as a JSON document (described in patch/PATCH-FORMAT.md): written sorted and stable,
 // one change to a line, and read back with every part checked before it is used. Texts are the
 // stored bytes, a byte that is not part of valid UTF-8 as the escape \udcXX, as in the dumps.
 
-#include "editing/json_writer.h"
-#include "editing/patch.h"
 #include "fileio/result.h"
 #include "fileio/safe_file.h"
+#include "patch/json_writer.h"
+#include "patch/patch.h"
 
 #include <filesystem>
 #include <ostream>

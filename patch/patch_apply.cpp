@@ -1,6 +1,6 @@
-#include "editing/patch.h"
+#include "patch/patch.h"
 
-#include "editing/patch_parts.h"
+#include "patch/patch_parts.h"
 
 #include <algorithm>
 #include <unordered_map>

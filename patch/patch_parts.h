@@ -1,10 +1,10 @@
 #pragma once
-// The parts that making, checking and applying a patch share (editing/patch_diff.cpp,
+// The parts that making, checking and applying a patch share (patch/patch_diff.cpp,
 // patch_check.cpp, patch_apply.cpp): how rows and entries are identified, how a field's content
 // is read and shown in messages, the language file as saving writes it, and the plan a check
 // makes for the apply. Not used outside the patch's own files.
 
-#include "editing/patch.h"
+#include "patch/patch.h"
 
 #include <array>
 #include <cstdint>

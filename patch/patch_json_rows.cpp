@@ -1,11 +1,11 @@
-// Reading the rows of a table's patch (editing/PATCH-FORMAT.md): a row changed in place, field by
+// Reading the rows of a table's patch (patch/PATCH-FORMAT.md): a row changed in place, field by
 // field, and a row removed or added, whole. Members may come in any order; the values of a row
 // that come before its keys are read once its object ends.
 
-#include "editing/patch_json_read.h"
+#include "patch/patch_json_read.h"
 
-#include "editing/patch_parts.h"
 #include "fileio/utf8.h"
+#include "patch/patch_parts.h"
 
 #include <limits>
 #include <optional>

@@ -3,10 +3,10 @@
 // the undo step holds the cells, rows and language entries it changed, and undo and redo give
 // back the bytes a save wrote.
 
-#include "editing/patch.h"
-#include "editing/patch_edit.h"
-#include "editing/patch_json.h"
 #include "editing/table_edits.h"
+#include "patch/patch.h"
+#include "patch/patch_edit.h"
+#include "patch/patch_json.h"
 #include "support/file_bytes.h"
 #include "testdata/sample.h"
 

@@ -1,4 +1,4 @@
-#include "editing/json_reader.h"
+#include "patch/json_reader.h"
 
 #include "fileio/utf8.h"
 

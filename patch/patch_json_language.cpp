@@ -1,6 +1,6 @@
-// Reading the language part of a patch (editing/PATCH-FORMAT.md).
+// Reading the language part of a patch (patch/PATCH-FORMAT.md).
 
-#include "editing/patch_json_read.h"
+#include "patch/patch_json_read.h"
 
 #include <limits>
 #include <utility>
