@@ -8,6 +8,7 @@
 #include "patch/json_reader.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -74,6 +75,11 @@ class json_member_reader {
     result error = result::success();
 
   protected:
+    // The bounds of the file's 32-bit words, as the members that hold them are read.
+    static constexpr std::int64_t i32_min = std::numeric_limits<std::int32_t>::min();
+    static constexpr std::int64_t i32_max = std::numeric_limits<std::int32_t>::max();
+    static constexpr std::int64_t u32_max = std::numeric_limits<std::uint32_t>::max();
+
     using kind = json_value::kind;
     using at = json_path;
 

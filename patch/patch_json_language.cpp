@@ -2,7 +2,6 @@
 
 #include "patch/patch_json_read.h"
 
-#include <limits>
 #include <utility>
 
 namespace qira {
@@ -10,9 +9,6 @@ namespace qira {
 namespace {
 
 using seen_members = member_set;
-
-constexpr std::int64_t i32_min = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t i32_max = std::numeric_limits<std::int32_t>::max();
 
 } // namespace
 

@@ -7,7 +7,6 @@
 #include "fileio/utf8.h"
 #include "patch/patch_parts.h"
 
-#include <limits>
 #include <optional>
 #include <utility>
 
@@ -18,10 +17,6 @@ namespace {
 using scalar = json_scalar;
 using later = json_later;
 using seen_members = member_set;
-
-constexpr std::int64_t i32_min = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t i32_max = std::numeric_limits<std::int32_t>::max();
-constexpr std::int64_t u32_max = std::numeric_limits<std::uint32_t>::max();
 
 } // namespace
 
