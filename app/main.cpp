@@ -3,6 +3,7 @@
 #include "app/autoscreenshot.h"
 #include "app/main_window.h"
 #include "app/messages.h"
+#include "fileio/memory.h"
 
 #include <QApplication>
 
@@ -36,6 +37,7 @@ void choose_font_engine(int, char**) {}
 } // namespace
 
 int main(int argc, char** argv) {
+    qira::prefer_large_pages();
     choose_font_engine(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qira-db-editor"));

@@ -11,6 +11,7 @@
 #include "editing/open_game.h"
 #include "editing/table_csv.h"
 #include "editing/table_edits.h"
+#include "fileio/memory.h"
 #include "patch/patch.h"
 #include "patch/patch_json.h"
 #include "peak_memory.h"
@@ -219,6 +220,7 @@ std::int64_t undo_step_bytes(const install& in) {
 
 int main(int argc, char** argv) {
     using namespace qira::bench;
+    qira::prefer_large_pages(); // as the editor and qiradb do
     std::vector<install> installs;
     std::vector<char*> rest = {argv[0]};
     for (int i = 1; i < argc; ++i) {

@@ -30,7 +30,9 @@ struct json_path {
                 out += '.';
             out += name;
         } else if (parent != nullptr) {
-            out += "[" + std::to_string(index) + "]";
+            out += '[';
+            out += std::to_string(index);
+            out += ']';
         }
         return out;
     }

@@ -12,6 +12,7 @@
 #include "editing/game_check.h"
 #include "editing/open_game.h"
 #include "editing/table_csv.h"
+#include "fileio/memory.h"
 #include "fileio/utf8.h"
 #include "langfile/string_table.h"
 #include "patch/json_writer.h"
@@ -423,6 +424,7 @@ int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
 
 int main(int argc, char** argv) {
     using namespace qira;
+    prefer_large_pages();
     CLI::App app{"qiradb: read, check and rewrite the game database file and language files"};
     app.require_subcommand(1);
 

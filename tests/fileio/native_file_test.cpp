@@ -3,6 +3,7 @@
 // calls. Creating a new file, writing, flushing, replacing an existing file, refusing a read-only
 // one, and paths that are long or not ASCII.
 
+#include "fileio/memory.h"
 #include "fileio/safe_file.h"
 #include "support/file_bytes.h"
 
@@ -70,6 +71,26 @@ TEST(NativeFile, SafeReplaceOfAnExistingFileLeavesNothingBehind) {
     std::vector<std::uint8_t> read;
     ASSERT_TRUE(read_whole_file(dir / "qira.db", read).ok());
     EXPECT_EQ(read, fresh);
+}
+
+// Whole-file reads on both sides of the size from which a buffer is a block of pages of its own,
+// with the heap as the programs set it up, the bytes (every value, at every offset) kept.
+TEST(NativeFile, WholeFileReadsOfEverySizeKeepTheBytes) {
+    prefer_large_pages();
+    temp_dir dir;
+    constexpr std::size_t own = file_bytes::allocator_type::own_pages_from;
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, own - 1, own, 3 * own + 7}) {
+        std::vector<std::uint8_t> content(size);
+        for (std::size_t i = 0; i < size; ++i)
+            content[i] = static_cast<std::uint8_t>(i * 131 + i / 251);
+        test::write_file(dir / "qira.db", content);
+        file_bytes read;
+        ASSERT_TRUE(read_whole_file(dir / "qira.db", read).ok()) << size;
+        EXPECT_TRUE(std::equal(read.begin(), read.end(), content.begin(), content.end())) << size;
+        file_bytes copy = read; // a copy and a growth take and give back blocks alike
+        copy.resize(copy.size() + own);
+        EXPECT_TRUE(std::equal(read.begin(), read.end(), copy.begin())) << size;
+    }
 }
 
 TEST(NativeFile, AReadOnlyFileIsRefusedAndKept) {
