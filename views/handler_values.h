@@ -7,6 +7,9 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <cstdint>
+
 class QListWidget;
 
 namespace qira {
@@ -21,5 +24,17 @@ result_of<int> to_int(const QString& text);
 
 // Entry `index` of the list, or the refusal "List index out of bounds (<index>)".
 result_of<QString> list_entry(const QListWidget& list, int index);
+
+// The text as a stored 32-bit number, as the window writes them into its lists and id fields:
+// decimal digits only (no sign, space or other character), at most 4294967295; otherwise
+// not_an_integer.
+result_of<std::uint32_t> to_stored_number(const QString& text);
+// Entry `index` of the list as a stored number: list_entry, then to_stored_number.
+result_of<std::uint32_t> list_number(const QListWidget& list, int index);
+// The row a page's id field shows (its text, a row index), or -1 when it shows none of a
+// table's `rows` rows.
+int shown_row(const QString& id_text, std::size_t rows);
+// The bound for a shown row that may have just been removed (a change names it all the same).
+inline constexpr std::size_t any_row = 0x7FFFFFFF;
 
 } // namespace qira

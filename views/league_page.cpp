@@ -98,9 +98,8 @@ result league_page::l_applyClick() {
 }
 
 void league_page::rows_changed(const change& c) {
-    bool ok = false;
-    const int row = l_id->text().toInt(&ok);
-    if (ok && row >= 0 && c.touches(table_index::leagues, row))
+    const int row = shown_row(l_id->text(), any_row);
+    if (row >= 0 && c.touches(table_index::leagues, row))
         show_league(row);
 }
 

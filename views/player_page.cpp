@@ -294,27 +294,24 @@ void player_page::Button8Click() {
 void player_page::rows_changed(const change& c) {
     if (!pl_id->property(player_shown).toBool())
         return;
-    bool ok = false;
-    const int row = pl_id->text().toInt(&ok);
-    if (ok && row >= 0 && c.touches(table_index::players, row))
+    const int row = shown_row(pl_id->text(), any_row);
+    if (row >= 0 && c.touches(table_index::players, row))
         show_player(row);
 }
 
 namespace {
 
 // The shown player's row, or -1.
-int shown_row(const QLineEdit* pl_id, database& db) {
+int shown_player_row(const QLineEdit* pl_id, database& db) {
     if (!pl_id->property(player_shown).toBool())
         return -1;
-    bool ok = false;
-    const int row = pl_id->text().toInt(&ok);
-    return ok && row >= 0 && static_cast<std::size_t>(row) < player_rows(db).size() ? row : -1;
+    return shown_row(pl_id->text(), player_rows(db).size());
 }
 
 } // namespace
 
 result player_page::new_click() {
-    const int row = shown_row(pl_id, doc_.game.db);
+    const int row = shown_player_row(pl_id, doc_.game.db);
     if (row < 0)
         return refusal(QStringLiteral("Show the player to copy first."));
     // The team the shown player's node stands under.
@@ -356,7 +353,7 @@ result player_page::new_click() {
 }
 
 result player_page::delete_click() {
-    const int row = shown_row(pl_id, doc_.game.db);
+    const int row = shown_player_row(pl_id, doc_.game.db);
     if (row < 0)
         return refusal(QStringLiteral("Show the player to delete first."));
     const QString label =

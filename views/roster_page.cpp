@@ -30,16 +30,6 @@ QString position_label(const QString& code) {
     return ok && i >= 0 && i < labels.size() ? labels[i] : QString();
 }
 
-// Entry i of a roster list as the stored number (a 32-bit field may hold 2^31 or more).
-result_of<std::uint32_t> entry_number(const QListWidget& list, int i) {
-    const QString text = list.item(i)->text();
-    bool ok = false;
-    const qulonglong value = text.toULongLong(&ok);
-    if (!ok)
-        return not_an_integer(text);
-    return result_of<std::uint32_t>::success(static_cast<std::uint32_t>(value));
-}
-
 result not_found(const QString& player) {
     return refusal(
         QStringLiteral("The player \"%1\" could not be found; nothing was exchanged.").arg(player));
@@ -225,7 +215,7 @@ result roster_page::t_pl_listClick() {
     const int s = selected_row();
     if (s < 0 || s >= team_.t_pl_nums->count() || s >= team_.t_pl_poss->count())
         return result::success();
-    const auto position = entry_number(*team_.t_pl_poss, s);
+    const auto position = list_number(*team_.t_pl_poss, s);
     if (!position)
         return position.outcome();
     const std::uint32_t code = position.value;
@@ -233,7 +223,7 @@ result roster_page::t_pl_listClick() {
         code < static_cast<std::uint32_t>(t_pl_pos->count()) ? static_cast<int>(code) : -1);
     // Showing the row's number changes the field's text and so runs the number change; it must
     // not put a number the spinner cannot show (above 99) into the entry.
-    const auto shown_number = entry_number(*team_.t_pl_nums, s);
+    const auto shown_number = list_number(*team_.t_pl_nums, s);
     if (!shown_number)
         return shown_number.outcome();
     const std::uint32_t number = shown_number.value;
@@ -354,7 +344,7 @@ result roster_page::Button3Click() {
     const int x_node = trees.index_of(chosen);
 
     // The roster player's link: the shown team's link behind roster row s.
-    const auto roster_entry = entry_number(*team_.t_pl_ids, s);
+    const auto roster_entry = list_number(*team_.t_pl_ids, s);
     if (!roster_entry)
         return roster_entry.outcome();
     const std::uint32_t roster_id = roster_entry.value;
@@ -405,7 +395,7 @@ result roster_page::after_transfer(edit_outcome made, const QString& what, const
     if (!made)
         return refusal(
             QStringLiteral("%1: %2").arg(refused, QString::fromStdString(made.message())));
-    const int shown = team_.t_id->text().toInt();
+    const int shown = team_.shown_row();
     doc_.push_table_edit(std::move(made.made), what);
     team_.fill_roster_lists(shown);
     refresh_roster_list();
@@ -437,7 +427,7 @@ roster_page::selected_member(const QString& none_chosen) const {
     const auto team = shown_team_id();
     if (!team)
         return team.outcome();
-    const auto player = entry_number(*team_.t_pl_ids, s);
+    const auto player = list_number(*team_.t_pl_ids, s);
     if (!player)
         return player.outcome();
     return result_of<roster_member>::success(

@@ -22,16 +22,6 @@ using table_index::team_players;
 using table_index::team_settings;
 using table_index::teams;
 
-// Entry i of a roster list as the stored number; the lists only ever hold decimal numbers.
-result_of<std::uint32_t> number_entry(const QListWidget& list, int i) {
-    const QString text = list.item(i)->text();
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok);
-    if (!ok)
-        return not_an_integer(text);
-    return result_of<std::uint32_t>::success(static_cast<std::uint32_t>(value));
-}
-
 // Selects the entry of `list` whose player id (in t_pl_ids) is the stored value, or none.
 void select_player(QComboBox* list, const QListWidget& ids, std::uint32_t value) {
     const QString id = QString::number(value);
@@ -149,12 +139,8 @@ std::vector<QWidget*> team_page::tab_order() const {
 }
 
 int team_page::shown_row() const {
-    bool ok = false;
-    const int r = t_id->text().toInt(&ok);
-    if (!ok || r < 0 || !doc_.game.db.has_table(teams) ||
-        static_cast<std::size_t>(r) >= doc_.game.db.rows(teams).size())
-        return -1;
-    return r;
+    const database& db = doc_.game.db;
+    return db.has_table(teams) ? qira::shown_row(t_id->text(), db.rows(teams).size()) : -1;
 }
 
 void team_page::fill_roster_lists(int team_row) {
@@ -299,23 +285,23 @@ result team_page::apply(const char* step) {
     // The i-th link of the team takes the i-th number and position of the roster lists.
     const int entries = std::min(t_pl_nums->count(), t_pl_poss->count());
     for (int i = 0; i < entries; ++i) {
-        const auto number = number_entry(*t_pl_nums, i);
+        const auto number = list_number(*t_pl_nums, i);
         if (!number)
             return number.outcome();
-        const auto position = number_entry(*t_pl_poss, i);
+        const auto position = list_number(*t_pl_poss, i);
         if (!position)
             return position.outcome();
         values.roster.push_back({number.value, position.value});
     }
     // A list that shows no player leaves its field as stored.
     if (t_pl_capt->currentIndex() >= 0) {
-        const auto captain = number_entry(*t_pl_ids, t_pl_capt->currentIndex());
+        const auto captain = list_number(*t_pl_ids, t_pl_capt->currentIndex());
         if (!captain)
             return captain.outcome();
         values.captain = captain.value;
     }
     if (t_pl_penal->currentIndex() >= 0) {
-        const auto taker = number_entry(*t_pl_ids, t_pl_penal->currentIndex());
+        const auto taker = list_number(*t_pl_ids, t_pl_penal->currentIndex());
         if (!taker)
             return taker.outcome();
         values.penalty_taker = taker.value;

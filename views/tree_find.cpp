@@ -1,4 +1,5 @@
 #include "views/tree_find.h"
+#include "views/handler_values.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -68,13 +69,10 @@ std::optional<std::int64_t> id_query(QString text) {
     text = text.trimmed();
     if (text.startsWith(QLatin1Char('#')))
         text = text.mid(1).trimmed();
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok);
-    if (!ok || text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        }))
+    const auto id = to_stored_number(text);
+    if (!id)
         return std::nullopt;
-    return value;
+    return id.value;
 }
 
 } // namespace

@@ -111,6 +111,40 @@ class support_test : public QObject {
         QVERIFY(!out_of_bounds);
         QCOMPARE(QString::fromStdString(out_of_bounds.message()),
                  QStringLiteral("List index out of bounds (-1)"));
+
+        // Stored numbers, as the roster lists and id fields hold them: every list reads the same.
+        struct stored_case {
+            const char* text;
+            bool ok;
+            std::uint32_t value;
+        };
+        for (const stored_case& c : {stored_case{"0", true, 0},
+                                     {"007", true, 7},
+                                     {"2147483648", true, 2147483648u},
+                                     {"4294967295", true, 4294967295u},
+                                     {"4294967296", false, 0},
+                                     {"99999999999999999999", false, 0},
+                                     {"-1", false, 0},
+                                     {"+1", false, 0},
+                                     {" 1", false, 0},
+                                     {"1 ", false, 0},
+                                     {"", false, 0},
+                                     {"1e3", false, 0},
+                                     {"\u0661", false, 0}}) {
+            const QString text = QString::fromUtf8(c.text); // "\u0661": an Arabic-Indic one
+            QListWidget numbers;
+            numbers.addItem(text);
+            for (const auto& r : {qira::to_stored_number(text), qira::list_number(numbers, 0)}) {
+                QCOMPARE(bool(r), c.ok);
+                if (c.ok)
+                    QCOMPARE(r.value, c.value);
+                else
+                    QCOMPARE(QString::fromStdString(r.message()),
+                             QStringLiteral("'%1' is not a valid integer value").arg(text));
+            }
+            QCOMPARE(qira::shown_row(text, 8), c.ok && c.value < 8 ? int(c.value) : -1);
+        }
+        QVERIFY(!qira::list_number(list, 2));
     }
 
     // A refusal a handler returns, or an error it raises, is shown, writes made before it stay,
