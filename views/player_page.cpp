@@ -5,6 +5,7 @@
 #include "views/game_trees.h"
 #include "views/handler_values.h"
 #include "views/item_lists.h"
+#include "views/page_fields.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
 
@@ -25,64 +26,65 @@ namespace {
 // Set on pl_id once show_player has put a row position there.
 constexpr char player_shown[] = "qira_player_shown";
 
-// A number that no drop-down has an item for.
-constexpr std::uint32_t no_item = UINT32_MAX;
-
 std::span<db_overall_data> player_rows(database& db) {
     if (!db.has_table(table_index::players))
         return {};
     return db.rows(table_index::players);
 }
 
-// The player's value of the field of that name; nothing when the table has no such field.
-std::optional<std::uint32_t> field(const database& db, const db_overall_data& player,
-                                   const char* name) {
-    const std::optional<int> slot = db.field_slot(table_index::players, name);
-    if (!slot || *slot < 0 || static_cast<std::size_t>(*slot) >= player.values.size())
-        return std::nullopt;
-    return player.values[static_cast<std::size_t>(*slot)];
+} // namespace
+
+namespace {
+
+// The player's values as the page shows them: the names at the left above his build, his
+// skills at the right; Tab follows the list.
+const page_field player_fields[] = {
+    {field_control::text, "pl_name", "Name", 0, nullptr, 0},
+    {field_control::text, "pl_pseudo", "Pseudonym", 0, nullptr, 1},
+    {field_control::text, "pl_sur", "Surname", 0, nullptr, 2},
+    {field_control::drop_down, "pl_pos", "Preferred position", 0, player_field::position, 0, 0,
+     position_items},
+    {field_control::spin, "pl_height_p", "Height", 0, player_field::height, 0, 200, nullptr,
+     "pl_height"},
+    {field_control::spin, "pl_weight_p", "Weight", 0, player_field::weight, 0, 200, nullptr,
+     "pl_weight"},
+    {field_control::drop_down, "pl_haircolor", "Hair color", 0, player_field::hair_color, 0, 0,
+     hair_color_items},
+    {field_control::drop_down, "pl_bootscol", "Boots color", 0, player_field::boots_color, 0, 0,
+     boots_color_items},
+    {field_control::check, "pl_star", "Star Player", 1, player_field::star},
+    {field_control::spin, "pl_stamina_p", "Stamina", 1, player_field::stamina, 0, 100, nullptr,
+     "pl_stamina"},
+    {field_control::spin, "pl_pass_p", "Passing", 1, player_field::passing, 0, 100, nullptr,
+     "pl_pass"},
+    {field_control::spin, "pl_tackl_p", "Tackling", 1, player_field::tackling, 0, 100, nullptr,
+     "pl_tackl"},
+    // Ball control and shot accuracy are shown only, never written.
+    {field_control::spin, "pl_ballcont_p", "Ball Control", 1, player_field::ball_control, 0, 100,
+     nullptr, "pl_ballcont", false},
+    {field_control::spin, "pl_shotacc_p", "Shot Accuraty", 1, player_field::shot_accuracy, 0, 100,
+     nullptr, "pl_shotacc", false},
+    {field_control::track, "pl_talent", "Talent", 1, player_field::talent, 0, 5},
+};
+
+// The edit of a spinner the list made.
+QLineEdit* text_of_spin(QSpinBox* spin) {
+    return static_cast<spin_edit*>(spin)->edit();
 }
 
 } // namespace
 
-player_page::player_page(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+std::span<const page_field> player_page::fields() {
+    return player_fields;
+}
+
+player_page::player_page(game_document& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), controls_(player_fields, this) {
     setObjectName(QStringLiteral("TabSheet3"));
     auto* id_label = new QLabel(QStringLiteral("Player ID:"), this);
-    pl_rid = edit("pl_rid", this);
-    pl_rid->setText(QStringLiteral("123"));
-    pl_rid->setReadOnly(true);
-    pl_rid->setFrame(false);
-    pl_rid->setFocusPolicy(Qt::NoFocus);
-    {
-        QPalette face = pl_rid->palette();
-        face.setColor(QPalette::Base, Qt::transparent);
-        pl_rid->setPalette(face);
-    }
-    id_label->setBuddy(pl_rid);
-    pl_rid->setAccessibleName(QStringLiteral("Player ID"));
-    pl_id = hidden_edit("pl_id", QStringLiteral("123"), this);
-    pl_id->setReadOnly(true);
-
-    pl_name = edit("pl_name", this);
-    pl_pseudo = edit("pl_pseudo", this);
-    pl_sur = edit("pl_sur", this);
-    pl_pos = drop_down("pl_pos", position_items(), this);
-    pl_height_p = spinner("pl_height", "pl_height_p", 200, this, pl_height);
+    make_id_fields(id_label);
+    bind_members();
     pl_height->setMaxLength(3);
-    pl_weight_p = spinner("pl_weight", "pl_weight_p", 200, this, pl_weight);
-    pl_haircolor = drop_down("pl_haircolor", hair_color_items(), this);
-    pl_bootscol = drop_down("pl_bootscol", boots_color_items(), this);
-    auto* hair_note = new QLabel(
-        QStringLiteral("*Hair color may not match when special face is used for player"), this);
-    hair_note->setWordWrap(true);
-    pl_star = named(new QCheckBox(QStringLiteral("Star Player"), this), "pl_star");
-    pl_star->setAccessibleName(pl_star->text()); // named by its own caption
-    pl_stamina_p = spinner("pl_stamina", "pl_stamina_p", 100, this, pl_stamina);
-    pl_pass_p = spinner("pl_pass", "pl_pass_p", 100, this, pl_pass);
-    pl_tackl_p = spinner("pl_tackl", "pl_tackl_p", 100, this, pl_tackl);
-    pl_ballcont_p = spinner("pl_ballcont", "pl_ballcont_p", 100, this, pl_ballcont);
-    pl_shotacc_p = spinner("pl_shotacc", "pl_shotacc_p", 100, this, pl_shotacc);
-    pl_talent = track_bar("pl_talent", 5, this);
     Button8 = button("Button8", QStringLiteral("<<< Edit Team"), this);
     pl_apply = button("pl_apply", QStringLiteral("Apply"), this);
     pl_new = button("pl_new", QStringLiteral("New player..."), this);
@@ -95,48 +97,69 @@ player_page::player_page(game_document& doc, QWidget* parent) : QWidget(parent),
     ask_names = [this](const QString& title, const player_names& model) {
         return ask_player_names(this, title, model);
     };
+    lay_out(id_label);
+    apply_keys(this, pl_apply);
 
+    connect(pl_apply, &QPushButton::clicked, this, doc_.guarded(this, &player_page::pl_applyClick));
+    connect(Button8, &QPushButton::clicked, this, doc_.guarded(this, &player_page::Button8Click));
+    connect(pl_new, &QPushButton::clicked, this, doc_.guarded(this, &player_page::new_click));
+    connect(pl_delete, &QPushButton::clicked, this, doc_.guarded(this, &player_page::delete_click));
+    connect(&doc_, &game_document::rows_changed, this, &player_page::rows_changed);
+}
+
+void player_page::make_id_fields(QLabel* id_label) {
+    pl_rid = edit("pl_rid", this);
+    pl_rid->setText(QStringLiteral("123"));
+    pl_rid->setReadOnly(true);
+    pl_rid->setFrame(false);
+    pl_rid->setFocusPolicy(Qt::NoFocus);
+    QPalette face = pl_rid->palette();
+    face.setColor(QPalette::Base, Qt::transparent);
+    pl_rid->setPalette(face);
+    id_label->setBuddy(pl_rid);
+    pl_rid->setAccessibleName(QStringLiteral("Player ID"));
+    pl_id = hidden_edit("pl_id", QStringLiteral("123"), this);
+    pl_id->setReadOnly(true);
+}
+
+void player_page::bind_members() {
+    const field_controls& c = controls_;
+    pl_name = c.as<QLineEdit>("pl_name");
+    pl_pseudo = c.as<QLineEdit>("pl_pseudo");
+    pl_sur = c.as<QLineEdit>("pl_sur");
+    pl_pos = c.as<QComboBox>("pl_pos");
+    pl_height_p = c.as<QSpinBox>("pl_height_p");
+    pl_height = text_of_spin(pl_height_p);
+    pl_weight_p = c.as<QSpinBox>("pl_weight_p");
+    pl_weight = text_of_spin(pl_weight_p);
+    pl_haircolor = c.as<QComboBox>("pl_haircolor");
+    pl_bootscol = c.as<QComboBox>("pl_bootscol");
+    pl_star = c.as<QCheckBox>("pl_star");
+    pl_stamina_p = c.as<QSpinBox>("pl_stamina_p");
+    pl_stamina = text_of_spin(pl_stamina_p);
+    pl_pass_p = c.as<QSpinBox>("pl_pass_p");
+    pl_pass = text_of_spin(pl_pass_p);
+    pl_tackl_p = c.as<QSpinBox>("pl_tackl_p");
+    pl_tackl = text_of_spin(pl_tackl_p);
+    pl_ballcont_p = c.as<QSpinBox>("pl_ballcont_p");
+    pl_ballcont = text_of_spin(pl_ballcont_p);
+    pl_shotacc_p = c.as<QSpinBox>("pl_shotacc_p");
+    pl_shotacc = text_of_spin(pl_shotacc_p);
+    pl_talent = c.as<QSlider>("pl_talent");
+}
+
+void player_page::lay_out(QLabel* id_label) {
     auto* left = new QGridLayout;
     left->setColumnStretch(1, 1);
-    int row = 0;
-    const auto add_left = [&](const QString& text, QWidget* control, Qt::Alignment align = {}) {
-        left->addWidget(caption(text, control, this), row, 0);
-        left->addWidget(control, row, 1, align);
-        ++row;
-    };
-    add_left(QStringLiteral("Name"), pl_name);
-    add_left(QStringLiteral("Pseudonym"), pl_pseudo);
-    add_left(QStringLiteral("Surname"), pl_sur);
-    add_left(QStringLiteral("Preferred position"), pl_pos, Qt::AlignLeft);
-    add_left(QStringLiteral("Height"), pl_height_p, Qt::AlignLeft);
-    add_left(QStringLiteral("Weight"), pl_weight_p, Qt::AlignLeft);
-    add_left(QStringLiteral("Hair color"), pl_haircolor, Qt::AlignLeft);
-    add_left(QStringLiteral("Boots color"), pl_bootscol, Qt::AlignLeft);
-    left->addWidget(hair_note, row, 0, 1, 2);
-    left->setRowStretch(row + 1, 1);
-
+    const int after_left = controls_.lay_out(0, left, 0, this);
+    auto* hair_note = new QLabel(
+        QStringLiteral("*Hair color may not match when special face is used for player"), this);
+    hair_note->setWordWrap(true);
+    left->addWidget(hair_note, after_left, 0, 1, 2);
+    left->setRowStretch(after_left + 1, 1);
     auto* right = new QGridLayout;
     right->setColumnStretch(1, 1);
-    row = 0;
-    right->addWidget(pl_star, row++, 0, 1, 2);
-    const auto add_right = [&](const QString& text, QWidget* control, bool enabled = true) {
-        QLabel* label = caption(text, control, this);
-        label->setEnabled(enabled);
-        control->setEnabled(enabled);
-        right->addWidget(label, row, 0);
-        right->addWidget(control, row, 1, control == pl_talent ? Qt::Alignment{} : Qt::AlignLeft);
-        ++row;
-    };
-    add_right(QStringLiteral("Stamina"), pl_stamina_p);
-    add_right(QStringLiteral("Passing"), pl_pass_p);
-    add_right(QStringLiteral("Tackling"), pl_tackl_p);
-    add_right(QStringLiteral("Ball Control"), pl_ballcont_p, false);
-    add_right(QStringLiteral("Shot Accuraty"), pl_shotacc_p, false);
-    add_right(QStringLiteral("Talent"), pl_talent);
-    right->setRowStretch(row, 1);
-    // The spinner's edit carries the accessible name too, as the control the user types into.
-    for (auto* e : {pl_height, pl_weight, pl_stamina, pl_pass, pl_tackl, pl_ballcont, pl_shotacc})
-        e->setAccessibleName(e->parentWidget()->accessibleName());
+    right->setRowStretch(controls_.lay_out(1, right, 0, this), 1);
 
     auto* id_row = new QHBoxLayout;
     id_row->addWidget(id_label);
@@ -150,70 +173,31 @@ player_page::player_page(game_document& doc, QWidget* parent) : QWidget(parent),
     page->addLayout(columns, 1);
     page->addWidget(pl_status);
     page->addLayout(button_row({Button8, pl_new, pl_delete}, {pl_apply}));
-    apply_keys(this, pl_apply);
-
-    connect(pl_apply, &QPushButton::clicked, this, doc_.guarded(this, &player_page::pl_applyClick));
-    connect(Button8, &QPushButton::clicked, this, doc_.guarded(this, &player_page::Button8Click));
-    connect(pl_new, &QPushButton::clicked, this, doc_.guarded(this, &player_page::new_click));
-    connect(pl_delete, &QPushButton::clicked, this, doc_.guarded(this, &player_page::delete_click));
-    connect(&doc_, &game_document::rows_changed, this, &player_page::rows_changed);
 }
 
 std::vector<QWidget*> player_page::tab_order() const {
-    return {pl_name,     pl_pseudo,    pl_sur,        pl_pos,       pl_height_p,
-            pl_weight_p, pl_haircolor, pl_bootscol,   pl_star,      pl_stamina_p,
-            pl_pass_p,   pl_tackl_p,   pl_ballcont_p, pl_shotacc_p, pl_talent,
-            Button8,     pl_new,       pl_delete,     pl_apply};
+    std::vector<QWidget*> order = controls_.tab_order();
+    // The shown-only skills take no focus while disabled; Tab passes them as before.
+    order.insert(order.end(), {Button8, pl_new, pl_delete, pl_apply});
+    return order;
 }
 
 void player_page::show_player(int row) {
     const auto rows = player_rows(doc_.game.db);
     const bool found = row >= 0 && static_cast<std::size_t>(row) < rows.size();
     pl_id->setProperty(player_shown, true);
-    // Ball control and shot accuracy are shown only; they stay disabled.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             pl_name, pl_pseudo, pl_sur, pl_talent, pl_star, pl_height_p, pl_weight_p, pl_bootscol,
-             pl_haircolor, pl_stamina_p, pl_pass_p, pl_tackl_p, pl_pos, pl_apply, pl_new,
-             pl_delete})
+    for (QWidget* w : {static_cast<QWidget*>(pl_apply), static_cast<QWidget*>(pl_new),
+                       static_cast<QWidget*>(pl_delete)})
         w->setEnabled(found);
+    const db_overall_data* player = found ? &rows[static_cast<std::size_t>(row)] : nullptr;
+    controls_.show(doc_.game, table_index::players, player);
     if (!found) {
         pl_id->setText(QStringLiteral("-1"));
         pl_rid->clear();
-        for (QLineEdit* e : {pl_name, pl_pseudo, pl_sur})
-            show_text(e, {});
-        pl_talent->setValue(0);
-        pl_star->setChecked(false);
-        for (QSpinBox* s : {pl_height_p, pl_weight_p, pl_stamina_p, pl_ballcont_p, pl_pass_p,
-                            pl_tackl_p, pl_shotacc_p})
-            show_spin(s, 0);
-        for (QComboBox* c : {pl_bootscol, pl_haircolor, pl_pos})
-            c->setCurrentIndex(-1);
         return;
     }
-
-    const database& db = doc_.game.db;
-    const db_overall_data& player = rows[static_cast<std::size_t>(row)];
-    const auto value_or = [&](const char* name, std::uint32_t absent) {
-        return field(db, player, name).value_or(absent);
-    };
     pl_id->setText(QString::number(row));
-    pl_rid->setText(QString::number(player.keys[0]));
-    show_text(pl_name, player.strings[0]);
-    show_text(pl_pseudo, player.strings[1]);
-    show_text(pl_sur, player.strings[2]);
-    show_track(pl_talent, value_or(player_field::talent, 0));
-    pl_star->setChecked(value_or(player_field::star, 0) == 1);
-    show_spin(pl_height_p, value_or(player_field::height, 0));
-    show_spin(pl_weight_p, value_or(player_field::weight, 0));
-    // A stored number outside a list shows no item (and Apply keeps it).
-    show_item(pl_bootscol, value_or(player_field::boots_color, no_item));
-    show_item(pl_haircolor, value_or(player_field::hair_color, no_item));
-    show_spin(pl_stamina_p, value_or(player_field::stamina, 0));
-    show_spin(pl_ballcont_p, value_or(player_field::ball_control, 0));
-    show_spin(pl_pass_p, value_or(player_field::passing, 0));
-    show_spin(pl_tackl_p, value_or(player_field::tackling, 0));
-    show_spin(pl_shotacc_p, value_or(player_field::shot_accuracy, 0));
-    show_item(pl_pos, value_or(player_field::position, no_item));
+    pl_rid->setText(QString::number(player->keys[0]));
 }
 
 result player_page::pl_applyClick() {
@@ -226,36 +210,13 @@ result player_page::pl_applyClick() {
     const auto rows = player_rows(doc_.game.db);
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return result::success();
-    const database& db = doc_.game.db;
     const db_overall_data& player = rows[static_cast<std::size_t>(row)];
     const QString old_text = text_of(player_label(player));
 
+    field_controls::applied taken = controls_.take(doc_.game, table_index::players, player);
     player_values values;
-    values.names = {applied_text(pl_name, player.strings[0]),
-                    applied_text(pl_pseudo, player.strings[1]),
-                    applied_text(pl_sur, player.strings[2])};
-    const auto add = [&](const char* name, std::uint32_t value) {
-        values.fields.emplace_back(name, value);
-    };
-    const auto add_spin = [&](const char* name, const QSpinBox* spin) {
-        if (const auto stored = field(db, player, name))
-            add(name, applied_spin(spin, *stored));
-    };
-    const auto add_item = [&](const char* name, const QComboBox* list) {
-        if (const auto stored = field(db, player, name))
-            add(name, applied_item(list, *stored));
-    };
-    add(player_field::talent, static_cast<std::uint32_t>(pl_talent->value()));
-    add(player_field::star, pl_star->isChecked() ? 1 : 0);
-    add_spin(player_field::height, pl_height_p);
-    add_spin(player_field::weight, pl_weight_p);
-    add_item(player_field::boots_color, pl_bootscol);
-    add_item(player_field::hair_color, pl_haircolor);
-    add_spin(player_field::stamina, pl_stamina_p);
-    add_spin(player_field::passing, pl_pass_p);
-    add_spin(player_field::tackling, pl_tackl_p);
-    // Ball control and shot accuracy are shown only, never written.
-    add_item(player_field::position, pl_pos);
+    values.names = {taken.texts[0], taken.texts[1], taken.texts[2]};
+    values.fields = std::move(taken.values);
     change made = apply_player(doc_.game, row, values);
 
     // Every node that carries the old label carries the new one, in both trees at the same

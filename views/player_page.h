@@ -7,6 +7,7 @@
 
 #include "views/game_document.h"
 
+#include "views/page_fields.h"
 #include "views/player_names_dialog.h"
 #include "views/widgets.h"
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QSpinBox>
 #include <QWidget>
 
+#include <span>
 #include <vector>
 
 namespace qira {
@@ -77,10 +79,19 @@ class player_page : public QWidget {
     // Delete player: the shown player's row and every membership row of his, one undo step.
     result delete_click();
 
+    // The stored values the page shows, in tab order (the id and the buttons aside).
+    static std::span<const page_field> fields();
+    // The control of the entry with that object name (one of fields()), or nullptr.
+    QWidget* field_control_named(const char* name) const { return controls_.control(name); }
+
   private:
+    void make_id_fields(QLabel* id_label);
+    void bind_members();
+    void lay_out(QLabel* id_label);
     void rows_changed(const change& c);
 
     game_document& doc_;
+    field_controls controls_;
 };
 
 } // namespace qira

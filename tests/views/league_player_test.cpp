@@ -3,6 +3,8 @@
 
 #include "view_fixture.h"
 
+#include "views/player_page.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,6 +15,11 @@
 using namespace qira::test;
 using qira::db_overall_data;
 using namespace qira::table_index;
+using qira::field_control;
+using qira::page_field;
+using qira::player_page;
+using qira::sample_options;
+using qira::sample_scale;
 
 namespace {
 
@@ -264,6 +271,55 @@ class league_player_test : public QObject {
     }
 
     // "starplayer" 2 shows unchecked and applies 0; a talent of 7 shows 5 and applies 5.
+    // Every stored value the page lists, on a generated player (with bits no field covers): shown
+    // as stored, taken back by Apply into its own field only, or never written when shown only.
+    void player_page_fields_show_and_apply_their_own_value() {
+        view_fixture f(sample_options{sample_scale::tiny, 2});
+        TForm1& w = f.w();
+        const int row = 1;
+        for (const page_field& e : player_page::fields()) {
+            if (e.control == field_control::text)
+                continue;
+            const auto slot = f.db().field_slot(players, e.field);
+            QVERIFY2(slot, e.field);
+            const int items = e.items ? static_cast<int>(e.items().size()) : 0;
+            // A value inside the control and another one to change it to, by control kind.
+            const auto [stored, changed] =
+                e.control == field_control::drop_down ? std::pair{items - 1, 0}
+                : e.control == field_control::check   ? std::pair{1, 0}
+                                                      : std::pair{e.maximum - 1, 1};
+            f.row(players, row).values[static_cast<std::size_t>(*slot)] =
+                static_cast<std::uint32_t>(stored);
+            w.player->show_player(row);
+            QWidget* control = w.player->field_control_named(e.name);
+            const auto shown = [&] {
+                if (auto* spin = qobject_cast<QSpinBox*>(control))
+                    return spin->value();
+                if (auto* list = qobject_cast<QComboBox*>(control))
+                    return list->currentIndex();
+                if (auto* box = qobject_cast<QCheckBox*>(control))
+                    return int(box->isChecked());
+                return qobject_cast<QSlider*>(control)->value();
+            };
+            QCOMPARE(shown(), stored);
+            if (auto* spin = qobject_cast<QSpinBox*>(control))
+                spin->setValue(changed);
+            else if (auto* list = qobject_cast<QComboBox*>(control))
+                list->setCurrentIndex(changed);
+            else if (auto* box = qobject_cast<QCheckBox*>(control))
+                box->setChecked(changed == 1);
+            else
+                qobject_cast<QSlider*>(control)->setValue(changed);
+            db_overall_data expected = f.row(players, row);
+            if (e.writes)
+                expected.values[static_cast<std::size_t>(*slot)] =
+                    static_cast<std::uint32_t>(changed);
+            QVERIFY(w.player->pl_applyClick().ok());
+            QVERIFY2(f.row(players, row).values == expected.values, e.name);
+            QVERIFY(f.row(players, row).strings == expected.strings);
+        }
+    }
+
     void player_star_and_talent_outside_their_controls() {
         qira::database db = test_database();
         set(db, 1, {{"starplayer", 2}, {"talent", 7}});

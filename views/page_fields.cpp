@@ -1,0 +1,181 @@
+#include "views/page_fields.h"
+
+#include "views/page_values.h"
+#include "views/page_widgets.h"
+#include "views/widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+
+#include <cstring>
+#include <optional>
+
+namespace qira {
+
+namespace {
+
+// A number that no drop-down has an item for.
+constexpr std::uint32_t no_item = UINT32_MAX;
+
+QWidget* make_control(const page_field& f, QWidget* page) {
+    switch (f.control) {
+    case field_control::text:
+        return edit(f.name, page);
+    case field_control::spin: {
+        QLineEdit* text = nullptr;
+        QSpinBox* spin = spinner(f.edit_name, f.name, f.maximum, page, text);
+        return spin;
+    }
+    case field_control::drop_down:
+        return drop_down(f.name, f.items ? f.items() : QStringList(), page);
+    case field_control::check: {
+        auto* box = named(new QCheckBox(QString::fromUtf8(f.caption), page), f.name);
+        box->setAccessibleName(box->text()); // named by its own caption
+        return box;
+    }
+    case field_control::track:
+        return track_bar(f.name, f.maximum, page);
+    }
+    return nullptr;
+}
+
+// The row's value of a packed field; nothing when the table has no such field.
+std::optional<std::uint32_t> stored_value(const database& db, int table, const db_overall_data& row,
+                                          const char* name) {
+    const std::optional<int> slot = db.field_slot(table, name);
+    if (!slot || *slot < 0 || static_cast<std::size_t>(*slot) >= row.values.size())
+        return std::nullopt;
+    return row.values[static_cast<std::size_t>(*slot)];
+}
+
+} // namespace
+
+field_controls::field_controls(std::span<const page_field> fields, QWidget* page)
+    : fields_(fields) {
+    controls_.reserve(fields.size());
+    for (const page_field& f : fields) {
+        QWidget* control = make_control(f, page);
+        if (!f.writes)
+            control->setEnabled(false);
+        controls_.push_back(control);
+    }
+}
+
+QWidget* field_controls::control(const char* name) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (std::strcmp(fields_[i].name, name) == 0)
+            return controls_[i];
+    return nullptr;
+}
+
+int field_controls::lay_out(int column, QGridLayout* grid, int row, QWidget* page) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const page_field& f = fields_[i];
+        if (f.column != column)
+            continue;
+        QWidget* control = controls_[i];
+        if (f.control == field_control::check) {
+            grid->addWidget(control, row++, 0, 1, 2);
+            continue;
+        }
+        QLabel* label = caption(QString::fromUtf8(f.caption), control, page);
+        label->setEnabled(f.writes);
+        grid->addWidget(label, row, 0);
+        const bool full_width =
+            f.control == field_control::text || f.control == field_control::track;
+        grid->addWidget(control, row, 1, full_width ? Qt::Alignment{} : Qt::AlignLeft);
+        // The spinner's edit carries the name too, as the control the user types into.
+        if (auto* spin = qobject_cast<spin_edit*>(control))
+            spin->edit()->setAccessibleName(spin->accessibleName());
+        ++row;
+    }
+    return row;
+}
+
+std::vector<QWidget*> field_controls::tab_order() const {
+    return controls_;
+}
+
+void field_controls::show(const open_game& game, int table, const db_overall_data* row) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const page_field& f = fields_[i];
+        QWidget* control = controls_[i];
+        if (f.writes)
+            control->setEnabled(row != nullptr);
+        if (f.control == field_control::text) {
+            show_text(static_cast<QLineEdit*>(control),
+                      row ? row->strings[static_cast<std::size_t>(f.slot)] : std::string());
+            continue;
+        }
+        const std::optional<std::uint32_t> value =
+            row ? stored_value(game.db, table, *row, f.field) : std::nullopt;
+        switch (f.control) {
+        case field_control::spin:
+            show_spin(static_cast<QSpinBox*>(control), value.value_or(0));
+            break;
+        case field_control::drop_down:
+            // A stored number outside the list shows no item (and Apply keeps it).
+            if (row)
+                show_item(static_cast<QComboBox*>(control), value.value_or(no_item));
+            else
+                static_cast<QComboBox*>(control)->setCurrentIndex(-1);
+            break;
+        case field_control::check:
+            static_cast<QCheckBox*>(control)->setChecked(value.value_or(0) == 1);
+            break;
+        case field_control::track:
+            if (row)
+                show_track(static_cast<QSlider*>(control), value.value_or(0));
+            else
+                static_cast<QSlider*>(control)->setValue(0);
+            break;
+        case field_control::text:
+            break;
+        }
+    }
+}
+
+field_controls::applied field_controls::take(const open_game& game, int table,
+                                             const db_overall_data& row) const {
+    applied out;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const page_field& f = fields_[i];
+        const QWidget* control = controls_[i];
+        if (!f.writes)
+            continue;
+        if (f.control == field_control::text) {
+            const auto slot = static_cast<std::size_t>(f.slot);
+            out.texts[slot] =
+                applied_text(static_cast<const QLineEdit*>(control), row.strings[slot]);
+            continue;
+        }
+        const std::optional<std::uint32_t> stored = stored_value(game.db, table, row, f.field);
+        if (!stored)
+            continue;
+        std::uint32_t value = *stored;
+        switch (f.control) {
+        case field_control::spin:
+            value = applied_spin(static_cast<const QSpinBox*>(control), *stored);
+            break;
+        case field_control::drop_down:
+            value = applied_item(static_cast<const QComboBox*>(control), *stored);
+            break;
+        case field_control::check:
+            value = static_cast<const QCheckBox*>(control)->isChecked() ? 1 : 0;
+            break;
+        case field_control::track:
+            value = static_cast<std::uint32_t>(static_cast<const QSlider*>(control)->value());
+            break;
+        case field_control::text:
+            break;
+        }
+        out.values.emplace_back(f.field, value);
+    }
+    return out;
+}
+
+} // namespace qira
