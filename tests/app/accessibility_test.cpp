@@ -5,6 +5,7 @@
 #include "app_test_support.h"
 
 #include "app/registry.h"
+#include "views/player_page.h"
 #include "views/widgets.h"
 
 #include <QAccessible>
@@ -133,6 +134,17 @@ struct page_keys {
     QPushButton* apply;
 };
 
+// The player page's values in the order of its list (the shown-only skills, disabled, skipped),
+// then its buttons.
+QList<QWidget*> player_order(TForm1& w) {
+    QList<QWidget*> order;
+    for (const qira::page_field& e : qira::player_page::fields())
+        if (e.writes)
+            order << w.player->field_control_named(e.name);
+    return order << w.player->Button8 << w.player->pl_new << w.player->pl_delete
+                 << w.player->pl_apply;
+}
+
 QList<page_keys> pages(TForm1& w) {
     return {
         {"League",
@@ -145,15 +157,7 @@ QList<page_keys> pages(TForm1& w) {
           w.team->cobo_formations, w.team->cobo_attack, w.team->cobo_stadium, w.team->t_pl_capt,
           w.team->t_pl_penal, w.team->Button2, w.team->t_apply},
          w.team->t_apply},
-        // Ball control and shot accuracy are disabled and so skipped.
-        {"Player",
-         w.player,
-         {w.player->pl_name, w.player->pl_pseudo, w.player->pl_sur, w.player->pl_pos,
-          w.player->pl_height_p, w.player->pl_weight_p, w.player->pl_haircolor,
-          w.player->pl_bootscol, w.player->pl_star, w.player->pl_stamina_p, w.player->pl_pass_p,
-          w.player->pl_tackl_p, w.player->pl_talent, w.player->Button8, w.player->pl_new,
-          w.player->pl_delete, w.player->pl_apply},
-         w.player->pl_apply},
+        {"Player", w.player, player_order(w), w.player->pl_apply},
         {"Roster",
          w.roster,
          {w.roster->t_pl_list, w.roster->t_pl_num_p, w.roster->t_pl_pos, w.roster->Button3,
