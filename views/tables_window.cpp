@@ -3,7 +3,9 @@
 #include "editing/csv_import.h"
 #include "editing/table_edits.h"
 #include "views/page_values.h"
+#include "views/page_widgets.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -12,7 +14,6 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSplitter>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -49,7 +50,32 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     setObjectName(QStringLiteral("TablesWindow"));
     setWindowTitle(QStringLiteral("All tables - QIRA DB EDITOR 2004"));
     resize(1000, 620);
+    make_lists_and_grid();
+    make_buttons();
+    lay_out();
+    add_commands();
+    follow_the_undo_stack();
+    follow_filters_and_model();
+    choose_file_ = [this](bool save, const QString& folder, const QString& name) {
+        const QString start = folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+        const QString kinds = QStringLiteral("CSV files (*.csv);;All files (*)");
+        return save
+                   ? QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), start, kinds)
+                   : QFileDialog::getOpenFileName(this, QStringLiteral("Import CSV"), start, kinds);
+    };
+    show_problems_ = [this](const QString& title, const QStringList& problems) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Import CSV"), title, QMessageBox::Ok,
+                        this);
+        box.setDetailedText(problems.join(QLatin1Char('\n')));
+        box.setInformativeText(problems.mid(0, 5).join(QLatin1Char('\n')));
+        box.exec();
+    };
+    ask_fill_value = [this] { return ask_fill_dialog(this); };
+    ask_adjustment = [this](const QString& column) { return ask_adjust_dialog(this, column); };
+    refresh();
+}
 
+void tables_window::make_lists_and_grid() {
     table_list = new QListWidget(this);
     table_list->setObjectName(QStringLiteral("table_list"));
     table_list->setAccessibleName(QStringLiteral("Tables"));
@@ -80,7 +106,12 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    // Copy and paste of cells while the grid has the focus, before the grid's own keys (a cell
+    // being typed into has its own editor and keeps the keys for its text).
+    grid->installEventFilter(this);
+}
 
+void tables_window::make_buttons() {
     insert_button = make_button(QStringLiteral("Insert copy"), "insert_button", this);
     insert_button->setToolTip(QStringLiteral("Insert a copy of each selected row after it"));
     delete_button = make_button(QStringLiteral("Delete"), "delete_button", this);
@@ -98,7 +129,9 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     status = new status_line("status", QStringLiteral("Tables status"), this);
     status->setWordWrap(true);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
 
+void tables_window::lay_out() {
     auto* filters = new QHBoxLayout;
     filters->addWidget(column_names, 1);
     filters->addWidget(all_filter, 2);
@@ -123,65 +156,69 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     auto* page = new QVBoxLayout(this);
     page->addWidget(split, 1);
     page->addWidget(status);
+    tab_chain({table_list, column_names, all_filter, grid, insert_button, delete_button,
+               fill_button, adjust_button, export_button, import_button, undo_button, redo_button});
+}
 
-    setTabOrder(table_list, column_names);
-    setTabOrder(column_names, all_filter);
-    setTabOrder(all_filter, grid);
-    setTabOrder(grid, insert_button);
-    setTabOrder(insert_button, delete_button);
-    setTabOrder(delete_button, fill_button);
-    setTabOrder(fill_button, adjust_button);
-    setTabOrder(adjust_button, export_button);
-    setTabOrder(export_button, import_button);
-    setTabOrder(import_button, undo_button);
-    setTabOrder(undo_button, redo_button);
+QAction* tables_window::add_command(const char* name, QPushButton* button,
+                                    const QList<QKeySequence>& keys, std::function<void()> run) {
+    auto* action = new QAction(button ? button->text() : QString(), this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    connect(action, &QAction::triggered, this,
+            [this, run = std::move(run)] { doc_.run_guarded(run); });
+    if (button != nullptr) {
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
+    }
+    return action;
+}
 
+void tables_window::add_commands() {
     QUndoStack* stack = doc_.undo_stack();
-    const auto keys = [this](QKeySequence sequence, std::function<void()> act) {
-        auto* shortcut = new QShortcut(sequence, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, act] { doc_.run_guarded(act); });
-    };
-    keys(QKeySequence::Find, [this] {
+    add_command("find_action", nullptr, {QKeySequence::Find}, [this] {
         all_filter->setFocus(Qt::ShortcutFocusReason);
         all_filter->selectAll();
     });
-    keys(QKeySequence(Qt::CTRL | Qt::Key_Z), [stack] { stack->undo(); });
-    keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [stack] { stack->redo(); });
-    keys(QKeySequence(Qt::CTRL | Qt::Key_Y), [stack] { stack->redo(); });
-    keys(QKeySequence(Qt::Key_Delete), [this] {
+    undo_action_ = add_command("undo_action", undo_button, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                               [stack] { stack->undo(); });
+    redo_action_ = add_command(
+        "redo_action", redo_button,
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        [stack] { stack->redo(); });
+    add_command("insert_action", insert_button, {}, [this] { insert_copies(); });
+    add_command("delete_action", delete_button, {}, [this] { delete_selected(); });
+    // The Delete key deletes rows only while the grid has the focus; elsewhere it edits text.
+    add_command("delete_key_action", nullptr, {QKeySequence(Qt::Key_Delete)}, [this] {
         if (grid->hasFocus())
             delete_selected();
     });
-    // Copy and paste of cells while the grid has the focus, before the grid's own keys (a cell
-    // being typed into has its own editor and keeps the keys for its text).
-    grid->installEventFilter(this);
-    ask_fill_value = [this] { return ask_fill_dialog(this); };
-    ask_adjustment = [this](const QString& column) { return ask_adjust_dialog(this, column); };
-    connect(fill_button, &QPushButton::clicked, this, [this] {
-        doc_.run_guarded([this] {
-            if (const auto value = ask_fill_value())
-                fill_cells(*value);
-        });
+    add_command("fill_action", fill_button, {}, [this] {
+        if (const auto value = ask_fill_value())
+            fill_cells(*value);
     });
-    connect(adjust_button, &QPushButton::clicked, this, [this] {
-        doc_.run_guarded([this] {
-            const QModelIndex current = grid->currentIndex();
-            if (!current.isValid()) {
-                show_status(QStringLiteral("Not adjusted: choose a cell of the column to adjust."));
-                return;
-            }
-            const QString name =
-                model->headerData(current.column(), Qt::Horizontal, Qt::DisplayRole).toString();
-            if (const auto a = ask_adjustment(name))
-                adjust_current_column(a->how, a->amount);
-        });
+    add_command("adjust_action", adjust_button, {}, [this] {
+        const QModelIndex current = grid->currentIndex();
+        if (!current.isValid()) {
+            show_status(QStringLiteral("Not adjusted: choose a cell of the column to adjust."));
+            return;
+        }
+        const QString name =
+            model->headerData(current.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+        if (const auto a = ask_adjustment(name))
+            adjust_current_column(a->how, a->amount);
     });
-    connect(undo_button, &QPushButton::clicked, stack, &QUndoStack::undo);
-    connect(redo_button, &QPushButton::clicked, stack, &QUndoStack::redo);
+    add_command("export_action", export_button, {}, [this] { export_clicked(); });
+    add_command("import_action", import_button, {}, [this] { import_clicked(); });
+}
+
+void tables_window::follow_the_undo_stack() {
+    QUndoStack* stack = doc_.undo_stack();
     const auto undo_state = [this, stack] {
-        undo_button->setEnabled(stack->canUndo());
-        redo_button->setEnabled(stack->canRedo());
+        undo_action_->setEnabled(stack->canUndo());
+        redo_action_->setEnabled(stack->canRedo());
         undo_button->setToolTip(stack->canUndo() ? QStringLiteral("Undo %1").arg(stack->undoText())
                                                  : QStringLiteral("Nothing to undo"));
         redo_button->setToolTip(stack->canRedo() ? QStringLiteral("Redo %1").arg(stack->redoText())
@@ -189,7 +226,9 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     };
     connect(stack, &QUndoStack::indexChanged, this, undo_state);
     undo_state();
+}
 
+void tables_window::follow_filters_and_model() {
     connect(table_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             show_table(table_list->item(row)->data(Qt::UserRole).toInt());
@@ -213,30 +252,6 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     connect(filter, &QAbstractItemModel::rowsRemoved, this, &tables_window::update_count);
     connect(filter, &QAbstractItemModel::modelReset, this, &tables_window::update_count);
     connect(&doc_, &game_document::edited, this, &tables_window::table_rows_changed);
-    connect(insert_button, &QPushButton::clicked, this,
-            [this] { doc_.run_guarded([this] { insert_copies(); }); });
-    connect(delete_button, &QPushButton::clicked, this,
-            [this] { doc_.run_guarded([this] { delete_selected(); }); });
-    connect(export_button, &QPushButton::clicked, this,
-            [this] { doc_.run_guarded([this] { export_clicked(); }); });
-    connect(import_button, &QPushButton::clicked, this,
-            [this] { doc_.run_guarded([this] { import_clicked(); }); });
-
-    choose_file_ = [this](bool save, const QString& folder, const QString& name) {
-        const QString start = folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
-        const QString kinds = QStringLiteral("CSV files (*.csv);;All files (*)");
-        return save
-                   ? QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), start, kinds)
-                   : QFileDialog::getOpenFileName(this, QStringLiteral("Import CSV"), start, kinds);
-    };
-    show_problems_ = [this](const QString& title, const QStringList& problems) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Import CSV"), title, QMessageBox::Ok,
-                        this);
-        box.setDetailedText(problems.join(QLatin1Char('\n')));
-        box.setInformativeText(problems.mid(0, 5).join(QLatin1Char('\n')));
-        box.exec();
-    };
-    refresh();
 }
 
 void tables_window::refresh() {

@@ -11,6 +11,7 @@
 #include "views/table_model.h"
 #include "views/widgets.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -103,6 +104,17 @@ class tables_window : public QWidget {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    void make_lists_and_grid();
+    void make_buttons();
+    void lay_out();
+    // A command of the window: an action with its keys (in the whole window), run guarded; the
+    // button, when there is one, triggers it and follows its enabled state.
+    QAction* add_command(const char* name, QPushButton* button, const QList<QKeySequence>& keys,
+                         std::function<void()> run);
+    void add_commands();
+    void follow_the_undo_stack();
+    void follow_filters_and_model();
+
     QString csv_folder() const { return load_folder_ ? load_folder_() : folder_; }
     void remember_folder(const QString& path);
     void show_status(const QString& text);
@@ -138,6 +150,8 @@ class tables_window : public QWidget {
     void import_clicked();
 
     game_document& doc_;
+    QAction* undo_action_ = nullptr;
+    QAction* redo_action_ = nullptr;
     file_chooser choose_file_;
     problem_list show_problems_;
     // What the last copy put on the clipboard, as text and as the stored bytes it came from: a
