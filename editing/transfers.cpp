@@ -1,6 +1,7 @@
 #include "editing/transfers.h"
 
 #include "dbfile/game_fields.h"
+#include "editing/editor_index.h"
 
 #include <algorithm>
 #include <limits>
@@ -283,6 +284,21 @@ std::vector<int> players_without_team(const database& db) {
     for (std::size_t r = 0; r < rows.size(); ++r)
         if (!members.contains(rows[r].keys[0]))
             out.push_back(static_cast<int>(r));
+    return out;
+}
+
+std::vector<player_choice> player_choices(const database& db, const std::vector<int>& rows) {
+    std::vector<player_choice> out;
+    if (!db.has_table(table_index::players))
+        return out;
+    const auto players = db.rows(table_index::players);
+    out.reserve(rows.size());
+    for (int r : rows) {
+        if (r < 0 || static_cast<std::size_t>(r) >= players.size())
+            continue;
+        const db_overall_data& p = players[static_cast<std::size_t>(r)];
+        out.push_back({r, player_label(p) + " (" + std::to_string(p.keys[0]) + ")", p.keys[0]});
+    }
     return out;
 }
 

@@ -47,4 +47,14 @@ edit_outcome sign_free_player(open_game& game, int player, std::int32_t team);
 // The player rows without a membership row, in row order.
 std::vector<int> players_without_team(const database& db);
 
+// A player as a list to choose from shows him: his row, his label with his id ("Anna Berg
+// (4012)"), and his id.
+struct player_choice {
+    int row = 0;
+    std::string label;
+    std::int32_t id = 0;
+};
+// The players of these rows of the player table, in that order.
+std::vector<player_choice> player_choices(const database& db, const std::vector<int>& rows);
+
 } // namespace qira

@@ -1,6 +1,5 @@
 #include "views/free_player_dialog.h"
 
-#include "editing/editor_index.h"
 #include "editing/label_find.h"
 #include "views/page_values.h"
 
@@ -50,8 +49,7 @@ class list_keys final : public QObject {
 
 } // namespace
 
-std::optional<int> choose_free_player(QWidget* parent, const database& db,
-                                      const std::vector<int>& rows) {
+std::optional<int> choose_free_player(QWidget* parent, const std::vector<player_choice>& players) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("free_player_dialog"));
     dialog.setWindowTitle(QStringLiteral("Sign free player"));
@@ -62,24 +60,22 @@ std::optional<int> choose_free_player(QWidget* parent, const database& db,
     auto* list = new QListWidget(&dialog);
     list->setObjectName(QStringLiteral("free_player_list"));
     list->setAccessibleName(QStringLiteral("Players without a team"));
-    const auto players = db.rows(table_index::players);
     // Matched as find in the tree matches: folded words, each anywhere ("lukasz" finds
     // "Łukasz", "ann 4012" finds "Anna Berg (4012)"), or the id.
     std::vector<std::string> labels;
     std::vector<std::optional<std::int32_t>> ids;
-    labels.reserve(rows.size());
-    ids.reserve(rows.size());
-    for (int r : rows) {
-        const auto& p = players[static_cast<std::size_t>(r)];
-        labels.push_back(player_label(p) + " (" + std::to_string(p.keys[0]) + ")");
-        ids.emplace_back(p.keys[0]);
-        auto* item = new QListWidgetItem(text_of(labels.back()), list);
-        item->setData(Qt::UserRole, r);
+    labels.reserve(players.size());
+    ids.reserve(players.size());
+    for (const player_choice& p : players) {
+        labels.push_back(p.label);
+        ids.emplace_back(p.id);
+        auto* item = new QListWidgetItem(text_of(p.label), list);
+        item->setData(Qt::UserRole, p.row);
     }
     auto index = std::make_shared<label_find>();
     index->assign(std::move(labels), std::move(ids));
     auto* label =
-        new QLabel(QStringLiteral("&Players without a team (%1)").arg(rows.size()), &dialog);
+        new QLabel(QStringLiteral("&Players without a team (%1)").arg(players.size()), &dialog);
     label->setBuddy(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -1,7 +1,7 @@
 #pragma once
 // The list of players without a team, to sign one: name and id, narrowed as the user types.
 
-#include "dbfile/database.h"
+#include "editing/transfers.h"
 
 #include <QWidget>
 
@@ -11,12 +11,11 @@
 
 namespace qira {
 
-// Shows the players of `rows` (player rows) and gives the row chosen; nothing when cancelled.
-std::optional<int> choose_free_player(QWidget* parent, const database& db,
-                                      const std::vector<int>& rows);
+// Shows the players and gives the row of the one chosen; nothing when cancelled.
+std::optional<int> choose_free_player(QWidget* parent, const std::vector<player_choice>& players);
 
 // What the roster page calls to choose; tests answer it instead of the dialog.
 using free_player_chooser =
-    std::function<std::optional<int>(const database& db, const std::vector<int>& rows)>;
+    std::function<std::optional<int>(const std::vector<player_choice>& players)>;
 
 } // namespace qira

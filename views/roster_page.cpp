@@ -40,11 +40,15 @@ result not_found(const QString& player) {
 roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     : QWidget(parent), doc_(doc), team_(team) {
     setObjectName(QStringLiteral("TabSheet4"));
+    make_controls();
+    lay_out();
+    connect_handlers();
+}
+
+void roster_page::make_controls() {
     t_pl_list = named(new QListWidget(this), "t_pl_list");
     t_pl_list->setAccessibleName(QStringLiteral("Team players"));
     t_pl_list->setMinimumWidth(200);
-    auto* hint = new QLabel(QStringLiteral("<-- double click on player for quick edit"), this);
-    hint->setWordWrap(true);
     t_pl_num_p = spinner("t_pl_num", "t_pl_num_p", 99, this, t_pl_num);
     t_pl_pos = drop_down("t_pl_pos", position_items(), this);
     Button3 = button("Button3", QStringLiteral("<-- Xchange -->"), this);
@@ -72,12 +76,16 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     ask_names = [this](const QString& title, const player_names& model) {
         return ask_player_names(this, title, model);
     };
-    choose_free = [this](const database& db, const std::vector<int>& rows) {
-        return choose_free_player(this, db, rows);
+    choose_free = [this](const std::vector<player_choice>& players) {
+        return choose_free_player(this, players);
     };
     Button5 = button("Button5", QStringLiteral("<<< Edit team"), this);
     t_apply_1 = button("t_apply_1", QStringLiteral("Apply"), this);
+}
 
+void roster_page::lay_out() {
+    auto* hint = new QLabel(QStringLiteral("<-- double click on player for quick edit"), this);
+    hint->setWordWrap(true);
     auto* editing = new QGridLayout;
     editing->setColumnStretch(1, 1);
     editing->addWidget(caption(QStringLiteral("Jersey number"), t_pl_num_p, this), 0, 0);
@@ -109,7 +117,9 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
     page->addLayout(columns, 1);
     page->addLayout(button_row({Button5}, {t_apply_1}));
     apply_keys(this, t_apply_1);
+}
 
+void roster_page::connect_handlers() {
     const auto guarded = [this](auto handler) { return doc_.guarded(this, handler); };
     connect(Button5, &QPushButton::clicked, this, &roster_page::back_to_team_requested);
     // The user selecting a row, with the mouse (also the row already selected) or the keyboard;
@@ -465,7 +475,7 @@ result roster_page::sign_free_click() {
     const auto rows = players_without_team(doc_.game.db);
     if (rows.empty())
         return refusal(QStringLiteral("Every player is in a team."));
-    const auto chosen = choose_free(doc_.game.db, rows);
+    const auto chosen = choose_free(player_choices(doc_.game.db, rows));
     if (!chosen)
         return result::success();
     const QString label = text_of(

@@ -84,6 +84,9 @@ class roster_page : public QWidget {
     void selected_node_page_requested();
 
   private:
+    void make_controls();
+    void lay_out();
+    void connect_handlers();
     // The selected roster row, or -1 when none is selected (the list's current row may stay
     // after the user deselected it).
     int selected_row() const;

@@ -105,9 +105,9 @@ class season_window_test : public QObject {
         const auto free = players_without_team(f.db());
         QVERIFY(!free.empty());
         std::size_t offered = 0;
-        w.roster->choose_free = [&](const database&, const std::vector<int>& rows) {
-            offered = rows.size();
-            return std::optional(rows.front());
+        w.roster->choose_free = [&](const std::vector<player_choice>& players) {
+            offered = players.size();
+            return std::optional(players.front().row);
         };
         w.roster->ButtonSignFree->click();
         QCOMPARE(offered, free.size());
@@ -347,17 +347,17 @@ class season_window_test : public QObject {
                 QCOMPARE(shown, 1);
                 QTest::keyClick(edit, Qt::Key_Return);
             });
-            QCOMPARE(choose_free_player(nullptr, db, free), std::optional(free[1]));
+            QCOMPARE(choose_free_player(nullptr, player_choices(db, free)), std::optional(free[1]));
         }
         type("free_player_filter", QString(), [](QWidget*, QLineEdit* edit) {
             QTest::keyClick(edit, Qt::Key_Down);
             QTest::keyClick(edit, Qt::Key_Down);
             QTest::keyClick(edit, Qt::Key_Return);
         });
-        QCOMPARE(choose_free_player(nullptr, db, free), std::optional(free[2]));
+        QCOMPARE(choose_free_player(nullptr, player_choices(db, free)), std::optional(free[2]));
         type("free_player_filter", QStringLiteral("no such player"),
              [](QWidget*, QLineEdit* edit) { QTest::keyClick(edit, Qt::Key_Return); });
-        QCOMPARE(choose_free_player(nullptr, db, free), std::optional<int>());
+        QCOMPARE(choose_free_player(nullptr, player_choices(db, free)), std::optional<int>());
 
         const player_names model{marked.strings[0], "", marked.strings[2]};
         type("first_name", QStringLiteral("Anna"),

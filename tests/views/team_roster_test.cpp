@@ -455,8 +455,8 @@ class team_roster_test : public QObject {
         f.show_team(team0);
         TForm1& w = f.w();
         w.team->Button2->click();
-        w.roster->choose_free = [&](const qira::database& db, const std::vector<int>&) {
-            return std::optional(db.find_row(qira::table_index::players, 42));
+        w.roster->choose_free = [&](const std::vector<qira::player_choice>&) {
+            return std::optional(f.db().find_row(qira::table_index::players, 42));
         };
         const auto sign = [&] {
             w.roster->xchange->setCurrentItem(
