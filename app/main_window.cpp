@@ -216,6 +216,11 @@ void TForm1::build_start_screen() {
     grey.setColor(QPalette::WindowText, QColor(96, 96, 96));
     disclaimer->setPalette(grey);
 
+    make_start_commands();
+    lay_out_start_screen(about, disclaimer);
+}
+
+void TForm1::make_start_commands() {
     Button1 = button("Button1", QStringLiteral("Open Database"), Panel4);
     Button15 = button("Button15", QStringLiteral("Game folder..."), Panel4);
     Button15->setAccessibleName(QStringLiteral("Choose the game's folder"));
@@ -245,7 +250,9 @@ void TForm1::build_start_screen() {
     keep_place(pb);
     save_status = new qira::status_line("save_status", QStringLiteral("Status"), Panel4);
     save_status->setText(QStringLiteral(" "));
+}
 
+void TForm1::lay_out_start_screen(QLabel* about, QLabel* disclaimer) {
     auto* screen = new QVBoxLayout(Panel4);
     screen->setContentsMargins(24, 16, 24, 12);
     screen->addWidget(Image3, 0, Qt::AlignHCenter);

@@ -215,6 +215,8 @@ class TForm1 : public QWidget {
   private:
     void build_top_bar();
     void build_start_screen();
+    void make_start_commands();
+    void lay_out_start_screen(QLabel* about, QLabel* disclaimer);
     void build_pages();
     void build_hints_page();
     void build_layout();

@@ -72,19 +72,50 @@ int resolve_player(const open_game& game, const QString& text) {
 }
 
 void game_trees::build(const open_game& game) {
-    using namespace table_index;
     // No selection change may reach the pages while the tree is rebuilt, and the view draws once,
     // at the end.
     const QSignalBlocker quiet(navigation);
     navigation->setUpdatesEnabled(false);
     tree_nodes.clear();
-    node_labels.clear();
-    node_rows.clear();
-    node_levels.clear();
     // The exchange tree's nodes stand for the old tree until it receives the new one's copy;
     // until then relabelling reaches only this tree.
     xchange_nodes.clear();
+    // The tree is described first, node by node in depth-first order: its labels and the number
+    // of children of each; the tree then receives it in one fill.
+    const std::vector<int> child_counts = describe_nodes(game);
+    tree_nodes = navigation->fill(node_labels, child_counts, node_tree::plain_flags());
+    // Find searches the labels as the tree shows them (a text that is not UTF-8 with its
+    // replacement characters).
+    std::vector<std::string> find_labels;
+    find_labels.reserve(node_labels.size());
+    for (const QString& label : node_labels)
+        find_labels.push_back(bytes_of(label));
+    find_index.assign(std::move(find_labels), {});
+    refresh_find_ids(game);
+    navigation->setCurrentItem(nullptr);
+    navigation->clearSelection();
+    navigation->setUpdatesEnabled(true);
+}
 
+namespace {
+
+// The nodes of the tree: each league, each team it lists and each player of the team.
+std::size_t count_nodes(const database& db, const editor_index& lookups) {
+    const auto league_rows = table_rows(db, table_index::leagues);
+    const auto league_team_rows = table_rows(db, table_index::league_teams);
+    std::size_t count = league_rows.size();
+    for (const db_overall_data& league : league_rows)
+        for (const int link : lookups.league_links(league.keys[0]))
+            count +=
+                1 +
+                lookups.team_links(league_team_rows[static_cast<std::size_t>(link)].keys[1]).size();
+    return count;
+}
+
+} // namespace
+
+std::vector<int> game_trees::describe_nodes(const open_game& game) {
+    using namespace table_index;
     const database& db = game.db;
     const editor_index& lookups = game.lookups;
     const auto league_rows = table_rows(db, leagues);
@@ -93,21 +124,15 @@ void game_trees::build(const open_game& game) {
     const auto team_player_rows = table_rows(db, team_players);
     const auto player_rows = table_rows(db, players);
 
-    std::size_t node_count = league_rows.size();
-    for (const db_overall_data& league : league_rows)
-        for (const int link : lookups.league_links(league.keys[0]))
-            node_count +=
-                1 +
-                lookups.team_links(league_team_rows[static_cast<std::size_t>(link)].keys[1]).size();
-    // The tree is described first, node by node in depth-first order: its labels and the number
-    // of children of each; the tree then receives it in one fill.
+    const std::size_t node_count = count_nodes(db, lookups);
+    node_labels.clear();
+    node_rows.clear();
+    node_levels.clear();
     node_labels.reserve(node_count);
     node_rows.reserve(node_count);
     node_levels.reserve(node_count);
     std::vector<int> child_counts;
     child_counts.reserve(node_count);
-    std::vector<std::string> find_labels;
-    find_labels.reserve(node_count);
     const auto add_node = [&](const QString& label, std::size_t children, int row, int level) {
         node_labels.push_back(label);
         child_counts.push_back(static_cast<int>(children));
@@ -148,16 +173,7 @@ void game_trees::build(const open_game& game) {
             }
         }
     }
-    tree_nodes = navigation->fill(node_labels, child_counts, node_tree::plain_flags());
-    // Find searches the labels as the tree shows them (a text that is not UTF-8 with its
-    // replacement characters).
-    for (const QString& label : node_labels)
-        find_labels.push_back(bytes_of(label));
-    find_index.assign(std::move(find_labels), {});
-    refresh_find_ids(game);
-    navigation->setCurrentItem(nullptr);
-    navigation->clearSelection();
-    navigation->setUpdatesEnabled(true);
+    return child_counts;
 }
 
 std::vector<QTreeWidgetItem*> game_trees::copy_tree_nodes(const QTreeWidget& from, node_tree& to) {

@@ -56,6 +56,11 @@ class game_trees {
     int first_node_of_link(int link) const;
 
     static int level_of(const QTreeWidgetItem* node);
+
+  private:
+    // Sets node_labels, node_rows and node_levels from the open game, in depth-first order, and
+    // gives the number of children of each node.
+    std::vector<int> describe_nodes(const open_game& game);
 };
 
 // The first row of a table whose label, as the tree shows it, is `text`: the node's text is the
