@@ -3,6 +3,7 @@
 #include "editing/edits.h"
 #include "views/handler_values.h"
 #include "views/item_lists.h"
+#include "views/page_fields.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
 
@@ -23,22 +24,35 @@ std::span<db_overall_data> league_rows(database& db) {
 
 } // namespace
 
-league_page::league_page(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+namespace {
+
+// The league's values as the page shows them, top to bottom; Tab follows the list.
+const page_field league_fields[] = {
+    {field_control::text, "l_name_long", "Long Title", 0, nullptr, 0, 0, nullptr, nullptr, true,
+     true},
+    {field_control::text, "l_name_sh", "Short Title", 0, nullptr, 1, 0, nullptr, nullptr, true,
+     true},
+    {field_control::drop_down, "l_level", "Level", 0, nullptr, league_field::level, 0, level_items},
+};
+
+} // namespace
+
+std::span<const page_field> league_page::fields() {
+    return league_fields;
+}
+
+league_page::league_page(game_document& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), controls_(league_fields, this) {
     setObjectName(QStringLiteral("TabSheet1"));
-    l_name_long = edit("l_name_long", this);
-    l_name_sh = edit("l_name_sh", this);
-    l_level = drop_down("l_level", level_items(), this);
+    l_name_long = controls_.as<QLineEdit>("l_name_long");
+    l_name_sh = controls_.as<QLineEdit>("l_name_sh");
+    l_level = controls_.as<QComboBox>("l_level");
     l_apply = button("l_apply", QStringLiteral("Apply"), this);
     l_id = hidden_edit("l_id", QStringLiteral("l_id"), this);
 
     auto* form = new QGridLayout;
     form->setColumnStretch(1, 1);
-    form->addWidget(caption(QStringLiteral("Long Title"), l_name_long, this), 0, 0);
-    form->addWidget(l_name_long, 0, 1);
-    form->addWidget(caption(QStringLiteral("Short Title"), l_name_sh, this), 1, 0);
-    form->addWidget(l_name_sh, 1, 1);
-    form->addWidget(caption(QStringLiteral("Level"), l_level, this), 2, 0);
-    form->addWidget(l_level, 2, 1, Qt::AlignLeft);
+    controls_.lay_out(0, form, 0, this);
     auto* page = new QVBoxLayout(this);
     page->addLayout(form);
     page->addStretch(1);
@@ -50,29 +64,18 @@ league_page::league_page(game_document& doc, QWidget* parent) : QWidget(parent),
 }
 
 std::vector<QWidget*> league_page::tab_order() const {
-    return {l_name_long, l_name_sh, l_level, l_apply};
+    std::vector<QWidget*> order = controls_.tab_order();
+    order.push_back(l_apply);
+    return order;
 }
 
 void league_page::show_league(int row) {
     const auto rows = league_rows(doc_.game.db);
     const bool found = row >= 0 && static_cast<std::size_t>(row) < rows.size();
-    for (QWidget* w : std::initializer_list<QWidget*>{l_name_long, l_name_sh, l_level, l_apply})
-        w->setEnabled(found);
-    if (!found) {
-        show_text(l_name_long, {});
-        show_text(l_name_sh, {});
-        l_level->setCurrentIndex(-1);
-        l_id->setText(QStringLiteral("-1"));
-        return;
-    }
-    const db_overall_data& league = rows[static_cast<std::size_t>(row)];
-    show_text(l_name_long, league.names[0]);
-    show_text(l_name_sh, league.names[1]);
-    if (league_field::level < league.values.size())
-        show_item(l_level, league.values[league_field::level]);
-    else
-        l_level->setCurrentIndex(-1);
-    l_id->setText(QString::number(row));
+    l_apply->setEnabled(found);
+    controls_.show(doc_.game, table_index::leagues,
+                   found ? &rows[static_cast<std::size_t>(row)] : nullptr);
+    l_id->setText(found ? QString::number(row) : QStringLiteral("-1"));
 }
 
 result league_page::l_applyClick() {
@@ -84,11 +87,13 @@ result league_page::l_applyClick() {
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return result::success();
     const db_overall_data& league = rows[static_cast<std::size_t>(row)];
+    const field_controls::applied taken = controls_.take(doc_.game, table_index::leagues, league);
     league_values values;
-    values.long_title = applied_text(l_name_long, league.names[0]);
-    values.short_title = applied_text(l_name_sh, league.names[1]);
-    if (league_field::level < league.values.size())
-        values.level = applied_item(l_level, league.values[league_field::level]);
+    values.long_title = taken.names[0];
+    values.short_title = taken.names[1];
+    for (const auto& [slot, value] : taken.slot_values)
+        if (slot == league_field::level)
+            values.level = value;
     change made = apply_league(doc_.game, row, values);
     doc_.push(std::move(made), QStringLiteral("Apply league %1").arg(text_of(league.strings[1])));
     // What is stored now is what the edits show: a later Apply compares with that.

@@ -6,12 +6,14 @@
 // value"; a league node whose label no row has leaves "-1", and Apply then does nothing.
 
 #include "views/game_document.h"
+#include "views/page_fields.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
+#include <span>
 #include <vector>
 
 namespace qira {
@@ -36,11 +38,15 @@ class league_page : public QWidget {
     // Refused when l_id holds no number.
     result l_applyClick();
 
+    // The stored values the page shows, in tab order.
+    static std::span<const page_field> fields();
+
   private:
     // After an undo or redo: the page shows the row again when the step touched it.
     void rows_changed(const change& c);
 
     game_document& doc_;
+    field_controls controls_;
 };
 
 } // namespace qira

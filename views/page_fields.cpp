@@ -43,10 +43,10 @@ QWidget* make_control(const page_field& f, QWidget* page) {
     return nullptr;
 }
 
-// The row's value of a packed field; nothing when the table has no such field.
+// The row's value of an entry's packed field; nothing when the table or row has no such field.
 std::optional<std::uint32_t> stored_value(const database& db, int table, const db_overall_data& row,
-                                          const char* name) {
-    const std::optional<int> slot = db.field_slot(table, name);
+                                          const page_field& f) {
+    const std::optional<int> slot = f.field ? db.field_slot(table, f.field) : f.slot;
     if (!slot || *slot < 0 || static_cast<std::size_t>(*slot) >= row.values.size())
         return std::nullopt;
     return row.values[static_cast<std::size_t>(*slot)];
@@ -107,12 +107,14 @@ void field_controls::show(const open_game& game, int table, const db_overall_dat
         if (f.writes)
             control->setEnabled(row != nullptr);
         if (f.control == field_control::text) {
-            show_text(static_cast<QLineEdit*>(control),
-                      row ? row->strings[static_cast<std::size_t>(f.slot)] : std::string());
+            const auto slot = static_cast<std::size_t>(f.slot);
+            show_text(static_cast<QLineEdit*>(control), !row          ? std::string()
+                                                        : f.localized ? row->names[slot]
+                                                                      : row->strings[slot]);
             continue;
         }
         const std::optional<std::uint32_t> value =
-            row ? stored_value(game.db, table, *row, f.field) : std::nullopt;
+            row ? stored_value(game.db, table, *row, f) : std::nullopt;
         switch (f.control) {
         case field_control::spin:
             show_spin(static_cast<QSpinBox*>(control), value.value_or(0));
@@ -149,11 +151,14 @@ field_controls::applied field_controls::take(const open_game& game, int table,
             continue;
         if (f.control == field_control::text) {
             const auto slot = static_cast<std::size_t>(f.slot);
-            out.texts[slot] =
-                applied_text(static_cast<const QLineEdit*>(control), row.strings[slot]);
+            const auto* edit = static_cast<const QLineEdit*>(control);
+            if (f.localized)
+                out.names[slot] = applied_text(edit, row.names[slot]);
+            else
+                out.texts[slot] = applied_text(edit, row.strings[slot]);
             continue;
         }
-        const std::optional<std::uint32_t> stored = stored_value(game.db, table, row, f.field);
+        const std::optional<std::uint32_t> stored = stored_value(game.db, table, row, f);
         if (!stored)
             continue;
         std::uint32_t value = *stored;
@@ -173,7 +178,10 @@ field_controls::applied field_controls::take(const open_game& game, int table,
         case field_control::text:
             break;
         }
-        out.values.emplace_back(f.field, value);
+        if (f.field)
+            out.values.emplace_back(f.field, value);
+        else
+            out.slot_values.emplace_back(f.slot, value);
     }
     return out;
 }

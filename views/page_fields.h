@@ -33,12 +33,13 @@ struct page_field {
     const char* name = "";            // the control's object name ("pl_height_p")
     const char* caption = "";         // its label; a check box's own text
     int column = 0;                   // 0: the left column of the grid, 1: the right one
-    const char* field = nullptr;      // the packed field (none for a text)
-    int slot = 0;                     // a text's slot among the row's texts
+    const char* field = nullptr;      // the packed field by name; none: by `slot`, or a text
+    int slot = 0;                     // a text's slot, or a packed value's slot when unnamed
     int maximum = 0;                  // spin and track
     QStringList (*items)() = nullptr; // drop-down
     const char* edit_name = nullptr;  // spin: the object name of its text field
     bool writes = true;               // false: shown only, never enabled nor written
+    bool localized = false;           // a text: one of the row's names from the language file
 };
 
 // The controls of a page's entries, in the entries' order.
@@ -65,11 +66,14 @@ class field_controls {
     // controls are enabled exactly when a row is shown. A packed field the table lacks shows as
     // empty (0, no item).
     void show(const open_game& game, int table, const db_overall_data* row) const;
-    // What Apply writes of the shown row: its texts by slot, and the packed values by field name
-    // (a field the table lacks is left out), each as the page's value rules take it back.
+    // What Apply writes of the shown row: its texts and names by slot, and the packed values by
+    // field name or slot (a field the table or row lacks is left out), each as the page's value
+    // rules take it back.
     struct applied {
         std::array<std::string, 4> texts;
-        std::vector<std::pair<std::string, std::uint32_t>> values;
+        std::array<std::string, 4> names;
+        std::vector<std::pair<std::string, std::uint32_t>> values; // by field name
+        std::vector<std::pair<int, std::uint32_t>> slot_values;    // unnamed, by slot
     };
     applied take(const open_game& game, int table, const db_overall_data& row) const;
 
