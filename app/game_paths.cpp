@@ -39,22 +39,6 @@ QString install_dir_of_folder(const QString& folder) {
     return dir;
 }
 
-std::filesystem::path to_fs_path(const QString& text) {
-#ifdef _WIN32
-    return std::filesystem::path(text.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(text).toStdString());
-#endif
-}
-
-QString from_fs_path(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return QString::fromStdWString(path.native());
-#else
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-#endif
-}
-
 #ifndef _WIN32
 
 namespace {

@@ -5,6 +5,7 @@
 // component that does not exist with its exact case is matched case-insensitively, because
 // installs copied from Windows often differ in case (Data/CMN/QIRA.DB).
 
+#include "views/file_dialogs.h"
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +31,7 @@ QString install_dir_of_folder(const QString& folder);
 // The file that a game path names on this system.
 std::filesystem::path resolve_game_path(const QString& text);
 
-// Conversions between the window's texts and the file system's paths.
-std::filesystem::path to_fs_path(const QString& text);
-QString from_fs_path(const std::filesystem::path& path);
+// Conversions between the window's texts and the file system's paths: to_fs_path and
+// from_fs_path of views/file_dialogs.h.
 
 } // namespace qira

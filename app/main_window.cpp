@@ -6,6 +6,7 @@
 #include "app/artwork.h"
 #include "views/item_lists.h"
 #include "views/page_widgets.h"
+#include "views/undo_buttons.h"
 #include "views/widgets.h"
 
 #include <QApplication>
@@ -100,6 +101,9 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(qira::app_title));
     set_message_sink(messages);
+    choose_patch_ = qira::file_dialogs(this, QStringLiteral("Save changes as patch"),
+                                       QStringLiteral("Apply patch"),
+                                       QStringLiteral("Patches (*.json);;All files (*)"));
 
     // Created in tab order: top bar, start screen, tree, then the pages.
     build_top_bar();
@@ -373,7 +377,8 @@ void TForm1::build_undo() {
          &QUndoStack::redo);
     for (QLineEdit* edit : findChildren<QLineEdit*>())
         edit->installEventFilter(this);
-    connect(stack, &QUndoStack::indexChanged, this, &TForm1::show_undo_state);
+    qira::follow_undo_stack(stack, {ButtonUndo, nullptr, QStringLiteral("Ctrl+Z")},
+                            {ButtonRedo, nullptr, QStringLiteral("Ctrl+Shift+Z")});
     connect(stack, &QUndoStack::cleanChanged, this, &TForm1::show_undo_state);
     show_undo_state();
 }
@@ -409,16 +414,6 @@ void TForm1::build_find() {
 
 void TForm1::show_undo_state() {
     QUndoStack* stack = doc.undo_stack();
-    ButtonUndo->setEnabled(stack->canUndo());
-    ButtonRedo->setEnabled(stack->canRedo());
-    ButtonUndo->setToolTip(stack->canUndo()
-                               ? QStringLiteral("Undo %1 (Ctrl+Z)").arg(stack->undoText())
-                               : QStringLiteral("Nothing to undo"));
-    ButtonRedo->setToolTip(stack->canRedo()
-                               ? QStringLiteral("Redo %1 (Ctrl+Shift+Z)").arg(stack->redoText())
-                               : QStringLiteral("Nothing to redo"));
-    ButtonUndo->setAccessibleDescription(ButtonUndo->toolTip());
-    ButtonRedo->setAccessibleDescription(ButtonRedo->toolTip());
     const bool unsaved = !stack->isClean();
     setWindowTitle(QLatin1String(qira::app_title) + (unsaved ? QStringLiteral("*") : QString()));
 }

@@ -152,8 +152,7 @@ class TForm1 : public QWidget {
     void ButtonPatchApplyClick();
     // Asks for a patch file to write (`save`) or read, starting at `start`; empty when the user
     // cancels. Tests answer instead of the dialog.
-    using patch_chooser = std::function<QString(bool save, const QString& start)>;
-    void set_patch_chooser(patch_chooser chooser) { choose_patch_ = std::move(chooser); }
+    void set_patch_chooser(qira::file_chooser chooser) { choose_patch_ = std::move(chooser); }
     // Gives the window of the tables the folder its CSV dialogs start in, kept in the registry.
     void connect_folder_stores();
 
@@ -236,8 +235,8 @@ class TForm1 : public QWidget {
     std::unique_ptr<qira::message_sink> own_messages_;
     qira::message_sink* messages_;
     qira::file_ops* file_ops_ = &qira::native_file_ops();
-    folder_chooser choose_folder_; // empty: the system's folder dialog
-    patch_chooser choose_patch_;   // empty: the system's file dialogs
+    folder_chooser choose_folder_;    // empty: the system's folder dialog
+    qira::file_chooser choose_patch_; // the system's file dialogs; tests answer instead
     // The two files as they were opened, to make the patch of what was changed since.
     qira::opened_files opened_;
     // The problems of the references the files had when they were opened.

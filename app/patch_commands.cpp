@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QScopeGuard>
 
@@ -70,12 +69,8 @@ void TForm1::ButtonPatchSaveClick() {
                                        "no patch to write."));
         return;
     }
-    const QString start = stored_folder(patch_folder_value) + QStringLiteral("/mod.json");
     const QString path =
-        choose_patch_
-            ? choose_patch_(true, start)
-            : QFileDialog::getSaveFileName(this, QStringLiteral("Save changes as patch"), start,
-                                           QStringLiteral("Patches (*.json);;All files (*)"));
+        choose_patch_(true, stored_folder(patch_folder_value), QStringLiteral("mod.json"));
     if (path.isEmpty())
         return;
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
@@ -93,12 +88,7 @@ void TForm1::ButtonPatchSaveClick() {
 }
 
 void TForm1::ButtonPatchApplyClick() {
-    const QString start = stored_folder(patch_folder_value);
-    const QString path =
-        choose_patch_
-            ? choose_patch_(false, start)
-            : QFileDialog::getOpenFileName(this, QStringLiteral("Apply patch"), start,
-                                           QStringLiteral("Patches (*.json);;All files (*)"));
+    const QString path = choose_patch_(false, stored_folder(patch_folder_value), QString());
     if (path.isEmpty())
         return;
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());

@@ -75,8 +75,9 @@ void window_apply_patch(benchmark::State& state, const install& in) {
         state.SkipWithError("no patch or no window");
         return;
     }
-    w.window->set_patch_chooser(
-        [&](bool, const QString&) { return QString::fromStdString(patch.string()); });
+    w.window->set_patch_chooser([&](bool, const QString&, const QString&) {
+        return QString::fromStdString(patch.string());
+    });
     for (auto _ : state) {
         const int steps = w.window->doc.undo_stack()->index();
         w.window->ButtonPatchApplyClick();
@@ -101,7 +102,7 @@ void window_save_patch(benchmark::State& state, const install& in) {
     }
     scratch_dir out;
     const QString written = QString::fromStdString((out.path() / "mod.json").string());
-    w.window->set_patch_chooser([&](bool save, const QString&) {
+    w.window->set_patch_chooser([&](bool save, const QString&, const QString&) {
         return save ? written : QString::fromStdString(patch.string());
     });
     w.window->ButtonPatchApplyClick();

@@ -2,11 +2,12 @@
 
 #include "editing/csv_import.h"
 #include "editing/table_edits.h"
+#include "views/file_dialogs.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
+#include "views/undo_buttons.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -24,16 +25,6 @@
 namespace qira {
 
 namespace {
-
-std::filesystem::path fs_path(const QString& text) {
-#ifdef _WIN32
-    return std::filesystem::path(text.toStdWString());
-#else
-    const QByteArray local = text.toLocal8Bit();
-    return std::filesystem::path(
-        std::string(local.constData(), static_cast<std::size_t>(local.size())));
-#endif
-}
 
 QPushButton* make_button(const QString& text, const char* name, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
@@ -56,13 +47,8 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     add_commands();
     follow_the_undo_stack();
     follow_filters_and_model();
-    choose_file_ = [this](bool save, const QString& folder, const QString& name) {
-        const QString start = folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
-        const QString kinds = QStringLiteral("CSV files (*.csv);;All files (*)");
-        return save
-                   ? QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), start, kinds)
-                   : QFileDialog::getOpenFileName(this, QStringLiteral("Import CSV"), start, kinds);
-    };
+    choose_file_ = file_dialogs(this, QStringLiteral("Export CSV"), QStringLiteral("Import CSV"),
+                                QStringLiteral("CSV files (*.csv);;All files (*)"));
     show_problems_ = [this](const QString& title, const QStringList& problems) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Import CSV"), title, QMessageBox::Ok,
                         this);
@@ -215,17 +201,8 @@ void tables_window::add_commands() {
 }
 
 void tables_window::follow_the_undo_stack() {
-    QUndoStack* stack = doc_.undo_stack();
-    const auto undo_state = [this, stack] {
-        undo_action_->setEnabled(stack->canUndo());
-        redo_action_->setEnabled(stack->canRedo());
-        undo_button->setToolTip(stack->canUndo() ? QStringLiteral("Undo %1").arg(stack->undoText())
-                                                 : QStringLiteral("Nothing to undo"));
-        redo_button->setToolTip(stack->canRedo() ? QStringLiteral("Redo %1").arg(stack->redoText())
-                                                 : QStringLiteral("Nothing to redo"));
-    };
-    connect(stack, &QUndoStack::indexChanged, this, undo_state);
-    undo_state();
+    follow_undo_stack(doc_.undo_stack(), {undo_button, undo_action_, {}},
+                      {redo_button, redo_action_, {}});
 }
 
 void tables_window::follow_filters_and_model() {
@@ -430,7 +407,7 @@ bool tables_window::export_csv(const QString& path) {
     const int t = model->table();
     if (t < 0)
         return false;
-    const auto r = export_csv_file(doc_.game, t, fs_path(path));
+    const auto r = export_csv_file(doc_.game, t, to_fs_path(path));
     if (!r) {
         show_status(QString::fromStdString(r.message()));
         return false;
@@ -446,7 +423,7 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     const int t = model->table();
     if (t < 0)
         return false;
-    csv_import imported = import_csv_file(doc_.game, t, fs_path(path));
+    csv_import imported = import_csv_file(doc_.game, t, to_fs_path(path));
     if (!imported.imported()) {
         const QString summary = QString::fromStdString(imported.summary());
         QStringList listed;

@@ -6,6 +6,7 @@
 // main window's undo stack.
 
 #include "editing/block_edits.h"
+#include "views/file_dialogs.h"
 #include "views/filter_header.h"
 #include "views/game_document.h"
 #include "views/table_model.h"
@@ -84,8 +85,6 @@ class tables_window : public QWidget {
     std::function<void(const QRect& frame)> place_store;
 
     // Where the file dialogs ask; tests answer them. Empty: cancelled.
-    using file_chooser =
-        std::function<QString(bool save, const QString& folder, const QString& name)>;
     void set_file_chooser(file_chooser chooser) { choose_file_ = std::move(chooser); }
     // Shows the problems of a refused import (tests record them).
     using problem_list = std::function<void(const QString& title, const QStringList& problems)>;

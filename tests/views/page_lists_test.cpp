@@ -114,7 +114,7 @@ void apply_patch_made_by(view_fixture& f, const std::function<void(open_game&)>&
     temp_dir out;
     QVERIFY(save_patch_file(out / "mod.json", made.value).ok());
     const QString path = QString::fromStdString((out / "mod.json").string());
-    f.w().set_patch_chooser([path](bool, const QString&) { return path; });
+    f.w().set_patch_chooser([path](bool, const QString&, const QString&) { return path; });
     f.w().ButtonPatchApply->click();
     QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
 }

@@ -34,8 +34,9 @@ bool same_rows(const database& a, const database& b) {
 
 // The window answers its file dialogs with `path`.
 void answer_with(TForm1& w, const std::filesystem::path& path) {
-    w.set_patch_chooser(
-        [path](bool, const QString&) { return QString::fromStdString(path.string()); });
+    w.set_patch_chooser([path](bool, const QString&, const QString&) {
+        return QString::fromStdString(path.string());
+    });
 }
 
 } // namespace
