@@ -353,85 +353,123 @@ std::string show_entry(const entry_id& id) {
            (id.rank > 0 ? " rank " + std::to_string(id.rank) : "");
 }
 
+// What checking the patch's language entries works with: the entries found by their key and
+// rank, the plan it fills, the conflicts it finds, and how many entries of each key it removes.
 // Conflicts of language entries are worded whole ("language entry key 5: missing, patch removes
 // it"): their place is no table's.
-void plan_language(const string_table& lang, const language_patch& lp, language_plan& plan,
-                   std::vector<result>& conflicts) {
-    const auto entry_conflict = [&conflicts](std::string text) {
-        conflicts.push_back(conflict({}, std::move(text)));
-    };
-    const std::vector<entry_id> ids = entry_ids(lang);
-    std::unordered_map<entry_id, int, entry_id_hash> index;
-    index.reserve(ids.size());
-    for (int i = 0; i < static_cast<int>(ids.size()); ++i)
-        index.emplace(ids[i], i);
-    const auto find = [&](const entry_id& id) {
+struct language_check {
+    language_check(const string_table& lang_, const language_patch& lp_, language_plan& plan_,
+                   std::vector<result>& conflicts_)
+        : lang(lang_), lp(lp_), plan(plan_), conflicts(conflicts_), ids(entry_ids(lang_)) {
+        index.reserve(ids.size());
+        for (int i = 0; i < static_cast<int>(ids.size()); ++i)
+            index.emplace(ids[i], i);
+    }
+
+    // The entry with the id, or -1.
+    int find(const entry_id& id) const {
         auto it = index.find(id);
         return it == index.end() ? -1 : it->second;
-    };
-    plan.removed.assign(ids.size(), 0);
+    }
+
+    void entry_conflict(std::string text) { conflicts.push_back(conflict({}, std::move(text))); }
+
+    const string_table& lang;
+    const language_patch& lp;
+    language_plan& plan;
+    std::vector<result>& conflicts;
+    const std::vector<entry_id> ids;
+    std::unordered_map<entry_id, int, entry_id_hash> index;
     std::unordered_map<std::int32_t, int> removed_keys;
-    for (const placed_entry& pe : lp.removed) {
-        const int i = find(pe.entry);
+};
+
+// The entries the patch removes: each there once, with the text the patch expects.
+void plan_removed_entries(language_check& check) {
+    language_plan& plan = check.plan;
+    for (const placed_entry& pe : check.lp.removed) {
+        const int i = check.find(pe.entry);
         if (i < 0 || plan.removed[i]) {
-            entry_conflict("language entry " + show_entry(pe.entry) +
-                           ": missing, patch removes it");
+            check.entry_conflict("language entry " + show_entry(pe.entry) +
+                                 ": missing, patch removes it");
             continue;
         }
-        if (lang.entry(i).text != pe.text) {
-            entry_conflict("language entry " + show_entry(pe.entry) + ": holds " +
-                           show_text(lang.entry(i).text) + ", patch expects " + show_text(pe.text));
+        if (check.lang.entry(i).text != pe.text) {
+            check.entry_conflict("language entry " + show_entry(pe.entry) + ": holds " +
+                                 show_text(check.lang.entry(i).text) + ", patch expects " +
+                                 show_text(pe.text));
             continue;
         }
         plan.removed[i] = 1;
-        ++removed_keys[pe.entry.key];
+        ++check.removed_keys[pe.entry.key];
     }
-    std::vector<char> changed(ids.size(), 0);
-    for (const entry_change& ec : lp.changed) {
-        const int i = find(ec.entry);
+}
+
+// The entries the patch changes: each there, listed once and not removed, with the text the
+// patch expects before.
+void plan_changed_entries(language_check& check) {
+    language_plan& plan = check.plan;
+    std::vector<char> changed(check.ids.size(), 0);
+    for (const entry_change& ec : check.lp.changed) {
+        const int i = check.find(ec.entry);
         if (i < 0) {
-            entry_conflict("language entry " + show_entry(ec.entry) +
-                           ": missing, patch changes it");
+            check.entry_conflict("language entry " + show_entry(ec.entry) +
+                                 ": missing, patch changes it");
             continue;
         }
         if (changed[i] || plan.removed[i]) {
-            entry_conflict("language entry " + show_entry(ec.entry) + ": the patch lists it twice");
+            check.entry_conflict("language entry " + show_entry(ec.entry) +
+                                 ": the patch lists it twice");
             continue;
         }
         changed[i] = 1;
-        if (lang.entry(i).text != ec.before)
-            entry_conflict("language entry " + show_entry(ec.entry) + ": holds " +
-                           show_text(lang.entry(i).text) + ", patch expects " +
-                           show_text(ec.before));
+        if (check.lang.entry(i).text != ec.before)
+            check.entry_conflict("language entry " + show_entry(ec.entry) + ": holds " +
+                                 show_text(check.lang.entry(i).text) + ", patch expects " +
+                                 show_text(ec.before));
         plan.changed.push_back(i);
     }
+}
+
+// The entries the patch adds: each after an entry that stays, and not already there (entries
+// with the same key count as there up to its rank).
+void plan_added_entries(language_check& check) {
+    language_plan& plan = check.plan;
     std::unordered_map<std::int32_t, int> key_counts;
-    if (!lp.added.empty())
-        for (const entry_id& id : ids)
+    if (!check.lp.added.empty())
+        for (const entry_id& id : check.ids)
             ++key_counts[id.key];
     std::unordered_map<entry_id, int, entry_id_hash> added_ids;
-    for (const placed_entry& pe : lp.added) {
+    for (const placed_entry& pe : check.lp.added) {
         int anchor = -1;
         if (pe.after) {
-            anchor = find(*pe.after);
+            anchor = check.find(*pe.after);
             if (anchor < 0 || plan.removed[anchor]) {
-                entry_conflict("language entry " + show_entry(*pe.after) +
-                               ", which the added entry " + show_entry(pe.entry) +
-                               " follows, is missing");
+                check.entry_conflict("language entry " + show_entry(*pe.after) +
+                                     ", which the added entry " + show_entry(pe.entry) +
+                                     " follows, is missing");
                 anchor = -1;
             }
         }
-        const int left = key_counts[pe.entry.key] - removed_keys[pe.entry.key];
+        const int left = key_counts[pe.entry.key] - check.removed_keys[pe.entry.key];
         if (left > pe.entry.rank || !added_ids.emplace(pe.entry, 0).second)
-            entry_conflict("language entry " + show_entry(pe.entry) +
-                           ": already there, patch adds it");
+            check.entry_conflict("language entry " + show_entry(pe.entry) +
+                                 ": already there, patch adds it");
         plan.anchors.push_back(anchor);
     }
-    const std::size_t count = ids.size() - lp.removed.size() + lp.added.size();
+}
+
+void plan_language(const string_table& lang, const language_patch& lp, language_plan& plan,
+                   std::vector<result>& conflicts) {
+    language_check check(lang, lp, plan, conflicts);
+    plan.removed.assign(check.ids.size(), 0);
+    plan_removed_entries(check);
+    plan_changed_entries(check);
+    plan_added_entries(check);
+    const std::size_t count = check.ids.size() - lp.removed.size() + lp.added.size();
     if (count > max_language_entries)
-        entry_conflict("the language file would hold " + std::to_string(count) +
-                       " entries; at most " + std::to_string(max_language_entries) +
-                       " are allowed");
+        check.entry_conflict("the language file would hold " + std::to_string(count) +
+                             " entries; at most " + std::to_string(max_language_entries) +
+                             " are allowed");
 }
 
 } // namespace
