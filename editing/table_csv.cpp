@@ -265,47 +265,29 @@ std::string table_csv(const database& db, int t, int names) {
     return out;
 }
 
-csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int names) {
-    csv_rows out;
-    // A problem of a column without a name is worded as one of its line.
-    const auto problem = [&](std::size_t line, std::string_view column, std::string what) {
-        ++out.problem_count;
-        if (out.problems.size() < listed_problems)
-            out.problems.push_back(result::failure(
-                result::code::csv_problem,
-                {.field = column.empty() ? std::nullopt : std::optional(std::string(column)),
-                 .line = line},
-                std::move(what)));
-    };
-    if (!db.has_table(t)) {
-        problem(1, {}, "the database has no table " + std::to_string(t));
-        return out;
-    }
-    std::string decoded;
-    if (result text = as_utf8(bytes, decoded, out.utf16); !text) {
-        ++out.problem_count;
-        out.problems.push_back(std::move(text));
-        return out;
-    }
-    out.separator = find_separator(bytes);
-    record_reader reader(bytes, out.separator);
+namespace {
+
+// A problem at the line and column of the file; one of a column without a name is worded as one
+// of its line. Only the first few are listed, all are counted.
+void add_problem(csv_rows& out, std::size_t line, std::string_view column, std::string what) {
+    ++out.problem_count;
+    if (out.problems.size() < listed_problems)
+        out.problems.push_back(result::failure(
+            result::code::csv_problem,
+            {.field = column.empty() ? std::nullopt : std::optional(std::string(column)),
+             .line = line},
+            std::move(what)));
+}
+
+// The field of table t that each column of the header is (the n-th column of a name is the n-th
+// field of that name; a localized name k is field `field_count() + k`, -1 a column that is
+// none), with a problem for each column that is no field, is repeated or is missing, and for
+// columns past as many as the table has.
+std::vector<int> header_fields(const database& db, int t, int names, const record& header,
+                               csv_rows& out) {
     const db_table& table = db.tables[static_cast<std::size_t>(t)];
     const int fields = table.field_count();
     const auto columns_wanted = static_cast<std::size_t>(fields + names);
-
-    // The header: each column is a field (the n-th column of a name is the n-th field of that
-    // name) or a localized name. Columns past as many as the table has fields, and a few more
-    // to name in problems, are only counted.
-    record header;
-    if (!reader.next(header, columns_wanted + listed_problems)) {
-        if (!reader.problem) {
-            ++out.problem_count;
-            out.problems.push_back(std::move(reader.problem));
-        } else {
-            problem(1, {}, "the file is empty; it needs a header of the table's field names");
-        }
-        return out;
-    }
     std::map<std::string, std::vector<int>, std::less<>> field_of_name;
     for (int f = 0; f < fields; ++f)
         field_of_name[table.fields[static_cast<std::size_t>(f)].name].push_back(f);
@@ -318,36 +300,65 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
         const std::string& name = header.fields[c];
         const auto it = field_of_name.find(name);
         if (it == field_of_name.end()) {
-            problem(header.line, name, "no field of table " + std::to_string(t) + " has this name");
+            add_problem(out, header.line, name,
+                        "no field of table " + std::to_string(t) + " has this name");
             continue;
         }
         std::size_t& n = used[name];
         if (n >= it->second.size()) {
-            problem(header.line, name, "the column is repeated");
+            add_problem(out, header.line, name, "the column is repeated");
             continue;
         }
         column_field[c] = it->second[n++];
         covered[static_cast<std::size_t>(column_field[c])] = true;
     }
     if (header.count > header.kept)
-        problem(header.line, {},
-                "the header has " + std::to_string(header.count) + " columns; table " +
-                    std::to_string(t) + " has " + std::to_string(columns_wanted) +
-                    (columns_wanted == 1 ? " column" : " columns"));
+        add_problem(out, header.line, {},
+                    "the header has " + std::to_string(header.count) + " columns; table " +
+                        std::to_string(t) + " has " + std::to_string(columns_wanted) +
+                        (columns_wanted == 1 ? " column" : " columns"));
     for (int f = 0; f < fields + names; ++f)
         if (!covered[static_cast<std::size_t>(f)])
-            problem(header.line,
-                    f < fields ? table.fields[static_cast<std::size_t>(f)].name
-                               : "@name" + std::to_string(f - fields),
-                    "the column is missing");
-    if (!out.ok())
-        return out;
+            add_problem(out, header.line,
+                        f < fields ? table.fields[static_cast<std::size_t>(f)].name
+                                   : "@name" + std::to_string(f - fields),
+                        "the column is missing");
+    return column_field;
+}
 
-    // The lines, one at a time. Blank lines are no rows, and do not count towards what the table
-    // holds. Rows are kept only while the table can hold them and no problem is found (a file
-    // with problems gives none), so that a file of any length costs the memory of the rows a
-    // table can hold.
-    const std::size_t columns = header.count;
+// The row a line of the file gives: each of its fields read into the cell of its column
+// (`column_cells`, of the fields `column_field`), with a problem for each field that does not
+// read; texts that are not UTF-8 are counted.
+db_overall_data read_row(const database& db, int t, const record& rec,
+                         const std::vector<int>& column_field,
+                         const std::vector<cell>& column_cells, csv_rows& out) {
+    const db_table& table = db.tables[static_cast<std::size_t>(t)];
+    db_overall_data row;
+    row.values.resize(static_cast<std::size_t>(std::max(table.packed_count, 0)), 0);
+    for (std::size_t c = 0; c < column_cells.size(); ++c) {
+        const cell& where = column_cells[c];
+        const std::string& text = rec.fields[c];
+        if (holds_text(where.part) && !is_valid_utf8(text))
+            ++out.texts_not_utf8;
+        auto value = parse_cell(db, where, text);
+        if (!value) {
+            add_problem(out, rec.line, table.fields[static_cast<std::size_t>(column_field[c])].name,
+                        value.message());
+            continue;
+        }
+        write_cell(row, where.place(), std::move(value.value));
+    }
+    return row;
+}
+
+// The lines after the header, one at a time, into `out.rows`. Blank lines are no rows, and do
+// not count towards what the table holds. Rows are kept only while the table can hold them and
+// no problem is found (a file with problems gives none), so that a file of any length costs the
+// memory of the rows a table can hold.
+void read_rows(const database& db, int t, record_reader& reader, std::size_t columns,
+               const std::vector<int>& column_field, csv_rows& out) {
+    const db_table& table = db.tables[static_cast<std::size_t>(t)];
+    const int fields = table.field_count();
     const bool has_numbers = std::any_of(column_field.begin(), column_field.end(), [&](int f) {
         return f >= 0 && f < fields && !holds_text(place_of_field(table, f).part);
     });
@@ -355,7 +366,6 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
     for (const int f : column_field)
         column_cells.push_back(f < fields ? column_cell(db, t, 0, f)
                                           : cell{t, 0, row_part::name, f - fields});
-    const std::size_t packed = static_cast<std::size_t>(std::max(table.packed_count, 0));
     std::size_t lines = 0, last_line = 0;
     result room = result::success();
     record rec;
@@ -367,26 +377,12 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
         if (room)
             room = check_capacity(db, t, lines);
         if (rec.count != columns) {
-            problem(rec.line, {},
-                    std::to_string(rec.count) + " fields, but the header has " +
-                        std::to_string(columns));
+            add_problem(out, rec.line, {},
+                        std::to_string(rec.count) + " fields, but the header has " +
+                            std::to_string(columns));
             continue;
         }
-        db_overall_data row;
-        row.values.resize(packed, 0);
-        for (std::size_t c = 0; c < columns; ++c) {
-            const cell& where = column_cells[c];
-            const std::string& text = rec.fields[c];
-            if (holds_text(where.part) && !is_valid_utf8(text))
-                ++out.texts_not_utf8;
-            auto value = parse_cell(db, where, text);
-            if (!value) {
-                problem(rec.line, table.fields[static_cast<std::size_t>(column_field[c])].name,
-                        value.message());
-                continue;
-            }
-            write_cell(row, where.place(), std::move(value.value));
-        }
+        db_overall_data row = read_row(db, t, rec, column_field, column_cells, out);
         if (out.ok() && room)
             out.rows.push_back(std::move(row));
     }
@@ -395,7 +391,7 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
         out.rows.clear();
         out.problems.assign(1, std::move(reader.problem));
         out.problem_count = 1;
-        return out;
+        return;
     }
     // A table that cannot hold the rows: the first problem, at the last row, with all of them.
     if (!room) {
@@ -409,6 +405,45 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
     }
     if (!out.ok())
         out.rows.clear();
+}
+
+} // namespace
+
+csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int names) {
+    csv_rows out;
+    if (!db.has_table(t)) {
+        add_problem(out, 1, {}, "the database has no table " + std::to_string(t));
+        return out;
+    }
+    std::string decoded;
+    if (result text = as_utf8(bytes, decoded, out.utf16); !text) {
+        ++out.problem_count;
+        out.problems.push_back(std::move(text));
+        return out;
+    }
+    out.separator = find_separator(bytes);
+    record_reader reader(bytes, out.separator);
+    const db_table& table = db.tables[static_cast<std::size_t>(t)];
+    const auto columns_wanted = static_cast<std::size_t>(table.field_count() + names);
+
+    // The header: each column is a field (the n-th column of a name is the n-th field of that
+    // name) or a localized name. Columns past as many as the table has fields, and a few more
+    // to name in problems, are only counted.
+    record header;
+    if (!reader.next(header, columns_wanted + listed_problems)) {
+        if (!reader.problem) {
+            ++out.problem_count;
+            out.problems.push_back(std::move(reader.problem));
+        } else {
+            add_problem(out, 1, {},
+                        "the file is empty; it needs a header of the table's field names");
+        }
+        return out;
+    }
+    const std::vector<int> column_field = header_fields(db, t, names, header, out);
+    if (!out.ok())
+        return out;
+    read_rows(db, t, reader, header.count, column_field, out);
     return out;
 }
 

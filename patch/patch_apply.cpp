@@ -99,10 +99,12 @@ void apply_language(open_game& game, change& into, const language_patch& lp,
     insert_entries(game, into, std::move(added));
 }
 
+// Cells and what they are set to.
+using cell_values = std::vector<std::pair<cell, cell_value>>;
+
 // The names of the rows that stay in a table with localized names, where they differ from the
 // language file's.
-void name_cells(const open_game& game, int t, const table_plan* plan,
-                std::vector<std::pair<cell, cell_value>>& cells) {
+void name_cells(const open_game& game, int t, const table_plan* plan, cell_values& cells) {
     const auto rows = game.db.rows(t);
     std::array<std::string, 4> names;
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -167,6 +169,73 @@ void reshape_table(open_game& game, change& into, const table_patch& tp, const t
     insert_rows(game, into, t, std::move(added));
 }
 
+// The localized names that follow from the language entries, in every table with localized
+// names: the cells of the rows that stay where they differ from the language file's.
+cell_values localized_name_cells(const open_game& game, const full_plan& plan) {
+    cell_values cells;
+    for (int t = 0; t < game.db.table_count() && t < name_config_tables; ++t) {
+        const table_plan* tplan = nullptr;
+        for (const table_plan& candidate : plan.tables)
+            if (candidate.t == t)
+                tplan = &candidate;
+        name_cells(game, t, tplan, cells);
+    }
+    return cells;
+}
+
+// Sets `cells` and then the fields the patch changes, recording them in `into`, or, without
+// `record_cells`, straight from the patch: no copy of the values, no record of them.
+void set_changed_cells(open_game& game, change& into, const patch& use, const full_plan& plan,
+                       cell_values cells, bool record_cells) {
+    const auto each_field = [&](auto&& take) {
+        for (std::size_t k = 0; k < use.tables.size(); ++k) {
+            const table_plan& tplan = plan.tables[k];
+            std::size_t next = 0;
+            for (const changed_row& rc : use.tables[k].changed)
+                for (const field_change& fc : rc.fields)
+                    take(tplan.change_cells[next++], fc.after);
+        }
+    };
+    if (record_cells) {
+        std::size_t fields = cells.size();
+        for (const table_plan& tplan : plan.tables)
+            fields += tplan.change_cells.size();
+        cells.reserve(fields);
+        each_field([&](const cell& c, const cell_value& v) { cells.emplace_back(c, v); });
+        set_cells(game, into, std::move(cells));
+    } else {
+        unrecorded_cells writer(game);
+        for (const auto& [c, v] : cells)
+            writer.set(c, v);
+        each_field([&](const cell& c, const cell_value& v) { writer.set(c, v); });
+        writer.finish();
+    }
+}
+
+// The bits no field covers, where the patch changes them: each row's words with those bits the
+// patch's.
+void set_stored_bits(open_game& game, change& into, const patch& use, const full_plan& plan) {
+    for (std::size_t k = 0; k < use.tables.size(); ++k) {
+        const table_plan& tplan = plan.tables[k];
+        if (tplan.stored_rows.empty())
+            continue;
+        const std::vector<std::uint32_t> mask = undecoded_mask(game.db, tplan.t);
+        const auto w = static_cast<std::size_t>(game.db.overall[tplan.t].words_per_row);
+        const auto& all = game.db.blocks[static_cast<std::size_t>(tplan.t)].words;
+        for (const auto& [r, index] : tplan.stored_rows) {
+            const std::vector<std::uint32_t>& after = use.tables[k].changed[index].stored_after;
+            const auto first =
+                all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(r) * w);
+            std::vector<std::uint32_t> words(first, first + static_cast<std::ptrdiff_t>(w));
+            const std::size_t s = w - mask.size();
+            for (std::size_t g = 0; g < mask.size(); ++g)
+                words[s + g] =
+                    (words[s + g] & ~mask[g]) | ((g < after.size() ? after[g] : 0) & mask[g]);
+            set_row_words(game, into, tplan.t, r, std::move(words));
+        }
+    }
+}
+
 // Applies the patch, recording every change in `into`, or, without `record_cells`, all but the
 // cells it sets (a caller that keeps no undo step).
 patch_applied apply(open_game& game, const patch& p, bool reverse, change& into,
@@ -200,61 +269,11 @@ patch_applied apply(open_game& game, const patch& p, bool reverse, change& into,
         apply_language(game, into, use.language, plan.language);
 
     // The cells of the rows as they are: the localized names that follow from the language
-    // entries, and the fields the patch changes.
-    std::vector<std::pair<cell, cell_value>> cells;
+    // entries, and the fields the patch changes; then the bits no field covers.
     const bool with_names = game.has_language;
-    if (with_names)
-        for (int t = 0; t < game.db.table_count() && t < name_config_tables; ++t) {
-            const table_plan* tplan = nullptr;
-            for (const table_plan& candidate : plan.tables)
-                if (candidate.t == t)
-                    tplan = &candidate;
-            name_cells(game, t, tplan, cells);
-        }
-    const auto each_field = [&](auto&& take) {
-        for (std::size_t k = 0; k < use.tables.size(); ++k) {
-            const table_plan& tplan = plan.tables[k];
-            std::size_t next = 0;
-            for (const changed_row& rc : use.tables[k].changed)
-                for (const field_change& fc : rc.fields)
-                    take(tplan.change_cells[next++], fc.after);
-        }
-    };
-    if (record_cells) {
-        std::size_t fields = cells.size();
-        for (const table_plan& tplan : plan.tables)
-            fields += tplan.change_cells.size();
-        cells.reserve(fields);
-        each_field([&](const cell& c, const cell_value& v) { cells.emplace_back(c, v); });
-        set_cells(game, into, std::move(cells));
-    } else {
-        // Straight from the patch: no copy of the values, no record of them.
-        unrecorded_cells writer(game);
-        for (const auto& [c, v] : cells)
-            writer.set(c, v);
-        each_field([&](const cell& c, const cell_value& v) { writer.set(c, v); });
-        writer.finish();
-    }
-    // The bits no field covers, where the patch changes them.
-    for (std::size_t k = 0; k < use.tables.size(); ++k) {
-        const table_plan& tplan = plan.tables[k];
-        if (tplan.stored_rows.empty())
-            continue;
-        const std::vector<std::uint32_t> mask = undecoded_mask(game.db, tplan.t);
-        const auto w = static_cast<std::size_t>(game.db.overall[tplan.t].words_per_row);
-        const auto& all = game.db.blocks[static_cast<std::size_t>(tplan.t)].words;
-        for (const auto& [r, index] : tplan.stored_rows) {
-            const std::vector<std::uint32_t>& after = use.tables[k].changed[index].stored_after;
-            const auto first =
-                all.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(r) * w);
-            std::vector<std::uint32_t> words(first, first + static_cast<std::ptrdiff_t>(w));
-            const std::size_t s = w - mask.size();
-            for (std::size_t g = 0; g < mask.size(); ++g)
-                words[s + g] =
-                    (words[s + g] & ~mask[g]) | ((g < after.size() ? after[g] : 0) & mask[g]);
-            set_row_words(game, into, tplan.t, r, std::move(words));
-        }
-    }
+    set_changed_cells(game, into, use, plan,
+                      with_names ? localized_name_cells(game, plan) : cell_values(), record_cells);
+    set_stored_bits(game, into, use, plan);
 
     // Then the rows removed and added, table by table.
     for (std::size_t k = 0; k < use.tables.size(); ++k)

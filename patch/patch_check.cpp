@@ -111,180 +111,241 @@ result unfit_row(const database& db, int t, int ca, const placed_row& pr) {
     return result::success();
 }
 
-void plan_table(const database& db, const table_patch& tp, table_plan& plan,
-                std::vector<result>& conflicts) {
-    if (auto mismatch = table_mismatch(db, tp); !mismatch) {
-        conflicts.push_back(std::move(mismatch));
-        return;
+// What checking one table's part of the patch works with: the table's rows found by their keys
+// and rank, the plan it fills, the conflicts it finds, and what the rows the patch removes leave.
+struct table_check {
+    table_check(const database& db_, const table_patch& tp_, table_plan& plan_,
+                std::vector<result>& conflicts_)
+        : db(db_), tp(tp_), plan(plan_), conflicts(conflicts_), t(tp_.index),
+          table(db_.tables[tp_.index]), ca(key_count(db_, tp_.index)),
+          name("table " + std::to_string(tp_.index)), rows(db_.rows(tp_.index)),
+          ids(row_ids(db_, tp_.index)), packed_words(undecoded_mask(db_, tp_.index).size()) {
+        index.reserve(ids.size());
+        for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+            index.emplace(ids[r], r);
     }
-    const int t = tp.index;
-    const db_table& table = db.tables[t];
-    const int ca = key_count(db, t);
-    const std::string name = "table " + std::to_string(t);
-    const auto rows = db.rows(t);
-    const int n = static_cast<int>(rows.size());
-    if (ca == 0 && n != tp.rows_before)
-        conflicts.push_back(conflict({}, name + " holds " + std::to_string(n) +
-                                             " rows, patch expects " +
-                                             std::to_string(tp.rows_before)));
 
-    const std::vector<row_id> ids = row_ids(db, t);
-    std::unordered_map<row_id, int, row_id_hash> index;
-    index.reserve(ids.size());
-    for (int r = 0; r < n; ++r)
-        index.emplace(ids[r], r);
-    const auto find = [&](const row_id& id) {
+    // The row with the id, or -1.
+    int find(const row_id& id) const {
         auto it = index.find(id);
         return it == index.end() ? -1 : it->second;
-    };
+    }
 
-    plan.t = t;
-    plan.removed.assign(rows.size(), 0);
-    plan.reshapes = !tp.removed.empty() || !tp.added.empty();
-    std::unordered_map<row_id, int, row_id_hash> removed_at;
-    std::unordered_map<key_tuple, int, key_hash> removed_keys;
-    const std::size_t packed_words = undecoded_mask(db, t).size();
-    const auto stored_fits = [&](const std::vector<std::uint32_t>& stored, const row_id& id,
-                                 const char* role) {
+    // Whether `stored` of a row the patch holds has the table's length; a conflict where not.
+    bool stored_fits(const std::vector<std::uint32_t>& stored, const row_id& id, const char* role) {
         result fits = stored_length(t, ca, id, role, stored, packed_words);
         const bool ok = fits.ok();
         if (!ok)
             conflicts.push_back(std::move(fits));
         return ok;
-    };
-    for (const placed_row& pr : tp.removed) {
-        if (!stored_fits(pr.contents.stored, pr.row, "removed by the patch"))
+    }
+
+    const database& db;
+    const table_patch& tp;
+    table_plan& plan;
+    std::vector<result>& conflicts;
+    const int t;
+    const db_table& table;
+    const int ca;           // the key fields that identify the rows
+    const std::string name; // "table 4", as messages start
+    const std::span<const db_overall_data> rows;
+    const std::vector<row_id> ids;
+    std::unordered_map<row_id, int, row_id_hash> index;
+    // The row each removed row was, by its id, and how many rows with each keys are removed.
+    std::unordered_map<row_id, int, row_id_hash> removed_at;
+    std::unordered_map<key_tuple, int, key_hash> removed_keys;
+    const std::size_t packed_words; // the words of the bits no field covers
+};
+
+// The rows the patch removes: each must be there once, as the patch's copy of it.
+void plan_removed_rows(table_check& check) {
+    table_plan& plan = check.plan;
+    const int t = check.t;
+    for (const placed_row& pr : check.tp.removed) {
+        if (!check.stored_fits(pr.contents.stored, pr.row, "removed by the patch"))
             continue;
-        const int r = find(pr.row);
+        const int r = check.find(pr.row);
         if (r < 0) {
-            conflicts.push_back(conflict({.table = t}, "no row with " + show_id(pr.row, ca) +
-                                                           ", patch removes it"));
+            check.conflicts.push_back(conflict(
+                {.table = t}, "no row with " + show_id(pr.row, check.ca) + ", patch removes it"));
             continue;
         }
         if (plan.removed[r]) {
-            conflicts.push_back(conflict({.table = t, .row = r}, "the patch removes it twice"));
+            check.conflicts.push_back(
+                conflict({.table = t, .row = r}, "the patch removes it twice"));
             continue;
         }
-        if (auto diff = row_difference(db, t, r, pr.contents); !diff) {
-            conflicts.push_back(std::move(diff));
+        if (auto diff = row_difference(check.db, t, r, pr.contents); !diff) {
+            check.conflicts.push_back(std::move(diff));
             continue;
         }
         plan.removed[r] = 1;
-        removed_at.emplace(pr.row, r);
-        ++removed_keys[pr.row.keys];
+        check.removed_at.emplace(pr.row, r);
+        ++check.removed_keys[pr.row.keys];
     }
+}
 
-    std::vector<char> changed(rows.size(), 0);
-    for (const changed_row& rc : tp.changed) {
-        const int r = find(rc.row);
+// The fields the patch changes in row r: each a field of the row, changed once, from what the
+// row holds to what fits the field.
+void plan_field_changes(table_check& check, const changed_row& rc, int r) {
+    const db_table& table = check.table;
+    const int t = check.t;
+    std::vector<char> seen(table.fields.size(), 0);
+    for (const field_change& fc : rc.fields) {
+        const auto c = field_cell(table, t, fc.field);
+        if (!c || (c->part == row_part::value &&
+                   static_cast<std::size_t>(c->index) >= check.rows[r].values.size())) {
+            check.conflicts.push_back(conflict(
+                {.table = t, .row = r}, "the patch changes field " + std::to_string(fc.field) +
+                                            ", which is no extra, text or value of the table"));
+            continue;
+        }
+        if (seen[static_cast<std::size_t>(fc.field)]) {
+            check.conflicts.push_back(
+                conflict({.table = t, .row = r},
+                         "the patch changes field " + std::to_string(fc.field) + " twice"));
+            continue;
+        }
+        seen[static_cast<std::size_t>(fc.field)] = 1;
+        const place at{.table = t, .row = r, .field = table.fields[fc.field].name};
+        cell where = *c;
+        where.row = r;
+        // What the field holds before and after must fit it, as the grid would take it.
+        result fits = check_value(check.db, where, fc.before);
+        if (fits)
+            fits = check_value(check.db, where, fc.after);
+        if (!fits) {
+            check.conflicts.push_back(conflict(at, fits.message()));
+            continue;
+        }
+        const cell_value have = read_cell(check.rows[r], where.place());
+        if (have != fc.before)
+            check.conflicts.push_back(conflict(
+                at, "holds " + show(where, have) + ", patch expects " + show(where, fc.before)));
+        else
+            check.plan.change_cells.push_back(where);
+    }
+}
+
+// The rows the patch changes: each there, listed once and not removed, its fields and the bits
+// no field covers as the patch expects them.
+void plan_changed_rows(table_check& check) {
+    table_plan& plan = check.plan;
+    const int t = check.t;
+    std::vector<char> changed(check.rows.size(), 0);
+    for (const changed_row& rc : check.tp.changed) {
+        const int r = check.find(rc.row);
         if (r < 0) {
-            conflicts.push_back(conflict({.table = t}, "no row with " + show_id(rc.row, ca) +
-                                                           ", patch changes it"));
+            check.conflicts.push_back(conflict(
+                {.table = t}, "no row with " + show_id(rc.row, check.ca) + ", patch changes it"));
             continue;
         }
         if (changed[r] || plan.removed[r]) {
-            conflicts.push_back(conflict({.table = t, .row = r}, "the patch lists it twice"));
+            check.conflicts.push_back(conflict({.table = t, .row = r}, "the patch lists it twice"));
             continue;
         }
         changed[r] = 1;
-        std::vector<char> seen(table.fields.size(), 0);
-        for (const field_change& fc : rc.fields) {
-            const auto c = field_cell(table, t, fc.field);
-            if (!c || (c->part == row_part::value &&
-                       static_cast<std::size_t>(c->index) >= rows[r].values.size())) {
-                conflicts.push_back(conflict(
-                    {.table = t, .row = r}, "the patch changes field " + std::to_string(fc.field) +
-                                                ", which is no extra, text or value of the table"));
-                continue;
-            }
-            if (seen[static_cast<std::size_t>(fc.field)]) {
-                conflicts.push_back(
-                    conflict({.table = t, .row = r},
-                             "the patch changes field " + std::to_string(fc.field) + " twice"));
-                continue;
-            }
-            seen[static_cast<std::size_t>(fc.field)] = 1;
-            const place at{.table = t, .row = r, .field = table.fields[fc.field].name};
-            cell where = *c;
-            where.row = r;
-            // What the field holds before and after must fit it, as the grid would take it.
-            result fits = check_value(db, where, fc.before);
-            if (fits)
-                fits = check_value(db, where, fc.after);
-            if (!fits) {
-                conflicts.push_back(conflict(at, fits.message()));
-                continue;
-            }
-            const cell_value have = read_cell(rows[r], where.place());
-            if (have != fc.before)
-                conflicts.push_back(conflict(at, "holds " + show(where, have) + ", patch expects " +
-                                                     show(where, fc.before)));
-            else
-                plan.change_cells.push_back(where);
-        }
+        plan_field_changes(check, rc, r);
         // (The patch's reader makes sure that there are as many words before as after.)
         if (!rc.stored_after.empty() &&
-            stored_fits(rc.stored_after, rc.row, "changed by the patch")) {
-            if (!same_words(undecoded_words(db, t, static_cast<std::size_t>(r)), rc.stored_before))
-                conflicts.push_back(
+            check.stored_fits(rc.stored_after, rc.row, "changed by the patch")) {
+            if (!same_words(undecoded_words(check.db, t, static_cast<std::size_t>(r)),
+                            rc.stored_before))
+                check.conflicts.push_back(
                     conflict({.table = t, .row = r},
                              "the bits no field covers are not what the patch expects"));
             else
-                plan.stored_rows.emplace_back(r, static_cast<std::size_t>(&rc - tp.changed.data()));
+                plan.stored_rows.emplace_back(
+                    r, static_cast<std::size_t>(&rc - check.tp.changed.data()));
         }
     }
+}
 
+// The rows the patch adds: each after a row that stays, whole and fitting the table's fields,
+// and not already there (rows with the same keys count as there up to its rank).
+void plan_added_rows(table_check& check) {
+    table_plan& plan = check.plan;
+    const int t = check.t;
+    const int ca = check.ca;
     std::unordered_map<key_tuple, int, key_hash> key_counts;
-    if (ca > 0 && !tp.added.empty()) {
-        key_counts.reserve(ids.size());
-        for (const row_id& id : ids)
+    if (ca > 0 && !check.tp.added.empty()) {
+        key_counts.reserve(check.ids.size());
+        for (const row_id& id : check.ids)
             ++key_counts[id.keys];
     }
     std::unordered_map<row_id, int, row_id_hash> added_ids;
-    for (const placed_row& pr : tp.added) {
+    for (const placed_row& pr : check.tp.added) {
         int anchor = -1;
         if (pr.after) {
-            anchor = find(*pr.after);
+            anchor = check.find(*pr.after);
             if (anchor < 0 || plan.removed[anchor]) {
-                conflicts.push_back(
+                check.conflicts.push_back(
                     conflict({.table = t}, "the row with " + show_id(*pr.after, ca) +
                                                " that the added row with " + show_id(pr.row, ca) +
                                                " follows is missing"));
                 anchor = -1;
             }
         }
-        if (pr.contents.values.size() != static_cast<std::size_t>(table.packed_count))
-            conflicts.push_back(conflict(
-                {.table = t}, "the added row with " + show_id(pr.row, ca) + " has " +
-                                  std::to_string(pr.contents.values.size()) +
-                                  " values, the table " + std::to_string(table.packed_count)));
-        else if (auto unfit = unfit_row(db, t, ca, pr); !unfit)
-            conflicts.push_back(std::move(unfit));
+        if (pr.contents.values.size() != static_cast<std::size_t>(check.table.packed_count))
+            check.conflicts.push_back(
+                conflict({.table = t}, "the added row with " + show_id(pr.row, ca) + " has " +
+                                           std::to_string(pr.contents.values.size()) +
+                                           " values, the table " +
+                                           std::to_string(check.table.packed_count)));
+        else if (auto unfit = unfit_row(check.db, t, ca, pr); !unfit)
+            check.conflicts.push_back(std::move(unfit));
         else
-            stored_fits(pr.contents.stored, pr.row, "added by the patch");
+            check.stored_fits(pr.contents.stored, pr.row, "added by the patch");
         if (ca > 0) {
             auto held = key_counts.find(pr.row.keys);
             const int present = held == key_counts.end() ? 0 : held->second;
-            auto gone = removed_keys.find(pr.row.keys);
-            const int left = present - (gone == removed_keys.end() ? 0 : gone->second);
+            auto gone = check.removed_keys.find(pr.row.keys);
+            const int left = present - (gone == check.removed_keys.end() ? 0 : gone->second);
             if (left > pr.row.rank || !added_ids.emplace(pr.row, 0).second)
-                conflicts.push_back(conflict({}, name + " already holds the row with " +
-                                                     show_id(pr.row, ca) + " that the patch adds"));
+                check.conflicts.push_back(conflict({}, check.name + " already holds the row with " +
+                                                           show_id(pr.row, ca) +
+                                                           " that the patch adds"));
         }
         plan.anchors.push_back(anchor);
-        auto moved = removed_at.find(pr.row);
-        plan.reuse.push_back(moved == removed_at.end() ? -1 : moved->second);
+        auto moved = check.removed_at.find(pr.row);
+        plan.reuse.push_back(moved == check.removed_at.end() ? -1 : moved->second);
     }
+}
 
-    const std::int64_t count = static_cast<std::int64_t>(n) -
+// Whether the table, with the patch's rows removed and added, stays within what a database file
+// can hold: a conflict where not.
+void check_rows_after(const table_check& check) {
+    const table_patch& tp = check.tp;
+    const std::int64_t count = static_cast<std::int64_t>(check.rows.size()) -
                                static_cast<std::int64_t>(tp.removed.size()) +
                                static_cast<std::int64_t>(tp.added.size());
-    const std::int64_t words = count * std::max(db.overall[t].words_per_row, 0);
+    const std::int64_t words = count * std::max(check.db.overall[check.t].words_per_row, 0);
     if (count > max_rows || static_cast<std::uint64_t>(words) > max_row_words)
-        conflicts.push_back(conflict(
-            {}, name + " would hold " + std::to_string(count) + " rows (" + std::to_string(words) +
-                    " row words); at most " + std::to_string(max_rows) + " rows and " +
-                    std::to_string(max_row_words) + " row words are allowed"));
+        check.conflicts.push_back(conflict(
+            {}, check.name + " would hold " + std::to_string(count) + " rows (" +
+                    std::to_string(words) + " row words); at most " + std::to_string(max_rows) +
+                    " rows and " + std::to_string(max_row_words) + " row words are allowed"));
+}
+
+void plan_table(const database& db, const table_patch& tp, table_plan& plan,
+                std::vector<result>& conflicts) {
+    if (auto mismatch = table_mismatch(db, tp); !mismatch) {
+        conflicts.push_back(std::move(mismatch));
+        return;
+    }
+    table_check check(db, tp, plan, conflicts);
+    const int n = static_cast<int>(check.rows.size());
+    if (check.ca == 0 && n != tp.rows_before)
+        conflicts.push_back(conflict({}, check.name + " holds " + std::to_string(n) +
+                                             " rows, patch expects " +
+                                             std::to_string(tp.rows_before)));
+    plan.t = check.t;
+    plan.removed.assign(check.rows.size(), 0);
+    plan.reshapes = !tp.removed.empty() || !tp.added.empty();
+    plan_removed_rows(check);
+    plan_changed_rows(check);
+    plan_added_rows(check);
+    check_rows_after(check);
 }
 
 std::string show_entry(const entry_id& id) {
@@ -292,85 +353,123 @@ std::string show_entry(const entry_id& id) {
            (id.rank > 0 ? " rank " + std::to_string(id.rank) : "");
 }
 
+// What checking the patch's language entries works with: the entries found by their key and
+// rank, the plan it fills, the conflicts it finds, and how many entries of each key it removes.
 // Conflicts of language entries are worded whole ("language entry key 5: missing, patch removes
 // it"): their place is no table's.
-void plan_language(const string_table& lang, const language_patch& lp, language_plan& plan,
-                   std::vector<result>& conflicts) {
-    const auto entry_conflict = [&conflicts](std::string text) {
-        conflicts.push_back(conflict({}, std::move(text)));
-    };
-    const std::vector<entry_id> ids = entry_ids(lang);
-    std::unordered_map<entry_id, int, entry_id_hash> index;
-    index.reserve(ids.size());
-    for (int i = 0; i < static_cast<int>(ids.size()); ++i)
-        index.emplace(ids[i], i);
-    const auto find = [&](const entry_id& id) {
+struct language_check {
+    language_check(const string_table& lang_, const language_patch& lp_, language_plan& plan_,
+                   std::vector<result>& conflicts_)
+        : lang(lang_), lp(lp_), plan(plan_), conflicts(conflicts_), ids(entry_ids(lang_)) {
+        index.reserve(ids.size());
+        for (int i = 0; i < static_cast<int>(ids.size()); ++i)
+            index.emplace(ids[i], i);
+    }
+
+    // The entry with the id, or -1.
+    int find(const entry_id& id) const {
         auto it = index.find(id);
         return it == index.end() ? -1 : it->second;
-    };
-    plan.removed.assign(ids.size(), 0);
+    }
+
+    void entry_conflict(std::string text) { conflicts.push_back(conflict({}, std::move(text))); }
+
+    const string_table& lang;
+    const language_patch& lp;
+    language_plan& plan;
+    std::vector<result>& conflicts;
+    const std::vector<entry_id> ids;
+    std::unordered_map<entry_id, int, entry_id_hash> index;
     std::unordered_map<std::int32_t, int> removed_keys;
-    for (const placed_entry& pe : lp.removed) {
-        const int i = find(pe.entry);
+};
+
+// The entries the patch removes: each there once, with the text the patch expects.
+void plan_removed_entries(language_check& check) {
+    language_plan& plan = check.plan;
+    for (const placed_entry& pe : check.lp.removed) {
+        const int i = check.find(pe.entry);
         if (i < 0 || plan.removed[i]) {
-            entry_conflict("language entry " + show_entry(pe.entry) +
-                           ": missing, patch removes it");
+            check.entry_conflict("language entry " + show_entry(pe.entry) +
+                                 ": missing, patch removes it");
             continue;
         }
-        if (lang.entry(i).text != pe.text) {
-            entry_conflict("language entry " + show_entry(pe.entry) + ": holds " +
-                           show_text(lang.entry(i).text) + ", patch expects " + show_text(pe.text));
+        if (check.lang.entry(i).text != pe.text) {
+            check.entry_conflict("language entry " + show_entry(pe.entry) + ": holds " +
+                                 show_text(check.lang.entry(i).text) + ", patch expects " +
+                                 show_text(pe.text));
             continue;
         }
         plan.removed[i] = 1;
-        ++removed_keys[pe.entry.key];
+        ++check.removed_keys[pe.entry.key];
     }
-    std::vector<char> changed(ids.size(), 0);
-    for (const entry_change& ec : lp.changed) {
-        const int i = find(ec.entry);
+}
+
+// The entries the patch changes: each there, listed once and not removed, with the text the
+// patch expects before.
+void plan_changed_entries(language_check& check) {
+    language_plan& plan = check.plan;
+    std::vector<char> changed(check.ids.size(), 0);
+    for (const entry_change& ec : check.lp.changed) {
+        const int i = check.find(ec.entry);
         if (i < 0) {
-            entry_conflict("language entry " + show_entry(ec.entry) +
-                           ": missing, patch changes it");
+            check.entry_conflict("language entry " + show_entry(ec.entry) +
+                                 ": missing, patch changes it");
             continue;
         }
         if (changed[i] || plan.removed[i]) {
-            entry_conflict("language entry " + show_entry(ec.entry) + ": the patch lists it twice");
+            check.entry_conflict("language entry " + show_entry(ec.entry) +
+                                 ": the patch lists it twice");
             continue;
         }
         changed[i] = 1;
-        if (lang.entry(i).text != ec.before)
-            entry_conflict("language entry " + show_entry(ec.entry) + ": holds " +
-                           show_text(lang.entry(i).text) + ", patch expects " +
-                           show_text(ec.before));
+        if (check.lang.entry(i).text != ec.before)
+            check.entry_conflict("language entry " + show_entry(ec.entry) + ": holds " +
+                                 show_text(check.lang.entry(i).text) + ", patch expects " +
+                                 show_text(ec.before));
         plan.changed.push_back(i);
     }
+}
+
+// The entries the patch adds: each after an entry that stays, and not already there (entries
+// with the same key count as there up to its rank).
+void plan_added_entries(language_check& check) {
+    language_plan& plan = check.plan;
     std::unordered_map<std::int32_t, int> key_counts;
-    if (!lp.added.empty())
-        for (const entry_id& id : ids)
+    if (!check.lp.added.empty())
+        for (const entry_id& id : check.ids)
             ++key_counts[id.key];
     std::unordered_map<entry_id, int, entry_id_hash> added_ids;
-    for (const placed_entry& pe : lp.added) {
+    for (const placed_entry& pe : check.lp.added) {
         int anchor = -1;
         if (pe.after) {
-            anchor = find(*pe.after);
+            anchor = check.find(*pe.after);
             if (anchor < 0 || plan.removed[anchor]) {
-                entry_conflict("language entry " + show_entry(*pe.after) +
-                               ", which the added entry " + show_entry(pe.entry) +
-                               " follows, is missing");
+                check.entry_conflict("language entry " + show_entry(*pe.after) +
+                                     ", which the added entry " + show_entry(pe.entry) +
+                                     " follows, is missing");
                 anchor = -1;
             }
         }
-        const int left = key_counts[pe.entry.key] - removed_keys[pe.entry.key];
+        const int left = key_counts[pe.entry.key] - check.removed_keys[pe.entry.key];
         if (left > pe.entry.rank || !added_ids.emplace(pe.entry, 0).second)
-            entry_conflict("language entry " + show_entry(pe.entry) +
-                           ": already there, patch adds it");
+            check.entry_conflict("language entry " + show_entry(pe.entry) +
+                                 ": already there, patch adds it");
         plan.anchors.push_back(anchor);
     }
-    const std::size_t count = ids.size() - lp.removed.size() + lp.added.size();
+}
+
+void plan_language(const string_table& lang, const language_patch& lp, language_plan& plan,
+                   std::vector<result>& conflicts) {
+    language_check check(lang, lp, plan, conflicts);
+    plan.removed.assign(check.ids.size(), 0);
+    plan_removed_entries(check);
+    plan_changed_entries(check);
+    plan_added_entries(check);
+    const std::size_t count = check.ids.size() - lp.removed.size() + lp.added.size();
     if (count > max_language_entries)
-        entry_conflict("the language file would hold " + std::to_string(count) +
-                       " entries; at most " + std::to_string(max_language_entries) +
-                       " are allowed");
+        check.entry_conflict("the language file would hold " + std::to_string(count) +
+                             " entries; at most " + std::to_string(max_language_entries) +
+                             " are allowed");
 }
 
 } // namespace

@@ -419,87 +419,109 @@ int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
     return 0;
 }
 
-} // namespace
-} // namespace qira
-
-int main(int argc, char** argv) {
-    using namespace qira;
-    prefer_large_pages();
-    CLI::App app{"qiradb: read, check and rewrite the game database file and language files"};
-    app.require_subcommand(1);
-
+// What the command line gives: the options of every command (those of the same meaning shared
+// between them), and the commands, to tell which one was given.
+struct command_line {
     std::string db, db2, patch_path, out, lang, format = "json", dir, scale = "tiny";
     std::vector<std::string> lang_pair;
     bool reverse = false;
     std::optional<std::string> table;
     std::string seed = "1";
-
-    auto* info = app.add_subcommand("info", "tables, row counts, words per row and fields");
-    info->add_option("DB", db, "game database file")->required();
-
-    auto* dump = app.add_subcommand("dump", "the decoded model as JSON (or one table as CSV)");
-    dump->add_option("DB", db, "game database file")->required();
-    dump->add_option("--table", table, "only this table: its index or its name");
-    dump->add_option("--format", format, "json or csv")->check(CLI::IsMember({"json", "csv"}));
-    dump->add_option("--lang", lang, "language file: add the rows' localized names");
-
-    auto* rewrite =
-        app.add_subcommand("rewrite", "load and save, as the editor's Save Changes does");
-    rewrite->add_option("DB", db, "game database file")->required();
-    rewrite->add_option("OUT", out, "where to write the database")->required();
-    rewrite
-        ->add_option("--lang", lang_pair, "LANG LANGOUT: the language file and where to write it")
-        ->expected(2);
-
     std::string csv;
     std::string import_table;
-    auto* import_csv = app.add_subcommand(
+    bool references = false;
+
+    // The commands; parsed() tells the one given.
+    CLI::App *info = nullptr, *dump = nullptr, *rewrite = nullptr, *import_csv = nullptr,
+             *check = nullptr, *lang_dump = nullptr, *lang_rewrite = nullptr,
+             *make_sample = nullptr, *diff = nullptr, *apply = nullptr;
+};
+
+// The commands on the game database file: info, dump, rewrite, import-csv and check.
+void add_database_commands(CLI::App& app, command_line& cl) {
+    cl.info = app.add_subcommand("info", "tables, row counts, words per row and fields");
+    cl.info->add_option("DB", cl.db, "game database file")->required();
+
+    cl.dump = app.add_subcommand("dump", "the decoded model as JSON (or one table as CSV)");
+    cl.dump->add_option("DB", cl.db, "game database file")->required();
+    cl.dump->add_option("--table", cl.table, "only this table: its index or its name");
+    cl.dump->add_option("--format", cl.format, "json or csv")
+        ->check(CLI::IsMember({"json", "csv"}));
+    cl.dump->add_option("--lang", cl.lang, "language file: add the rows' localized names");
+
+    cl.rewrite = app.add_subcommand("rewrite", "load and save, as the editor's Save Changes does");
+    cl.rewrite->add_option("DB", cl.db, "game database file")->required();
+    cl.rewrite->add_option("OUT", cl.out, "where to write the database")->required();
+    cl.rewrite
+        ->add_option("--lang", cl.lang_pair,
+                     "LANG LANGOUT: the language file and where to write it")
+        ->expected(2);
+
+    cl.import_csv = app.add_subcommand(
         "import-csv", "replace a table's rows by a CSV file's and save as Save Changes does");
-    import_csv->add_option("DB", db, "game database file")->required();
-    import_csv->add_option("TABLE", import_table, "the table: its index or its name")->required();
-    import_csv->add_option("CSV", csv, "the rows, as dump --format csv writes them")->required();
-    import_csv->add_option("OUT", out, "where to write the database")->required();
-    import_csv
-        ->add_option("--lang", lang_pair,
+    cl.import_csv->add_option("DB", cl.db, "game database file")->required();
+    cl.import_csv->add_option("TABLE", cl.import_table, "the table: its index or its name")
+        ->required();
+    cl.import_csv->add_option("CSV", cl.csv, "the rows, as dump --format csv writes them")
+        ->required();
+    cl.import_csv->add_option("OUT", cl.out, "where to write the database")->required();
+    cl.import_csv
+        ->add_option("--lang", cl.lang_pair,
                      "LANG LANGOUT: the language file (its @name columns) and where to write it")
         ->expected(2);
 
-    auto* check = app.add_subcommand("check", "load and report ok or the refusal");
-    check->add_option("DB", db, "game database file")->required();
-    check->add_option("--lang", lang, "language file to check as well");
-    bool references = false;
-    check->add_flag("--references", references,
-                    "also check the references between the tables (exit 1 when it lists problems)");
+    cl.check = app.add_subcommand("check", "load and report ok or the refusal");
+    cl.check->add_option("DB", cl.db, "game database file")->required();
+    cl.check->add_option("--lang", cl.lang, "language file to check as well");
+    cl.check->add_flag(
+        "--references", cl.references,
+        "also check the references between the tables (exit 1 when it lists problems)");
+}
 
-    auto* lang_dump = app.add_subcommand("lang-dump", "a language file's entries as JSON");
-    lang_dump->add_option("LANG", lang, "language file")->required();
+// The commands on a language file alone: lang-dump and lang-rewrite.
+void add_language_commands(CLI::App& app, command_line& cl) {
+    cl.lang_dump = app.add_subcommand("lang-dump", "a language file's entries as JSON");
+    cl.lang_dump->add_option("LANG", cl.lang, "language file")->required();
 
-    auto* lang_rewrite = app.add_subcommand("lang-rewrite", "load and save a language file");
-    lang_rewrite->add_option("LANG", lang, "language file")->required();
-    lang_rewrite->add_option("OUT", out, "where to write it")->required();
+    cl.lang_rewrite = app.add_subcommand("lang-rewrite", "load and save a language file");
+    cl.lang_rewrite->add_option("LANG", cl.lang, "language file")->required();
+    cl.lang_rewrite->add_option("OUT", cl.out, "where to write it")->required();
+}
 
-    auto* make_sample = app.add_subcommand("make-sample", "write a generated game install");
-    make_sample->add_option("DIR", dir, "install directory to create")->required();
-    make_sample->add_option("--scale", scale, "tiny, game or max")
+// make-sample: a generated install of both files.
+void add_sample_command(CLI::App& app, command_line& cl) {
+    cl.make_sample = app.add_subcommand("make-sample", "write a generated game install");
+    cl.make_sample->add_option("DIR", cl.dir, "install directory to create")->required();
+    cl.make_sample->add_option("--scale", cl.scale, "tiny, game or max")
         ->check(CLI::IsMember({"tiny", "game", "max"}));
-    make_sample->add_option("--seed", seed,
-                            "random seed, 0 to 18446744073709551615; the same seed gives the "
-                            "same bytes");
+    cl.make_sample->add_option("--seed", cl.seed,
+                               "random seed, 0 to 18446744073709551615; the same seed gives the "
+                               "same bytes");
+}
 
-    auto* diff = app.add_subcommand("diff", "the changes from one game to another, as a patch");
-    diff->add_option("A_DB", db, "the game database file before")->required();
-    diff->add_option("B_DB", db2, "the game database file after")->required();
-    diff->add_option("--lang", lang_pair, "A_LANG B_LANG: compare these language files too")
+// The commands on patches: diff, which makes one, and patch, which applies one.
+void add_patch_commands(CLI::App& app, command_line& cl) {
+    cl.diff = app.add_subcommand("diff", "the changes from one game to another, as a patch");
+    cl.diff->add_option("A_DB", cl.db, "the game database file before")->required();
+    cl.diff->add_option("B_DB", cl.db2, "the game database file after")->required();
+    cl.diff->add_option("--lang", cl.lang_pair, "A_LANG B_LANG: compare these language files too")
         ->expected(2);
 
-    auto* apply = app.add_subcommand("patch", "apply a patch (or take it back) and save");
-    apply->add_option("DB", db, "game database file")->required();
-    apply->add_option("PATCH", patch_path, "the patch, as qiradb diff writes it")->required();
-    apply->add_option("OUT", out, "where to write the database")->required();
-    apply->add_option("--lang", lang_pair, "LANG LANGOUT: the language file and where to write it")
+    cl.apply = app.add_subcommand("patch", "apply a patch (or take it back) and save");
+    cl.apply->add_option("DB", cl.db, "game database file")->required();
+    cl.apply->add_option("PATCH", cl.patch_path, "the patch, as qiradb diff writes it")->required();
+    cl.apply->add_option("OUT", cl.out, "where to write the database")->required();
+    cl.apply
+        ->add_option("--lang", cl.lang_pair,
+                     "LANG LANGOUT: the language file and where to write it")
         ->expected(2);
-    apply->add_flag("--reverse", reverse, "take the patch back instead");
+    cl.apply->add_flag("--reverse", cl.reverse, "take the patch back instead");
+}
 
+// Reads the program's arguments into `cl`: the exit code when the program ends there (help asked
+// for, or bad usage told with the help), nothing when a command is to run.
+std::optional<int> parse_command_line(CLI::App& app, const command_line& cl, int argc,
+                                      char** argv) {
     try {
         // UTF-8 on every system, so that any file name can be given.
         const std::vector<std::string> args = utf8_arguments(argc, argv);
@@ -507,10 +529,11 @@ int main(int argc, char** argv) {
         for (const auto& a : args)
             arg_texts.push_back(a.c_str());
         app.parse(static_cast<int>(arg_texts.size()), arg_texts.data());
-        if (dump->parsed() && format == "csv" && !table)
+        if (cl.dump->parsed() && cl.format == "csv" && !cl.table)
             throw CLI::ValidationError("--format csv needs --table N");
-        if (make_sample->parsed() && !whole_number(seed, std::numeric_limits<std::uint64_t>::max()))
-            throw CLI::ValidationError("--seed " + printable(seed) +
+        if (cl.make_sample->parsed() &&
+            !whole_number(cl.seed, std::numeric_limits<std::uint64_t>::max()))
+            throw CLI::ValidationError("--seed " + printable(cl.seed) +
                                        " is not a whole number from 0 to " +
                                        std::to_string(std::numeric_limits<std::uint64_t>::max()));
     } catch (const CLI::CallForHelp& e) {
@@ -521,28 +544,52 @@ int main(int argc, char** argv) {
         std::cerr << "qiradb: " << e.what() << "\n\n" << app.help();
         return 2;
     }
+    return std::nullopt;
+}
 
-    if (info->parsed())
-        return run_info(utf8_path(db));
-    if (dump->parsed())
-        return run_dump(utf8_path(db), table, format, utf8_path(lang));
-    if (rewrite->parsed())
-        return run_rewrite(utf8_path(db), utf8_path(out), lang_pair);
-    if (import_csv->parsed())
-        return run_import_csv(utf8_path(db), import_table, utf8_path(csv), utf8_path(out),
-                              lang_pair);
-    if (check->parsed())
-        return run_check(utf8_path(db), utf8_path(lang), references);
-    if (lang_dump->parsed())
-        return run_lang_dump(utf8_path(lang));
-    if (lang_rewrite->parsed())
-        return run_lang_rewrite(utf8_path(lang), utf8_path(out));
-    if (diff->parsed())
-        return run_diff(utf8_path(db), utf8_path(db2), lang_pair);
-    if (apply->parsed())
-        return run_patch(utf8_path(db), utf8_path(patch_path), utf8_path(out), lang_pair, reverse);
-    if (make_sample->parsed())
-        return run_make_sample(utf8_path(dir), scale,
-                               *whole_number(seed, std::numeric_limits<std::uint64_t>::max()));
+// Runs the command the line gives, with its options.
+int run_command(const command_line& cl) {
+    if (cl.info->parsed())
+        return run_info(utf8_path(cl.db));
+    if (cl.dump->parsed())
+        return run_dump(utf8_path(cl.db), cl.table, cl.format, utf8_path(cl.lang));
+    if (cl.rewrite->parsed())
+        return run_rewrite(utf8_path(cl.db), utf8_path(cl.out), cl.lang_pair);
+    if (cl.import_csv->parsed())
+        return run_import_csv(utf8_path(cl.db), cl.import_table, utf8_path(cl.csv),
+                              utf8_path(cl.out), cl.lang_pair);
+    if (cl.check->parsed())
+        return run_check(utf8_path(cl.db), utf8_path(cl.lang), cl.references);
+    if (cl.lang_dump->parsed())
+        return run_lang_dump(utf8_path(cl.lang));
+    if (cl.lang_rewrite->parsed())
+        return run_lang_rewrite(utf8_path(cl.lang), utf8_path(cl.out));
+    if (cl.diff->parsed())
+        return run_diff(utf8_path(cl.db), utf8_path(cl.db2), cl.lang_pair);
+    if (cl.apply->parsed())
+        return run_patch(utf8_path(cl.db), utf8_path(cl.patch_path), utf8_path(cl.out),
+                         cl.lang_pair, cl.reverse);
+    if (cl.make_sample->parsed())
+        return run_make_sample(utf8_path(cl.dir), cl.scale,
+                               *whole_number(cl.seed, std::numeric_limits<std::uint64_t>::max()));
     return 2;
+}
+
+} // namespace
+} // namespace qira
+
+int main(int argc, char** argv) {
+    using namespace qira;
+    prefer_large_pages();
+    CLI::App app{"qiradb: read, check and rewrite the game database file and language files"};
+    app.require_subcommand(1);
+    // The options are bound to `cl`, which stays where it is while they are parsed.
+    command_line cl;
+    add_database_commands(app, cl);
+    add_language_commands(app, cl);
+    add_sample_command(app, cl);
+    add_patch_commands(app, cl);
+    if (const auto code = parse_command_line(app, cl, argc, argv))
+        return *code;
+    return run_command(cl);
 }
