@@ -1,5 +1,7 @@
 #include "views/player_names_dialog.h"
 
+#include "editing/editor_index.h"
+#include "views/handler_values.h"
 #include "views/page_values.h"
 
 #include <QDialog>
@@ -47,6 +49,24 @@ std::optional<player_names> ask_player_names(QWidget* parent, const QString& tit
     for (std::size_t k = 0; k < fields.size(); ++k)
         names[k] = applied_text(fields[k], model[k]);
     return names;
+}
+
+result_of<std::optional<new_player_made>> ask_new_player(open_game& game, int model,
+                                                         std::optional<std::int32_t> team,
+                                                         const names_asker& ask) {
+    const auto refused = [](const std::string& why) {
+        return refusal(QStringLiteral("No new player: %1").arg(QString::fromStdString(why)));
+    };
+    if (auto can = check_new_player(game, model, team); !can)
+        return refused(can.message());
+    const auto names = ask(QStringLiteral("New player"), player_names{});
+    if (!names)
+        return result_of<std::optional<new_player_made>>::success(std::nullopt);
+    new_player_made out{new_player(game, model, *names, team), {}};
+    if (!out.made)
+        return refused(out.made.message());
+    out.label = text_of(player_label(game.db.rows(table_index::players).back()));
+    return result_of<std::optional<new_player_made>>::success(std::move(out));
 }
 
 } // namespace qira

@@ -286,21 +286,13 @@ result player_page::new_click() {
         if (t >= 0)
             team = doc_.game.db.rows(table_index::teams)[static_cast<std::size_t>(t)].keys[0];
     }
-    // Refused before the names are typed where the player could not be added.
-    if (auto can = check_new_player(doc_.game, row, team); !can)
-        return refusal(
-            QStringLiteral("No new player: %1").arg(QString::fromStdString(can.message())));
-    const auto names = ask_names(QStringLiteral("New player"), player_names{});
-    if (!names)
-        return result::success();
-    edit_outcome made = new_player(doc_.game, row, *names, team);
-    if (!made)
-        return refusal(
-            QStringLiteral("No new player: %1").arg(QString::fromStdString(made.message())));
+    auto asked = ask_new_player(doc_.game, row, team, ask_names);
+    if (!asked || !asked.value)
+        return asked.outcome();
+    const QString label = asked.value->label;
     const int added = static_cast<int>(player_rows(doc_.game.db).size()) - 1;
-    const QString label =
-        text_of(player_label(player_rows(doc_.game.db)[static_cast<std::size_t>(added)]));
-    doc_.push_table_edit(std::move(made.made), QStringLiteral("new player %1").arg(label));
+    doc_.push_table_edit(std::move(asked.value->made.made),
+                         QStringLiteral("new player %1").arg(label));
     pl_status->setText(
         team ? QStringLiteral("New player %1 (id %2) in %3.")
                    .arg(label)

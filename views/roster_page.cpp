@@ -493,19 +493,11 @@ result roster_page::new_player_click() {
     const int model = doc_.game.db.find_row(table_index::players, member.value.player);
     if (model < 0)
         return not_found(team_.t_pl_names->item(member.value.entry)->text());
-    // Refused before the names are typed where the player could not be added.
-    if (auto can = check_new_player(doc_.game, model, team); !can)
-        return refusal(
-            QStringLiteral("No new player: %1").arg(QString::fromStdString(can.message())));
-    const auto names = ask_names(QStringLiteral("New player"), player_names{});
-    if (!names)
-        return result::success();
-    edit_outcome made = new_player(doc_.game, model, *names, team);
-    if (!made)
-        return refusal(
-            QStringLiteral("No new player: %1").arg(QString::fromStdString(made.message())));
-    const QString label = text_of(player_label(doc_.game.db.rows(table_index::players).back()));
-    return after_transfer(std::move(made), QStringLiteral("new player %1").arg(label),
+    auto asked = ask_new_player(doc_.game, model, team, ask_names);
+    if (!asked || !asked.value)
+        return asked.outcome();
+    const QString label = asked.value->label;
+    return after_transfer(std::move(asked.value->made), QStringLiteral("new player %1").arg(label),
                           QStringLiteral("No new player"));
 }
 
