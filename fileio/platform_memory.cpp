@@ -3,7 +3,6 @@
 #include "fileio/memory.h"
 
 #include <cstdlib> // and with it the C library's name (__GLIBC__)
-#include <new>
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define QIRA_OWN_MALLOC 0
@@ -49,30 +48,9 @@ void prefer_large_pages() noexcept {
     std::free(block);
 }
 
-void* allocate_pages(std::size_t bytes) {
-    void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (block == MAP_FAILED)
-        throw std::bad_alloc();
-    madvise(block, bytes, MADV_HUGEPAGE); // advice only
-    return block;
-}
-
-void free_pages(void* block, std::size_t bytes) noexcept {
-    if (block != nullptr)
-        munmap(block, bytes);
-}
-
 #else
 
 void prefer_large_pages() noexcept {}
-
-void* allocate_pages(std::size_t bytes) {
-    return ::operator new(bytes);
-}
-
-void free_pages(void* block, std::size_t) noexcept {
-    ::operator delete(block);
-}
 
 #endif
 

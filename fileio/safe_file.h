@@ -7,15 +7,12 @@
 // The operations go through `file_ops`, so tests can make any step fail.
 
 #include "fileio/bytes.h"
-#include "fileio/memory.h"
 #include "fileio/result.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <new>
 #include <span>
 #include <string>
 #include <utility>
@@ -133,28 +130,11 @@ replace_result replace_files(std::span<const file_replacement> files,
 std::string nothing_saved_note(std::span<const std::filesystem::path> targets);
 
 // An allocator that leaves the elements a vector grows by as they are, where they are filled at
-// once after (a file read into them): no pass of zeros over memory about to be overwritten. A
-// block of a megabyte or more is a block of pages of its own (allocate_pages), given back when
-// freed.
+// once after (a file read into them): no pass of zeros over memory about to be overwritten.
 template <typename T> struct uninitialized_allocator : std::allocator<T> {
     template <typename U> struct rebind { using other = uninitialized_allocator<U>; };
-    static constexpr std::size_t own_pages_from = std::size_t{1} << 20; // bytes
     uninitialized_allocator() = default;
     template <typename U> uninitialized_allocator(const uninitialized_allocator<U>&) noexcept {}
-    T* allocate(std::size_t n) {
-        if (n >= own_pages_from / sizeof(T)) {
-            if (n > std::allocator_traits<std::allocator<T>>::max_size(*this))
-                throw std::bad_array_new_length();
-            return static_cast<T*>(allocate_pages(n * sizeof(T)));
-        }
-        return std::allocator<T>::allocate(n);
-    }
-    void deallocate(T* p, std::size_t n) noexcept {
-        if (n >= own_pages_from / sizeof(T))
-            free_pages(p, n * sizeof(T));
-        else
-            std::allocator<T>::deallocate(p, n);
-    }
     template <typename U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
     template <typename U, typename... Args> void construct(U* p, Args&&... args) {
         ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);

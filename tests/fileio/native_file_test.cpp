@@ -73,12 +73,12 @@ TEST(NativeFile, SafeReplaceOfAnExistingFileLeavesNothingBehind) {
     EXPECT_EQ(read, fresh);
 }
 
-// Whole-file reads on both sides of the size from which a buffer is a block of pages of its own,
-// with the heap as the programs set it up, the bytes (every value, at every offset) kept.
+// Whole-file reads of sizes around the heap's and the system's page sizes, with the heap as the
+// programs set it up: the bytes (every value, at every offset) kept.
 TEST(NativeFile, WholeFileReadsOfEverySizeKeepTheBytes) {
     prefer_large_pages();
     temp_dir dir;
-    constexpr std::size_t own = file_bytes::allocator_type::own_pages_from;
+    constexpr std::size_t own = std::size_t{1} << 20;
     for (const std::size_t size : {std::size_t{0}, std::size_t{1}, own - 1, own, 3 * own + 7}) {
         std::vector<std::uint8_t> content(size);
         for (std::size_t i = 0; i < size; ++i)
@@ -87,7 +87,7 @@ TEST(NativeFile, WholeFileReadsOfEverySizeKeepTheBytes) {
         file_bytes read;
         ASSERT_TRUE(read_whole_file(dir / "qira.db", read).ok()) << size;
         EXPECT_TRUE(std::equal(read.begin(), read.end(), content.begin(), content.end())) << size;
-        file_bytes copy = read; // a copy and a growth take and give back blocks alike
+        file_bytes copy = read; // a copy and a growth keep the bytes
         copy.resize(copy.size() + own);
         EXPECT_TRUE(std::equal(read.begin(), read.end(), copy.begin())) << size;
     }
