@@ -194,7 +194,7 @@ void write_teams(database& db, const world& w, const row_names& names, random_so
                                 ? "NT_" + label_text(na.name[0])
                                 : label_text(city_of(w, team).native) + "_" + club_tags[team.kind];
         if (team.generation > 0)
-            label += "_" + roman(team.generation + 1);
+            label.append("_").append(roman(team.generation + 1));
         r.strings[1] = labels.take(label, na.code);
 
         int rival = 0;

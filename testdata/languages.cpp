@@ -67,7 +67,7 @@ void make_languages(sample_install& out, const world& w, const row_names& names)
         for (int i = 0; i < menu; ++i) {
             std::string text = menu_phrases[i % menus][lang];
             if (i >= menus)
-                text += " " + std::to_string(i / menus + 1);
+                text.append(" ").append(std::to_string(i / menus + 1));
             add(i + 1, i == menus + 3 ? std::string() : std::move(text));
         }
         for (std::size_t i = 0; i < w.leagues.size(); ++i) {

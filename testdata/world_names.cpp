@@ -12,7 +12,7 @@ namespace qira::testdata {
 namespace {
 
 std::string generation_suffix(int generation) {
-    return generation > 0 ? " " + roman(generation + 1) : std::string();
+    return generation > 0 ? std::string(" ").append(roman(generation + 1)) : std::string();
 }
 
 texts league_long(const world& w, const league_info& l) {
@@ -41,7 +41,7 @@ texts league_short(const world& w, const league_info& l) {
         out[lang] =
             w.nations[static_cast<std::size_t>(l.nation)].code + " " + short_tiers[l.level][lang];
         if (l.group > 0)
-            out[lang] += " " + std::to_string(l.group + 1);
+            out[lang].append(" ").append(std::to_string(l.group + 1));
     }
     return out;
 }
@@ -74,7 +74,7 @@ texts stadium_names(const world& w, const stadium_info& s) {
             s.city < 0 ? n.name[l] : n.cities[static_cast<std::size_t>(s.city)].local[l];
         out[l] = substitute(stadium_patterns[s.kind][l], "{c}", place);
         if (s.generation > 0)
-            out[l] += " " + std::to_string(s.generation + 1);
+            out[l].append(" ").append(std::to_string(s.generation + 1));
     }
     return out;
 }

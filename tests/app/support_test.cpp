@@ -13,12 +13,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void touch(const fs::path& p) {
+[[maybe_unused]] void touch(const fs::path& p) {
     fs::create_directories(p.parent_path());
     write_file(p, {1, 2, 3});
 }
 
-QString text(const fs::path& p) {
+[[maybe_unused]] QString text(const fs::path& p) {
     return QString::fromStdString(p.string());
 }
 

@@ -49,7 +49,7 @@ TEST_F(WinRegistry, AKeyIsMadeOnlyWhenAskedAndKeepsItsTexts) {
     ASSERT_TRUE(key->write(L"language", L"3"));
     const std::wstring folder = L"C:\\Spiele\\QIRA 2004 \u00e4\u65e5\\";
     ASSERT_TRUE(key->write(L"Install Dir", folder));
-    ASSERT_TRUE(key->write(L"empty", L""));
+    ASSERT_TRUE(key->write(L"empty", std::wstring()));
     key.reset();
 
     auto again = win::key::open(win::hive::user, subkey, win::view::wow32, false);
