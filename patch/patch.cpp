@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 namespace qira {
 
@@ -97,6 +98,61 @@ const string_table& as_saved(const database& db, const string_table& lang,
 
 } // namespace patch_parts
 
+field_changes::field_changes(std::initializer_list<field_change> changes) {
+    items_.reserve(changes.size());
+    for (const field_change& fc : changes)
+        push_back(fc);
+}
+
+std::uint32_t field_changes::keep_text(const std::string& text) {
+    if (text.empty())
+        return 0;
+    texts_.push_back(text);
+    return static_cast<std::uint32_t>(texts_.size());
+}
+
+const std::string& field_changes::text_at(std::uint32_t index) const {
+    static const std::string none;
+    return index == 0 ? none : texts_[index - 1];
+}
+
+field_change field_changes::operator[](std::size_t i) const {
+    const item& it = items_[i];
+    return {it.field, {it.before, text_at(it.before_text)}, {it.after, text_at(it.after_text)}};
+}
+
+void field_changes::push_back(const field_change& fc) {
+    items_.push_back({fc.field, fc.before.number, fc.after.number, keep_text(fc.before.text),
+                      keep_text(fc.after.text)});
+}
+
+void field_changes::set(std::size_t i, const field_change& fc) {
+    // A text replaced stays in texts_ unused: set is for the few changes made by hand.
+    items_[i] = {fc.field, fc.before.number, fc.after.number, keep_text(fc.before.text),
+                 keep_text(fc.after.text)};
+}
+
+void field_changes::clear() {
+    items_.clear();
+    texts_.clear();
+}
+
+void field_changes::swap_sides() {
+    for (item& it : items_) {
+        std::swap(it.before, it.after);
+        std::swap(it.before_text, it.after_text);
+    }
+}
+
+bool operator==(const field_changes& a, const field_changes& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 std::size_t patch::change_count() const {
     std::size_t n = language.changed.size() + language.removed.size() + language.added.size();
     for (const auto& t : tables) {
@@ -107,26 +163,23 @@ std::size_t patch::change_count() const {
     return n;
 }
 
-patch reversed(const patch& p) {
-    patch r;
-    r.has_language = p.has_language;
-    r.tables.reserve(p.tables.size());
-    for (const table_patch& tp : p.tables) {
-        table_patch back = tp;
-        std::swap(back.rows_before, back.rows_after);
-        std::swap(back.removed, back.added);
-        for (changed_row& rc : back.changed) {
-            for (field_change& fc : rc.fields)
-                std::swap(fc.before, fc.after);
+void reverse_in_place(patch& p) {
+    for (table_patch& tp : p.tables) {
+        std::swap(tp.rows_before, tp.rows_after);
+        std::swap(tp.removed, tp.added);
+        for (changed_row& rc : tp.changed) {
+            rc.fields.swap_sides();
             std::swap(rc.stored_before, rc.stored_after);
         }
-        r.tables.push_back(std::move(back));
     }
-    r.language.changed = p.language.changed;
-    for (entry_change& ec : r.language.changed)
+    for (entry_change& ec : p.language.changed)
         std::swap(ec.before, ec.after);
-    r.language.removed = p.language.added;
-    r.language.added = p.language.removed;
+    std::swap(p.language.removed, p.language.added);
+}
+
+patch reversed(const patch& p) {
+    patch r = p;
+    reverse_in_place(r);
     return r;
 }
 

@@ -14,8 +14,10 @@
 #include "editing/open_game.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,9 +55,73 @@ struct field_change {
     friend bool operator==(const field_change&, const field_change&) = default;
 };
 
+// The field changes of a changed row, in field order, held about as compactly as the document
+// holds them: a field and its two numbers in one small item, the texts of a text change (or of a
+// malformed one) beside the items. A full patch of the largest games changes about a million
+// fields, which as field_change values would take 88 bytes each. Read as field_change values
+// (`for (const field_change& fc : rc.fields)`, `fields[i]`); written through push_back and set.
+class field_changes {
+  public:
+    field_changes() = default;
+    field_changes(std::initializer_list<field_change> changes);
+
+    std::size_t size() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
+    field_change operator[](std::size_t i) const;
+    void push_back(const field_change& fc);
+    void set(std::size_t i, const field_change& fc);
+    void reserve(std::size_t n) { items_.reserve(n); }
+    void clear();
+    // Every change's before and after swapped (the patch taken back).
+    void swap_sides();
+
+    class iterator {
+      public:
+        using value_type = field_change;
+        using difference_type = std::ptrdiff_t;
+        iterator() = default;
+        iterator(const field_changes* list, std::size_t i) : list_(list), i_(i) {}
+        field_change operator*() const { return (*list_)[i_]; }
+        iterator& operator++() {
+            ++i_;
+            return *this;
+        }
+        iterator operator++(int) {
+            iterator was = *this;
+            ++i_;
+            return was;
+        }
+        friend bool operator==(const iterator& a, const iterator& b) { return a.i_ == b.i_; }
+
+      private:
+        const field_changes* list_ = nullptr;
+        std::size_t i_ = 0;
+    };
+    iterator begin() const { return {this, 0}; }
+    iterator end() const { return {this, items_.size()}; }
+
+    // Equal when they list the same changes (not necessarily held alike).
+    friend bool operator==(const field_changes& a, const field_changes& b);
+
+  private:
+    // A text index is 0 for an empty text, else one past its place in texts_.
+    struct item {
+        std::int32_t field = 0;
+        std::uint32_t before = 0;
+        std::uint32_t after = 0;
+        std::uint32_t before_text = 0;
+        std::uint32_t after_text = 0;
+    };
+    std::uint32_t keep_text(const std::string& text);
+    const std::string& text_at(std::uint32_t index) const;
+
+    std::vector<item> items_;
+    std::vector<std::string> texts_;
+};
+
 struct changed_row {
     row_id row;
-    std::vector<field_change> fields; // in field order
+    field_changes fields; // in field order
     // The bits no field covers, before and after (as patch_row::stored; both empty: unchanged).
     std::vector<std::uint32_t> stored_before;
     std::vector<std::uint32_t> stored_after;
@@ -144,6 +210,8 @@ result make_patch_by_table(const database& a, const string_table* a_lang, const 
 
 // The patch that takes `p` back: before and after swapped, added and removed swapped.
 patch reversed(const patch& p);
+// The same in place, for a patch too large to hold twice.
+void reverse_in_place(patch& p);
 
 // Everything that keeps `p` from applying to the game: each change's "before" against what the
 // database (and language file, as saving would write it) holds, values their fields cannot hold

@@ -187,19 +187,27 @@ cell_values localized_name_cells(const open_game& game, const full_plan& plan) {
 // `record_cells`, straight from the patch: no copy of the values, no record of them.
 void set_changed_cells(open_game& game, change& into, const patch& use, const full_plan& plan,
                        cell_values cells, bool record_cells) {
+    // Every field change with its cell (the plan has each changed row's row).
     const auto each_field = [&](auto&& take) {
         for (std::size_t k = 0; k < use.tables.size(); ++k) {
             const table_plan& tplan = plan.tables[k];
+            const db_table& table = game.db.tables[static_cast<std::size_t>(tplan.t)];
             std::size_t next = 0;
-            for (const changed_row& rc : use.tables[k].changed)
-                for (const field_change& fc : rc.fields)
-                    take(tplan.change_cells[next++], fc.after);
+            for (const changed_row& rc : use.tables[k].changed) {
+                const int r = tplan.changed_at[next++];
+                for (const field_change& fc : rc.fields) {
+                    cell c = *field_cell(table, tplan.t, fc.field);
+                    c.row = r;
+                    take(c, fc.after);
+                }
+            }
         }
     };
     if (record_cells) {
         std::size_t fields = cells.size();
-        for (const table_plan& tplan : plan.tables)
-            fields += tplan.change_cells.size();
+        for (const table_patch& tp : use.tables)
+            for (const changed_row& rc : tp.changed)
+                fields += rc.fields.size();
         cells.reserve(fields);
         each_field([&](const cell& c, const cell_value& v) { cells.emplace_back(c, v); });
         set_cells(game, into, std::move(cells));

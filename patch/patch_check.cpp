@@ -222,8 +222,6 @@ void plan_field_changes(table_check& check, const changed_row& rc, int r) {
         if (have != fc.before)
             check.conflicts.push_back(conflict(
                 at, "holds " + show(where, have) + ", patch expects " + show(where, fc.before)));
-        else
-            check.plan.change_cells.push_back(where);
     }
 }
 
@@ -233,6 +231,7 @@ void plan_changed_rows(table_check& check) {
     table_plan& plan = check.plan;
     const int t = check.t;
     std::vector<char> changed(check.rows.size(), 0);
+    plan.changed_at.reserve(check.tp.changed.size());
     for (const changed_row& rc : check.tp.changed) {
         const int r = check.find(rc.row);
         if (r < 0) {
@@ -245,6 +244,7 @@ void plan_changed_rows(table_check& check) {
             continue;
         }
         changed[r] = 1;
+        plan.changed_at.push_back(r);
         plan_field_changes(check, rc, r);
         // (The patch's reader makes sure that there are as many words before as after.)
         if (!rc.stored_after.empty() &&

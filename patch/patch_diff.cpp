@@ -182,7 +182,7 @@ table_patch diff_table(const database& a, const database& b, int t) {
         places.push_back(field_cell(table, t, f)->place());
     const std::vector<std::uint32_t> mask_a = undecoded_mask(a, t), mask_b = undecoded_mask(b, t);
     std::vector<std::uint32_t> stored_a, stored_b;
-    std::vector<field_change> fields;
+    field_changes fields; // a row's, then copied into a block of its own size
     for (auto [i, j] : al.kept) {
         const db_overall_data& x = ra[i];
         const db_overall_data& y = rb[j];
@@ -200,8 +200,7 @@ table_patch diff_table(const database& a, const database& b, int t) {
             continue;
         changed_row& rc = tp.changed.emplace_back();
         rc.row = ia[i];
-        rc.fields.assign(std::make_move_iterator(fields.begin()),
-                         std::make_move_iterator(fields.end()));
+        rc.fields = fields;
         if (!same_stored) {
             // None set reads as zeros.
             stored_a.resize(std::max(stored_a.size(), stored_b.size()), 0);

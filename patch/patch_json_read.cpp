@@ -159,15 +159,17 @@ class reader : public row_reader {
         using namespace table_member;
         std::size_t count = 0;
         // A table's rows are at most its rows before (changed, removed) or after (added): room
-        // for them at once, when the counts came first, as they are written.
+        // for them at the first row, when the counts came first, as they are written (an empty
+        // list takes none).
         const auto room = [](std::int32_t most) {
             return static_cast<std::size_t>(std::clamp(most, 0, max_rows));
         };
         if (m == changed) {
-            tp.changed.reserve(room(tp.rows_before));
             return array(
                 where.member("changed"), max_rows, "more rows than a table has",
-                [&](const at& w, std::size_t) {
+                [&](const at& w, std::size_t i) {
+                    if (i == 0)
+                        tp.changed.reserve(room(tp.rows_before));
                     changed_row rc;
                     if (!read_changed_row(w, ti, rc))
                         return false;
@@ -178,10 +180,11 @@ class reader : public row_reader {
         }
         const bool gone = m == removed;
         std::vector<placed_row>& rows = gone ? tp.removed : tp.added;
-        rows.reserve(room(gone ? tp.rows_before : tp.rows_after));
         return array(
             where.member(gone ? "removed" : "added"), max_rows, "more rows than a table has",
-            [&](const at& w, std::size_t) {
+            [&](const at& w, std::size_t i) {
+                if (i == 0)
+                    rows.reserve(room(gone ? tp.rows_before : tp.rows_after));
                 placed_row pr;
                 if (!read_placed_row(w, tp, gone ? "removed by the patch" : "added by the patch",
                                      pr))

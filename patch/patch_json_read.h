@@ -74,7 +74,7 @@ class row_reader : public json_member_reader {
                            field_change& fc);
     bool read_stored_change(const at& where, changed_row& rc);
 
-    std::vector<field_change> fields_; // a changed row's changes as they are read
+    field_changes fields_; // a changed row's changes as they are read
 };
 
 class language_reader : public json_member_reader {

@@ -308,19 +308,20 @@ bool row_reader::read_changed_row(const at& where, const table_info& ti, changed
     std::optional<later> fields_later;
     const auto read_fields = [&] {
         std::size_t count = 0;
-        // Read into a list kept for every row, then moved into one block of the row's size.
+        // Read into a list kept for every row, then copied into blocks of the row's size.
         fields_.clear();
         if (!array(
                 where.member("fields"), ti.tp->fields.size(), "more changes than fields",
                 [&](const at& w, std::size_t) {
-                    if (!read_field_change(w, ti, rc.row, fields_.emplace_back()))
+                    field_change fc;
+                    if (!read_field_change(w, ti, rc.row, fc))
                         return false;
+                    fields_.push_back(fc);
                     return true;
                 },
                 count))
             return false;
-        rc.fields.assign(std::make_move_iterator(fields_.begin()),
-                         std::make_move_iterator(fields_.end()));
+        rc.fields = fields_;
         return true;
     };
     std::string name;

@@ -68,8 +68,9 @@ const string_table& as_saved(const database& db, const string_table& lang,
 // What a table patch does to the rows of the database it applies to.
 struct table_plan {
     int t = 0;
-    std::vector<char> removed;      // per row
-    std::vector<cell> change_cells; // the cell of each field change, in order
+    std::vector<char> removed; // per row
+    // The row of each changed row, in order (its fields' cells follow from the table's fields).
+    std::vector<int> changed_at;
     // The row of each change of the bits no field covers, with the changed row's index.
     std::vector<std::pair<int, std::size_t>> stored_rows;
     std::vector<int> anchors; // per added row: the row it follows, or -1

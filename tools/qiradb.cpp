@@ -389,7 +389,10 @@ int run_patch(const std::filesystem::path& path, const std::filesystem::path& pa
         lang.empty() ? std::filesystem::path() : utf8_path(lang[1]);
     if (auto r = open_game_files(path, lang_in, game); !r)
         return fail(r);
-    const patch_applied applied = apply_patch(game, p, reverse);
+    // Taken back in place: the patch of the largest games is not held twice.
+    if (reverse)
+        reverse_in_place(p);
+    const patch_applied applied = apply_patch(game, p);
     if (!applied.ok()) {
         const std::size_t n = applied.conflicts.size();
         std::cerr << "qiradb: " << display_name(patch_path)

@@ -74,8 +74,11 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
     ASSERT_EQ(valid.tables[0].changed.size(), 1u);
     ASSERT_EQ(valid.tables[0].added.size(), 1u);
     const std::string added = "table 4 row with keys [900001] (added by the patch)";
-    const auto changed_field = [](patch& p) -> field_change& {
-        return p.tables[0].changed[0].fields[0];
+    // The first field change of the patch, changed by `spoil`.
+    const auto change_field = [](patch& p, const std::function<void(field_change&)>& spoil) {
+        field_change fc = p.tables[0].changed[0].fields[0];
+        spoil(fc);
+        p.tables[0].changed[0].fields.set(0, fc);
     };
     const auto text_of = [&](int f) {
         return cell_value{0, game.db.rows(players)[r].strings[f - 2]};
@@ -85,15 +88,16 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
         std::function<void(patch&)> spoil;
         std::string conflict;
     } cases[] = {
-        {"a value wider than its field", [&](patch& p) { changed_field(p).after.number = 300; },
+        {"a value wider than its field",
+         [&](patch& p) { change_field(p, [](field_change& fc) { fc.after.number = 300; }); },
          row + " field height: 300 does not fit in 8 bits"},
         {"an added row's value wider than its field",
          [&](patch& p) { p.tables[0].added[0].contents.values[slot] = 256; },
          added + " field height: 256 does not fit in 8 bits"},
         {"a text for a number",
-         [&](patch& p) {
-             changed_field(p).after = {0, "tall"};
-         },
+         [&](patch& p) { change_field(p, [](field_change& fc) {
+                             fc.after = {0, "tall"};
+                         }); },
          row + " field height: \"tall\" is not a whole number"},
         {"a number for a text",
          [&](patch& p) {
@@ -121,7 +125,7 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
     }
     // Read from a document, the value that does not fit is refused the same way.
     patch wide = valid;
-    changed_field(wide).after.number = 300;
+    change_field(wide, [](field_change& fc) { fc.after.number = 300; });
     result_of<patch> read = patch_from_json(patch_to_json(wide));
     ASSERT_TRUE(read.ok()) << read.message();
     EXPECT_EQ(messages(apply_patch(game, read.value).conflicts),

@@ -399,7 +399,9 @@ TEST_F(SmallPatch, AConflictNamesTableRowFieldAndBothValues) {
     // A row or a field listed twice could not be taken back: refused.
     patch twice = p;
     twice.tables[0].changed.push_back(twice.tables[0].changed[0]);
-    twice.tables[0].changed[0].fields[0].before.number = 179;
+    field_change held_before = twice.tables[0].changed[0].fields[0];
+    held_before.before.number = 179;
+    twice.tables[0].changed[0].fields.set(0, held_before);
     EXPECT_EQ(check_patch(game.db, nullptr, twice).back().message(),
               "table 0 row 3: the patch lists it twice");
     twice.tables[0].changed.pop_back();
