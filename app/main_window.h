@@ -15,12 +15,13 @@
 // Drop-down lists are QComboBoxes whose "change" is `activated` (the user picked an entry);
 // setting an item from code fires no change. Track bars are QSliders, list boxes QListWidgets.
 
-#include "app/messages.h"
 #include "editing/game_check.h"
 #include "patch/patch_edit.h"
 #include "views/check_window.h"
 #include "views/game_document.h"
+#include "views/handler_values.h"
 #include "views/league_page.h"
+#include "views/message_sink.h"
 #include "views/node_tree.h"
 #include "views/player_page.h"
 #include "views/roster_page.h"
