@@ -2,8 +2,8 @@
 
 #include "app/autoscreenshot.h"
 #include "app/main_window.h"
-#include "app/messages.h"
 #include "fileio/memory.h"
+#include "views/message_sink.h"
 
 #include <QApplication>
 

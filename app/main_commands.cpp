@@ -1,40 +1,98 @@
-// Start-up and the commands of the start screen and the top bar: open, save, close, exit, and the
-// switch between the start screen and the editing views.
+// The window's commands: an action for each, with its text, keys and enabled state, and what each
+// does, mostly handed to the command classes (file_commands, patch_commands, check_commands,
+// game_folder); the glue between them and the window's widgets; and start-up.
 
-#include "app/game_paths.h"
+#include "app/check_commands.h"
+#include "app/file_commands.h"
+#include "app/game_folder.h"
 #include "app/main_window.h"
+#include "app/patch_commands.h"
 #include "app/registry.h"
-#include "editing/open_game.h"
+#include "views/handler_values.h"
 #include "views/window_place.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
+#include <QItemSelectionModel>
 #include <QScreen>
-#include <QSignalBlocker>
-#include <QTabWidget>
 #include <QTreeWidget>
+#include <QUndoStack>
 
-#include <algorithm>
+#include <initializer_list>
+
+using qira::command_outcome;
+
+void TForm1::make_commands() {
+    struct command {
+        QAction* TForm1::*action;
+        const char* name;
+        const char* text;
+        QList<QKeySequence> keys;
+        bool enabled; // at start, without a game open
+        command_outcome (TForm1::*run)();
+    };
+    const QKeySequence ctrl_z(Qt::CTRL | Qt::Key_Z);
+    const QKeySequence ctrl_shift_z(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    const QKeySequence ctrl_y(Qt::CTRL | Qt::Key_Y);
+    const QKeySequence ctrl_t(Qt::CTRL | Qt::Key_T);
+    const command commands[] = {
+        {&TForm1::open_action, "open_action", "Open Database", {}, true, &TForm1::open_database},
+        {&TForm1::folder_action,
+         "folder_action",
+         "Game folder...",
+         {},
+         true,
+         &TForm1::choose_game_folder},
+        {&TForm1::close_action, "close_action", "Close", {}, false, &TForm1::close_database},
+        {&TForm1::save_action, "save_action", "Save Changes", {}, false, &TForm1::save_changes},
+        {&TForm1::exit_action, "exit_action", "Exit", {}, true, &TForm1::exit_editor},
+        {&TForm1::patch_save_action,
+         "patch_save_action",
+         "Save changes as patch...",
+         {},
+         false,
+         &TForm1::save_patch},
+        {&TForm1::patch_apply_action,
+         "patch_apply_action",
+         "Apply patch...",
+         {},
+         false,
+         &TForm1::apply_patch},
+        {&TForm1::finish_action,
+         "finish_action",
+         "Finish Editing...",
+         {},
+         true,
+         &TForm1::switch_screens},
+        // The keys work while their button is shown: with a game open.
+        {&TForm1::undo_action, "undo_action", "Undo", {ctrl_z}, false, &TForm1::undo},
+        {&TForm1::redo_action, "redo_action", "Redo", {ctrl_shift_z, ctrl_y}, false, &TForm1::redo},
+        {&TForm1::tables_action,
+         "tables_action",
+         "All tables...",
+         {ctrl_t},
+         true,
+         &TForm1::show_tables},
+        {&TForm1::check_action, "check_action", "Check game...", {}, true, &TForm1::show_check},
+    };
+    for (const command& c : commands) {
+        QAction* action = qira::make_command(this, c.name, QLatin1String(c.text), c.keys);
+        action->setEnabled(c.enabled);
+        connect(action, &QAction::triggered, this, [this, what = c.run] { run(what); });
+        this->*c.action = action;
+    }
+}
+
+void TForm1::run(command_outcome (TForm1::*command)()) {
+    qira::run_command(doc, relay_, save_status, [this, command] { return (this->*command)(); });
+}
 
 namespace {
 
-const QString discard_question =
-    QStringLiteral("There are changes that have not been saved. Discard them?");
-
-QString cannot_open_text(const QString& file_name, const char* end_of_sentence) {
-    return QStringLiteral("Can't open %1 file%2\n\rMake sure QIRA 2004 fully installed")
-        .arg(file_name, QLatin1String(end_of_sentence));
-}
-
-QString text_of(const std::string& s) {
-    return QString::fromStdString(s);
+void set_enabled(std::initializer_list<QAction*> actions, bool enabled) {
+    for (QAction* action : actions)
+        action->setEnabled(enabled);
 }
 
 } // namespace
@@ -44,15 +102,36 @@ void TForm1::report_error(const QString& text) {
 }
 
 QString TForm1::database_path_text() const {
-    return qira::database_path_text(Edit1->text());
+    return files_->database_path_text();
 }
 
 QString TForm1::language_path_text() const {
-    return qira::language_path_text(Edit1->text(), cb_lng->currentIndex());
+    return files_->language_path_text();
+}
+
+void TForm1::set_file_ops(qira::file_ops& ops) {
+    files_->set_file_ops(ops);
+}
+
+void TForm1::set_folder_chooser(folder_chooser chooser) {
+    folder_->set_chooser(std::move(chooser));
+}
+
+void TForm1::set_patch_chooser(qira::file_chooser chooser) {
+    patches_->set_chooser(std::move(chooser));
+}
+
+bool TForm1::save_despite_problems() {
+    return checks_->save_despite_problems();
+}
+
+void TForm1::connect_folder_stores() {
+    if (tables)
+        qira::connect_folder_stores(*tables);
 }
 
 void TForm1::FormCreate() {
-    find_game_folder(); // app/game_folder.cpp
+    find_game_folder();
     if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
         const QString language = key->read(QLatin1String(qira::language_value)).value_or(QString());
         if (!language.isEmpty()) {
@@ -71,81 +150,185 @@ void TForm1::FormCreate() {
         cb_lng->setCurrentIndex(0);
 }
 
-void TForm1::refuse_file(const qira::result& refusal, const QString& cannot_open) {
-    // A file that cannot be opened or read gets the window's own words; a refused one its reason.
-    const bool unreadable = refusal.status == qira::result::code::cannot_open ||
-                            refusal.status == qira::result::code::cannot_read;
-    const QString text = unreadable ? cannot_open : text_of(refusal.message());
-    messages().show(QLatin1String(qira::fatal_error_caption), text);
-    Button15->show(); // "Game folder..."
+void TForm1::find_game_folder() {
+    const bool found = folder_->find();
+    Button15->setVisible(!found);
+    if (!found)
+        save_status->setText(QStringLiteral("QIRA 2004 was not found: choose its folder with "
+                                            "\"Game folder...\"."));
 }
 
-void TForm1::Button1Click() {
-    const int language = cb_lng->currentIndex();
-    const auto language_path = qira::resolve_game_path(language_path_text());
-    const auto database_path = qira::resolve_game_path(database_path_text());
-    int progress = 0;
-    pb->setValue(0);
-    pb->show();
-    pb->repaint();
-    qira::open_options options;
-    options.require_editor_parts = true;
-    options.progress = [&](int, int share) {
-        progress += share;
-        pb->setValue(std::min(progress, pb->maximum()));
-        pb->repaint();
-    };
-    const auto opened = qira::open_game_files(database_path, language_path, game, options);
-    if (!opened) {
-        pb->setValue(0);
-        pb->hide();
-        if (opened.value == qira::game_file::language)
-            refuse_file(opened, cannot_open_text(qira::language_file_name(language), "!"));
-        else
-            refuse_file(opened, cannot_open_text(QStringLiteral("qira.db"), "."));
-        return;
-    }
+command_outcome TForm1::choose_game_folder() {
+    return folder_->choose();
+}
 
-    // Both files are good and have replaced whatever was open before; the window of the tables
-    // showed the game that was open.
+command_outcome TForm1::open_database() {
+    command_outcome opened = files_->open();
+    if (!opened.refusal.ok()) {
+        Button15->show(); // "Game folder..."
+        return opened;
+    }
+    // Both files are good and have replaced whatever was open before; the windows of the tables
+    // and of the check showed the game that was open.
+    close_other_windows();
+    checks_->files_opened();
+    patches_->files_opened(files_->database_path(), files_->language_path());
+    doc.undo_stack()->clear();
+    show_game_open(true);
+    return opened;
+}
+
+command_outcome TForm1::save_changes() {
+    if (!checks_->save_despite_problems())
+        return command_outcome::done();
+    return files_->save();
+}
+
+command_outcome TForm1::close_database() {
+    if (!files_->confirm_discard())
+        return command_outcome::done();
+    // What was not saved is dropped with the steps that made it.
+    doc.undo_stack()->clear();
+    show_game_open(false);
+    close_other_windows();
+    return command_outcome::done(QStringLiteral(" "));
+}
+
+void TForm1::show_game_open(bool open) {
+    // In this order: a button that loses the focus by being disabled hands it to the next.
+    cb_lng->setEnabled(!open);
+    if (open) {
+        finish_action->setText(QStringLiteral("Finish Editing..."));
+        build_navigation_tree();
+        team->fill_stadium_list();
+        doc.trees.copy_to_exchange();
+    }
+    set_enabled({open_action, folder_action}, !open);
+    set_enabled({save_action, close_action}, open);
+    if (open) {
+        TreeView1->show();
+        TreeView1Find->show();
+        doc.trees_built();
+        main->setCurrentWidget(TabSheet5);
+        Panel4->hide();
+    }
+    for (QPushButton* b : {Button4, ButtonUndo, ButtonRedo, ButtonTables, ButtonCheck})
+        b->setVisible(open);
+    set_enabled({patch_save_action, patch_apply_action}, open);
+}
+
+void TForm1::close_other_windows() {
     if (tables)
         tables->close();
-    if (check)
-        check->close();
-    opening_problems_ = qira::check_references(game);
-    database_path_ = database_path;
-    language_path_ = language_path;
-    // The files as opened, for "Save changes as patch..." (a file that cannot be read again
-    // leaves that command without a base, which it says when it is used).
-    opened_ = {};
-    if (const auto reread = qira::read_opened_files(database_path, language_path, opened_); !reread)
-        opened_ = {};
-    doc.undo_stack()->clear();
-    save_status->setText(QStringLiteral(" "));
+    checks_->close_window();
+}
 
-    cb_lng->setEnabled(false);
-    Button4->setText(QStringLiteral("Finish Editing..."));
-    build_navigation_tree();
-    team->fill_stadium_list();
-    doc.trees.copy_to_exchange();
-    Button1->setEnabled(false);
-    Button15->setEnabled(false); // "Game folder..."
-    Button11->setEnabled(true);
-    Button14->setEnabled(true);
-    TreeView1->show();
-    TreeView1Find->show();
-    doc.trees_built();
-    main->setCurrentWidget(TabSheet5);
-    Panel4->hide();
-    Button4->show();
-    ButtonUndo->show();
-    ButtonRedo->show();
-    ButtonTables->show();
-    ButtonCheck->show();
-    ButtonPatchSave->setEnabled(true);
-    ButtonPatchApply->setEnabled(true);
-    pb->setValue(0);
-    pb->hide();
+command_outcome TForm1::exit_editor() {
+    if (!files_->confirm_discard())
+        return command_outcome::done();
+    files_->store_language();
+    exiting_ = true;
+    close();
+    QCoreApplication::quit();
+    return command_outcome::done();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!exiting_) {
+        bool leave = false;
+        run_guarded([&] {
+            if (files_->confirm_discard()) {
+                files_->store_language();
+                leave = true;
+            }
+        });
+        if (!leave) {
+            event->ignore();
+            return;
+        }
+        exiting_ = true;
+    }
+    // The windows of the tables and of the check go with this one.
+    close_other_windows();
+    event->accept();
+    QWidget::closeEvent(event);
+}
+
+command_outcome TForm1::switch_screens() {
+    const bool to_editing = !Panel4->isHidden();
+    Panel4->setHidden(to_editing);
+    if (!to_editing)
+        Panel4->raise();
+    finish_action->setText(to_editing ? QStringLiteral("Finish Editing...")
+                                      : QStringLiteral("Continue Editing..."));
+    TreeView1->setVisible(to_editing);
+    TreeView1Find->setVisible(to_editing);
+    return command_outcome::done();
+}
+
+command_outcome TForm1::undo() {
+    doc.undo_stack()->undo();
+    return command_outcome::done();
+}
+
+command_outcome TForm1::redo() {
+    doc.undo_stack()->redo();
+    return command_outcome::done();
+}
+
+command_outcome TForm1::save_patch() {
+    return patches_->save_patch();
+}
+
+command_outcome TForm1::apply_patch() {
+    return patches_->apply_patch();
+}
+
+command_outcome TForm1::show_check() {
+    checks_->show();
+    return command_outcome::done();
+}
+
+command_outcome TForm1::show_tables() {
+    if (!tables) {
+        // A window of its own (not a child of this one: its keys are its own).
+        tables = new qira::tables_window(doc, nullptr);
+        connect_folder_stores();
+        tables->show();
+        place_tables_window();
+    } else if (tables->isHidden()) {
+        tables->refresh();
+    }
+    tables->show();
+    tables->raise();
+    tables->activateWindow();
+    return command_outcome::done();
+}
+
+void TForm1::place_tables_window() {
+    QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = on ? on->availableGeometry() : QRect(0, 0, 1280, 900);
+    // The frame around the window's content (none on some platforms).
+    const QSize frame = tables->frameGeometry().size() - tables->geometry().size();
+    std::optional<QRect> place;
+    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+        if (const auto text = key->read(QLatin1String(qira::tables_place_value)))
+            if (const auto remembered = qira::place_from_text(*text))
+                place = qira::fit_remembered(*remembered, available);
+        key->close();
+    }
+    if (!place)
+        place = qira::place_beside(frameGeometry(), tables->size() + frame, available);
+    tables->resize(place->size() - frame);
+    tables->move(place->topLeft());
+    tables->place_store = [](const QRect& frame_place) {
+        if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+            // A place that cannot be stored is only not offered again.
+            (void)key->write(QLatin1String(qira::tables_place_value),
+                             qira::place_text(frame_place));
+            key->close();
+        }
+    };
 }
 
 void TForm1::show_selected_node() {
@@ -184,145 +367,31 @@ void TForm1::show_selected_node_again() {
     roster->refresh_roster_list();
 }
 
-void TForm1::ButtonTablesClick() {
-    if (!tables) {
-        // A window of its own (not a child of this one: its keys are its own).
-        tables = new qira::tables_window(doc, nullptr);
-        connect_folder_stores();
-        tables->show();
-        place_tables_window();
-    } else if (tables->isHidden()) {
-        tables->refresh();
-    }
-    tables->show();
-    tables->raise();
-    tables->activateWindow();
-}
-
-void TForm1::place_tables_window() {
-    QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect available = on ? on->availableGeometry() : QRect(0, 0, 1280, 900);
-    // The frame around the window's content (none on some platforms).
-    const QSize frame = tables->frameGeometry().size() - tables->geometry().size();
-    std::optional<QRect> place;
-    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
-        if (const auto text = key->read(QLatin1String(qira::tables_place_value)))
-            if (const auto remembered = qira::place_from_text(*text))
-                place = qira::fit_remembered(*remembered, available);
-        key->close();
-    }
-    if (!place)
-        place = qira::place_beside(frameGeometry(), tables->size() + frame, available);
-    tables->resize(place->size() - frame);
-    tables->move(place->topLeft());
-    tables->place_store = [](const QRect& frame_place) {
-        if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
-            // A place that cannot be stored is only not offered again.
-            (void)key->write(QLatin1String(qira::tables_place_value),
-                             qira::place_text(frame_place));
-            key->close();
+void TForm1::show_table_row(int table, int row) {
+    using namespace qira::table_index;
+    switch (table) {
+    case leagues:
+        main->setCurrentIndex(0);
+        league->show_league(row);
+        break;
+    case teams:
+        main->setCurrentIndex(1);
+        team->show_team(row);
+        break;
+    case players:
+        main->setCurrentIndex(2);
+        player->show_player(row);
+        break;
+    default:
+        ButtonTablesClick();
+        tables->show_table(table);
+        if (row >= 0 && row < tables->model->rowCount()) {
+            const QModelIndex at = tables->filter->mapFromSource(tables->model->index(row, 0));
+            tables->grid->setCurrentIndex(at);
+            tables->grid->scrollTo(at);
         }
-    };
-}
-
-void TForm1::Button11Click() {
-    const QString database_name = qira::from_fs_path(database_path_.filename());
-    const QString language_name = qira::from_fs_path(language_path_.filename());
-    if (!save_despite_problems())
-        return;
-    // Both files or neither: the message of a failure says what became of each.
-    const auto saved = qira::save_game_files(game, database_path_, language_path_, *file_ops_);
-    if (!saved) {
-        messages().show(QLatin1String(qira::save_error_caption), text_of(saved.message()));
         return;
     }
-    doc.undo_stack()->setClean();
-    save_status->setText(
-        QStringLiteral("Changes saved to %1 and %2.").arg(database_name, language_name));
-}
-
-void TForm1::Button14Click() {
-    if (!confirm_discard())
-        return;
-    // What was not saved is dropped with the steps that made it.
-    doc.undo_stack()->clear();
-    cb_lng->setEnabled(true);
-    Button1->setEnabled(true);
-    Button15->setEnabled(true); // "Game folder..."
-    Button11->setEnabled(false);
-    Button14->setEnabled(false);
-    Button4->hide();
-    ButtonUndo->hide();
-    ButtonRedo->hide();
-    ButtonTables->hide();
-    ButtonCheck->hide();
-    ButtonPatchSave->setEnabled(false);
-    ButtonPatchApply->setEnabled(false);
-    if (tables)
-        tables->close();
-    if (check)
-        check->close();
-    save_status->setText(QStringLiteral(" "));
-}
-
-bool TForm1::confirm_discard() {
-    return !has_unsaved_changes() ||
-           messages().ask(QLatin1String(qira::app_title), discard_question);
-}
-
-void TForm1::store_language() {
-    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
-        // A language that cannot be stored is only not chosen again at the next start.
-        (void)key->write(QLatin1String(qira::language_value),
-                         QString::number(cb_lng->currentIndex()));
-        key->close();
-    }
-}
-
-void TForm1::Button10Click() {
-    if (!confirm_discard())
-        return;
-    store_language();
-    exiting_ = true;
-    close();
-    QCoreApplication::quit();
-}
-
-void TForm1::closeEvent(QCloseEvent* event) {
-    if (!exiting_) {
-        bool leave = false;
-        run_guarded([&] {
-            if (confirm_discard()) {
-                store_language();
-                leave = true;
-            }
-        });
-        if (!leave) {
-            event->ignore();
-            return;
-        }
-        exiting_ = true;
-    }
-    // The windows of the tables and of the check go with this one.
-    if (tables)
-        tables->close();
-    if (check)
-        check->close();
-    event->accept();
-    QWidget::closeEvent(event);
-}
-
-void TForm1::Button4Click() {
-    if (!Panel4->isHidden()) {
-        Panel4->hide();
-        Button4->setText(QStringLiteral("Finish Editing..."));
-        TreeView1->show();
-        TreeView1Find->show();
-    } else {
-        Panel4->show();
-        Panel4->raise();
-        Button4->setText(QStringLiteral("Continue Editing..."));
-        TreeView1->hide();
-        TreeView1Find->hide();
-    }
+    raise();
+    activateWindow();
 }

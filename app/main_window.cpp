@@ -1,9 +1,13 @@
-// The window's widgets and their arrangement. The handlers are in main_commands.cpp (start screen
-// and top bar) and in views/ (the tree and the pages).
+// The window's widgets and their arrangement. The commands are in main_commands.cpp (their
+// actions) and the command classes of app/; the pages' handlers are in views/.
 
 #include "app/main_window.h"
 
 #include "app/artwork.h"
+#include "app/check_commands.h"
+#include "app/file_commands.h"
+#include "app/game_folder.h"
+#include "app/patch_commands.h"
 #include "views/item_lists.h"
 #include "views/page_widgets.h"
 #include "views/undo_buttons.h"
@@ -35,8 +39,8 @@
 
 namespace {
 
-using qira::button;
 using qira::caption;
+using qira::command_button;
 using qira::drop_down;
 using qira::hidden_edit;
 using qira::named;
@@ -97,13 +101,14 @@ const char* const hints_text = "Select leagues, teams, players on the left.\n"
 
 TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowMinimizeButtonHint) {
+                          Qt::WindowMinimizeButtonHint),
+      checks_(std::make_unique<qira::check_commands>(
+          doc, relay_, [this](int table, int row) { show_table_row(table, row); })),
+      check(checks_->window) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(qira::app_title));
     set_message_sink(messages);
-    choose_patch_ = qira::file_dialogs(this, QStringLiteral("Save changes as patch"),
-                                       QStringLiteral("Apply patch"),
-                                       QStringLiteral("Patches (*.json);;All files (*)"));
+    make_commands();
 
     // Created in tab order: top bar, start screen, tree, then the pages.
     build_top_bar();
@@ -137,11 +142,15 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
         strip->addWidget(line);
     }
     Edit1 = hidden_edit("Edit1", QStringLiteral("C:\\Games\\QIRA 2004\\data\\cmn\\qira.db"), this);
+    files_ = std::make_unique<qira::file_commands>(doc, relay_,
+                                                   qira::file_commands::widgets{Edit1, cb_lng, pb});
+    patches_ = std::make_unique<qira::patch_commands>(doc, this);
+    folder_ = std::make_unique<qira::game_folder>(Edit1, this);
 
     build_layout();
     set_keyboard_access(*this);
     connect_handlers();
-    build_undo();
+    follow_undo();
     build_find();
     run_guarded([this] { FormCreate(); });
 }
@@ -150,38 +159,33 @@ TForm1::~TForm1() {
     // The undo stack goes with the document and announces its clearing: not to this window.
     doc.undo_stack()->disconnect(this);
     delete tables;
-    delete check;
 }
 
 void TForm1::set_message_sink(qira::message_sink* messages) {
-    if (messages) {
-        messages_ = messages;
-        return;
-    }
-    if (!own_messages_)
+    if (!messages && !own_messages_)
         own_messages_ = std::make_unique<qira::dialog_message_sink>(this);
-    messages_ = own_messages_.get();
+    relay_.set_target(messages ? messages : own_messages_.get());
 }
 
 void TForm1::build_top_bar() {
     const qreal ratio = qApp->devicePixelRatio();
     Panel1 = panel("Panel1", true, this);
-    Button4 = button("Button4", QStringLiteral("Continue Editing..."), Panel1);
+    Button4 = command_button("Button4", finish_action, Panel1);
     // Wide enough for both of its captions.
+    Button4->setText(QStringLiteral("Continue Editing..."));
     Button4->setMinimumWidth(Button4->sizeHint().width());
-    Button4->setText(QStringLiteral("Finish Editing..."));
+    Button4->setText(finish_action->text());
     Button4->hide();
     keep_place(Button4);
-    ButtonUndo = button("ButtonUndo", QStringLiteral("Undo"), Panel1);
-    ButtonRedo = button("ButtonRedo", QStringLiteral("Redo"), Panel1);
-    ButtonTables = button("ButtonTables", QStringLiteral("All tables..."), Panel1);
+    ButtonUndo = command_button("ButtonUndo", undo_action, Panel1);
+    ButtonRedo = command_button("ButtonRedo", redo_action, Panel1);
+    ButtonTables = command_button("ButtonTables", tables_action, Panel1);
     ButtonTables->setToolTip(QStringLiteral("Every table and field in a grid (Ctrl+T)"));
-    ButtonCheck = button("ButtonCheck", QStringLiteral("Check game..."), Panel1);
+    ButtonCheck = command_button("ButtonCheck", check_action, Panel1);
     ButtonCheck->setToolTip(
         QStringLiteral("References between the tables that point nowhere, and other problems"));
     for (QPushButton* b : {ButtonUndo, ButtonRedo, ButtonTables, ButtonCheck}) {
         b->setAccessibleName(b->text());
-        b->setEnabled(b == ButtonTables || b == ButtonCheck);
         b->hide();
         keep_place(b);
     }
@@ -225,26 +229,22 @@ void TForm1::build_start_screen() {
 }
 
 void TForm1::make_start_commands() {
-    Button1 = button("Button1", QStringLiteral("Open Database"), Panel4);
-    Button15 = button("Button15", QStringLiteral("Game folder..."), Panel4);
+    Button1 = command_button("Button1", open_action, Panel4);
+    Button15 = command_button("Button15", folder_action, Panel4);
     Button15->setAccessibleName(QStringLiteral("Choose the game's folder"));
     cb_lng = drop_down("cb_lng", qira::language_items(), Panel4);
     Label32 = named(caption(QStringLiteral("Language file"), cb_lng, Panel4), "Label32");
-    Button14 = button("Button14", QStringLiteral("Close"), Panel4);
-    Button14->setEnabled(false);
-    Button11 = button("Button11", QStringLiteral("Save Changes"), Panel4);
-    Button11->setEnabled(false);
-    Button10 = button("Button10", QStringLiteral("Exit"), Panel4);
-    ButtonPatchSave = button("ButtonPatchSave", QStringLiteral("Save changes as patch..."), Panel4);
+    Button14 = command_button("Button14", close_action, Panel4);
+    Button11 = command_button("Button11", save_action, Panel4);
+    Button10 = command_button("Button10", exit_action, Panel4);
+    ButtonPatchSave = command_button("ButtonPatchSave", patch_save_action, Panel4);
     ButtonPatchSave->setToolTip(
         QStringLiteral("Write what you changed since opening as a patch file to share"));
-    ButtonPatchApply = button("ButtonPatchApply", QStringLiteral("Apply patch..."), Panel4);
+    ButtonPatchApply = command_button("ButtonPatchApply", patch_apply_action, Panel4);
     ButtonPatchApply->setToolTip(
         QStringLiteral("Apply a patch file to the open game, as one step that can be undone"));
-    for (QPushButton* b : {ButtonPatchSave, ButtonPatchApply}) {
+    for (QPushButton* b : {ButtonPatchSave, ButtonPatchApply})
         b->setAccessibleName(b->text());
-        b->setEnabled(false);
-    }
     pb = named(new QProgressBar(Panel4), "pb");
     pb->setRange(0, 100);
     pb->setValue(0);
@@ -356,29 +356,13 @@ void TForm1::build_layout() {
     setFixedSize(sizeHint().expandedTo(QSize(727, 369)));
 }
 
-void TForm1::build_undo() {
+void TForm1::follow_undo() {
     QUndoStack* stack = doc.undo_stack();
-    connect(ButtonUndo, &QPushButton::clicked, stack, &QUndoStack::undo);
-    connect(ButtonRedo, &QPushButton::clicked, stack, &QUndoStack::redo);
-    // From anywhere in the window; a text field with typing of its own to undo keeps Ctrl+Z.
-    const auto keys = [this](std::initializer_list<QKeySequence> sequences,
-                             void (QUndoStack::*act)()) {
-        for (const QKeySequence& sequence : sequences) {
-            auto* shortcut = new QShortcut(sequence, this);
-            shortcut->setContext(Qt::WindowShortcut);
-            connect(shortcut, &QShortcut::activated, this, [this, act] {
-                if (!Button4->isHidden())
-                    run_guarded([this, act] { (doc.undo_stack()->*act)(); });
-            });
-        }
-    };
-    keys({QKeySequence(Qt::CTRL | Qt::Key_Z)}, &QUndoStack::undo);
-    keys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-         &QUndoStack::redo);
+    // A text field with typing of its own to undo keeps Ctrl+Z (eventFilter).
     for (QLineEdit* edit : findChildren<QLineEdit*>())
         edit->installEventFilter(this);
-    qira::follow_undo_stack(stack, {ButtonUndo, nullptr, QStringLiteral("Ctrl+Z")},
-                            {ButtonRedo, nullptr, QStringLiteral("Ctrl+Shift+Z")});
+    qira::follow_undo_stack(stack, {ButtonUndo, undo_action, QStringLiteral("Ctrl+Z")},
+                            {ButtonRedo, redo_action, QStringLiteral("Ctrl+Shift+Z")});
     connect(stack, &QUndoStack::cleanChanged, this, &TForm1::show_undo_state);
     show_undo_state();
 }
@@ -435,11 +419,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::connect_handlers() {
-    connect(Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
-    connect(Button11, &QPushButton::clicked, this, guarded(&TForm1::Button11Click));
-    connect(Button14, &QPushButton::clicked, this, guarded(&TForm1::Button14Click));
-    connect(Button10, &QPushButton::clicked, this, guarded(&TForm1::Button10Click));
-    connect(Button4, &QPushButton::clicked, this, guarded(&TForm1::Button4Click));
     connect(&doc, &qira::game_document::handler_failed, this, &TForm1::report_error);
 
     // A click runs the handler even when the selection does not change; a change of selection
@@ -460,15 +439,4 @@ void TForm1::connect_handlers() {
     // The trees built again after an edit of the tables: the selected node's page shows its row.
     connect(&doc, &qira::game_document::trees_rebuilt, this,
             guarded(&TForm1::show_selected_node_again));
-    connect(ButtonTables, &QPushButton::clicked, this, guarded(&TForm1::ButtonTablesClick));
-    connect(ButtonCheck, &QPushButton::clicked, this, guarded(&TForm1::ButtonCheckClick));
-    auto* tables_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
-    tables_key->setContext(Qt::WindowShortcut);
-    connect(tables_key, &QShortcut::activated, this, [this] {
-        if (!ButtonTables->isHidden())
-            run_guarded([this] { ButtonTablesClick(); });
-    });
-    connect(Button15, &QPushButton::clicked, this, guarded(&TForm1::Button15Click));
-    connect(ButtonPatchSave, &QPushButton::clicked, this, guarded(&TForm1::ButtonPatchSaveClick));
-    connect(ButtonPatchApply, &QPushButton::clicked, this, guarded(&TForm1::ButtonPatchApplyClick));
 }

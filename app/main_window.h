@@ -15,12 +15,13 @@
 // Drop-down lists are QComboBoxes whose "change" is `activated` (the user picked an entry);
 // setting an item from code fires no change. Track bars are QSliders, list boxes QListWidgets.
 
-#include "app/messages.h"
-#include "editing/game_check.h"
-#include "patch/patch_edit.h"
 #include "views/check_window.h"
+#include "views/command_action.h"
+#include "views/file_dialogs.h"
 #include "views/game_document.h"
+#include "views/handler_values.h"
 #include "views/league_page.h"
+#include "views/message_sink.h"
 #include "views/node_tree.h"
 #include "views/player_page.h"
 #include "views/roster_page.h"
@@ -29,6 +30,7 @@
 #include "views/tree_find.h"
 
 // The widget classes come with this header: the views and the tests use the members directly.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -52,8 +54,17 @@
 
 class QCloseEvent;
 
+namespace qira {
+class check_commands;
+class file_commands;
+class game_folder;
+class patch_commands;
+} // namespace qira
+
 // The window: the top bar, the start screen and the editing area, composed of the pages of
-// views/.
+// views/ and of the commands of app/ (file_commands, patch_commands, check_commands,
+// game_folder). Each command of the window is a QAction that its push button triggers
+// (app/main_commands.cpp).
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -64,6 +75,14 @@ class TForm1 : public QWidget {
 
     // The open game, its trees and its undo stack.
     qira::game_document doc;
+
+  private:
+    // Made before the members that refer to them: the boxes of the window and of its commands
+    // go through the relay to the sink of set_message_sink; the check commands hold `check`.
+    qira::message_relay relay_;
+    std::unique_ptr<qira::check_commands> checks_;
+
+  public:
     qira::open_game& game = doc.game;
     // The nodes of TreeView1 and of xchange in depth-first order: node n of one tree is node n
     // of the other.
@@ -112,47 +131,65 @@ class TForm1 : public QWidget {
     QWidget* TabSheet5;
     QPlainTextEdit* Memo1;
 
-    // --- Handlers of the start screen and the top bar
+    // "Check game...": the references between the tables checked, each problem on a line.
+    QPushButton* ButtonCheck;
+
+    // --- The commands: each button's action, with its text, keys and enabled state
+    // (app/main_commands.cpp); the button triggers it and follows it.
+    QAction* open_action;        // Button1
+    QAction* folder_action;      // Button15
+    QAction* close_action;       // Button14
+    QAction* save_action;        // Button11
+    QAction* exit_action;        // Button10
+    QAction* patch_save_action;  // ButtonPatchSave
+    QAction* patch_apply_action; // ButtonPatchApply
+    QAction* finish_action;      // Button4
+    QAction* undo_action;        // ButtonUndo
+    QAction* redo_action;        // ButtonRedo
+    QAction* tables_action;      // ButtonTables
+    QAction* check_action;       // ButtonCheck
+
+    // --- Handlers of the start screen and the top bar: each runs its command as its action does
     void FormCreate();
-    void Button1Click();  // "Open Database"
-    void Button11Click(); // "Save Changes"
-    void Button14Click(); // "Close"
-    void Button10Click(); // "Exit"
-    void Button4Click();  // "Finish Editing..." / "Continue Editing..."
+    void Button1Click() { run(&TForm1::open_database); }   // "Open Database"
+    void Button11Click() { run(&TForm1::save_changes); }   // "Save Changes"
+    void Button14Click() { run(&TForm1::close_database); } // "Close"
+    void Button10Click() { run(&TForm1::exit_editor); }    // "Exit"
+    void Button4Click() { run(&TForm1::switch_screens); }  // "Finish Editing..." / "Continue..."
 
     // The window of every table ("All tables..."), made when first asked for; nullptr before.
     qira::tables_window* tables = nullptr;
-    void ButtonTablesClick();
-    // "Check game...": the references between the tables checked, each problem on a line.
-    QPushButton* ButtonCheck;
-    qira::check_window* check = nullptr;
-    void ButtonCheckClick();
+    void ButtonTablesClick() { run(&TForm1::show_tables); }
+    // The window of the problems, made when first asked for; nullptr before.
+    qira::check_window*& check;
+    void ButtonCheckClick() { run(&TForm1::show_check); }
     // Shows a row: its page (a league, team or player), else the grid of its table.
     void show_table_row(int table, int row);
     // Before a save: whether to save although the session added problems (the user is asked;
     // problems the files had on opening never hold a save back).
     bool save_despite_problems();
 
-    // --- The game's folder (app/game_folder.cpp)
+    // --- The game's folder (app/game_folder.h)
     // Fills Edit1 with the first install folder that holds the game database: the registry's
     // "Install Dir", the game's own keys (Windows) or Wine prefixes (elsewhere); when none
     // does, Edit1 gets the registry's value as it is and "Game folder..." is shown.
     void find_game_folder();
-    void Button15Click(); // "Game folder...": a folder chooser, checked and remembered
+    // "Game folder...": a folder chooser, checked and remembered.
+    void Button15Click() { run(&TForm1::choose_game_folder); }
     // Asks for a folder, starting at the one given; empty when the user cancels. Tests answer
     // instead of the dialog.
     using folder_chooser = std::function<QString(const QString& start)>;
-    void set_folder_chooser(folder_chooser chooser) { choose_folder_ = std::move(chooser); }
+    void set_folder_chooser(folder_chooser chooser);
 
-    // --- Patches (app/patch_commands.cpp)
+    // --- Patches (app/patch_commands.h)
     // "Save changes as patch...": the changes since the files were opened, to a patch file.
-    void ButtonPatchSaveClick();
+    void ButtonPatchSaveClick() { run(&TForm1::save_patch); }
     // "Apply patch...": a patch file applied to the open game as one undo step; conflicts are
     // listed and change nothing.
-    void ButtonPatchApplyClick();
+    void ButtonPatchApplyClick() { run(&TForm1::apply_patch); }
     // Asks for a patch file to write (`save`) or read, starting at `start`; empty when the user
     // cancels. Tests answer instead of the dialog.
-    void set_patch_chooser(qira::file_chooser chooser) { choose_patch_ = std::move(chooser); }
+    void set_patch_chooser(qira::file_chooser chooser);
     // Gives the window of the tables the folder its CSV dialogs start in, kept in the registry.
     void connect_folder_stores();
 
@@ -185,6 +222,10 @@ class TForm1 : public QWidget {
     QString database_path_text() const;
     QString language_path_text() const;
 
+    // Runs a command of the window along the one path of every command (run_command): a
+    // refusal it returns is shown in a box, its undo step pushed and its status line written.
+    void run(qira::command_outcome (TForm1::*command)());
+
     // Runs an event handler the way every handler of the window runs: the refusal it returns, or
     // an error it raises, is shown by the default error handler, and the program goes on.
     template <typename Handler> void run_guarded(Handler&& handler) {
@@ -197,9 +238,9 @@ class TForm1 : public QWidget {
     // The default error handler's box.
     void report_error(const QString& text);
 
-    qira::message_sink& messages() { return *messages_; }
+    qira::message_sink& messages() { return relay_; }
     // The file operations that "Save Changes" writes through (tests make them fail).
-    void set_file_ops(qira::file_ops& ops) { file_ops_ = &ops; }
+    void set_file_ops(qira::file_ops& ops);
     void set_message_sink(qira::message_sink* messages);
 
   protected:
@@ -212,6 +253,24 @@ class TForm1 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The window's commands (app/main_commands.cpp): their actions, and what each does.
+    void make_commands();
+    qira::command_outcome open_database();
+    qira::command_outcome save_changes();
+    qira::command_outcome close_database();
+    qira::command_outcome exit_editor();
+    qira::command_outcome switch_screens();
+    qira::command_outcome undo();
+    qira::command_outcome redo();
+    qira::command_outcome show_tables();
+    qira::command_outcome show_check();
+    qira::command_outcome choose_game_folder();
+    qira::command_outcome save_patch();
+    qira::command_outcome apply_patch();
+    // The commands and the widgets as they are with a game open, or on the start screen without.
+    void show_game_open(bool open);
+    void close_other_windows();
+
     void build_top_bar();
     void build_start_screen();
     void make_start_commands();
@@ -220,29 +279,14 @@ class TForm1 : public QWidget {
     void build_hints_page();
     void build_layout();
     void connect_handlers();
-    void build_undo();
+    void follow_undo();
     void build_find();
     // The title with a `*` while there are unsaved changes; the undo buttons' tooltips.
     void show_undo_state();
 
-    // Refuses a file that did not load: a "Fatal Error" box; `cannot_open_text` is the box's
-    // text when the file could not be opened at all.
-    void refuse_file(const qira::result& refusal, const QString& cannot_open_text);
-    // "Exit" and "Close" with unsaved changes ask first; true to go on.
-    bool confirm_discard();
-    void store_language();
-
     std::unique_ptr<qira::message_sink> own_messages_;
-    qira::message_sink* messages_;
-    qira::file_ops* file_ops_ = &qira::native_file_ops();
-    folder_chooser choose_folder_;    // empty: the system's folder dialog
-    qira::file_chooser choose_patch_; // the system's file dialogs; tests answer instead
-    // The two files as they were opened, to make the patch of what was changed since.
-    qira::opened_files opened_;
-    // The problems of the references the files had when they were opened.
-    std::vector<qira::game_problem> opening_problems_;
+    std::unique_ptr<qira::file_commands> files_;
+    std::unique_ptr<qira::patch_commands> patches_;
+    std::unique_ptr<qira::game_folder> folder_;
     bool exiting_ = false;
-    // The files that the open database came from; "Save Changes" replaces them.
-    std::filesystem::path database_path_;
-    std::filesystem::path language_path_;
 };

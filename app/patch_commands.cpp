@@ -1,17 +1,19 @@
-// Patches on the start screen: "Save changes as patch..." writes what the user changed since the
-// files were opened; "Apply patch..." applies a patch file to the open game as one undo step.
-// The folders of the file dialogs are kept in the editor's own registry key.
+#include "app/patch_commands.h"
 
 #include "app/game_paths.h"
-#include "app/main_window.h"
 #include "app/registry.h"
 #include "patch/patch_json.h"
+#include "views/game_document.h"
+#include "views/message_sink.h"
+#include "views/tables_window.h"
 #include "views/widgets.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
+
+namespace qira {
 
 namespace {
 
@@ -21,7 +23,7 @@ constexpr std::size_t listed_conflicts = 20;
 
 QString stored_folder(const char* value) {
     QString folder;
-    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+    if (auto key = registry_key::open(QLatin1String(editor_key))) {
         folder = key->read(QLatin1String(value)).value_or(QString());
         key->close();
     }
@@ -29,7 +31,7 @@ QString stored_folder(const char* value) {
 }
 
 void store_folder(const char* value, const QString& folder) {
-    if (auto key = qira::registry_key::open(QLatin1String(qira::editor_key))) {
+    if (auto key = registry_key::open(QLatin1String(editor_key))) {
         // A folder that cannot be stored is only not offered again: the dialog starts at home.
         (void)key->write(QLatin1String(value), folder);
         key->close();
@@ -40,95 +42,97 @@ QString text_of(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+QString conflicts_text(const QString& name, const std::vector<result>& conflicts) {
+    QStringList lines;
+    for (std::size_t i = 0; i < conflicts.size() && i < listed_conflicts; ++i)
+        lines << text_of(conflicts[i].message());
+    if (conflicts.size() > listed_conflicts)
+        lines << QStringLiteral("...");
+    return QStringLiteral("%1 does not apply to this game: %2 %3. Nothing was changed.\n\n%4")
+        .arg(name)
+        .arg(conflicts.size())
+        .arg(conflicts.size() == 1 ? QStringLiteral("conflict") : QStringLiteral("conflicts"))
+        .arg(lines.join(QLatin1Char('\n')));
+}
+
 } // namespace
 
-void TForm1::connect_folder_stores() {
-    if (tables)
-        tables->set_folder_store([] { return stored_folder(csv_folder_value); },
-                                 [](const QString& f) { store_folder(csv_folder_value, f); });
+patch_commands::patch_commands(game_document& doc, QWidget* window)
+    : doc_(doc), window_(window),
+      choose_(file_dialogs(window, QStringLiteral("Save changes as patch"),
+                           QStringLiteral("Apply patch"),
+                           QStringLiteral("Patches (*.json);;All files (*)"))) {}
+
+void connect_folder_stores(tables_window& tables) {
+    tables.set_folder_store([] { return stored_folder(csv_folder_value); },
+                            [](const QString& f) { store_folder(csv_folder_value, f); });
 }
 
-void TForm1::ButtonPatchSaveClick() {
-    if (opened_.database.empty()) {
-        messages().show(QLatin1String(qira::app_title),
-                        QStringLiteral("The files could not be read again after they were opened, "
-                                       "so there is nothing to compare the changes with."));
-        return;
-    }
-    qira::result_of<qira::patch> made;
-    qira::run_with_progress(this, QStringLiteral("Comparing the game with its files as opened..."),
-                            [&] { made = qira::patch_since_opened(opened_, game); });
-    if (!made) {
-        messages().show(QLatin1String(qira::app_title),
-                        QStringLiteral("No patch can be made: %1").arg(text_of(made.message())));
-        return;
-    }
-    if (made.value.empty()) {
-        messages().show(QLatin1String(qira::app_title),
-                        QStringLiteral("Nothing was changed since the files were opened: there is "
-                                       "no patch to write."));
-        return;
-    }
+void patch_commands::files_opened(const std::filesystem::path& database,
+                                  const std::filesystem::path& language) {
+    opened_ = {};
+    if (const auto reread = read_opened_files(database, language, opened_); !reread)
+        opened_ = {};
+}
+
+command_outcome patch_commands::save_patch() {
+    if (opened_.database.empty())
+        return command_outcome::refused(
+            QStringLiteral("The files could not be read again after they were opened, so there "
+                           "is nothing to compare the changes with."));
+    result_of<patch> made;
+    run_with_progress(window_, QStringLiteral("Comparing the game with its files as opened..."),
+                      [&] { made = patch_since_opened(opened_, doc_.game); });
+    if (!made)
+        return command_outcome::refused(
+            QStringLiteral("No patch can be made: %1").arg(text_of(made.message())));
+    if (made.value.empty())
+        return command_outcome::refused(QStringLiteral(
+            "Nothing was changed since the files were opened: there is no patch to write."));
     const QString path =
-        choose_patch_(true, stored_folder(patch_folder_value), QStringLiteral("mod.json"));
+        choose_(true, stored_folder(patch_folder_value), QStringLiteral("mod.json"));
     if (path.isEmpty())
-        return;
+        return command_outcome::done();
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
-    qira::result saved;
-    qira::run_with_progress(
-        this, QStringLiteral("Writing %1...").arg(QFileInfo(path).fileName()),
-        [&] { saved = qira::save_patch_file(qira::to_fs_path(path), made.value); });
-    if (!saved) {
-        messages().show(QLatin1String(qira::save_error_caption), text_of(saved.message()));
-        return;
-    }
-    save_status->setText(QStringLiteral("A patch of %1 changes was written to %2.")
-                             .arg(made.value.change_count())
-                             .arg(QFileInfo(path).fileName()));
+    result saved;
+    run_with_progress(window_, QStringLiteral("Writing %1...").arg(QFileInfo(path).fileName()),
+                      [&] { saved = save_patch_file(to_fs_path(path), made.value); });
+    if (!saved)
+        return command_outcome::refused(saved, QLatin1String(save_error_caption));
+    return command_outcome::done(QStringLiteral("A patch of %1 changes was written to %2.")
+                                     .arg(made.value.change_count())
+                                     .arg(QFileInfo(path).fileName()));
 }
 
-void TForm1::ButtonPatchApplyClick() {
-    const QString path = choose_patch_(false, stored_folder(patch_folder_value), QString());
+command_outcome patch_commands::apply_patch() {
+    const QString path = choose_(false, stored_folder(patch_folder_value), QString());
     if (path.isEmpty())
-        return;
+        return command_outcome::done();
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
     const QString name = QFileInfo(path).fileName();
-    qira::patch p;
-    qira::result read;
-    qira::run_with_progress(this, QStringLiteral("Reading %1...").arg(name),
-                            [&] { read = qira::load_patch_file(qira::to_fs_path(path), p); });
-    if (!read) {
-        messages().show(QLatin1String(qira::app_title), text_of(read.message()));
-        return;
-    }
+    patch p;
+    result read;
+    run_with_progress(window_, QStringLiteral("Reading %1...").arg(name),
+                      [&] { read = load_patch_file(to_fs_path(path), p); });
+    if (!read)
+        return command_outcome::refused(read);
     // The game changes here, on the window's own thread: nothing may paint it half changed.
-    qira::patch_step step = [&] {
+    patch_step step = [&] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        return qira::apply_patch_step(game, p);
+        return apply_patch_step(doc_.game, p);
     }();
-    if (!step.ok()) {
-        QStringList lines;
-        for (std::size_t i = 0; i < step.conflicts.size() && i < listed_conflicts; ++i)
-            lines << text_of(step.conflicts[i].message());
-        if (step.conflicts.size() > listed_conflicts)
-            lines << QStringLiteral("...");
-        messages().show(QLatin1String(qira::app_title),
-                        QStringLiteral("%1 does not apply to this game: %2 %3. Nothing was "
-                                       "changed.\n\n%4")
-                            .arg(name)
-                            .arg(step.conflicts.size())
-                            .arg(step.conflicts.size() == 1 ? QStringLiteral("conflict")
-                                                            : QStringLiteral("conflicts"))
-                            .arg(lines.join(QLatin1Char('\n'))));
-        return;
-    }
-    if (step.made.empty()) {
-        save_status->setText(QStringLiteral("%1 changes nothing in this game.").arg(name));
-        return;
-    }
-    doc.push_table_edit(std::move(step.made), QStringLiteral("apply patch %1").arg(name));
-    save_status->setText(QStringLiteral("%1 was applied (%2 changes); Undo takes it back.")
-                             .arg(name)
-                             .arg(p.change_count()));
+    if (!step.ok())
+        return command_outcome::refused(conflicts_text(name, step.conflicts));
+    if (step.made.empty())
+        return command_outcome::done(QStringLiteral("%1 changes nothing in this game.").arg(name));
+    command_outcome out =
+        command_outcome::done(QStringLiteral("%1 was applied (%2 changes); Undo takes it back.")
+                                  .arg(name)
+                                  .arg(p.change_count()));
+    out.step = std::move(step.made);
+    out.step_name = QStringLiteral("apply patch %1").arg(name);
+    return out;
 }
+
+} // namespace qira

@@ -2,6 +2,7 @@
 
 #include "editing/csv_import.h"
 #include "editing/table_edits.h"
+#include "views/command_action.h"
 #include "views/file_dialogs.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
@@ -148,17 +149,12 @@ void tables_window::lay_out() {
 
 QAction* tables_window::add_command(const char* name, QPushButton* button,
                                     const QList<QKeySequence>& keys, std::function<void()> run) {
-    auto* action = new QAction(button ? button->text() : QString(), this);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
+    QAction* action = make_command(this, name, button ? button->text() : QString(), keys);
     addAction(action);
     connect(action, &QAction::triggered, this,
             [this, run = std::move(run)] { doc_.run_guarded(run); });
-    if (button != nullptr) {
-        connect(button, &QPushButton::clicked, action, &QAction::trigger);
-        connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
-    }
+    if (button != nullptr)
+        trigger_from(button, action);
     return action;
 }
 

@@ -3,12 +3,12 @@
 // registry file of the test's own, and small game installs written with the library.
 
 #include "app/main_window.h"
-#include "app/messages.h"
 #include "dbfile/build.h"
 #include "dbfile/database.h"
 #include "dbfile/game_fields.h"
 #include "langfile/string_table.h"
 #include "support/file_bytes.h"
+#include "views/message_sink.h"
 
 #include <QSettings>
 #include <QString>

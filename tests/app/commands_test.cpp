@@ -8,6 +8,7 @@
 #include "support/failing_ops.h"
 #include "testdata/sample.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -140,6 +141,72 @@ class commands_test : public QObject {
         QVERIFY(w.pb->isHidden());
         QCOMPARE(w.game.db.overall[qira::table_index::players].row_count, players);
         QCOMPARE(items(w.team->cobo_stadium), stadiums);
+    }
+
+    // Each button of the window is the face of one action: its caption, keys and enabled state
+    // on the start screen and with a game open, and the button follows the action. The keys
+    // work only while their button is shown: none before a game is open.
+    void every_button_follows_its_command() {
+        struct expected {
+            QPushButton* TForm1::*button;
+            const char* action;
+            const char* text;
+            QList<QKeySequence> keys;
+            bool at_start;
+            bool opened;
+        };
+        const QKeySequence z(Qt::CTRL | Qt::Key_Z), shift_z(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+            y(Qt::CTRL | Qt::Key_Y), t(Qt::CTRL | Qt::Key_T);
+        constexpr bool yes = true, no = false;
+        using F = TForm1;
+        const QList<expected> commands = {
+            {&F::Button1, "open_action", "Open Database", {}, yes, no},
+            {&F::Button15, "folder_action", "Game folder...", {}, yes, no},
+            {&F::Button14, "close_action", "Close", {}, no, yes},
+            {&F::Button11, "save_action", "Save Changes", {}, no, yes},
+            {&F::Button10, "exit_action", "Exit", {}, yes, yes},
+            {&F::ButtonPatchSave, "patch_save_action", "Save changes as patch...", {}, no, yes},
+            {&F::ButtonPatchApply, "patch_apply_action", "Apply patch...", {}, no, yes},
+            {&F::Button4, "finish_action", "Finish Editing...", {}, yes, yes},
+            {&F::ButtonUndo, "undo_action", "Undo", {z}, no, no},
+            {&F::ButtonRedo, "redo_action", "Redo", {shift_z, y}, no, no},
+            {&F::ButtonTables, "tables_action", "All tables...", {t}, yes, yes},
+            {&F::ButtonCheck, "check_action", "Check game...", {}, yes, yes},
+        };
+        fixture f;
+        write_test_install(f.install.path(), test_database());
+        TForm1& w = f.start();
+        const auto check_all = [&](bool opened) {
+            for (const expected& e : commands) {
+                QPushButton* b = w.*e.button;
+                const QString where = b->objectName();
+                QCOMPARE(b->actions().size(), 1);
+                QAction* a = b->actions().front();
+                QCOMPARE(a->objectName(), QLatin1String(e.action));
+                QCOMPARE(a->text(), QLatin1String(e.text));
+                QCOMPARE(b->text(), a->text());
+                QCOMPARE(a->shortcuts(), e.keys);
+                QVERIFY2(a->isEnabled() == (opened ? e.opened : e.at_start), qPrintable(where));
+                QVERIFY2(b->isEnabled() == a->isEnabled(), qPrintable(where));
+                a->setEnabled(!a->isEnabled());
+                QVERIFY2(b->isEnabled() == a->isEnabled(), qPrintable(where));
+                a->setEnabled(!a->isEnabled());
+            }
+        };
+        check_all(false);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(!w.tables);
+
+        w.Button1->click();
+        QVERIFY(in_editing(w));
+        check_all(true);
+        // A caption that the command changes is the button's too.
+        w.Button4->click();
+        QCOMPARE(w.finish_action->text(), QStringLiteral("Continue Editing..."));
+        QCOMPARE(w.Button4->text(), w.finish_action->text());
+        QVERIFY(in_start_over_open(w));
     }
 
     // The generated sample install, as a newcomer first opens it.

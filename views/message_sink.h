@@ -3,12 +3,7 @@
 // replace, and the refusal an event handler returns (or an error it raises) is shown by the
 // default error handler (a box with its message), after which the program goes on.
 
-#include "views/handler_values.h"
-
 #include <QString>
-
-#include <stdexcept>
-#include <string>
 
 class QWidget;
 
@@ -29,6 +24,22 @@ class message_sink {
     virtual void show(const QString& caption, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(const QString& caption, const QString& text) = 0;
+};
+
+// Passes every box on to another sink, which can be changed: what the window's commands are given,
+// so that the sink the window shows its boxes through can be replaced after they were made.
+class message_relay final : public message_sink {
+  public:
+    void set_target(message_sink* target) { target_ = target; }
+    void show(const QString& caption, const QString& text) override {
+        target_->show(caption, text);
+    }
+    bool ask(const QString& caption, const QString& text) override {
+        return target_->ask(caption, text);
+    }
+
+  private:
+    message_sink* target_ = nullptr;
 };
 
 // The real boxes, modal over `parent`.

@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "views/message_sink.h"
 
 #include <QMessageBox>
 

@@ -1,0 +1,102 @@
+#include "app/file_commands.h"
+
+#include "app/game_paths.h"
+#include "app/registry.h"
+#include "editing/open_game.h"
+#include "views/game_document.h"
+#include "views/message_sink.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace qira {
+
+namespace {
+
+const QString discard_question =
+    QStringLiteral("There are changes that have not been saved. Discard them?");
+
+QString cannot_open_text(const QString& file_name, const char* end_of_sentence) {
+    return QStringLiteral("Can't open %1 file%2\n\rMake sure QIRA 2004 fully installed")
+        .arg(file_name, QLatin1String(end_of_sentence));
+}
+
+// A file that did not load: one that cannot be opened or read gets the window's own words, a
+// refused one its reason.
+command_outcome refuse_file(const result& refusal, const QString& cannot_open) {
+    const bool unreadable =
+        refusal.status == result::code::cannot_open || refusal.status == result::code::cannot_read;
+    const QString caption = QLatin1String(fatal_error_caption);
+    return unreadable ? command_outcome::refused(cannot_open, caption)
+                      : command_outcome::refused(refusal, caption);
+}
+
+} // namespace
+
+QString file_commands::database_path_text() const {
+    return qira::database_path_text(w_.folder->text());
+}
+
+QString file_commands::language_path_text() const {
+    return qira::language_path_text(w_.folder->text(), w_.language->currentIndex());
+}
+
+command_outcome file_commands::open() {
+    const int language = w_.language->currentIndex();
+    const auto language_path = resolve_game_path(language_path_text());
+    const auto database_path = resolve_game_path(database_path_text());
+    QProgressBar* pb = w_.progress;
+    int progress = 0;
+    pb->setValue(0);
+    pb->show();
+    pb->repaint();
+    open_options options;
+    options.require_editor_parts = true;
+    options.progress = [&](int, int share) {
+        progress += share;
+        pb->setValue(std::min(progress, pb->maximum()));
+        pb->repaint();
+    };
+    const auto opened = open_game_files(database_path, language_path, doc_.game, options);
+    pb->setValue(0);
+    pb->hide();
+    if (!opened) {
+        if (opened.value == game_file::language)
+            return refuse_file(opened, cannot_open_text(language_file_name(language), "!"));
+        return refuse_file(opened, cannot_open_text(QStringLiteral("qira.db"), "."));
+    }
+    database_path_ = database_path;
+    language_path_ = language_path;
+    return command_outcome::done(QStringLiteral(" "));
+}
+
+command_outcome file_commands::save() {
+    const QString database_name = from_fs_path(database_path_.filename());
+    const QString language_name = from_fs_path(language_path_.filename());
+    // Both files or neither: the message of a failure says what became of each.
+    const auto saved = save_game_files(doc_.game, database_path_, language_path_, *file_ops_);
+    if (!saved)
+        return command_outcome::refused(saved, QLatin1String(save_error_caption));
+    doc_.undo_stack()->setClean();
+    return command_outcome::done(
+        QStringLiteral("Changes saved to %1 and %2.").arg(database_name, language_name));
+}
+
+bool file_commands::confirm_discard() {
+    return !doc_.has_unsaved_changes() || messages_.ask(QLatin1String(app_title), discard_question);
+}
+
+void file_commands::store_language() {
+    if (auto key = registry_key::open(QLatin1String(editor_key))) {
+        // A language that cannot be stored is only not chosen again at the next start.
+        (void)key->write(QLatin1String(language_value),
+                         QString::number(w_.language->currentIndex()));
+        key->close();
+    }
+}
+
+} // namespace qira

@@ -1,0 +1,47 @@
+#pragma once
+// Patches on the start screen: "Save changes as patch..." writes what the user changed since the
+// files were opened; "Apply patch..." applies a patch file to the open game as one undo step.
+// The folders of the file dialogs are kept in the editor's own registry key.
+
+#include "patch/patch_edit.h"
+#include "views/command_action.h"
+#include "views/file_dialogs.h"
+
+#include <filesystem>
+
+class QWidget;
+
+namespace qira {
+
+class game_document;
+class tables_window;
+
+class patch_commands {
+  public:
+    // `window`: the window the dialogs and the progress are shown over.
+    patch_commands(game_document& doc, QWidget* window);
+
+    // Asks for a patch file to write (`save`) or read; tests answer instead of the dialogs.
+    void set_chooser(file_chooser chooser) { choose_ = std::move(chooser); }
+
+    // The files as opened, for "Save changes as patch..." (a file that cannot be read again
+    // leaves that command without a base, which it says when it is used).
+    void files_opened(const std::filesystem::path& database, const std::filesystem::path& language);
+    // "Save changes as patch...": the changes since the files were opened, to a patch file.
+    command_outcome save_patch();
+    // "Apply patch...": a patch file applied to the open game as one undo step; conflicts are
+    // listed and change nothing.
+    command_outcome apply_patch();
+
+  private:
+    game_document& doc_;
+    QWidget* window_;
+    file_chooser choose_;
+    // The two files as they were opened, to make the patch of what was changed since.
+    opened_files opened_;
+};
+
+// Gives the window of the tables the folder its CSV dialogs start in, kept in the registry.
+void connect_folder_stores(tables_window& tables);
+
+} // namespace qira
