@@ -81,7 +81,7 @@ void register_process_steps(const install& in);
 // The patch document of the process steps read and written, beside a JSON library's parse of it.
 void register_json_steps(const install& in);
 
-// A peak memory measured against a limit made of file sizes.
+// A peak memory measured against a limit made of file sizes, or of what processes hold.
 struct limit_row {
     std::string step;
     std::string install;

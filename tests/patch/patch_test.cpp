@@ -576,6 +576,42 @@ TEST_F(SmallPatch, LanguageEntriesChangeTheLocalizedNames) {
     EXPECT_FALSE(apply_patch(bare, made.value).ok());
 }
 
+// A row's field changes read back as they were put in, whatever their numbers and texts (also a
+// text beside a number, as a malformed patch may hold them): pushed, replaced, swapped twice.
+TEST(FieldChanges, GiveBackWhatWasPutIn) {
+    std::mt19937 rng(7);
+    const std::vector<std::string> texts{"",        "Mazur", "\xc5\x81ukasz",
+                                         "Ni\xf1o", "\xff",  std::string(40, 'x')};
+    const auto any = [&] {
+        return cell_value{static_cast<std::uint32_t>(rng()), texts[rng() % texts.size()]};
+    };
+    for (int round = 0; round < 50; ++round) {
+        std::vector<field_change> held;
+        field_changes list;
+        for (std::size_t n = rng() % 12; n-- > 0;) {
+            held.push_back({static_cast<int>(rng() % 80), any(), any()});
+            list.push_back(held.back());
+        }
+        if (!held.empty()) {
+            const std::size_t i = rng() % held.size();
+            held[i] = {static_cast<int>(rng() % 80), any(), any()};
+            list.set(i, held[i]);
+        }
+        ASSERT_EQ(list.size(), held.size());
+        EXPECT_TRUE(std::equal(list.begin(), list.end(), held.begin(), held.end()));
+        field_changes copy = list;
+        copy.swap_sides();
+        for (std::size_t i = 0; i < held.size(); ++i)
+            EXPECT_EQ(copy[i], (field_change{held[i].field, held[i].after, held[i].before}));
+        EXPECT_EQ(copy == list,
+                  held.empty() || std::all_of(held.begin(), held.end(), [](const field_change& fc) {
+                      return fc.before == fc.after;
+                  }));
+        copy.swap_sides();
+        EXPECT_EQ(copy, list);
+    }
+}
+
 TEST(PatchJson, TextsKeepTheirStoredBytes) {
     patch p;
     p.has_language = true;
