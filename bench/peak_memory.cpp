@@ -6,10 +6,15 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace qira::bench {
 
@@ -53,9 +58,20 @@ std::int64_t peak_resident_bytes(const std::string& program, const std::vector<s
 
 #else
 
+// Through qira_peak_probe (peak_probe.cpp): a child forked from the benchmark would count the
+// benchmark's own memory in its peak.
 std::int64_t peak_resident_bytes(const std::string& program, const std::vector<std::string>& args,
                                  const std::string& output) {
+    std::error_code ec;
+    std::string report = (std::filesystem::temp_directory_path(ec) / "qira-peak-XXXXXX").string();
+    const int report_fd = ec ? -1 : mkstemp(report.data());
+    if (report_fd < 0)
+        return -1;
+    close(report_fd);
+    const std::string probe = QIRA_PEAK_PROBE_PATH;
     std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(probe.c_str()));
+    argv.push_back(report.data());
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const auto& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
@@ -70,14 +86,20 @@ std::int64_t peak_resident_bytes(const std::string& program, const std::vector<s
                 _exit(126);
             close(fd);
         }
-        execv(program.c_str(), argv.data());
+        execv(probe.c_str(), argv.data());
         _exit(127);
     }
     int status = 0;
-    struct rusage usage {};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1;
-    return static_cast<std::int64_t>(usage.ru_maxrss) * 1024; // kilobytes on Linux
+    const bool ran =
+        waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    long kilobytes = -1;
+    if (std::FILE* in = std::fopen(report.c_str(), "r")) {
+        if (std::fscanf(in, "%ld", &kilobytes) != 1)
+            kilobytes = -1;
+        std::fclose(in);
+    }
+    std::remove(report.c_str());
+    return ran && kilobytes >= 0 ? static_cast<std::int64_t>(kilobytes) * 1024 : -1;
 }
 
 #endif
