@@ -399,26 +399,32 @@ void tables_window::delete_selected() {
     show_status(QStringLiteral("%1 rows deleted.").arg(rows.size()));
 }
 
-bool tables_window::export_csv(const QString& path) {
+namespace {
+result no_table_shown() {
+    return result::failure(result::code::refused, {}, "no table is shown");
+}
+} // namespace
+
+result tables_window::export_csv(const QString& path) {
     const int t = model->table();
     if (t < 0)
-        return false;
-    const auto r = export_csv_file(doc_.game, t, to_fs_path(path));
+        return no_table_shown();
+    auto r = export_csv_file(doc_.game, t, to_fs_path(path));
     if (!r) {
         show_status(QString::fromStdString(r.message()));
-        return false;
+        return r;
     }
     show_status(QStringLiteral("Table %1 exported to %2 (%3 rows).")
                     .arg(t)
                     .arg(QFileInfo(path).fileName())
                     .arg(doc_.game.db.rows(t).size()));
-    return true;
+    return result::success();
 }
 
-bool tables_window::import_csv(const QString& path, QStringList* problems) {
+result tables_window::import_csv(const QString& path, QStringList* problems) {
     const int t = model->table();
     if (t < 0)
-        return false;
+        return no_table_shown();
     csv_import imported = import_csv_file(doc_.game, t, to_fs_path(path));
     if (!imported.imported()) {
         const QString summary = QString::fromStdString(imported.summary());
@@ -430,7 +436,7 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
             *problems = listed.isEmpty() ? QStringList{summary} : listed;
         else if (!listed.isEmpty())
             show_problems_(summary, listed);
-        return false;
+        return result::failure(result::code::refused, {}, imported.summary());
     }
     doc_.push_table_edit(std::move(imported.made),
                          QStringLiteral("import %1 into table %2")
@@ -439,7 +445,7 @@ bool tables_window::import_csv(const QString& path, QStringList* problems) {
     if (!imported.warning.empty())
         done += QStringLiteral(" Warning: ") + QString::fromStdString(imported.warning);
     show_status(done);
-    return true;
+    return result::success();
 }
 
 void tables_window::remember_folder(const QString& path) {
@@ -456,7 +462,8 @@ void tables_window::export_clicked() {
     if (path.isEmpty())
         return;
     remember_folder(path);
-    export_csv(path);
+    // The status line says how it went.
+    static_cast<void>(export_csv(path));
 }
 
 void tables_window::import_clicked() {
@@ -467,7 +474,8 @@ void tables_window::import_clicked() {
     if (path.isEmpty())
         return;
     remember_folder(path);
-    import_csv(path);
+    // The status line (and a box with the problems) says how it went.
+    static_cast<void>(import_csv(path));
 }
 
 void tables_window::table_rows_changed(const change& c) {

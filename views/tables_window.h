@@ -57,11 +57,12 @@ class tables_window : public QWidget {
     std::vector<int> selected_rows() const;
     void insert_copies();
     void delete_selected();
-    // Writes the shown table to a CSV file; false (and the status line says why) on failure.
-    bool export_csv(const QString& path);
-    // Replaces the shown table's rows by a CSV file's, as one undo step; false when it was not
-    // imported (the status line and `problems` say why).
-    bool import_csv(const QString& path, QStringList* problems = nullptr);
+    // Writes the shown table to a CSV file; the refusal (also said on the status line) on failure.
+    result export_csv(const QString& path);
+    // Replaces the shown table's rows by a CSV file's, as one undo step; refused, with the
+    // summary, when it was not imported (the status line says it, `problems` lists each problem,
+    // else a box does).
+    result import_csv(const QString& path, QStringList* problems = nullptr);
 
     // Block edits of the grid, each one undo step: the selected cells copied as tab-separated
     // text (Ctrl+C); such text pasted from the current cell on, in the order the grid shows
