@@ -87,11 +87,13 @@ result league_page::l_applyClick() {
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return result::success();
     const db_overall_data& league = rows[static_cast<std::size_t>(row)];
-    const field_controls::applied taken = controls_.take(doc_.game, table_index::leagues, league);
+    const auto taken = controls_.take(doc_.game, table_index::leagues, league);
+    if (!taken)
+        return taken.outcome();
     league_values values;
-    values.long_title = taken.names[0];
-    values.short_title = taken.names[1];
-    for (const auto& [slot, value] : taken.slot_values)
+    values.long_title = taken.value.names[0];
+    values.short_title = taken.value.names[1];
+    for (const auto& [slot, value] : taken.value.slot_values)
         if (slot == league_field::level)
             values.level = value;
     change made = apply_league(doc_.game, row, values);
