@@ -60,7 +60,7 @@ league_page::league_page(game_document& doc, QWidget* parent)
     apply_keys(this, l_apply);
 
     connect(l_apply, &QPushButton::clicked, this, doc_.guarded(this, &league_page::l_applyClick));
-    connect(&doc_, &game_document::rows_changed, this, &league_page::rows_changed);
+    connect(&doc_, &game_document::changed, this, &league_page::document_changed);
 }
 
 std::vector<QWidget*> league_page::tab_order() const {
@@ -104,9 +104,9 @@ result league_page::l_applyClick() {
     return result::success();
 }
 
-void league_page::rows_changed(const change& c) {
+void league_page::document_changed(const document_change& d) {
     const int row = shown_row(l_id->text(), any_row);
-    if (row >= 0 && c.touches(table_index::leagues, row))
+    if (d.rows && row >= 0 && d.made.touches(table_index::leagues, row))
         show_league(row);
 }
 

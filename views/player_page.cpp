@@ -103,7 +103,7 @@ player_page::player_page(game_document& doc, QWidget* parent)
     connect(Button8, &QPushButton::clicked, this, doc_.guarded(this, &player_page::Button8Click));
     connect(pl_new, &QPushButton::clicked, this, doc_.guarded(this, &player_page::new_click));
     connect(pl_delete, &QPushButton::clicked, this, doc_.guarded(this, &player_page::delete_click));
-    connect(&doc_, &game_document::rows_changed, this, &player_page::rows_changed);
+    connect(&doc_, &game_document::changed, this, &player_page::document_changed);
 }
 
 void player_page::make_id_fields(QLabel* id_label) {
@@ -253,11 +253,11 @@ void player_page::Button8Click() {
     tree->setCurrentItem(node->parent());
 }
 
-void player_page::rows_changed(const change& c) {
-    if (!pl_id->property(player_shown).toBool())
+void player_page::document_changed(const document_change& d) {
+    if (!d.rows || !pl_id->property(player_shown).toBool())
         return;
     const int row = shown_row(pl_id->text(), any_row);
-    if (row >= 0 && c.touches(table_index::players, row))
+    if (row >= 0 && d.made.touches(table_index::players, row))
         show_player(row);
 }
 

@@ -129,8 +129,7 @@ team_page::team_page(game_document& doc, QWidget* parent) : QWidget(parent), doc
         else
             stadium_choice_.reset();
     });
-    connect(&doc_, &game_document::tables_changed, this, &team_page::tables_changed);
-    connect(&doc_, &game_document::edited, this, &team_page::edit_done);
+    connect(&doc_, &game_document::changed, this, &team_page::document_changed);
 }
 
 std::vector<QWidget*> team_page::tab_order() const {
@@ -208,7 +207,7 @@ void team_page::show_team(int r) {
     const auto rows = db.rows(teams);
     const bool found = r >= 0 && static_cast<std::size_t>(r) < rows.size();
     // The same team shown again after a change (or its row gone): the roster page follows.
-    const bool again = following_change_ && shown_id_ &&
+    const bool again = doc_.following_change() && shown_id_ &&
                        (!found || rows[static_cast<std::size_t>(r)].keys[0] == *shown_id_);
     const QStringList ids_before = entries(*t_pl_ids);
     show_page(r);
@@ -319,8 +318,14 @@ result team_page::apply(const char* step) {
     return result::success();
 }
 
-void team_page::tables_changed(const change& c) {
-    following_change_ = true;
+void team_page::document_changed(const document_change& d) {
+    if (d.rows)
+        follow_tables(d.made);
+    if (d.made.touches_table(table_index::players))
+        follow_player_names();
+}
+
+void team_page::follow_tables(const change& c) {
     if (stadium_list_changed(c))
         fill_stadium_list(true);
     if (!shown_id_ || (!c.touches_table(teams) && !c.touches_table(team_players) &&
@@ -343,10 +348,7 @@ void team_page::tables_changed(const change& c) {
         show_team(r);
 }
 
-void team_page::edit_done(const change& c) {
-    following_change_ = false;
-    if (!c.touches_table(table_index::players))
-        return;
+void team_page::follow_player_names() {
     bool renamed = false;
     for (int i = 0; i < t_pl_ids->count() && i < t_pl_names->count(); ++i) {
         const QString label = roster_label(doc_.game, t_pl_ids->item(i)->text().toInt());

@@ -85,12 +85,14 @@ class team_page : public QWidget {
         friend bool operator==(const stored_link&, const stored_link&) = default;
     };
     std::vector<stored_link> links_of(int team_row) const;
+    // After every step: the lists and the page follow the tables (an undo, a redo, an edit of
+    // the tables), then the roster's labels the players' names (also after a player's Apply).
+    void document_changed(const document_change& d);
     // The lists follow the tables they are made from: the stadium list table 7; the page, when
     // the step changed the team's row, its settings row or its links, those rows.
-    void tables_changed(const change& c);
-    // The last signal of every edit, undo or redo: the roster's labels follow the players' names
-    // (also after a player's Apply, a step of the pages).
-    void edit_done(const change& c);
+    void follow_tables(const change& c);
+    // The roster's labels follow the players' names.
+    void follow_player_names();
 
     game_document& doc_;
     // The shown team's id, and its links as the roster lists were filled from them.
@@ -98,10 +100,6 @@ class team_page : public QWidget {
     std::vector<stored_link> filled_links_;
     // The id of the chosen stadium, kept while no row has it.
     std::optional<std::int32_t> stadium_choice_;
-    // From a change of the tables to its last signal: showing the same team again then (the
-    // window shows the selected node's page again when the trees were built again) refills the
-    // roster page's list as well.
-    bool following_change_ = false;
 };
 
 } // namespace qira
