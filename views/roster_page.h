@@ -9,6 +9,7 @@
 #include "views/free_player_dialog.h"
 #include "views/game_document.h"
 #include "views/node_tree.h"
+#include "views/page_fields.h"
 #include "views/player_names_dialog.h"
 #include "views/team_page.h"
 #include "views/tree_find.h"
@@ -114,6 +115,7 @@ class roster_page : public QWidget {
 
     game_document& doc_;
     team_page& team_;
+    field_controls controls_;
     // Set while a roster row's number is put into the number field.
     bool loading_roster_row_ = false;
 };
