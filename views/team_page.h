@@ -5,6 +5,7 @@
 // rebuilds.
 
 #include "views/game_document.h"
+#include "views/page_fields.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace qira {
@@ -63,6 +65,9 @@ class team_page : public QWidget {
     // The shown team's row, or -1.
     int shown_row() const;
 
+    // The stored values the page shows, in tab order.
+    static std::span<const page_field> fields();
+
   signals:
     // "Edit team players >>>"
     void edit_players_requested();
@@ -75,6 +80,21 @@ class team_page : public QWidget {
     void refilled(const QStringList& ids_before);
 
   private:
+    static const page_field team_fields[];
+    // The derived entries: the stadium (an item of the stadium table), the captain and the
+    // penalty taker (items of the roster lists).
+    static const derived_value stadium_value;
+    static const derived_value player_value;
+    static void show_stadium(QWidget* page, const page_field& f, QComboBox* list,
+                             const db_overall_data* row);
+    static result_of<std::optional<std::uint32_t>> take_stadium(const QWidget* page,
+                                                                const QComboBox* list);
+    static void show_player(QWidget* page, const page_field& f, QComboBox* list,
+                            const db_overall_data* row);
+    static result_of<std::optional<std::uint32_t>> take_player(const QWidget* page,
+                                                               const QComboBox* list);
+    void bind_members();
+    void lay_out();
     // show_team without telling the roster page.
     void show_page(int row);
     // A link of the shown team as stored when the roster lists were filled.
@@ -95,6 +115,7 @@ class team_page : public QWidget {
     void follow_player_names();
 
     game_document& doc_;
+    field_controls controls_;
     // The shown team's id, and its links as the roster lists were filled from them.
     std::optional<std::int32_t> shown_id_;
     std::vector<stored_link> filled_links_;
