@@ -106,11 +106,8 @@ void roster_page::lay_out() {
     roster->addLayout(editing);
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
-    middle->addWidget(Button3);
-    middle->addWidget(ButtonSign);
-    middle->addWidget(ButtonRelease);
-    middle->addWidget(ButtonSignFree);
-    middle->addWidget(ButtonNewPlayer);
+    for (QWidget* command : commands())
+        middle->addWidget(command);
     middle->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(roster, 1);
@@ -155,10 +152,15 @@ std::vector<QWidget*> roster_page::tab_order() const {
     std::vector<QWidget*> order{t_pl_list};
     for (QWidget* control : controls_.tab_order())
         order.push_back(control);
+    for (QWidget* command : commands())
+        order.push_back(command);
     order.insert(order.end(),
-                 {Button3, ButtonSign, ButtonRelease, ButtonSignFree, ButtonNewPlayer,
-                  xchange_find->field, xchange_find->clear, xchange, Button5, t_apply_1});
+                 {xchange_find->field, xchange_find->clear, xchange, Button5, t_apply_1});
     return order;
+}
+
+std::vector<QWidget*> roster_page::commands() const {
+    return {Button3, ButtonSign, ButtonRelease, ButtonSignFree, ButtonNewPlayer};
 }
 
 void roster_page::roster_refilled(const QStringList& ids_before) {

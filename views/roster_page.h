@@ -88,6 +88,9 @@ class roster_page : public QWidget {
     void make_controls();
     void lay_out();
     void connect_handlers();
+    // The buttons between the roster and the exchange tree, top to bottom: the exchange and the
+    // transfers.
+    std::vector<QWidget*> commands() const;
     // The selected roster row, or -1 when none is selected (the list's current row may stay
     // after the user deselected it).
     int selected_row() const;
