@@ -21,9 +21,7 @@ class edit_command final : public QUndoCommand {
 
     void undo() override {
         qira::undo(doc_.game, change_);
-        doc_.rows_put_back(change_);
-        put_labels(false);
-        doc_.announce(change_);
+        doc_.step_done(change_, put_labels(false));
     }
     void redo() override {
         if (made_) {
@@ -31,9 +29,7 @@ class edit_command final : public QUndoCommand {
             return;
         }
         qira::redo(doc_.game, change_);
-        doc_.rows_put_back(change_);
-        put_labels(true);
-        doc_.announce(change_);
+        doc_.step_done(change_, put_labels(true));
     }
 
     const change* change_made() const { return &change_; }
@@ -41,12 +37,13 @@ class edit_command final : public QUndoCommand {
   private:
     // The trees follow: node by node while the nodes are those the step relabelled, else (the
     // trees were built again since, or the step changed what they are made of) built anew.
-    void put_labels(bool forward) {
+    // Whether they were built anew.
+    bool put_labels(bool forward) {
         if ((!from_pages_ && game_document::changes_trees(change_)) ||
             (!relabels_.empty() && generation_ != doc_.tree_generation())) {
             doc_.rebuild_trees();
             generation_ = doc_.tree_generation();
-            return;
+            return true;
         }
         if (forward)
             for (const node_relabel& r : relabels_)
@@ -54,6 +51,7 @@ class edit_command final : public QUndoCommand {
         else
             for (auto it = relabels_.rbegin(); it != relabels_.rend(); ++it)
                 doc_.trees.relabel_node(it->node, it->before);
+        return false;
     }
 
     game_document& doc_;
@@ -77,9 +75,7 @@ void game_document::push(change made, const QString& text, std::vector<node_rela
     undo_stack_.push(command);
     if (moves_players)
         trees.refresh_find_ids(game);
-    if (moves_players || relabelled)
-        emit labels_changed();
-    emit edited(*command->change_made());
+    tell({*command->change_made(), false, moves_players || relabelled}, false);
 }
 
 void game_document::push_table_edit(change made, const QString& text) {
@@ -88,14 +84,12 @@ void game_document::push_table_edit(change made, const QString& text) {
     auto* command = new edit_command(*this, std::move(made), text, {}, false);
     undo_stack_.push(command);
     const change& c = *command->change_made();
-    emit tables_changed(c);
-    if (changes_trees(c))
+    const bool rebuilt = changes_trees(c);
+    if (rebuilt)
         rebuild_trees();
     else if (c.touches_table(table_index::team_players))
         trees.refresh_find_ids(game);
-    emit rows_changed(c);
-    emit edited(c);
-    emit labels_changed();
+    tell({c, true, true}, rebuilt);
 }
 
 bool game_document::changes_trees(const change& c) {
@@ -140,20 +134,27 @@ void game_document::rebuild_trees() {
         trees.navigation->setCurrentItem(node);
         node->setSelected(true);
     }
-    emit trees_rebuilt();
 }
 
-void game_document::announce(const change& c) {
+void game_document::step_done(const change& c, bool rebuilt) {
     if (c.touches_table(table_index::team_players))
         trees.refresh_find_ids(game);
-    emit rows_changed(c);
-    emit edited(c);
-    emit labels_changed();
+    tell({c, true, true}, rebuilt);
 }
 
 void game_document::trees_built() {
     ++tree_generation_;
-    emit labels_changed();
+    static const change nothing;
+    tell({nothing, false, true}, false);
+}
+
+void game_document::tell(const document_change& d, bool rebuilt) {
+    const bool before = following_change_;
+    following_change_ = d.rows;
+    emit changed(d);
+    if (rebuilt)
+        emit trees_rebuilt();
+    following_change_ = before;
 }
 
 void game_document::relabel(std::size_t n, const QString& label,

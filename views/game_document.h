@@ -19,6 +19,20 @@
 
 namespace qira {
 
+// What a step told by game_document::changed altered.
+struct document_change {
+    // The step's cells, rows and entries; empty when the trees were built for a newly opened
+    // game.
+    const change& made;
+    // The rows were put back or forward by an undo or a redo, or edited outside the pages (the
+    // grid, an import, a patch): a page makes its lists from the tables again (stadiums, a
+    // team's players), then shows again the row the step touched. A page's own Apply leaves it
+    // false: the page already shows what it wrote.
+    bool rows = false;
+    // The trees' labels, or the players behind their nodes, may have changed.
+    bool labels = false;
+};
+
 // A tree node whose label an edit changed.
 struct node_relabel {
     std::size_t node = 0;
@@ -47,9 +61,6 @@ class game_document : public QObject {
     // Whether a change alters what the trees show: the ids that link leagues, teams and players,
     // the texts their labels are made of, or the rows of their tables.
     static bool changes_trees(const change& c);
-    // Builds both trees again from the open game; the navigation tree's selection stays where
-    // its node still is.
-    void rebuild_trees();
     // How many times the trees were built: an undo step that relabels nodes by index knows by it
     // whether its indexes still hold.
     int tree_generation() const { return tree_generation_; }
@@ -80,36 +91,39 @@ class game_document : public QObject {
         };
     }
 
-    // Called by the undo steps: the rows of `c` have been put back or forward (tables_changed),
-    // then their labels (announce).
-    void rows_put_back(const change& c) { emit tables_changed(c); }
-    void announce(const change& c);
+    // Builds both trees again from the open game; the navigation tree's selection stays where
+    // its node still is. The step that calls it then tells changed and trees_rebuilt.
+    void rebuild_trees();
+    // Called by an undo step once the rows of `c` have been put back or forward and the trees
+    // follow (`rebuilt`: built again, else relabelled by the step): the listeners hear of it.
+    void step_done(const change& c, bool rebuilt);
     // The trees were built anew from the open game.
     void trees_built();
+    // True while a step that changed the rows is told (changed, then trees_rebuilt): a page shown
+    // again then follows the step (the team page refills the roster page's list too).
+    bool following_change() const { return following_change_; }
 
   signals:
-    // The rows changed by an edit of the tables (the grid, an import, a patch), an undo or a
-    // redo: sent first, before the trees are built again and before rows_changed, so that the
-    // lists the pages make from the tables (stadiums, a team's players) are right when a page is
-    // shown again.
-    void tables_changed(const qira::change& c);
-    // After an undo or a redo of `c`, and after an edit of the tables.
-    void rows_changed(const qira::change& c);
-    // The trees' labels (or the players behind their nodes) may have changed: after an edit, an
-    // undo, a redo or a new build.
-    void labels_changed();
-    // After any edit, undo or redo of `c`: the grid of every table follows it.
-    void edited(const qira::change& c);
-    // The trees were built again; the window shows the selected node's page again.
+    // Once after every step (a page's Apply, an edit of the tables, an undo, a redo) and after
+    // the trees were built for a newly opened game, when the document itself already follows it:
+    // rows put back or forward, trees relabelled or built again, find's player ids refreshed.
+    // Each listener takes what concerns it; a page makes the lists it draws from the tables
+    // before it shows a row again, so the order of the listeners does not matter.
+    void changed(const qira::document_change& d);
+    // After changed, when the step built the trees again: the window shows the selected node's
+    // page again, with every page and list already following the step.
     void trees_rebuilt();
     // An event handler raised an error with this text.
     void handler_failed(const QString& text);
 
   private:
     void run_checked(const std::function<result()>& handler);
+    // Tells a step: changed, then trees_rebuilt when `rebuilt`.
+    void tell(const document_change& d, bool rebuilt);
 
     QUndoStack undo_stack_;
     int tree_generation_ = 0;
+    bool following_change_ = false;
 };
 
 } // namespace qira

@@ -60,7 +60,7 @@ league_page::league_page(game_document& doc, QWidget* parent)
     apply_keys(this, l_apply);
 
     connect(l_apply, &QPushButton::clicked, this, doc_.guarded(this, &league_page::l_applyClick));
-    connect(&doc_, &game_document::rows_changed, this, &league_page::rows_changed);
+    connect(&doc_, &game_document::changed, this, &league_page::document_changed);
 }
 
 std::vector<QWidget*> league_page::tab_order() const {
@@ -87,11 +87,13 @@ result league_page::l_applyClick() {
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
         return result::success();
     const db_overall_data& league = rows[static_cast<std::size_t>(row)];
-    const field_controls::applied taken = controls_.take(doc_.game, table_index::leagues, league);
+    const auto taken = controls_.take(doc_.game, table_index::leagues, league);
+    if (!taken)
+        return taken.outcome();
     league_values values;
-    values.long_title = taken.names[0];
-    values.short_title = taken.names[1];
-    for (const auto& [slot, value] : taken.slot_values)
+    values.long_title = taken.value.names[0];
+    values.short_title = taken.value.names[1];
+    for (const auto& [slot, value] : taken.value.slot_values)
         if (slot == league_field::level)
             values.level = value;
     change made = apply_league(doc_.game, row, values);
@@ -102,9 +104,9 @@ result league_page::l_applyClick() {
     return result::success();
 }
 
-void league_page::rows_changed(const change& c) {
+void league_page::document_changed(const document_change& d) {
     const int row = shown_row(l_id->text(), any_row);
-    if (row >= 0 && c.touches(table_index::leagues, row))
+    if (d.rows && row >= 0 && d.made.touches(table_index::leagues, row))
         show_league(row);
 }
 

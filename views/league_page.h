@@ -42,8 +42,9 @@ class league_page : public QWidget {
     static std::span<const page_field> fields();
 
   private:
-    // After an undo or redo: the page shows the row again when the step touched it.
-    void rows_changed(const change& c);
+    // After an undo, a redo or an edit of the tables: the page shows the row again when the step
+    // touched it.
+    void document_changed(const document_change& d);
 
     game_document& doc_;
     field_controls controls_;

@@ -21,17 +21,42 @@ namespace {
 // A number that no drop-down has an item for.
 constexpr std::uint32_t no_item = UINT32_MAX;
 
+QLineEdit* make_text(const page_field& f, QWidget* page) {
+    QLineEdit* text = edit(f.name, page);
+    if (f.max_length > 0) {
+        text->setValidator(new typing_limit(text, f.max_length));
+        // Room for as many wide letters and a little more.
+        text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QLatin1Char('W')) *
+                              (f.max_length + 3));
+    }
+    return text;
+}
+
+QComboBox* make_drop_down(const page_field& f, QWidget* page) {
+    QComboBox* list = drop_down(f.name, f.items ? f.items() : QStringList(), page);
+    if (f.derived) {
+        // Items drawn from the game: as wide as 24 characters, whatever they hold.
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(24);
+    }
+    if (f.start_item >= 0)
+        list->setCurrentIndex(f.start_item);
+    return list;
+}
+
 QWidget* make_control(const page_field& f, QWidget* page) {
     switch (f.control) {
     case field_control::text:
-        return edit(f.name, page);
+        return make_text(f, page);
     case field_control::spin: {
         QLineEdit* text = nullptr;
         QSpinBox* spin = spinner(f.edit_name, f.name, f.maximum, page, text);
+        if (f.max_length > 0)
+            text->setMaxLength(f.max_length);
         return spin;
     }
     case field_control::drop_down:
-        return drop_down(f.name, f.items ? f.items() : QStringList(), page);
+        return make_drop_down(f, page);
     case field_control::check: {
         auto* box = named(new QCheckBox(QString::fromUtf8(f.caption), page), f.name);
         box->setAccessibleName(box->text()); // named by its own caption
@@ -52,10 +77,28 @@ std::optional<std::uint32_t> stored_value(const database& db, int table, const d
     return row.values[static_cast<std::size_t>(*slot)];
 }
 
+// What Apply takes from a control of a packed value stored as `stored`.
+std::uint32_t taken_value(const page_field& f, const QWidget* control, std::uint32_t stored) {
+    switch (f.control) {
+    case field_control::spin:
+        return applied_spin(static_cast<const QSpinBox*>(control), stored);
+    case field_control::drop_down:
+        return applied_item(static_cast<const QComboBox*>(control), stored);
+    case field_control::check:
+        return static_cast<const QCheckBox*>(control)->isChecked() ? 1 : 0;
+    case field_control::track:
+        return static_cast<std::uint32_t>(static_cast<const QSlider*>(control)->value());
+    case field_control::text:
+        break;
+    }
+    return stored;
+}
+
 } // namespace
 
-field_controls::field_controls(std::span<const page_field> fields, QWidget* page)
-    : fields_(fields) {
+field_controls::field_controls(std::span<const page_field> fields, QWidget* page,
+                               field_enabling enabling)
+    : fields_(fields), page_(page), enabling_(enabling) {
     controls_.reserve(fields.size());
     for (const page_field& f : fields) {
         QWidget* control = make_control(f, page);
@@ -86,7 +129,9 @@ int field_controls::lay_out(int column, QGridLayout* grid, int row, QWidget* pag
         label->setEnabled(f.writes);
         grid->addWidget(label, row, 0);
         const bool full_width =
-            f.control == field_control::text || f.control == field_control::track;
+            f.width == control_width::full ||
+            (f.width == control_width::by_kind &&
+             (f.control == field_control::text || f.control == field_control::track));
         grid->addWidget(control, row, 1, full_width ? Qt::Alignment{} : Qt::AlignLeft);
         // The spinner's edit carries the name too, as the control the user types into.
         if (auto* spin = qobject_cast<spin_edit*>(control))
@@ -104,8 +149,12 @@ void field_controls::show(const open_game& game, int table, const db_overall_dat
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const page_field& f = fields_[i];
         QWidget* control = controls_[i];
-        if (f.writes)
+        if (f.writes && enabling_ == field_enabling::with_row)
             control->setEnabled(row != nullptr);
+        if (f.derived) {
+            f.derived->show(page_, f, static_cast<QComboBox*>(control), row);
+            continue;
+        }
         if (f.control == field_control::text) {
             const auto slot = static_cast<std::size_t>(f.slot);
             show_text(static_cast<QLineEdit*>(control), !row          ? std::string()
@@ -141,8 +190,8 @@ void field_controls::show(const open_game& game, int table, const db_overall_dat
     }
 }
 
-field_controls::applied field_controls::take(const open_game& game, int table,
-                                             const db_overall_data& row) const {
+result_of<field_controls::applied> field_controls::take(const open_game& game, int table,
+                                                        const db_overall_data& row) const {
     applied out;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const page_field& f = fields_[i];
@@ -158,32 +207,23 @@ field_controls::applied field_controls::take(const open_game& game, int table,
                 out.texts[slot] = applied_text(edit, row.strings[slot]);
             continue;
         }
-        const std::optional<std::uint32_t> stored = stored_value(game.db, table, row, f);
-        if (!stored)
-            continue;
-        std::uint32_t value = *stored;
-        switch (f.control) {
-        case field_control::spin:
-            value = applied_spin(static_cast<const QSpinBox*>(control), *stored);
-            break;
-        case field_control::drop_down:
-            value = applied_item(static_cast<const QComboBox*>(control), *stored);
-            break;
-        case field_control::check:
-            value = static_cast<const QCheckBox*>(control)->isChecked() ? 1 : 0;
-            break;
-        case field_control::track:
-            value = static_cast<std::uint32_t>(static_cast<const QSlider*>(control)->value());
-            break;
-        case field_control::text:
-            break;
+        std::optional<std::uint32_t> value;
+        if (f.derived) {
+            auto derived = f.derived->take(page_, static_cast<const QComboBox*>(control));
+            if (!derived)
+                return derived.outcome();
+            value = derived.value;
+        } else if (const auto stored = stored_value(game.db, table, row, f)) {
+            value = taken_value(f, control, *stored);
         }
+        if (!value)
+            continue;
         if (f.field)
-            out.values.emplace_back(f.field, value);
+            out.values.emplace_back(f.field, *value);
         else
-            out.slot_values.emplace_back(f.slot, value);
+            out.slot_values.emplace_back(f.slot, *value);
     }
-    return out;
+    return result_of<applied>::success(std::move(out));
 }
 
 } // namespace qira

@@ -45,7 +45,7 @@ const page_field player_fields[] = {
     {field_control::drop_down, "pl_pos", "Preferred position", 0, player_field::position, 0, 0,
      position_items},
     {field_control::spin, "pl_height_p", "Height", 0, player_field::height, 0, 200, nullptr,
-     "pl_height"},
+     "pl_height", true, false, 3},
     {field_control::spin, "pl_weight_p", "Weight", 0, player_field::weight, 0, 200, nullptr,
      "pl_weight"},
     {field_control::drop_down, "pl_haircolor", "Hair color", 0, player_field::hair_color, 0, 0,
@@ -84,7 +84,6 @@ player_page::player_page(game_document& doc, QWidget* parent)
     auto* id_label = new QLabel(QStringLiteral("Player ID:"), this);
     make_id_fields(id_label);
     bind_members();
-    pl_height->setMaxLength(3);
     Button8 = button("Button8", QStringLiteral("<<< Edit Team"), this);
     pl_apply = button("pl_apply", QStringLiteral("Apply"), this);
     pl_new = button("pl_new", QStringLiteral("New player..."), this);
@@ -104,7 +103,7 @@ player_page::player_page(game_document& doc, QWidget* parent)
     connect(Button8, &QPushButton::clicked, this, doc_.guarded(this, &player_page::Button8Click));
     connect(pl_new, &QPushButton::clicked, this, doc_.guarded(this, &player_page::new_click));
     connect(pl_delete, &QPushButton::clicked, this, doc_.guarded(this, &player_page::delete_click));
-    connect(&doc_, &game_document::rows_changed, this, &player_page::rows_changed);
+    connect(&doc_, &game_document::changed, this, &player_page::document_changed);
 }
 
 void player_page::make_id_fields(QLabel* id_label) {
@@ -213,10 +212,12 @@ result player_page::pl_applyClick() {
     const db_overall_data& player = rows[static_cast<std::size_t>(row)];
     const QString old_text = text_of(player_label(player));
 
-    field_controls::applied taken = controls_.take(doc_.game, table_index::players, player);
+    auto taken = controls_.take(doc_.game, table_index::players, player);
+    if (!taken)
+        return taken.outcome();
     player_values values;
-    values.names = {taken.texts[0], taken.texts[1], taken.texts[2]};
-    values.fields = std::move(taken.values);
+    values.names = {taken.value.texts[0], taken.value.texts[1], taken.value.texts[2]};
+    values.fields = std::move(taken.value.values);
     change made = apply_player(doc_.game, row, values);
 
     // Every node that carries the old label carries the new one, in both trees at the same
@@ -252,11 +253,11 @@ void player_page::Button8Click() {
     tree->setCurrentItem(node->parent());
 }
 
-void player_page::rows_changed(const change& c) {
-    if (!pl_id->property(player_shown).toBool())
+void player_page::document_changed(const document_change& d) {
+    if (!d.rows || !pl_id->property(player_shown).toBool())
         return;
     const int row = shown_row(pl_id->text(), any_row);
-    if (row >= 0 && c.touches(table_index::players, row))
+    if (row >= 0 && d.made.touches(table_index::players, row))
         show_player(row);
 }
 

@@ -88,7 +88,9 @@ class player_page : public QWidget {
     void make_id_fields(QLabel* id_label);
     void bind_members();
     void lay_out(QLabel* id_label);
-    void rows_changed(const change& c);
+    // After an undo, a redo or an edit of the tables: the page shows the player again when the
+    // step touched his row.
+    void document_changed(const document_change& d);
 
     game_document& doc_;
     field_controls controls_;

@@ -6,6 +6,7 @@
 #include "views/item_lists.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
+#include "views/widgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,6 +31,15 @@ QString position_label(const QString& code) {
     return ok && i >= 0 && i < labels.size() ? labels[i] : QString();
 }
 
+// The values of the selected roster entry, a link's number and position as the roster lists hold
+// them (the team page's Apply writes them).
+const page_field roster_fields[] = {
+    {field_control::spin, "t_pl_num_p", "Jersey number", 0, nullptr, link_field::number, 99,
+     nullptr, "t_pl_num"},
+    {field_control::drop_down, "t_pl_pos", "Position", 0, nullptr, link_field::position, 0,
+     position_items},
+};
+
 result not_found(const QString& player) {
     return refusal(
         QStringLiteral("The player \"%1\" could not be found; nothing was exchanged.").arg(player));
@@ -38,7 +48,7 @@ result not_found(const QString& player) {
 } // namespace
 
 roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
-    : QWidget(parent), doc_(doc), team_(team) {
+    : QWidget(parent), doc_(doc), team_(team), controls_(roster_fields, this) {
     setObjectName(QStringLiteral("TabSheet4"));
     make_controls();
     lay_out();
@@ -49,8 +59,9 @@ void roster_page::make_controls() {
     t_pl_list = named(new QListWidget(this), "t_pl_list");
     t_pl_list->setAccessibleName(QStringLiteral("Team players"));
     t_pl_list->setMinimumWidth(200);
-    t_pl_num_p = spinner("t_pl_num", "t_pl_num_p", 99, this, t_pl_num);
-    t_pl_pos = drop_down("t_pl_pos", position_items(), this);
+    t_pl_num_p = controls_.as<QSpinBox>("t_pl_num_p");
+    t_pl_num = static_cast<spin_edit*>(t_pl_num_p)->edit();
+    t_pl_pos = controls_.as<QComboBox>("t_pl_pos");
     Button3 = button("Button3", QStringLiteral("<-- Xchange -->"), this);
     xchange = named(new node_tree(this), "xchange");
     xchange->setHeaderHidden(true);
@@ -88,22 +99,15 @@ void roster_page::lay_out() {
     hint->setWordWrap(true);
     auto* editing = new QGridLayout;
     editing->setColumnStretch(1, 1);
-    editing->addWidget(caption(QStringLiteral("Jersey number"), t_pl_num_p, this), 0, 0);
-    editing->addWidget(t_pl_num_p, 0, 1, Qt::AlignLeft);
-    editing->addWidget(caption(QStringLiteral("Position"), t_pl_pos, this), 1, 0);
-    editing->addWidget(t_pl_pos, 1, 1, Qt::AlignLeft);
-    t_pl_num->setAccessibleName(t_pl_num_p->accessibleName());
+    controls_.lay_out(0, editing, 0, this);
     auto* roster = new QVBoxLayout;
     roster->addWidget(t_pl_list, 1);
     roster->addWidget(hint);
     roster->addLayout(editing);
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
-    middle->addWidget(Button3);
-    middle->addWidget(ButtonSign);
-    middle->addWidget(ButtonRelease);
-    middle->addWidget(ButtonSignFree);
-    middle->addWidget(ButtonNewPlayer);
+    for (QWidget* command : commands())
+        middle->addWidget(command);
     middle->addStretch(1);
     auto* columns = new QHBoxLayout;
     columns->addLayout(roster, 1);
@@ -145,19 +149,18 @@ void roster_page::connect_handlers() {
 }
 
 std::vector<QWidget*> roster_page::tab_order() const {
-    return {t_pl_list,
-            t_pl_num_p,
-            t_pl_pos,
-            Button3,
-            ButtonSign,
-            ButtonRelease,
-            ButtonSignFree,
-            ButtonNewPlayer,
-            xchange_find->field,
-            xchange_find->clear,
-            xchange,
-            Button5,
-            t_apply_1};
+    std::vector<QWidget*> order{t_pl_list};
+    for (QWidget* control : controls_.tab_order())
+        order.push_back(control);
+    for (QWidget* command : commands())
+        order.push_back(command);
+    order.insert(order.end(),
+                 {xchange_find->field, xchange_find->clear, xchange, Button5, t_apply_1});
+    return order;
+}
+
+std::vector<QWidget*> roster_page::commands() const {
+    return {Button3, ButtonSign, ButtonRelease, ButtonSignFree, ButtonNewPlayer};
 }
 
 void roster_page::roster_refilled(const QStringList& ids_before) {

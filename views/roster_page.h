@@ -9,6 +9,7 @@
 #include "views/free_player_dialog.h"
 #include "views/game_document.h"
 #include "views/node_tree.h"
+#include "views/page_fields.h"
 #include "views/player_names_dialog.h"
 #include "views/team_page.h"
 #include "views/tree_find.h"
@@ -87,6 +88,9 @@ class roster_page : public QWidget {
     void make_controls();
     void lay_out();
     void connect_handlers();
+    // The buttons between the roster and the exchange tree, top to bottom: the exchange and the
+    // transfers.
+    std::vector<QWidget*> commands() const;
     // The selected roster row, or -1 when none is selected (the list's current row may stay
     // after the user deselected it).
     int selected_row() const;
@@ -114,6 +118,7 @@ class roster_page : public QWidget {
 
     game_document& doc_;
     team_page& team_;
+    field_controls controls_;
     // Set while a roster row's number is put into the number field.
     bool loading_roster_row_ = false;
 };

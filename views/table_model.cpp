@@ -11,7 +11,7 @@ namespace qira {
 
 table_model::table_model(game_document& doc, QObject* parent)
     : QAbstractTableModel(parent), doc_(doc) {
-    connect(&doc_, &game_document::edited, this, &table_model::edited);
+    connect(&doc_, &game_document::changed, this, &table_model::edited);
 }
 
 void table_model::show_table(int table) {
@@ -129,8 +129,9 @@ QVariant table_model::headerData(int section, Qt::Orientation orientation, int r
     return {};
 }
 
-void table_model::edited(const change& c) {
-    if (table_ < 0)
+void table_model::edited(const document_change& d) {
+    const change& c = d.made;
+    if (table_ < 0 || c.empty())
         return;
     if (!doc_.game.db.has_table(table_) || c.moves_rows(table_)) {
         beginResetModel();

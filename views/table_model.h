@@ -45,7 +45,8 @@ class table_model : public QAbstractTableModel {
     void refused(const QString& why);
 
   private:
-    void edited(const change& c);
+    // After a step: the cells it changed, or every row when it moved rows of the shown table.
+    void edited(const document_change& d);
 
     game_document& doc_;
     int table_ = -1;

@@ -224,7 +224,7 @@ void tables_window::follow_filters_and_model() {
     connect(filter, &QAbstractItemModel::rowsInserted, this, &tables_window::update_count);
     connect(filter, &QAbstractItemModel::rowsRemoved, this, &tables_window::update_count);
     connect(filter, &QAbstractItemModel::modelReset, this, &tables_window::update_count);
-    connect(&doc_, &game_document::edited, this, &tables_window::table_rows_changed);
+    connect(&doc_, &game_document::changed, this, &tables_window::table_rows_changed);
 }
 
 void tables_window::refresh() {
@@ -478,8 +478,11 @@ void tables_window::import_clicked() {
     static_cast<void>(import_csv(path));
 }
 
-void tables_window::table_rows_changed(const change& c) {
+void tables_window::table_rows_changed(const document_change& d) {
     // The row counts of the tables a step gave rows to or took rows from.
+    if (d.made.empty())
+        return;
+    const change& c = d.made;
     const database& db = doc_.game.db;
     for (int row = 0; row < table_list->count(); ++row) {
         const int t = table_list->item(row)->data(Qt::UserRole).toInt();

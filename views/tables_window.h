@@ -136,7 +136,7 @@ class tables_window : public QWidget {
     };
     kept_view kept_;
     void filter_columns(const QString& text);
-    void table_rows_changed(const change& c);
+    void table_rows_changed(const document_change& d);
     void export_clicked();
     // The rows the grid shows (as rows of the table) and its visible columns, in view order.
     grid_block shown_block() const;

@@ -48,6 +48,32 @@ QString roster_label(const open_game& game, std::int32_t player) {
                   : QStringLiteral("  ");
 }
 
+// Gives `list` the entries of `names`; with `keep_choice` the same position stays chosen.
+void fill_players(QComboBox* list, const QListWidget& names, bool keep_choice) {
+    const int chosen = list->currentIndex();
+    const QStringList entries_now = entries(names);
+    list->clear();
+    list->addItems(entries_now);
+    list->setCurrentIndex(keep_choice && chosen < entries_now.size() ? chosen : -1);
+}
+
+// The values the list took, in the team's edit: the team row's by slot, the settings' by name.
+void put_taken(team_values& values, const field_controls::applied& taken) {
+    values.names = {taken.names[0], taken.names[1], taken.names[2]};
+    for (const auto& [slot, value] : taken.slot_values) {
+        if (slot == team_field::prestige)
+            values.prestige = value;
+        else if (slot == team_field::attack)
+            values.attack = value;
+        else if (slot == team_field::formation)
+            values.formation = value;
+        else if (slot == team_field::stadium)
+            values.stadium_row = static_cast<int>(value);
+    }
+    for (const auto& [name, value] : taken.values)
+        (name == team_settings_field::captain ? values.captain : values.penalty_taker) = value;
+}
+
 bool cell_touched(const change& c, int table, int row) {
     return std::any_of(c.cells.begin(), c.cells.end(), [&](const cell_change& cc) {
         return cc.where.table == table && cc.where.row == row;
@@ -67,26 +93,76 @@ bool stadium_list_changed(const change& c) {
 
 } // namespace
 
-team_page::team_page(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+// The team's values as the page shows them, top to bottom; Tab follows the list. The short
+// names keep to their typing limits, the stadium, captain and penalty taker are items of lists
+// the page draws from the stadium table and the team's players.
+const page_field team_page::team_fields[] = {
+    {.control = field_control::text,
+     .name = "e_namefull",
+     .caption = "Name long",
+     .slot = 0,
+     .localized = true},
+    {.control = field_control::text,
+     .name = "e_name5",
+     .caption = "Name (5)",
+     .slot = 1,
+     .localized = true,
+     .max_length = 5,
+     .width = control_width::own},
+    {.control = field_control::text,
+     .name = "e_name10",
+     .caption = "Name (10)",
+     .slot = 2,
+     .localized = true,
+     .max_length = 10,
+     .width = control_width::own},
+    {.control = field_control::track,
+     .name = "t_prest",
+     .caption = "Team prestige",
+     .slot = team_field::prestige,
+     .maximum = 10},
+    {.control = field_control::drop_down,
+     .name = "cobo_formations",
+     .caption = "Formation",
+     .slot = team_field::formation,
+     .items = formation_items},
+    {.control = field_control::drop_down,
+     .name = "cobo_attack",
+     .caption = "Attack style",
+     .slot = team_field::attack,
+     .items = attack_items,
+     .start_item = 0},
+    {.control = field_control::drop_down,
+     .name = "cobo_stadium",
+     .caption = "Stadium",
+     .slot = team_field::stadium,
+     .width = control_width::full,
+     .derived = &stadium_value},
+    {.control = field_control::drop_down,
+     .name = "t_pl_capt",
+     .caption = "Captain",
+     .field = team_settings_field::captain,
+     .width = control_width::full,
+     .derived = &player_value},
+    {.control = field_control::drop_down,
+     .name = "t_pl_penal",
+     .caption = "Penaltist",
+     .field = team_settings_field::penalty_taker,
+     .width = control_width::full,
+     .derived = &player_value},
+};
+
+const derived_value team_page::stadium_value = {show_stadium, take_stadium};
+const derived_value team_page::player_value = {show_player, take_player};
+
+std::span<const page_field> team_page::fields() {
+    return team_fields;
+}
+
+team_page::team_page(game_document& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), controls_(team_fields, this, field_enabling::always) {
     setObjectName(QStringLiteral("TabSheet2"));
-    e_namefull = edit("e_namefull", this);
-    e_name5 = edit("e_name5", this);
-    e_name5->setValidator(new typing_limit(e_name5, 5));
-    e_name10 = edit("e_name10", this);
-    e_name10->setValidator(new typing_limit(e_name10, 10));
-    t_prest = track_bar("t_prest", 10, this);
-    cobo_formations = drop_down("cobo_formations", formation_items(), this);
-    cobo_attack = drop_down("cobo_attack", attack_items(), this);
-    cobo_attack->setCurrentIndex(0);
-    cobo_stadium = drop_down("cobo_stadium", {}, this);
-    cobo_stadium->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cobo_stadium->setMinimumContentsLength(24);
-    t_pl_capt = drop_down("t_pl_capt", {}, this);
-    t_pl_penal = drop_down("t_pl_penal", {}, this);
-    for (auto* players : {t_pl_capt, t_pl_penal}) {
-        players->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        players->setMinimumContentsLength(24);
-    }
+    bind_members();
     Button2 = button("Button2", QStringLiteral("Edit team players >>>"), this);
     t_apply = button("t_apply", QStringLiteral("Apply"), this);
     t_pl_ids = hidden_list("t_pl_ids", this);
@@ -94,32 +170,7 @@ team_page::team_page(game_document& doc, QWidget* parent) : QWidget(parent), doc
     t_pl_poss = hidden_list("t_pl_poss", this);
     t_pl_nums = hidden_list("t_pl_nums", this);
     t_id = hidden_edit("t_id", QStringLiteral("t_id"), this);
-
-    auto* form = new QGridLayout;
-    form->setColumnStretch(1, 1);
-    int row = 0;
-    const auto add = [&](const QString& text, QWidget* control, Qt::Alignment align = {}) {
-        form->addWidget(caption(text, control, this), row, 0);
-        form->addWidget(control, row, 1, align);
-        ++row;
-    };
-    add(QStringLiteral("Name long"), e_namefull);
-    add(QStringLiteral("Name (5)"), e_name5, Qt::AlignLeft);
-    add(QStringLiteral("Name (10)"), e_name10, Qt::AlignLeft);
-    add(QStringLiteral("Team prestige"), t_prest);
-    add(QStringLiteral("Formation"), cobo_formations, Qt::AlignLeft);
-    add(QStringLiteral("Attack style"), cobo_attack, Qt::AlignLeft);
-    add(QStringLiteral("Stadium"), cobo_stadium);
-    add(QStringLiteral("Captain"), t_pl_capt);
-    add(QStringLiteral("Penaltist"), t_pl_penal);
-    const int short_name = e_name5->fontMetrics().horizontalAdvance(QLatin1Char('W'));
-    e_name5->setMinimumWidth(short_name * 8);
-    e_name10->setMinimumWidth(short_name * 13);
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(form);
-    page->addStretch(1);
-    page->addLayout(button_row({Button2}, {t_apply}));
-    apply_keys(this, t_apply);
+    lay_out();
 
     connect(t_apply, &QPushButton::clicked, this, doc_.guarded(this, &team_page::t_applyClick));
     connect(Button2, &QPushButton::clicked, this, &team_page::edit_players_requested);
@@ -129,13 +180,37 @@ team_page::team_page(game_document& doc, QWidget* parent) : QWidget(parent), doc
         else
             stadium_choice_.reset();
     });
-    connect(&doc_, &game_document::tables_changed, this, &team_page::tables_changed);
-    connect(&doc_, &game_document::edited, this, &team_page::edit_done);
+    connect(&doc_, &game_document::changed, this, &team_page::document_changed);
+}
+
+void team_page::bind_members() {
+    const field_controls& c = controls_;
+    e_namefull = c.as<QLineEdit>("e_namefull");
+    e_name5 = c.as<QLineEdit>("e_name5");
+    e_name10 = c.as<QLineEdit>("e_name10");
+    t_prest = c.as<QSlider>("t_prest");
+    cobo_formations = c.as<QComboBox>("cobo_formations");
+    cobo_attack = c.as<QComboBox>("cobo_attack");
+    cobo_stadium = c.as<QComboBox>("cobo_stadium");
+    t_pl_capt = c.as<QComboBox>("t_pl_capt");
+    t_pl_penal = c.as<QComboBox>("t_pl_penal");
+}
+
+void team_page::lay_out() {
+    auto* form = new QGridLayout;
+    form->setColumnStretch(1, 1);
+    controls_.lay_out(0, form, 0, this);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(form);
+    page->addStretch(1);
+    page->addLayout(button_row({Button2}, {t_apply}));
+    apply_keys(this, t_apply);
 }
 
 std::vector<QWidget*> team_page::tab_order() const {
-    return {e_namefull,   e_name5,   e_name10,   t_prest, cobo_formations, cobo_attack,
-            cobo_stadium, t_pl_capt, t_pl_penal, Button2, t_apply};
+    std::vector<QWidget*> order = controls_.tab_order();
+    order.insert(order.end(), {Button2, t_apply});
+    return order;
 }
 
 int team_page::shown_row() const {
@@ -179,17 +254,8 @@ std::vector<team_page::stored_link> team_page::links_of(int team_row) const {
 }
 
 void team_page::fill_player_choices(bool keep_choice) {
-    const int captain = t_pl_capt->currentIndex();
-    const int penalty = t_pl_penal->currentIndex();
-    QStringList names;
-    for (int i = 0; i < t_pl_names->count(); ++i)
-        names << t_pl_names->item(i)->text();
-    t_pl_capt->clear();
-    t_pl_capt->addItems(names);
-    t_pl_penal->clear();
-    t_pl_penal->addItems(names);
-    t_pl_capt->setCurrentIndex(keep_choice && captain < names.size() ? captain : -1);
-    t_pl_penal->setCurrentIndex(keep_choice && penalty < names.size() ? penalty : -1);
+    for (QComboBox* list : {t_pl_capt, t_pl_penal})
+        fill_players(list, *t_pl_names, keep_choice);
 }
 
 void team_page::fill_stadium_list(bool keep_choice) {
@@ -208,7 +274,7 @@ void team_page::show_team(int r) {
     const auto rows = db.rows(teams);
     const bool found = r >= 0 && static_cast<std::size_t>(r) < rows.size();
     // The same team shown again after a change (or its row gone): the roster page follows.
-    const bool again = following_change_ && shown_id_ &&
+    const bool again = doc_.following_change() && shown_id_ &&
                        (!found || rows[static_cast<std::size_t>(r)].keys[0] == *shown_id_);
     const QStringList ids_before = entries(*t_pl_ids);
     show_page(r);
@@ -217,52 +283,67 @@ void team_page::show_team(int r) {
 }
 
 void team_page::show_page(int r) {
-    const database& db = doc_.game.db;
-    const auto rows = db.rows(teams);
+    const auto rows = doc_.game.db.rows(teams);
     const bool found = r >= 0 && static_cast<std::size_t>(r) < rows.size();
     t_apply->setEnabled(found);
     emit shown(found);
-    if (!found) {
-        // No team row behind the node: an empty page whose Apply does nothing.
-        shown_id_.reset();
-        t_id->setText(QStringLiteral("-1"));
-        for (QLineEdit* e : {e_namefull, e_name5, e_name10})
-            show_text(e, {});
-        t_prest->setValue(0);
-        for (QComboBox* c : {cobo_attack, cobo_formations, cobo_stadium})
-            c->setCurrentIndex(-1);
-        fill_roster_lists(-1);
-        fill_player_choices(false);
+    // No team row behind the node: an empty page whose Apply does nothing.
+    const db_overall_data* team = found ? &rows[static_cast<std::size_t>(r)] : nullptr;
+    t_id->setText(found ? QString::number(r) : QStringLiteral("-1"));
+    shown_id_ = team ? std::optional(team->keys[0]) : std::nullopt;
+    // The roster lists first: the captain and the penalty taker are items of them.
+    fill_roster_lists(found ? r : -1);
+    controls_.show(doc_.game, teams, team);
+}
+
+void team_page::show_stadium(QWidget* page, const page_field& f, QComboBox* list,
+                             const db_overall_data* row) {
+    if (!row) {
+        list->setCurrentIndex(-1);
         return;
     }
-    const db_overall_data& team = rows[static_cast<std::size_t>(r)];
-    t_id->setText(QString::number(r));
-    shown_id_ = team.keys[0];
-    show_text(e_namefull, team.names[0]);
-    show_text(e_name5, team.names[1]);
-    show_text(e_name10, team.names[2]);
-    show_track(t_prest, team.values[team_field::prestige]);
-    show_item(cobo_attack, team.values[team_field::attack]);
-    show_item(cobo_formations, team.values[team_field::formation]);
-    const int stadium = doc_.game.lookups.stadium_by_value(team.values[team_field::stadium]);
-    cobo_stadium->setCurrentIndex(stadium < cobo_stadium->count() ? stadium : -1);
+    auto* self = static_cast<team_page*>(page);
+    const std::uint32_t stored = row->values[static_cast<std::size_t>(f.slot)];
+    const int stadium = self->doc_.game.lookups.stadium_by_value(stored);
+    list->setCurrentIndex(stadium < list->count() ? stadium : -1);
     // The team's stadium stays its choice while no row has its id (a negative id names none).
-    if (team.values[team_field::stadium] <= 0x7FFFFFFFu)
-        stadium_choice_ = static_cast<std::int32_t>(team.values[team_field::stadium]);
+    if (stored <= 0x7FFFFFFFu)
+        self->stadium_choice_ = static_cast<std::int32_t>(stored);
+}
 
-    fill_roster_lists(r);
-    fill_player_choices(false);
-    // Captain and penalty taker: the team's first row of the settings table, fields by name.
-    const auto settings = db.rows(team_settings);
-    if (const auto captain = find_settings(doc_.game, team.keys[0], team_settings_field::captain))
-        select_player(t_pl_capt, *t_pl_ids,
-                      settings[static_cast<std::size_t>(captain->row)]
-                          .values[static_cast<std::size_t>(captain->slot)]);
-    if (const auto penalty =
-            find_settings(doc_.game, team.keys[0], team_settings_field::penalty_taker))
-        select_player(t_pl_penal, *t_pl_ids,
-                      settings[static_cast<std::size_t>(penalty->row)]
-                          .values[static_cast<std::size_t>(penalty->slot)]);
+result_of<std::optional<std::uint32_t>> team_page::take_stadium(const QWidget*,
+                                                                const QComboBox* list) {
+    // The stadium's row: apply_team writes its id.
+    if (list->currentIndex() < 0)
+        return result_of<std::optional<std::uint32_t>>::success(std::nullopt);
+    return result_of<std::optional<std::uint32_t>>::success(
+        static_cast<std::uint32_t>(list->currentIndex()));
+}
+
+void team_page::show_player(QWidget* page, const page_field& f, QComboBox* list,
+                            const db_overall_data* row) {
+    const auto* self = static_cast<const team_page*>(page);
+    fill_players(list, *self->t_pl_names, false);
+    if (!row)
+        return;
+    // The team's first row of the settings table, the field by name.
+    const open_game& game = self->doc_.game;
+    if (const auto settings = find_settings(game, row->keys[0], f.field))
+        select_player(list, *self->t_pl_ids,
+                      game.db.rows(team_settings)[static_cast<std::size_t>(settings->row)]
+                          .values[static_cast<std::size_t>(settings->slot)]);
+}
+
+result_of<std::optional<std::uint32_t>> team_page::take_player(const QWidget* page,
+                                                               const QComboBox* list) {
+    // A list that shows no player leaves its field as stored.
+    if (list->currentIndex() < 0)
+        return result_of<std::optional<std::uint32_t>>::success(std::nullopt);
+    const auto player =
+        list_number(*static_cast<const team_page*>(page)->t_pl_ids, list->currentIndex());
+    if (!player)
+        return player.outcome();
+    return result_of<std::optional<std::uint32_t>>::success(player.value);
 }
 
 result team_page::apply(const char* step) {
@@ -275,13 +356,6 @@ result team_page::apply(const char* step) {
         return result::success();
     const db_overall_data& team = rows[static_cast<std::size_t>(r)];
     team_values values;
-    values.names = {applied_text(e_namefull, team.names[0]), applied_text(e_name5, team.names[1]),
-                    applied_text(e_name10, team.names[2])};
-    values.prestige = static_cast<std::uint32_t>(t_prest->value());
-    values.attack = applied_item(cobo_attack, team.values[team_field::attack]);
-    values.formation = applied_item(cobo_formations, team.values[team_field::formation]);
-    if (cobo_stadium->currentIndex() >= 0)
-        values.stadium_row = cobo_stadium->currentIndex();
     // The i-th link of the team takes the i-th number and position of the roster lists.
     const int entries = std::min(t_pl_nums->count(), t_pl_poss->count());
     for (int i = 0; i < entries; ++i) {
@@ -293,19 +367,10 @@ result team_page::apply(const char* step) {
             return position.outcome();
         values.roster.push_back({number.value, position.value});
     }
-    // A list that shows no player leaves its field as stored.
-    if (t_pl_capt->currentIndex() >= 0) {
-        const auto captain = list_number(*t_pl_ids, t_pl_capt->currentIndex());
-        if (!captain)
-            return captain.outcome();
-        values.captain = captain.value;
-    }
-    if (t_pl_penal->currentIndex() >= 0) {
-        const auto taker = list_number(*t_pl_ids, t_pl_penal->currentIndex());
-        if (!taker)
-            return taker.outcome();
-        values.penalty_taker = taker.value;
-    }
+    const auto taken = controls_.take(doc_.game, teams, team);
+    if (!taken)
+        return taken.outcome();
+    put_taken(values, taken.value);
 
     const QString label = text_of(team.strings[1]);
     change made = apply_team(doc_.game, r, values);
@@ -319,8 +384,14 @@ result team_page::apply(const char* step) {
     return result::success();
 }
 
-void team_page::tables_changed(const change& c) {
-    following_change_ = true;
+void team_page::document_changed(const document_change& d) {
+    if (d.rows)
+        follow_tables(d.made);
+    if (d.made.touches_table(table_index::players))
+        follow_player_names();
+}
+
+void team_page::follow_tables(const change& c) {
     if (stadium_list_changed(c))
         fill_stadium_list(true);
     if (!shown_id_ || (!c.touches_table(teams) && !c.touches_table(team_players) &&
@@ -343,10 +414,7 @@ void team_page::tables_changed(const change& c) {
         show_team(r);
 }
 
-void team_page::edit_done(const change& c) {
-    following_change_ = false;
-    if (!c.touches_table(table_index::players))
-        return;
+void team_page::follow_player_names() {
     bool renamed = false;
     for (int i = 0; i < t_pl_ids->count() && i < t_pl_names->count(); ++i) {
         const QString label = roster_label(doc_.game, t_pl_ids->item(i)->text().toInt());

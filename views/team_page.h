@@ -5,6 +5,7 @@
 // rebuilds.
 
 #include "views/game_document.h"
+#include "views/page_fields.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace qira {
@@ -63,6 +65,9 @@ class team_page : public QWidget {
     // The shown team's row, or -1.
     int shown_row() const;
 
+    // The stored values the page shows, in tab order.
+    static std::span<const page_field> fields();
+
   signals:
     // "Edit team players >>>"
     void edit_players_requested();
@@ -75,6 +80,21 @@ class team_page : public QWidget {
     void refilled(const QStringList& ids_before);
 
   private:
+    static const page_field team_fields[];
+    // The derived entries: the stadium (an item of the stadium table), the captain and the
+    // penalty taker (items of the roster lists).
+    static const derived_value stadium_value;
+    static const derived_value player_value;
+    static void show_stadium(QWidget* page, const page_field& f, QComboBox* list,
+                             const db_overall_data* row);
+    static result_of<std::optional<std::uint32_t>> take_stadium(const QWidget* page,
+                                                                const QComboBox* list);
+    static void show_player(QWidget* page, const page_field& f, QComboBox* list,
+                            const db_overall_data* row);
+    static result_of<std::optional<std::uint32_t>> take_player(const QWidget* page,
+                                                               const QComboBox* list);
+    void bind_members();
+    void lay_out();
     // show_team without telling the roster page.
     void show_page(int row);
     // A link of the shown team as stored when the roster lists were filled.
@@ -85,23 +105,22 @@ class team_page : public QWidget {
         friend bool operator==(const stored_link&, const stored_link&) = default;
     };
     std::vector<stored_link> links_of(int team_row) const;
+    // After every step: the lists and the page follow the tables (an undo, a redo, an edit of
+    // the tables), then the roster's labels the players' names (also after a player's Apply).
+    void document_changed(const document_change& d);
     // The lists follow the tables they are made from: the stadium list table 7; the page, when
     // the step changed the team's row, its settings row or its links, those rows.
-    void tables_changed(const change& c);
-    // The last signal of every edit, undo or redo: the roster's labels follow the players' names
-    // (also after a player's Apply, a step of the pages).
-    void edit_done(const change& c);
+    void follow_tables(const change& c);
+    // The roster's labels follow the players' names.
+    void follow_player_names();
 
     game_document& doc_;
+    field_controls controls_;
     // The shown team's id, and its links as the roster lists were filled from them.
     std::optional<std::int32_t> shown_id_;
     std::vector<stored_link> filled_links_;
     // The id of the chosen stadium, kept while no row has it.
     std::optional<std::int32_t> stadium_choice_;
-    // From a change of the tables to its last signal: showing the same team again then (the
-    // window shows the selected node's page again when the trees were built again) refills the
-    // roster page's list as well.
-    bool following_change_ = false;
 };
 
 } // namespace qira

@@ -47,7 +47,10 @@ tree_find::tree_find(game_document& doc, node_tree* tree, const QString& accessi
         field->clear();
         field->setFocus();
     });
-    connect(&doc_, &game_document::labels_changed, this, &tree_find::labels_changed);
+    connect(&doc_, &game_document::changed, this, [this](const document_change& d) {
+        if (d.labels)
+            labels_changed();
+    });
     // A selection the user makes in the tree moves the count's place.
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] { show_count(); });
 }

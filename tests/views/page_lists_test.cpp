@@ -1,15 +1,20 @@
-// The team page's lists follow the tables they are made from, on every path that changes them
-// (a grid cell, rows copied or deleted, a CSV import, a patch, undo, redo, a page's Apply): the
-// stadium list follows table 7, the roster lists and the captain and penalty-taker lists follow
-// tables 4 and 11, and each keeps its chosen entry by id.
+// The team page's list of values, each shown and applied on its own; and the lists the page
+// draws from the tables follow them, on every path that changes them (a grid cell, rows copied
+// or deleted, a CSV import, a patch, undo, redo, a page's Apply): the stadium list follows
+// table 7, the roster lists and the captain and penalty-taker lists follow tables 4 and 11, and
+// each keeps its chosen entry by id.
 
 #include "view_fixture.h"
 
 #include "editing/change.h"
+#include "editing/edits.h"
 #include "patch/patch.h"
 #include "patch/patch_json.h"
 #include "views/tables_window.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
 #include <QUndoStack>
 
 #include <fstream>
@@ -144,6 +149,76 @@ class page_lists_test : public QObject {
     Q_OBJECT
 
   private slots:
+    // Every value the team page lists, on a generated team: shown as stored, taken back by Apply
+    // into its own cell only (of the team's row or its settings row). Item i of a derived entry
+    // stands for the id of row i of the stadium table, or for the team's player i.
+    void team_page_fields_show_and_apply_their_own_value() {
+        view_fixture f(sample_options{sample_scale::tiny, 2});
+        TForm1& w = f.w();
+        const open_game& game = w.game;
+        // A team with two players or more and a settings row.
+        int team = 0;
+        const auto settings = [&](const char* field) {
+            return find_settings(game, f.row(teams, team).keys[0], field);
+        };
+        while (game.lookups.team_links(f.row(teams, team).keys[0]).size() < 2 ||
+               !settings(team_settings_field::captain))
+            QVERIFY(++team < static_cast<int>(f.db().rows(teams).size()));
+        f.row(teams, team).values[team_field::prestige] = 5; // inside the track bar
+        const auto settings_row = [&]() -> db_overall_data& {
+            return f.row(table_index::team_settings, settings(team_settings_field::captain)->row);
+        };
+        for (const page_field& e : team_page::fields()) {
+            auto* control = w.team->findChild<QWidget*>(QLatin1String(e.name));
+            QVERIFY2(control, e.name);
+            // The cell the entry shows, of the team's row or of its settings row by name.
+            const auto cell = [&](db_overall_data& team_row,
+                                  db_overall_data& settings_values) -> std::uint32_t& {
+                if (e.field)
+                    return settings_values
+                        .values[static_cast<std::size_t>(settings(e.field)->slot)];
+                return team_row.values[static_cast<std::size_t>(e.slot)];
+            };
+            w.team->show_team(team); // the lists the derived entries draw from
+            auto* list = qobject_cast<QComboBox*>(control);
+            const auto item_value = [&](int i) {
+                return e.field ? w.team->t_pl_ids->item(i)->text().toUInt()
+                               : static_cast<std::uint32_t>(f.row(stadiums, i).keys[0]);
+            };
+            // A value inside the control, and another one to change it to.
+            const auto [stored, changed] =
+                list ? std::pair{list->count() - 1, 0} : std::pair{e.maximum - 1, 1};
+            const auto number = [&](int v) {
+                return e.derived ? item_value(v) : static_cast<std::uint32_t>(v);
+            };
+            if (e.control == field_control::text)
+                f.row(teams, team).names[static_cast<std::size_t>(e.slot)] = "Stored";
+            else
+                cell(f.row(teams, team), settings_row()) = number(stored);
+            w.team->show_team(team);
+            db_overall_data expected = f.row(teams, team);
+            db_overall_data expected_settings = settings_row();
+            if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+                QCOMPARE(edit->text(), QStringLiteral("Stored"));
+                edit->setText(QStringLiteral("Changed"));
+                expected.names[static_cast<std::size_t>(e.slot)] = "Changed";
+            } else if (list) {
+                QCOMPARE(list->currentIndex(), stored);
+                list->setCurrentIndex(changed);
+                cell(expected, expected_settings) = number(changed);
+            } else {
+                auto* track = qobject_cast<QSlider*>(control);
+                QCOMPARE(track->value(), stored);
+                track->setValue(changed);
+                cell(expected, expected_settings) = number(changed);
+            }
+            QVERIFY(w.team->t_applyClick().ok());
+            QVERIFY2(f.row(teams, team).values == expected.values, e.name);
+            QVERIFY2(f.row(teams, team).names == expected.names, e.name);
+            QVERIFY2(settings_row().values == expected_settings.values, e.name);
+        }
+    }
+
     // Every path that changes table 7 while a team is shown: the list holds the stadiums as
     // they are now (entry j for row j), the stadium chosen before stays chosen by its id (none
     // when no row has it), a stadium picked then is stored by its id, and undo and redo keep it
