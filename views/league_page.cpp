@@ -7,8 +7,6 @@
 #include "views/page_values.h"
 #include "views/page_widgets.h"
 
-#include <QGridLayout>
-#include <QVBoxLayout>
 
 #include <initializer_list>
 
@@ -50,14 +48,7 @@ league_page::league_page(game_document& doc, QWidget* parent)
     l_apply = button("l_apply", QStringLiteral("Apply"), this);
     l_id = hidden_edit("l_id", QStringLiteral("l_id"), this);
 
-    auto* form = new QGridLayout;
-    form->setColumnStretch(1, 1);
-    controls_.lay_out(0, form, 0, this);
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(form);
-    page->addStretch(1);
-    page->addLayout(button_row({}, {l_apply}));
-    apply_keys(this, l_apply);
+    controls_.lay_out_page(this, button_row({}, {l_apply}), l_apply);
 
     connect(l_apply, &QPushButton::clicked, this, doc_.guarded(this, &league_page::l_applyClick));
     connect(&doc_, &game_document::changed, this, &league_page::document_changed);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include <cstring>
 #include <optional>
@@ -113,6 +114,17 @@ QWidget* field_controls::control(const char* name) const {
         if (std::strcmp(fields_[i].name, name) == 0)
             return controls_[i];
     return nullptr;
+}
+
+void field_controls::lay_out_page(QWidget* page, QHBoxLayout* buttons, QPushButton* apply) const {
+    auto* form = new QGridLayout;
+    form->setColumnStretch(1, 1);
+    lay_out(0, form, 0, page);
+    auto* column = new QVBoxLayout(page);
+    column->addLayout(form);
+    column->addStretch(1);
+    column->addLayout(buttons);
+    apply_keys(page, apply);
 }
 
 int field_controls::lay_out(int column, QGridLayout* grid, int row, QWidget* page) const {

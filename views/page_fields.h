@@ -11,6 +11,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -93,6 +95,9 @@ class field_controls {
     // Puts the entries of `column` into `grid`, from its row `row` on: caption left, control
     // right (a check box across both); returns the next free row.
     int lay_out(int column, QGridLayout* grid, int row, QWidget* page) const;
+    // Lays out a page of one column: the entries of column 0 at the top, `buttons` at the bottom,
+    // with `apply` pressed by the page's keys (apply_keys, views/page_widgets.h).
+    void lay_out_page(QWidget* page, QHBoxLayout* buttons, QPushButton* apply) const;
     // The controls in tab order: the list's order.
     std::vector<QWidget*> tab_order() const;
 

@@ -7,9 +7,7 @@
 #include "views/page_widgets.h"
 #include "views/widgets.h"
 
-#include <QGridLayout>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 #include <QVariant>
 
 #include <algorithm>
@@ -197,14 +195,7 @@ void team_page::bind_members() {
 }
 
 void team_page::lay_out() {
-    auto* form = new QGridLayout;
-    form->setColumnStretch(1, 1);
-    controls_.lay_out(0, form, 0, this);
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(form);
-    page->addStretch(1);
-    page->addLayout(button_row({Button2}, {t_apply}));
-    apply_keys(this, t_apply);
+    controls_.lay_out_page(this, button_row({Button2}, {t_apply}), t_apply);
 }
 
 std::vector<QWidget*> team_page::tab_order() const {
