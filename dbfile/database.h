@@ -29,14 +29,22 @@ inline constexpr std::uint64_t max_row_words = 250001;
 
 // Tables that the editor addresses by index.
 namespace table_index {
+inline constexpr int nations = 0;
 inline constexpr int leagues = 1;
 inline constexpr int league_teams = 2;
+inline constexpr int referees = 3;
 inline constexpr int players = 4;
+inline constexpr int kits = 5;
+inline constexpr int cups = 6;
 inline constexpr int stadiums = 7;
 inline constexpr int narrow_rule = 8; // fields with descriptor_b 64 or 4 are one bit narrower
+inline constexpr int tactics = 8;
 inline constexpr int team_settings = 9;
+inline constexpr int fixtures = 10;
 inline constexpr int team_players = 11;
+inline constexpr int managers = 12;
 inline constexpr int teams = 13;
+inline constexpr int settings = 14;
 } // namespace table_index
 
 struct db_field {

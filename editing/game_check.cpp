@@ -1,8 +1,10 @@
 #include "editing/game_check.h"
 
 #include "dbfile/game_fields.h"
+#include "editing/references.h"
 
 #include <algorithm>
+#include <map>
 #include <tuple>
 
 namespace qira {
@@ -41,22 +43,27 @@ class checker {
     explicit checker(const open_game& game) : game_(game), db_(game.db) {}
 
     std::vector<game_problem> run() {
-        const ids_of_table leagues(db_, table_index::leagues);
-        const ids_of_table teams(db_, table_index::teams);
-        const ids_of_table players(db_, table_index::players);
-        const ids_of_table stadiums(db_, table_index::stadiums);
-        const ids_of_table settings(db_, table_index::team_settings);
+        const ids_of_table& leagues = ids_of(table_index::leagues);
+        const ids_of_table& teams = ids_of(table_index::teams);
+        const ids_of_table& players = ids_of(table_index::players);
+        const ids_of_table& stadiums = ids_of(table_index::stadiums);
+        const ids_of_table& settings = ids_of(table_index::team_settings);
 
         duplicates(leagues, table_index::leagues, "league");
         names(table_index::leagues, "league");
-        league_links(leagues, teams);
+        missing_references(table_index::league_teams);
         duplicates(players, table_index::players, "player");
         duplicates(stadiums, table_index::stadiums, "stadium");
         names(table_index::stadiums, "stadium");
-        team_links(teams, players);
+        team_links();
         duplicates(teams, table_index::teams, "team");
         names(table_index::teams, "team");
-        team_rows(stadiums, settings);
+        team_rows(settings);
+        // The other tables' references, after the checks of their rows above.
+        for (int t = 0; t < static_cast<int>(db_.tables.size()); ++t)
+            if (t != table_index::league_teams && t != table_index::team_players &&
+                t != table_index::teams)
+                missing_references(t);
 
         std::stable_sort(found_.begin(), found_.end(), [](const auto& a, const auto& b) {
             return std::tie(a.table, a.row) < std::tie(b.table, b.row);
@@ -101,26 +108,54 @@ class checker {
                         " has no name in the language file");
     }
 
-    void league_links(const ids_of_table& leagues, const ids_of_table& teams) {
-        const int t = table_index::league_teams;
-        if (!has_keys(t, 2))
-            return;
-        const auto rows = db_.rows(t);
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            const auto& row = rows[r];
-            if (has_keys(table_index::leagues, 1) && !leagues.has(row.keys[0]))
-                add(kind::league_missing, t, static_cast<int>(r), {row.keys[0], row.keys[1], 0},
-                    "league " + std::to_string(row.keys[0]) + " does not exist");
-            if (has_keys(table_index::teams, 1) && !teams.has(row.keys[1]))
-                add(kind::team_missing, t, static_cast<int>(r), {row.keys[1], row.keys[0], 0},
-                    "team " + std::to_string(row.keys[1]) + " does not exist");
+    // The references of table t that name no row (the keys of link rows, a team's stadium, a
+    // player's nation, ...), as the list of references describes them.
+    void missing_references(int t) {
+        for (const reference_field& r : reference_fields()) {
+            const int column = r.table == t && r.scope == reference_scope::table_row
+                                   ? reference_column(db_, r)
+                                   : -1;
+            if (column < 0)
+                continue;
+            const ids_of_table& ids = ids_of(r.target);
+            const field_place at = place_of_field(db_.tables[static_cast<std::size_t>(t)], column);
+            const auto rows = db_.rows(t);
+            for (std::size_t row = 0; row < rows.size(); ++row) {
+                const std::int64_t id = reference_id(at.part, cell_number(rows[row], at));
+                if ((id == 0 && r.zero_is_none) || ids.has(id))
+                    continue;
+                add(missing_kind(r.target), t, static_cast<int>(row),
+                    {id, rows[row].keys[0], column},
+                    missing_reference_text(r, id, rows[row].keys[0]));
+            }
         }
     }
+    static kind missing_kind(int target) {
+        switch (target) {
+        case table_index::leagues:
+            return kind::league_missing;
+        case table_index::teams:
+            return kind::team_missing;
+        case table_index::players:
+            return kind::player_missing;
+        case table_index::stadiums:
+            return kind::stadium_missing;
+        default:
+            return kind::row_missing;
+        }
+    }
+    const ids_of_table& ids_of(int t) {
+        auto at = ids_.find(t);
+        if (at == ids_.end())
+            at = ids_.emplace(t, ids_of_table(db_, t)).first;
+        return at->second;
+    }
 
-    void team_links(const ids_of_table& teams, const ids_of_table& players) {
+    void team_links() {
         const int t = table_index::team_players;
         if (!has_keys(t, 2))
             return;
+        missing_references(t);
         const auto rows = db_.rows(t);
         const bool numbered = db_.tables[static_cast<std::size_t>(t)].packed_count >= 1;
         // (team, player, row) and (team, number, row), to find repeats next to each other.
@@ -129,12 +164,6 @@ class checker {
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const auto& row = rows[r];
             const int at = static_cast<int>(r);
-            if (has_keys(table_index::teams, 1) && !teams.has(row.keys[0]))
-                add(kind::team_missing, t, at, {row.keys[0], row.keys[1], 0},
-                    "team " + std::to_string(row.keys[0]) + " does not exist");
-            if (has_keys(table_index::players, 1) && !players.has(row.keys[1]))
-                add(kind::player_missing, t, at, {row.keys[1], row.keys[0], 0},
-                    "player " + std::to_string(row.keys[1]) + " does not exist");
             by_player.emplace_back(row.keys[0], row.keys[1], at);
             if (numbered)
                 by_number.emplace_back(row.keys[0], row.values[link_field::number], at);
@@ -171,28 +200,20 @@ class checker {
                                   });
     }
 
-    void team_rows(const ids_of_table& stadiums, const ids_of_table& settings) {
+    void team_rows(const ids_of_table& settings) {
         const int t = table_index::teams;
         if (!has_keys(t, 1))
             return;
+        missing_references(t);
         const auto rows = db_.rows(t);
-        const bool has_stadium =
-            db_.tables[static_cast<std::size_t>(t)].packed_count > team_field::stadium &&
-            has_keys(table_index::stadiums, 1);
         const bool has_settings = has_keys(table_index::team_settings, 1);
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const auto& row = rows[r];
             const int at = static_cast<int>(r);
-            const std::string team = "team " + std::to_string(row.keys[0]);
-            if (has_stadium) {
-                const std::uint32_t stadium = row.values[team_field::stadium];
-                if (stadium > 0x7FFFFFFFu || !stadiums.has(stadium))
-                    add(kind::stadium_missing, t, at, {row.keys[0], stadium, 0},
-                        team + ": its stadium " + std::to_string(stadium) + " does not exist");
-            }
             if (has_settings && !settings.has(row.keys[0]))
                 add(kind::settings_missing, t, at, {row.keys[0], 0, 0},
-                    team + " has no row in table 9 (team settings)");
+                    "team " + std::to_string(row.keys[0]) +
+                        " has no row in table 9 (team settings)");
         }
         if (!has_settings || !has_keys(table_index::team_players, 2))
             return;
@@ -231,6 +252,7 @@ class checker {
 
     const open_game& game_;
     const database& db_;
+    std::map<int, ids_of_table> ids_;
     std::vector<std::tuple<std::int32_t, std::int64_t, int>> team_links_;
     std::vector<game_problem> found_;
 };

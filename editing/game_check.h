@@ -16,7 +16,7 @@ namespace qira {
 struct game_problem {
     enum class kind {
         league_missing,    // a league-team link (table 2) names no league
-        team_missing,      // a link (table 2 or 11) names no team
+        team_missing,      // a link (table 2 or 11), or another reference, names no team
         player_missing,    // a team-player link (table 11) names no player
         player_twice,      // a player linked to one team twice
         number_twice,      // two players of a team with the same jersey number
@@ -25,7 +25,8 @@ struct game_problem {
         settings_missing,  // a team without its row of table 9
         captain_elsewhere, // a team's captain is not one of its players
         penalty_taker_elsewhere,
-        name_missing // a league, stadium or team without a name in the language file
+        name_missing, // a league, stadium or team without a name in the language file
+        row_missing   // another reference names no row (a nation, manager, kit, ...)
     };
     kind what = kind::league_missing;
     // The row to show for it.

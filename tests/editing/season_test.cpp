@@ -189,6 +189,18 @@ TEST_F(Season, EachKindOfBrokenReferenceIsFound) {
          kind::penalty_taker_elsewhere, "penalty taker 999993 of team"},
         {"a league without a name", [&] { row(leagues, 0).names[0] = ""; }, kind::name_missing,
          "has no name in the language file"},
+        {"a player of no nation",
+         [&] {
+             const auto slot = *game.db.field_slot(players, "nationality");
+             row(players, 2).values[static_cast<std::size_t>(slot)] = 250;
+         },
+         kind::row_missing, "table 4 row 2: player "},
+        {"a fixture's away team that does not exist",
+         [&] {
+             const auto slot = *game.db.field_slot(10, "awayteamid");
+             row(10, 0).values[static_cast<std::size_t>(slot)] = 99999;
+         },
+         kind::team_missing, ": its team 99999 (awayteamid) does not exist"},
     };
     const auto known = check_references(game);
     for (const auto& c : cases) {
