@@ -84,6 +84,13 @@ std::span<const reference_field> reference_fields() {
     return references;
 }
 
+const reference_field* placed_reference(int table, field_place at) {
+    for (const reference_field& r : references)
+        if (r.table == table && r.name.empty() && r.place == at)
+            return &r;
+    return nullptr;
+}
+
 int reference_column(const database& db, const reference_field& r) {
     const db_table* table = table_of(db, r.table);
     const db_table* target = table_of(db, r.target);

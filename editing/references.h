@@ -38,6 +38,9 @@ struct reference_field {
 // Every reference the editor knows, by table and then field.
 std::span<const reference_field> reference_fields();
 
+// The reference the list holds for a field found by its place (not its name), or null.
+const reference_field* placed_reference(int table, field_place at);
+
 // The column (field) of the table that a reference is in this file, or -1: the file lacks the
 // table or the field, or the target table has no ids.
 int reference_column(const database& db, const reference_field& r);

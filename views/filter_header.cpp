@@ -1,6 +1,7 @@
 #include "views/filter_header.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -105,6 +106,18 @@ bool filter_header::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QHeaderView::eventFilter(watched, event);
+}
+
+} // namespace qira
+
+namespace qira {
+
+void filter_header::mouseReleaseEvent(QMouseEvent* event) {
+    const int column = logicalIndexAt(event->position().toPoint());
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    QHeaderView::mouseReleaseEvent(event);
+    if (shift && column >= 0)
+        emit name_sort_clicked(column);
 }
 
 } // namespace qira

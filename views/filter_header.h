@@ -31,9 +31,12 @@ class filter_header : public QHeaderView {
 
   signals:
     void filter_changed(int column, const QString& text);
+    // A column's name was clicked with Shift held: sort it by name, where it names rows.
+    void name_sort_clicked(int column);
 
   protected:
     void updateGeometries() override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

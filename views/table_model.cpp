@@ -5,6 +5,8 @@
 #include "fileio/utf8.h"
 #include "views/page_values.h"
 
+#include <QColor>
+
 #include <charconv>
 
 namespace qira {
@@ -17,7 +19,98 @@ table_model::table_model(game_document& doc, QObject* parent)
 void table_model::show_table(int table) {
     beginResetModel();
     table_ = doc_.game.db.has_table(table) ? table : -1;
+    named_.clear();
+    references_.clear();
+    if (table_ >= 0) {
+        const int columns = doc_.game.db.tables[static_cast<std::size_t>(table_)].field_count();
+        references_.resize(static_cast<std::size_t>(columns));
+        for (int c = 0; c < columns; ++c)
+            references_[static_cast<std::size_t>(c)] = reference_at(doc_.game.db, table_, c);
+    }
     endResetModel();
+}
+
+const reference_field* table_model::reference(int column) const {
+    return column >= 0 && static_cast<std::size_t>(column) < references_.size()
+               ? references_[static_cast<std::size_t>(column)]
+               : nullptr;
+}
+
+table_model::named_cache& table_model::named_table(int table) const {
+    auto at = named_.find(table);
+    if (at == named_.end()) {
+        at = named_.emplace(table, named_cache{named_rows(doc_.game.db, table), {}, {}}).first;
+        const std::size_t rows =
+            doc_.game.db.has_table(table) ? doc_.game.db.rows(table).size() : 0;
+        at->second.folded.resize(rows);
+        at->second.has_folded.resize(rows, 0);
+    }
+    return at->second;
+}
+
+const named_rows& table_model::rows_named_by(int column) const {
+    static const named_rows none;
+    const reference_field* r = reference(column);
+    return r ? named_table(r->target).rows : none;
+}
+
+std::vector<reference_choice> table_model::reference_choices_at(int row, int column) const {
+    const reference_field* r = reference(column);
+    if (!r)
+        return {};
+    return reference_choices(doc_.game.db, named_table(r->target).rows, *r, row);
+}
+
+std::string table_model::shown_text(int row, int column) const {
+    const reference_field* r = reference(column);
+    if (!r)
+        return text_at(row, column);
+    return reference_text(named_table(r->target).rows, number_at(row, column));
+}
+
+const std::string& table_model::folded_name_at(int row, int column) const {
+    static const std::string none;
+    const reference_field* r = reference(column);
+    if (!r)
+        return none;
+    named_cache& n = named_table(r->target);
+    const int named = n.rows.row_of(number_at(row, column));
+    if (named < 0)
+        return none;
+    const auto at = static_cast<std::size_t>(named);
+    if (!n.has_folded[at]) {
+        n.folded[at] = fold_text(n.rows.name(named));
+        n.has_folded[at] = 1;
+    }
+    return n.folded[at];
+}
+
+std::string table_model::missing_text(int row, int column) const {
+    const reference_field* r = reference(column);
+    if (!r)
+        return {};
+    const long long id = number_at(row, column);
+    if (named_table(r->target).rows.row_of(id) >= 0 || (id == 0 && r->zero_is_none))
+        return {};
+    const db_overall_data& holder = doc_.game.db.rows(table_)[static_cast<std::size_t>(row)];
+    return missing_reference_text(*r, id, holder.keys[0]);
+}
+
+void table_model::follow_named_tables(const change& c) {
+    bool any = false;
+    for (auto at = named_.begin(); at != named_.end();) {
+        if (c.empty() || c.moves_rows(at->first) || c.touches_table(at->first)) {
+            at = named_.erase(at);
+            any = true;
+        } else {
+            ++at;
+        }
+    }
+    if (!any || rowCount() == 0)
+        return;
+    for (int column = 0; column < columnCount(); ++column)
+        if (reference(column))
+            emit dataChanged(index(0, column), index(rowCount() - 1, column));
 }
 
 void table_model::reread() {
@@ -60,8 +153,21 @@ long long table_model::number_at(int row, int column) const {
 QVariant table_model::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || table_ < 0)
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    if (role == Qt::DisplayRole)
+        return text_of(shown_text(index.row(), index.column()));
+    if (role == Qt::EditRole)
         return text_of(text_at(index.row(), index.column()));
+    if (reference(index.column()) &&
+        (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole ||
+         role == Qt::ForegroundRole)) {
+        // A number no row has is marked as the check marks it: its line of the check.
+        const std::string missing = missing_text(index.row(), index.column());
+        if (missing.empty())
+            return {};
+        if (role == Qt::ForegroundRole)
+            return QColor(Qt::red);
+        return text_of(missing);
+    }
     if (role == Qt::TextAlignmentRole && numeric(index.column()))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -131,7 +237,10 @@ QVariant table_model::headerData(int section, Qt::Orientation orientation, int r
 
 void table_model::edited(const document_change& d) {
     const change& c = d.made;
-    if (table_ < 0 || c.empty())
+    if (table_ < 0)
+        return;
+    follow_named_tables(c);
+    if (c.empty())
         return;
     if (!doc_.game.db.has_table(table_) || c.moves_rows(table_)) {
         beginResetModel();
@@ -230,8 +339,17 @@ void table_filter::refilter() {
 }
 
 void table_filter::sort(int column, Qt::SortOrder order) {
-    if (column == sortColumn() && order == sortOrder())
+    resort(column, order, false);
+}
+
+void table_filter::sort_by_name(int column, Qt::SortOrder order) {
+    resort(column, order, model_.reference(column) != nullptr);
+}
+
+void table_filter::resort(int column, Qt::SortOrder order, bool by_name) {
+    if (column == sortColumn() && order == sortOrder() && by_name == by_name_)
         return;
+    by_name_ = by_name;
     // A sort moves each persistent index too, and frees a copy of each one by one: the indexes
     // are dropped first, so that the sort moves only the few the view holds.
     emit view_about_to_reset();
@@ -240,13 +358,19 @@ void table_filter::sort(int column, Qt::SortOrder order) {
     emit view_reset_done();
 }
 
+bool table_filter::contains(int row, int column, const std::string& folded) const {
+    const std::string text = model_.text_at(row, column);
+    if (!model_.numeric(column))
+        return fold_text(text).find(folded) != std::string::npos;
+    return text.find(folded) != std::string::npos ||
+           (model_.reference(column) &&
+            model_.folded_name_at(row, column).find(folded) != std::string::npos);
+}
+
 bool table_filter::accepts(const condition& c, int row, int column) const {
     using k = condition::kind;
-    if (c.what == k::contains) {
-        const std::string text = model_.text_at(row, column);
-        return (model_.numeric(column) ? text : fold_text(text)).find(c.folded) !=
-               std::string::npos;
-    }
+    if (c.what == k::contains)
+        return contains(row, column, c.folded);
     const long long v = model_.numeric(column)
                             ? model_.number_at(row, column)
                             : QString::fromStdString(model_.text_at(row, column)).toLongLong();
@@ -277,16 +401,22 @@ bool table_filter::filterAcceptsRow(int source_row, const QModelIndex&) const {
             return false;
     if (all_.empty())
         return true;
-    for (int column = 0; column < model_.columnCount(); ++column) {
-        const std::string text = model_.text_at(source_row, column);
-        if ((model_.numeric(column) ? text : fold_text(text)).find(all_) != std::string::npos)
+    for (int column = 0; column < model_.columnCount(); ++column)
+        if (contains(source_row, column, all_))
             return true;
-    }
     return false;
 }
 
 bool table_filter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const int column = left.column();
+    if (by_name_ && model_.reference(column)) {
+        const std::string& a = model_.folded_name_at(left.row(), column);
+        const std::string& b = model_.folded_name_at(right.row(), column);
+        if (a.empty() != b.empty())
+            return b.empty();
+        if (a != b)
+            return a < b;
+    }
     if (model_.numeric(column)) {
         const long long a = model_.number_at(left.row(), column);
         const long long b = model_.number_at(right.row(), column);

@@ -3,11 +3,13 @@
 // order. The model reads the rows where they are (no copy); an edit goes through the editing core
 // and onto the undo stack, and a value that does not fit is refused with the reason.
 
+#include "editing/references.h"
 #include "views/game_document.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,23 @@ class table_model : public QAbstractTableModel {
     // A numeric cell's value (keys and extras signed).
     long long number_at(int row, int column) const;
 
+    // References to rows of other tables (the list of references): the column's reference, or
+    // null. Such a cell shows the name of the row it names beside the number,
+    // "Łukasz Mazur (1234)" (shown_text); edits, copies and CSV keep the number (text_at).
+    const reference_field* reference(int column) const;
+    std::string shown_text(int row, int column) const;
+    // The rows of the table a reference column names (built when first asked for, again after
+    // a step that changes that table).
+    const named_rows& rows_named_by(int column) const;
+    // The name of the row a reference cell names, folded for matching and sorting; empty when it
+    // names none or the row has no name.
+    const std::string& folded_name_at(int row, int column) const;
+    // The rows a reference cell may name, as its picker offers them.
+    std::vector<reference_choice> reference_choices_at(int row, int column) const;
+    // The check's line for a reference cell that names no row ("stadium 999 does not exist"),
+    // or empty: the number names a row, or is 0 where 0 names none.
+    std::string missing_text(int row, int column) const;
+
   signals:
     // An edit was refused; `why` says why ("300 does not fit in 8 bits").
     void refused(const QString& why);
@@ -48,8 +67,20 @@ class table_model : public QAbstractTableModel {
     // After a step: the cells it changed, or every row when it moved rows of the shown table.
     void edited(const document_change& d);
 
+    // Whether the rows of a table a reference column names changed: the names are built again
+    // and the reference columns shown again.
+    void follow_named_tables(const change& c);
+
     game_document& doc_;
     int table_ = -1;
+    std::vector<const reference_field*> references_; // per column
+    struct named_cache {
+        named_rows rows;
+        std::vector<std::string> folded; // per row of the named table, once asked for
+        std::vector<char> has_folded;
+    };
+    mutable std::map<int, named_cache> named_; // by the named table
+    named_cache& named_table(int table) const;
 };
 
 // The grid's filters and sorting, on the view only: the rows keep their order in the file.
@@ -70,7 +101,12 @@ class table_filter : public QSortFilterProxyModel {
     void set_all_filter(const QString& text);
     void clear_filters();
     QString column_filter(int column) const;
+    // The header's sort: by the column's numbers (or texts).
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // A reference column by the names of the rows it names (rows without a name after the
+    // named ones, by number); any other column as sort() does.
+    void sort_by_name(int column, Qt::SortOrder order = Qt::AscendingOrder);
+    bool sorted_by_name() const { return by_name_; }
 
   signals:
     // Before and after a reset for a change of the filters or of the sorting.
@@ -101,11 +137,15 @@ class table_filter : public QSortFilterProxyModel {
     bool accepts(const condition& c, int row, int column) const;
     // The rows filtered again, as a reset.
     void refilter();
+    void resort(int column, Qt::SortOrder order, bool by_name);
+    // Whether a column's cell contains a folded text: a reference by its number or its name.
+    bool contains(int row, int column, const std::string& folded) const;
 
     table_model& model_;
     std::vector<std::pair<int, condition>> columns_;
     std::vector<QString> column_texts_;
     std::string all_; // folded
+    bool by_name_ = false;
 };
 
 } // namespace qira

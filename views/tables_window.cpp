@@ -6,6 +6,7 @@
 #include "views/file_dialogs.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
+#include "views/reference_picker.h"
 #include "views/undo_buttons.h"
 
 #include <QAction>
@@ -92,6 +93,12 @@ void tables_window::make_lists_and_grid() {
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
+    // A reference cell is edited by picking the row it names (or typing its number).
+    references = new reference_delegate(*model, grid);
+    grid->setItemDelegate(references);
+    // The sort commands, on the grid's and the header's menus.
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    header->setContextMenuPolicy(Qt::ActionsContextMenu);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     // Copy and paste of cells while the grid has the focus, before the grid's own keys (a cell
     // being typed into has its own editor and keeps the keys for its text).
@@ -192,6 +199,19 @@ void tables_window::add_commands() {
         if (const auto a = ask_adjustment(name))
             adjust_current_column(a->how, a->amount);
     });
+    for (const bool by_name : {false, true}) {
+        QAction* sort =
+            add_command(by_name ? "sort_name_action" : "sort_number_action", nullptr,
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | (by_name ? Qt::Key_N : Qt::Key_S))},
+                        [this, by_name] { sort_current_column(by_name); });
+        sort->setText(by_name ? QStringLiteral("Sort by name") : QStringLiteral("Sort by number"));
+        sort->setToolTip(by_name ? QStringLiteral("Sort the current column by the names of the "
+                                                  "rows it names (again: the other way)")
+                                 : QStringLiteral("Sort the current column by its values "
+                                                  "(again: the other way)"));
+        grid->addAction(sort);
+        header->addAction(sort);
+    }
     add_command("export_action", export_button, {}, [this] { export_clicked(); });
     add_command("import_action", import_button, {}, [this] { import_clicked(); });
 }
@@ -219,6 +239,10 @@ void tables_window::follow_filters_and_model() {
     connect(grid->horizontalScrollBar(), &QScrollBar::valueChanged, header,
             &filter_header::place_fields);
     connect(model, &table_model::refused, this, &tables_window::show_status);
+    connect(references, &reference_delegate::refused, this, &tables_window::show_status);
+    // A click on a column's name sorts by its values; with Shift, a reference by its names.
+    connect(header, &filter_header::name_sort_clicked, this,
+            [this](int column) { filter->sort_by_name(column, header->sortIndicatorOrder()); });
     connect(filter, &table_filter::view_about_to_reset, this, &tables_window::remember_view);
     connect(filter, &table_filter::view_reset_done, this, &tables_window::restore_view);
     connect(filter, &QAbstractItemModel::rowsInserted, this, &tables_window::update_count);
@@ -270,6 +294,36 @@ void tables_window::show_table(int table) {
     filter_columns(QString());
     update_count();
     status->clear();
+}
+
+void tables_window::sort_current_column(bool by_name) {
+    const QModelIndex current = grid->currentIndex();
+    const int column = current.isValid() ? current.column() : header->sortIndicatorSection();
+    if (column < 0) {
+        show_status(QStringLiteral("Not sorted: choose a cell of the column to sort by."));
+        return;
+    }
+    const bool names = by_name && model->reference(column) != nullptr;
+    // The same sort again sorts the other way.
+    const bool again = column == filter->sortColumn() && names == filter->sorted_by_name();
+    const Qt::SortOrder order = again && filter->sortOrder() == Qt::AscendingOrder
+                                    ? Qt::DescendingOrder
+                                    : Qt::AscendingOrder;
+    {
+        const QSignalBlocker quiet(header);
+        header->setSortIndicator(column, order);
+    }
+    if (names)
+        filter->sort_by_name(column, order);
+    else
+        filter->sort(column, order);
+    const QString name = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    show_status(by_name && !names
+                    ? QStringLiteral("%1 names no rows: sorted by its values.").arg(name)
+                    : QStringLiteral("Sorted by %1 (%2, %3).")
+                          .arg(name, names ? QStringLiteral("names") : QStringLiteral("values"),
+                               order == Qt::AscendingOrder ? QStringLiteral("ascending")
+                                                           : QStringLiteral("descending")));
 }
 
 void tables_window::filter_columns(const QString& text) {

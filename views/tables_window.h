@@ -49,6 +49,7 @@ class tables_window : public QWidget {
 
     table_model* model;
     table_filter* filter;
+    class reference_delegate* references; // the editor of reference cells
 
     // The list of tables and the grid, from the open game.
     void refresh();
@@ -73,6 +74,9 @@ class tables_window : public QWidget {
     void paste_text(const std::string& text);
     void fill_cells(const QString& value);
     void adjust_current_column(adjust_kind how, double amount);
+    // Sorts the current column by its values or, for a reference, by the names of the rows it
+    // names; the same sort again sorts the other way.
+    void sort_current_column(bool by_name);
 
     // What Fill and Adjust ask (dialogs; tests answer them). Nothing: cancelled.
     struct adjustment {

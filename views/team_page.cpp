@@ -1,6 +1,7 @@
 #include "views/team_page.h"
 
 #include "editing/edits.h"
+#include "editing/references.h"
 #include "views/handler_values.h"
 #include "views/item_lists.h"
 #include "views/page_values.h"
@@ -254,8 +255,14 @@ void team_page::fill_stadium_list(bool keep_choice) {
         stadium_choice_.reset();
     const QSignalBlocker quiet(cobo_stadium);
     cobo_stadium->clear();
-    for (const auto& row : doc_.game.db.rows(table_index::stadiums))
-        cobo_stadium->addItem(text_of(row.names[0]), QVariant(row.keys[0]));
+    // Every row of the table the team's stadium names, item i being row i, by its name.
+    static const reference_field* const stadium =
+        placed_reference(table_index::teams, {row_part::value, team_field::stadium});
+    const database& db = doc_.game.db;
+    const auto rows = db.rows(stadium->target);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        cobo_stadium->addItem(text_of(row_name(db, stadium->target, static_cast<int>(r))),
+                              QVariant(rows[r].keys[0]));
     // The first row with the id, as a team's stadium is shown.
     cobo_stadium->setCurrentIndex(stadium_choice_ ? cobo_stadium->findData(*stadium_choice_) : -1);
 }
