@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "bench_common.h"
+#include "views/reference_picker.h"
 #include "views/tables_window.h"
 
 #include <QApplication>
@@ -347,6 +348,87 @@ void grid_sort_held(benchmark::State& state, const install& in) {
     sort_middle_column(state, *t);
 }
 
+// The team players table (its second column names a player) in the window of every table.
+qira::tables_window* links_grid(benchmark::State& state, const install& in) {
+    qira::tables_window* t = players_grid(state, in);
+    if (t)
+        t->show_table(table_index::team_players);
+    if (t && !t->model->reference(1)) {
+        state.SkipWithError("no player column");
+        return nullptr;
+    }
+    return t;
+}
+
+// Showing the team players with the name of each player: the players' ids are indexed when the
+// table is shown, and the names of the first screen are asked for.
+void grid_show_names(benchmark::State& state, const install& in) {
+    qira::tables_window* t = links_grid(state, in);
+    if (!t)
+        return;
+    for (auto _ : state) {
+        t->show_table(table_index::stadiums);
+        t->show_table(table_index::team_players);
+        QApplication::processEvents();
+        for (int r = 0; r < 40 && r < t->filter->rowCount(); ++r)
+            benchmark::DoNotOptimize(t->filter->index(r, 1).data());
+    }
+}
+
+// Sorting the team players by the players' names, up and down.
+void grid_sort_names(benchmark::State& state, const install& in) {
+    qira::tables_window* t = links_grid(state, in);
+    if (!t)
+        return;
+    t->grid->setCurrentIndex(t->filter->index(0, 1));
+    for (auto _ : state)
+        t->sort_current_column(true);
+    t->grid->sortByColumn(-1, Qt::AscendingOrder);
+}
+
+// A keystroke into the player column's filter, matched against the players' names.
+void grid_filter_names(benchmark::State& state, const install& in) {
+    qira::tables_window* t = links_grid(state, in);
+    if (!t)
+        return;
+    const QString queries[] = {QStringLiteral("ma"), QStringLiteral("mar")};
+    std::size_t i = 0;
+    for (auto _ : state)
+        t->header->field(1)->setText(queries[i++ % 2]);
+    t->header->field(1)->clear();
+}
+
+// The drop-down of a player cell: opened (every player named and made findable), then a
+// keystroke in its find.
+void picker_open(benchmark::State& state, const install& in) {
+    qira::tables_window* t = links_grid(state, in);
+    if (!t)
+        return;
+    for (auto _ : state) {
+        qira::reference_picker picker(t->model->reference_choices_at(0, 1), t->grid);
+        picker.open_list();
+        benchmark::DoNotOptimize(picker.choices()->rowCount());
+    }
+}
+
+void picker_keystroke(benchmark::State& state, const install& in) {
+    qira::tables_window* t = links_grid(state, in);
+    if (!t)
+        return;
+    qira::reference_picker picker(t->model->reference_choices_at(0, 1), t->grid);
+    picker.show();
+    picker.open_list();
+    // "a" leaves nearly every player in the list, "ma" fewer: the list is filled again each time.
+    const QString queries[] = {QStringLiteral("a"), QStringLiteral("ma")};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const QString& q = queries[i++ % 2];
+        picker.setText(q);
+        emit picker.textEdited(q); // as a keystroke: the list finds again and shows
+    }
+    state.counters["choices"] = static_cast<double>(picker.choices()->rowCount());
+}
+
 } // namespace
 
 void release_gui() {
@@ -359,6 +441,11 @@ void register_gui_steps(const install& in) {
     register_step("grid: filter keystroke", in, grid_filter);
     register_step("grid: filter keystroke, 10000 indexes held", in, grid_filter_held);
     register_step("grid: sort by a column, 10000 indexes held", in, grid_sort_held);
+    register_step("grid: show the team players with names", in, grid_show_names);
+    register_step("grid: sort the team players by name", in, grid_sort_names);
+    register_step("grid: filter keystroke on player names", in, grid_filter_names);
+    register_step("drop-down of a player cell: open", in, picker_open);
+    register_step("drop-down of a player cell: find keystroke", in, picker_keystroke);
     register_step("find keystroke", in, find_keystroke);
     register_step("undo + redo of a player Apply", in, undo_player_apply);
     register_step("undo + redo of an exchange", in, undo_exchange);

@@ -7,7 +7,6 @@
 #include "views/page_values.h"
 #include "views/page_widgets.h"
 
-
 #include <initializer_list>
 
 namespace qira {

@@ -18,6 +18,7 @@ table_model::table_model(game_document& doc, QObject* parent)
 
 void table_model::show_table(int table) {
     beginResetModel();
+    ++generation_;
     table_ = doc_.game.db.has_table(table) ? table : -1;
     named_.clear();
     references_.clear();
@@ -114,6 +115,7 @@ void table_model::follow_named_tables(const change& c) {
 }
 
 void table_model::reread() {
+    ++generation_;
     beginResetModel();
     endResetModel();
 }
@@ -168,7 +170,8 @@ QVariant table_model::data(const QModelIndex& index, int role) const {
             return QColor(Qt::red);
         return text_of(missing);
     }
-    if (role == Qt::TextAlignmentRole && numeric(index.column()))
+    // Numbers to the right; names of referenced rows read from the left.
+    if (role == Qt::TextAlignmentRole && numeric(index.column()) && !reference(index.column()))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
@@ -239,6 +242,7 @@ void table_model::edited(const document_change& d) {
     const change& c = d.made;
     if (table_ < 0)
         return;
+    ++generation_;
     follow_named_tables(c);
     if (c.empty())
         return;
@@ -407,15 +411,43 @@ bool table_filter::filterAcceptsRow(int source_row, const QModelIndex&) const {
     return false;
 }
 
+void table_filter::rank_by_name(int column) const {
+    const int rows = model_.rowCount();
+    std::vector<int> order(static_cast<std::size_t>(rows));
+    std::vector<const std::string*> names(order.size());
+    std::vector<long long> numbers(order.size());
+    for (int r = 0; r < rows; ++r) {
+        order[static_cast<std::size_t>(r)] = r;
+        names[static_cast<std::size_t>(r)] = &model_.folded_name_at(r, column);
+        numbers[static_cast<std::size_t>(r)] = model_.number_at(r, column);
+    }
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const std::string& x = *names[static_cast<std::size_t>(a)];
+        const std::string& y = *names[static_cast<std::size_t>(b)];
+        if (x.empty() != y.empty())
+            return y.empty();
+        if (x != y)
+            return x < y;
+        const long long m = numbers[static_cast<std::size_t>(a)];
+        const long long n = numbers[static_cast<std::size_t>(b)];
+        return m != n ? m < n : a < b;
+    });
+    name_rank_.assign(order.size(), 0);
+    for (std::size_t k = 0; k < order.size(); ++k)
+        name_rank_[static_cast<std::size_t>(order[k])] = static_cast<int>(k);
+    rank_generation_ = model_.generation();
+    rank_column_ = column;
+}
+
 bool table_filter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const int column = left.column();
     if (by_name_ && model_.reference(column)) {
-        const std::string& a = model_.folded_name_at(left.row(), column);
-        const std::string& b = model_.folded_name_at(right.row(), column);
-        if (a.empty() != b.empty())
-            return b.empty();
-        if (a != b)
-            return a < b;
+        // Ranked again once the model changed since (the first comparison of a sort).
+        if (rank_generation_ != model_.generation() || rank_column_ != column ||
+            name_rank_.size() != static_cast<std::size_t>(model_.rowCount()))
+            rank_by_name(column);
+        return name_rank_[static_cast<std::size_t>(left.row())] <
+               name_rank_[static_cast<std::size_t>(right.row())];
     }
     if (model_.numeric(column)) {
         const long long a = model_.number_at(left.row(), column);

@@ -47,6 +47,10 @@ class table_model : public QAbstractTableModel {
     // "Łukasz Mazur (1234)" (shown_text); edits, copies and CSV keep the number (text_at).
     const reference_field* reference(int column) const;
     std::string shown_text(int row, int column) const;
+    // Counts the model's changes (a table shown, rows read again, a step followed), so that
+    // what is worked out from its cells knows when it is out of date.
+    std::uint64_t generation() const { return generation_; }
+
     // The rows of the table a reference column names (built when first asked for, again after
     // a step that changes that table).
     const named_rows& rows_named_by(int column) const;
@@ -73,6 +77,7 @@ class table_model : public QAbstractTableModel {
 
     game_document& doc_;
     int table_ = -1;
+    std::uint64_t generation_ = 0;
     std::vector<const reference_field*> references_; // per column
     struct named_cache {
         named_rows rows;
@@ -140,6 +145,13 @@ class table_filter : public QSortFilterProxyModel {
     void resort(int column, Qt::SortOrder order, bool by_name);
     // Whether a column's cell contains a folded text: a reference by its number or its name.
     bool contains(int row, int column, const std::string& folded) const;
+    // A sort by name compares each row's place in the column's order of names, worked out once
+    // per sort: comparing the names themselves costs a lookup of the named row each time.
+    bool rank_less(int left, int right, int column) const;
+    void rank_by_name(int column) const;
+    mutable std::vector<int> name_rank_;
+    mutable std::uint64_t rank_generation_ = 0;
+    mutable int rank_column_ = -1;
 
     table_model& model_;
     std::vector<std::pair<int, condition>> columns_;

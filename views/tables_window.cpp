@@ -291,6 +291,9 @@ void tables_window::show_table(int table) {
     all_filter->clear();
     grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     filter->sort(-1);
+    // Room for the names a reference column shows beside its numbers.
+    for (int c = 0; c < model->columnCount(); ++c)
+        grid->setColumnWidth(c, header->defaultSectionSize() * (model->reference(c) ? 2 : 1));
     filter_columns(QString());
     update_count();
     status->clear();
