@@ -14,28 +14,11 @@ namespace {
 using kind = game_problem::kind;
 
 // The rows of a table by their id (keys[0]), sorted by id and then row.
-class ids_of_table {
+class ids_of_table : public named_rows {
   public:
-    ids_of_table(const database& db, int t) {
-        if (!db.has_table(t) || db.tables[static_cast<std::size_t>(t)].key_count < 1)
-            return;
-        const auto rows = db.rows(t);
-        sorted_.reserve(rows.size());
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            sorted_.emplace_back(rows[r].keys[0], static_cast<int>(r));
-        std::sort(sorted_.begin(), sorted_.end());
-    }
-    bool has(std::int64_t id) const {
-        if (id < INT32_MIN || id > INT32_MAX)
-            return false;
-        const auto at = std::lower_bound(sorted_.begin(), sorted_.end(),
-                                         std::pair{static_cast<std::int32_t>(id), -1});
-        return at != sorted_.end() && at->first == id;
-    }
-    const std::vector<std::pair<std::int32_t, int>>& sorted() const { return sorted_; }
-
-  private:
-    std::vector<std::pair<std::int32_t, int>> sorted_;
+    using named_rows::named_rows;
+    bool has(std::int64_t id) const { return row_of(id) >= 0; }
+    const std::vector<std::pair<std::int32_t, int>>& sorted() const { return by_id(); }
 };
 
 class checker {

@@ -156,8 +156,6 @@ named_rows::named_rows(const database& db, int table) : db_(&db), table_(table) 
     for (std::size_t r = 0; r < rows.size(); ++r)
         by_id_.emplace_back(rows[r].keys[0], static_cast<int>(r));
     std::sort(by_id_.begin(), by_id_.end());
-    names_.resize(rows.size());
-    named_.resize(rows.size(), 0);
 }
 
 int named_rows::row_of(std::int64_t id) const {
@@ -171,8 +169,12 @@ int named_rows::row_of(std::int64_t id) const {
 
 const std::string& named_rows::name(int row) const {
     static const std::string none;
-    if (row < 0 || static_cast<std::size_t>(row) >= names_.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= by_id_.size())
         return none;
+    if (names_.empty()) { // room for the names once one is asked for
+        names_.resize(by_id_.size());
+        named_.resize(by_id_.size(), 0);
+    }
     const auto r = static_cast<std::size_t>(row);
     if (!named_[r]) {
         names_[r] = row_name(*db_, table_, row);

@@ -76,6 +76,8 @@ class named_rows {
     int row_of(std::int64_t id) const;
     // The row's name (row_name), kept once asked for.
     const std::string& name(int row) const;
+    // Every (id, row), sorted by id and then row.
+    const std::vector<std::pair<std::int32_t, int>>& by_id() const { return by_id_; }
 
     // The rows a reference may name: one per id (its first row), in row order.
     struct choice {
