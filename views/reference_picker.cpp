@@ -7,6 +7,7 @@
 #include <QAbstractProxyModel>
 #include <QListView>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace qira {
 
@@ -178,6 +179,12 @@ void reference_delegate::setEditorData(QWidget* editor, const QModelIndex& index
     }
     picker->setText(index.data(Qt::DisplayRole).toString());
     picker->selectAll();
+    // The drop-down opens with the editor (once it is placed and shown), unless typing that
+    // started the edit already narrowed it.
+    QTimer::singleShot(0, picker, [picker] {
+        if (!picker->isModified())
+            picker->open_list();
+    });
 }
 
 void reference_delegate::setModelData(QWidget* editor, QAbstractItemModel* model,

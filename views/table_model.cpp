@@ -233,6 +233,10 @@ QVariant table_model::headerData(int section, Qt::Orientation orientation, int r
                        .arg(f.descriptor_b);
         else
             tip += QStringLiteral(", a whole word");
+        if (const reference_field* r = reference(section))
+            tip += QStringLiteral("; names a row of table %1 (%2) by its id")
+                       .arg(r->target)
+                       .arg(text_of(doc_.game.db.tables[static_cast<std::size_t>(r->target)].name));
         return tip;
     }
     return {};

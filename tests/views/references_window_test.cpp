@@ -84,6 +84,9 @@ class references_window_test : public QObject {
         const QString name = QStringLiteral("Łukasz Mazur (%1)").arg(id);
         QCOMPARE(shown(t, 0, 1).data(Qt::DisplayRole).toString(), name);
         QCOMPARE(shown(t, 0, 1).data(Qt::EditRole).toString(), QString::number(id));
+        QVERIFY(t.model->headerData(1, Qt::Horizontal, Qt::ToolTipRole)
+                    .toString()
+                    .endsWith(QStringLiteral("names a row of table 4 (players) by its id")));
         QVERIFY(!shown(t, 0, 1).data(Qt::ForegroundRole).isValid());
         // An edit of the named table, and its undo, are followed at once.
         w.doc.undo_stack()->undo();
@@ -150,15 +153,20 @@ class references_window_test : public QObject {
         const int wanted_row = f.db().find_row(players, wanted);
         f.row(players, wanted_row).strings = {"Émile", "", "Zöller"};
 
-        // Words in any order, case and accents aside; Enter on the list takes the row.
+        // The drop-down opens with the editor: every player, the cell's own selected.
         reference_picker* picker = start_editing(t, 0, 1);
         QVERIFY(picker);
         QVERIFY(!picker->accessibleName().isEmpty());
+        QAbstractItemView* list = picker->drop_down()->popup();
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(picker->choices()->rowCount(), static_cast<int>(f.db().rows(players).size()));
+        QCOMPARE(list->currentIndex().data(Qt::UserRole).toInt(), f.row(team_players, 0).keys[1]);
+
+        // Words in any order, case and accents aside; Enter on the list takes the row.
         QTest::keyClicks(picker, QStringLiteral("zoller EMI"));
         QCOMPARE(picker->choices()->rowCount(), 1);
         QCOMPARE(picker->choices()->data(picker->choices()->index(0), Qt::DisplayRole).toString(),
                  QStringLiteral("Émile Zöller (%1)").arg(wanted));
-        QAbstractItemView* list = picker->drop_down()->popup();
         QVERIFY(list->isVisible());
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
