@@ -105,7 +105,7 @@ class checker {
             const auto rows = db_.rows(t);
             for (std::size_t row = 0; row < rows.size(); ++row) {
                 const std::int64_t id = reference_id(at.part, cell_number(rows[row], at));
-                if ((id == 0 && r.zero_is_none) || ids.has(id))
+                if (!names_no_row(r, ids, id))
                     continue;
                 add(missing_kind(r.target), t, static_cast<int>(row),
                     {id, rows[row].keys[0], column},

@@ -1,6 +1,7 @@
 #include "editing/references.h"
 
 #include "dbfile/game_fields.h"
+#include "editing/text_fold.h"
 #include "fileio/utf8.h"
 
 #include <algorithm>
@@ -167,20 +168,39 @@ int named_rows::row_of(std::int64_t id) const {
     return at != by_id_.end() && at->first == id ? at->second : -1;
 }
 
+named_rows::kept_name* named_rows::kept(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= by_id_.size())
+        return nullptr;
+    if (names_.empty()) // room for the names once one is asked for
+        names_.resize(by_id_.size());
+    kept_name& k = names_[static_cast<std::size_t>(row)];
+    if (!k.named) {
+        k.name = row_name(*db_, table_, row);
+        k.named = true;
+    }
+    return &k;
+}
+
 const std::string& named_rows::name(int row) const {
     static const std::string none;
-    if (row < 0 || static_cast<std::size_t>(row) >= by_id_.size())
+    const kept_name* k = kept(row);
+    return k ? k->name : none;
+}
+
+const std::string& named_rows::folded_name(int row) const {
+    static const std::string none;
+    kept_name* k = kept(row);
+    if (!k)
         return none;
-    if (names_.empty()) { // room for the names once one is asked for
-        names_.resize(by_id_.size());
-        named_.resize(by_id_.size(), 0);
+    if (!k->is_folded) {
+        k->folded = fold_text(k->name);
+        k->is_folded = true;
     }
-    const auto r = static_cast<std::size_t>(row);
-    if (!named_[r]) {
-        names_[r] = row_name(*db_, table_, row);
-        named_[r] = 1;
-    }
-    return names_[r];
+    return k->folded;
+}
+
+bool names_no_row(const reference_field& r, const named_rows& rows, std::int64_t id) {
+    return rows.row_of(id) < 0 && !(id == 0 && r.zero_is_none);
 }
 
 std::vector<named_rows::choice> named_rows::choices() const {

@@ -74,8 +74,10 @@ class named_rows {
     int table() const { return table_; }
     // The first row with the id (as the pages find a row by its id), or -1.
     int row_of(std::int64_t id) const;
-    // The row's name (row_name), kept once asked for.
+    // The row's name (row_name), and the same folded for matching and sorting (fold_text),
+    // each kept once asked for.
     const std::string& name(int row) const;
+    const std::string& folded_name(int row) const;
     // Every (id, row), sorted by id and then row.
     const std::vector<std::pair<std::int32_t, int>>& by_id() const { return by_id_; }
 
@@ -90,9 +92,16 @@ class named_rows {
     const database* db_ = nullptr;
     int table_ = -1;
     std::vector<std::pair<std::int32_t, int>> by_id_; // (id, row), sorted
-    mutable std::vector<std::string> names_;
-    mutable std::vector<char> named_;
+    struct kept_name {
+        std::string name, folded;
+        bool named = false, is_folded = false;
+    };
+    kept_name* kept(int row) const;
+    mutable std::vector<kept_name> names_;
 };
+
+// Whether a reference's number names no row: no row has it, and it is not the 0 that names none.
+bool names_no_row(const reference_field& r, const named_rows& rows, std::int64_t id);
 
 // How a reference is shown: the name of the row and the number in brackets,
 // "Łukasz Mazur (1234)"; the number alone where no row has it or the row has no name.

@@ -37,36 +37,25 @@ const reference_field* table_model::reference(int column) const {
                : nullptr;
 }
 
-table_model::named_cache& table_model::named_table(int table) const {
+const named_rows& table_model::named_table(int table) const {
     auto at = named_.find(table);
-    if (at == named_.end()) {
-        at = named_.emplace(table, named_cache{named_rows(doc_.game.db, table), {}, {}}).first;
-        const std::size_t rows =
-            doc_.game.db.has_table(table) ? doc_.game.db.rows(table).size() : 0;
-        at->second.folded.resize(rows);
-        at->second.has_folded.resize(rows, 0);
-    }
+    if (at == named_.end())
+        at = named_.emplace(table, named_rows(doc_.game.db, table)).first;
     return at->second;
-}
-
-const named_rows& table_model::rows_named_by(int column) const {
-    static const named_rows none;
-    const reference_field* r = reference(column);
-    return r ? named_table(r->target).rows : none;
 }
 
 std::vector<reference_choice> table_model::reference_choices_at(int row, int column) const {
     const reference_field* r = reference(column);
     if (!r)
         return {};
-    return reference_choices(doc_.game.db, named_table(r->target).rows, *r, row);
+    return reference_choices(doc_.game.db, named_table(r->target), *r, row);
 }
 
 std::string table_model::shown_text(int row, int column) const {
     const reference_field* r = reference(column);
     if (!r)
         return text_at(row, column);
-    return reference_text(named_table(r->target).rows, number_at(row, column));
+    return reference_text(named_table(r->target), number_at(row, column));
 }
 
 const std::string& table_model::folded_name_at(int row, int column) const {
@@ -74,16 +63,8 @@ const std::string& table_model::folded_name_at(int row, int column) const {
     const reference_field* r = reference(column);
     if (!r)
         return none;
-    named_cache& n = named_table(r->target);
-    const int named = n.rows.row_of(number_at(row, column));
-    if (named < 0)
-        return none;
-    const auto at = static_cast<std::size_t>(named);
-    if (!n.has_folded[at]) {
-        n.folded[at] = fold_text(n.rows.name(named));
-        n.has_folded[at] = 1;
-    }
-    return n.folded[at];
+    const named_rows& n = named_table(r->target);
+    return n.folded_name(n.row_of(number_at(row, column)));
 }
 
 std::string table_model::missing_text(int row, int column) const {
@@ -91,7 +72,7 @@ std::string table_model::missing_text(int row, int column) const {
     if (!r)
         return {};
     const long long id = number_at(row, column);
-    if (named_table(r->target).rows.row_of(id) >= 0 || (id == 0 && r->zero_is_none))
+    if (!names_no_row(*r, named_table(r->target), id))
         return {};
     const db_overall_data& holder = doc_.game.db.rows(table_)[static_cast<std::size_t>(row)];
     return missing_reference_text(*r, id, holder.keys[0]);

@@ -51,9 +51,6 @@ class table_model : public QAbstractTableModel {
     // what is worked out from its cells knows when it is out of date.
     std::uint64_t generation() const { return generation_; }
 
-    // The rows of the table a reference column names (built when first asked for, again after
-    // a step that changes that table).
-    const named_rows& rows_named_by(int column) const;
     // The name of the row a reference cell names, folded for matching and sorting; empty when it
     // names none or the row has no name.
     const std::string& folded_name_at(int row, int column) const;
@@ -79,13 +76,10 @@ class table_model : public QAbstractTableModel {
     int table_ = -1;
     std::uint64_t generation_ = 0;
     std::vector<const reference_field*> references_; // per column
-    struct named_cache {
-        named_rows rows;
-        std::vector<std::string> folded; // per row of the named table, once asked for
-        std::vector<char> has_folded;
-    };
-    mutable std::map<int, named_cache> named_; // by the named table
-    named_cache& named_table(int table) const;
+    // The rows of each table a reference column names, by that table: built when first asked
+    // for, again after a step that changes the table.
+    mutable std::map<int, named_rows> named_;
+    const named_rows& named_table(int table) const;
 };
 
 // The grid's filters and sorting, on the view only: the rows keep their order in the file.
