@@ -116,6 +116,12 @@ command_outcome patch_commands::apply_patch() {
                       [&] { read = load_patch_file(to_fs_path(path), p); });
     if (!read)
         return command_outcome::refused(read);
+    return review_and_apply(p, name);
+}
+
+command_outcome patch_commands::review_and_apply(const patch& p, const QString& name,
+                                                 const QString& note) {
+    (void)note;
     // The game changes here, on the window's own thread: nothing may paint it half changed.
     patch_step step = [&] {
         QApplication::setOverrideCursor(Qt::WaitCursor);

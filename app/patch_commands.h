@@ -32,6 +32,10 @@ class patch_commands {
     // "Apply patch...": a patch file applied to the open game as one undo step; conflicts are
     // listed and change nothing.
     command_outcome apply_patch();
+    // A patch read (from a file named `name`, or kept by the recovery) applied to the open game:
+    // shown for review first, then what the user keeps applied as one undo step. `note` is said
+    // above the changes (why they are shown; empty: nothing).
+    command_outcome review_and_apply(const patch& p, const QString& name, const QString& note = {});
 
   private:
     game_document& doc_;
