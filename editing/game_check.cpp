@@ -2,6 +2,7 @@
 
 #include "dbfile/game_fields.h"
 #include "editing/references.h"
+#include "editing/row_titles.h"
 
 #include <algorithm>
 #include <map>
@@ -23,7 +24,7 @@ class ids_of_table : public named_rows {
 
 class checker {
   public:
-    explicit checker(const open_game& game) : game_(game), db_(game.db) {}
+    explicit checker(const open_game& game) : game_(game), db_(game.db), titles_(game.db) {}
 
     std::vector<game_problem> run() {
         const ids_of_table& leagues = ids_of(table_index::leagues);
@@ -56,9 +57,7 @@ class checker {
 
   private:
     void add(kind what, int t, int row, std::array<std::int64_t, 3> ids, const std::string& text) {
-        found_.push_back(
-            {what, t, row, ids,
-             "table " + std::to_string(t) + " row " + std::to_string(row) + ": " + text});
+        found_.push_back({what, t, row, ids, titles_.of(t, row) + ": " + text});
     }
     bool has_keys(int t, int keys) const {
         return db_.has_table(t) && db_.tables[static_cast<std::size_t>(t)].key_count >= keys;
@@ -73,8 +72,8 @@ class checker {
             while (first > 0 && s[first - 1].first == s[i].first)
                 --first;
             add(kind::duplicate_id, t, s[i].second, {s[i].first, 0, 0},
-                std::string(what) + " id " + std::to_string(s[i].first) +
-                    " is also the id of row " + std::to_string(s[first].second));
+                std::string(what) + " id " + std::to_string(s[i].first) + " is also the id of " +
+                    titles_.of(t, s[first].second));
         }
     }
 
@@ -158,7 +157,7 @@ class checker {
             if (team == team0 && player == player0)
                 add(kind::player_twice, t, row, {team, player, 0},
                     "player " + std::to_string(player) + " is in team " + std::to_string(team) +
-                        " twice (also row " + std::to_string(row0) + ")");
+                        " twice (also " + titles_.of(t, row0) + ")");
         }
         std::sort(by_number.begin(), by_number.end());
         for (std::size_t i = 1; i < by_number.size(); ++i) {
@@ -170,7 +169,7 @@ class checker {
                 add(kind::number_twice, t, row, {team, number, 0},
                     "players " + std::to_string(other) + " and " + std::to_string(player) +
                         " of team " + std::to_string(team) + " both wear number " +
-                        std::to_string(number) + " (also row " + std::to_string(row0) + ")");
+                        std::to_string(number) + " (also " + titles_.of(t, row0) + ")");
         }
         team_links_ = std::move(by_player);
     }
@@ -235,6 +234,7 @@ class checker {
 
     const open_game& game_;
     const database& db_;
+    row_titles titles_;
     std::map<int, ids_of_table> ids_;
     std::vector<std::tuple<std::int32_t, std::int64_t, int>> team_links_;
     std::vector<game_problem> found_;

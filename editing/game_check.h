@@ -35,7 +35,8 @@ struct game_problem {
     // What the problem is about, by ids, not row positions: a problem is the same one after rows
     // moved. The table, then up to three ids (unused ones 0).
     std::array<std::int64_t, 3> ids{};
-    // One line: "table 11 row 57: player 12345 does not exist".
+    // One line, the row named as every message names it: "teamplayers: keys 5 12345, rank 0:
+    // player 12345 does not exist".
     std::string text;
 
     // The same problem: kind, table and ids.

@@ -122,17 +122,17 @@ std::string row_noun(int table) {
     return "row of table " + std::to_string(table);
 }
 
-std::string row_name(const database& db, int table, int row) {
-    if (!db.has_table(table) || row < 0 || static_cast<std::size_t>(row) >= db.rows(table).size())
-        return {};
-    const db_overall_data& r = db.rows(table)[static_cast<std::size_t>(row)];
-    const auto& s = r.strings;
+namespace {
+
+// A row's name from its texts `s` (indexed as the row's) and its localized name.
+template <class Texts>
+std::string name_from(int table, const Texts& s, const std::string& localized) {
     switch (table) {
     case ti::leagues:
     case ti::teams:
-        return first_not_empty({&r.names[0], &s[1], &s[0]});
+        return first_not_empty({&localized, &s[1], &s[0]});
     case ti::stadiums:
-        return first_not_empty({&r.names[0], &s[0]});
+        return first_not_empty({&localized, &s[0]});
     case ti::players:
         return s[1].empty() ? joined(s[0], s[2]) : s[1];
     case ti::referees:
@@ -146,6 +146,20 @@ std::string row_name(const database& db, int table, int row) {
     default:
         return {};
     }
+}
+
+} // namespace
+
+std::string row_name(const database& db, int table, int row) {
+    if (!db.has_table(table) || row < 0 || static_cast<std::size_t>(row) >= db.rows(table).size())
+        return {};
+    const db_overall_data& r = db.rows(table)[static_cast<std::size_t>(row)];
+    return name_from(table, r.strings, r.names[0]);
+}
+
+std::string row_name(int table, const std::array<std::string, 4>& texts) {
+    static const std::string none;
+    return name_from(table, texts, none);
 }
 
 named_rows::named_rows(const database& db, int table) : db_(&db), table_(table) {

@@ -8,6 +8,7 @@
 #include "dbfile/database.h"
 #include "dbfile/fields.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -56,6 +57,9 @@ std::string row_noun(int table);
 // managers by first name and surname; nations, cups, tactics and settings by their first text.
 // Empty for a row of another table, or one whose texts are empty. Texts are the stored bytes.
 std::string row_name(const database& db, int table, int row);
+// The same of a row that is not in the game (a patch's copy of it) from its texts, without a
+// localized name.
+std::string row_name(int table, const std::array<std::string, 4>& texts);
 
 // A number that may be an id: keys as signed, values as unsigned words (a value past 2^31 - 1
 // names no row, as a negative key equals no value).

@@ -11,13 +11,19 @@ std::string line_column(const place& at) {
            std::to_string(at.column.value_or(0)) + ": ";
 }
 
-// "table 4 row 12 field height: ", as far as the place goes; empty without a table.
+// "table 4 row 12 field height: " (or the row's title and the field), as far as the place goes;
+// empty without a table or row title.
 std::string table_row_field(const place& at) {
-    if (!at.table)
+    if (!at.table && !at.row_title)
         return {};
-    std::string text = "table " + std::to_string(*at.table);
-    if (at.row)
-        text += " row " + std::to_string(*at.row);
+    std::string text;
+    if (at.row_title)
+        text = *at.row_title;
+    else {
+        text = "table " + std::to_string(*at.table);
+        if (at.row)
+            text += " row " + std::to_string(*at.row);
+    }
     if (at.field)
         text += " field " + printable(*at.field);
     return text + ": ";

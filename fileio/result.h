@@ -21,14 +21,16 @@ namespace qira {
 
 // Where a problem is: what is known of it.
 struct place {
-    std::optional<std::string> file{};     // the file as the message names it (a path or a name)
-    std::optional<int> table{};            // a table of the game database
-    std::optional<std::int64_t> row{};     // a row of that table
-    std::optional<std::string> field{};    // a field's name (also an empty one), a CSV column, a
-                                           // member of a JSON document
-    std::optional<std::uint64_t> offset{}; // a byte offset in the file
-    std::optional<std::size_t> line{};     // a line of a text file, from 1
-    std::optional<std::size_t> column{};   // a column of that line, from 1
+    std::optional<std::string> file{};      // the file as the message names it (a path or a name)
+    std::optional<int> table{};             // a table of the game database
+    std::optional<std::int64_t> row{};      // a row of that table
+    std::optional<std::string> row_title{}; // the row as messages name it ("players: Ann (keys 2,
+                                            // rank 0)"): shown instead of the table and row
+    std::optional<std::string> field{};     // a field's name (also an empty one), a CSV column, a
+                                            // member of a JSON document
+    std::optional<std::uint64_t> offset{};  // a byte offset in the file
+    std::optional<std::size_t> line{};      // a line of a text file, from 1
+    std::optional<std::size_t> column{};    // a column of that line, from 1
 
     friend bool operator==(const place&, const place&) = default;
 };

@@ -11,30 +11,6 @@ namespace qira {
 
 namespace patch_parts {
 
-int key_count(const database& db, int t) {
-    return std::clamp(db.tables[t].key_count, 0, 4);
-}
-
-key_tuple keys_of(const db_overall_data& row, int ca) {
-    key_tuple k{};
-    for (int i = 0; i < ca; ++i)
-        k[i] = row.keys[i];
-    return k;
-}
-
-std::vector<row_id> row_ids(const database& db, int t) {
-    const int ca = key_count(db, t);
-    const auto rows = db.rows(t);
-    std::vector<row_id> ids(rows.size());
-    std::unordered_map<key_tuple, std::int32_t, key_hash> seen;
-    seen.reserve(rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        ids[r].keys = keys_of(rows[r], ca);
-        ids[r].rank = seen[ids[r].keys]++;
-    }
-    return ids;
-}
-
 std::vector<entry_id> entry_ids(const string_table& lang) {
     std::vector<entry_id> ids(lang.string_count());
     std::unordered_map<std::int32_t, std::int32_t> seen;
@@ -55,18 +31,6 @@ std::optional<cell> field_cell(const db_table& table, int t, int field) {
 
 std::string show(const cell& c, const cell_value& v) {
     return holds_text(c.part) ? show_text(v.text) : number_text(c.part, v.number);
-}
-
-std::string show_id(const row_id& id, int ca) {
-    if (ca == 0)
-        return "row " + std::to_string(id.rank);
-    std::string s = "keys [";
-    for (int i = 0; i < ca; ++i)
-        s += (i > 0 ? ", " : "") + std::to_string(id.keys[i]);
-    s += "]";
-    if (id.rank > 0)
-        s += " rank " + std::to_string(id.rank);
-    return s;
 }
 
 std::string show_text(const std::string& text) {

@@ -12,6 +12,7 @@
 
 #include "editing/change.h"
 #include "editing/open_game.h"
+#include "editing/row_titles.h"
 
 #include <array>
 #include <cstddef>
@@ -23,14 +24,6 @@
 #include <vector>
 
 namespace qira {
-
-// A row of a table: its keys (the table's key fields, the rest 0) and its rank among the rows
-// with the same keys.
-struct row_id {
-    std::array<std::int32_t, 4> keys{};
-    std::int32_t rank = 0;
-    friend bool operator==(const row_id&, const row_id&) = default;
-};
 
 // The parts of a row a patch carries.
 struct patch_row {

@@ -1,5 +1,6 @@
 #include "patch/patch.h"
 
+#include "editing/references.h"
 #include "editing/table_edits.h"
 #include "fileio/utf8.h"
 #include "patch/patch_parts.h"
@@ -19,6 +20,17 @@ namespace {
 result conflict(place at, std::string problem) {
     return result::failure(result::code::conflict, std::move(at), std::move(problem));
 }
+
+// Where the conflicts of a check go, each with what it is about.
+struct conflict_sink {
+    full_plan& plan;
+    void add(conflict_item item, result r) {
+        plan.conflicts.push_back(std::move(r));
+        plan.items.push_back(item);
+    }
+};
+
+using part = conflict_item::part;
 
 // Whether the table is the one the patch says it is: a conflict where they differ.
 result table_mismatch(const database& db, const table_patch& tp) {
@@ -52,12 +64,13 @@ bool same_words(std::span<const std::uint32_t> a, std::span<const std::uint32_t>
 }
 
 // Whether row r of table t is the patch's copy of the row it removes: a conflict at the first
-// difference ("table 4 row 12 (removed by the patch) field height: holds 1, patch expects 2").
-result row_difference(const database& db, int t, int r, const patch_row& expected) {
+// difference ("players: Ann (keys 12, rank 0) (removed by the patch) field height: holds 1,
+// patch expects 2"). `title` names the row.
+result row_difference(const database& db, int t, int r, const patch_row& expected,
+                      const std::string& title) {
     const db_table& table = db.tables[t];
     const db_overall_data& row = db.rows(t)[static_cast<std::size_t>(r)];
-    const std::string at =
-        "table " + std::to_string(t) + " row " + std::to_string(r) + " (removed by the patch) ";
+    const std::string at = title + " (removed by the patch) ";
     if (expected.values.size() != row.values.size())
         return conflict({}, at + "it has " + std::to_string(row.values.size()) +
                                 " values, the patch's row " +
@@ -78,9 +91,9 @@ result row_difference(const database& db, int t, int r, const patch_row& expecte
 }
 
 // Whether `stored` of a row the patch holds has the table's length: none, or a word for each word
-// of the packed area ("table 4 row with keys [5] (removed by the patch): \"stored\" holds 3
-// words, the table's rows need 2").
-result stored_length(int t, int ca, const row_id& id, const char* role,
+// of the packed area ("players: keys 5, rank 0 (removed by the patch): \"stored\" holds 3 words,
+// the table's rows need 2"). `title` names the row.
+result stored_length(const std::string& title, const char* role,
                      const std::vector<std::uint32_t>& stored, std::size_t needed) {
     const std::size_t words = stored.size();
     if (words == 0 || words == needed)
@@ -90,22 +103,20 @@ result stored_length(int t, int ca, const row_id& id, const char* role,
     if (words > needed && std::all_of(stored.begin() + static_cast<std::ptrdiff_t>(needed),
                                       stored.end(), [](std::uint32_t w) { return w == 0; }))
         return result::success();
-    return conflict({}, "table " + std::to_string(t) + (ca == 0 ? " " : " row with ") +
-                            show_id(id, ca) + " (" + role + "): \"stored\" holds " +
-                            std::to_string(words) + (words == 1 ? " word" : " words") +
-                            ", the table's rows need " + std::to_string(needed));
+    return conflict({}, title + " (" + role + "): \"stored\" holds " + std::to_string(words) +
+                            (words == 1 ? " word" : " words") + ", the table's rows need " +
+                            std::to_string(needed));
 }
 
 // Whether the fields of a row the patch adds can hold what the patch gives them: a conflict at
-// the first that cannot ("table 4 row with keys [5] (added by the patch) field height: 300 does
-// not fit in 8 bits").
-result unfit_row(const database& db, int t, int ca, const placed_row& pr) {
+// the first that cannot ("players: Ann (keys 5, rank 0) (added by the patch) field height: 300
+// does not fit in 8 bits"). `title` names the row.
+result unfit_row(const database& db, int t, const placed_row& pr, const std::string& title) {
     const db_table& table = db.tables[t];
     for (int f = table.key_count; f < table.field_count(); ++f) {
         const cell c = *field_cell(table, t, f);
         if (auto fits = check_value(db, c, read_cell(pr.contents, c.place())); !fits)
-            return conflict({}, "table " + std::to_string(t) + (ca == 0 ? " " : " row with ") +
-                                    show_id(pr.row, ca) + " (added by the patch) field " +
+            return conflict({}, title + " (added by the patch) field " +
                                     printable(table.fields[f].name) + ": " + fits.message());
     }
     return result::success();
@@ -114,11 +125,11 @@ result unfit_row(const database& db, int t, int ca, const placed_row& pr) {
 // What checking one table's part of the patch works with: the table's rows found by their keys
 // and rank, the plan it fills, the conflicts it finds, and what the rows the patch removes leave.
 struct table_check {
-    table_check(const database& db_, const table_patch& tp_, table_plan& plan_,
-                std::vector<result>& conflicts_)
-        : db(db_), tp(tp_), plan(plan_), conflicts(conflicts_), t(tp_.index),
+    table_check(const database& db_, const table_patch& tp_, int k_, table_plan& plan_,
+                conflict_sink& conflicts_)
+        : db(db_), tp(tp_), k(k_), plan(plan_), conflicts(conflicts_), t(tp_.index),
           table(db_.tables[tp_.index]), ca(key_count(db_, tp_.index)),
-          name("table " + std::to_string(tp_.index)), rows(db_.rows(tp_.index)),
+          name(table_title(db_, tp_.index)), rows(db_.rows(tp_.index)),
           ids(row_ids(db_, tp_.index)), packed_words(undecoded_mask(db_, tp_.index).size()) {
         index.reserve(ids.size());
         for (int r = 0; r < static_cast<int>(rows.size()); ++r)
@@ -131,23 +142,42 @@ struct table_check {
         return it == index.end() ? -1 : it->second;
     }
 
+    // The title of a row of the game (r >= 0), named as the game names it, or of a row the
+    // patch names that the game does not have (by the name of the patch's copy, if any).
+    std::string title(int r) const {
+        return row_title(name, row_name(db, t, r), ids[static_cast<std::size_t>(r)], ca);
+    }
+    std::string title(const row_id& id, const patch_row* copy = nullptr) const {
+        return row_title(name, copy ? row_name(t, copy->strings) : std::string(), id, ca);
+    }
+    place at(int r) const { return {.table = t, .row = r, .row_title = title(r)}; }
+
+    void add(part what, std::size_t item, result r, std::size_t field = 0,
+             bool differs_only = false) {
+        conflicts.add({what, k, static_cast<std::uint32_t>(item), static_cast<std::uint32_t>(field),
+                       differs_only},
+                      std::move(r));
+    }
+
     // Whether `stored` of a row the patch holds has the table's length; a conflict where not.
-    bool stored_fits(const std::vector<std::uint32_t>& stored, const row_id& id, const char* role) {
-        result fits = stored_length(t, ca, id, role, stored, packed_words);
+    bool stored_fits(part what, std::size_t item, const std::vector<std::uint32_t>& stored,
+                     const std::string& row, const char* role) {
+        result fits = stored_length(row, role, stored, packed_words);
         const bool ok = fits.ok();
         if (!ok)
-            conflicts.push_back(std::move(fits));
+            add(what, item, std::move(fits));
         return ok;
     }
 
     const database& db;
     const table_patch& tp;
+    const int k; // the table patch's place in the patch
     table_plan& plan;
-    std::vector<result>& conflicts;
+    conflict_sink& conflicts;
     const int t;
     const db_table& table;
     const int ca;           // the key fields that identify the rows
-    const std::string name; // "table 4", as messages start
+    const std::string name; // "players", as messages start
     const std::span<const db_overall_data> rows;
     const std::vector<row_id> ids;
     std::unordered_map<row_id, int, row_id_hash> index;
@@ -161,22 +191,26 @@ struct table_check {
 void plan_removed_rows(table_check& check) {
     table_plan& plan = check.plan;
     const int t = check.t;
-    for (const placed_row& pr : check.tp.removed) {
-        if (!check.stored_fits(pr.contents.stored, pr.row, "removed by the patch"))
+    for (std::size_t i = 0; i < check.tp.removed.size(); ++i) {
+        const placed_row& pr = check.tp.removed[i];
+        if (!check.stored_fits(part::removed, i, pr.contents.stored,
+                               check.title(pr.row, &pr.contents), "removed by the patch"))
             continue;
         const int r = check.find(pr.row);
         if (r < 0) {
-            check.conflicts.push_back(conflict(
-                {.table = t}, "no row with " + show_id(pr.row, check.ca) + ", patch removes it"));
+            check.add(part::removed, i,
+                      conflict({.table = t, .row_title = check.title(pr.row, &pr.contents)},
+                               "missing, patch removes it"));
             continue;
         }
         if (plan.removed[r]) {
-            check.conflicts.push_back(
-                conflict({.table = t, .row = r}, "the patch removes it twice"));
+            check.add(part::removed, i, conflict(check.at(r), "the patch removes it twice"));
             continue;
         }
-        if (auto diff = row_difference(check.db, t, r, pr.contents); !diff) {
-            check.conflicts.push_back(std::move(diff));
+        if (auto diff = row_difference(check.db, t, r, pr.contents, check.title(r)); !diff) {
+            // Removed over what it holds now, the row goes all the same.
+            check.add(part::removed, i, std::move(diff), 0,
+                      pr.contents.values.size() == check.rows[r].values.size());
             continue;
         }
         plan.removed[r] = 1;
@@ -187,27 +221,32 @@ void plan_removed_rows(table_check& check) {
 
 // The fields the patch changes in row r: each a field of the row, changed once, from what the
 // row holds to what fits the field.
-void plan_field_changes(table_check& check, const changed_row& rc, int r) {
+void plan_field_changes(table_check& check, std::size_t index, int r) {
+    const changed_row& rc = check.tp.changed[index];
     const db_table& table = check.table;
     const int t = check.t;
     std::vector<char> seen(table.fields.size(), 0);
-    for (const field_change& fc : rc.fields) {
+    for (std::size_t i = 0; i < rc.fields.size(); ++i) {
+        const field_change fc = rc.fields[i];
         const auto c = field_cell(table, t, fc.field);
         if (!c || (c->part == row_part::value &&
                    static_cast<std::size_t>(c->index) >= check.rows[r].values.size())) {
-            check.conflicts.push_back(conflict(
-                {.table = t, .row = r}, "the patch changes field " + std::to_string(fc.field) +
-                                            ", which is no extra, text or value of the table"));
+            check.add(part::field, index,
+                      conflict(check.at(r), "the patch changes field " + std::to_string(fc.field) +
+                                                ", which is no extra, text or value of the table"),
+                      i);
             continue;
         }
         if (seen[static_cast<std::size_t>(fc.field)]) {
-            check.conflicts.push_back(
-                conflict({.table = t, .row = r},
-                         "the patch changes field " + std::to_string(fc.field) + " twice"));
+            check.add(part::field, index,
+                      conflict(check.at(r),
+                               "the patch changes field " + std::to_string(fc.field) + " twice"),
+                      i);
             continue;
         }
         seen[static_cast<std::size_t>(fc.field)] = 1;
-        const place at{.table = t, .row = r, .field = table.fields[fc.field].name};
+        place at = check.at(r);
+        at.field = table.fields[fc.field].name;
         cell where = *c;
         where.row = r;
         // What the field holds before and after must fit it, as the grid would take it.
@@ -215,13 +254,15 @@ void plan_field_changes(table_check& check, const changed_row& rc, int r) {
         if (fits)
             fits = check_value(check.db, where, fc.after);
         if (!fits) {
-            check.conflicts.push_back(conflict(at, fits.message()));
+            check.add(part::field, index, conflict(at, fits.message()), i);
             continue;
         }
         const cell_value have = read_cell(check.rows[r], where.place());
         if (have != fc.before)
-            check.conflicts.push_back(conflict(
-                at, "holds " + show(where, have) + ", patch expects " + show(where, fc.before)));
+            check.add(part::field, index,
+                      conflict(at, "holds " + show(where, have) + ", patch expects " +
+                                       show(where, fc.before)),
+                      i, true);
     }
 }
 
@@ -232,31 +273,40 @@ void plan_changed_rows(table_check& check) {
     const int t = check.t;
     std::vector<char> changed(check.rows.size(), 0);
     plan.changed_at.reserve(check.tp.changed.size());
-    for (const changed_row& rc : check.tp.changed) {
+    for (std::size_t i = 0; i < check.tp.changed.size(); ++i) {
+        const changed_row& rc = check.tp.changed[i];
         const int r = check.find(rc.row);
         if (r < 0) {
-            check.conflicts.push_back(conflict(
-                {.table = t}, "no row with " + show_id(rc.row, check.ca) + ", patch changes it"));
+            // Every change of the row conflicts.
+            for (std::size_t f = 0; f < rc.fields.size(); ++f)
+                check.add(part::field, i,
+                          conflict({.table = t, .row_title = check.title(rc.row)},
+                                   "missing, patch changes it"),
+                          f);
+            if (!rc.stored_after.empty())
+                check.add(part::stored, i,
+                          conflict({.table = t, .row_title = check.title(rc.row)},
+                                   "missing, patch changes it"));
             continue;
         }
         if (changed[r] || plan.removed[r]) {
-            check.conflicts.push_back(conflict({.table = t, .row = r}, "the patch lists it twice"));
+            check.add(part::field, i, conflict(check.at(r), "the patch lists it twice"));
             continue;
         }
         changed[r] = 1;
         plan.changed_at.push_back(r);
-        plan_field_changes(check, rc, r);
+        plan_field_changes(check, i, r);
         // (The patch's reader makes sure that there are as many words before as after.)
-        if (!rc.stored_after.empty() &&
-            check.stored_fits(rc.stored_after, rc.row, "changed by the patch")) {
+        if (!rc.stored_after.empty() && check.stored_fits(part::stored, i, rc.stored_after,
+                                                          check.title(r), "changed by the patch")) {
             if (!same_words(undecoded_words(check.db, t, static_cast<std::size_t>(r)),
                             rc.stored_before))
-                check.conflicts.push_back(
-                    conflict({.table = t, .row = r},
-                             "the bits no field covers are not what the patch expects"));
+                check.add(part::stored, i,
+                          conflict(check.at(r),
+                                   "the bits no field covers are not what the patch expects"),
+                          0, true);
             else
-                plan.stored_rows.emplace_back(
-                    r, static_cast<std::size_t>(&rc - check.tp.changed.data()));
+                plan.stored_rows.emplace_back(r, i);
         }
     }
 }
@@ -274,37 +324,36 @@ void plan_added_rows(table_check& check) {
             ++key_counts[id.keys];
     }
     std::unordered_map<row_id, int, row_id_hash> added_ids;
-    for (const placed_row& pr : check.tp.added) {
+    for (std::size_t i = 0; i < check.tp.added.size(); ++i) {
+        const placed_row& pr = check.tp.added[i];
+        const std::string title = check.title(pr.row, &pr.contents);
+        const place at{.table = t, .row_title = title};
         int anchor = -1;
         if (pr.after) {
             anchor = check.find(*pr.after);
             if (anchor < 0 || plan.removed[anchor]) {
-                check.conflicts.push_back(
-                    conflict({.table = t}, "the row with " + show_id(*pr.after, ca) +
-                                               " that the added row with " + show_id(pr.row, ca) +
-                                               " follows is missing"));
+                check.add(part::added, i,
+                          conflict(at, "the row it follows (" + row_id_text(*pr.after, ca) +
+                                           ") is missing"));
                 anchor = -1;
             }
         }
         if (pr.contents.values.size() != static_cast<std::size_t>(check.table.packed_count))
-            check.conflicts.push_back(
-                conflict({.table = t}, "the added row with " + show_id(pr.row, ca) + " has " +
-                                           std::to_string(pr.contents.values.size()) +
-                                           " values, the table " +
-                                           std::to_string(check.table.packed_count)));
-        else if (auto unfit = unfit_row(check.db, t, ca, pr); !unfit)
-            check.conflicts.push_back(std::move(unfit));
+            check.add(
+                part::added, i,
+                conflict(at, "the added row has " + std::to_string(pr.contents.values.size()) +
+                                 " values, the table " + std::to_string(check.table.packed_count)));
+        else if (auto unfit = unfit_row(check.db, t, pr, title); !unfit)
+            check.add(part::added, i, std::move(unfit));
         else
-            check.stored_fits(pr.contents.stored, pr.row, "added by the patch");
+            check.stored_fits(part::added, i, pr.contents.stored, title, "added by the patch");
         if (ca > 0) {
             auto held = key_counts.find(pr.row.keys);
             const int present = held == key_counts.end() ? 0 : held->second;
             auto gone = check.removed_keys.find(pr.row.keys);
             const int left = present - (gone == check.removed_keys.end() ? 0 : gone->second);
             if (left > pr.row.rank || !added_ids.emplace(pr.row, 0).second)
-                check.conflicts.push_back(conflict({}, check.name + " already holds the row with " +
-                                                           show_id(pr.row, ca) +
-                                                           " that the patch adds"));
+                check.add(part::added, i, conflict(at, "already there, patch adds it"));
         }
         plan.anchors.push_back(anchor);
         auto moved = check.removed_at.find(pr.row);
@@ -314,31 +363,33 @@ void plan_added_rows(table_check& check) {
 
 // Whether the table, with the patch's rows removed and added, stays within what a database file
 // can hold: a conflict where not.
-void check_rows_after(const table_check& check) {
+void check_rows_after(table_check& check) {
     const table_patch& tp = check.tp;
     const std::int64_t count = static_cast<std::int64_t>(check.rows.size()) -
                                static_cast<std::int64_t>(tp.removed.size()) +
                                static_cast<std::int64_t>(tp.added.size());
     const std::int64_t words = count * std::max(check.db.overall[check.t].words_per_row, 0);
     if (count > max_rows || static_cast<std::uint64_t>(words) > max_row_words)
-        check.conflicts.push_back(conflict(
-            {}, check.name + " would hold " + std::to_string(count) + " rows (" +
-                    std::to_string(words) + " row words); at most " + std::to_string(max_rows) +
-                    " rows and " + std::to_string(max_row_words) + " row words are allowed"));
+        check.conflicts.add({part::table, check.k},
+                            conflict({}, check.name + " would hold " + std::to_string(count) +
+                                             " rows (" + std::to_string(words) +
+                                             " row words); at most " + std::to_string(max_rows) +
+                                             " rows and " + std::to_string(max_row_words) +
+                                             " row words are allowed"));
 }
 
-void plan_table(const database& db, const table_patch& tp, table_plan& plan,
-                std::vector<result>& conflicts) {
+void plan_table(const database& db, const table_patch& tp, int k, table_plan& plan,
+                conflict_sink& conflicts) {
     if (auto mismatch = table_mismatch(db, tp); !mismatch) {
-        conflicts.push_back(std::move(mismatch));
+        conflicts.add({part::table, k}, std::move(mismatch));
         return;
     }
-    table_check check(db, tp, plan, conflicts);
+    table_check check(db, tp, k, plan, conflicts);
     const int n = static_cast<int>(check.rows.size());
     if (check.ca == 0 && n != tp.rows_before)
-        conflicts.push_back(conflict({}, check.name + " holds " + std::to_string(n) +
-                                             " rows, patch expects " +
-                                             std::to_string(tp.rows_before)));
+        conflicts.add({part::table, k},
+                      conflict({}, check.name + " holds " + std::to_string(n) +
+                                       " rows, patch expects " + std::to_string(tp.rows_before)));
     plan.t = check.t;
     plan.removed.assign(check.rows.size(), 0);
     plan.reshapes = !tp.removed.empty() || !tp.added.empty();
@@ -359,7 +410,7 @@ std::string show_entry(const entry_id& id) {
 // it"): their place is no table's.
 struct language_check {
     language_check(const string_table& lang_, const language_patch& lp_, language_plan& plan_,
-                   std::vector<result>& conflicts_)
+                   conflict_sink& conflicts_)
         : lang(lang_), lp(lp_), plan(plan_), conflicts(conflicts_), ids(entry_ids(lang_)) {
         index.reserve(ids.size());
         for (int i = 0; i < static_cast<int>(ids.size()); ++i)
@@ -372,12 +423,15 @@ struct language_check {
         return it == index.end() ? -1 : it->second;
     }
 
-    void entry_conflict(std::string text) { conflicts.push_back(conflict({}, std::move(text))); }
+    void entry_conflict(part what, std::size_t item, std::string text, bool differs_only = false) {
+        conflicts.add({what, -1, static_cast<std::uint32_t>(item), 0, differs_only},
+                      conflict({}, std::move(text)));
+    }
 
     const string_table& lang;
     const language_patch& lp;
     language_plan& plan;
-    std::vector<result>& conflicts;
+    conflict_sink& conflicts;
     const std::vector<entry_id> ids;
     std::unordered_map<entry_id, int, entry_id_hash> index;
     std::unordered_map<std::int32_t, int> removed_keys;
@@ -386,17 +440,21 @@ struct language_check {
 // The entries the patch removes: each there once, with the text the patch expects.
 void plan_removed_entries(language_check& check) {
     language_plan& plan = check.plan;
-    for (const placed_entry& pe : check.lp.removed) {
+    for (std::size_t n = 0; n < check.lp.removed.size(); ++n) {
+        const placed_entry& pe = check.lp.removed[n];
         const int i = check.find(pe.entry);
         if (i < 0 || plan.removed[i]) {
-            check.entry_conflict("language entry " + show_entry(pe.entry) +
-                                 ": missing, patch removes it");
+            check.entry_conflict(part::entry_removed, n,
+                                 "language entry " + show_entry(pe.entry) +
+                                     ": missing, patch removes it");
             continue;
         }
         if (check.lang.entry(i).text != pe.text) {
-            check.entry_conflict("language entry " + show_entry(pe.entry) + ": holds " +
-                                 show_text(check.lang.entry(i).text) + ", patch expects " +
-                                 show_text(pe.text));
+            check.entry_conflict(part::entry_removed, n,
+                                 "language entry " + show_entry(pe.entry) + ": holds " +
+                                     show_text(check.lang.entry(i).text) + ", patch expects " +
+                                     show_text(pe.text),
+                                 true);
             continue;
         }
         plan.removed[i] = 1;
@@ -409,23 +467,28 @@ void plan_removed_entries(language_check& check) {
 void plan_changed_entries(language_check& check) {
     language_plan& plan = check.plan;
     std::vector<char> changed(check.ids.size(), 0);
-    for (const entry_change& ec : check.lp.changed) {
+    for (std::size_t n = 0; n < check.lp.changed.size(); ++n) {
+        const entry_change& ec = check.lp.changed[n];
         const int i = check.find(ec.entry);
         if (i < 0) {
-            check.entry_conflict("language entry " + show_entry(ec.entry) +
-                                 ": missing, patch changes it");
+            check.entry_conflict(part::entry_changed, n,
+                                 "language entry " + show_entry(ec.entry) +
+                                     ": missing, patch changes it");
             continue;
         }
         if (changed[i] || plan.removed[i]) {
-            check.entry_conflict("language entry " + show_entry(ec.entry) +
-                                 ": the patch lists it twice");
+            check.entry_conflict(part::entry_changed, n,
+                                 "language entry " + show_entry(ec.entry) +
+                                     ": the patch lists it twice");
             continue;
         }
         changed[i] = 1;
         if (check.lang.entry(i).text != ec.before)
-            check.entry_conflict("language entry " + show_entry(ec.entry) + ": holds " +
-                                 show_text(check.lang.entry(i).text) + ", patch expects " +
-                                 show_text(ec.before));
+            check.entry_conflict(part::entry_changed, n,
+                                 "language entry " + show_entry(ec.entry) + ": holds " +
+                                     show_text(check.lang.entry(i).text) + ", patch expects " +
+                                     show_text(ec.before),
+                                 true);
         plan.changed.push_back(i);
     }
 }
@@ -439,27 +502,30 @@ void plan_added_entries(language_check& check) {
         for (const entry_id& id : check.ids)
             ++key_counts[id.key];
     std::unordered_map<entry_id, int, entry_id_hash> added_ids;
-    for (const placed_entry& pe : check.lp.added) {
+    for (std::size_t n = 0; n < check.lp.added.size(); ++n) {
+        const placed_entry& pe = check.lp.added[n];
         int anchor = -1;
         if (pe.after) {
             anchor = check.find(*pe.after);
             if (anchor < 0 || plan.removed[anchor]) {
-                check.entry_conflict("language entry " + show_entry(*pe.after) +
-                                     ", which the added entry " + show_entry(pe.entry) +
-                                     " follows, is missing");
+                check.entry_conflict(part::entry_added, n,
+                                     "language entry " + show_entry(*pe.after) +
+                                         ", which the added entry " + show_entry(pe.entry) +
+                                         " follows, is missing");
                 anchor = -1;
             }
         }
         const int left = key_counts[pe.entry.key] - check.removed_keys[pe.entry.key];
         if (left > pe.entry.rank || !added_ids.emplace(pe.entry, 0).second)
-            check.entry_conflict("language entry " + show_entry(pe.entry) +
-                                 ": already there, patch adds it");
+            check.entry_conflict(part::entry_added, n,
+                                 "language entry " + show_entry(pe.entry) +
+                                     ": already there, patch adds it");
         plan.anchors.push_back(anchor);
     }
 }
 
 void plan_language(const string_table& lang, const language_patch& lp, language_plan& plan,
-                   std::vector<result>& conflicts) {
+                   conflict_sink& conflicts) {
     language_check check(lang, lp, plan, conflicts);
     plan.removed.assign(check.ids.size(), 0);
     plan_removed_entries(check);
@@ -467,31 +533,34 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
     plan_added_entries(check);
     const std::size_t count = check.ids.size() - lp.removed.size() + lp.added.size();
     if (count > max_language_entries)
-        check.entry_conflict("the language file would hold " + std::to_string(count) +
-                             " entries; at most " + std::to_string(max_language_entries) +
-                             " are allowed");
+        check.conflicts.add(
+            {part::whole}, conflict({}, "the language file would hold " + std::to_string(count) +
+                                            " entries; at most " +
+                                            std::to_string(max_language_entries) + " are allowed"));
 }
 
 } // namespace
 
 full_plan plan_patch(const database& db, const string_table* lang, const patch& p) {
     full_plan plan;
+    conflict_sink sink{plan};
     plan.tables.resize(p.tables.size());
     for (std::size_t k = 0; k < p.tables.size(); ++k) {
         for (std::size_t m = 0; m < k; ++m)
             if (p.tables[m].index == p.tables[k].index) {
-                plan.conflicts.push_back(
-                    conflict({.table = p.tables[k].index}, "the patch lists it twice"));
+                sink.add({part::whole},
+                         conflict({.table = p.tables[k].index}, "the patch lists it twice"));
                 return plan;
             }
-        plan_table(db, p.tables[k], plan.tables[k], plan.conflicts);
+        plan_table(db, p.tables[k], static_cast<int>(k), plan.tables[k], sink);
     }
     if (!p.language.empty()) {
         if (lang == nullptr)
-            plan.conflicts.push_back(
+            sink.add(
+                {part::whole},
                 conflict({}, "the patch changes language entries, and no language file is given"));
         else
-            plan_language(*lang, p.language, plan.language, plan.conflicts);
+            plan_language(*lang, p.language, plan.language, sink);
     }
     return plan;
 }

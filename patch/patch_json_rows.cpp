@@ -21,8 +21,8 @@ using seen_members = member_set;
 } // namespace
 
 // An extra (signed) or packed value (unsigned) of field `field`: a number that is no 32-bit
-// one is refused as a value that does not fit its field ("table 4 row with keys [9001] (added
-// by the patch) field height: -1 does not fit in 32 bits"), other than a member of the wrong
+// one is refused as a value that does not fit its field ("players: keys 9001, rank 0 (added by
+// the patch) field height: -1 does not fit in 32 bits"), other than a member of the wrong
 // type, which is named by its place in the document.
 bool row_reader::field_number(const json_scalar& v, const at& where, const row_of& row, int field,
                               bool is_extra, std::uint32_t& out) {
@@ -30,9 +30,9 @@ bool row_reader::field_number(const json_scalar& v, const at& where, const row_o
         return fail(where, "expected a whole number");
     if (v.integer < (is_extra ? i32_min : 0) || v.integer > (is_extra ? i32_max : u32_max)) {
         const int ca = row.tp.kinds[0];
-        return fail_text("table " + std::to_string(row.tp.index) + (ca == 0 ? " " : " row with ") +
-                             patch_parts::show_id(row.id, ca) + " (" + row.role + ") field " +
-                             row.tp.fields[static_cast<std::size_t>(field)],
+        return fail_text(row_title(table_title(row.tp.name, row.tp.index), {}, row.id, ca) + " (" +
+                             row.role + ") field " +
+                             printable(row.tp.fields[static_cast<std::size_t>(field)]),
                          std::to_string(v.integer) + " does not fit in 32 bits");
     }
     out = static_cast<std::uint32_t>(v.integer);

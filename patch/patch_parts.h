@@ -42,11 +42,6 @@ struct entry_id_hash {
     }
 };
 
-// The table's key fields that identify its rows (at most four).
-int key_count(const database& db, int t);
-key_tuple keys_of(const db_overall_data& row, int ca);
-// Every row's keys and rank among the rows with the same keys.
-std::vector<row_id> row_ids(const database& db, int t);
 // Every entry's key and rank among the entries with the same key.
 std::vector<entry_id> entry_ids(const string_table& lang);
 
@@ -55,9 +50,8 @@ std::vector<entry_id> entry_ids(const string_table& lang);
 // read with read_cell (dbfile/fields.h; 0 for a value past the row's values).
 std::optional<cell> field_cell(const db_table& table, int t, int field);
 
-// A field's content, a row and a text as conflicts show them: "181", "keys [1234]", "\"Ann\"".
+// A field's content and a text as conflicts show them: "181", "\"Ann\"".
 std::string show(const cell& c, const cell_value& v);
-std::string show_id(const row_id& id, int ca);
 std::string show_text(const std::string& text);
 
 // The language file as saving the game would write it: `lang` itself, or `copy` with the rows'
@@ -84,10 +78,35 @@ struct language_plan {
     std::vector<int> anchors; // per added entry
 };
 
+// What a conflict is about: the whole patch, a table patch (by its place in patch::tables) as a
+// whole, or one item of it (a changed row's field change or its bits no field covers, a removed
+// or added row, a language entry changed, removed or added).
+struct conflict_item {
+    enum class part : std::uint8_t {
+        whole,
+        table,
+        field,
+        stored,
+        removed,
+        added,
+        entry_changed,
+        entry_removed,
+        entry_added
+    };
+    part what = part::whole;
+    int table = -1;          // in patch::tables (not for the whole patch and language entries)
+    std::uint32_t index = 0; // in the table's changed, removed or added rows, or the entries
+    std::uint32_t field = 0; // a changed row's field change
+    // Only what the game holds differs from what the patch expects: applied over what it holds,
+    // the change would apply.
+    bool differs_only = false;
+};
+
 struct full_plan {
     std::vector<table_plan> tables;
     language_plan language;
     std::vector<result> conflicts;
+    std::vector<conflict_item> items; // what each conflict is about
 };
 
 // Checks the patch against the database and the language file as saving writes it (nullptr:

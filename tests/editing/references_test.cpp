@@ -3,6 +3,7 @@
 
 #include "editing/open_game.h"
 #include "editing/references.h"
+#include "editing/row_titles.h"
 #include "support/file_bytes.h"
 #include "testdata/sample.h"
 
@@ -88,6 +89,37 @@ TEST_F(References, RowsAreNamedByTheirTable) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(row_name(db, c.table, c.row), c.expected) << c.table << " " << c.row;
+}
+
+// Every list and message names a row by its table, its name, its keys and its rank among the rows
+// with those keys, so the same row keeps its title when rows before it move.
+TEST_F(References, ARowIsTitledByItsTableNameKeysAndRank) {
+    row(players, 0).strings = {"\xc5\x81ukasz", "", "Mazur"};
+    row(players, 2).keys[0] = row(players, 0).keys[0]; // a second row with that id
+    row(players, 2).strings = {"", "", ""};
+    row(stadiums, 0).names[0] = std::string("Est\xe1"
+                                            "dio\x1b",
+                                            8);
+    db.tables[fixtures].key_count = 0; // rows found by their position
+    const std::string p0 = std::to_string(row(players, 0).keys[0]);
+    const db_overall_data& link = row(team_players, 3);
+    const struct {
+        int table, row;
+        std::string expected;
+    } cases[] = {
+        {players, 0, "players: \xc5\x81ukasz Mazur (keys " + p0 + ", rank 0)"},
+        {players, 2, "players: keys " + p0 + ", rank 1"},
+        {team_players, 3,
+         "teamplayers: keys " + std::to_string(link.keys[0]) + " " + std::to_string(link.keys[1]) +
+             ", rank 0"},
+        {stadiums, 0,
+         "stadiums: Est\\udce1dio\\u001b (keys " + std::to_string(row(stadiums, 0).keys[0]) +
+             ", rank 0)"},
+        {fixtures, 4, "fixtures: rank 4"},
+    };
+    const row_titles titles(db);
+    for (const auto& c : cases)
+        EXPECT_EQ(titles.of(c.table, c.row), c.expected) << c.table << " " << c.row;
 }
 
 TEST_F(References, AReferenceShowsTheFirstRowWithItsIdOrTheNumberAlone) {

@@ -155,20 +155,20 @@ TEST_F(Season, EachKindOfBrokenReferenceIsFound) {
         const char* text;
     } cases[] = {
         {"a link to no league", [&] { row(league_teams, 0).keys[0] = 999999; },
-         kind::league_missing, "table 2 row 0: league 999999 does not exist"},
+         kind::league_missing, "leagueteams: keys 999999 1, rank 0: league 999999 does not exist"},
         {"a league link to no team", [&] { row(league_teams, 0).keys[1] = 999998; },
-         kind::team_missing, "table 2 row 0: team 999998 does not exist"},
+         kind::team_missing, "leagueteams: keys 1 999998, rank 0: team 999998 does not exist"},
         {"a member of no team", [&] { link(0).keys[0] = 999997; }, kind::team_missing,
-         "table 11 row 0: team 999997 does not exist"},
+         "teamplayers: keys 999997 1, rank 0: team 999997 does not exist"},
         {"a member who does not exist", [&] { link(1).keys[1] = 999996; }, kind::player_missing,
-         "table 11 row 1: player 999996 does not exist"},
+         "teamplayers: keys 2 999996, rank 0: player 999996 does not exist"},
         {"a player twice in a team",
          [&] {
              link(1).keys[1] = link(0).keys[1];
              link(1).keys[0] = link(0).keys[0];
              link(1).values[0] = 98;
          },
-         kind::player_twice, "twice (also row 0)"},
+         kind::player_twice, "twice (also teamplayers: keys 2 1, rank 0)"},
         {"two players with one number",
          [&] {
              link(1).keys[0] = link(0).keys[0];
@@ -176,7 +176,7 @@ TEST_F(Season, EachKindOfBrokenReferenceIsFound) {
          },
          kind::number_twice, "both wear number"},
         {"two players with one id", [&] { row(players, 1).keys[0] = row(players, 0).keys[0]; },
-         kind::duplicate_id, "is also the id of row 0"},
+         kind::duplicate_id, "is also the id of players: George Hughes (keys 1, rank 0)"},
         {"a team without its stadium", [&] { row(teams, 0).values[12] = 999995; },
          kind::stadium_missing, "its stadium 999995 does not exist"},
         {"a team without settings", [&] { row(team_settings, 0).keys[0] = 999994; },
@@ -194,7 +194,7 @@ TEST_F(Season, EachKindOfBrokenReferenceIsFound) {
              const auto slot = *game.db.field_slot(players, "nationality");
              row(players, 2).values[static_cast<std::size_t>(slot)] = 250;
          },
-         kind::row_missing, "table 4 row 2: player "},
+         kind::row_missing, "players: Aaron Clarke (keys 3, rank 0): player "},
         {"a fixture's away team that does not exist",
          [&] {
              const auto slot = *game.db.field_slot(10, "awayteamid");

@@ -3,6 +3,7 @@
 // the undo step holds the cells, rows and language entries it changed, and undo and redo give
 // back the bytes a save wrote.
 
+#include "editing/references.h"
 #include "editing/table_edits.h"
 #include "patch/patch.h"
 #include "patch/patch_edit.h"
@@ -61,7 +62,10 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
     const int height = field(players, "height"), surname = field(players, "surname");
     const int slot = height - game.db.tables[players].whole_word_count();
     const int r = 1;
-    const std::string row = "table 4 row " + std::to_string(r);
+    // Conflicts name a row by its table, name, keys and rank.
+    const std::string row = "players: " + row_name(game.db, players, r) + " (keys " +
+                            std::to_string(game.db.rows(players)[r].keys[0]) + ", rank 0)";
+    ASSERT_EQ(row, row_titles(game.db).of(players, r));
     // A valid patch: one height changed and a player added after the last.
     const patch valid = patch_to([&](open_game& b) {
         b.db.rows(players)[r].values[slot] ^= 1;
@@ -73,7 +77,9 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
     ASSERT_EQ(valid.tables.size(), 1u);
     ASSERT_EQ(valid.tables[0].changed.size(), 1u);
     ASSERT_EQ(valid.tables[0].added.size(), 1u);
-    const std::string added = "table 4 row with keys [900001] (added by the patch)";
+    const std::string added_row =
+        "players: " + row_name(game.db, players, 0) + " (keys 900001, rank 0)";
+    const std::string added = added_row + " (added by the patch)";
     // The first field change of the patch, changed by `spoil`.
     const auto change_field = [](patch& p, const std::function<void(field_change&)>& spoil) {
         field_change fc = p.tables[0].changed[0].fields[0];
@@ -106,7 +112,7 @@ TEST_F(PatchApply, AValueItsFieldCannotHoldIsAConflictAndNothingChanges) {
          row + " field surname: 7 is not a text"},
         {"an added row with too few values",
          [](patch& p) { p.tables[0].added[0].contents.values.pop_back(); },
-         "table 4: the added row with keys [900001] has 27 values, the table 28"},
+         added_row + ": the added row has 27 values, the table 28"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -155,11 +161,11 @@ TEST_F(PatchApply, TheBitsOfARowThePatchHoldsAreCheckedAndMustFitTheTable) {
     ASSERT_EQ(valid.tables[0].removed.size(), 1u);
     ASSERT_EQ(valid.tables[0].changed.size(), 1u);
     ASSERT_EQ(valid.tables[0].removed[0].contents.stored.size(), needed);
-    const std::string key = std::to_string(game.db.rows(players)[r].keys[0]);
-    const std::string other_key = std::to_string(game.db.rows(players)[other].keys[0]);
-    const auto length = [&](const std::string& keys, const char* role, std::size_t words) {
-        return "table 4 row with keys [" + keys + "] (" + role + "): \"stored\" holds " +
-               std::to_string(words) + " words, the table's rows need " + std::to_string(needed);
+    const std::string removed_row = row_titles(game.db).of(players, r);
+    const std::string changed_row = row_titles(game.db).of(players, other);
+    const auto length = [&](const std::string& row, const char* role, std::size_t words) {
+        return row + " (" + role + "): \"stored\" holds " + std::to_string(words) +
+               " words, the table's rows need " + std::to_string(needed);
     };
     const auto removed = [](patch& p) -> std::vector<std::uint32_t>& {
         return p.tables[0].removed[0].contents.stored;
@@ -170,21 +176,21 @@ TEST_F(PatchApply, TheBitsOfARowThePatchHoldsAreCheckedAndMustFitTheTable) {
         std::string conflict;
     } cases[] = {
         {"a removed row whose bits differ from the row's", [&](patch& p) { removed(p)[g] ^= bit; },
-         "table 4 row " + std::to_string(r) +
+         removed_row +
              " (removed by the patch) the bits no field covers are not what the patch expects"},
         {"a removed row without the bits the row has", [&](patch& p) { removed(p).clear(); },
-         "table 4 row " + std::to_string(r) +
+         removed_row +
              " (removed by the patch) the bits no field covers are not what the patch expects"},
         {"a removed row's bits one word too long", [&](patch& p) { removed(p).push_back(1); },
-         length(key, "removed by the patch", needed + 1)},
+         length(removed_row, "removed by the patch", needed + 1)},
         {"a removed row's bits one word short", [&](patch& p) { removed(p).pop_back(); },
-         length(key, "removed by the patch", needed - 1)},
+         length(removed_row, "removed by the patch", needed - 1)},
         {"a changed row's bits one word too long",
          [&](patch& p) {
              p.tables[0].changed[0].stored_before.push_back(1);
              p.tables[0].changed[0].stored_after.push_back(1);
          },
-         length(other_key, "changed by the patch", needed + 1)},
+         length(changed_row, "changed by the patch", needed + 1)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -206,7 +212,7 @@ TEST_F(PatchApply, TheBitsOfARowThePatchHoldsAreCheckedAndMustFitTheTable) {
     removed(back).push_back(1);
     ASSERT_TRUE(apply_patch_step(game, valid).ok());
     EXPECT_EQ(messages(apply_patch_step(game, back, true).conflicts),
-              std::vector<std::string>{length(key, "added by the patch", needed + 1)});
+              std::vector<std::string>{length(removed_row, "added by the patch", needed + 1)});
     const patch_step undone = apply_patch_step(game, valid, true);
     ASSERT_TRUE(undone.ok()) << undone.conflicts.front().message();
     EXPECT_TRUE(saved("back") == opened);

@@ -392,7 +392,7 @@ TEST_F(SmallPatch, AConflictNamesTableRowFieldAndBothValues) {
     const patch_applied done = apply_patch(game, p);
     ASSERT_EQ(done.conflicts.size(), 1u);
     EXPECT_EQ(done.conflicts[0].message(),
-              "table 0 row 3 field height: holds 179, patch expects 178");
+              "players: player 30 (keys 30, rank 0) field height: holds 179, patch expects 178");
     test::expect_same_model(game.db, held);
     EXPECT_EQ(check_patch(game.db, nullptr, p), done.conflicts);
 
@@ -403,11 +403,11 @@ TEST_F(SmallPatch, AConflictNamesTableRowFieldAndBothValues) {
     held_before.before.number = 179;
     twice.tables[0].changed[0].fields.set(0, held_before);
     EXPECT_EQ(check_patch(game.db, nullptr, twice).back().message(),
-              "table 0 row 3: the patch lists it twice");
+              "players: player 30 (keys 30, rank 0): the patch lists it twice");
     twice.tables[0].changed.pop_back();
     twice.tables[0].changed[0].fields.push_back(twice.tables[0].changed[0].fields[0]);
     EXPECT_EQ(check_patch(game.db, nullptr, twice).back().message(),
-              "table 0 row 3: the patch changes field 4 twice");
+              "players: player 30 (keys 30, rank 0): the patch changes field 4 twice");
 }
 
 TEST_F(SmallPatch, RowsWithEqualKeysAreFoundByRank) {
@@ -442,7 +442,7 @@ TEST_F(SmallPatch, RowsOfATableWithoutKeysAreTheirPositions) {
     // A table without keys is checked by its row count: the patch does not apply twice.
     const auto again = apply_patch(c, p);
     ASSERT_FALSE(again.ok());
-    EXPECT_EQ(again.conflicts[0].message(), "table 1 holds 4 rows, patch expects 3");
+    EXPECT_EQ(again.conflicts[0].message(), "rules holds 4 rows, patch expects 3");
 }
 
 TEST_F(SmallPatch, AMovedRowKeepsTheWordsNoFieldCovers) {
@@ -478,17 +478,15 @@ TEST_F(SmallPatch, AddedRowsThatAreThereOrFollowAMissingRowConflict) {
     open_game c = b;
     auto conflicts = apply_patch(c, p).conflicts;
     ASSERT_EQ(conflicts.size(), 1u);
-    EXPECT_EQ(conflicts[0].message(),
-              "table 0 already holds the row with keys [40] that the patch adds");
+    EXPECT_EQ(conflicts[0].message(), "players: keys 40, rank 0: already there, patch adds it");
 
     c = game;
     c.db.overall[0].rows.pop_back(); // the row 30 that the new row follows
     c.db.overall[0].row_count = 3;
     conflicts = apply_patch(c, p).conflicts;
     ASSERT_EQ(conflicts.size(), 1u);
-    EXPECT_EQ(
-        conflicts[0].message(),
-        "table 0: the row with keys [30] that the added row with keys [40] follows is missing");
+    EXPECT_EQ(conflicts[0].message(),
+              "players: keys 40, rank 0: the row it follows (keys 30, rank 0) is missing");
 }
 
 TEST_F(SmallPatch, ARowTooManyForTheTableIsRefused) {
@@ -501,7 +499,7 @@ TEST_F(SmallPatch, ARowTooManyForTheTableIsRefused) {
     ASSERT_TRUE(made.ok());
     const auto conflicts = apply_patch(full, made.value).conflicts;
     ASSERT_EQ(conflicts.size(), 1u);
-    EXPECT_NE(conflicts[0].message().find("table 0 would hold 11002 rows"), std::string::npos)
+    EXPECT_NE(conflicts[0].message().find("players would hold 11002 rows"), std::string::npos)
         << conflicts[0].message();
     EXPECT_EQ(full.db.overall[0].row_count, max_rows);
 }
@@ -657,15 +655,14 @@ TEST(PatchJson, ADocumentThatIsNoPatchIsRefusedSayingWhere) {
         // A number that is no 32-bit one: a value that does not fit its field, at its row.
         {head + table + R"("fields": [{"field": "height", "before": 4294967296, "after": 1})" +
              tail,
-         "table 4 row with keys [1] (changed by the patch) field height: 4294967296 does not fit "
-         "in 32 bits"},
+         "players: keys 1, rank 0 (changed by the patch) field height: 4294967296 does not fit in "
+         "32 bits"},
         {head + R"([{"index": 4, "name": "players", "fields": ["id", "height"], )"
                 R"("kinds": {"keys": 1, "extras": 0, "strings": 0, "packed": 1}, )"
                 R"("rows_before": 1, "rows_after": 2, "changed": [], "removed": [], "added": )"
                 R"([{"keys": [7], "rank": 0, "after": null, "extras": [], "strings": [], )"
                 R"("values": [-1]}]}]})",
-         "table 4 row with keys [7] (added by the patch) field height: -1 does not fit in 32 "
-         "bits"},
+         "players: keys 7, rank 0 (added by the patch) field height: -1 does not fit in 32 bits"},
         // Names and texts of the document are quoted with their control bytes escaped.
         {head + table + "\"fields\": [{\"field\": \"\\u001b[2J\", \"before\": 1, \"after\": 2}" +
              tail,

@@ -398,7 +398,9 @@ TEST_F(Qiradb, CheckReferencesListsEachProblemOnALine) {
     // The one team has no row of team settings: exit 1 and one line naming the row.
     const auto r = run("check " + path("qira.db") + " --lang " + path("eng.db") + " --references");
     EXPECT_EQ(r.code, 1) << r.err;
-    EXPECT_EQ(r.out, "table 13 row 0: team 2 has no row in table 9 (team settings)\n");
+    EXPECT_EQ(
+        r.out,
+        "t13: text 30000020 (keys 2, rank 0): team 2 has no row in table 9 (team settings)\n");
     // Without --references only the loading is checked.
     EXPECT_EQ(run("check " + path("qira.db")).out, "ok\n");
 }
@@ -438,7 +440,9 @@ TEST_F(Qiradb, DiffAndPatchTurnOneInstallIntoAnotherAndBack) {
             " --lang " + path("out-eng.db") + " " + path("twice-eng.db"));
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err.rfind("qiradb: mod.json does not apply to out.db: ", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find(" conflicts\n  table 0 row 0 field "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(" conflicts\n  nations: England (keys 1, rank 0) field "),
+              std::string::npos)
+        << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 22) << r.err;
     EXPECT_NE(r.err.find("\n  and "), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "twice.db"));
@@ -485,7 +489,7 @@ TEST_F(Qiradb, DiffAndPatchRefuseWhatTheyCannotUse) {
     r = value_patch(300);
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "qiradb: value.json does not apply to qira.db: 1 conflict\n"
-                     "  table 1 row 0 field v: 300 does not fit in 8 bits\n");
+                     "  t1: label (keys 2, rank 0) field v: 300 does not fit in 8 bits\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "v.db"));
     r = value_patch(255);
     EXPECT_EQ(r.code, 0) << r.err;
