@@ -533,10 +533,11 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
     plan_added_entries(check);
     const std::size_t count = check.ids.size() - lp.removed.size() + lp.added.size();
     if (count > max_language_entries)
-        check.conflicts.add(
-            {part::whole}, conflict({}, "the language file would hold " + std::to_string(count) +
-                                            " entries; at most " +
-                                            std::to_string(max_language_entries) + " are allowed"));
+        check.conflicts.add({part::table, -1},
+                            conflict({}, "the language file would hold " + std::to_string(count) +
+                                             " entries; at most " +
+                                             std::to_string(max_language_entries) +
+                                             " are allowed"));
 }
 
 } // namespace
@@ -557,7 +558,7 @@ full_plan plan_patch(const database& db, const string_table* lang, const patch& 
     if (!p.language.empty()) {
         if (lang == nullptr)
             sink.add(
-                {part::whole},
+                {part::table, -1},
                 conflict({}, "the patch changes language entries, and no language file is given"));
         else
             plan_language(*lang, p.language, plan.language, sink);

@@ -75,20 +75,6 @@ alignment align(const std::vector<Id>& a, const std::vector<Id>& b) {
     return out;
 }
 
-patch_row row_contents(const database& db, int t, std::size_t r) {
-    const db_table& table = db.tables[t];
-    const db_overall_data& row = db.rows(t)[r];
-    patch_row p;
-    p.stored = undecoded_words(db, t, r);
-    p.keys = keys_of(row, key_count(db, t));
-    for (int i = 0; i < std::clamp(table.extra_count, 0, 4); ++i)
-        p.extras[i] = row.extras[i];
-    for (int i = 0; i < std::clamp(table.string_ref_count, 0, 4); ++i)
-        p.strings[i] = row.strings[static_cast<std::size_t>(i)];
-    p.values.assign(row.values.begin(), row.values.end());
-    return p;
-}
-
 // Whether the two databases can be compared: refused, with the table concerned, when their tables
 // differ in count, names, fields or words per row.
 result comparable(const database& a, const database& b) {

@@ -42,6 +42,9 @@ struct entry_id_hash {
     }
 };
 
+// Row r of table t as a patch holds it (a row it removes or adds): its keys, extras, texts,
+// values and the bits no field covers.
+patch_row row_contents(const database& db, int t, std::size_t r);
 // Every entry's key and rank among the entries with the same key.
 std::vector<entry_id> entry_ids(const string_table& lang);
 
