@@ -1,7 +1,7 @@
 // A session that survives a crash: an editor started as a child process makes its steps and is
 // killed once its recovery file is written; the next start offers the changes back (opened and
-// applied as one step, put aside, or left for later), a file changed on disk since is said, a
-// damaged file can be put aside, and a save, an undo back to it and a close remove the file.
+// applied as one step, put aside, or left for later), saying which file changed on disk since;
+// a damaged file can be put aside; a save, an undo back to it and a close remove the file.
 
 #include "app_test_support.h"
 
@@ -96,6 +96,7 @@ struct fixture {
     test_registry registry;
     temp_dir install;
     temp_dir scratch;
+    recording_sink sink;
 
     fixture() {
         QVERIFY(write_sample_install(install.path(), {sample_scale::tiny, 6}).ok());
@@ -103,37 +104,42 @@ struct fixture {
     }
     fs::path db() const { return install_database_path(install.path()); }
     fs::path eng() const { return install_language_path(install.path(), "eng"); }
-    QDir folder() const { return QDir(QString::fromStdString(registry.folder().string())); }
-    QStringList files(const char* pattern) const {
-        return folder().entryList({QLatin1String(pattern)}, QDir::Files);
+    QString folder(const QString& name = {}) const {
+        return QDir(from_fs_path(registry.folder())).filePath(name);
     }
-    // Runs the child until its recovery file is written, then kills it: the file's path.
-    void crash_a_session(QString& file) {
+    QStringList files(const char* pattern) const {
+        return QDir(folder()).entryList({QLatin1String(pattern)}, QDir::Files);
+    }
+    // Runs the child until its recovery file is written, then kills it: the file.
+    QString crash_a_session() {
         QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(QCoreApplication::applicationFilePath(),
                     {QLatin1String(child_argument), QStringLiteral("-platform"),
                      QStringLiteral("offscreen")});
-        QVERIFY(child.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !files("recovery-*.json").isEmpty() || child.state() == QProcess::NotRunning, 30000);
-        QCOMPARE(child.state(), QProcess::Running);
+        [&] {
+            QVERIFY(child.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(!files("recovery-*.json").isEmpty() ||
+                                         child.state() == QProcess::NotRunning,
+                                     30000);
+            QCOMPARE(child.state(), QProcess::Running);
+        }();
         child.kill();
-        QVERIFY(child.waitForFinished());
-        file = folder().filePath(files("recovery-*.json").value(0));
+        child.waitForFinished();
+        return folder(files("recovery-*.json").value(0));
     }
-    // How many changes the child kept: cells, rows and language entries.
-    std::size_t kept_changes() const {
-        open_game opened;
-        if (!open_game_files(db(), eng(), opened))
-            return 0;
-        const open_game g = edited();
-        return make_patch(opened.db, &opened.lang, g.db, &g.lang).value.change_count();
+    // A window started as the editor starts, the offer answered with `choice`.
+    std::unique_ptr<TForm1> start(int choice) {
+        sink = {};
+        sink.choices = {choice};
+        auto w = std::make_unique<TForm1>(&sink);
+        w->show();
+        [&] { QTRY_COMPARE(sink.chosen.size(), std::size_t{1}); }();
+        return w;
     }
-    // The game with the steps the child kept, made directly.
-    open_game edited() const {
+    // The files as opened, with the steps the child kept made directly when `edited`.
+    open_game game(bool edited) const {
         open_game g;
-        if (open_game_files(db(), eng(), g))
+        if (open_game_files(db(), eng(), g) && edited)
             for (int k = 0; k < step_count; ++k)
                 (void)edit_step(g, k);
         return g;
@@ -148,82 +154,68 @@ class recovery_window_test : public QObject {
   private slots:
     void a_killed_session_is_offered_again_and_applied_as_one_step() {
         fixture f;
-        QString file;
-        f.crash_a_session(file);
-        QVERIFY(QFileInfo::exists(file));
-        {
-            // Dismissed: nothing opens and the file stays for the next start.
-            recording_sink sink;
-            sink.choices = {2};
-            TForm1 w(&sink);
-            w.show();
-            QTRY_COMPARE(sink.chosen.size(), std::size_t{1});
-            QVERIFY(sink.chosen[0].text.contains(
-                QStringLiteral("%1 unsaved changes").arg(f.kept_changes())));
-            QVERIFY(sink.chosen[0].text.contains(
-                QDir::toNativeSeparators(QString::fromStdString(f.db().string()))));
-            QVERIFY(!sink.chosen[0].text.contains(QStringLiteral("changed on disk")));
-            QVERIFY(in_no_database(w));
-        }
+        const QString file = f.crash_a_session();
+        recovery_contents kept;
+        QVERIFY(load_recovery_file(to_fs_path(file), kept).ok());
+        // Dismissed: nothing opens and the file stays for the next start.
+        auto w = f.start(2);
+        const QString& asked = f.sink.chosen[0].text;
+        QVERIFY(
+            asked.contains(QStringLiteral("%1 unsaved changes").arg(kept.changes.change_count())));
+        QVERIFY(asked.contains(QDir::toNativeSeparators(from_fs_path(f.db()))));
+        QVERIFY(!asked.contains(QStringLiteral("changed on disk")));
+        QVERIFY(in_no_database(*w));
+        w.reset();
         QVERIFY(QFileInfo::exists(file));
 
-        recording_sink sink;
-        sink.choices = {0};
-        TForm1 w(&sink);
-        w.show();
-        QTRY_VERIFY(in_editing(w));
-        QVERIFY2(sink.shown.empty(), qPrintable(sink.all()));
-        QCOMPARE(w.doc.undo_stack()->count(), 1);
-        const auto recovered = saved_bytes(w.game, f.scratch.path() / "recovered");
-        QVERIFY(!recovered.empty());
-        QVERIFY(recovered == saved_bytes(f.edited(), f.scratch.path() / "direct"));
+        w = f.start(0);
+        QTRY_VERIFY(in_editing(*w));
+        QVERIFY2(f.sink.shown.empty(), qPrintable(f.sink.all()));
+        QCOMPARE(w->doc.undo_stack()->count(), 1);
+        const auto direct = saved_bytes(f.game(true), f.scratch.path() / "direct");
+        QVERIFY(!direct.empty());
+        QVERIFY(saved_bytes(w->game, f.scratch.path() / "recovered") == direct);
         // The left file goes once this session's own holds the changes.
-        QTRY_VERIFY(!QFileInfo::exists(file) && QFileInfo::exists(w.recovery().file()));
-        // One step: undone, the game is the files as they were.
-        w.undo_action->trigger();
-        open_game opened;
-        QVERIFY(open_game_files(f.db(), f.eng(), opened).ok());
-        QVERIFY(saved_bytes(w.game, f.scratch.path() / "undone") ==
-                saved_bytes(opened, f.scratch.path() / "opened"));
+        QTRY_VERIFY(!QFileInfo::exists(file) && QFileInfo::exists(w->recovery().file()));
+        w->undo_action->trigger();
+        QVERIFY(saved_bytes(w->game, f.scratch.path() / "undone") ==
+                saved_bytes(f.game(false), f.scratch.path() / "opened"));
     }
 
     void put_aside_keeps_the_file_renamed_and_a_file_changed_since_is_said() {
         fixture f;
-        QString file;
-        f.crash_a_session(file);
-        const std::size_t changes = f.kept_changes();
+        const QString file = f.crash_a_session();
+        const auto bytes = read_file(to_fs_path(file));
         // Another program saved the database meanwhile.
-        open_game other;
-        QVERIFY(open_game_files(f.db(), f.eng(), other).ok());
+        open_game other = f.game(false);
         change ignored;
         set_cell(other, ignored, {table_index::players, 20, row_part::text, 0}, {0, "Ann"});
         QVERIFY(save_game_files(other, f.db(), f.eng()).ok());
 
-        recording_sink sink;
-        sink.choices = {1};
-        TForm1 w(&sink);
-        w.show();
-        QTRY_COMPARE(sink.chosen.size(), std::size_t{1});
-        const QString db_text = QDir::toNativeSeparators(QString::fromStdString(f.db().string()));
-        QVERIFY2(sink.chosen[0].text.contains(db_text + QStringLiteral(" has changed on disk")),
-                 qPrintable(sink.chosen[0].text));
-        QVERIFY(in_no_database(w));
-        QVERIFY(!QFileInfo::exists(file));
+        auto w = f.start(1);
+        QVERIFY2(f.sink.chosen[0].text.contains(QDir::toNativeSeparators(from_fs_path(f.db())) +
+                                                QStringLiteral(" has changed on disk")),
+                 qPrintable(f.sink.chosen[0].text));
+        QVERIFY(in_no_database(*w));
         const QStringList aside = f.files("set-aside-*.json");
         QCOMPARE(aside.size(), 1);
-        QCOMPARE(sink.shown.size(), std::size_t{1});
-        QVERIFY(
-            sink.shown[0].text.contains(QDir::toNativeSeparators(f.folder().filePath(aside[0]))));
-        // Kept whole: a patch file "Apply patch..." reads.
-        patch kept;
-        QVERIFY(load_patch_file(to_fs_path(f.folder().filePath(aside[0])), kept).ok());
-        QCOMPARE(kept.change_count(), changes);
+        QVERIFY(!QFileInfo::exists(file));
+        QVERIFY(read_file(to_fs_path(f.folder(aside[0]))) == bytes);
+        QCOMPARE(f.sink.shown.size(), std::size_t{1});
+        QVERIFY(f.sink.shown[0].text.contains(QDir::toNativeSeparators(f.folder(aside[0]))));
+
+        // A damaged file is said so and can be put aside the same way.
+        write_file(to_fs_path(f.folder(QStringLiteral("recovery-damaged.json"))),
+                   {'{', '"', 'r', 0xFF, 0x00});
+        w = f.start(0);
+        QVERIFY(f.sink.chosen[0].text.contains(QStringLiteral("cannot be read")));
+        QCOMPARE(f.files("recovery-*.json").size(), 0);
+        QCOMPARE(f.files("set-aside-*-damaged.json").size(), 1);
     }
 
     void a_save_an_undo_to_it_and_a_close_remove_the_file_and_another_editor_leaves_it() {
         fixture f;
-        recording_sink sink;
-        TForm1 w(&sink);
+        TForm1 w(&f.sink);
         w.show();
         w.Button1->click();
         QVERIFY(in_editing(w));
@@ -235,7 +227,6 @@ class recovery_window_test : public QObject {
             recording_sink other_sink;
             TForm1 other(&other_sink);
             QVERIFY(!other.recovery().offer());
-            QVERIFY(other_sink.chosen.empty());
         }
         QVERIFY(QFileInfo::exists(file));
 
@@ -244,13 +235,11 @@ class recovery_window_test : public QObject {
         // The next write starts from the saved files: their checksums, and only the new step.
         w.doc.push_table_edit(edit_step(w.game, 1), QStringLiteral("step 1"));
         QTRY_VERIFY(QFileInfo::exists(file));
-        w.recovery().wait_for_writes();
         recovery_contents kept;
         QVERIFY(load_recovery_file(to_fs_path(file), kept).ok());
         QCOMPARE(kept.header.database_crc, file_crc32(f.db()).value);
         QCOMPARE(kept.header.language_crc, file_crc32(f.eng()).value);
-        open_game saved;
-        QVERIFY(open_game_files(f.db(), f.eng(), saved).ok());
+        open_game saved = f.game(false);
         QVERIFY(apply_patch_step(saved, kept.changes).ok());
         QVERIFY(make_patch(saved.db, &saved.lang, w.game.db, &w.game.lang).value.empty());
         // Undone back to the saved files: nothing to recover.
@@ -260,22 +249,6 @@ class recovery_window_test : public QObject {
         QTRY_VERIFY(QFileInfo::exists(file));
         w.Button14->click(); // "Close", the unsaved changes discarded
         QTRY_VERIFY(!QFileInfo::exists(file));
-    }
-
-    void a_damaged_file_is_said_so_and_can_be_put_aside() {
-        fixture f;
-        QVERIFY(f.folder().mkpath(QStringLiteral(".")));
-        const QString file = f.folder().filePath(QStringLiteral("recovery-damaged.json"));
-        write_file(to_fs_path(file), {'{', '"', 'r', 0xFF, 0x00});
-        recording_sink sink;
-        sink.choices = {0};
-        TForm1 w(&sink);
-        w.show();
-        QTRY_COMPARE(sink.chosen.size(), std::size_t{1});
-        QVERIFY(sink.chosen[0].text.contains(QStringLiteral("cannot be read")));
-        QVERIFY(!QFileInfo::exists(file));
-        QCOMPARE(f.files("set-aside-*-damaged.json").size(), 1);
-        QVERIFY(in_no_database(w));
     }
 };
 

@@ -33,9 +33,6 @@ class Recovery : public ::testing::Test {
     }
     std::filesystem::path database() const { return install_database_path(install); }
     std::filesystem::path language() const { return install_language_path(install, "swe"); }
-    int slot(int t, const std::string& name) const {
-        return game.db.field_slot(t, name).value_or(0);
-    }
     // The step made by `edit`, noted by the base as the window notes it.
     change step(const std::function<void(change&)>& edit) {
         change c;
@@ -61,7 +58,7 @@ class Recovery : public ::testing::Test {
 };
 
 TEST_F(Recovery, ThePatchOfTheTouchedPartsIsThePatchOfTheWholeGameThroughStepsAndUndo) {
-    const int height = slot(players, "height");
+    const int height = game.db.field_slot(players, "height").value_or(0);
     const std::vector<std::function<void(change&)>> edits = {
         // A value, and a surname with bytes that are no UTF-8.
         [&](change& c) {
@@ -104,9 +101,10 @@ TEST_F(Recovery, ThePatchOfTheTouchedPartsIsThePatchOfTheWholeGameThroughStepsAn
     expect_whole_patch();
 }
 
-TEST_F(Recovery, TheFileGivesBackItsHeaderAndPatchAndIsAPatchFileAppliedToTheFilesAsOpened) {
+TEST_F(Recovery, TheFileGivesBackItsHeaderAndPatchAndIsAPatchFile) {
     step([&](change& c) {
-        set_cell(game, c, {players, 2, row_part::value, slot(players, "height")}, {190, {}});
+        set_cell(game, c, {players, 2, row_part::value, *game.db.field_slot(players, "height")},
+                 {190, {}});
         set_cell(game, c, {teams, 0, row_part::name, 0}, {0, "\xE9quipe"});
     });
     const result_of<patch> changes = base.changes(game);
@@ -125,13 +123,10 @@ TEST_F(Recovery, TheFileGivesBackItsHeaderAndPatchAndIsAPatchFileAppliedToTheFil
     ASSERT_TRUE(loaded.ok()) << loaded.message();
     EXPECT_TRUE(read.header == header);
     EXPECT_TRUE(read.changes == changes.value);
-    // "Apply patch..." reads it as a patch, and applied to the files as opened it gives the game.
+    // "Apply patch..." reads it as the same patch.
     patch as_patch;
     ASSERT_TRUE(load_patch_file(file, as_patch));
-    open_game again;
-    ASSERT_TRUE(open_game_files(database(), language(), again));
-    ASSERT_TRUE(apply_patch_step(again, as_patch).ok());
-    EXPECT_TRUE(make_patch(game.db, &game.lang, again.db, &again.lang).value.empty());
+    EXPECT_TRUE(as_patch == changes.value);
 }
 
 TEST_F(Recovery, ADamagedFileIsRefusedWhereverItEnds) {
@@ -151,12 +146,8 @@ TEST_F(Recovery, ADamagedFileIsRefusedWhereverItEnds) {
         {"empty", ""},
         {"no JSON", "\x01\x02garbage\xFF"},
         {"a patch without the header", patch_to_json(base.changes(game).value)},
-        {"a header that is no object", "{\"recovery\": 7}"},
-        {"a header without the database", "{\"recovery\": {\"database_crc32\": 1}}"},
         {"a checksum past 32 bits",
          "{\"recovery\": {\"database\": \"a\", \"database_crc32\": 4294967296}}"},
-        {"a checksum that is a text",
-         "{\"recovery\": {\"database\": \"a\", \"database_crc32\": \"1\"}}"},
         {"a language without its checksum",
          "{\"recovery\": {\"database\": \"a\", \"database_crc32\": 1, \"language\": \"b\"}}"},
         {"a header and no patch",
@@ -167,20 +158,11 @@ TEST_F(Recovery, ADamagedFileIsRefusedWhereverItEnds) {
     // Every text the file can be cut to, as a crash while writing could leave one elsewhere.
     for (std::size_t n = 0; n + 1 < text.size(); n += 5)
         ASSERT_TRUE(refused(std::string_view(text).substr(0, n))) << "cut at " << n;
+    // The checksum is CRC-32's.
+    EXPECT_EQ(crc32(std::span(reinterpret_cast<const std::uint8_t*>("123456789"), 9)), 0xCBF43926u);
     // A file that is not there is refused as such.
     recovery_contents out;
     EXPECT_EQ(load_recovery_file(dir.path() / "none.json", out).status, result::code::cannot_open);
-}
-
-TEST_F(Recovery, AFileChangedOnDiskSinceIsNamedAndTheChecksumIsCrc32) {
-    EXPECT_EQ(crc32(std::span(reinterpret_cast<const std::uint8_t*>("123456789"), 9)), 0xCBF43926u);
-    EXPECT_TRUE(files_changed_since(header).empty());
-    auto bytes = test::read_file(language());
-    bytes.back() ^= 1;
-    test::write_file(language(), bytes);
-    EXPECT_EQ(files_changed_since(header), std::vector{language()});
-    std::filesystem::remove(database());
-    EXPECT_EQ(files_changed_since(header), (std::vector{database(), language()}));
 }
 
 } // namespace
