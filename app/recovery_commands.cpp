@@ -64,7 +64,7 @@ recovery_commands::recovery_commands(game_document& doc, message_sink& messages,
     lock_path_ = lock_of(file_);
     worker_.setMaxThreadCount(1);
     timer_->setSingleShot(true);
-    QObject::connect(timer_.get(), &QTimer::timeout, [this] { write_now(); });
+    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { write_now(); });
     QObject::connect(&doc_, &game_document::changed, timer_.get(),
                      [this](const document_change& d) {
                          if (base_ && !d.made.empty()) {
@@ -96,7 +96,7 @@ void recovery_commands::files_opened(const std::filesystem::path& database,
     base_.reset();
     const auto header = recovery_header_of(database, language);
     if (!header) {
-        written(header.outcome());
+        report(header.outcome());
         return;
     }
     base_.emplace(doc_.game, header.value);
@@ -139,7 +139,7 @@ void recovery_commands::write_now() {
     // The game is read here, on the window's thread; the worker gets the patch alone.
     result_of<patch> made = base_->changes(doc_.game);
     if (!made) {
-        written(made.outcome());
+        report(made.outcome());
         return;
     }
     if (made.value.empty()) {
@@ -148,8 +148,8 @@ void recovery_commands::write_now() {
         return;
     }
     if (!lock_session()) {
-        written(result::failure(result::code::write_failed, {.file = file_.toStdString()},
-                                "its lock cannot be taken"));
+        report(result::failure(result::code::write_failed, {.file = file_.toStdString()},
+                               "its lock cannot be taken"));
         return;
     }
     writing_ = true;
@@ -165,18 +165,23 @@ void recovery_commands::write_now() {
 }
 
 void recovery_commands::written(const result& r) {
-    if (r.ok()) {
-        if (writing_)
-            drop_adopted();
-        reported_ = false;
-    } else if (!reported_ && status_) {
-        status_->setText(QStringLiteral("The unsaved changes cannot be kept for recovery: %1")
-                             .arg(text_of(r.message())));
-        reported_ = true;
-    }
     writing_ = false;
+    if (r.ok()) {
+        drop_adopted();
+        reported_ = false;
+    } else {
+        report(r);
+    }
     if (std::exchange(again_, false))
         step_made();
+}
+
+void recovery_commands::report(const result& r) {
+    if (reported_ || !status_)
+        return;
+    status_->setText(QStringLiteral("The unsaved changes cannot be kept for recovery: %1")
+                         .arg(text_of(r.message())));
+    reported_ = true;
 }
 
 void recovery_commands::remove_file() {

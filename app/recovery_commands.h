@@ -79,7 +79,10 @@ class recovery_commands {
   private:
     void step_made();
     void write_now();
+    // A write handed to the worker ended.
     void written(const result& r);
+    // A failure said on the status line, once until a write succeeds.
+    void report(const result& r);
     // Removes this session's file (in order after the writes handed to the worker).
     void remove_file();
     bool lock_session();
