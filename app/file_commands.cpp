@@ -37,6 +37,22 @@ command_outcome refuse_file(const result& refusal, const QString& cannot_open) {
 
 } // namespace
 
+void file_commands::follow_files(const std::filesystem::path& database,
+                                 const std::filesystem::path& language) {
+    // DIR/data/cmn/qira.db and DIR/data/cmn/fe/<code>.db, in any case.
+    const auto named = [](const std::filesystem::path& p, const char* name) {
+        return from_fs_path(p.filename()).compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    };
+    const std::filesystem::path cmn = database.parent_path();
+    const std::filesystem::path data = cmn.parent_path();
+    if (named(database, "qira.db") && named(cmn, "cmn") && named(data, "data"))
+        w_.folder->setText(install_dir_of_folder(from_fs_path(data.parent_path())));
+    const QStringList codes = language_file_codes();
+    for (int i = 0; i < codes.size(); ++i)
+        if (named(language, qPrintable(language_file_name(i))))
+            w_.language->setCurrentIndex(i);
+}
+
 QString file_commands::database_path_text() const {
     return qira::database_path_text(w_.folder->text());
 }
@@ -46,9 +62,19 @@ QString file_commands::language_path_text() const {
 }
 
 command_outcome file_commands::open() {
+    return open_paths(resolve_game_path(database_path_text()),
+                      resolve_game_path(language_path_text()));
+}
+
+command_outcome file_commands::open_files(const std::filesystem::path& database,
+                                          const std::filesystem::path& language) {
+    follow_files(database, language);
+    return open_paths(database, language);
+}
+
+command_outcome file_commands::open_paths(const std::filesystem::path& database_path,
+                                          const std::filesystem::path& language_path) {
     const int language = w_.language->currentIndex();
-    const auto language_path = resolve_game_path(language_path_text());
-    const auto database_path = resolve_game_path(database_path_text());
     QProgressBar* pb = w_.progress;
     int progress = 0;
     pb->setValue(0);

@@ -37,6 +37,10 @@ class file_commands {
     // "Open Database": both files loaded, checked and put in place of the open game, or a
     // refusal that names the file, captioned "Fatal Error"; nothing changes then.
     command_outcome open();
+    // The same for the two files named (a session kept for recovery): the install folder and the
+    // language list follow them where the files lie where the game keeps them.
+    command_outcome open_files(const std::filesystem::path& database,
+                               const std::filesystem::path& language);
     // "Save Changes": both files replaced, or neither (the refusal says what became of each).
     command_outcome save();
     // "Exit" and "Close" with unsaved changes ask first; true to go on.
@@ -50,6 +54,12 @@ class file_commands {
     void set_file_ops(file_ops& ops) { file_ops_ = &ops; }
 
   private:
+    // Edit1 and cb_lng set to the files' install folder and language, where they lie as the game
+    // keeps them.
+    void follow_files(const std::filesystem::path& database, const std::filesystem::path& language);
+    command_outcome open_paths(const std::filesystem::path& database,
+                               const std::filesystem::path& language);
+
     game_document& doc_;
     message_sink& messages_;
     widgets w_;

@@ -1,12 +1,13 @@
 // The window's commands: an action for each, with its text, keys and enabled state, and what each
 // does, mostly handed to the command classes (file_commands, patch_commands, check_commands,
-// game_folder); the glue between them and the window's widgets; and start-up.
+// game_folder, recovery_commands); the glue between them and the window's widgets; and start-up.
 
 #include "app/check_commands.h"
 #include "app/file_commands.h"
 #include "app/game_folder.h"
 #include "app/main_window.h"
 #include "app/patch_commands.h"
+#include "app/recovery_commands.h"
 #include "app/registry.h"
 #include "views/handler_values.h"
 #include "views/window_place.h"
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -148,6 +150,8 @@ void TForm1::FormCreate() {
     // The list always leaves start-up with an entry selected.
     if (cb_lng->currentIndex() < 0)
         cb_lng->setCurrentIndex(0);
+    // Over the window once it shows.
+    QTimer::singleShot(0, this, [this] { run(&TForm1::recover_session); });
 }
 
 void TForm1::find_game_folder() {
@@ -163,7 +167,10 @@ command_outcome TForm1::choose_game_folder() {
 }
 
 command_outcome TForm1::open_database() {
-    command_outcome opened = files_->open();
+    return game_opened(files_->open());
+}
+
+command_outcome TForm1::game_opened(command_outcome opened) {
     if (!opened.refusal.ok()) {
         Button15->show(); // "Game folder..."
         return opened;
@@ -174,19 +181,50 @@ command_outcome TForm1::open_database() {
     checks_->files_opened();
     patches_->files_opened(files_->database_path(), files_->language_path());
     doc.undo_stack()->clear();
+    recovery_->files_opened(files_->database_path(), files_->language_path());
     show_game_open(true);
     return opened;
+}
+
+command_outcome TForm1::recover_session() {
+    // Only at start, before any game is open.
+    if (save_action->isEnabled())
+        return command_outcome::done();
+    const auto left = recovery_->offer();
+    if (!left)
+        return command_outcome::done();
+    command_outcome opened = game_opened(files_->open_files(left->database, left->language));
+    if (!opened.refusal.ok()) {
+        const QString kept = recovery_->taken_back(*left, false);
+        return command_outcome::refused(QString::fromStdString(opened.refusal.message()) +
+                                            QStringLiteral("\n\n") + kept,
+                                        opened.caption);
+    }
+    command_outcome applied = patches_->review_and_apply(left->changes, left->name, left->note);
+    const QString kept =
+        recovery_->taken_back(*left, applied.refusal.ok() && !applied.step.empty());
+    if (!kept.isEmpty()) {
+        if (!applied.refusal.ok())
+            applied.refusal.problem += "\n\n" + kept.toStdString();
+        else
+            applied.status = applied.status.value_or(QString()) + QLatin1Char(' ') + kept;
+    }
+    return applied;
 }
 
 command_outcome TForm1::save_changes() {
     if (!checks_->save_despite_problems())
         return command_outcome::done();
-    return files_->save();
+    command_outcome saved = files_->save();
+    if (saved.refusal.ok())
+        recovery_->files_saved();
+    return saved;
 }
 
 command_outcome TForm1::close_database() {
     if (!files_->confirm_discard())
         return command_outcome::done();
+    recovery_->closed();
     // What was not saved is dropped with the steps that made it.
     doc.undo_stack()->clear();
     show_game_open(false);
@@ -226,6 +264,7 @@ void TForm1::close_other_windows() {
 command_outcome TForm1::exit_editor() {
     if (!files_->confirm_discard())
         return command_outcome::done();
+    recovery_->closed();
     files_->store_language();
     exiting_ = true;
     close();
@@ -238,6 +277,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         bool leave = false;
         run_guarded([&] {
             if (files_->confirm_discard()) {
+                recovery_->closed();
                 files_->store_language();
                 leave = true;
             }

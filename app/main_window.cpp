@@ -8,6 +8,7 @@
 #include "app/file_commands.h"
 #include "app/game_folder.h"
 #include "app/patch_commands.h"
+#include "app/recovery_commands.h"
 #include "views/item_lists.h"
 #include "views/page_widgets.h"
 #include "views/undo_buttons.h"
@@ -146,6 +147,7 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
                                                    qira::file_commands::widgets{Edit1, cb_lng, pb});
     patches_ = std::make_unique<qira::patch_commands>(doc, this);
     folder_ = std::make_unique<qira::game_folder>(Edit1, this);
+    recovery_ = std::make_unique<qira::recovery_commands>(doc, relay_, save_status);
 
     build_layout();
     set_keyboard_access(*this);

@@ -59,12 +59,13 @@ class check_commands;
 class file_commands;
 class game_folder;
 class patch_commands;
+class recovery_commands;
 } // namespace qira
 
 // The window: the top bar, the start screen and the editing area, composed of the pages of
 // views/ and of the commands of app/ (file_commands, patch_commands, check_commands,
-// game_folder). Each command of the window is a QAction that its push button triggers
-// (app/main_commands.cpp).
+// game_folder, recovery_commands). Each command of the window is a QAction that its push button
+// triggers (app/main_commands.cpp).
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -193,6 +194,11 @@ class TForm1 : public QWidget {
     // Gives the window of the tables the folder its CSV dialogs start in, kept in the registry.
     void connect_folder_stores();
 
+    // --- Recovery (app/recovery_commands.h): the unsaved changes kept while the editor runs,
+    // offered back at the next start after a crash (FormCreate leaves the offer to the event
+    // loop, once the window shows).
+    qira::recovery_commands& recovery() { return *recovery_; }
+
     // --- The tree
     // Fills TreeView1 from the open game.
     void build_navigation_tree() { doc.trees.build(game); }
@@ -267,6 +273,11 @@ class TForm1 : public QWidget {
     qira::command_outcome choose_game_folder();
     qira::command_outcome save_patch();
     qira::command_outcome apply_patch();
+    // At start: the session an editor that did not close left, opened and applied as the user
+    // chooses.
+    qira::command_outcome recover_session();
+    // After both files were opened (`opened` not refused): the window follows the new game.
+    qira::command_outcome game_opened(qira::command_outcome opened);
     // The commands and the widgets as they are with a game open, or on the start screen without.
     void show_game_open(bool open);
     void close_other_windows();
@@ -288,5 +299,6 @@ class TForm1 : public QWidget {
     std::unique_ptr<qira::file_commands> files_;
     std::unique_ptr<qira::patch_commands> patches_;
     std::unique_ptr<qira::game_folder> folder_;
+    std::unique_ptr<qira::recovery_commands> recovery_;
     bool exiting_ = false;
 };

@@ -14,6 +14,7 @@
 #include "fileio/memory.h"
 #include "patch/patch.h"
 #include "patch/patch_json.h"
+#include "patch/recovery.h"
 #include "peak_memory.h"
 
 #include <benchmark/benchmark.h>
@@ -193,6 +194,49 @@ void apply_patch_step(benchmark::State& state, const install& in) {
     }
 }
 
+// A recovery write after 10000 packed values of players were changed as steps (the cells of
+// patch_pair, set as the window's steps set them): the patch made from the base kept parsed, on
+// the window's thread, then written as the recovery file, on the worker.
+void recovery_write(benchmark::State& state, const install& in) {
+    open_game game;
+    if (!open_game_files(in.db_path(), in.lang_path(), game)) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    const auto header = recovery_header_of(in.db_path(), in.lang_path());
+    const auto slot = game.db.field_slot(table_index::players, player_field::height);
+    const std::size_t rows = game.db.rows(table_index::players).size();
+    if (!header || !slot || rows == 0) {
+        state.SkipWithError("cannot open the install");
+        return;
+    }
+    recovery_base base(game, header.value);
+    change made;
+    std::size_t changed = 0;
+    for (std::size_t i = 0; i < 10000; ++i) {
+        const int row = static_cast<int>(i % rows);
+        const auto& values =
+            game.db.rows(table_index::players)[static_cast<std::size_t>(row)].values;
+        if (i / rows >= values.size())
+            break;
+        const auto s = static_cast<int>((*slot + i / rows) % values.size());
+        const std::uint32_t v = values[static_cast<std::size_t>(s)];
+        set_cell(game, made, {table_index::players, row, row_part::value, s},
+                 {v == 0 ? 1 : v - 1, {}});
+        ++changed;
+    }
+    base.note(made);
+    scratch_dir dir;
+    for (auto _ : state) {
+        const result_of<patch> p = base.changes(game);
+        if (!p || p.value.change_count() != changed ||
+            !save_recovery_file(dir.path() / "recovery.json", base.header(), p.value)) {
+            state.SkipWithError("the recovery file holds other changes or was not written");
+            return;
+        }
+    }
+}
+
 // What 1000 undo steps of player Applies hold: the cells each changed (a surname and a height),
 // and the tree labels before and after of the player's node, as the window's step keeps them
 // (counted as UTF-16 strings with their headers).
@@ -269,6 +313,7 @@ int main(int argc, char** argv) {
         register_step("save", in, save_install);
         register_step("diff (10000 changed values)", in, diff_installs);
         register_step("patch apply (10000 changed values)", in, apply_patch_step);
+        register_step("recovery write (10000 changed values)", in, recovery_write);
         register_season_steps(in);
         register_process_steps(in);
         register_json_steps(in);

@@ -201,6 +201,19 @@ result make_patch_by_table(const database& a, const string_table* a_lang, const 
                            const std::function<void(table_patch&&)>& each_table,
                            language_patch* language);
 
+// The parts of two games that make_patch compares: the tables marked in `tables` (by index; a
+// table past its end is not compared) and, when `language`, the language files. Parts left out
+// are taken to be the same in both, as when only they can have changed (what an editor's steps
+// touched since a save).
+struct patch_scope {
+    std::vector<char> tables;
+    bool language = true;
+};
+// make_patch over those parts only; the patch has the language part (empty when it was not
+// compared) when both language files are given.
+result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
+                            const string_table* b_lang, const patch_scope& scope);
+
 // The patch that takes `p` back: before and after swapped, added and removed swapped.
 patch reversed(const patch& p);
 // The same in place, for a patch too large to hold twice.

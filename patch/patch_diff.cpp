@@ -221,38 +221,60 @@ language_patch diff_language(const string_table& a, const string_table& b) {
     return lp;
 }
 
-} // namespace
-
-result make_patch_by_table(const database& a, const string_table* a_lang, const database& b,
-                           const string_table* b_lang,
-                           const std::function<void(table_patch&&)>& each_table,
-                           language_patch* language) {
+// make_patch_by_table over the parts `scope` names (nullptr: all).
+result diff_by_table(const database& a, const string_table* a_lang, const database& b,
+                     const string_table* b_lang, const patch_scope* scope,
+                     const std::function<void(table_patch&&)>& each_table,
+                     language_patch* language) {
     if (auto r = comparable(a, b); !r)
         return r;
     for (int t = 0; t < a.table_count(); ++t) {
+        if (scope != nullptr && (static_cast<std::size_t>(t) >= scope->tables.size() ||
+                                 scope->tables[static_cast<std::size_t>(t)] == 0))
+            continue;
         table_patch tp = diff_table(a, b, t);
         if (!tp.changed.empty() || !tp.removed.empty() || !tp.added.empty())
             each_table(std::move(tp));
     }
-    if (a_lang != nullptr && b_lang != nullptr && language != nullptr) {
+    if (a_lang != nullptr && b_lang != nullptr && language != nullptr &&
+        (scope == nullptr || scope->language)) {
         std::optional<string_table> copy_a, copy_b;
         *language = diff_language(as_saved(a, *a_lang, copy_a), as_saved(b, *b_lang, copy_b));
     }
     return result::success();
 }
 
-result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
-                            const string_table* b_lang) {
+result_of<patch> diff_games(const database& a, const string_table* a_lang, const database& b,
+                            const string_table* b_lang, const patch_scope* scope) {
     result_of<patch> made;
     const bool with_language = a_lang != nullptr && b_lang != nullptr;
-    if (auto r = make_patch_by_table(
-            a, a_lang, b, b_lang,
+    if (auto r = diff_by_table(
+            a, a_lang, b, b_lang, scope,
             [&](table_patch&& tp) { made.value.tables.push_back(std::move(tp)); },
             with_language ? &made.value.language : nullptr);
         !r)
         return r;
     made.value.has_language = with_language;
     return made;
+}
+
+} // namespace
+
+result make_patch_by_table(const database& a, const string_table* a_lang, const database& b,
+                           const string_table* b_lang,
+                           const std::function<void(table_patch&&)>& each_table,
+                           language_patch* language) {
+    return diff_by_table(a, a_lang, b, b_lang, nullptr, each_table, language);
+}
+
+result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
+                            const string_table* b_lang) {
+    return diff_games(a, a_lang, b, b_lang, nullptr);
+}
+
+result_of<patch> make_patch(const database& a, const string_table* a_lang, const database& b,
+                            const string_table* b_lang, const patch_scope& scope) {
+    return diff_games(a, a_lang, b, b_lang, &scope);
 }
 
 } // namespace qira

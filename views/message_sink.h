@@ -4,6 +4,7 @@
 // default error handler (a box with its message), after which the program goes on.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -24,6 +25,12 @@ class message_sink {
     virtual void show(const QString& caption, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(const QString& caption, const QString& text) = 0;
+    // A question answered with one of `choices` (at least two; the first is the default): the
+    // index of the one chosen. Dismissing the box (Escape, its close box) chooses the last. A
+    // sink that only asks Yes/No takes Yes for the first and No for the last.
+    virtual int choose(const QString& caption, const QString& text, const QStringList& choices) {
+        return ask(caption, text) ? 0 : static_cast<int>(choices.size()) - 1;
+    }
 };
 
 // Passes every box on to another sink, which can be changed: what the window's commands are given,
@@ -37,6 +44,9 @@ class message_relay final : public message_sink {
     bool ask(const QString& caption, const QString& text) override {
         return target_->ask(caption, text);
     }
+    int choose(const QString& caption, const QString& text, const QStringList& choices) override {
+        return target_->choose(caption, text, choices);
+    }
 
   private:
     message_sink* target_ = nullptr;
@@ -48,6 +58,7 @@ class dialog_message_sink final : public message_sink {
     explicit dialog_message_sink(QWidget* parent) : parent_(parent) {}
     void show(const QString& caption, const QString& text) override;
     bool ask(const QString& caption, const QString& text) override;
+    int choose(const QString& caption, const QString& text, const QStringList& choices) override;
 
   private:
     QWidget* parent_;

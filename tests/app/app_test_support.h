@@ -46,6 +46,18 @@ class recording_sink final : public message_sink {
         answers.pop_front();
         return answer;
     }
+    // Questions with choices, answered from `choices` (the first when it runs out; the last
+    // choice is what Escape answers).
+    std::vector<box> chosen;
+    std::deque<int> choices;
+    int choose(const QString& caption, const QString& text, const QStringList&) override {
+        chosen.push_back({caption, text});
+        if (choices.empty())
+            return 0;
+        const int answer = choices.front();
+        choices.pop_front();
+        return answer;
+    }
     // The texts shown, for failure messages.
     QString all() const {
         QStringList texts;
