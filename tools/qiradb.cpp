@@ -2,7 +2,8 @@
 //   info, dump, rewrite, check       the game database file (with --lang, the language file too)
 //   lang-dump, lang-rewrite          a language file alone
 //   make-sample                      a generated install of both files
-//   diff, patch                      the changes between two games as a patch, and applying one
+//   diff, patch, show-patch          the changes between two games as a patch, applying one, and
+//                                    listing what one would change
 // Exit codes: 0 success, 1 an input could not be opened or was refused (nothing written),
 // 2 bad usage.
 
@@ -19,7 +20,9 @@
 #include "patch/patch.h"
 #include "patch/patch_json.h"
 #include "testdata/sample.h"
+#include "tools/patch_tool.h"
 #include "tools/program_args.h"
+#include "tools/tool_common.h"
 
 #include <CLI/CLI.hpp>
 
@@ -32,16 +35,10 @@
 namespace qira {
 namespace {
 
-constexpr int exit_input = 1;
+using namespace tool;
 
 std::string_view field_kind(const db_table& t, int f) {
     return kind_label(place_of_field(t, f).part, label_style::tool);
-}
-
-// Tells why the command stops: one line naming the file.
-int fail(const result& why) {
-    std::cerr << "qiradb: " << why.message() << '\n';
-    return exit_input;
 }
 
 // The table the command asks for is not in the file.
@@ -87,18 +84,6 @@ result_of<int> find_table(const std::filesystem::path& path, const database& db,
                "; give the index of one";
     }
     return result::failure(result::code::refused, {.file = display_name(path)}, why);
-}
-
-// Loads the language file (when given) and then the database, as the editor does.
-std::optional<int> load_both(const std::filesystem::path& db_path,
-                             const std::filesystem::path& lang_path, database& db,
-                             string_table& lang) {
-    if (!lang_path.empty())
-        if (auto r = load_language_file(lang_path, lang); !r)
-            return fail(r);
-    if (auto r = load_database(db_path, lang_path.empty() ? nullptr : &lang, db); !r)
-        return fail(r);
-    return std::nullopt;
 }
 
 int run_info(const std::filesystem::path& path) {
@@ -336,80 +321,6 @@ int run_lang_rewrite(const std::filesystem::path& path, const std::filesystem::p
     return 0;
 }
 
-int run_diff(const std::filesystem::path& a_path, const std::filesystem::path& b_path,
-             const std::vector<std::string>& langs) {
-    database a, b;
-    string_table a_lang, b_lang;
-    const bool with_lang = !langs.empty();
-    if (auto code =
-            load_both(a_path, with_lang ? utf8_path(langs[0]) : std::filesystem::path(), a, a_lang))
-        return *code;
-    if (auto code =
-            load_both(b_path, with_lang ? utf8_path(langs[1]) : std::filesystem::path(), b, b_lang))
-        return *code;
-    // Written a table at a time as the tables are compared: a patch of every row of the largest
-    // games is never held whole.
-    std::optional<patch_json_stream> out;
-    language_patch language;
-    const result made = make_patch_by_table(
-        a, with_lang ? &a_lang : nullptr, b, with_lang ? &b_lang : nullptr,
-        [&](table_patch&& tp) {
-            if (!out)
-                out.emplace(std::cout);
-            out->table(tp);
-        },
-        with_lang ? &language : nullptr);
-    if (!made)
-        return fail(result::failure(result::code::refused, made.where,
-                                    display_name(a_path) + " and " + display_name(b_path) +
-                                        " cannot be compared: " + made.message()));
-    if (!out)
-        out.emplace(std::cout);
-    out->finish(with_lang ? &language : nullptr);
-    std::cout.flush();
-    if (!std::cout)
-        return fail(result::failure(result::code::refused, {},
-                                    "the patch could not be written to the standard output"));
-    return 0;
-}
-
-// Conflicts printed after the count; the rest are only counted.
-constexpr std::size_t shown_conflicts = 20;
-
-int run_patch(const std::filesystem::path& path, const std::filesystem::path& patch_path,
-              const std::filesystem::path& out, const std::vector<std::string>& lang,
-              bool reverse) {
-    patch p;
-    if (auto r = load_patch_file(patch_path, p); !r)
-        return fail(r);
-    open_game game;
-    const std::filesystem::path lang_in =
-        lang.empty() ? std::filesystem::path() : utf8_path(lang[0]);
-    const std::filesystem::path lang_out =
-        lang.empty() ? std::filesystem::path() : utf8_path(lang[1]);
-    if (auto r = open_game_files(path, lang_in, game); !r)
-        return fail(r);
-    // Taken back in place: the patch of the largest games is not held twice.
-    if (reverse)
-        reverse_in_place(p);
-    const patch_applied applied = apply_patch(game, p);
-    if (!applied.ok()) {
-        const std::size_t n = applied.conflicts.size();
-        std::cerr << "qiradb: " << display_name(patch_path)
-                  << (reverse ? " cannot be taken back from " : " does not apply to ")
-                  << display_name(path) << ": " << n << (n == 1 ? " conflict" : " conflicts")
-                  << '\n';
-        for (std::size_t i = 0; i < std::min(n, shown_conflicts); ++i)
-            std::cerr << "  " << applied.conflicts[i].message() << '\n';
-        if (n > shown_conflicts)
-            std::cerr << "  and " << n - shown_conflicts << " more\n";
-        return exit_input;
-    }
-    if (auto r = save_game_files(game, out, lang_out); !r)
-        return fail(r);
-    return 0;
-}
-
 int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
                     std::uint64_t seed) {
     sample_options options;
@@ -428,6 +339,7 @@ struct command_line {
     std::string db, db2, patch_path, out, lang, format = "json", dir, scale = "tiny";
     std::vector<std::string> lang_pair;
     bool reverse = false;
+    bool skip_conflicts = false;
     std::optional<std::string> table;
     std::string seed = "1";
     std::string csv;
@@ -437,7 +349,7 @@ struct command_line {
     // The commands; parsed() tells the one given.
     CLI::App *info = nullptr, *dump = nullptr, *rewrite = nullptr, *import_csv = nullptr,
              *check = nullptr, *lang_dump = nullptr, *lang_rewrite = nullptr,
-             *make_sample = nullptr, *diff = nullptr, *apply = nullptr;
+             *make_sample = nullptr, *diff = nullptr, *apply = nullptr, *show_patch = nullptr;
 };
 
 // The commands on the game database file: info, dump, rewrite, import-csv and check.
@@ -519,6 +431,15 @@ void add_patch_commands(CLI::App& app, command_line& cl) {
                      "LANG LANGOUT: the language file and where to write it")
         ->expected(2);
     cl.apply->add_flag("--reverse", cl.reverse, "take the patch back instead");
+    cl.apply->add_flag("--skip-conflicts", cl.skip_conflicts,
+                       "apply what does not conflict and list what was left out");
+
+    cl.show_patch = app.add_subcommand(
+        "show-patch", "list every change of a patch as it would apply to a game, conflicts marked");
+    cl.show_patch->add_option("DB", cl.db, "game database file")->required();
+    cl.show_patch->add_option("PATCH", cl.patch_path, "the patch, as qiradb diff writes it")
+        ->required();
+    cl.show_patch->add_option("--lang", cl.lang, "language file: its entries and the names");
 }
 
 // Reads the program's arguments into `cl`: the exit code when the program ends there (help asked
@@ -571,7 +492,9 @@ int run_command(const command_line& cl) {
         return run_diff(utf8_path(cl.db), utf8_path(cl.db2), cl.lang_pair);
     if (cl.apply->parsed())
         return run_patch(utf8_path(cl.db), utf8_path(cl.patch_path), utf8_path(cl.out),
-                         cl.lang_pair, cl.reverse);
+                         {cl.lang_pair, cl.reverse, cl.skip_conflicts});
+    if (cl.show_patch->parsed())
+        return run_show_patch(utf8_path(cl.db), utf8_path(cl.patch_path), utf8_path(cl.lang));
     if (cl.make_sample->parsed())
         return run_make_sample(utf8_path(cl.dir), cl.scale,
                                *whole_number(cl.seed, std::numeric_limits<std::uint64_t>::max()));

@@ -3,6 +3,7 @@
 
 #include "dbfile/build.h"
 #include "dbfile/database.h"
+#include "editing/open_game.h"
 #include "support/file_bytes.h"
 #include "support/random_model.h"
 #include "support/spare_words.h"
@@ -453,6 +454,55 @@ TEST_F(Qiradb, DiffAndPatchTurnOneInstallIntoAnotherAndBack) {
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("no language file is given"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "nolang.db"));
+}
+
+// show-patch lists what a patch would change in a game that moved on, and patch
+// --skip-conflicts applies the rest of it.
+TEST_F(Qiradb, ShowPatchMarksConflictsAndSkipConflictsAppliesTheRest) {
+    ASSERT_EQ(run("make-sample " + path("a")).code, 0);
+    const std::string a = path("a/data/cmn/qira.db"), lang = path("a/data/cmn/fe/eng.db");
+    // The mod changes three values of the players; the install changed the first of them too.
+    const auto edited = [&](const std::string& name, std::uint32_t by, int rows) {
+        open_game game;
+        EXPECT_TRUE(
+            open_game_files(dir / "a/data/cmn/qira.db", dir / "a/data/cmn/fe/eng.db", game));
+        for (int r = 0; r < rows; ++r)
+            game.db.rows(4)[static_cast<std::size_t>(r)].values[3] ^= by;
+        EXPECT_TRUE(save_game_files(game, dir / (name + ".db"), dir / (name + "-eng.db")));
+        return game;
+    };
+    const open_game mod = edited("mod", 1, 3);
+    const open_game install = edited("install", 2, 1);
+    const auto d = run("diff " + a + " " + path("mod.db"));
+    ASSERT_EQ(d.code, 0) << d.err;
+    test::write_file(dir / "mod.json", std::vector<std::uint8_t>(d.out.begin(), d.out.end()));
+
+    const auto shown =
+        run("show-patch " + path("install.db") + " " + path("mod.json") + " --lang " + lang);
+    ASSERT_EQ(shown.code, 0) << shown.err;
+    std::istringstream lines(shown.out);
+    std::vector<std::string> listed;
+    for (std::string line; std::getline(lines, line);)
+        listed.push_back(line);
+    ASSERT_EQ(listed.size(), 3u) << shown.out;
+    EXPECT_EQ(listed[0].rfind("! players: ", 0), 0u) << listed[0];
+    EXPECT_NE(listed[0].find("(conflict: holds "), std::string::npos);
+    for (std::size_t i = 1; i < listed.size(); ++i)
+        EXPECT_EQ(listed[i].rfind("  players: ", 0), 0u) << listed[i];
+
+    auto r = run("patch " + path("install.db") + " " + path("mod.json") + " " + path("out.db"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.db"));
+    r = run("patch " + path("install.db") + " " + path("mod.json") + " " + path("out.db") +
+            " --skip-conflicts");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "left out 1 change that conflict or go with one that does:\n" + listed[0] + "\n");
+    open_game out;
+    ASSERT_TRUE(open_game_files(dir / "out.db", {}, out));
+    for (std::size_t row = 0; row < 3; ++row)
+        EXPECT_EQ(out.db.rows(4)[row].values[3],
+                  (row == 0 ? install : mod).db.rows(4)[row].values[3]);
 }
 
 TEST_F(Qiradb, DiffAndPatchRefuseWhatTheyCannotUse) {
