@@ -1,5 +1,6 @@
 #include "views/table_model.h"
 
+#include "editing/row_titles.h"
 #include "editing/table_edits.h"
 #include "editing/text_fold.h"
 #include "fileio/utf8.h"
@@ -169,18 +170,17 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
     // The field's name as messages quote a name from a file.
     const QString field = QString::fromStdString(printable(
         headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString().toStdString()));
+    // The row as every list and message names it, as it was before the edit.
+    const QString row = QString::fromStdString(row_titles(doc_.game.db).of(table_, index.row()));
     auto outcome =
         set_cell_text(doc_.game, where,
                       std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!outcome.ok()) {
-        emit refused(QStringLiteral("Row %1, %2: %3")
-                         .arg(index.row())
-                         .arg(field, QString::fromStdString(outcome.message())));
+        emit refused(QStringLiteral("%1, %2: %3")
+                         .arg(row, field, QString::fromStdString(outcome.message())));
         return false;
     }
-    doc_.push_table_edit(
-        std::move(outcome.made),
-        QStringLiteral("edit table %1 row %2 %3").arg(table_).arg(index.row()).arg(field));
+    doc_.push_table_edit(std::move(outcome.made), QStringLiteral("edit %1 %2").arg(row, field));
     return true;
 }
 
