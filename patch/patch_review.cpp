@@ -161,7 +161,44 @@ patch_review::patch_review(const open_game& game, const patch& p) : game_(game),
     const patch_parts::full_plan plan = patch_parts::plan_patch(db, lang_, p);
     add_conflicts(plan);
     ticked_.assign(changes_.size(), 0);
+    count_changes();
     tick_all(true);
+}
+
+void patch_review::count_changes() {
+    row_counts_.assign(rows_.size(), {});
+    group_counts_.assign(groups_.size(), {});
+    for (std::size_t c = 0; c < changes_.size(); ++c) {
+        const std::uint32_t r = changes_[c].row;
+        for (counts* n : {&row_counts_[r], &group_counts_[rows_[r].group]}) {
+            ++n->changes;
+            n->conflicts += changes_[c].conflict >= 0 ? 1 : 0;
+            n->locked += can_tick(c) ? 0 : 1;
+        }
+    }
+}
+
+void patch_review::set_ticked(std::size_t change, bool on) {
+    if ((ticked_[change] != 0) == on)
+        return;
+    ticked_[change] = on ? 1 : 0;
+    const std::uint32_t r = changes_[change].row;
+    if (on) {
+        ++ticked_count_;
+        ++row_counts_[r].ticked;
+        ++group_counts_[rows_[r].group].ticked;
+    } else {
+        --ticked_count_;
+        --row_counts_[r].ticked;
+        --group_counts_[rows_[r].group].ticked;
+    }
+}
+
+std::pair<std::size_t, std::size_t> patch_review::group_changes(std::size_t g) const {
+    const group& gr = groups_[g];
+    if (gr.end_row <= gr.first_row)
+        return {0, 0};
+    return {rows_[gr.first_row].first_change, rows_[gr.end_row - 1].end_change};
 }
 
 patch_review::~patch_review() = default;
@@ -403,6 +440,18 @@ std::vector<patch_review::shown> patch_review::row_fields(std::size_t r) const {
     return out;
 }
 
+std::size_t patch_review::row_field_count(std::size_t r) const {
+    const row& rw = rows_[r];
+    const group& g = groups_[rw.group];
+    if (g.table_patch < 0 || (rw.kind != review_kind::removed && rw.kind != review_kind::added))
+        return 0;
+    const table_view& tv = *tables_[rw.group];
+    if (!tv.present)
+        return 0;
+    const auto fields = static_cast<std::size_t>(game_.db.tables[tv.t].field_count());
+    return std::min(fields, patch_.tables[static_cast<std::size_t>(g.table_patch)].fields.size());
+}
+
 review_kind patch_review::kind_of(std::size_t change) const {
     const change_item& ch = changes_[change];
     const row& rw = rows_[ch.row];
@@ -433,8 +482,7 @@ std::vector<std::size_t> patch_review::tick(std::size_t change, bool on) {
     do {
         const bool may = !on || can_tick(c);
         if (may && (ticked_[c] != 0) != on) {
-            ticked_[c] = on ? 1 : 0;
-            ticked_count_ += on ? 1 : static_cast<std::size_t>(-1);
+            set_ticked(c, on);
             done.push_back(c);
         }
         c = changes_[c].together;
@@ -443,15 +491,28 @@ std::vector<std::size_t> patch_review::tick(std::size_t change, bool on) {
 }
 
 void patch_review::tick_all(bool on) {
-    ticked_count_ = 0;
     for (std::size_t c = 0; c < changes_.size(); ++c) {
         // A change starts ticked unless it conflicts, or goes with one that does.
         bool tick_it = on && changes_[c].conflict < 0;
         for (std::size_t o = changes_[c].together; tick_it && o != c; o = changes_[o].together)
             tick_it = changes_[o].conflict < 0;
-        ticked_[c] = tick_it ? 1 : 0;
-        ticked_count_ += tick_it ? 1 : 0;
+        set_ticked(c, tick_it);
     }
+}
+
+std::vector<std::size_t> patch_review::tick_range(std::size_t first, std::size_t end, bool on,
+                                                  bool conflicts) {
+    std::vector<std::size_t> done;
+    end = std::min(end, changes_.size());
+    for (std::size_t c = first; c < end; ++c) {
+        if (on && !conflicts && changes_[c].conflict >= 0)
+            continue;
+        if ((ticked_[c] != 0) == on)
+            continue;
+        const std::vector<std::size_t> with = tick(c, on);
+        done.insert(done.end(), with.begin(), with.end());
+    }
+    return done;
 }
 
 bool patch_review::row_matches(std::size_t r, std::string_view folded) const {

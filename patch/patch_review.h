@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qira {
@@ -71,6 +72,8 @@ class patch_review {
     const std::vector<group>& groups() const { return groups_; }
     const std::vector<row>& rows() const { return rows_; }
     std::size_t change_count() const { return changes_.size(); }
+    // The changes of a group, [first, end).
+    std::pair<std::size_t, std::size_t> group_changes(std::size_t group) const;
     // What a change is (a row that stays has its kind `field`; its changes are fields and the
     // bits no field covers).
     review_kind kind_of(std::size_t change) const;
@@ -85,6 +88,8 @@ class patch_review {
     shown show(std::size_t change) const;
     // The fields of a removed or added row, each as show() shows a field (empty for the others).
     std::vector<shown> row_fields(std::size_t row) const;
+    // How many row_fields() gives, without making them.
+    std::size_t row_field_count(std::size_t row) const;
 
     // What keeps a change from applying ("holds 181, patch expects 178"), or null.
     const std::string* conflict(std::size_t change) const;
@@ -103,6 +108,18 @@ class patch_review {
     std::vector<std::size_t> tick(std::size_t change, bool on);
     // Every change ticked that may be, or none.
     void tick_all(bool on);
+    // Ticks or unticks the changes [first, end) with what goes with them; ticking leaves the
+    // conflicts among them as they are unless `conflicts`. Returns the changes whose state changed.
+    std::vector<std::size_t> tick_range(std::size_t first, std::size_t end, bool on,
+                                        bool conflicts);
+
+    // A row's or a group's changes counted: ticked, conflicting, and those that may not be
+    // ticked; kept as ticks change.
+    struct counts {
+        std::uint32_t changes = 0, ticked = 0, conflicts = 0, locked = 0;
+    };
+    const counts& row_counts(std::size_t r) const { return row_counts_[r]; }
+    const counts& group_counts(std::size_t g) const { return group_counts_[g]; }
 
     // Whether the row's title, or anything one of its changes shows, holds `folded` (a text as
     // fold_text folds it; empty: every row).
@@ -132,6 +149,8 @@ class patch_review {
     void add_conflicts(const patch_parts::full_plan& plan);
     void add_conflict(std::size_t change, const std::string& text, bool differs_only);
     void link(std::size_t a, std::size_t b);
+    void set_ticked(std::size_t change, bool on);
+    void count_changes();
     const table_view& table_of(std::size_t group) const;
     std::string value_text(int k, int field, const cell_value& v) const;
     const named_rows& names_of(int table) const;
@@ -148,6 +167,8 @@ class patch_review {
     std::vector<char> ticked_;
     std::size_t ticked_count_ = 0;
     std::size_t conflicted_ = 0;
+    std::vector<counts> row_counts_;
+    std::vector<counts> group_counts_;
     std::vector<std::unique_ptr<table_view>> tables_;
     mutable std::map<int, std::unique_ptr<named_rows>> names_;
 };

@@ -99,6 +99,62 @@ TEST_F(PatchReview, ListsEveryChangeAndMarksWhatTheSessionChanged) {
     EXPECT_FALSE(editable.row_matches(editable.row_of(gone), "renamed fc"));
 }
 
+// The counts of every row and group stay those of its changes through any ticking, and ticking
+// a range leaves its conflicts alone unless asked.
+TEST_F(PatchReview, CountsFollowTheTicks) {
+    patch_review review(game, mod);
+    const auto check_counts = [&] {
+        std::vector<patch_review::counts> rows(review.rows().size()),
+            groups(review.groups().size());
+        for (std::size_t c = 0; c < review.change_count(); ++c)
+            for (patch_review::counts* n :
+                 {&rows[review.row_of(c)], &groups[review.rows()[review.row_of(c)].group]}) {
+                ++n->changes;
+                n->ticked += review.ticked(c) ? 1 : 0;
+                n->conflicts += review.conflict(c) ? 1 : 0;
+                n->locked += review.can_tick(c) ? 0 : 1;
+            }
+        const auto same = [](const patch_review::counts& a, const patch_review::counts& b) {
+            return a.changes == b.changes && a.ticked == b.ticked && a.conflicts == b.conflicts &&
+                   a.locked == b.locked;
+        };
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            ASSERT_TRUE(same(review.row_counts(r), rows[r])) << review.row_title(r);
+        for (std::size_t g = 0; g < groups.size(); ++g)
+            ASSERT_TRUE(same(review.group_counts(g), groups[g])) << review.group_title(g);
+    };
+    check_counts();
+    for (std::size_t r = 0; r < review.rows().size(); ++r)
+        EXPECT_EQ(review.row_field_count(r), review.row_fields(r).size()) << review.row_title(r);
+    const std::size_t spoiled = change_where(review, " field height: ");
+    const std::size_t g = review.rows()[review.row_of(spoiled)].group;
+    const auto [first, end] = review.group_changes(g);
+    ASSERT_TRUE(first <= spoiled && spoiled < end);
+    (void)review.tick_range(first, end, false, false);
+    EXPECT_EQ(review.group_counts(g).ticked, 0u);
+    (void)review.tick_range(first, end, true, false);
+    EXPECT_FALSE(review.ticked(spoiled));
+    EXPECT_EQ(review.tick_range(first, end, true, true), std::vector<std::size_t>{spoiled});
+    check_counts();
+    std::mt19937 random(11);
+    for (int round = 0; round < 40; ++round) {
+        const std::size_t a = random() % review.change_count();
+        const std::size_t b = random() % review.change_count();
+        switch (random() % 3) {
+        case 0:
+            (void)review.tick(a, random() % 2 != 0);
+            break;
+        case 1:
+            (void)review.tick_range(std::min(a, b), std::max(a, b) + 1, random() % 2 != 0,
+                                    random() % 2 != 0);
+            break;
+        default:
+            review.tick_all(random() % 2 != 0);
+        }
+        check_counts();
+    }
+}
+
 // Whatever is ticked, the patch of it applies without conflict, and undoing it gives the bytes
 // back; everything ticked, the spoiled change over what the session holds, makes the mod.
 TEST_F(PatchReview, AnyTickedChoiceAppliesAndUndoes) {
