@@ -123,6 +123,10 @@ void TForm1::set_patch_chooser(qira::file_chooser chooser) {
     patches_->set_chooser(std::move(chooser));
 }
 
+void TForm1::set_patch_reviewer(std::function<bool(qira::patch_review_window&)> reviewer) {
+    patches_->set_reviewer(std::move(reviewer));
+}
+
 bool TForm1::save_despite_problems() {
     return checks_->save_despite_problems();
 }

@@ -59,6 +59,7 @@ class check_commands;
 class file_commands;
 class game_folder;
 class patch_commands;
+class patch_review_window;
 class recovery_commands;
 } // namespace qira
 
@@ -185,12 +186,15 @@ class TForm1 : public QWidget {
     // --- Patches (app/patch_commands.h)
     // "Save changes as patch...": the changes since the files were opened, to a patch file.
     void ButtonPatchSaveClick() { run(&TForm1::save_patch); }
-    // "Apply patch...": a patch file applied to the open game as one undo step; conflicts are
-    // listed and change nothing.
+    // "Apply patch...": a patch file shown for review, then the changes ticked applied to the
+    // open game as one undo step.
     void ButtonPatchApplyClick() { run(&TForm1::apply_patch); }
     // Asks for a patch file to write (`save`) or read, starting at `start`; empty when the user
     // cancels. Tests answer instead of the dialog.
     void set_patch_chooser(qira::file_chooser chooser);
+    // Shows a patch's review (modal) and tells whether to apply what is ticked; tests tick and
+    // answer instead.
+    void set_patch_reviewer(std::function<bool(qira::patch_review_window&)> reviewer);
     // Gives the window of the tables the folder its CSV dialogs start in, kept in the registry.
     void connect_folder_stores();
 

@@ -3,8 +3,10 @@
 #include "app/game_paths.h"
 #include "app/registry.h"
 #include "patch/patch_json.h"
+#include "patch/patch_review.h"
 #include "views/game_document.h"
 #include "views/message_sink.h"
+#include "views/patch_review_window.h"
 #include "views/tables_window.h"
 #include "views/widgets.h"
 
@@ -12,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
+
+#include <optional>
 
 namespace qira {
 
@@ -61,7 +65,8 @@ patch_commands::patch_commands(game_document& doc, QWidget* window)
     : doc_(doc), window_(window),
       choose_(file_dialogs(window, QStringLiteral("Save changes as patch"),
                            QStringLiteral("Apply patch"),
-                           QStringLiteral("Patches (*.json);;All files (*)"))) {}
+                           QStringLiteral("Patches (*.json);;All files (*)"))),
+      review_([](patch_review_window& dialog) { return dialog.exec() == QDialog::Accepted; }) {}
 
 void connect_folder_stores(tables_window& tables) {
     tables.set_folder_store([] { return stored_folder(csv_folder_value); },
@@ -121,21 +126,38 @@ command_outcome patch_commands::apply_patch() {
 
 command_outcome patch_commands::review_and_apply(const patch& p, const QString& name,
                                                  const QString& note) {
-    (void)note;
+    if (p.empty())
+        return command_outcome::done(QStringLiteral("%1 holds no changes.").arg(name));
+    std::optional<patch_review> review;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        review.emplace(doc_.game, p);
+    }
+    bool accepted = false;
+    {
+        patch_review_window dialog(*review, name, note, window_);
+        accepted = review_(dialog);
+    }
+    if (!accepted)
+        return command_outcome::done(
+            QStringLiteral("%1 was not applied; nothing was changed.").arg(name));
     // The game changes here, on the window's own thread: nothing may paint it half changed.
     patch_step step = [&] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        return apply_patch_step(doc_.game, p);
+        return apply_patch_step(doc_.game, review->ticked_patch());
     }();
     if (!step.ok())
         return command_outcome::refused(conflicts_text(name, step.conflicts));
     if (step.made.empty())
-        return command_outcome::done(QStringLiteral("%1 changes nothing in this game.").arg(name));
+        return command_outcome::done(
+            QStringLiteral("%1: the selected changes change nothing in this game.").arg(name));
     command_outcome out =
-        command_outcome::done(QStringLiteral("%1 was applied (%2 changes); Undo takes it back.")
+        command_outcome::done(QStringLiteral("%1: %2 of %3 changes applied; Undo takes them back.")
                                   .arg(name)
-                                  .arg(p.change_count()));
+                                  .arg(review->ticked_count())
+                                  .arg(review->change_count()));
     out.step = std::move(step.made);
     out.step_name = QStringLiteral("apply patch %1").arg(name);
     return out;

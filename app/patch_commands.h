@@ -1,20 +1,27 @@
 #pragma once
 // Patches on the start screen: "Save changes as patch..." writes what the user changed since the
-// files were opened; "Apply patch..." applies a patch file to the open game as one undo step.
-// The folders of the file dialogs are kept in the editor's own registry key.
+// files were opened; "Apply patch..." shows a patch file's changes for review and applies those
+// the user keeps to the open game as one undo step. The folders of the file dialogs are kept in
+// the editor's own registry key.
 
 #include "patch/patch_edit.h"
 #include "views/command_action.h"
 #include "views/file_dialogs.h"
 
 #include <filesystem>
+#include <functional>
 
 class QWidget;
 
 namespace qira {
 
 class game_document;
+class patch_review_window;
 class tables_window;
+
+// Shows the review of a patch and tells whether the user chose to apply what is ticked (by
+// default the dialog runs modal; tests tick and answer instead).
+using patch_reviewer = std::function<bool(patch_review_window&)>;
 
 class patch_commands {
   public:
@@ -23,24 +30,25 @@ class patch_commands {
 
     // Asks for a patch file to write (`save`) or read; tests answer instead of the dialogs.
     void set_chooser(file_chooser chooser) { choose_ = std::move(chooser); }
+    void set_reviewer(patch_reviewer reviewer) { review_ = std::move(reviewer); }
 
     // The files as opened, for "Save changes as patch..." (a file that cannot be read again
     // leaves that command without a base, which it says when it is used).
     void files_opened(const std::filesystem::path& database, const std::filesystem::path& language);
     // "Save changes as patch...": the changes since the files were opened, to a patch file.
     command_outcome save_patch();
-    // "Apply patch...": a patch file applied to the open game as one undo step; conflicts are
-    // listed and change nothing.
+    // "Apply patch...": a patch file read, reviewed and applied (review_and_apply).
     command_outcome apply_patch();
     // A patch read (from a file named `name`, or kept by the recovery) applied to the open game:
-    // shown for review first, then what the user keeps applied as one undo step. `note` is said
-    // above the changes (why they are shown; empty: nothing).
+    // shown for review first, then the changes the user ticked applied as one undo step; Cancel
+    // changes nothing. `note` is said above the changes (why they are shown; empty: nothing).
     command_outcome review_and_apply(const patch& p, const QString& name, const QString& note = {});
 
   private:
     game_document& doc_;
     QWidget* window_;
     file_chooser choose_;
+    patch_reviewer review_;
     // The two files as they were opened, to make the patch of what was changed since.
     opened_files opened_;
 };

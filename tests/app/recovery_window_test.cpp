@@ -132,6 +132,7 @@ struct fixture {
         sink = {};
         sink.choices = {choice};
         auto w = std::make_unique<TForm1>(&sink);
+        apply_reviews_as_they_open(*w);
         w->show();
         [&] { QTRY_COMPARE(sink.chosen.size(), std::size_t{1}); }();
         return w;

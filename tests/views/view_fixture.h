@@ -34,6 +34,7 @@ struct view_fixture {
     void open() {
         registry.set(install_key, install_dir_value, install_dir_text(install.path()));
         window = std::make_unique<TForm1>(&sink);
+        apply_reviews_as_they_open(*window);
         window->show();
         window->Button1->click();
         QVERIFY2(in_editing(*window), qPrintable(sink.all()));
