@@ -146,6 +146,10 @@ command_outcome patch_commands::review_and_apply(const patch& p, const QString& 
     patch_step step = [&] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        // Everything ticked and nothing in conflict: the patch of the ticked changes is the
+        // patch itself, which need not be copied.
+        if (review->ticked_count() == review->change_count() && review->conflict_count() == 0)
+            return apply_patch_step(doc_.game, p);
         return apply_patch_step(doc_.game, review->ticked_patch());
     }();
     if (!step.ok())

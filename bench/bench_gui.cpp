@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "bench_common.h"
+#include "views/patch_review_window.h"
 #include "views/reference_picker.h"
 #include "views/tables_window.h"
 
@@ -45,6 +46,8 @@ struct open_window {
         application();
         qputenv("QIRA_REGISTRY", (registry_dir.path() / "registry.ini").string().c_str());
         window = std::make_unique<TForm1>(&sink);
+        // "Apply patch..." applies what its review ticks as it opens.
+        window->set_patch_reviewer([](patch_review_window&) { return true; });
         window->Edit1->setText(QString::fromStdString(in.dir.string()) + QLatin1Char('/'));
         window->cb_lng->setCurrentIndex(0);
         window->Button1Click();
@@ -90,6 +93,38 @@ void window_apply_patch(benchmark::State& state, const install& in) {
         w.window->doc.undo_stack()->undo();
         state.ResumeTiming();
     }
+}
+
+// "Apply patch..." of that patch up to its review: the file read, the review made and the dialog
+// shown with its list painted; the review is then cancelled, untimed.
+void window_review_patch(benchmark::State& state, const install& in) {
+    const std::filesystem::path patch = other_install_patch(in);
+    open_window& w = window_for(in, "/patch");
+    if (patch.empty() || !w.ok()) {
+        state.SkipWithError("no patch or no window");
+        return;
+    }
+    w.window->set_patch_chooser([&](bool, const QString&, const QString&) {
+        return QString::fromStdString(patch.string());
+    });
+    bool shown = false;
+    w.window->set_patch_reviewer([&](patch_review_window& review) {
+        review.show();
+        review.repaint();
+        shown = review.isVisible() && review.model->rowCount() > 0;
+        state.PauseTiming();
+        return false;
+    });
+    for (auto _ : state) {
+        shown = false;
+        w.window->ButtonPatchApplyClick();
+        if (!shown) {
+            state.SkipWithError("the review was not shown");
+            break;
+        }
+        state.ResumeTiming();
+    }
+    w.window->set_patch_reviewer([](patch_review_window&) { return true; });
 }
 
 // "Save changes as patch..." of that patch applied: the whole game compared with its files as
@@ -455,6 +490,7 @@ void register_gui_steps(const install& in) {
     register_step("show team", in, show_team);
     register_step("window: Apply patch... of another install", in, window_apply_patch);
     register_step("window: Save changes as patch... of it", in, window_save_patch);
+    register_step("window: review of the patch of every row (opened)", in, window_review_patch);
 }
 
 } // namespace qira::bench
