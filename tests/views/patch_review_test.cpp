@@ -214,6 +214,14 @@ class patch_review_test : public QObject {
             // Typing narrows the list to the rows that hold the text; Ctrl+F goes there.
             QTest::keyClick(&review, Qt::Key_F, Qt::ControlModifier);
             QCOMPARE(QApplication::focusWidget(), review.find_field);
+            // Tab reaches every control, each named for screen readers.
+            for (QWidget* next : std::initializer_list<QWidget*>{
+                     tree, review.select_all_button, review.select_none_button, review.apply_button,
+                     review.cancel_button, review.find_field}) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), next);
+                QVERIFY(!next->accessibleName().isEmpty());
+            }
             QTest::keyClicks(review.find_field, QStringLiteral("NOWAK"));
             QTRY_VERIFY(review.summary->text().endsWith(QStringLiteral("1 of 6 rows shown")));
             QCOMPARE(tree->model()->rowCount(), 1);
