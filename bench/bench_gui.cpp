@@ -69,19 +69,29 @@ open_window& window_for(const install& in, const std::string& purpose = {}) {
     return *w;
 }
 
-// "Apply patch..." of the diff to the second install of the same scale (every row differs), as
-// the user runs it (file read, checks, apply, one undo step, trees and pages refreshed); Undo after
-// each, untimed.
-void window_apply_patch(benchmark::State& state, const install& in) {
+// The window of the install whose "Apply patch..." chooses the diff to the second install of the
+// same scale; null (the benchmark skipped) when there is no such patch or window.
+open_window* window_choosing_patch(benchmark::State& state, const install& in) {
     const std::filesystem::path patch = other_install_patch(in);
     open_window& w = window_for(in, "/patch");
     if (patch.empty() || !w.ok()) {
         state.SkipWithError("no patch or no window");
-        return;
+        return nullptr;
     }
-    w.window->set_patch_chooser([&](bool, const QString&, const QString&) {
+    w.window->set_patch_chooser([patch](bool, const QString&, const QString&) {
         return QString::fromStdString(patch.string());
     });
+    return &w;
+}
+
+// "Apply patch..." of the diff to the second install of the same scale (every row differs), as
+// the user runs it (file read, checks, apply, one undo step, trees and pages refreshed); Undo after
+// each, untimed.
+void window_apply_patch(benchmark::State& state, const install& in) {
+    open_window* found = window_choosing_patch(state, in);
+    if (!found)
+        return;
+    open_window& w = *found;
     for (auto _ : state) {
         const int steps = w.window->doc.undo_stack()->index();
         w.window->ButtonPatchApplyClick();
@@ -98,15 +108,10 @@ void window_apply_patch(benchmark::State& state, const install& in) {
 // "Apply patch..." of that patch up to its review: the file read, the review made and the dialog
 // shown with its list painted; the review is then cancelled, untimed.
 void window_review_patch(benchmark::State& state, const install& in) {
-    const std::filesystem::path patch = other_install_patch(in);
-    open_window& w = window_for(in, "/patch");
-    if (patch.empty() || !w.ok()) {
-        state.SkipWithError("no patch or no window");
+    open_window* found = window_choosing_patch(state, in);
+    if (!found)
         return;
-    }
-    w.window->set_patch_chooser([&](bool, const QString&, const QString&) {
-        return QString::fromStdString(patch.string());
-    });
+    open_window& w = *found;
     bool shown = false;
     w.window->set_patch_reviewer([&](patch_review_window& review) {
         review.show();
