@@ -4,6 +4,7 @@
 //   make-sample                      a generated install of both files
 //   diff, patch, show-patch          the changes between two games as a patch, applying one, and
 //                                    listing what one would change
+//   merge, merge-patches             two mods made on one game merged (games or patches)
 // Exit codes: 0 success, 1 an input could not be opened or was refused (nothing written),
 // 2 bad usage.
 
@@ -20,6 +21,7 @@
 #include "patch/patch.h"
 #include "patch/patch_json.h"
 #include "testdata/sample.h"
+#include "tools/merge_tool.h"
 #include "tools/patch_tool.h"
 #include "tools/program_args.h"
 #include "tools/tool_common.h"
@@ -336,7 +338,8 @@ int run_make_sample(const std::filesystem::path& dir, const std::string& scale,
 // What the command line gives: the options of every command (those of the same meaning shared
 // between them), and the commands, to tell which one was given.
 struct command_line {
-    std::string db, db2, patch_path, out, lang, format = "json", dir, scale = "tiny";
+    std::string db, db2, db3, patch_path, out, lang, format = "json", dir, scale = "tiny";
+    std::string prefer;
     std::vector<std::string> lang_pair;
     bool reverse = false;
     bool skip_conflicts = false;
@@ -349,7 +352,8 @@ struct command_line {
     // The commands; parsed() tells the one given.
     CLI::App *info = nullptr, *dump = nullptr, *rewrite = nullptr, *import_csv = nullptr,
              *check = nullptr, *lang_dump = nullptr, *lang_rewrite = nullptr,
-             *make_sample = nullptr, *diff = nullptr, *apply = nullptr, *show_patch = nullptr;
+             *make_sample = nullptr, *diff = nullptr, *apply = nullptr, *show_patch = nullptr,
+             *merge = nullptr, *merge_patches = nullptr;
 };
 
 // The commands on the game database file: info, dump, rewrite, import-csv and check.
@@ -442,6 +446,29 @@ void add_patch_commands(CLI::App& app, command_line& cl) {
     cl.show_patch->add_option("--lang", cl.lang, "language file: its entries and the names");
 }
 
+// The commands that merge two mods made on one game: merge and merge-patches.
+void add_merge_commands(CLI::App& app, command_line& cl) {
+    cl.merge = app.add_subcommand("merge", "merge two games made from one base game and save");
+    cl.merge->add_option("BASE", cl.db, "the base game's database file")->required();
+    cl.merge->add_option("A", cl.db2, "game A's database file")->required();
+    cl.merge->add_option("B", cl.db3, "game B's database file")->required();
+    cl.merge->add_option("OUT", cl.out, "where to write the merged database")->required();
+    cl.merge
+        ->add_option("--lang", cl.lang_pair,
+                     "BASE_LANG A_LANG B_LANG OUT_LANG: merge the language files too")
+        ->expected(4);
+    cl.merge->add_option("--prefer", cl.prefer, "a or b: the side that wins every conflict")
+        ->check(CLI::IsMember({"a", "b"}));
+
+    cl.merge_patches = app.add_subcommand(
+        "merge-patches", "merge two patches made against one base game into one patch");
+    cl.merge_patches->add_option("P1", cl.patch_path, "the first patch (side a)")->required();
+    cl.merge_patches->add_option("P2", cl.db2, "the second patch (side b)")->required();
+    cl.merge_patches->add_option("OUT", cl.out, "where to write the merged patch")->required();
+    cl.merge_patches->add_option("--prefer", cl.prefer, "a or b: the side that wins every conflict")
+        ->check(CLI::IsMember({"a", "b"}));
+}
+
 // Reads the program's arguments into `cl`: the exit code when the program ends there (help asked
 // for, or bad usage told with the help), nothing when a command is to run.
 std::optional<int> parse_command_line(CLI::App& app, const command_line& cl, int argc,
@@ -473,6 +500,9 @@ std::optional<int> parse_command_line(CLI::App& app, const command_line& cl, int
 
 // Runs the command the line gives, with its options.
 int run_command(const command_line& cl) {
+    const merge_side prefer = cl.prefer == "a"   ? merge_side::a
+                              : cl.prefer == "b" ? merge_side::b
+                                                 : merge_side::none;
     if (cl.info->parsed())
         return run_info(utf8_path(cl.db));
     if (cl.dump->parsed())
@@ -495,6 +525,12 @@ int run_command(const command_line& cl) {
                          {cl.lang_pair, cl.reverse, cl.skip_conflicts});
     if (cl.show_patch->parsed())
         return run_show_patch(utf8_path(cl.db), utf8_path(cl.patch_path), utf8_path(cl.lang));
+    if (cl.merge->parsed())
+        return run_merge(utf8_path(cl.db), utf8_path(cl.db2), utf8_path(cl.db3), utf8_path(cl.out),
+                         cl.lang_pair, prefer);
+    if (cl.merge_patches->parsed())
+        return run_merge_patches(utf8_path(cl.patch_path), utf8_path(cl.db2), utf8_path(cl.out),
+                                 prefer);
     if (cl.make_sample->parsed())
         return run_make_sample(utf8_path(cl.dir), cl.scale,
                                *whole_number(cl.seed, std::numeric_limits<std::uint64_t>::max()));
@@ -515,6 +551,7 @@ int main(int argc, char** argv) {
     add_language_commands(app, cl);
     add_sample_command(app, cl);
     add_patch_commands(app, cl);
+    add_merge_commands(app, cl);
     if (const auto code = parse_command_line(app, cl, argc, argv))
         return *code;
     return run_command(cl);
