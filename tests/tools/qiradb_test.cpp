@@ -549,5 +549,85 @@ TEST_F(Qiradb, DiffAndPatchRefuseWhatTheyCannotUse) {
     EXPECT_EQ(run("diff " + a + " " + a + " --lang " + a).code, 2);
 }
 
+// merge and merge-patches: two mods of one install that both change a player's value (and each
+// another one), without --prefer refused with the conflict listed, with it decided for the side.
+TEST_F(Qiradb, MergeListsConflictsAndWritesOnlyWhenPreferDecidesThem) {
+    ASSERT_EQ(run("make-sample " + path("base")).code, 0);
+    const std::string base = path("base/data/cmn/qira.db"), lang = path("base/data/cmn/fe/eng.db");
+    const auto edited = [&](const std::string& name, std::uint32_t by, std::size_t other_row) {
+        open_game game;
+        EXPECT_TRUE(
+            open_game_files(dir / "base/data/cmn/qira.db", dir / "base/data/cmn/fe/eng.db", game));
+        game.db.rows(4)[0].values[3] ^= by;
+        game.db.rows(4)[other_row].values[3] ^= by;
+        EXPECT_TRUE(save_game_files(game, dir / (name + ".db"), dir / (name + "-eng.db")));
+        return game;
+    };
+    const open_game a = edited("a", 1, 1), b = edited("b", 2, 2);
+    const auto langs = [&](const std::string& out) {
+        return " --lang " + lang + " " + path("a-eng.db") + " " + path("b-eng.db") + " " +
+               path(out);
+    };
+
+    // Nothing disagrees: A merged with itself is A.
+    auto r = run("merge " + base + " " + path("a.db") + " " + path("a.db") + " " + path("aa.db") +
+                 langs("aa-eng.db"));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(test::read_file(dir / "aa.db"), test::read_file(dir / "a.db"));
+    EXPECT_EQ(test::read_file(dir / "aa-eng.db"), test::read_file(dir / "a-eng.db"));
+
+    r = run("merge " + base + " " + path("a.db") + " " + path("b.db") + " " + path("out.db") +
+            langs("out-eng.db"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err.rfind("qiradb: a.db and b.db: 1 conflict; nothing written", 0), 0u) << r.err;
+    const std::string line = r.err.substr(r.err.find("\n  ") + 3);
+    EXPECT_EQ(line.rfind("players: ", 0), 0u) << line;
+    EXPECT_NE(line.find(", rank 0) field "), std::string::npos) << line;
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.db"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "out-eng.db"));
+
+    for (const std::string name : {"a", "b"}) {
+        const auto d = run("diff " + base + " " + path(name + ".db"));
+        ASSERT_EQ(d.code, 0) << d.err;
+        test::write_file(dir / (name + ".json"),
+                         std::vector<std::uint8_t>(d.out.begin(), d.out.end()));
+    }
+    r = run("merge-patches " + path("a.json") + " " + path("b.json") + " " + path("ab.json"));
+    EXPECT_EQ(r.code, 1);
+    // Without the base game, the row is named by its keys and rank.
+    const std::string patch_line = r.err.substr(r.err.find("\n  ") + 3);
+    EXPECT_EQ(patch_line.rfind("players: keys ", 0), 0u) << patch_line;
+    EXPECT_EQ(patch_line.substr(patch_line.find(" field ")), line.substr(line.find(" field ")));
+    EXPECT_FALSE(std::filesystem::exists(dir / "ab.json"));
+
+    for (const std::string side : {"a", "b"}) {
+        SCOPED_TRACE(side);
+        const std::string out = side + "-won";
+        r = run("merge " + base + " " + path("a.db") + " " + path("b.db") + " " +
+                path(out + ".db") + langs(out + "-eng.db") + " --prefer " + side);
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out, "1 conflict decided for " + side + ":\n  " + line);
+        open_game won;
+        ASSERT_TRUE(open_game_files(dir / (out + ".db"), {}, won));
+        for (std::size_t row = 0; row < 3; ++row)
+            EXPECT_EQ(won.db.rows(4)[row].values[3],
+                      (row == 1 || (row == 0 && side == "a") ? a : b).db.rows(4)[row].values[3]);
+        // The patches merged apply to the base as the games merged.
+        r = run("merge-patches " + path("a.json") + " " + path("b.json") + " " +
+                path(out + ".json") + " --prefer " + side);
+        ASSERT_EQ(r.code, 0) << r.err;
+        r = run("patch " + base + " " + path(out + ".json") + " " + path(out + "-p.db"));
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(test::read_file(dir / (out + "-p.db")), test::read_file(dir / (out + ".db")));
+    }
+
+    // Refused: a file that is not there, named; nothing written.
+    r = run("merge-patches " + path("a.json") + " " + path("none.json") + " " + path("x.json"));
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("none.json"), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.json"));
+}
+
 } // namespace
 } // namespace qira
