@@ -2,7 +2,9 @@
 // from its start to its end, and its peak memory. For each install of a known scale (tiny, game,
 // max) a second install of the same scale is made with another seed, so that every row differs;
 // `diff` compares the two with their language files, `patch` applies that diff to the first and
-// writes both files, `rewrite --lang` loads and saves the first. Beside them the core step a mod
+// writes both files, `rewrite --lang` loads and saves the first. `merge` merges two mods of the
+// first into it: A changes the height of every third player, B renames every fourth team (its
+// name is a language entry) and changes a value of every team. Beside them the core step a mod
 // of a few values costs: a 10-value patch read and applied to the open game.
 
 #include "bench_common.h"
@@ -125,6 +127,75 @@ void apply_small_patch(benchmark::State& state, const install& in) {
     }
 }
 
+// Two mods of the install, A of the players and B of the teams and their names, saved once per
+// install.
+struct merge_inputs {
+    scratch_dir dir;
+    install a, b;
+    bool ready = false;
+};
+
+const merge_inputs* prepare_merge(const install& in) {
+    static std::map<std::string, std::unique_ptr<merge_inputs>> made;
+    auto& slot = made[in.name];
+    if (slot)
+        return slot->ready ? slot.get() : nullptr;
+    slot = std::make_unique<merge_inputs>();
+    merge_inputs& m = *slot;
+    m.a = {in.name + "-a", m.dir.path() / "a"};
+    m.b = {in.name + "-b", m.dir.path() / "b"};
+    open_game base;
+    if (!open_game_files(in.db_path(), in.lang_path(), base))
+        return nullptr;
+    open_game a = base, b = std::move(base);
+    const auto height = a.db.field_slot(table_index::players, player_field::height);
+    if (!height)
+        return nullptr;
+    auto players = a.db.rows(table_index::players);
+    for (std::size_t r = 0; r < players.size(); r += 3)
+        players[r].values[*height] ^= 1;
+    auto teams = b.db.rows(table_index::teams);
+    for (std::size_t r = 0; r < teams.size(); ++r) {
+        if (!teams[r].values.empty())
+            teams[r].values[0] ^= 1;
+        const std::int32_t key = b.lang.names[table_index::teams].key_of(teams[r].keys[0], 0);
+        if (r % 4 == 0 && b.lang.text_of(key) != nullptr)
+            teams[r].names[0] = "Renamed " + std::to_string(r);
+    }
+    for (const install* mod : {&m.a, &m.b}) {
+        std::filesystem::create_directories(mod->db_path().parent_path());
+        std::filesystem::create_directories(mod->lang_path().parent_path());
+    }
+    m.ready = save_game_files(a, m.a.db_path(), m.a.lang_path()).ok() &&
+              save_game_files(b, m.b.db_path(), m.b.lang_path()).ok();
+    return m.ready ? &m : nullptr;
+}
+
+void merge_process(benchmark::State& state, const install& in) {
+    const merge_inputs* m = prepare_merge(in);
+    if (m == nullptr) {
+        state.SkipWithError("cannot make the two mods");
+        return;
+    }
+    const std::filesystem::path out = m->dir.path() / "out";
+    const std::vector<std::string> args = {"merge",
+                                           in.db_path().string(),
+                                           m->a.db_path().string(),
+                                           m->b.db_path().string(),
+                                           (out / "qira.db").string(),
+                                           "--lang",
+                                           in.lang_path().string(),
+                                           m->a.lang_path().string(),
+                                           m->b.lang_path().string(),
+                                           (out / "eng.db").string()};
+    std::filesystem::create_directories(out);
+    for (auto _ : state)
+        if (peak_resident_bytes(QIRADB_PATH, args) < 0) {
+            state.SkipWithError("qiradb failed");
+            return;
+        }
+}
+
 std::int64_t size_of(const std::filesystem::path& p) {
     std::error_code ec;
     const auto s = std::filesystem::file_size(p, ec);
@@ -139,6 +210,8 @@ void register_process_steps(const install& in) {
     register_step("qiradb diff of two installs (process)", in, diff_process);
     register_step("qiradb patch of that diff (process)", in, patch_process);
     register_step("qiradb rewrite --lang (process)", in, rewrite_process);
+    if (in.name == "max")
+        register_step("qiradb merge of two max games (process)", in, merge_process);
     register_step("patch apply (10 changed values)", in, apply_small_patch);
 }
 
