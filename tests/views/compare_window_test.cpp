@@ -16,29 +16,6 @@ using table_index::teams;
 
 namespace {
 
-// Every line of the review beneath `parent`, each table and row fetched and expanded.
-QModelIndexList lines(QTreeView* tree, const QModelIndex& parent = {}) {
-    QAbstractItemModel* m = tree->model();
-    if (parent.isValid()) {
-        tree->expand(parent);
-        if (m->canFetchMore(parent))
-            m->fetchMore(parent);
-    }
-    QModelIndexList out;
-    for (int r = 0; r < m->rowCount(parent); ++r) {
-        out << m->index(r, 0, parent);
-        out << lines(tree, out.back());
-    }
-    return out;
-}
-
-QModelIndex line_with(QTreeView* tree, const QString& text, const QModelIndex& under = {}) {
-    for (const QModelIndex& i : lines(tree, under))
-        if (i.data().toString().contains(text))
-            return i;
-    return {};
-}
-
 std::uint32_t& player_value(open_game& g, int row, const char* field) {
     return g.db.rows(players)[static_cast<std::size_t>(row)].values.at(
         static_cast<std::size_t>(*g.db.field_slot(players, field)));
