@@ -38,6 +38,7 @@ void TForm1::make_commands() {
     const QKeySequence ctrl_shift_z(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     const QKeySequence ctrl_y(Qt::CTRL | Qt::Key_Y);
     const QKeySequence ctrl_t(Qt::CTRL | Qt::Key_T);
+    const QKeySequence ctrl_shift_d(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
     const command commands[] = {
         {&TForm1::open_action, "open_action", "Open Database", {}, true, &TForm1::open_database},
         {&TForm1::folder_action,
@@ -61,6 +62,13 @@ void TForm1::make_commands() {
          {},
          false,
          &TForm1::apply_patch},
+        // Its keys work on the start screen, where its button shows.
+        {&TForm1::compare_action,
+         "compare_action",
+         "Compare with...",
+         {ctrl_shift_d},
+         false,
+         &TForm1::compare_with},
         {&TForm1::finish_action,
          "finish_action",
          "Finish Editing...",
@@ -121,6 +129,10 @@ void TForm1::set_folder_chooser(folder_chooser chooser) {
 
 void TForm1::set_patch_chooser(qira::file_chooser chooser) {
     patches_->set_chooser(std::move(chooser));
+}
+
+void TForm1::set_compare_chooser(qira::file_chooser chooser) {
+    patches_->set_game_chooser(std::move(chooser));
 }
 
 void TForm1::set_patch_reviewer(std::function<bool(qira::patch_review_window&)> reviewer) {
@@ -256,7 +268,7 @@ void TForm1::show_game_open(bool open) {
     }
     for (QPushButton* b : {Button4, ButtonUndo, ButtonRedo, ButtonTables, ButtonCheck})
         b->setVisible(open);
-    set_enabled({patch_save_action, patch_apply_action}, open);
+    set_enabled({patch_save_action, patch_apply_action, compare_action}, open);
 }
 
 void TForm1::close_other_windows() {
@@ -326,6 +338,10 @@ command_outcome TForm1::save_patch() {
 
 command_outcome TForm1::apply_patch() {
     return patches_->apply_patch();
+}
+
+command_outcome TForm1::compare_with() {
+    return patches_->compare_with();
 }
 
 command_outcome TForm1::show_check() {

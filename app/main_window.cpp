@@ -78,7 +78,8 @@ void set_keyboard_access(TForm1& w) {
     // controls in its own order, after the last control of the page before.
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.ButtonCheck, w.Button1,
                w.Button15, w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave,
-               w.ButtonPatchApply, w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
+               w.ButtonPatchApply, w.ButtonCompare, w.TreeView1Find->field, w.TreeView1Find->clear,
+               w.TreeView1});
     std::vector<QWidget*> chain{w.TreeView1};
     for (const auto& page :
          {w.league->tab_order(), w.team->tab_order(), w.player->tab_order(), w.roster->tab_order()})
@@ -247,6 +248,10 @@ void TForm1::make_start_commands() {
         QStringLiteral("Apply a patch file to the open game, as one step that can be undone"));
     for (QPushButton* b : {ButtonPatchSave, ButtonPatchApply})
         b->setAccessibleName(b->text());
+    ButtonCompare = command_button("ButtonCompare", compare_action, Panel4);
+    ButtonCompare->setToolTip(QStringLiteral("Compare the open game with another install's and "
+                                             "take over the differences you tick (Ctrl+Shift+D)"));
+    ButtonCompare->setAccessibleName(QStringLiteral("Compare with another game"));
     pb = named(new QProgressBar(Panel4), "pb");
     pb->setRange(0, 100);
     pb->setValue(0);
@@ -289,6 +294,7 @@ void TForm1::lay_out_start_screen(QLabel* about, QLabel* disclaimer) {
     patches->addStretch(1);
     patches->addWidget(ButtonPatchSave);
     patches->addWidget(ButtonPatchApply);
+    patches->addWidget(ButtonCompare);
     screen->addLayout(patches);
     screen->addSpacing(6);
     screen->addWidget(pb);

@@ -120,6 +120,7 @@ class TForm1 : public QWidget {
     QPushButton* Button10;         // "Exit"
     QPushButton* ButtonPatchSave;  // "Save changes as patch..."
     QPushButton* ButtonPatchApply; // "Apply patch..."
+    QPushButton* ButtonCompare;    // "Compare with...", Ctrl+Shift+D
     QProgressBar* pb;
     qira::status_line* save_status; // a quiet line after a successful save
 
@@ -145,6 +146,7 @@ class TForm1 : public QWidget {
     QAction* exit_action;        // Button10
     QAction* patch_save_action;  // ButtonPatchSave
     QAction* patch_apply_action; // ButtonPatchApply
+    QAction* compare_action;     // ButtonCompare
     QAction* finish_action;      // Button4
     QAction* undo_action;        // ButtonUndo
     QAction* redo_action;        // ButtonRedo
@@ -189,9 +191,14 @@ class TForm1 : public QWidget {
     // "Apply patch...": a patch file shown for review, then the changes ticked applied to the
     // open game as one undo step.
     void ButtonPatchApplyClick() { run(&TForm1::apply_patch); }
+    // "Compare with...": another install's game compared with the open one, its differences
+    // shown for review, then the changes ticked taken over as one undo step.
+    void ButtonCompareClick() { run(&TForm1::compare_with); }
     // Asks for a patch file to write (`save`) or read, starting at `start`; empty when the user
     // cancels. Tests answer instead of the dialog.
     void set_patch_chooser(qira::file_chooser chooser);
+    // Asks for the game database of "Compare with..."; tests answer instead of the dialog.
+    void set_compare_chooser(qira::file_chooser chooser);
     // Shows a patch's review (modal) and tells whether to apply what is ticked; tests tick and
     // answer instead.
     void set_patch_reviewer(std::function<bool(qira::patch_review_window&)> reviewer);
@@ -277,6 +284,7 @@ class TForm1 : public QWidget {
     qira::command_outcome choose_game_folder();
     qira::command_outcome save_patch();
     qira::command_outcome apply_patch();
+    qira::command_outcome compare_with();
     // At start: the session an editor that did not close left, opened and applied as the user
     // chooses.
     qira::command_outcome recover_session();

@@ -23,6 +23,7 @@ namespace {
 
 constexpr char patch_folder_value[] = "patch folder";
 constexpr char csv_folder_value[] = "csv folder";
+constexpr char compare_folder_value[] = "compare folder";
 constexpr std::size_t listed_conflicts = 20;
 
 QString stored_folder(const char* value) {
@@ -66,6 +67,8 @@ patch_commands::patch_commands(game_document& doc, QWidget* window)
       choose_(file_dialogs(window, QStringLiteral("Save changes as patch"),
                            QStringLiteral("Apply patch"),
                            QStringLiteral("Patches (*.json);;All files (*)"))),
+      choose_game_(file_dialogs(window, QString(), QStringLiteral("Compare with another game"),
+                                QStringLiteral("Game database (qira.db);;All files (*)"))),
       review_([](patch_review_window& dialog) { return dialog.exec() == QDialog::Accepted; }) {}
 
 void connect_folder_stores(tables_window& tables) {
@@ -76,6 +79,7 @@ void connect_folder_stores(tables_window& tables) {
 void patch_commands::files_opened(const std::filesystem::path& database,
                                   const std::filesystem::path& language) {
     opened_ = {};
+    language_name_ = language.filename();
     if (const auto reread = read_opened_files(database, language, opened_); !reread)
         opened_ = {};
 }
@@ -124,8 +128,51 @@ command_outcome patch_commands::apply_patch() {
     return review_and_apply(p, name);
 }
 
+command_outcome patch_commands::compare_with() {
+    const QString path =
+        choose_game_(false, stored_folder(compare_folder_value), QStringLiteral("qira.db"));
+    if (path.isEmpty())
+        return command_outcome::done();
+    const QFileInfo chosen(path);
+    store_folder(compare_folder_value, chosen.absolutePath());
+    const QString name = QDir::toNativeSeparators(chosen.absoluteFilePath());
+    // The other install keeps its language files as the game does: fe\<code>.db beside qira.db.
+    std::filesystem::path language;
+    QString missing_language;
+    if (!language_name_.empty()) {
+        const QString beside =
+            QStringLiteral("%1\\fe\\%2").arg(chosen.absolutePath(), from_fs_path(language_name_));
+        language = resolve_game_path(beside);
+        std::error_code ec;
+        if (!std::filesystem::exists(language, ec)) {
+            missing_language = QStringLiteral("%1 has no language file %2 beside it, so the "
+                                              "language entries are not compared.")
+                                   .arg(name, from_fs_path(language_name_));
+            language.clear();
+        }
+    }
+    result_of<patch> made;
+    run_with_progress(window_, QStringLiteral("Reading and comparing %1...").arg(name),
+                      [&] { made = patch_to_other_game(doc_.game, to_fs_path(path), language); });
+    if (!made)
+        return command_outcome::refused(
+            QStringLiteral("The open game cannot be compared with %1: %2. Nothing was changed.")
+                .arg(name, text_of(made.message())));
+    if (made.value.empty()) {
+        QString same = QStringLiteral("The open game and %1 hold the same.").arg(name);
+        if (!missing_language.isEmpty())
+            same += QLatin1Char(' ') + missing_language;
+        return command_outcome::done(same);
+    }
+    QString note =
+        QStringLiteral("Differences from the open game to %1: tick what to take over.").arg(name);
+    if (!missing_language.isEmpty())
+        note += QLatin1Char('\n') + missing_language;
+    return review_and_apply(made.value, name, note, QStringLiteral("take over from %1").arg(name));
+}
+
 command_outcome patch_commands::review_and_apply(const patch& p, const QString& name,
-                                                 const QString& note) {
+                                                 const QString& note, const QString& step_name) {
     if (p.empty())
         return command_outcome::done(QStringLiteral("%1 holds no changes.").arg(name));
     std::optional<patch_review> review;
@@ -163,7 +210,7 @@ command_outcome patch_commands::review_and_apply(const patch& p, const QString& 
                                   .arg(review->ticked_count())
                                   .arg(review->change_count()));
     out.step = std::move(step.made);
-    out.step_name = QStringLiteral("apply patch %1").arg(name);
+    out.step_name = step_name.isEmpty() ? QStringLiteral("apply patch %1").arg(name) : step_name;
     return out;
 }
 

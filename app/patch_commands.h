@@ -1,8 +1,9 @@
 #pragma once
 // Patches on the start screen: "Save changes as patch..." writes what the user changed since the
 // files were opened; "Apply patch..." shows a patch file's changes for review and applies those
-// the user keeps to the open game as one undo step. The folders of the file dialogs are kept in
-// the editor's own registry key.
+// the user keeps to the open game as one undo step; "Compare with..." does the same with the
+// differences from the open game to another install's game. The folders of the file dialogs are
+// kept in the editor's own registry key.
 
 #include "patch/patch_edit.h"
 #include "views/command_action.h"
@@ -31,6 +32,8 @@ class patch_commands {
     // Asks for a patch file to write (`save`) or read; tests answer instead of the dialogs.
     void set_chooser(file_chooser chooser) { choose_ = std::move(chooser); }
     void set_reviewer(patch_reviewer reviewer) { review_ = std::move(reviewer); }
+    // Asks for another install's game database to compare with.
+    void set_game_chooser(file_chooser chooser) { choose_game_ = std::move(chooser); }
 
     // The files as opened, for "Save changes as patch..." (a file that cannot be read again
     // leaves that command without a base, which it says when it is used).
@@ -39,18 +42,28 @@ class patch_commands {
     command_outcome save_patch();
     // "Apply patch...": a patch file read, reviewed and applied (review_and_apply).
     command_outcome apply_patch();
+    // "Compare with...": another install's qira.db and its language file of the open language,
+    // read (never written) and compared with the open game; the differences reviewed and
+    // applied (review_and_apply).
+    command_outcome compare_with();
     // A patch read (from a file named `name`, or kept by the recovery) applied to the open game:
     // shown for review first, then the changes the user ticked applied as one undo step; Cancel
-    // changes nothing. `note` is said above the changes (why they are shown; empty: nothing).
-    command_outcome review_and_apply(const patch& p, const QString& name, const QString& note = {});
+    // changes nothing. `note` is said above the changes (why they are shown; empty: nothing);
+    // `step_name` names the undo step (empty: "apply patch <name>").
+    command_outcome review_and_apply(const patch& p, const QString& name, const QString& note = {},
+                                     const QString& step_name = {});
 
   private:
     game_document& doc_;
     QWidget* window_;
     file_chooser choose_;
+    file_chooser choose_game_;
     patch_reviewer review_;
     // The two files as they were opened, to make the patch of what was changed since.
     opened_files opened_;
+    // The open language file's own name ("eng.db"; empty without one): the other install's
+    // language file of the same language is compared.
+    std::filesystem::path language_name_;
 };
 
 // Gives the window of the tables the folder its CSV dialogs start in, kept in the registry.

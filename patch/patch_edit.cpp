@@ -32,6 +32,21 @@ result_of<patch> patch_since_opened(const opened_files& opened, const open_game&
                       with_language ? &game.lang : nullptr);
 }
 
+result_of<patch> patch_to_other_game(const open_game& game,
+                                     const std::filesystem::path& database_path,
+                                     const std::filesystem::path& language_path) {
+    string_table lang;
+    const bool with_language = game.has_language && !language_path.empty();
+    if (with_language)
+        if (auto r = load_language_file(language_path, lang); !r)
+            return r;
+    database db;
+    if (auto r = load_database(database_path, with_language ? &lang : nullptr, db); !r)
+        return r;
+    return make_patch(game.db, with_language ? &game.lang : nullptr, db,
+                      with_language ? &lang : nullptr);
+}
+
 patch_step apply_patch_step(open_game& game, const patch& p, bool reverse) {
     patch_step step;
     patch_applied done = apply_patch(game, p, reverse, step.made);

@@ -27,6 +27,14 @@ result read_opened_files(const std::filesystem::path& database_path,
 // The changes from the files as opened to the game as it is now.
 result_of<patch> patch_since_opened(const opened_files& opened, const open_game& game);
 
+// The changes from the open game (as it is now) to another install's game, whose files are only
+// read. The language entries are compared when the open game has a language file and
+// `language_path` names the other's (empty: left out). A file that cannot be read is refused,
+// naming it; two games whose tables differ are refused as make_patch refuses them.
+result_of<patch> patch_to_other_game(const open_game& game,
+                                     const std::filesystem::path& database_path,
+                                     const std::filesystem::path& language_path);
+
 struct [[nodiscard]] patch_step {
     change made;                   // empty when it conflicted (or changed nothing)
     std::vector<result> conflicts; // nothing was changed when there are any

@@ -41,29 +41,6 @@ void session_edits(open_game& g, change& into) {
     remove_row(g, into, players, 5);
 }
 
-// Every line of the review beneath `parent`, each table and row fetched and expanded.
-QModelIndexList lines(QTreeView* tree, const QModelIndex& parent = {}) {
-    QAbstractItemModel* m = tree->model();
-    if (parent.isValid()) {
-        tree->expand(parent);
-        if (m->canFetchMore(parent))
-            m->fetchMore(parent);
-    }
-    QModelIndexList out;
-    for (int r = 0; r < m->rowCount(parent); ++r) {
-        out << m->index(r, 0, parent);
-        out << lines(tree, out.back());
-    }
-    return out;
-}
-
-QModelIndex line_with(QTreeView* tree, const QString& text, const QModelIndex& under = {}) {
-    for (const QModelIndex& i : lines(tree, under))
-        if (i.data().toString().contains(text))
-            return i;
-    return {};
-}
-
 Qt::CheckState ticked(const QModelIndex& i) {
     return i.data(Qt::CheckStateRole).value<Qt::CheckState>();
 }

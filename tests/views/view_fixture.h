@@ -9,6 +9,7 @@
 #include "editing/editor_index.h"
 #include "testdata/sample.h"
 
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <memory>
@@ -112,6 +113,29 @@ inline db_overall_data& add_player(database& db, std::int32_t id, const std::str
 inline void add_link(database& db, int t, std::int32_t owner, std::int32_t member) {
     auto& link = add_row(db, t);
     link.keys = {owner, member, 0, 0};
+}
+
+// Every line of the review beneath `parent`, each table and row fetched and expanded.
+inline QModelIndexList lines(QTreeView* tree, const QModelIndex& parent = {}) {
+    QAbstractItemModel* m = tree->model();
+    if (parent.isValid()) {
+        tree->expand(parent);
+        if (m->canFetchMore(parent))
+            m->fetchMore(parent);
+    }
+    QModelIndexList out;
+    for (int r = 0; r < m->rowCount(parent); ++r) {
+        out << m->index(r, 0, parent);
+        out << lines(tree, out.back());
+    }
+    return out;
+}
+
+inline QModelIndex line_with(QTreeView* tree, const QString& text, const QModelIndex& under = {}) {
+    for (const QModelIndex& i : lines(tree, under))
+        if (i.data().toString().contains(text))
+            return i;
+    return {};
 }
 
 } // namespace qira::test
