@@ -168,11 +168,13 @@ command_outcome patch_commands::compare_with() {
         QStringLiteral("Differences from the open game to %1: tick what to take over.").arg(name);
     if (!missing_language.isEmpty())
         note += QLatin1Char('\n') + missing_language;
-    return review_and_apply(made.value, name, note, QStringLiteral("take over from %1").arg(name));
+    return review_and_apply(made.value, name, note, QStringLiteral("take over from %1").arg(name),
+                            QStringLiteral("Compare with %1").arg(name));
 }
 
 command_outcome patch_commands::review_and_apply(const patch& p, const QString& name,
-                                                 const QString& note, const QString& step_name) {
+                                                 const QString& note, const QString& step_name,
+                                                 const QString& title) {
     if (p.empty())
         return command_outcome::done(QStringLiteral("%1 holds no changes.").arg(name));
     std::optional<patch_review> review;
@@ -183,7 +185,9 @@ command_outcome patch_commands::review_and_apply(const patch& p, const QString& 
     }
     bool accepted = false;
     {
-        patch_review_window dialog(*review, name, note, window_);
+        patch_review_window dialog(
+            *review, title.isEmpty() ? QStringLiteral("Review patch %1").arg(name) : title, note,
+            window_);
         accepted = review_(dialog);
     }
     if (!accepted)

@@ -49,9 +49,10 @@ class patch_commands {
     // A patch read (from a file named `name`, or kept by the recovery) applied to the open game:
     // shown for review first, then the changes the user ticked applied as one undo step; Cancel
     // changes nothing. `note` is said above the changes (why they are shown; empty: nothing);
-    // `step_name` names the undo step (empty: "apply patch <name>").
+    // `step_name` names the undo step (empty: "apply patch <name>"), `title` the review's window
+    // (empty: "Review patch <name>").
     command_outcome review_and_apply(const patch& p, const QString& name, const QString& note = {},
-                                     const QString& step_name = {});
+                                     const QString& step_name = {}, const QString& title = {});
 
   private:
     game_document& doc_;

@@ -48,11 +48,11 @@ class review_delegate final : public QStyledItemDelegate {
 
 } // namespace
 
-patch_review_window::patch_review_window(patch_review& review, const QString& name,
+patch_review_window::patch_review_window(patch_review& review, const QString& title,
                                          const QString& note, QWidget* parent)
     : QDialog(parent), review_(review) {
     setObjectName(QStringLiteral("patch_review_window"));
-    setWindowTitle(QStringLiteral("Review patch %1").arg(name));
+    setWindowTitle(title);
     setModal(true);
     setSizeGripEnabled(true);
     make_widgets(note);

@@ -23,9 +23,9 @@ class patch_review_window final : public QDialog {
     Q_OBJECT
 
   public:
-    // `name`: the patch file's name (the title says it); `note`: why the changes are shown,
+    // `title`: the window's title ("Review patch mod.json"); `note`: why the changes are shown,
     // said above them (empty: nothing). The review must outlive the dialog.
-    patch_review_window(patch_review& review, const QString& name, const QString& note,
+    patch_review_window(patch_review& review, const QString& title, const QString& note,
                         QWidget* parent = nullptr);
 
     QLabel* note_label;     // hidden when there is no note

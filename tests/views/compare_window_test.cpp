@@ -83,6 +83,7 @@ class compare_window_test : public QObject {
 
         w.set_patch_reviewer([&](patch_review_window& review) {
             [&] {
+                QVERIFY(review.windowTitle().startsWith(QStringLiteral("Compare with ")));
                 QVERIFY(review.note_label->isVisibleTo(&review));
                 QCOMPARE(review.note_label->text(),
                          QStringLiteral("Differences from the open game to %1: tick what to "
