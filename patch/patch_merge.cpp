@@ -23,6 +23,25 @@ namespace {
 
 using namespace patch_parts;
 
+// The side each conflict takes, in the order the conflicts are found: one side for all, or one
+// per conflict (those past the list left out).
+class conflict_sides {
+  public:
+    explicit conflict_sides(merge_side all) : all_(all) {}
+    explicit conflict_sides(const std::vector<merge_side>& each) : each_(&each) {}
+    merge_side next() {
+        if (each_ == nullptr)
+            return all_;
+        const std::size_t i = next_++;
+        return i < each_->size() ? (*each_)[i] : merge_side::none;
+    }
+
+  private:
+    merge_side all_ = merge_side::none;
+    const std::vector<merge_side>* each_ = nullptr;
+    std::size_t next_ = 0;
+};
+
 const row_id& id_of(const changed_row& c) {
     return c.row;
 }
@@ -245,9 +264,9 @@ int first_difference(const table_patch& tp, const patch_row& x, const patch_row&
 // Merges one table both patches change.
 class table_merge {
   public:
-    table_merge(const table_patch& a, const table_patch& b, merge_side prefer, const database* base,
-                std::vector<merge_conflict>& conflicts)
-        : a_(a), b_(b), prefer_(prefer), names_(base, a), conflicts_(conflicts) {}
+    table_merge(const table_patch& a, const table_patch& b, conflict_sides& sides,
+                const database* base, std::vector<merge_conflict>& conflicts)
+        : a_(a), b_(b), sides_(sides), names_(base, a), conflicts_(conflicts) {}
 
     table_patch run() {
         table_patch out = a_;
@@ -284,7 +303,7 @@ class table_merge {
         c.table = a_.index;
         c.row = id;
         c.title = names_.title(id, copy);
-        c.chosen = prefer_;
+        c.chosen = sides_.next();
         return c;
     }
 
@@ -298,9 +317,9 @@ class table_merge {
         c.base = std::to_string(a_.rows_before) + " rows";
         c.a = std::to_string(a_.rows_after) + " rows";
         c.b = std::to_string(b_.rows_after) + " rows";
-        c.chosen = prefer_;
-        table_patch out = prefer_ == merge_side::b ? b_ : a_;
-        if (prefer_ == merge_side::none) {
+        c.chosen = sides_.next();
+        table_patch out = c.chosen == merge_side::b ? b_ : a_;
+        if (c.chosen == merge_side::none) {
             out.changed.clear();
             out.removed.clear();
             out.added.clear();
@@ -337,8 +356,8 @@ class table_merge {
             c.base = show_field(a_, fx.field, fx.before);
             c.a = show_field(a_, fx.field, fx.after);
             c.b = show_field(a_, fx.field, fy.after);
-            if (prefer_ != merge_side::none)
-                merged.fields.push_back(prefer_ == merge_side::a ? fx : fy);
+            if (c.chosen != merge_side::none)
+                merged.fields.push_back(c.chosen == merge_side::a ? fx : fy);
         }
         const bool stored_x = !x.stored_after.empty() || !x.stored_before.empty();
         const bool stored_y = !y.stored_after.empty() || !y.stored_before.empty();
@@ -349,7 +368,7 @@ class table_merge {
             c.base = show_words(x.stored_before);
             c.a = show_words(x.stored_after);
             c.b = show_words(y.stored_after);
-            stored_from = prefer_ == merge_side::a ? &x : prefer_ == merge_side::b ? &y : nullptr;
+            stored_from = c.chosen == merge_side::a ? &x : c.chosen == merge_side::b ? &y : nullptr;
         }
         if (stored_from != nullptr) {
             merged.stored_before = stored_from->stored_before;
@@ -383,7 +402,7 @@ class table_merge {
                 c.a += " (after another row or with other bits)";
             }
         }
-        return prefer_;
+        return c.chosen;
     }
 
     // The merged lists into the table patch: rows after removed ones follow the kept row before
@@ -423,7 +442,7 @@ class table_merge {
 
     const table_patch& a_;
     const table_patch& b_;
-    merge_side prefer_;
+    conflict_sides& sides_;
     row_namer names_;
     std::vector<merge_conflict>& conflicts_;
     merged_lists<changed_row, placed_row> lists_;
@@ -444,8 +463,8 @@ std::string entry_fate_text(const entry_fate& f) {
     return f.changed ? show_text(f.changed->after) : "unchanged";
 }
 
-language_patch merge_language(const language_patch& a, const language_patch& b, merge_side prefer,
-                              std::vector<merge_conflict>& conflicts) {
+language_patch merge_language(const language_patch& a, const language_patch& b,
+                              conflict_sides& sides, std::vector<merge_conflict>& conflicts) {
     item_fates<entry_id, entry_id_hash, entry_change, placed_entry> fates;
     fates.add(0, a.changed, a.removed, a.added);
     fates.add(1, b.changed, b.removed, b.added);
@@ -455,7 +474,7 @@ language_patch merge_language(const language_patch& a, const language_patch& b, 
         c.what = merge_conflict::kind::entry;
         c.entry = id;
         c.title = entry_title(id);
-        c.chosen = prefer;
+        c.chosen = sides.next();
         return c;
     };
     merge_items(
@@ -465,8 +484,8 @@ language_patch merge_language(const language_patch& a, const language_patch& b, 
             c.base = show_text(x.before);
             c.a = show_text(x.after);
             c.b = show_text(y.after);
-            if (prefer != merge_side::none)
-                lists.changed.push_back(prefer == merge_side::a ? x : y);
+            if (c.chosen != merge_side::none)
+                lists.changed.push_back(c.chosen == merge_side::a ? x : y);
         },
         [&](const entry_id& id, const entry_fate& fa, const entry_fate& fb) {
             merge_conflict& c = conflict(id);
@@ -478,7 +497,7 @@ language_patch merge_language(const language_patch& a, const language_patch& b, 
             c.base = before ? show_text(*before) : "none";
             c.a = entry_fate_text(fa);
             c.b = entry_fate_text(fb);
-            return prefer;
+            return c.chosen;
         });
     language_patch out;
     out.changed = std::move(lists.changed);
@@ -524,10 +543,8 @@ result same_tables(const patch& a, const patch& b) {
     return result::success();
 }
 
-} // namespace
-
-result_of<merged_patches> merge_patches(const patch& a, const patch& b, merge_side prefer,
-                                        const database* base) {
+result_of<merged_patches> merge_with(const patch& a, const patch& b, conflict_sides sides,
+                                     const database* base) {
     if (auto r = same_tables(a, b); !r)
         return r;
     result_of<merged_patches> made;
@@ -541,14 +558,27 @@ result_of<merged_patches> merge_patches(const patch& a, const patch& b, merge_si
             out.tables.push_back(b.tables[j++]);
         else {
             table_patch tp =
-                table_merge(a.tables[i++], b.tables[j++], prefer, base, conflicts).run();
+                table_merge(a.tables[i++], b.tables[j++], sides, base, conflicts).run();
             if (!tp.changed.empty() || !tp.removed.empty() || !tp.added.empty())
                 out.tables.push_back(std::move(tp));
         }
     }
     out.has_language = a.has_language || b.has_language;
-    out.language = merge_language(a.language, b.language, prefer, conflicts);
+    out.language = merge_language(a.language, b.language, sides, conflicts);
     return made;
+}
+
+} // namespace
+
+result_of<merged_patches> merge_patches(const patch& a, const patch& b, merge_side prefer,
+                                        const database* base) {
+    return merge_with(a, b, conflict_sides(prefer), base);
+}
+
+result_of<merged_patches> merge_patches(const patch& a, const patch& b,
+                                        const std::vector<merge_side>& sides,
+                                        const database* base) {
+    return merge_with(a, b, conflict_sides(sides), base);
 }
 
 result_of<merged_patches> merge_games(open_game& base, const open_game& a, const open_game& b,

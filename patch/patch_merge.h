@@ -64,6 +64,12 @@ struct merged_patches {
 // table both change has other names, fields or rows before in the two).
 result_of<merged_patches> merge_patches(const patch& a, const patch& b, merge_side prefer,
                                         const database* base = nullptr);
+// The same with a side for each conflict, in the order the merge lists them (as merge_patches
+// with merge_side::none lists them for the same patches): the user's choice line by line. A
+// conflict past the end of `sides` is left out.
+result_of<merged_patches> merge_patches(const patch& a, const patch& b,
+                                        const std::vector<merge_side>& sides,
+                                        const database* base = nullptr);
 
 // Games A and B, both made from `base`, merged into `base`: the two patches made (with the
 // language files when all three games have one), merged, and, when nothing conflicts or `prefer`

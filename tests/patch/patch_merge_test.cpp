@@ -2,7 +2,7 @@
 // change on both is made once, mods that touch different cells merge into what applying both
 // patches one after the other makes, and the two patch files merge into the same game; where the
 // two disagree, each conflict names the row, the field and the three contents, and --prefer's
-// side wins.
+// side wins, or the side chosen for each conflict.
 
 #include "editing/change.h"
 #include "fileio/utf8.h"
@@ -208,7 +208,7 @@ TEST_F(Merge, ModsOfOneGameMergeAsTheirPatchesApplyOneAfterTheOther) {
 
 // One game, two mods that disagree on a player's height, on a removed row and on a language
 // entry, and agree on another player's weight.
-TEST_F(Merge, ConflictsNameTheRowAndTheThreeContentsAndThePreferredSideWins) {
+TEST_F(Merge, ConflictsNameTheRowAndTheThreeContentsAndTheChosenSidesWin) {
     const open_game g = base();
     const db_table& table = g.db.tables[players];
     const auto field = [&](const char* name) {
@@ -269,11 +269,27 @@ TEST_F(Merge, ConflictsNameTheRowAndTheThreeContentsAndThePreferredSideWins) {
         EXPECT_TRUE(bytes(into) == bytes(prefer == merge_side::a ? a : b));
     }
 
+    // A side per conflict, in the listed order: B's height, A's removal, the entry left out.
+    const patch pa = diff(g, a), pb = diff(g, b);
+    const result_of<merged_patches> each =
+        merge_patches(pa, pb, std::vector{merge_side::b, merge_side::a, merge_side::none}, &g.db);
+    ASSERT_TRUE(each) << each.message();
+    ASSERT_EQ(each.value.conflicts.size(), 3u);
+    EXPECT_EQ(each.value.conflicts[0].chosen, merge_side::b);
+    EXPECT_EQ(each.value.conflicts[2].chosen, merge_side::none);
+    open_game mixed = base();
+    {
+        change ch;
+        set_cell(mixed, ch, column_cell(mixed.db, players, 1, height), {183, {}});
+        set_cell(mixed, ch, column_cell(mixed.db, players, 2, weight), {99, {}});
+        remove_row(mixed, ch, players, 3);
+    }
+    EXPECT_TRUE(applied(base(), {&each.value.merged}) == bytes(mixed));
+
     // Patches made for other tables are refused before anything is merged.
-    patch pa = diff(g, a);
-    const patch pb = diff(g, b);
-    pa.tables.front().name = "other";
-    const result_of<merged_patches> refused = merge_patches(pa, pb, merge_side::a);
+    patch other = pa;
+    other.tables.front().name = "other";
+    const result_of<merged_patches> refused = merge_patches(other, pb, merge_side::a);
     EXPECT_FALSE(refused);
     EXPECT_NE(refused.message().find("table 4 is \"other\" in the first patch, \"players\""),
               std::string::npos)
