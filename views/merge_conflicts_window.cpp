@@ -1,0 +1,158 @@
+#include "views/merge_conflicts_window.h"
+
+#include "views/command_action.h"
+#include "views/page_widgets.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+namespace qira {
+
+namespace {
+
+QString text_of(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString side_text(merge_side side) {
+    switch (side) {
+    case merge_side::a:
+        return QStringLiteral("A");
+    case merge_side::b:
+        return QStringLiteral("B");
+    case merge_side::none:
+        break;
+    }
+    return QStringLiteral("left out");
+}
+
+// What a conflict is about beyond its row: the field, or the kind of disagreement.
+QString what_of(const merge_conflict& c) {
+    switch (c.what) {
+    case merge_conflict::kind::field:
+        return text_of(c.field_name);
+    case merge_conflict::kind::stored:
+        return QStringLiteral("bits no field covers");
+    case merge_conflict::kind::row:
+        return QStringLiteral("the row");
+    case merge_conflict::kind::table:
+        return QStringLiteral("the table's rows");
+    case merge_conflict::kind::entry:
+        return QStringLiteral("text");
+    }
+    return {};
+}
+
+} // namespace
+
+merge_conflicts_window::merge_conflicts_window(const std::vector<merge_conflict>& conflicts,
+                                               const QString& title, const QString& a_name,
+                                               const QString& b_name, QWidget* parent)
+    : QDialog(parent), choices_(conflicts.size(), merge_side::none) {
+    setObjectName(QStringLiteral("merge_conflicts_window"));
+    setWindowTitle(title);
+    setModal(true);
+    setSizeGripEnabled(true);
+
+    note_label = new QLabel(
+        QStringLiteral("%1 %2 where A (%3) and B (%4) disagree. Choose the side each takes, or "
+                       "leave it out; the merged changes are shown for review next.")
+            .arg(conflicts.size())
+            .arg(conflicts.size() == 1 ? QStringLiteral("place") : QStringLiteral("places"))
+            .arg(a_name, b_name),
+        this);
+    note_label->setObjectName(QStringLiteral("note_label"));
+    note_label->setWordWrap(true);
+    note_label->setAccessibleName(QStringLiteral("What the conflicts are"));
+
+    tree = new QTreeWidget(this);
+    tree->setObjectName(QStringLiteral("conflicts_tree"));
+    tree->setAccessibleName(QStringLiteral("Conflicts of the two patches"));
+    tree->setRootIsDecorated(false);
+    tree->setUniformRowHeights(true);
+    tree->setAllColumnsShowFocus(true);
+    tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tree->setHeaderLabels({QStringLiteral("Row"), QStringLiteral("Field"), QStringLiteral("Base"),
+                           QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Take")});
+    for (const merge_conflict& c : conflicts) {
+        auto* item = new QTreeWidgetItem(tree);
+        item->setText(row_column, text_of(c.title));
+        item->setText(field_column, what_of(c));
+        item->setText(base_column, text_of(c.base));
+        item->setText(a_column, text_of(c.a));
+        item->setText(b_column, text_of(c.b));
+    }
+    for (int line = 0; line < static_cast<int>(choices_.size()); ++line)
+        show_choice(line);
+    tree->header()->resizeSection(row_column, 340);
+    for (int c : {field_column, base_column, a_column, b_column})
+        tree->header()->resizeSection(c, 130);
+
+    const auto command = [this](QAction*& action, QPushButton*& b, const char* name,
+                                const char* text, QKeySequence keys, merge_side side) {
+        action = make_command(this, name, QLatin1String(text), {keys});
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, side] { take(side); });
+        b = command_button(name, action, this);
+        b->setObjectName(
+            QString::fromLatin1(name).replace(QLatin1String("_action"), QLatin1String("_button")));
+        b->setAccessibleName(b->text());
+        b->setToolTip(QStringLiteral("%1 on the selected lines (%2)")
+                          .arg(b->text(), keys.toString(QKeySequence::NativeText)));
+        b->setAutoDefault(false);
+    };
+    command(take_a_action, take_a_button, "take_a_action", "Take A",
+            QKeySequence(Qt::ALT | Qt::Key_A), merge_side::a);
+    command(take_b_action, take_b_button, "take_b_action", "Take B",
+            QKeySequence(Qt::ALT | Qt::Key_B), merge_side::b);
+    command(leave_out_action, leave_out_button, "leave_out_action", "Leave out",
+            QKeySequence(Qt::ALT | Qt::Key_L), merge_side::none);
+    tree->setContextMenuPolicy(Qt::ActionsContextMenu);
+    tree->addActions({take_a_action, take_b_action, leave_out_action});
+
+    ok_button = button("ok_button", QStringLiteral("OK"), this);
+    ok_button->setToolTip(QStringLiteral("Merge with these choices and review the changes"));
+    cancel_button = button("cancel_button", QStringLiteral("Cancel"), this);
+    for (QPushButton* b : {ok_button, cancel_button})
+        b->setAccessibleName(b->text());
+    ok_button->setDefault(true);
+    connect(ok_button, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_button, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(take_a_button);
+    buttons->addWidget(take_b_button);
+    buttons->addWidget(leave_out_button);
+    buttons->addStretch(1);
+    buttons->addWidget(ok_button);
+    buttons->addWidget(cancel_button);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(note_label);
+    page->addWidget(tree, 1);
+    page->addLayout(buttons);
+    tab_chain({tree, take_a_button, take_b_button, leave_out_button, ok_button, cancel_button});
+    resize(1000, 480);
+    if (tree->topLevelItemCount() > 0)
+        tree->setCurrentItem(tree->topLevelItem(0));
+    tree->setFocus(Qt::OtherFocusReason);
+}
+
+void merge_conflicts_window::take(merge_side side) {
+    for (QTreeWidgetItem* item : tree->selectedItems()) {
+        const int line = tree->indexOfTopLevelItem(item);
+        if (line < 0 || line >= static_cast<int>(choices_.size()))
+            continue;
+        choices_[static_cast<std::size_t>(line)] = side;
+        show_choice(line);
+    }
+}
+
+void merge_conflicts_window::show_choice(int line) {
+    tree->topLevelItem(line)->setText(take_column,
+                                      side_text(choices_[static_cast<std::size_t>(line)]));
+}
+
+} // namespace qira
