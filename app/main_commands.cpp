@@ -39,6 +39,7 @@ void TForm1::make_commands() {
     const QKeySequence ctrl_y(Qt::CTRL | Qt::Key_Y);
     const QKeySequence ctrl_t(Qt::CTRL | Qt::Key_T);
     const QKeySequence ctrl_shift_d(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
+    const QKeySequence ctrl_shift_m(Qt::CTRL | Qt::SHIFT | Qt::Key_M);
     const command commands[] = {
         {&TForm1::open_action, "open_action", "Open Database", {}, true, &TForm1::open_database},
         {&TForm1::folder_action,
@@ -69,6 +70,12 @@ void TForm1::make_commands() {
          {ctrl_shift_d},
          false,
          &TForm1::compare_with},
+        {&TForm1::merge_action,
+         "merge_action",
+         "Merge patches...",
+         {ctrl_shift_m},
+         false,
+         &TForm1::merge_patches},
         {&TForm1::finish_action,
          "finish_action",
          "Finish Editing...",
@@ -133,6 +140,10 @@ void TForm1::set_patch_chooser(qira::file_chooser chooser) {
 
 void TForm1::set_compare_chooser(qira::file_chooser chooser) {
     patches_->set_game_chooser(std::move(chooser));
+}
+
+void TForm1::set_conflict_resolver(std::function<bool(qira::merge_conflicts_window&)> resolver) {
+    patches_->set_resolver(std::move(resolver));
 }
 
 void TForm1::set_patch_reviewer(std::function<bool(qira::patch_review_window&)> reviewer) {
@@ -268,7 +279,7 @@ void TForm1::show_game_open(bool open) {
     }
     for (QPushButton* b : {Button4, ButtonUndo, ButtonRedo, ButtonTables, ButtonCheck})
         b->setVisible(open);
-    set_enabled({patch_save_action, patch_apply_action, compare_action}, open);
+    set_enabled({patch_save_action, patch_apply_action, compare_action, merge_action}, open);
 }
 
 void TForm1::close_other_windows() {
@@ -342,6 +353,10 @@ command_outcome TForm1::apply_patch() {
 
 command_outcome TForm1::compare_with() {
     return patches_->compare_with();
+}
+
+command_outcome TForm1::merge_patches() {
+    return patches_->merge_patches();
 }
 
 command_outcome TForm1::show_check() {

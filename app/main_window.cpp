@@ -78,8 +78,8 @@ void set_keyboard_access(TForm1& w) {
     // controls in its own order, after the last control of the page before.
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.ButtonCheck, w.Button1,
                w.Button15, w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave,
-               w.ButtonPatchApply, w.ButtonCompare, w.TreeView1Find->field, w.TreeView1Find->clear,
-               w.TreeView1});
+               w.ButtonPatchApply, w.ButtonCompare, w.ButtonMerge, w.TreeView1Find->field,
+               w.TreeView1Find->clear, w.TreeView1});
     std::vector<QWidget*> chain{w.TreeView1};
     for (const auto& page :
          {w.league->tab_order(), w.team->tab_order(), w.player->tab_order(), w.roster->tab_order()})
@@ -252,6 +252,10 @@ void TForm1::make_start_commands() {
     ButtonCompare->setToolTip(QStringLiteral("Compare the open game with another install's and "
                                              "take over the differences you tick (Ctrl+Shift+D)"));
     ButtonCompare->setAccessibleName(QStringLiteral("Compare with another game"));
+    ButtonMerge = command_button("ButtonMerge", merge_action, Panel4);
+    ButtonMerge->setToolTip(QStringLiteral("Merge two patch files made on the open game, choose a "
+                                           "side where they disagree and apply (Ctrl+Shift+M)"));
+    ButtonMerge->setAccessibleName(QStringLiteral("Merge two patches"));
     pb = named(new QProgressBar(Panel4), "pb");
     pb->setRange(0, 100);
     pb->setValue(0);
@@ -295,6 +299,7 @@ void TForm1::lay_out_start_screen(QLabel* about, QLabel* disclaimer) {
     patches->addWidget(ButtonPatchSave);
     patches->addWidget(ButtonPatchApply);
     patches->addWidget(ButtonCompare);
+    patches->addWidget(ButtonMerge);
     screen->addLayout(patches);
     screen->addSpacing(6);
     screen->addWidget(pb);

@@ -59,6 +59,7 @@ class check_commands;
 class file_commands;
 class game_folder;
 class patch_commands;
+class merge_conflicts_window;
 class patch_review_window;
 class recovery_commands;
 } // namespace qira
@@ -121,6 +122,7 @@ class TForm1 : public QWidget {
     QPushButton* ButtonPatchSave;  // "Save changes as patch..."
     QPushButton* ButtonPatchApply; // "Apply patch..."
     QPushButton* ButtonCompare;    // "Compare with...", Ctrl+Shift+D
+    QPushButton* ButtonMerge;      // "Merge patches...", Ctrl+Shift+M
     QProgressBar* pb;
     qira::status_line* save_status; // a quiet line after a successful save
 
@@ -147,6 +149,7 @@ class TForm1 : public QWidget {
     QAction* patch_save_action;  // ButtonPatchSave
     QAction* patch_apply_action; // ButtonPatchApply
     QAction* compare_action;     // ButtonCompare
+    QAction* merge_action;       // ButtonMerge
     QAction* finish_action;      // Button4
     QAction* undo_action;        // ButtonUndo
     QAction* redo_action;        // ButtonRedo
@@ -194,6 +197,9 @@ class TForm1 : public QWidget {
     // "Compare with...": another install's game compared with the open one, its differences
     // shown for review, then the changes ticked taken over as one undo step.
     void ButtonCompareClick() { run(&TForm1::compare_with); }
+    // "Merge patches...": two patch files made on the open game merged, a side chosen for each
+    // conflict, the merged changes reviewed and the ticked ones applied as one undo step.
+    void ButtonMergeClick() { run(&TForm1::merge_patches); }
     // Asks for a patch file to write (`save`) or read, starting at `start`; empty when the user
     // cancels. Tests answer instead of the dialog.
     void set_patch_chooser(qira::file_chooser chooser);
@@ -202,6 +208,9 @@ class TForm1 : public QWidget {
     // Shows a patch's review (modal) and tells whether to apply what is ticked; tests tick and
     // answer instead.
     void set_patch_reviewer(std::function<bool(qira::patch_review_window&)> reviewer);
+    // Shows the conflicts of "Merge patches..." (modal) and tells whether to go on with the sides
+    // chosen; tests choose and answer instead.
+    void set_conflict_resolver(std::function<bool(qira::merge_conflicts_window&)> resolver);
     // Gives the window of the tables the folder its CSV dialogs start in, kept in the registry.
     void connect_folder_stores();
 
@@ -285,6 +294,7 @@ class TForm1 : public QWidget {
     qira::command_outcome save_patch();
     qira::command_outcome apply_patch();
     qira::command_outcome compare_with();
+    qira::command_outcome merge_patches();
     // At start: the session an editor that did not close left, opened and applied as the user
     // chooses.
     qira::command_outcome recover_session();

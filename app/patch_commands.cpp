@@ -3,8 +3,10 @@
 #include "app/game_paths.h"
 #include "app/registry.h"
 #include "patch/patch_json.h"
+#include "patch/patch_merge.h"
 #include "patch/patch_review.h"
 #include "views/game_document.h"
+#include "views/merge_conflicts_window.h"
 #include "views/message_sink.h"
 #include "views/patch_review_window.h"
 #include "views/tables_window.h"
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <optional>
 
 namespace qira {
@@ -69,7 +72,8 @@ patch_commands::patch_commands(game_document& doc, QWidget* window)
                            QStringLiteral("Patches (*.json);;All files (*)"))),
       choose_game_(file_dialogs(window, QString(), QStringLiteral("Compare with another game"),
                                 QStringLiteral("Game database (qira.db);;All files (*)"))),
-      review_([](patch_review_window& dialog) { return dialog.exec() == QDialog::Accepted; }) {}
+      review_([](patch_review_window& dialog) { return dialog.exec() == QDialog::Accepted; }),
+      resolve_([](merge_conflicts_window& dialog) { return dialog.exec() == QDialog::Accepted; }) {}
 
 void connect_folder_stores(tables_window& tables) {
     tables.set_folder_store([] { return stored_folder(csv_folder_value); },
@@ -126,6 +130,63 @@ command_outcome patch_commands::apply_patch() {
     if (!read)
         return command_outcome::refused(read);
     return review_and_apply(p, name);
+}
+
+command_outcome patch_commands::merge_patches() {
+    // The two files asked for one after the other; a file that is no patch refused at once.
+    patch sides[2];
+    QString names[2];
+    for (int i = 0; i < 2; ++i) {
+        const QString path = choose_(false, stored_folder(patch_folder_value), QString());
+        if (path.isEmpty())
+            return command_outcome::done();
+        store_folder(patch_folder_value, QFileInfo(path).absolutePath());
+        names[i] = QFileInfo(path).fileName();
+        result read;
+        run_with_progress(window_, QStringLiteral("Reading %1...").arg(names[i]),
+                          [&] { read = load_patch_file(to_fs_path(path), sides[i]); });
+        if (!read)
+            return command_outcome::refused(read);
+    }
+    const QString both = QStringLiteral("%1 and %2").arg(names[0], names[1]);
+    result_of<merged_patches> merged;
+    run_with_progress(window_, QStringLiteral("Merging %1...").arg(both), [&] {
+        merged = qira::merge_patches(sides[0], sides[1], merge_side::none, &doc_.game.db);
+    });
+    if (!merged)
+        return command_outcome::refused(
+            QStringLiteral("%1 cannot be merged: %2. Nothing was changed.")
+                .arg(both, text_of(merged.message())));
+    QString note = QStringLiteral("Merged from %1: no conflicts.").arg(both);
+    if (!merged.value.conflicts.empty()) {
+        std::vector<merge_side> chosen;
+        {
+            merge_conflicts_window dialog(merged.value.conflicts,
+                                          QStringLiteral("Conflicts of %1").arg(both), names[0],
+                                          names[1], window_);
+            if (!resolve_(dialog))
+                return command_outcome::done(
+                    QStringLiteral("%1 were not merged; nothing was changed.").arg(both));
+            chosen = dialog.choices();
+        }
+        merged = qira::merge_patches(sides[0], sides[1], chosen, &doc_.game.db);
+        if (!merged)
+            return command_outcome::refused(merged);
+        const auto count = [&](merge_side side) {
+            return std::count(chosen.begin(), chosen.end(), side);
+        };
+        note =
+            QStringLiteral("Merged from %1: %2 %3 decided (a: %4, b: %5, left out: %6).")
+                .arg(both)
+                .arg(chosen.size())
+                .arg(chosen.size() == 1 ? QStringLiteral("conflict") : QStringLiteral("conflicts"))
+                .arg(count(merge_side::a))
+                .arg(count(merge_side::b))
+                .arg(count(merge_side::none));
+    }
+    return review_and_apply(merged.value.merged, both, note,
+                            QStringLiteral("merge patches %1").arg(both),
+                            QStringLiteral("Merge patches %1").arg(both));
 }
 
 command_outcome patch_commands::compare_with() {

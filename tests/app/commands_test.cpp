@@ -157,7 +157,7 @@ class commands_test : public QObject {
         };
         const QKeySequence z(Qt::CTRL | Qt::Key_Z), shift_z(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
             y(Qt::CTRL | Qt::Key_Y), t(Qt::CTRL | Qt::Key_T),
-            shift_d(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
+            shift_d(Qt::CTRL | Qt::SHIFT | Qt::Key_D), shift_m(Qt::CTRL | Qt::SHIFT | Qt::Key_M);
         constexpr bool yes = true, no = false;
         using F = TForm1;
         const QList<expected> commands = {
@@ -169,6 +169,7 @@ class commands_test : public QObject {
             {&F::ButtonPatchSave, "patch_save_action", "Save changes as patch...", {}, no, yes},
             {&F::ButtonPatchApply, "patch_apply_action", "Apply patch...", {}, no, yes},
             {&F::ButtonCompare, "compare_action", "Compare with...", {shift_d}, no, yes},
+            {&F::ButtonMerge, "merge_action", "Merge patches...", {shift_m}, no, yes},
             {&F::Button4, "finish_action", "Finish Editing...", {}, yes, yes},
             {&F::ButtonUndo, "undo_action", "Undo", {z}, no, no},
             {&F::ButtonRedo, "redo_action", "Redo", {shift_z, y}, no, no},
