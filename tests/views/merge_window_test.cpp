@@ -109,7 +109,6 @@ class merge_window_test : public QObject {
                          QString::number(mods.height1 + 2));
                 QCOMPARE(height->text(merge_conflicts_window::take_column),
                          QStringLiteral("left out"));
-                QVERIFY(!dialog.take_b_button->accessibleName().isEmpty());
                 // B for the height by its key, A for the weight by its button.
                 dialog.show();
                 dialog.activateWindow();
@@ -120,6 +119,14 @@ class merge_window_test : public QObject {
                 QTest::keyClick(tree, Qt::Key_Down);
                 dialog.take_a_button->click();
                 QCOMPARE(dialog.choices(), (std::vector{merge_side::b, merge_side::a}));
+                // Tab reaches every control, each named for screen readers.
+                for (QWidget* next : std::initializer_list<QWidget*>{
+                         dialog.take_a_button, dialog.take_b_button, dialog.leave_out_button,
+                         dialog.ok_button, dialog.cancel_button, tree}) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                    QCOMPARE(QApplication::focusWidget(), next);
+                    QVERIFY(!next->accessibleName().isEmpty());
+                }
                 dialog.ok_button->click();
             }();
             resolved = true;
