@@ -22,6 +22,9 @@ namespace qira {
 
 namespace {
 
+constexpr char put_aside_choice[] = "Put aside";
+constexpr char later_choice[] = "Decide at the next start";
+
 constexpr int write_interval_ms = 1000;
 constexpr char file_prefix[] = "recovery-";
 constexpr char aside_prefix[] = "set-aside-";
@@ -217,7 +220,7 @@ void recovery_commands::drop_adopted() {
     adopted_lock_.reset();
 }
 
-std::optional<recovery_commands::left_session> recovery_commands::offer() {
+QString recovery_commands::left_file() {
     const QDir dir(folder());
     // The locks that crashed editors left without a file.
     for (const QFileInfo& lock : dir.entryInfoList(
@@ -237,37 +240,43 @@ std::optional<recovery_commands::left_session> recovery_commands::offer() {
         adopted_lock_ = try_lock(lock_of(f.absoluteFilePath()));
         return adopted_lock_ != nullptr; // else an editor that runs keeps it
     });
-    if (left == files.end())
-        return std::nullopt;
-    const QString path = left->absoluteFilePath();
-    const QString title = QLatin1String(app_title);
-    const QString put_aside_choice = QStringLiteral("Put aside");
-    const QString later_choice = QStringLiteral("Decide at the next start");
-    const auto aside = [&] {
-        const QString kept = put_aside(path);
-        adopted_lock_.reset();
-        messages_.show(title, kept.isEmpty()
-                                  ? QStringLiteral("%1 could not be renamed; it stays for the "
-                                                   "next start.")
-                                        .arg(QDir::toNativeSeparators(path))
-                                  : QStringLiteral("The kept changes were put aside as %1. "
-                                                   "\"Apply patch...\" can apply them to the "
-                                                   "game.")
-                                        .arg(QDir::toNativeSeparators(kept)));
-    };
+    return left == files.end() ? QString() : left->absoluteFilePath();
+}
 
+void recovery_commands::put_aside_and_say(const QString& path) {
+    const QString kept = put_aside(path);
+    adopted_lock_.reset();
+    messages_.show(QLatin1String(app_title),
+                   kept.isEmpty()
+                       ? QStringLiteral("%1 could not be renamed; it stays for the next start.")
+                             .arg(QDir::toNativeSeparators(path))
+                       : QStringLiteral("The kept changes were put aside as %1. \"Apply patch...\" "
+                                        "can apply them to the game.")
+                             .arg(QDir::toNativeSeparators(kept)));
+}
+
+std::optional<recovery_commands::left_session> recovery_commands::offer() {
+    const QString path = left_file();
+    if (path.isEmpty())
+        return std::nullopt;
     recovery_contents kept;
     if (const result read = load_recovery_file(to_fs_path(path), kept); !read) {
         const QString text =
             QStringLiteral("The editor did not close normally, and the changes it kept cannot be "
                            "read:\n%1\n\nPut the file aside? It is kept, renamed, in %2.")
-                .arg(text_of(read.message()), QDir::toNativeSeparators(dir.absolutePath()));
-        if (messages_.choose(title, text, {put_aside_choice, later_choice}) == 0)
-            aside();
+                .arg(text_of(read.message()),
+                     QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        if (messages_.choose(QLatin1String(app_title), text,
+                             {QLatin1String(put_aside_choice), QLatin1String(later_choice)}) == 0)
+            put_aside_and_say(path);
         adopted_lock_.reset();
         return std::nullopt;
     }
+    return ask_to_take_back(path, std::move(kept));
+}
 
+std::optional<recovery_commands::left_session>
+recovery_commands::ask_to_take_back(const QString& path, recovery_contents kept) {
     const recovery_header& h = kept.header;
     QStringList files_text{shown_path(h.database)};
     if (!h.language.empty())
@@ -284,11 +293,13 @@ std::optional<recovery_commands::left_session> recovery_commands::offer() {
                        "files and apply the changes (one step of Undo), or put them aside?")
             .arg(changes_text(kept.changes.change_count()), files_text.join(QLatin1Char('\n')),
                  changed_text);
-    const int choice = messages_.choose(
-        title, question, {QStringLiteral("Open and apply"), put_aside_choice, later_choice});
+    const int choice =
+        messages_.choose(QLatin1String(app_title), question,
+                         {QStringLiteral("Open and apply"), QLatin1String(put_aside_choice),
+                          QLatin1String(later_choice)});
     if (choice != 0) {
         if (choice == 1)
-            aside();
+            put_aside_and_say(path);
         adopted_lock_.reset();
         return std::nullopt;
     }

@@ -88,6 +88,11 @@ class recovery_commands {
     bool lock_session();
     // Renames a recovery file aside: the name it is kept under, or empty when it could not be.
     QString put_aside(const QString& path);
+    // The steps of offer(): the newest file no running editor holds (its lock taken), or empty;
+    // a file put aside and the user told where; the question of a file that could be read.
+    QString left_file();
+    void put_aside_and_say(const QString& path);
+    std::optional<left_session> ask_to_take_back(const QString& path, recovery_contents kept);
     void drop_adopted();
 
     game_document& doc_;

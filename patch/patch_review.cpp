@@ -46,82 +46,96 @@ struct patch_review::table_view {
 patch_review::patch_review(const open_game& game, const patch& p) : game_(game), patch_(p) {
     if (game.has_language)
         lang_ = &patch_parts::as_saved(game.db, game.lang, saved_lang_);
-    const database& db = game.db;
-
     // The groups, rows and changes, in the patch's order: per table its changed rows, then the
     // rows it removes, then those it adds; the language entries last.
-    const auto add_row = [&](review_kind kind, std::uint32_t g, std::size_t index, int game_row,
-                             std::size_t changes) {
-        row r{kind,
-              g,
-              static_cast<std::uint32_t>(index),
-              game_row,
-              static_cast<std::uint32_t>(changes_.size()),
-              0};
-        for (std::size_t f = 0; f < changes; ++f)
-            changes_.push_back({static_cast<std::uint32_t>(rows_.size()),
-                                static_cast<std::uint32_t>(f), -1,
-                                static_cast<std::uint32_t>(changes_.size())});
-        r.end_change = static_cast<std::uint32_t>(changes_.size());
-        rows_.push_back(r);
-    };
-    for (std::size_t k = 0; k < p.tables.size(); ++k) {
-        const table_patch& tp = p.tables[k];
-        auto view = std::make_unique<table_view>();
-        view->t = tp.index;
-        view->present = db.has_table(tp.index);
-        view->ca = view->present ? key_count(db, tp.index) : std::clamp(tp.kinds[0], 0, 4);
-        view->title = view->present ? table_title(db, tp.index) : table_title(tp.name, tp.index);
-        if (view->present) {
-            const std::vector<row_id> ids = row_ids(db, tp.index);
-            view->rows.reserve(ids.size());
-            for (std::size_t r = 0; r < ids.size(); ++r)
-                view->rows.emplace(ids[r], static_cast<int>(r));
-        }
-        const auto find = [&](const row_id& id) {
-            auto at = view->rows.find(id);
-            return at == view->rows.end() ? -1 : at->second;
-        };
-        const auto g = static_cast<std::uint32_t>(groups_.size());
-        group gr{static_cast<int>(k), static_cast<std::uint32_t>(rows_.size()), 0};
-        for (std::size_t i = 0; i < tp.changed.size(); ++i)
-            add_row(review_kind::field, g, i, find(tp.changed[i].row),
-                    tp.changed[i].fields.size() + (tp.changed[i].stored_after.empty() ? 0 : 1));
-        for (std::size_t i = 0; i < tp.removed.size(); ++i)
-            add_row(review_kind::removed, g, i, find(tp.removed[i].row), 1);
-        for (std::size_t i = 0; i < tp.added.size(); ++i)
-            add_row(review_kind::added, g, i, find(tp.added[i].row), 1);
-        gr.end_row = static_cast<std::uint32_t>(rows_.size());
-        groups_.push_back(gr);
-        tables_.push_back(std::move(view));
-    }
-    if (!p.language.empty()) {
-        std::unordered_map<entry_id, int, patch_parts::entry_id_hash> entries;
-        if (lang_) {
-            const std::vector<entry_id> ids = patch_parts::entry_ids(*lang_);
-            entries.reserve(ids.size());
-            for (std::size_t i = 0; i < ids.size(); ++i)
-                entries.emplace(ids[i], static_cast<int>(i));
-        }
-        const auto find = [&](const entry_id& id) {
-            auto at = entries.find(id);
-            return at == entries.end() ? -1 : at->second;
-        };
-        const auto g = static_cast<std::uint32_t>(groups_.size());
-        group gr{-1, static_cast<std::uint32_t>(rows_.size()), 0};
-        const language_patch& lp = p.language;
-        for (std::size_t i = 0; i < lp.changed.size(); ++i)
-            add_row(review_kind::entry_changed, g, i, find(lp.changed[i].entry), 1);
-        for (std::size_t i = 0; i < lp.removed.size(); ++i)
-            add_row(review_kind::entry_removed, g, i, find(lp.removed[i].entry), 1);
-        for (std::size_t i = 0; i < lp.added.size(); ++i)
-            add_row(review_kind::entry_added, g, i, find(lp.added[i].entry), 1);
-        gr.end_row = static_cast<std::uint32_t>(rows_.size());
-        groups_.push_back(gr);
-    }
+    for (std::size_t k = 0; k < p.tables.size(); ++k)
+        add_table_rows(k);
+    if (!p.language.empty())
+        add_language_rows();
+    link_same_keys();
+    const patch_parts::full_plan plan = patch_parts::plan_patch(game.db, lang_, p);
+    add_conflicts(plan);
+    ticked_.assign(changes_.size(), 0);
+    count_changes();
+    tick_all(true);
+}
 
-    // Rows with the same keys that the patch removes and adds go together (a row that moves, or
-    // rows found by their rank among rows with those keys); entries with the same key likewise.
+void patch_review::add_row(review_kind kind, std::uint32_t g, std::size_t index, int game_row,
+                           std::size_t changes) {
+    row r{kind,
+          g,
+          static_cast<std::uint32_t>(index),
+          game_row,
+          static_cast<std::uint32_t>(changes_.size()),
+          0};
+    for (std::size_t f = 0; f < changes; ++f)
+        changes_.push_back({static_cast<std::uint32_t>(rows_.size()), static_cast<std::uint32_t>(f),
+                            -1, static_cast<std::uint32_t>(changes_.size())});
+    r.end_change = static_cast<std::uint32_t>(changes_.size());
+    rows_.push_back(r);
+}
+
+void patch_review::add_table_rows(std::size_t k) {
+    const database& db = game_.db;
+    const table_patch& tp = patch_.tables[k];
+    auto view = std::make_unique<table_view>();
+    view->t = tp.index;
+    view->present = db.has_table(tp.index);
+    view->ca = view->present ? key_count(db, tp.index) : std::clamp(tp.kinds[0], 0, 4);
+    view->title = view->present ? table_title(db, tp.index) : table_title(tp.name, tp.index);
+    if (view->present) {
+        const std::vector<row_id> ids = row_ids(db, tp.index);
+        view->rows.reserve(ids.size());
+        for (std::size_t r = 0; r < ids.size(); ++r)
+            view->rows.emplace(ids[r], static_cast<int>(r));
+    }
+    const auto find = [&](const row_id& id) {
+        auto at = view->rows.find(id);
+        return at == view->rows.end() ? -1 : at->second;
+    };
+    const auto g = static_cast<std::uint32_t>(groups_.size());
+    group gr{static_cast<int>(k), static_cast<std::uint32_t>(rows_.size()), 0};
+    for (std::size_t i = 0; i < tp.changed.size(); ++i)
+        add_row(review_kind::field, g, i, find(tp.changed[i].row),
+                tp.changed[i].fields.size() + (tp.changed[i].stored_after.empty() ? 0 : 1));
+    for (std::size_t i = 0; i < tp.removed.size(); ++i)
+        add_row(review_kind::removed, g, i, find(tp.removed[i].row), 1);
+    for (std::size_t i = 0; i < tp.added.size(); ++i)
+        add_row(review_kind::added, g, i, find(tp.added[i].row), 1);
+    gr.end_row = static_cast<std::uint32_t>(rows_.size());
+    groups_.push_back(gr);
+    tables_.push_back(std::move(view));
+}
+
+void patch_review::add_language_rows() {
+    std::unordered_map<entry_id, int, patch_parts::entry_id_hash> entries;
+    if (lang_) {
+        const std::vector<entry_id> ids = patch_parts::entry_ids(*lang_);
+        entries.reserve(ids.size());
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            entries.emplace(ids[i], static_cast<int>(i));
+    }
+    const auto find = [&](const entry_id& id) {
+        auto at = entries.find(id);
+        return at == entries.end() ? -1 : at->second;
+    };
+    const auto g = static_cast<std::uint32_t>(groups_.size());
+    group gr{-1, static_cast<std::uint32_t>(rows_.size()), 0};
+    const language_patch& lp = patch_.language;
+    for (std::size_t i = 0; i < lp.changed.size(); ++i)
+        add_row(review_kind::entry_changed, g, i, find(lp.changed[i].entry), 1);
+    for (std::size_t i = 0; i < lp.removed.size(); ++i)
+        add_row(review_kind::entry_removed, g, i, find(lp.removed[i].entry), 1);
+    for (std::size_t i = 0; i < lp.added.size(); ++i)
+        add_row(review_kind::entry_added, g, i, find(lp.added[i].entry), 1);
+    gr.end_row = static_cast<std::uint32_t>(rows_.size());
+    groups_.push_back(gr);
+}
+
+// Rows with the same keys that the patch removes and adds go together (a row that moves, or rows
+// found by their rank among rows with those keys); entries with the same key likewise.
+void patch_review::link_same_keys() {
+    const patch& p = patch_;
     for (std::size_t g = 0; g < groups_.size(); ++g) {
         const group& gr = groups_[g];
         const bool language = gr.table_patch < 0;
@@ -152,12 +166,6 @@ patch_review::patch_review(const open_game& game, const patch& p) : game_(game),
             }
         }
     }
-
-    const patch_parts::full_plan plan = patch_parts::plan_patch(db, lang_, p);
-    add_conflicts(plan);
-    ticked_.assign(changes_.size(), 0);
-    count_changes();
-    tick_all(true);
 }
 
 patch_review::~patch_review() = default;
@@ -428,99 +436,117 @@ const std::string* patch_review::conflict(std::size_t change) const {
 patch patch_review::ticked_patch() const {
     patch out;
     out.has_language = patch_.has_language;
-    const database& db = game_.db;
     for (std::size_t g = 0; g < groups_.size(); ++g) {
-        const group& gr = groups_[g];
-        if (gr.table_patch < 0) {
-            const language_patch& lp = patch_.language;
-            for (std::uint32_t r = gr.first_row; r < gr.end_row; ++r) {
-                const row& rw = rows_[r];
-                const std::size_t c = rw.first_change;
-                if (!ticked_[c])
-                    continue;
-                // A ticked conflict applies over what the game holds.
-                const bool over = changes_[c].conflict >= 0 && rw.game_row >= 0 && lang_;
-                const std::string held = over ? lang_->entry(rw.game_row).text : std::string();
-                switch (rw.kind) {
-                case review_kind::entry_changed:
-                    out.language.changed.push_back(lp.changed[rw.index]);
-                    if (over)
-                        out.language.changed.back().before = held;
-                    break;
-                case review_kind::entry_removed:
-                    out.language.removed.push_back(lp.removed[rw.index]);
-                    if (over)
-                        out.language.removed.back().text = held;
-                    break;
-                default:
-                    out.language.added.push_back(lp.added[rw.index]);
-                }
-            }
+        if (groups_[g].table_patch < 0) {
+            add_ticked_entries(g, out.language);
             continue;
         }
-        const table_view& tv = *tables_[g];
-        const table_patch& tp = patch_.tables[static_cast<std::size_t>(gr.table_patch)];
-        table_patch sub;
-        sub.index = tp.index;
-        sub.name = tp.name;
-        sub.fields = tp.fields;
-        sub.kinds = tp.kinds;
-        sub.rows_before = tp.rows_before;
-        for (std::uint32_t r = gr.first_row; r < gr.end_row; ++r) {
-            const row& rw = rows_[r];
-            const bool there = rw.game_row >= 0 && tv.present;
-            const db_overall_data* held =
-                there ? &db.rows(tv.t)[static_cast<std::size_t>(rw.game_row)] : nullptr;
-            if (rw.kind == review_kind::removed || rw.kind == review_kind::added) {
-                const std::size_t c = rw.first_change;
-                if (!ticked_[c])
-                    continue;
-                if (rw.kind == review_kind::added) {
-                    sub.added.push_back(tp.added[rw.index]);
-                    continue;
-                }
-                sub.removed.push_back(tp.removed[rw.index]);
-                if (changes_[c].conflict >= 0 && held)
-                    sub.removed.back().contents =
-                        patch_parts::row_contents(db, tv.t, static_cast<std::size_t>(rw.game_row));
-                continue;
-            }
-            const changed_row& rc = tp.changed[rw.index];
-            changed_row kept;
-            kept.row = rc.row;
-            for (std::uint32_t c = rw.first_change; c < rw.end_change; ++c) {
-                if (!ticked_[c])
-                    continue;
-                const bool over = changes_[c].conflict >= 0 && held;
-                const std::uint32_t f = changes_[c].field;
-                if (f >= rc.fields.size()) {
-                    kept.stored_before =
-                        over ? undecoded_words(db, tv.t, static_cast<std::size_t>(rw.game_row))
-                             : rc.stored_before;
-                    kept.stored_after = rc.stored_after;
-                    // Both sides as long: the table's packed area.
-                    kept.stored_before.resize(
-                        std::max(kept.stored_before.size(), kept.stored_after.size()), 0);
-                    kept.stored_after.resize(kept.stored_before.size(), 0);
-                    continue;
-                }
-                field_change fc = rc.fields[f];
-                if (over) {
-                    const auto place = patch_parts::field_cell(db.tables[tv.t], tv.t, fc.field);
-                    if (place)
-                        fc.before = read_cell(*held, place->place());
-                }
-                kept.fields.push_back(fc);
-            }
-            if (!kept.fields.empty() || !kept.stored_after.empty())
-                sub.changed.push_back(std::move(kept));
-        }
-        sub.rows_after = sub.rows_before - static_cast<std::int32_t>(sub.removed.size()) +
-                         static_cast<std::int32_t>(sub.added.size());
+        table_patch sub = ticked_table(g);
         if (!sub.changed.empty() || !sub.removed.empty() || !sub.added.empty())
             out.tables.push_back(std::move(sub));
     }
     return out;
+}
+
+void patch_review::add_ticked_entries(std::size_t g, language_patch& out) const {
+    const group& gr = groups_[g];
+    const language_patch& lp = patch_.language;
+    for (std::uint32_t r = gr.first_row; r < gr.end_row; ++r) {
+        const row& rw = rows_[r];
+        const std::size_t c = rw.first_change;
+        if (!ticked_[c])
+            continue;
+        // A ticked conflict applies over what the game holds.
+        const bool over = changes_[c].conflict >= 0 && rw.game_row >= 0 && lang_;
+        const std::string held = over ? lang_->entry(rw.game_row).text : std::string();
+        switch (rw.kind) {
+        case review_kind::entry_changed:
+            out.changed.push_back(lp.changed[rw.index]);
+            if (over)
+                out.changed.back().before = held;
+            break;
+        case review_kind::entry_removed:
+            out.removed.push_back(lp.removed[rw.index]);
+            if (over)
+                out.removed.back().text = held;
+            break;
+        default:
+            out.added.push_back(lp.added[rw.index]);
+        }
+    }
+}
+
+table_patch patch_review::ticked_table(std::size_t g) const {
+    const database& db = game_.db;
+    const group& gr = groups_[g];
+    const table_view& tv = *tables_[g];
+    const table_patch& tp = patch_.tables[static_cast<std::size_t>(gr.table_patch)];
+    table_patch sub;
+    sub.index = tp.index;
+    sub.name = tp.name;
+    sub.fields = tp.fields;
+    sub.kinds = tp.kinds;
+    sub.rows_before = tp.rows_before;
+    for (std::uint32_t r = gr.first_row; r < gr.end_row; ++r) {
+        const row& rw = rows_[r];
+        const bool there = rw.game_row >= 0 && tv.present;
+        const db_overall_data* held =
+            there ? &db.rows(tv.t)[static_cast<std::size_t>(rw.game_row)] : nullptr;
+        if (rw.kind == review_kind::field) {
+            changed_row kept = ticked_changes(rw, held);
+            if (!kept.fields.empty() || !kept.stored_after.empty())
+                sub.changed.push_back(std::move(kept));
+            continue;
+        }
+        const std::size_t c = rw.first_change;
+        if (!ticked_[c])
+            continue;
+        if (rw.kind == review_kind::added) {
+            sub.added.push_back(tp.added[rw.index]);
+            continue;
+        }
+        sub.removed.push_back(tp.removed[rw.index]);
+        if (changes_[c].conflict >= 0 && held)
+            sub.removed.back().contents =
+                patch_parts::row_contents(db, tv.t, static_cast<std::size_t>(rw.game_row));
+    }
+    sub.rows_after = sub.rows_before - static_cast<std::int32_t>(sub.removed.size()) +
+                     static_cast<std::int32_t>(sub.added.size());
+    return sub;
+}
+
+changed_row patch_review::ticked_changes(const row& rw, const db_overall_data* held) const {
+    const database& db = game_.db;
+    const table_view& tv = *tables_[rw.group];
+    const table_patch& tp = patch_.tables[static_cast<std::size_t>(groups_[rw.group].table_patch)];
+    const changed_row& rc = tp.changed[rw.index];
+    changed_row kept;
+    kept.row = rc.row;
+    for (std::uint32_t c = rw.first_change; c < rw.end_change; ++c) {
+        if (!ticked_[c])
+            continue;
+        const bool over = changes_[c].conflict >= 0 && held;
+        const std::uint32_t f = changes_[c].field;
+        if (f >= rc.fields.size()) {
+            kept.stored_before =
+                over ? undecoded_words(db, tv.t, static_cast<std::size_t>(rw.game_row))
+                     : rc.stored_before;
+            kept.stored_after = rc.stored_after;
+            // Both sides as long: the table's packed area.
+            kept.stored_before.resize(std::max(kept.stored_before.size(), kept.stored_after.size()),
+                                      0);
+            kept.stored_after.resize(kept.stored_before.size(), 0);
+            continue;
+        }
+        field_change fc = rc.fields[f];
+        if (over) {
+            const auto place = patch_parts::field_cell(db.tables[tv.t], tv.t, fc.field);
+            if (place)
+                fc.before = read_cell(*held, place->place());
+        }
+        kept.fields.push_back(fc);
+    }
+    return kept;
 }
 
 } // namespace qira

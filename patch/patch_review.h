@@ -146,6 +146,17 @@ class patch_review {
     };
     struct table_view;
 
+    // The review's rows and changes, built in this order by the constructor.
+    void add_row(review_kind kind, std::uint32_t g, std::size_t index, int game_row,
+                 std::size_t changes);
+    void add_table_rows(std::size_t table_patch);
+    void add_language_rows();
+    void link_same_keys();
+    // The patch of the ticked changes, a part at a time (a ticked conflict rebased on `held`, the
+    // game's row, or the game's entry).
+    void add_ticked_entries(std::size_t g, language_patch& out) const;
+    table_patch ticked_table(std::size_t g) const;
+    changed_row ticked_changes(const row& rw, const db_overall_data* held) const;
     void add_conflicts(const patch_parts::full_plan& plan);
     void add_conflict(std::size_t change, const std::string& text, bool differs_only);
     void link(std::size_t a, std::size_t b);

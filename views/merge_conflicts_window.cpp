@@ -66,6 +66,12 @@ merge_conflicts_window::merge_conflicts_window(const std::vector<merge_conflict>
     note_label->setWordWrap(true);
     note_label->setAccessibleName(QStringLiteral("What the conflicts are"));
 
+    make_tree(conflicts);
+    make_commands();
+    lay_out();
+}
+
+void merge_conflicts_window::make_tree(const std::vector<merge_conflict>& conflicts) {
     tree = new QTreeWidget(this);
     tree->setObjectName(QStringLiteral("conflicts_tree"));
     tree->setAccessibleName(QStringLiteral("Conflicts of the two patches"));
@@ -89,7 +95,9 @@ merge_conflicts_window::merge_conflicts_window(const std::vector<merge_conflict>
     tree->header()->resizeSection(row_column, 340);
     for (int c : {field_column, base_column, a_column, b_column})
         tree->header()->resizeSection(c, 130);
+}
 
+void merge_conflicts_window::make_commands() {
     const auto command = [this](QAction*& action, QPushButton*& b, const char* name,
                                 const char* text, QKeySequence keys, merge_side side) {
         action = make_command(this, name, QLatin1String(text), {keys});
@@ -121,7 +129,9 @@ merge_conflicts_window::merge_conflicts_window(const std::vector<merge_conflict>
     ok_button->setDefault(true);
     connect(ok_button, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_button, &QPushButton::clicked, this, &QDialog::reject);
+}
 
+void merge_conflicts_window::lay_out() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(take_a_button);
     buttons->addWidget(take_b_button);

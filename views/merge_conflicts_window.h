@@ -45,6 +45,10 @@ class merge_conflicts_window final : public QDialog {
     QAction* leave_out_action; // Alt+L
 
   private:
+    // The steps of the constructor.
+    void make_tree(const std::vector<merge_conflict>& conflicts);
+    void make_commands();
+    void lay_out();
     void show_choice(int line);
 
     std::vector<merge_side> choices_;
