@@ -4,6 +4,7 @@
 #include "patch/patch_parts.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <unordered_map>
 #include <utility>
 
@@ -45,6 +46,27 @@ std::optional<cell> field_cell(const db_table& table, int t, int field) {
 
 std::string show(const cell& c, const cell_value& v) {
     return holds_text(c.part) ? show_text(v.text) : number_text(c.part, v.number);
+}
+
+std::string show_words(const std::vector<std::uint32_t>& words) {
+    if (words.empty())
+        return "none";
+    std::string text;
+    for (std::uint32_t w : words) {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "%s0x%08x", text.empty() ? "" : " ", w);
+        text += hex;
+    }
+    return text;
+}
+
+std::string show_entry(const entry_id& id) {
+    return "key " + std::to_string(id.key) +
+           (id.rank > 0 ? " rank " + std::to_string(id.rank) : "");
+}
+
+std::string entry_title(const entry_id& id) {
+    return "language entry " + show_entry(id);
 }
 
 std::string show_text(const std::string& text) {

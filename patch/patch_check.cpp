@@ -399,11 +399,6 @@ void plan_table(const database& db, const table_patch& tp, int k, table_plan& pl
     check_rows_after(check);
 }
 
-std::string show_entry(const entry_id& id) {
-    return "key " + std::to_string(id.key) +
-           (id.rank > 0 ? " rank " + std::to_string(id.rank) : "");
-}
-
 // What checking the patch's language entries works with: the entries found by their key and
 // rank, the plan it fills, the conflicts it finds, and how many entries of each key it removes.
 // Conflicts of language entries are worded whole ("language entry key 5: missing, patch removes

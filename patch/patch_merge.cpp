@@ -5,7 +5,6 @@
 #include "patch/patch_parts.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <unordered_map>
 
 namespace qira {
@@ -172,18 +171,6 @@ std::string show_field(const table_patch& tp, int field, const cell_value& v) {
         k -= tp.kinds[i];
     }
     return holds_text(part) ? show_text(v.text) : number_text(part, v.number);
-}
-
-std::string show_words(const std::vector<std::uint32_t>& words) {
-    if (words.empty())
-        return "none";
-    std::string text;
-    for (std::uint32_t w : words) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "%s0x%08x", text.empty() ? "" : " ", w);
-        text += hex;
-    }
-    return text;
 }
 
 std::string field_name(const table_patch& tp, int field) {
@@ -447,11 +434,6 @@ class table_merge {
     std::vector<merge_conflict>& conflicts_;
     merged_lists<changed_row, placed_row> lists_;
 };
-
-std::string entry_title(const entry_id& id) {
-    return "language entry key " + std::to_string(id.key) +
-           (id.rank > 0 ? " rank " + std::to_string(id.rank) : "");
-}
 
 std::string entry_fate_text(const entry_fate& f) {
     if (f.removed && f.added)

@@ -56,6 +56,11 @@ std::optional<cell> field_cell(const db_table& table, int t, int field);
 // A field's content and a text as conflicts show them: "181", "\"Ann\"".
 std::string show(const cell& c, const cell_value& v);
 std::string show_text(const std::string& text);
+// Bits no field covers as conflicts and reviews show them: "0x0000a000 0x00000001", "none".
+std::string show_words(const std::vector<std::uint32_t>& words);
+// A language entry: "key 5", "key 5 rank 1"; and as a row of a list, "language entry key 5".
+std::string show_entry(const entry_id& id);
+std::string entry_title(const entry_id& id);
 
 // The language file as saving the game would write it: `lang` itself, or `copy` with the rows'
 // localized names put in.

@@ -5,7 +5,6 @@
 #include "patch/patch_parts.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <unordered_map>
 
 namespace qira {
@@ -14,23 +13,6 @@ namespace {
 
 using patch_parts::conflict_item;
 using part = conflict_item::part;
-
-std::string words_text(const std::vector<std::uint32_t>& words) {
-    if (words.empty())
-        return "none";
-    std::string s;
-    char buf[16];
-    for (std::uint32_t w : words) {
-        std::snprintf(buf, sizeof buf, "%s0x%08X", s.empty() ? "" : " ", w);
-        s += buf;
-    }
-    return s;
-}
-
-std::string entry_title(const entry_id& id) {
-    return "language entry key " + std::to_string(id.key) +
-           (id.rank > 0 ? ", rank " + std::to_string(id.rank) : std::string());
-}
 
 } // namespace
 
@@ -264,11 +246,11 @@ std::string patch_review::row_title(std::size_t r) const {
         const language_patch& lp = patch_.language;
         switch (rw.kind) {
         case review_kind::entry_changed:
-            return entry_title(lp.changed[rw.index].entry);
+            return patch_parts::entry_title(lp.changed[rw.index].entry);
         case review_kind::entry_removed:
-            return entry_title(lp.removed[rw.index].entry);
+            return patch_parts::entry_title(lp.removed[rw.index].entry);
         default:
-            return entry_title(lp.added[rw.index].entry);
+            return patch_parts::entry_title(lp.added[rw.index].entry);
         }
     }
     const table_view& tv = *tables_[rw.group];
@@ -339,11 +321,11 @@ patch_review::shown patch_review::show(std::size_t change) const {
     }
     const changed_row& rc = tp.changed[rw.index];
     if (ch.field >= rc.fields.size())
-        return {"bits no field covers", words_text(rc.stored_before),
-                there ? words_text(
+        return {"bits no field covers", patch_parts::show_words(rc.stored_before),
+                there ? patch_parts::show_words(
                             undecoded_words(game_.db, tv.t, static_cast<std::size_t>(rw.game_row)))
                       : std::string("missing"),
-                words_text(rc.stored_after)};
+                patch_parts::show_words(rc.stored_after)};
     const field_change fc = rc.fields[ch.field];
     shown s;
     s.field = fc.field >= 0 && static_cast<std::size_t>(fc.field) < tp.fields.size()
