@@ -81,6 +81,20 @@ std::string row_title(std::string_view table, std::string_view name, const row_i
     return s + printable(name) + " (" + row_id_text(id, key_count) + ")";
 }
 
+std::string row_title(const database& db, int t, int row) {
+    if (!db.has_table(t) || row < 0 || static_cast<std::size_t>(row) >= db.rows(t).size())
+        return row_title(table_title(db, t), {}, {}, 0);
+    const int ca = key_count(db, t);
+    const auto rows = db.rows(t);
+    row_id id{keys_of(rows[static_cast<std::size_t>(row)], ca), 0};
+    if (ca == 0)
+        id.rank = row;
+    else
+        for (int r = 0; r < row; ++r)
+            id.rank += keys_of(rows[static_cast<std::size_t>(r)], ca) == id.keys ? 1 : 0;
+    return row_title(table_title(db, t), row_name(db, t, row), id, ca);
+}
+
 row_titles::row_titles(const database& db)
     : db_(&db), ids_(db.tables.size()), built_(db.tables.size(), 0) {}
 

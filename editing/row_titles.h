@@ -45,6 +45,10 @@ std::string row_id_text(const row_id& id, int key_count);
 std::string row_title(std::string_view table, std::string_view name, const row_id& id,
                       int key_count);
 
+// The title of one row of the game, its rank counted among the rows before it (for a single
+// row; a list of rows takes row_titles).
+std::string row_title(const database& db, int t, int row);
+
 // The titles of the rows of one game, each table's ids found once. Build it again after rows
 // are added, removed or their keys change.
 class row_titles {

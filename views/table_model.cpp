@@ -171,7 +171,7 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
     const QString field = QString::fromStdString(printable(
         headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString().toStdString()));
     // The row as every list and message names it, as it was before the edit.
-    const QString row = QString::fromStdString(row_titles(doc_.game.db).of(table_, index.row()));
+    const QString row = QString::fromStdString(row_title(doc_.game.db, table_, index.row()));
     auto outcome =
         set_cell_text(doc_.game, where,
                       std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));

@@ -118,8 +118,10 @@ TEST_F(References, ARowIsTitledByItsTableNameKeysAndRank) {
         {fixtures, 4, "fixtures: rank 4"},
     };
     const row_titles titles(db);
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(titles.of(c.table, c.row), c.expected) << c.table << " " << c.row;
+        EXPECT_EQ(row_title(db, c.table, c.row), c.expected) << c.table << " " << c.row;
+    }
 }
 
 TEST_F(References, AReferenceShowsTheFirstRowWithItsIdOrTheNumberAlone) {
