@@ -208,7 +208,7 @@ command_outcome TForm1::game_opened(command_outcome opened) {
     checks_->files_opened();
     patches_->files_opened(files_->database_path(), files_->language_path());
     doc.undo_stack()->clear();
-    recovery_->files_opened(files_->database_path(), files_->language_path());
+    recovery_->files_opened(files_->database_path(), files_->language_path(), patches_->opened());
     show_game_open(true);
     return opened;
 }

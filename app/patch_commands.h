@@ -45,6 +45,9 @@ class patch_commands {
     // The files as opened, for "Save changes as patch..." (a file that cannot be read again
     // leaves that command without a base, which it says when it is used).
     void files_opened(const std::filesystem::path& database, const std::filesystem::path& language);
+    // The two files as they were read right after they were opened (empty when they could not
+    // be read again).
+    const opened_files& opened() const { return opened_; }
     // "Save changes as patch...": the changes since the files were opened, to a patch file.
     command_outcome save_patch();
     // "Apply patch...": a patch file read, reviewed and applied (review_and_apply).

@@ -93,11 +93,25 @@ QString recovery_commands::folder() {
 
 void recovery_commands::files_opened(const std::filesystem::path& database,
                                      const std::filesystem::path& language) {
+    start_from(recovery_header_of(database, language));
+}
+
+void recovery_commands::files_opened(const std::filesystem::path& database,
+                                     const std::filesystem::path& language,
+                                     const opened_files& opened) {
+    if (opened.database.empty() || (!language.empty() && opened.language.empty())) {
+        files_opened(database, language);
+        return;
+    }
+    start_from(result_of<recovery_header>::success(
+        recovery_header_of(database, language, opened.database, opened.language)));
+}
+
+void recovery_commands::start_from(const result_of<recovery_header>& header) {
     timer_->stop();
     again_ = false;
     remove_file();
     base_.reset();
-    const auto header = recovery_header_of(database, language);
     if (!header) {
         report(header.outcome());
         return;

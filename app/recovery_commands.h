@@ -16,6 +16,7 @@
 // neither is offered the other's. The lock of an editor that crashed is stale (its process is
 // gone); its file is the one offered at the next start.
 
+#include "patch/patch_edit.h"
 #include "patch/recovery.h"
 #include "views/command_action.h"
 
@@ -52,6 +53,10 @@ class recovery_commands {
     // The game was opened from these files, or saved to them: the changes start again from
     // them, and the file written before is removed.
     void files_opened(const std::filesystem::path& database, const std::filesystem::path& language);
+    // The same when their bytes were just read (`opened`, empty when they could not be): their
+    // checksums are taken from those bytes.
+    void files_opened(const std::filesystem::path& database, const std::filesystem::path& language,
+                      const opened_files& opened);
     void files_saved();
     // The game was closed (its unsaved changes discarded or none): the file is removed.
     void closed();
@@ -77,6 +82,9 @@ class recovery_commands {
     QString taken_back(const left_session& left, bool applied);
 
   private:
+    // The changes start again from the files the header names (a header that could not be made
+    // is said on the status line, and nothing is kept until the next open or save).
+    void start_from(const result_of<recovery_header>& header);
     void step_made();
     void write_now();
     // A write handed to the worker ended.

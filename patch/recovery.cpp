@@ -90,6 +90,16 @@ class header_reader : public json_member_reader {
 
 } // namespace
 
+recovery_header recovery_header_of(const std::filesystem::path& database,
+                                   const std::filesystem::path& language,
+                                   std::span<const std::uint8_t> database_bytes,
+                                   std::span<const std::uint8_t> language_bytes) {
+    return {.database = database,
+            .language = language,
+            .database_crc = crc32(database_bytes),
+            .language_crc = language.empty() ? 0u : crc32(language_bytes)};
+}
+
 result_of<recovery_header> recovery_header_of(const std::filesystem::path& database,
                                               const std::filesystem::path& language) {
     recovery_header h{.database = database, .language = language};

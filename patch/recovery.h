@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,13 @@ struct recovery_header {
 // The header of the two files as they are on disk now (read whole for their checksums).
 result_of<recovery_header> recovery_header_of(const std::filesystem::path& database,
                                               const std::filesystem::path& language);
+
+// The same from the files' bytes as they were just read (none for the language: no language
+// file), without reading them again.
+recovery_header recovery_header_of(const std::filesystem::path& database,
+                                   const std::filesystem::path& language,
+                                   std::span<const std::uint8_t> database_bytes,
+                                   std::span<const std::uint8_t> language_bytes);
 
 // Which of the header's files are no longer what they were (a file that cannot be read counts
 // as changed): each named by its path.

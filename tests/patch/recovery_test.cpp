@@ -29,6 +29,11 @@ class Recovery : public ::testing::Test {
         auto h = recovery_header_of(database(), language());
         ASSERT_TRUE(h.ok()) << h.message();
         header = h.value;
+        // The header of the bytes just read is the header of the files.
+        opened_files bytes;
+        ASSERT_TRUE(read_opened_files(database(), language(), bytes));
+        ASSERT_EQ(recovery_header_of(database(), language(), bytes.database, bytes.language),
+                  header);
         base = recovery_base(game, header);
     }
     std::filesystem::path database() const { return install_database_path(install); }
