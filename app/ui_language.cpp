@@ -24,9 +24,13 @@ installed& current() {
     return state;
 }
 
+// From the folder QIRA_TRANSLATIONS names, where a translator tries a .qm file without building
+// the program again; else the one built in.
 std::unique_ptr<QTranslator> load(const QString& file) {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(file, QStringLiteral(":/translations")))
+    const QString folder = qEnvironmentVariable("QIRA_TRANSLATIONS");
+    if ((folder.isEmpty() || !translator->load(file, folder)) &&
+        !translator->load(file, QStringLiteral(":/translations")))
         return nullptr;
     return translator;
 }

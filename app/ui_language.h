@@ -3,7 +3,8 @@
 // languages the game ships in. The choice is kept in the editor's registry key ("UI language",
 // a language code); without one the window speaks the system's language where it is one of the
 // six, else English. A language is loaded at start-up: the editor's own translations and Qt's for
-// its dialogs, both built into the program, and the locale numbers and dates are shown in.
+// its dialogs, both built into the program (or, for trying a translation, .qm files in the folder
+// the environment variable QIRA_TRANSLATIONS names), and the locale numbers and dates are shown in.
 
 #include <QString>
 #include <QStringList>
