@@ -80,8 +80,8 @@ void set_keyboard_access(TForm1& w) {
     // controls in its own order, after the last control of the page before.
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.ButtonCheck, w.Button1,
                w.Button15, w.cb_lng, w.Button14, w.Button11, w.Button10, w.cb_ui_lng,
-               w.ButtonPatchSave, w.ButtonPatchApply, w.ButtonCompare, w.ButtonMerge, w.TreeView1Find->field,
-               w.TreeView1Find->clear, w.TreeView1});
+               w.ButtonPatchSave, w.ButtonPatchApply, w.ButtonCompare, w.ButtonMerge,
+               w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
     std::vector<QWidget*> chain{w.TreeView1};
     for (const auto& page :
          {w.league->tab_order(), w.team->tab_order(), w.player->tab_order(), w.roster->tab_order()})
@@ -270,8 +270,8 @@ void TForm1::make_start_commands() {
         cb_ui_lng->addItem(QString::fromUtf8(language.name), QLatin1String(language.code));
     // The language of the next start: the kept choice, else the system's.
     cb_ui_lng->setCurrentIndex(
-        qira::ui_language_index(qira::pick_ui_language(qira::kept_ui_language(),
-                                                       QLocale::system().uiLanguages()))
+        qira::ui_language_index(
+            qira::pick_ui_language(qira::kept_ui_language(), QLocale::system().uiLanguages()))
             .value_or(0));
     cb_ui_lng->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     LabelUiLanguage = named(caption(tr("Window language"), cb_ui_lng, Panel4), "LabelUiLanguage");

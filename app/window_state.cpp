@@ -96,11 +96,12 @@ void TForm1::choose_ui_language(int index) {
         return;
     }
     // Said in the language chosen, which the window speaks from its next start.
-    const QString text = code == qira::installed_ui_language()
-                             ? qira::translate_into(code, "TForm1", QT_TR_NOOP("The window speaks %1."))
-                             : qira::translate_into(code, "TForm1",
-                                                    QT_TR_NOOP("The window will speak %1 from the "
-                                                               "editor's next start."));
+    const QString text =
+        code == qira::installed_ui_language()
+            ? qira::translate_into(code, "TForm1", QT_TR_NOOP("The window speaks %1."))
+            : qira::translate_into(code, "TForm1",
+                                   QT_TR_NOOP("The window will speak %1 from the "
+                                              "editor's next start."));
     relay_.show(qira::translate_into(code, "TForm1", QT_TR_NOOP("Window language")),
                 text.arg(name));
 }

@@ -66,18 +66,19 @@ void check_texts_fit(QWidget* area, const QString& where, QStringList& found) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
         option.editable = false;
-        const int room = combo->style()
-                             ->subControlRect(QStyle::CC_ComboBox, &option,
-                                              QStyle::SC_ComboBoxEditField, combo)
-                             .width();
+        const int room =
+            combo->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                .width();
         const QFontMetrics fm(combo->font());
         for (int i = 0; i < combo->count(); ++i)
             if (fm.horizontalAdvance(combo->itemText(i)) > room)
                 report(combo, combo->itemText(i));
     }
     for (auto* edit : area->findChildren<QLineEdit*>()) {
-        if (edit->isVisible() && QFontMetrics(edit->font()).horizontalAdvance(
-                                     edit->placeholderText()) > edit->contentsRect().width() - 8)
+        if (edit->isVisible() &&
+            QFontMetrics(edit->font()).horizontalAdvance(edit->placeholderText()) >
+                edit->contentsRect().width() - 8)
             report(edit, edit->placeholderText());
     }
     for (auto* tabs : area->findChildren<QTabBar*>()) {
@@ -100,8 +101,8 @@ void check_no_overlap(QWidget* parent, const QString& where, QStringList& found)
     for (int i = 0; i < shown.size(); ++i) {
         for (int j = i + 1; j < shown.size(); ++j)
             if (shown[i]->geometry().intersects(shown[j]->geometry()))
-                found << QStringLiteral("%1: %2 and %3 overlap").arg(where, who(shown[i]),
-                                                                     who(shown[j]));
+                found << QStringLiteral("%1: %2 and %3 overlap")
+                             .arg(where, who(shown[i]), who(shown[j]));
         check_no_overlap(shown[i], where, found);
     }
 }

@@ -97,10 +97,11 @@ bool has_mnemonic(const QString& text) {
 void check_entries(const QString& file, const QList<entry>& entries) {
     for (const entry& e : entries) {
         if (!e.type.isEmpty()) {
-            fail(file, e, e.type == QLatin1String("unfinished")
-                              ? QStringLiteral("not translated (run the update_translations target "
-                                               "and translate it)")
-                              : QStringLiteral("%1: the sources no longer hold it").arg(e.type));
+            fail(file, e,
+                 e.type == QLatin1String("unfinished")
+                     ? QStringLiteral("not translated (run the update_translations target "
+                                      "and translate it)")
+                     : QStringLiteral("%1: the sources no longer hold it").arg(e.type));
             continue;
         }
         for (const QString& form : e.forms) {
@@ -109,7 +110,8 @@ void check_entries(const QString& file, const QList<entry>& entries) {
             else if (placeholders(form) != placeholders(e.source))
                 fail(file, e, QStringLiteral("\"%1\" has other placeholders").arg(form));
             else if (has_mnemonic(form) != has_mnemonic(e.source))
-                fail(file, e, QStringLiteral("\"%1\" has no mnemonic (&) or one too many").arg(form));
+                fail(file, e,
+                     QStringLiteral("\"%1\" has no mnemonic (&) or one too many").arg(form));
         }
     }
 }
