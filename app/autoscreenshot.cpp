@@ -1,6 +1,7 @@
 #include "app/autoscreenshot.h"
 
 #include "app/main_window.h"
+#include "app/ui_language.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -46,6 +47,9 @@ bool schedule_autoscreenshot(TForm1& window) {
         const QString start = info.path() + QLatin1Char('/') + info.completeBaseName() +
                               QLatin1String("-start.") + info.suffix();
         bool ok = save_shot(window, start);
+        // The language the window speaks, by one of its captions.
+        std::printf("Window language: %s (\"%s\")\n", qPrintable(installed_ui_language()),
+                    qPrintable(window.Button1->text()));
         window.Button1->click();
         QCoreApplication::processEvents();
         const bool opened = window.Panel4->isHidden();
