@@ -50,13 +50,13 @@ void check_window::refresh(const std::vector<game_problem>& known) {
                             (is_new[i] ? QString() : QStringLiteral("  (in the files as opened)")));
     const auto count = static_cast<int>(problems_.size());
     //: %1: the number of problems ("1 problem", "3 problems"); %2: how many of them are new
-    check_summary->setText(problems_.empty()
-                               ? tr("No problems found.")
-                               : tr("%1, %L2 of them made since the files were opened. "
-                                    "Double-click one to show its row.")
-                                     .arg(count == 1 ? tr("1 problem")
-                                                     : tr("%Ln problems", nullptr, count))
-                                     .arg(added));
+    check_summary->setText(
+        problems_.empty()
+            ? tr("No problems found.")
+            : tr("%1, %L2 of them made since the files were opened. "
+                 "Double-click one to show its row.")
+                  .arg(count == 1 ? tr("1 problem") : tr("%Ln problems", nullptr, count))
+                  .arg(added));
     if (!problems_.empty())
         check_list->setCurrentRow(0);
 }

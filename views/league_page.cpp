@@ -25,11 +25,12 @@ namespace {
 
 // The league's values as the page shows them, top to bottom; Tab follows the list.
 const page_field league_fields[] = {
-    {field_control::text, "l_name_long", QT_TRANSLATE_NOOP("qira::league_page", "Long Title"), 0, nullptr, 0, 0, nullptr, nullptr, true,
-     true},
-    {field_control::text, "l_name_sh", QT_TRANSLATE_NOOP("qira::league_page", "Short Title"), 0, nullptr, 1, 0, nullptr, nullptr, true,
-     true},
-    {field_control::drop_down, "l_level", QT_TRANSLATE_NOOP("qira::league_page", "Level"), 0, nullptr, league_field::level, 0, level_items},
+    {field_control::text, "l_name_long", QT_TRANSLATE_NOOP("qira::league_page", "Long Title"), 0,
+     nullptr, 0, 0, nullptr, nullptr, true, true},
+    {field_control::text, "l_name_sh", QT_TRANSLATE_NOOP("qira::league_page", "Short Title"), 0,
+     nullptr, 1, 0, nullptr, nullptr, true, true},
+    {field_control::drop_down, "l_level", QT_TRANSLATE_NOOP("qira::league_page", "Level"), 0,
+     nullptr, league_field::level, 0, level_items},
 };
 
 } // namespace

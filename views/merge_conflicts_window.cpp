@@ -60,15 +60,16 @@ merge_conflicts_window::merge_conflicts_window(const std::vector<merge_conflict>
 
     const auto places = static_cast<int>(conflicts.size());
     //: %1 and %2: the names of the two patches merged
-    note_label = new QLabel((places == 1 ? tr("1 place where A (%1) and B (%2) disagree. Choose the "
-                                              "side each takes, or leave it out; the merged "
-                                              "changes are shown for review next.")
-                                         : tr("%Ln places where A (%1) and B (%2) disagree. Choose "
-                                              "the side each takes, or leave it out; the merged "
-                                              "changes are shown for review next.",
-                                              nullptr, places))
-                                .arg(a_name, b_name),
-                            this);
+    note_label =
+        new QLabel((places == 1 ? tr("1 place where A (%1) and B (%2) disagree. Choose the "
+                                     "side each takes, or leave it out; the merged "
+                                     "changes are shown for review next.")
+                                : tr("%Ln places where A (%1) and B (%2) disagree. Choose "
+                                     "the side each takes, or leave it out; the merged "
+                                     "changes are shown for review next.",
+                                     nullptr, places))
+                       .arg(a_name, b_name),
+                   this);
     note_label->setObjectName(QStringLiteral("note_label"));
     note_label->setWordWrap(true);
     note_label->setAccessibleName(tr("What the conflicts are"));
@@ -87,8 +88,8 @@ void merge_conflicts_window::make_tree(const std::vector<merge_conflict>& confli
     tree->setAllColumnsShowFocus(true);
     tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tree->setHeaderLabels({tr("Row"), tr("Field"), tr("Base"),
-                           QStringLiteral("A"), QStringLiteral("B"), tr("Take")});
+    tree->setHeaderLabels(
+        {tr("Row"), tr("Field"), tr("Base"), QStringLiteral("A"), QStringLiteral("B"), tr("Take")});
     for (const merge_conflict& c : conflicts) {
         auto* item = new QTreeWidgetItem(tree);
         item->setText(row_column, text_of(c.title));

@@ -308,11 +308,12 @@ QVariant patch_review_model::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleDescriptionRole: {
         if (const std::string* why = conflict_of(n))
             return //: %1: why the change conflicts with the game
-            tr("Conflict: %1").arg(text_of(*why));
+                tr("Conflict: %1").arg(text_of(*why));
         const std::size_t conflicts = conflicts_of(n);
         if (conflicts > 0)
-            return conflicts == 1 ? tr("1 conflict beneath")
-                                  : tr("%Ln conflicts beneath", nullptr, static_cast<int>(conflicts));
+            return conflicts == 1
+                       ? tr("1 conflict beneath")
+                       : tr("%Ln conflicts beneath", nullptr, static_cast<int>(conflicts));
         return {};
     }
     default:

@@ -79,7 +79,7 @@ void patch_review_window::make_widgets(const QString& note) {
     note_label->setObjectName(QStringLiteral("note_label"));
     note_label->setWordWrap(true);
     note_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    note_label->setAccessibleName(QStringLiteral("Where these changes come from"));
+    note_label->setAccessibleName(tr("Where these changes come from"));
     note_label->setVisible(!note.isEmpty());
 
     const std::vector<std::string>& whole = review_.whole_conflicts();
@@ -259,18 +259,17 @@ void patch_review_window::expand_groups(bool always) {
 void patch_review_window::update_summary() {
     const QString changes = changes_text(review_.change_count());
     const QString conflicts = conflicts_text(review_.conflict_count());
-    const QString text = model->filtered()
-                             //: %1: "40 changes"; %2: "1 conflict"; %3: how many changes are
-                             //: ticked; %4 of %5: the rows the find shows of all rows
-                             ? tr("%1, %2, %L3 selected; %L4 of %L5 rows shown")
-                                   .arg(changes, conflicts)
-                                   .arg(review_.ticked_count())
-                                   .arg(model->shown_row_count())
-                                   .arg(review_.rows().size())
-                             //: %1: "40 changes"; %2: "1 conflict"; %3: how many are ticked
-                             : tr("%1, %2, %L3 selected")
-                                   .arg(changes, conflicts)
-                                   .arg(review_.ticked_count());
+    const QString text =
+        model->filtered()
+            //: %1: "40 changes"; %2: "1 conflict"; %3: how many changes are
+            //: ticked; %4 of %5: the rows the find shows of all rows
+            ? tr("%1, %2, %L3 selected; %L4 of %L5 rows shown")
+                  .arg(changes, conflicts)
+                  .arg(review_.ticked_count())
+                  .arg(model->shown_row_count())
+                  .arg(review_.rows().size())
+            //: %1: "40 changes"; %2: "1 conflict"; %3: how many are ticked
+            : tr("%1, %2, %L3 selected").arg(changes, conflicts).arg(review_.ticked_count());
     summary->setText(text);
     apply_button->setEnabled(review_.ticked_count() > 0);
 }

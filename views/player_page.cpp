@@ -40,31 +40,36 @@ namespace {
 // skills at the right; Tab follows the list.
 const page_field player_fields[] = {
     {field_control::text, "pl_name", QT_TRANSLATE_NOOP("qira::player_page", "Name"), 0, nullptr, 0},
-    {field_control::text, "pl_pseudo", QT_TRANSLATE_NOOP("qira::player_page", "Pseudonym"), 0, nullptr, 1},
-    {field_control::text, "pl_sur", QT_TRANSLATE_NOOP("qira::player_page", "Surname"), 0, nullptr, 2},
-    {field_control::drop_down, "pl_pos", QT_TRANSLATE_NOOP("qira::player_page", "Preferred position"), 0, player_field::position, 0, 0,
+    {field_control::text, "pl_pseudo", QT_TRANSLATE_NOOP("qira::player_page", "Pseudonym"), 0,
+     nullptr, 1},
+    {field_control::text, "pl_sur", QT_TRANSLATE_NOOP("qira::player_page", "Surname"), 0, nullptr,
+     2},
+    {field_control::drop_down, "pl_pos",
+     QT_TRANSLATE_NOOP("qira::player_page", "Preferred position"), 0, player_field::position, 0, 0,
      position_items},
-    {field_control::spin, "pl_height_p", QT_TRANSLATE_NOOP("qira::player_page", "Height"), 0, player_field::height, 0, 200, nullptr,
-     "pl_height", true, false, 3},
-    {field_control::spin, "pl_weight_p", QT_TRANSLATE_NOOP("qira::player_page", "Weight"), 0, player_field::weight, 0, 200, nullptr,
-     "pl_weight"},
-    {field_control::drop_down, "pl_haircolor", QT_TRANSLATE_NOOP("qira::player_page", "Hair color"), 0, player_field::hair_color, 0, 0,
-     hair_color_items},
-    {field_control::drop_down, "pl_bootscol", QT_TRANSLATE_NOOP("qira::player_page", "Boots color"), 0, player_field::boots_color, 0, 0,
-     boots_color_items},
-    {field_control::check, "pl_star", QT_TRANSLATE_NOOP("qira::player_page", "Star Player"), 1, player_field::star},
-    {field_control::spin, "pl_stamina_p", QT_TRANSLATE_NOOP("qira::player_page", "Stamina"), 1, player_field::stamina, 0, 100, nullptr,
-     "pl_stamina"},
-    {field_control::spin, "pl_pass_p", QT_TRANSLATE_NOOP("qira::player_page", "Passing"), 1, player_field::passing, 0, 100, nullptr,
-     "pl_pass"},
-    {field_control::spin, "pl_tackl_p", QT_TRANSLATE_NOOP("qira::player_page", "Tackling"), 1, player_field::tackling, 0, 100, nullptr,
-     "pl_tackl"},
+    {field_control::spin, "pl_height_p", QT_TRANSLATE_NOOP("qira::player_page", "Height"), 0,
+     player_field::height, 0, 200, nullptr, "pl_height", true, false, 3},
+    {field_control::spin, "pl_weight_p", QT_TRANSLATE_NOOP("qira::player_page", "Weight"), 0,
+     player_field::weight, 0, 200, nullptr, "pl_weight"},
+    {field_control::drop_down, "pl_haircolor", QT_TRANSLATE_NOOP("qira::player_page", "Hair color"),
+     0, player_field::hair_color, 0, 0, hair_color_items},
+    {field_control::drop_down, "pl_bootscol", QT_TRANSLATE_NOOP("qira::player_page", "Boots color"),
+     0, player_field::boots_color, 0, 0, boots_color_items},
+    {field_control::check, "pl_star", QT_TRANSLATE_NOOP("qira::player_page", "Star Player"), 1,
+     player_field::star},
+    {field_control::spin, "pl_stamina_p", QT_TRANSLATE_NOOP("qira::player_page", "Stamina"), 1,
+     player_field::stamina, 0, 100, nullptr, "pl_stamina"},
+    {field_control::spin, "pl_pass_p", QT_TRANSLATE_NOOP("qira::player_page", "Passing"), 1,
+     player_field::passing, 0, 100, nullptr, "pl_pass"},
+    {field_control::spin, "pl_tackl_p", QT_TRANSLATE_NOOP("qira::player_page", "Tackling"), 1,
+     player_field::tackling, 0, 100, nullptr, "pl_tackl"},
     // Ball control and shot accuracy are shown only, never written.
-    {field_control::spin, "pl_ballcont_p", QT_TRANSLATE_NOOP("qira::player_page", "Ball Control"), 1, player_field::ball_control, 0, 100,
-     nullptr, "pl_ballcont", false},
-    {field_control::spin, "pl_shotacc_p", QT_TRANSLATE_NOOP("qira::player_page", "Shot Accuraty"), 1, player_field::shot_accuracy, 0, 100,
-     nullptr, "pl_shotacc", false},
-    {field_control::track, "pl_talent", QT_TRANSLATE_NOOP("qira::player_page", "Talent"), 1, player_field::talent, 0, 5},
+    {field_control::spin, "pl_ballcont_p", QT_TRANSLATE_NOOP("qira::player_page", "Ball Control"),
+     1, player_field::ball_control, 0, 100, nullptr, "pl_ballcont", false},
+    {field_control::spin, "pl_shotacc_p", QT_TRANSLATE_NOOP("qira::player_page", "Shot Accuraty"),
+     1, player_field::shot_accuracy, 0, 100, nullptr, "pl_shotacc", false},
+    {field_control::track, "pl_talent", QT_TRANSLATE_NOOP("qira::player_page", "Talent"), 1,
+     player_field::talent, 0, 5},
 };
 
 // The edit of a spinner the list made.
@@ -151,8 +156,8 @@ void player_page::lay_out(QLabel* id_label) {
     auto* left = new QGridLayout;
     left->setColumnStretch(1, 1);
     const int after_left = controls_.lay_out(0, left, 0, this);
-    auto* hair_note = new QLabel(
-        tr("*Hair color may not match when special face is used for player"), this);
+    auto* hair_note =
+        new QLabel(tr("*Hair color may not match when special face is used for player"), this);
     hair_note->setWordWrap(true);
     left->addWidget(hair_note, after_left, 0, 1, 2);
     left->setRowStretch(after_left + 1, 1);
@@ -235,8 +240,7 @@ result player_page::pl_applyClick() {
         else
             doc_.trees.relabel_node(n, new_text);
     }
-    doc_.push(std::move(made), tr("Apply player %1").arg(new_text),
-              std::move(relabels));
+    doc_.push(std::move(made), tr("Apply player %1").arg(new_text), std::move(relabels));
 
     // What is stored now is what the edits show: a later Apply compares with that.
     show_text(pl_name, player.strings[0]);
@@ -292,8 +296,7 @@ result player_page::new_click() {
         return asked.outcome();
     const QString label = asked.value->label;
     const int added = static_cast<int>(player_rows(doc_.game.db).size()) - 1;
-    doc_.push_table_edit(std::move(asked.value->made.made),
-                         tr("new player %1").arg(label));
+    doc_.push_table_edit(std::move(asked.value->made.made), tr("new player %1").arg(label));
     pl_status->setText(
         //: %1: the player's name; %2: his id; %3: the team
         team ? tr("New player %1 (id %2) in %3.")
@@ -316,14 +319,13 @@ result player_page::delete_click() {
     std::size_t memberships = 0;
     edit_outcome made = delete_player(doc_.game, row, &memberships);
     if (!made)
-        return refusal(tr("%1 was not deleted: %2")
-                           .arg(label, QString::fromStdString(made.message())));
+        return refusal(
+            tr("%1 was not deleted: %2").arg(label, QString::fromStdString(made.message())));
     doc_.push_table_edit(std::move(made.made), tr("delete player %1").arg(label));
-    pl_status->setText(memberships == 1
-                           ? tr("Deleted %1 and his membership of a team.").arg(label)
-                           : tr("Deleted %1 and his %Ln memberships of teams.", nullptr,
-                                static_cast<int>(memberships))
-                                 .arg(label));
+    pl_status->setText(memberships == 1 ? tr("Deleted %1 and his membership of a team.").arg(label)
+                                        : tr("Deleted %1 and his %Ln memberships of teams.",
+                                             nullptr, static_cast<int>(memberships))
+                                              .arg(label));
     show_player(-1);
     return result::success();
 }

@@ -146,10 +146,9 @@ std::optional<long long> reference_picker::picked(QString* why) const {
     if (found == 1)
         return list_->shown(0).id;
     if (why)
-        *why =
-            found == 0
-                ? tr("no row is called '%1'; type its name or a number").arg(t)
-                : tr("'%1' names %Ln rows; choose one from the list", nullptr, found).arg(t);
+        *why = found == 0
+                   ? tr("no row is called '%1'; type its name or a number").arg(t)
+                   : tr("'%1' names %Ln rows; choose one from the list", nullptr, found).arg(t);
     return std::nullopt;
 }
 

@@ -35,10 +35,10 @@ QString position_label(const QString& code) {
 // The values of the selected roster entry, a link's number and position as the roster lists hold
 // them (the team page's Apply writes them).
 const page_field roster_fields[] = {
-    {field_control::spin, "t_pl_num_p", QT_TRANSLATE_NOOP("qira::roster_page", "Jersey number"), 0, nullptr, link_field::number, 99,
-     nullptr, "t_pl_num"},
-    {field_control::drop_down, "t_pl_pos", QT_TRANSLATE_NOOP("qira::roster_page", "Position"), 0, nullptr, link_field::position, 0,
-     position_items},
+    {field_control::spin, "t_pl_num_p", QT_TRANSLATE_NOOP("qira::roster_page", "Jersey number"), 0,
+     nullptr, link_field::number, 99, nullptr, "t_pl_num"},
+    {field_control::drop_down, "t_pl_pos", QT_TRANSLATE_NOOP("qira::roster_page", "Position"), 0,
+     nullptr, link_field::position, 0, position_items},
 };
 
 result not_found(const QString& player) {
@@ -74,19 +74,16 @@ void roster_page::make_controls() {
     xchange->setAccessibleName(tr("Exchange with"));
     xchange->setMinimumWidth(180);
     doc_.trees.exchange = xchange;
-    xchange_find =
-        new tree_find(doc_, xchange, tr("Find in exchange tree"), "xchangeFind", this);
+    xchange_find = new tree_find(doc_, xchange, tr("Find in exchange tree"), "xchangeFind", this);
     ButtonSign = button("ButtonSign", tr("Sign"), this);
-    ButtonSign->setToolTip(
-        tr("Move the player chosen in the exchange tree into this team"));
+    ButtonSign->setToolTip(tr("Move the player chosen in the exchange tree into this team"));
     ButtonRelease = button("ButtonRelease", tr("Release"), this);
     ButtonRelease->setToolTip(tr(
         "Move the selected player into the team chosen in the exchange tree, or out of any team"));
     ButtonSignFree = button("ButtonSignFree", tr("Sign free player..."), this);
     ButtonSignFree->setToolTip(tr("Choose a player without a team to join this team"));
     ButtonNewPlayer = button("ButtonNewPlayer", tr("New player..."), this);
-    ButtonNewPlayer->setToolTip(
-        tr("A copy of the selected player with new names, in this team"));
+    ButtonNewPlayer->setToolTip(tr("A copy of the selected player with new names, in this team"));
     ask_names = [this](const QString& title, const player_names& model) {
         return ask_player_names(this, title, model);
     };
@@ -385,8 +382,7 @@ result roster_page::Button3Click() {
         std::vector<node_relabel> relabels;
         doc_.relabel(static_cast<std::size_t>(r_node), chosen_label, relabels);
         doc_.relabel(static_cast<std::size_t>(q_node), roster_label, relabels);
-        doc_.push(std::move(made),
-                  tr("exchange %1 and %2").arg(roster_label, chosen_label),
+        doc_.push(std::move(made), tr("exchange %1 and %2").arg(roster_label, chosen_label),
                   std::move(relabels));
     }
 
@@ -431,8 +427,7 @@ result roster_page::sign_click() {
     if (!link)
         return link.outcome();
     const QString label = chosen->text(0);
-    return after_transfer(sign_player(doc_.game, link.value, team.value),
-                          tr("sign %1").arg(label),
+    return after_transfer(sign_player(doc_.game, link.value, team.value), tr("sign %1").arg(label),
                           tr("%1 was not signed").arg(label));
 }
 
@@ -452,8 +447,7 @@ roster_page::selected_member(const QString& none_chosen) const {
 }
 
 result roster_page::release_click() {
-    const auto member =
-        selected_member(tr("Choose the player to release in the roster."));
+    const auto member = selected_member(tr("Choose the player to release in the roster."));
     if (!member)
         return member.outcome();
     const QString label = team_.t_pl_names->item(member.value.entry)->text();
@@ -488,8 +482,7 @@ result roster_page::sign_free_click() {
     const QString label = text_of(
         player_label(doc_.game.db.rows(table_index::players)[static_cast<std::size_t>(*chosen)]));
     return after_transfer(sign_free_player(doc_.game, *chosen, team.value),
-                          tr("sign %1").arg(label),
-                          tr("%1 was not signed").arg(label));
+                          tr("sign %1").arg(label), tr("%1 was not signed").arg(label));
 }
 
 result roster_page::new_player_click() {

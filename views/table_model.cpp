@@ -177,8 +177,7 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
                       std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!outcome.ok()) {
         //: %1: the row; %2: the field; %3: why the cell was not changed
-        emit refused(tr("%1, %2: %3")
-                         .arg(row, field, QString::fromStdString(outcome.message())));
+        emit refused(tr("%1, %2: %3").arg(row, field, QString::fromStdString(outcome.message())));
         return false;
     }
     doc_.push_table_edit(std::move(outcome.made), tr("edit %1 %2").arg(row, field));
@@ -206,7 +205,8 @@ QVariant table_model::headerData(int section, Qt::Orientation orientation, int r
         const row_part kind = place_of_field(t, section).part;
         const std::string_view label = kind_label(kind, label_style::window);
         const QString name = text_of(f.name);
-        const QString part = QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
+        const QString part =
+            QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
         const reference_field* r = reference(section);
         if (kind == row_part::value) {
             const auto bits = field_bits(t, table_, section);
