@@ -24,9 +24,10 @@ QString text_of(const std::string& s) {
 }
 
 QString conflicts_text(std::size_t n) {
-    return n == 1 ? QCoreApplication::translate("qira::patch_review_model", "1 conflict")
-                  : QCoreApplication::translate("qira::patch_review_model", "%Ln conflicts",
-                                                nullptr, static_cast<int>(n));
+    const int count = static_cast<int>(n);
+    return count == 1 ? QCoreApplication::translate("qira::patch_review_model", "1 conflict")
+                      : QCoreApplication::translate("qira::patch_review_model", "%Ln conflicts",
+                                                    nullptr, count);
 }
 
 bool whole_row(review_kind kind) {

@@ -28,15 +28,17 @@ QString text_of(const std::string& s) {
 }
 
 QString changes_text(std::size_t n) {
-    return n == 1 ? QCoreApplication::translate("qira::patch_review_window", "1 change")
-                  : QCoreApplication::translate("qira::patch_review_window", "%Ln changes", nullptr,
-                                                static_cast<int>(n));
+    const int count = static_cast<int>(n);
+    return count == 1 ? QCoreApplication::translate("qira::patch_review_window", "1 change")
+                      : QCoreApplication::translate("qira::patch_review_window", "%Ln changes",
+                                                    nullptr, count);
 }
 
 QString conflicts_text(std::size_t n) {
-    return n == 1 ? QCoreApplication::translate("qira::patch_review_window", "1 conflict")
-                  : QCoreApplication::translate("qira::patch_review_window", "%Ln conflicts",
-                                                nullptr, static_cast<int>(n));
+    const int count = static_cast<int>(n);
+    return count == 1 ? QCoreApplication::translate("qira::patch_review_window", "1 conflict")
+                      : QCoreApplication::translate("qira::patch_review_window", "%Ln conflicts",
+                                                    nullptr, count);
 }
 
 // Draws the box of a line that cannot be ticked (a conflict of a kind that cannot be applied

@@ -5,6 +5,7 @@
 #include "views/command_action.h"
 #include "views/file_dialogs.h"
 #include "views/handler_values.h"
+#include "views/message_sink.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
 #include "views/reference_picker.h"
@@ -39,9 +40,9 @@ QPushButton* make_button(const QString& text, const char* name, QWidget* parent)
 
 // The table list's line of table `t`: its number, its name and how many rows it has.
 QString table_item_text(int t, const database& db) {
+    const int rows = static_cast<int>(db.rows(t).size());
     //: %1: the table's number; %2: its name; %n: how many rows it has
-    return QCoreApplication::translate("qira::tables_window", "%1  %2  (%Ln rows)", nullptr,
-                                       static_cast<int>(db.rows(t).size()))
+    return QCoreApplication::translate("qira::tables_window", "%1  %2  (%Ln rows)", nullptr, rows)
         .arg(QString::number(t), text_of(db.tables[static_cast<std::size_t>(t)].name));
 }
 
@@ -51,7 +52,8 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     : QWidget(parent, Qt::Window), doc_(doc) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setObjectName(QStringLiteral("TablesWindow"));
-    setWindowTitle(tr("All tables - QIRA DB EDITOR 2004"));
+    //: %1: the program's name
+    setWindowTitle(tr("All tables - %1").arg(QLatin1String(app_title)));
     resize(1000, 620);
     make_lists_and_grid();
     make_buttons();
