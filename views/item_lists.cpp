@@ -91,6 +91,9 @@ QStringList formation_items() {
 }
 
 QStringList position_items() {
+    //: Positions on the pitch, abbreviated as on a team sheet (GK goalkeeper, SW sweeper, RB right
+    //: back, CB centre back, DM/CM/AM defensive/central/attacking midfielder, WM wide midfielder,
+    //: CF centre forward, ST striker, Sub substitute, Res reserve)
     return translated({QT_TRANSLATE_NOOP("qira::item_lists", "GK"),
                        QT_TRANSLATE_NOOP("qira::item_lists", "SW"),
                        "-----",

@@ -45,6 +45,7 @@ league_page::league_page(game_document& doc, QWidget* parent)
     l_name_long = controls_.as<QLineEdit>("l_name_long");
     l_name_sh = controls_.as<QLineEdit>("l_name_sh");
     l_level = controls_.as<QComboBox>("l_level");
+    //: Button: writes the page's edits to the game
     l_apply = button("l_apply", tr("Apply"), this);
     l_id = hidden_edit("l_id", QStringLiteral("l_id"), this);
 

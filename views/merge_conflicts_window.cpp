@@ -89,6 +89,8 @@ void merge_conflicts_window::make_tree(const std::vector<merge_conflict>& confli
     tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree->setSelectionBehavior(QAbstractItemView::SelectRows);
     tree->setHeaderLabels(
+        //: Column headers: the row, the field, its value before both patches, the value of patch A
+        //: and of patch B, and the side taken
         {tr("Row"), tr("Field"), tr("Base"), QStringLiteral("A"), QStringLiteral("B"), tr("Take")});
     for (const merge_conflict& c : conflicts) {
         auto* item = new QTreeWidgetItem(tree);

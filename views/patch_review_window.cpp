@@ -178,6 +178,7 @@ void patch_review_window::lay_out() {
 }
 
 void patch_review_window::make_actions() {
+    //: Context menu: tick the check box of the change (choose it to be applied)
     tick_action = new QAction(tr("Tick"), this);
     tick_action->setObjectName(QStringLiteral("tick_action"));
     untick_action = new QAction(tr("Untick"), this);

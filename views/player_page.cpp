@@ -90,6 +90,7 @@ player_page::player_page(game_document& doc, QWidget* parent)
     make_id_fields(id_label);
     bind_members();
     Button8 = button("Button8", tr("<<< Edit Team"), this);
+    //: Button: writes the page's edits to the game
     pl_apply = button("pl_apply", tr("Apply"), this);
     pl_new = button("pl_new", tr("New player..."), this);
     pl_new->setToolTip(tr("A copy of this player with the next free id and new names"));

@@ -75,8 +75,10 @@ void roster_page::make_controls() {
     xchange->setMinimumWidth(180);
     doc_.trees.exchange = xchange;
     xchange_find = new tree_find(doc_, xchange, tr("Find in exchange tree"), "xchangeFind", this);
+    //: Button: the chosen player joins this team (signs a contract)
     ButtonSign = button("ButtonSign", tr("Sign"), this);
     ButtonSign->setToolTip(tr("Move the player chosen in the exchange tree into this team"));
+    //: Button: the player leaves this team
     ButtonRelease = button("ButtonRelease", tr("Release"), this);
     ButtonRelease->setToolTip(tr(
         "Move the selected player into the team chosen in the exchange tree, or out of any team"));
@@ -91,6 +93,7 @@ void roster_page::make_controls() {
         return choose_free_player(this, players);
     };
     Button5 = button("Button5", tr("<<< Edit team"), this);
+    //: Button: writes the page's edits to the game
     t_apply_1 = button("t_apply_1", tr("Apply"), this);
 }
 

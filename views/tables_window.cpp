@@ -119,6 +119,7 @@ void tables_window::make_lists_and_grid() {
 void tables_window::make_buttons() {
     insert_button = make_button(tr("Insert copy"), "insert_button", this);
     insert_button->setToolTip(tr("Insert a copy of each selected row after it"));
+    //: Button: deletes the selected rows
     delete_button = make_button(tr("Delete"), "delete_button", this);
     delete_button->setToolTip(tr("Delete the selected rows"));
     export_button = make_button(tr("Export CSV..."), "export_button", this);

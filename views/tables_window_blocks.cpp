@@ -59,6 +59,7 @@ std::optional<tables_window::adjustment> ask_adjust_dialog(QWidget* parent, cons
     dialog.setWindowTitle(
         QCoreApplication::translate("qira::tables_window", "Adjust %1").arg(column));
     auto* how = new QComboBox(&dialog);
+    //: How to adjust the values: add the amount to each, or multiply each by it
     how->addItems({QCoreApplication::translate("qira::tables_window", "Add"),
                    QCoreApplication::translate("qira::tables_window", "Multiply by")});
     how->setAccessibleName(QCoreApplication::translate("qira::tables_window", "Adjust by"));

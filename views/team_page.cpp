@@ -163,6 +163,7 @@ team_page::team_page(game_document& doc, QWidget* parent)
     setObjectName(QStringLiteral("TabSheet2"));
     bind_members();
     Button2 = button("Button2", tr("Edit team players >>>"), this);
+    //: Button: writes the page's edits to the game
     t_apply = button("t_apply", tr("Apply"), this);
     t_pl_ids = hidden_list("t_pl_ids", this);
     t_pl_names = hidden_list("t_pl_names", this);
