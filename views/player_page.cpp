@@ -320,8 +320,8 @@ result player_page::delete_click() {
     std::size_t memberships = 0;
     edit_outcome made = delete_player(doc_.game, row, &memberships);
     if (!made)
-        return refusal(
-            tr("%1 was not deleted: %2").arg(label, QString::fromStdString(made.message())));
+        return refusal(QStringLiteral("%1 was not deleted: %2")
+                           .arg(label, QString::fromStdString(made.message())));
     doc_.push_table_edit(std::move(made.made), tr("delete player %1").arg(label));
     pl_status->setText(memberships == 1 ? tr("Deleted %1 and his membership of a team.").arg(label)
                                         : tr("Deleted %1 and his %Ln memberships of teams.",

@@ -176,8 +176,8 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
         set_cell_text(doc_.game, where,
                       std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!outcome.ok()) {
-        //: %1: the row; %2: the field; %3: why the cell was not changed
-        emit refused(tr("%1, %2: %3").arg(row, field, QString::fromStdString(outcome.message())));
+        emit refused(QStringLiteral("%1, %2: %3")
+                         .arg(row, field, QString::fromStdString(outcome.message())));
         return false;
     }
     doc_.push_table_edit(std::move(outcome.made), tr("edit %1 %2").arg(row, field));

@@ -443,7 +443,8 @@ void tables_window::insert_copies() {
     const auto rows = selected_rows();
     auto outcome = insert_row_copies(doc_.game, t, rows);
     if (!outcome.ok()) {
-        show_status(tr("Not inserted: %1").arg(QString::fromStdString(outcome.message())));
+        show_status(
+            QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.message())));
         return;
     }
     doc_.push_table_edit(std::move(outcome.made),
@@ -457,7 +458,8 @@ void tables_window::delete_selected() {
     const auto rows = selected_rows();
     auto outcome = delete_rows(doc_.game, t, rows);
     if (!outcome.ok()) {
-        show_status(tr("Not deleted: %1").arg(QString::fromStdString(outcome.message())));
+        show_status(
+            QStringLiteral("Not deleted: %1").arg(QString::fromStdString(outcome.message())));
         return;
     }
     doc_.push_table_edit(std::move(outcome.made),
