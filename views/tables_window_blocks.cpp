@@ -241,15 +241,15 @@ void tables_window::adjust_current_column(adjust_kind how, double amount) {
     doc_.push_table_edit(std::move(out.made),
                          //: %1: the column; %2: how many rows
                          tr("adjust %1 of %2 rows").arg(name, QString::number(cells)));
-    const QLocale locale;
+    const QLocale user_locale;
     show_status(
         clamped == 0
             //: %1: the column; %n: how many rows
             ? tr("%1 adjusted in %Ln rows.", nullptr, static_cast<int>(cells)).arg(name)
             //: %1: the column; %2: how many rows; %3: how many values were held within the range
             : tr("%1 adjusted in %2 rows; %3 held at the end of the field's range.")
-                  .arg(name, locale.toString(static_cast<qulonglong>(cells)),
-                       locale.toString(static_cast<qulonglong>(clamped))));
+                  .arg(name, user_locale.toString(static_cast<qulonglong>(cells)),
+                       user_locale.toString(static_cast<qulonglong>(clamped))));
 }
 
 } // namespace qira
