@@ -13,13 +13,13 @@ namespace qira {
 
 check_window::check_window(game_document& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     setObjectName(QStringLiteral("check_window"));
-    setWindowTitle(QStringLiteral("Check game"));
-    check_summary = new status_line("check_summary", QStringLiteral("Check summary"), this);
+    setWindowTitle(tr("Check game"));
+    check_summary = new status_line("check_summary", tr("Check summary"), this);
     check_list = new QListWidget(this);
     check_list->setObjectName(QStringLiteral("check_list"));
-    check_list->setAccessibleName(QStringLiteral("Problems of the game"));
+    check_list->setAccessibleName(tr("Problems of the game"));
     check_summary->setBuddy(check_list);
-    check_again = new QPushButton(QStringLiteral("Check again"), this);
+    check_again = new QPushButton(tr("Check again"), this);
     check_again->setObjectName(QStringLiteral("check_again"));
     check_again->setAccessibleName(check_again->text());
     auto* buttons = new QHBoxLayout;
@@ -48,14 +48,15 @@ void check_window::refresh(const std::vector<game_problem>& known) {
     for (std::size_t i = 0; i < problems_.size(); ++i)
         check_list->addItem(text_of(problems_[i].text) +
                             (is_new[i] ? QString() : QStringLiteral("  (in the files as opened)")));
-    check_summary->setText(problems_.empty()
-                               ? QStringLiteral("No problems found.")
-                               : QStringLiteral("%1, %2 of them made since the files were opened. "
-                                                "Double-click one to show its row.")
-                                     .arg(problems_.size() == 1
-                                              ? QStringLiteral("1 problem")
-                                              : QStringLiteral("%1 problems").arg(problems_.size()))
-                                     .arg(added));
+    const auto count = static_cast<int>(problems_.size());
+    //: %1: the number of problems ("1 problem", "3 problems"); %2: how many of them are new
+    check_summary->setText(
+        problems_.empty()
+            ? tr("No problems found.")
+            : tr("%1, %L2 of them made since the files were opened. "
+                 "Double-click one to show its row.")
+                  .arg(count == 1 ? tr("1 problem") : tr("%Ln problems", nullptr, count))
+                  .arg(added));
     if (!problems_.empty())
         check_list->setCurrentRow(0);
 }

@@ -21,12 +21,14 @@ void filter_header::make_fields(int columns) {
     fields_.clear();
     for (int c = 0; c < columns; ++c) {
         auto* f = new QLineEdit(host_ ? host_.data() : static_cast<QWidget*>(this));
-        f->setPlaceholderText(QStringLiteral("Filter"));
+        //: Placeholder of the field above a column that filters its rows
+        f->setPlaceholderText(tr("Filter"));
         const QString name =
             model() ? model()->headerData(c, Qt::Horizontal).toString() : QString();
-        f->setAccessibleName(QStringLiteral("Filter of column %1").arg(name));
-        f->setToolTip(QStringLiteral("Rows whose %1 contains this text, or a comparison: =5, "
-                                     "!=5, >10, <=3, 10..20")
+        f->setAccessibleName(tr("Filter of column %1").arg(name));
+        //: %1: the column's name
+        f->setToolTip(tr("Rows whose %1 contains this text, or a comparison: =5, "
+                         "!=5, >10, <=3, 10..20")
                           .arg(name));
         f->installEventFilter(this);
         connect(f, &QLineEdit::textChanged, this,

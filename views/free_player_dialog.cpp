@@ -52,14 +52,18 @@ class list_keys final : public QObject {
 std::optional<int> choose_free_player(QWidget* parent, const std::vector<player_choice>& players) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("free_player_dialog"));
-    dialog.setWindowTitle(QStringLiteral("Sign free player"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("qira::free_player_dialog", "Sign free player"));
     auto* filter = new QLineEdit(&dialog);
     filter->setObjectName(QStringLiteral("free_player_filter"));
-    filter->setPlaceholderText(QStringLiteral("Filter by name or id"));
-    filter->setAccessibleName(QStringLiteral("Filter of players without a team"));
+    filter->setPlaceholderText(
+        QCoreApplication::translate("qira::free_player_dialog", "Filter by name or id"));
+    filter->setAccessibleName(QCoreApplication::translate("qira::free_player_dialog",
+                                                          "Filter of players without a team"));
     auto* list = new QListWidget(&dialog);
     list->setObjectName(QStringLiteral("free_player_list"));
-    list->setAccessibleName(QStringLiteral("Players without a team"));
+    list->setAccessibleName(
+        QCoreApplication::translate("qira::free_player_dialog", "Players without a team"));
     // Matched as find in the tree matches: folded words, each anywhere ("lukasz" finds
     // "Łukasz", "ann 4012" finds "Anna Berg (4012)"), or the id.
     std::vector<std::string> labels;
@@ -74,8 +78,10 @@ std::optional<int> choose_free_player(QWidget* parent, const std::vector<player_
     }
     auto index = std::make_shared<label_find>();
     index->assign(std::move(labels), std::move(ids));
-    auto* label =
-        new QLabel(QStringLiteral("&Players without a team (%1)").arg(players.size()), &dialog);
+    auto* label = new QLabel(
+        QCoreApplication::translate("qira::free_player_dialog", "&Players without a team (%L1)")
+            .arg(players.size()),
+        &dialog);
     label->setBuddy(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -1,5 +1,6 @@
 #include "views/handler_values.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace qira {
@@ -9,7 +10,9 @@ result refusal(const QString& text) {
 }
 
 result not_an_integer(const QString& text) {
-    return refusal(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return refusal(
+        QCoreApplication::translate("qira::handler_values", "'%1' is not a valid integer value")
+            .arg(text));
 }
 
 result_of<int> to_int(const QString& text) {
@@ -22,7 +25,9 @@ result_of<int> to_int(const QString& text) {
 
 result_of<QString> list_entry(const QListWidget& list, int index) {
     if (index < 0 || index >= list.count())
-        return refusal(QStringLiteral("List index out of bounds (%1)").arg(index));
+        return refusal(
+            QCoreApplication::translate("qira::handler_values", "List index out of bounds (%1)")
+                .arg(index));
     return result_of<QString>::success(list.item(index)->text());
 }
 

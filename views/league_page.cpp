@@ -25,11 +25,12 @@ namespace {
 
 // The league's values as the page shows them, top to bottom; Tab follows the list.
 const page_field league_fields[] = {
-    {field_control::text, "l_name_long", "Long Title", 0, nullptr, 0, 0, nullptr, nullptr, true,
-     true},
-    {field_control::text, "l_name_sh", "Short Title", 0, nullptr, 1, 0, nullptr, nullptr, true,
-     true},
-    {field_control::drop_down, "l_level", "Level", 0, nullptr, league_field::level, 0, level_items},
+    {field_control::text, "l_name_long", QT_TRANSLATE_NOOP("qira::league_page", "Long Title"), 0,
+     nullptr, 0, 0, nullptr, nullptr, true, true},
+    {field_control::text, "l_name_sh", QT_TRANSLATE_NOOP("qira::league_page", "Short Title"), 0,
+     nullptr, 1, 0, nullptr, nullptr, true, true},
+    {field_control::drop_down, "l_level", QT_TRANSLATE_NOOP("qira::league_page", "Level"), 0,
+     nullptr, league_field::level, 0, level_items},
 };
 
 } // namespace
@@ -44,7 +45,8 @@ league_page::league_page(game_document& doc, QWidget* parent)
     l_name_long = controls_.as<QLineEdit>("l_name_long");
     l_name_sh = controls_.as<QLineEdit>("l_name_sh");
     l_level = controls_.as<QComboBox>("l_level");
-    l_apply = button("l_apply", QStringLiteral("Apply"), this);
+    //: Button: writes the page's edits to the game
+    l_apply = button("l_apply", tr("Apply"), this);
     l_id = hidden_edit("l_id", QStringLiteral("l_id"), this);
 
     controls_.lay_out_page(this, button_row({}, {l_apply}), l_apply);
@@ -87,7 +89,7 @@ result league_page::l_applyClick() {
         if (slot == league_field::level)
             values.level = value;
     change made = apply_league(doc_.game, row, values);
-    doc_.push(std::move(made), QStringLiteral("Apply league %1").arg(text_of(league.strings[1])));
+    doc_.push(std::move(made), tr("Apply league %1").arg(text_of(league.strings[1])));
     // What is stored now is what the edits show: a later Apply compares with that.
     show_text(l_name_long, league.names[0]);
     show_text(l_name_sh, league.names[1]);

@@ -3,6 +3,7 @@
 #include "views/command_action.h"
 #include "views/page_widgets.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
@@ -24,7 +25,7 @@ QString side_text(merge_side side) {
     case merge_side::none:
         break;
     }
-    return QStringLiteral("left out");
+    return QCoreApplication::translate("qira::merge_conflicts_window", "left out");
 }
 
 // What a conflict is about beyond its row: the field, or the kind of disagreement.
@@ -33,13 +34,15 @@ QString what_of(const merge_conflict& c) {
     case merge_conflict::kind::field:
         return text_of(c.field_name);
     case merge_conflict::kind::stored:
-        return QStringLiteral("bits no field covers");
+        //: What a conflict is about: bits of a row that no field of the table covers
+        return QCoreApplication::translate("qira::merge_conflicts_window", "bits no field covers");
     case merge_conflict::kind::row:
-        return QStringLiteral("the row");
+        return QCoreApplication::translate("qira::merge_conflicts_window", "the row");
     case merge_conflict::kind::table:
-        return QStringLiteral("the table's rows");
+        return QCoreApplication::translate("qira::merge_conflicts_window", "the table's rows");
     case merge_conflict::kind::entry:
-        return QStringLiteral("text");
+        //: What a conflict is about: a text of the language file
+        return QCoreApplication::translate("qira::merge_conflicts_window", "text");
     }
     return {};
 }
@@ -55,16 +58,21 @@ merge_conflicts_window::merge_conflicts_window(const std::vector<merge_conflict>
     setModal(true);
     setSizeGripEnabled(true);
 
-    note_label = new QLabel(
-        QStringLiteral("%1 %2 where A (%3) and B (%4) disagree. Choose the side each takes, or "
-                       "leave it out; the merged changes are shown for review next.")
-            .arg(conflicts.size())
-            .arg(conflicts.size() == 1 ? QStringLiteral("place") : QStringLiteral("places"))
-            .arg(a_name, b_name),
-        this);
+    const auto places = static_cast<int>(conflicts.size());
+    //: %1 and %2: the names of the two patches merged
+    note_label =
+        new QLabel((places == 1 ? tr("1 place where A (%1) and B (%2) disagree. Choose the "
+                                     "side each takes, or leave it out; the merged "
+                                     "changes are shown for review next.")
+                                : tr("%Ln places where A (%1) and B (%2) disagree. Choose "
+                                     "the side each takes, or leave it out; the merged "
+                                     "changes are shown for review next.",
+                                     nullptr, places))
+                       .arg(a_name, b_name),
+                   this);
     note_label->setObjectName(QStringLiteral("note_label"));
     note_label->setWordWrap(true);
-    note_label->setAccessibleName(QStringLiteral("What the conflicts are"));
+    note_label->setAccessibleName(tr("What the conflicts are"));
 
     make_tree(conflicts);
     make_commands();
@@ -74,14 +82,16 @@ merge_conflicts_window::merge_conflicts_window(const std::vector<merge_conflict>
 void merge_conflicts_window::make_tree(const std::vector<merge_conflict>& conflicts) {
     tree = new QTreeWidget(this);
     tree->setObjectName(QStringLiteral("conflicts_tree"));
-    tree->setAccessibleName(QStringLiteral("Conflicts of the two patches"));
+    tree->setAccessibleName(tr("Conflicts of the two patches"));
     tree->setRootIsDecorated(false);
     tree->setUniformRowHeights(true);
     tree->setAllColumnsShowFocus(true);
     tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tree->setHeaderLabels({QStringLiteral("Row"), QStringLiteral("Field"), QStringLiteral("Base"),
-                           QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Take")});
+    tree->setHeaderLabels(
+        //: Column headers: the row, the field, its value before both patches, the value of patch A
+        //: and of patch B, and the side taken
+        {tr("Row"), tr("Field"), tr("Base"), QStringLiteral("A"), QStringLiteral("B"), tr("Take")});
     for (const merge_conflict& c : conflicts) {
         auto* item = new QTreeWidgetItem(tree);
         item->setText(row_column, text_of(c.title));
@@ -100,7 +110,7 @@ void merge_conflicts_window::make_tree(const std::vector<merge_conflict>& confli
 void merge_conflicts_window::make_commands() {
     const auto command = [this](QAction*& action, QPushButton*& b, const char* name,
                                 const char* text, QKeySequence keys, merge_side side) {
-        action = make_command(this, name, QLatin1String(text), {keys});
+        action = make_command(this, name, tr(text), {keys});
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
         connect(action, &QAction::triggered, this, [this, side] { take(side); });
@@ -108,22 +118,23 @@ void merge_conflicts_window::make_commands() {
         b->setObjectName(
             QString::fromLatin1(name).replace(QLatin1String("_action"), QLatin1String("_button")));
         b->setAccessibleName(b->text());
-        b->setToolTip(QStringLiteral("%1 on the selected lines (%2)")
+        //: %1: the command (Take A, Take B, Leave out); %2: its keys
+        b->setToolTip(tr("%1 on the selected lines (%2)")
                           .arg(b->text(), keys.toString(QKeySequence::NativeText)));
         b->setAutoDefault(false);
     };
-    command(take_a_action, take_a_button, "take_a_action", "Take A",
+    command(take_a_action, take_a_button, "take_a_action", QT_TR_NOOP("Take A"),
             QKeySequence(Qt::ALT | Qt::Key_A), merge_side::a);
-    command(take_b_action, take_b_button, "take_b_action", "Take B",
+    command(take_b_action, take_b_button, "take_b_action", QT_TR_NOOP("Take B"),
             QKeySequence(Qt::ALT | Qt::Key_B), merge_side::b);
-    command(leave_out_action, leave_out_button, "leave_out_action", "Leave out",
+    command(leave_out_action, leave_out_button, "leave_out_action", QT_TR_NOOP("Leave out"),
             QKeySequence(Qt::ALT | Qt::Key_L), merge_side::none);
     tree->setContextMenuPolicy(Qt::ActionsContextMenu);
     tree->addActions({take_a_action, take_b_action, leave_out_action});
 
-    ok_button = button("ok_button", QStringLiteral("OK"), this);
-    ok_button->setToolTip(QStringLiteral("Merge with these choices and review the changes"));
-    cancel_button = button("cancel_button", QStringLiteral("Cancel"), this);
+    ok_button = button("ok_button", tr("OK"), this);
+    ok_button->setToolTip(tr("Merge with these choices and review the changes"));
+    cancel_button = button("cancel_button", tr("Cancel"), this);
     for (QPushButton* b : {ok_button, cancel_button})
         b->setAccessibleName(b->text());
     ok_button->setDefault(true);

@@ -10,12 +10,17 @@ class QWidget;
 
 namespace qira {
 
-// The application's title, also the caption of the default error handler's box.
+// The application's title (a name: never translated), also the caption of the default error
+// handler's box.
 inline constexpr char app_title[] = "QIRA DB EDITOR 2004";
+// The context the two captions below are translated in: shown through
+// QCoreApplication::translate(message_sink_context, caption).
+inline constexpr char message_sink_context[] = "qira::message_sink";
 // Caption of the box that reports a file that cannot be loaded.
-inline constexpr char fatal_error_caption[] = "Fatal Error";
+inline constexpr char fatal_error_caption[] =
+    QT_TRANSLATE_NOOP("qira::message_sink", "Fatal Error");
 // Caption of the box that reports a save that did not complete.
-inline constexpr char save_error_caption[] = "Error";
+inline constexpr char save_error_caption[] = QT_TRANSLATE_NOOP("qira::message_sink", "Error");
 
 // Shows message boxes. Texts are passed exactly as the program words them.
 class message_sink {

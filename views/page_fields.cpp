@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -18,6 +19,11 @@
 namespace qira {
 
 namespace {
+
+// A field's caption in the user's language; the page's table marks it for the page's class.
+QString caption_text(const page_field& f, const QWidget* page) {
+    return QCoreApplication::translate(page->metaObject()->className(), f.caption);
+}
 
 // A number that no drop-down has an item for.
 constexpr std::uint32_t no_item = UINT32_MAX;
@@ -59,7 +65,7 @@ QWidget* make_control(const page_field& f, QWidget* page) {
     case field_control::drop_down:
         return make_drop_down(f, page);
     case field_control::check: {
-        auto* box = named(new QCheckBox(QString::fromUtf8(f.caption), page), f.name);
+        auto* box = named(new QCheckBox(caption_text(f, page), page), f.name);
         box->setAccessibleName(box->text()); // named by its own caption
         return box;
     }
@@ -137,7 +143,7 @@ int field_controls::lay_out(int column, QGridLayout* grid, int row, QWidget* pag
             grid->addWidget(control, row++, 0, 1, 2);
             continue;
         }
-        QLabel* label = caption(QString::fromUtf8(f.caption), control, page);
+        QLabel* label = caption(caption_text(f, page_), control, page);
         label->setEnabled(f.writes);
         grid->addWidget(label, row, 0);
         const bool full_width =

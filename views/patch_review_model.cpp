@@ -24,7 +24,10 @@ QString text_of(const std::string& s) {
 }
 
 QString conflicts_text(std::size_t n) {
-    return n == 1 ? QStringLiteral("1 conflict") : QStringLiteral("%1 conflicts").arg(n);
+    const int count = static_cast<int>(n);
+    return count == 1 ? QCoreApplication::translate("qira::patch_review_model", "1 conflict")
+                      : QCoreApplication::translate("qira::patch_review_model", "%Ln conflicts",
+                                                    nullptr, count);
 }
 
 bool whole_row(review_kind kind) {
@@ -269,7 +272,8 @@ QVariant patch_review_model::display(const node& n, int column) const {
     case change_column:
         return rw.kind == review_kind::field &&
                        review_.kind_of(rw.first_change + n.field) == review_kind::field
-                   ? QStringLiteral("field %1").arg(text_of(s->field))
+                   ? //: %1: the name of a field of a row the patch changes
+                   tr("field %1").arg(text_of(s->field))
                    : text_of(s->field);
     case expects_column:
         return text_of(s->before);
@@ -304,10 +308,13 @@ QVariant patch_review_model::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         if (const std::string* why = conflict_of(n))
-            return QStringLiteral("Conflict: %1").arg(text_of(*why));
+            return //: %1: why the change conflicts with the game
+                tr("Conflict: %1").arg(text_of(*why));
         const std::size_t conflicts = conflicts_of(n);
         if (conflicts > 0)
-            return QStringLiteral("%1 beneath").arg(conflicts_text(conflicts));
+            return conflicts == 1
+                       ? tr("1 conflict beneath")
+                       : tr("%Ln conflicts beneath", nullptr, static_cast<int>(conflicts));
         return {};
     }
     default:
@@ -332,15 +339,16 @@ QVariant patch_review_model::headerData(int section, Qt::Orientation orientation
         return {};
     switch (section) {
     case change_column:
-        return QStringLiteral("Change");
+        //: Column header: the table, row or field a patch changes
+        return tr("Change");
     case expects_column:
-        return QStringLiteral("Patch expects");
+        return tr("Patch expects");
     case holds_column:
-        return QStringLiteral("Game holds");
+        return tr("Game holds");
     case will_be_column:
-        return QStringLiteral("Will be");
+        return tr("Will be");
     case conflict_column:
-        return QStringLiteral("Conflict");
+        return tr("Conflict");
     default:
         return {};
     }

@@ -27,8 +27,18 @@ QString text_of(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-QString counted(std::size_t n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+QString changes_text(std::size_t n) {
+    const int count = static_cast<int>(n);
+    return count == 1 ? QCoreApplication::translate("qira::patch_review_window", "1 change")
+                      : QCoreApplication::translate("qira::patch_review_window", "%Ln changes",
+                                                    nullptr, count);
+}
+
+QString conflicts_text(std::size_t n) {
+    const int count = static_cast<int>(n);
+    return count == 1 ? QCoreApplication::translate("qira::patch_review_window", "1 conflict")
+                      : QCoreApplication::translate("qira::patch_review_window", "%Ln conflicts",
+                                                    nullptr, count);
 }
 
 // Draws the box of a line that cannot be ticked (a conflict of a kind that cannot be applied
@@ -71,7 +81,7 @@ void patch_review_window::make_widgets(const QString& note) {
     note_label->setObjectName(QStringLiteral("note_label"));
     note_label->setWordWrap(true);
     note_label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    note_label->setAccessibleName(QStringLiteral("Where these changes come from"));
+    note_label->setAccessibleName(tr("Where these changes come from"));
     note_label->setVisible(!note.isEmpty());
 
     const std::vector<std::string>& whole = review_.whole_conflicts();
@@ -79,31 +89,32 @@ void patch_review_window::make_widgets(const QString& note) {
     for (std::size_t i = 0; i < whole.size() && i < listed_problems; ++i)
         lines << text_of(whole[i]);
     if (whole.size() > listed_problems)
-        lines << QStringLiteral("... and %1 more").arg(whole.size() - listed_problems);
+        lines << tr("... and %L1 more").arg(whole.size() - listed_problems);
     whole_problems =
-        new QLabel(QStringLiteral("No change of this patch can be applied to this game:\n%1")
+        //: %1: the problems, one a line
+        new QLabel(tr("No change of this patch can be applied to this game:\n%1")
                        .arg(lines.join(QLatin1Char('\n'))),
                    this);
     whole_problems->setObjectName(QStringLiteral("whole_problems"));
     whole_problems->setWordWrap(true);
     whole_problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
     whole_problems->setStyleSheet(QStringLiteral("color: #b00020;"));
-    whole_problems->setAccessibleName(QStringLiteral("Problems of the whole patch"));
+    whole_problems->setAccessibleName(tr("Problems of the whole patch"));
     whole_problems->setVisible(!whole.empty());
 
     find_field = new QLineEdit(this);
     find_field->setObjectName(QStringLiteral("find_field"));
-    find_field->setPlaceholderText(QStringLiteral("A table, a name, a field or a value (Ctrl+F)"));
-    find_field->setAccessibleName(QStringLiteral("Find in the changes"));
+    find_field->setPlaceholderText(tr("A table, a name, a field or a value (Ctrl+F)"));
+    find_field->setAccessibleName(tr("Find in the changes"));
     find_field->setClearButtonEnabled(true);
-    find_label = new QLabel(QStringLiteral("&Find:"), this);
+    find_label = new QLabel(tr("&Find:"), this);
     find_label->setObjectName(QStringLiteral("find_label"));
     find_label->setBuddy(find_field);
 
     model = new patch_review_model(review_, this);
     tree = new QTreeView(this);
     tree->setObjectName(QStringLiteral("review_tree"));
-    tree->setAccessibleName(QStringLiteral("Changes of the patch"));
+    tree->setAccessibleName(tr("Changes of the patch"));
     tree->setUniformRowHeights(true);
     tree->setAllColumnsShowFocus(true);
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,15 +130,15 @@ void patch_review_window::make_widgets(const QString& note) {
         header->resizeSection(c, 150);
     tree->installEventFilter(this);
 
-    summary = new status_line("review_summary", QStringLiteral("Review summary"), this);
+    summary = new status_line("review_summary", tr("Review summary"), this);
     summary->setBuddy(tree);
 
-    select_all_button = button("select_all_button", QStringLiteral("Select all"), this);
-    select_all_button->setToolTip(QStringLiteral("Tick every change that does not conflict"));
-    select_none_button = button("select_none_button", QStringLiteral("Select none"), this);
-    apply_button = button("apply_button", QStringLiteral("Apply selected"), this);
-    apply_button->setToolTip(QStringLiteral("Apply the ticked changes as one step of Undo"));
-    cancel_button = button("cancel_button", QStringLiteral("Cancel"), this);
+    select_all_button = button("select_all_button", tr("Select all"), this);
+    select_all_button->setToolTip(tr("Tick every change that does not conflict"));
+    select_none_button = button("select_none_button", tr("Select none"), this);
+    apply_button = button("apply_button", tr("Apply selected"), this);
+    apply_button->setToolTip(tr("Apply the ticked changes as one step of Undo"));
+    cancel_button = button("cancel_button", tr("Cancel"), this);
     for (QPushButton* b : {select_all_button, select_none_button, apply_button, cancel_button})
         b->setAccessibleName(b->text());
     apply_button->setDefault(true);
@@ -167,9 +178,10 @@ void patch_review_window::lay_out() {
 }
 
 void patch_review_window::make_actions() {
-    tick_action = new QAction(QStringLiteral("Tick"), this);
+    //: Context menu: tick the check box of the change (choose it to be applied)
+    tick_action = new QAction(tr("Tick"), this);
     tick_action->setObjectName(QStringLiteral("tick_action"));
-    untick_action = new QAction(QStringLiteral("Untick"), this);
+    untick_action = new QAction(tr("Untick"), this);
     untick_action->setObjectName(QStringLiteral("untick_action"));
     connect(tick_action, &QAction::triggered, this,
             [this] { model->tick(tree->currentIndex().siblingAtColumn(0), true); });
@@ -182,7 +194,7 @@ void patch_review_window::make_actions() {
     tree->setContextMenuPolicy(Qt::ActionsContextMenu);
     tree->addActions({tick_action, untick_action, all, none});
 
-    find_action = new QAction(QStringLiteral("Find"), this);
+    find_action = new QAction(tr("Find"), this);
     find_action->setObjectName(QStringLiteral("find_action"));
     find_action->setShortcut(QKeySequence::Find);
     find_action->setShortcutContext(Qt::WindowShortcut);
@@ -248,14 +260,19 @@ void patch_review_window::expand_groups(bool always) {
 }
 
 void patch_review_window::update_summary() {
-    QString text = QStringLiteral("%1, %2, %3 selected")
-                       .arg(counted(review_.change_count(), "change", "changes"))
-                       .arg(counted(review_.conflict_count(), "conflict", "conflicts"))
-                       .arg(review_.ticked_count());
-    if (model->filtered())
-        text += QStringLiteral("; %1 of %2 rows shown")
-                    .arg(model->shown_row_count())
-                    .arg(review_.rows().size());
+    const QString changes = changes_text(review_.change_count());
+    const QString conflicts = conflicts_text(review_.conflict_count());
+    const QString text =
+        model->filtered()
+            //: %1: "40 changes"; %2: "1 conflict"; %3: how many changes are
+            //: ticked; %4 of %5: the rows the find shows of all rows
+            ? tr("%1, %2, %L3 selected; %L4 of %L5 rows shown")
+                  .arg(changes, conflicts)
+                  .arg(review_.ticked_count())
+                  .arg(model->shown_row_count())
+                  .arg(review_.rows().size())
+            //: %1: "40 changes"; %2: "1 conflict"; %3: how many are ticked
+            : tr("%1, %2, %L3 selected").arg(changes, conflicts).arg(review_.ticked_count());
     summary->setText(text);
     apply_button->setEnabled(review_.ticked_count() > 0);
 }

@@ -4,6 +4,7 @@
 #include "views/handler_values.h"
 #include "views/page_values.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -21,16 +22,20 @@ std::optional<player_names> ask_player_names(QWidget* parent, const QString& tit
     dialog.setObjectName(QStringLiteral("player_names_dialog"));
     dialog.setWindowTitle(title);
     auto* form = new QFormLayout;
-    const std::array<const char*, 3> captions = {"First name", "Pseudonym", "Surname"};
+    const std::array<const char*, 3> captions = {
+        QT_TRANSLATE_NOOP("qira::player_names_dialog", "&First name"),
+        QT_TRANSLATE_NOOP("qira::player_names_dialog", "&Pseudonym"),
+        QT_TRANSLATE_NOOP("qira::player_names_dialog", "&Surname")};
     const std::array<const char*, 3> object_names = {"first_name", "pseudonym", "surname"};
     std::array<QLineEdit*, 3> fields{};
     for (std::size_t k = 0; k < fields.size(); ++k) {
         fields[k] = new QLineEdit(&dialog);
         fields[k]->setObjectName(QString::fromLatin1(object_names[k]));
         show_text(fields[k], model[k]);
-        const QString caption = QString::fromLatin1(captions[k]);
-        fields[k]->setAccessibleName(caption);
-        auto* label = new QLabel(QStringLiteral("&") + caption, &dialog);
+        const QString caption =
+            QCoreApplication::translate("qira::player_names_dialog", captions[k]);
+        fields[k]->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+        auto* label = new QLabel(caption, &dialog);
         label->setBuddy(fields[k]);
         form->addRow(label, fields[k]);
     }
@@ -55,11 +60,14 @@ result_of<std::optional<new_player_made>> ask_new_player(open_game& game, int mo
                                                          std::optional<std::int32_t> team,
                                                          const names_asker& ask) {
     const auto refused = [](const std::string& why) {
-        return refusal(QStringLiteral("No new player: %1").arg(QString::fromStdString(why)));
+        //: %1: why no new player can be made
+        return refusal(QCoreApplication::translate("qira::player_names_dialog", "No new player: %1")
+                           .arg(QString::fromStdString(why)));
     };
     if (auto can = check_new_player(game, model, team); !can)
         return refused(can.message());
-    const auto names = ask(QStringLiteral("New player"), player_names{});
+    const auto names =
+        ask(QCoreApplication::translate("qira::player_names_dialog", "New player"), player_names{});
     if (!names)
         return result_of<std::optional<new_player_made>>::success(std::nullopt);
     new_player_made out{new_player(game, model, *names, team), {}};

@@ -39,32 +39,37 @@ namespace {
 // The player's values as the page shows them: the names at the left above his build, his
 // skills at the right; Tab follows the list.
 const page_field player_fields[] = {
-    {field_control::text, "pl_name", "Name", 0, nullptr, 0},
-    {field_control::text, "pl_pseudo", "Pseudonym", 0, nullptr, 1},
-    {field_control::text, "pl_sur", "Surname", 0, nullptr, 2},
-    {field_control::drop_down, "pl_pos", "Preferred position", 0, player_field::position, 0, 0,
+    {field_control::text, "pl_name", QT_TRANSLATE_NOOP("qira::player_page", "Name"), 0, nullptr, 0},
+    {field_control::text, "pl_pseudo", QT_TRANSLATE_NOOP("qira::player_page", "Pseudonym"), 0,
+     nullptr, 1},
+    {field_control::text, "pl_sur", QT_TRANSLATE_NOOP("qira::player_page", "Surname"), 0, nullptr,
+     2},
+    {field_control::drop_down, "pl_pos",
+     QT_TRANSLATE_NOOP("qira::player_page", "Preferred position"), 0, player_field::position, 0, 0,
      position_items},
-    {field_control::spin, "pl_height_p", "Height", 0, player_field::height, 0, 200, nullptr,
-     "pl_height", true, false, 3},
-    {field_control::spin, "pl_weight_p", "Weight", 0, player_field::weight, 0, 200, nullptr,
-     "pl_weight"},
-    {field_control::drop_down, "pl_haircolor", "Hair color", 0, player_field::hair_color, 0, 0,
-     hair_color_items},
-    {field_control::drop_down, "pl_bootscol", "Boots color", 0, player_field::boots_color, 0, 0,
-     boots_color_items},
-    {field_control::check, "pl_star", "Star Player", 1, player_field::star},
-    {field_control::spin, "pl_stamina_p", "Stamina", 1, player_field::stamina, 0, 100, nullptr,
-     "pl_stamina"},
-    {field_control::spin, "pl_pass_p", "Passing", 1, player_field::passing, 0, 100, nullptr,
-     "pl_pass"},
-    {field_control::spin, "pl_tackl_p", "Tackling", 1, player_field::tackling, 0, 100, nullptr,
-     "pl_tackl"},
+    {field_control::spin, "pl_height_p", QT_TRANSLATE_NOOP("qira::player_page", "Height"), 0,
+     player_field::height, 0, 200, nullptr, "pl_height", true, false, 3},
+    {field_control::spin, "pl_weight_p", QT_TRANSLATE_NOOP("qira::player_page", "Weight"), 0,
+     player_field::weight, 0, 200, nullptr, "pl_weight"},
+    {field_control::drop_down, "pl_haircolor", QT_TRANSLATE_NOOP("qira::player_page", "Hair color"),
+     0, player_field::hair_color, 0, 0, hair_color_items},
+    {field_control::drop_down, "pl_bootscol", QT_TRANSLATE_NOOP("qira::player_page", "Boots color"),
+     0, player_field::boots_color, 0, 0, boots_color_items},
+    {field_control::check, "pl_star", QT_TRANSLATE_NOOP("qira::player_page", "Star Player"), 1,
+     player_field::star},
+    {field_control::spin, "pl_stamina_p", QT_TRANSLATE_NOOP("qira::player_page", "Stamina"), 1,
+     player_field::stamina, 0, 100, nullptr, "pl_stamina"},
+    {field_control::spin, "pl_pass_p", QT_TRANSLATE_NOOP("qira::player_page", "Passing"), 1,
+     player_field::passing, 0, 100, nullptr, "pl_pass"},
+    {field_control::spin, "pl_tackl_p", QT_TRANSLATE_NOOP("qira::player_page", "Tackling"), 1,
+     player_field::tackling, 0, 100, nullptr, "pl_tackl"},
     // Ball control and shot accuracy are shown only, never written.
-    {field_control::spin, "pl_ballcont_p", "Ball Control", 1, player_field::ball_control, 0, 100,
-     nullptr, "pl_ballcont", false},
-    {field_control::spin, "pl_shotacc_p", "Shot Accuraty", 1, player_field::shot_accuracy, 0, 100,
-     nullptr, "pl_shotacc", false},
-    {field_control::track, "pl_talent", "Talent", 1, player_field::talent, 0, 5},
+    {field_control::spin, "pl_ballcont_p", QT_TRANSLATE_NOOP("qira::player_page", "Ball Control"),
+     1, player_field::ball_control, 0, 100, nullptr, "pl_ballcont", false},
+    {field_control::spin, "pl_shotacc_p", QT_TRANSLATE_NOOP("qira::player_page", "Shot Accuraty"),
+     1, player_field::shot_accuracy, 0, 100, nullptr, "pl_shotacc", false},
+    {field_control::track, "pl_talent", QT_TRANSLATE_NOOP("qira::player_page", "Talent"), 1,
+     player_field::talent, 0, 5},
 };
 
 // The edit of a spinner the list made.
@@ -81,18 +86,19 @@ std::span<const page_field> player_page::fields() {
 player_page::player_page(game_document& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), controls_(player_fields, this) {
     setObjectName(QStringLiteral("TabSheet3"));
-    auto* id_label = new QLabel(QStringLiteral("Player ID:"), this);
+    auto* id_label = new QLabel(tr("Player ID:"), this);
     make_id_fields(id_label);
     bind_members();
-    Button8 = button("Button8", QStringLiteral("<<< Edit Team"), this);
-    pl_apply = button("pl_apply", QStringLiteral("Apply"), this);
-    pl_new = button("pl_new", QStringLiteral("New player..."), this);
-    pl_new->setToolTip(QStringLiteral("A copy of this player with the next free id and new names"));
-    pl_delete = button("pl_delete", QStringLiteral("Delete player"), this);
-    pl_delete->setToolTip(QStringLiteral("This player's row and his memberships of teams"));
+    Button8 = button("Button8", tr("<<< Edit Team"), this);
+    //: Button: writes the page's edits to the game
+    pl_apply = button("pl_apply", tr("Apply"), this);
+    pl_new = button("pl_new", tr("New player..."), this);
+    pl_new->setToolTip(tr("A copy of this player with the next free id and new names"));
+    pl_delete = button("pl_delete", tr("Delete player"), this);
+    pl_delete->setToolTip(tr("This player's row and his memberships of teams"));
     pl_new->setEnabled(false);
     pl_delete->setEnabled(false);
-    pl_status = new status_line("pl_status", QStringLiteral("Player status"), this);
+    pl_status = new status_line("pl_status", tr("Player status"), this);
     ask_names = [this](const QString& title, const player_names& model) {
         return ask_player_names(this, title, model);
     };
@@ -116,7 +122,7 @@ void player_page::make_id_fields(QLabel* id_label) {
     face.setColor(QPalette::Base, Qt::transparent);
     pl_rid->setPalette(face);
     id_label->setBuddy(pl_rid);
-    pl_rid->setAccessibleName(QStringLiteral("Player ID"));
+    pl_rid->setAccessibleName(tr("Player ID"));
     pl_id = hidden_edit("pl_id", QStringLiteral("123"), this);
     pl_id->setReadOnly(true);
 }
@@ -151,8 +157,8 @@ void player_page::lay_out(QLabel* id_label) {
     auto* left = new QGridLayout;
     left->setColumnStretch(1, 1);
     const int after_left = controls_.lay_out(0, left, 0, this);
-    auto* hair_note = new QLabel(
-        QStringLiteral("*Hair color may not match when special face is used for player"), this);
+    auto* hair_note =
+        new QLabel(tr("*Hair color may not match when special face is used for player"), this);
     hair_note->setWordWrap(true);
     left->addWidget(hair_note, after_left, 0, 1, 2);
     left->setRowStretch(after_left + 1, 1);
@@ -235,8 +241,7 @@ result player_page::pl_applyClick() {
         else
             doc_.trees.relabel_node(n, new_text);
     }
-    doc_.push(std::move(made), QStringLiteral("Apply player %1").arg(new_text),
-              std::move(relabels));
+    doc_.push(std::move(made), tr("Apply player %1").arg(new_text), std::move(relabels));
 
     // What is stored now is what the edits show: a later Apply compares with that.
     show_text(pl_name, player.strings[0]);
@@ -275,7 +280,7 @@ int shown_player_row(const QLineEdit* pl_id, database& db) {
 result player_page::new_click() {
     const int row = shown_player_row(pl_id, doc_.game.db);
     if (row < 0)
-        return refusal(QStringLiteral("Show the player to copy first."));
+        return refusal(tr("Show the player to copy first."));
     // The team the shown player's node stands under.
     std::optional<std::int32_t> team;
     QTreeWidget* tree = doc_.trees.navigation;
@@ -292,14 +297,14 @@ result player_page::new_click() {
         return asked.outcome();
     const QString label = asked.value->label;
     const int added = static_cast<int>(player_rows(doc_.game.db).size()) - 1;
-    doc_.push_table_edit(std::move(asked.value->made.made),
-                         QStringLiteral("new player %1").arg(label));
+    doc_.push_table_edit(std::move(asked.value->made.made), tr("new player %1").arg(label));
     pl_status->setText(
-        team ? QStringLiteral("New player %1 (id %2) in %3.")
+        //: %1: the player's name; %2: his id; %3: the team
+        team ? tr("New player %1 (id %2) in %3.")
                    .arg(label)
                    .arg(player_rows(doc_.game.db)[static_cast<std::size_t>(added)].keys[0])
                    .arg(team_label)
-             : QStringLiteral("New player %1 (id %2), without a team.")
+             : tr("New player %1 (id %2), without a team.")
                    .arg(label)
                    .arg(player_rows(doc_.game.db)[static_cast<std::size_t>(added)].keys[0]));
     show_player(added);
@@ -309,7 +314,7 @@ result player_page::new_click() {
 result player_page::delete_click() {
     const int row = shown_player_row(pl_id, doc_.game.db);
     if (row < 0)
-        return refusal(QStringLiteral("Show the player to delete first."));
+        return refusal(tr("Show the player to delete first."));
     const QString label =
         text_of(player_label(player_rows(doc_.game.db)[static_cast<std::size_t>(row)]));
     std::size_t memberships = 0;
@@ -317,12 +322,11 @@ result player_page::delete_click() {
     if (!made)
         return refusal(QStringLiteral("%1 was not deleted: %2")
                            .arg(label, QString::fromStdString(made.message())));
-    doc_.push_table_edit(std::move(made.made), QStringLiteral("delete player %1").arg(label));
-    pl_status->setText(memberships == 1
-                           ? QStringLiteral("Deleted %1 and his membership of a team.").arg(label)
-                           : QStringLiteral("Deleted %1 and his %2 memberships of teams.")
-                                 .arg(label)
-                                 .arg(memberships));
+    doc_.push_table_edit(std::move(made.made), tr("delete player %1").arg(label));
+    pl_status->setText(memberships == 1 ? tr("Deleted %1 and his membership of a team.").arg(label)
+                                        : tr("Deleted %1 and his %Ln memberships of teams.",
+                                             nullptr, static_cast<int>(memberships))
+                                              .arg(label));
     show_player(-1);
     return result::success();
 }

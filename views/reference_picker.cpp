@@ -89,7 +89,7 @@ reference_picker::reference_picker(std::vector<reference_choice> choices, QWidge
     : QLineEdit(parent), list_(new choice_list(std::move(choices), this)),
       completer_(new QCompleter(list_, this)) {
     setObjectName(QStringLiteral("reference_picker"));
-    setAccessibleName(QStringLiteral("Row named: type a name or a number"));
+    setAccessibleName(tr("Row named: type a name or a number"));
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     completer_->setMaxVisibleItems(12);
@@ -98,7 +98,7 @@ reference_picker::reference_picker(std::vector<reference_choice> choices, QWidge
     if (popup) {
         popup->setUniformItemSizes(true);
         popup->setObjectName(QStringLiteral("reference_list"));
-        popup->setAccessibleName(QStringLiteral("Rows the field may name"));
+        popup->setAccessibleName(tr("Rows the field may name"));
     }
     connect(this, &QLineEdit::textEdited, this, &reference_picker::typed);
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
@@ -146,10 +146,9 @@ std::optional<long long> reference_picker::picked(QString* why) const {
     if (found == 1)
         return list_->shown(0).id;
     if (why)
-        *why =
-            found == 0
-                ? QStringLiteral("no row is called '%1'; type its name or a number").arg(t)
-                : QStringLiteral("'%1' names %2 rows; choose one from the list").arg(t).arg(found);
+        *why = found == 0
+                   ? tr("no row is called '%1'; type its name or a number").arg(t)
+                   : tr("'%1' names %Ln rows; choose one from the list", nullptr, found).arg(t);
     return std::nullopt;
 }
 
@@ -199,7 +198,8 @@ void reference_delegate::setModelData(QWidget* editor, QAbstractItemModel* model
     if (!number) {
         const QModelIndex at = source_index(index);
         emit refused(
-            QStringLiteral("Row %1, %2: not changed: %3")
+            //: %1: the row's number; %2: the column; %3: why the typed text names no row
+            tr("Row %1, %2: not changed: %3")
                 .arg(at.row())
                 .arg(model_.headerData(at.column(), Qt::Horizontal, Qt::DisplayRole).toString(),
                      why));

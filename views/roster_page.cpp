@@ -8,6 +8,7 @@
 #include "views/page_widgets.h"
 #include "views/widgets.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,15 +35,17 @@ QString position_label(const QString& code) {
 // The values of the selected roster entry, a link's number and position as the roster lists hold
 // them (the team page's Apply writes them).
 const page_field roster_fields[] = {
-    {field_control::spin, "t_pl_num_p", "Jersey number", 0, nullptr, link_field::number, 99,
-     nullptr, "t_pl_num"},
-    {field_control::drop_down, "t_pl_pos", "Position", 0, nullptr, link_field::position, 0,
-     position_items},
+    {field_control::spin, "t_pl_num_p", QT_TRANSLATE_NOOP("qira::roster_page", "Jersey number"), 0,
+     nullptr, link_field::number, 99, nullptr, "t_pl_num"},
+    {field_control::drop_down, "t_pl_pos", QT_TRANSLATE_NOOP("qira::roster_page", "Position"), 0,
+     nullptr, link_field::position, 0, position_items},
 };
 
 result not_found(const QString& player) {
     return refusal(
-        QStringLiteral("The player \"%1\" could not be found; nothing was exchanged.").arg(player));
+        QCoreApplication::translate("qira::roster_page",
+                                    "The player \"%1\" could not be found; nothing was exchanged.")
+            .arg(player));
 }
 
 } // namespace
@@ -57,45 +60,45 @@ roster_page::roster_page(game_document& doc, team_page& team, QWidget* parent)
 
 void roster_page::make_controls() {
     t_pl_list = named(new QListWidget(this), "t_pl_list");
-    t_pl_list->setAccessibleName(QStringLiteral("Team players"));
+    t_pl_list->setAccessibleName(tr("Team players"));
     t_pl_list->setMinimumWidth(200);
     t_pl_num_p = controls_.as<QSpinBox>("t_pl_num_p");
     t_pl_num = static_cast<spin_edit*>(t_pl_num_p)->edit();
     t_pl_pos = controls_.as<QComboBox>("t_pl_pos");
-    Button3 = button("Button3", QStringLiteral("<-- Xchange -->"), this);
+    Button3 = button("Button3", tr("<-- Xchange -->"), this);
     xchange = named(new node_tree(this), "xchange");
     xchange->setHeaderHidden(true);
     xchange->setIndentation(19);
     xchange->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::SelectedClicked);
-    xchange->setAccessibleName(QStringLiteral("Exchange with"));
+    xchange->setAccessibleName(tr("Exchange with"));
     xchange->setMinimumWidth(180);
     doc_.trees.exchange = xchange;
-    xchange_find =
-        new tree_find(doc_, xchange, QStringLiteral("Find in exchange tree"), "xchangeFind", this);
-    ButtonSign = button("ButtonSign", QStringLiteral("Sign"), this);
-    ButtonSign->setToolTip(
-        QStringLiteral("Move the player chosen in the exchange tree into this team"));
-    ButtonRelease = button("ButtonRelease", QStringLiteral("Release"), this);
-    ButtonRelease->setToolTip(QStringLiteral(
+    xchange_find = new tree_find(doc_, xchange, tr("Find in exchange tree"), "xchangeFind", this);
+    //: Button: the chosen player joins this team (signs a contract)
+    ButtonSign = button("ButtonSign", tr("Sign"), this);
+    ButtonSign->setToolTip(tr("Move the player chosen in the exchange tree into this team"));
+    //: Button: the player leaves this team
+    ButtonRelease = button("ButtonRelease", tr("Release"), this);
+    ButtonRelease->setToolTip(tr(
         "Move the selected player into the team chosen in the exchange tree, or out of any team"));
-    ButtonSignFree = button("ButtonSignFree", QStringLiteral("Sign free player..."), this);
-    ButtonSignFree->setToolTip(QStringLiteral("Choose a player without a team to join this team"));
-    ButtonNewPlayer = button("ButtonNewPlayer", QStringLiteral("New player..."), this);
-    ButtonNewPlayer->setToolTip(
-        QStringLiteral("A copy of the selected player with new names, in this team"));
+    ButtonSignFree = button("ButtonSignFree", tr("Sign free player..."), this);
+    ButtonSignFree->setToolTip(tr("Choose a player without a team to join this team"));
+    ButtonNewPlayer = button("ButtonNewPlayer", tr("New player..."), this);
+    ButtonNewPlayer->setToolTip(tr("A copy of the selected player with new names, in this team"));
     ask_names = [this](const QString& title, const player_names& model) {
         return ask_player_names(this, title, model);
     };
     choose_free = [this](const std::vector<player_choice>& players) {
         return choose_free_player(this, players);
     };
-    Button5 = button("Button5", QStringLiteral("<<< Edit team"), this);
-    t_apply_1 = button("t_apply_1", QStringLiteral("Apply"), this);
+    Button5 = button("Button5", tr("<<< Edit team"), this);
+    //: Button: writes the page's edits to the game
+    t_apply_1 = button("t_apply_1", tr("Apply"), this);
 }
 
 void roster_page::lay_out() {
-    auto* hint = new QLabel(QStringLiteral("<-- double click on player for quick edit"), this);
+    auto* hint = new QLabel(tr("<-- double click on player for quick edit"), this);
     hint->setWordWrap(true);
     auto* editing = new QGridLayout;
     editing->setColumnStretch(1, 1);
@@ -285,11 +288,12 @@ result roster_page::t_pl_listDblClick() {
             return result::success();
         }
     }
-    return refusal(QStringLiteral("Invalid index"));
+    return refusal(tr("Invalid index"));
 }
 
 result roster_page::t_apply_1Click() {
-    return team_.apply("roster");
+    //: Undo step of the roster page's Apply; %1: the team
+    return team_.apply(QT_TRANSLATE_NOOP("qira::team_page", "Apply roster %1"));
 }
 
 result_of<int> roster_page::link_of_chosen(QTreeWidgetItem* chosen) const {
@@ -381,8 +385,7 @@ result roster_page::Button3Click() {
         std::vector<node_relabel> relabels;
         doc_.relabel(static_cast<std::size_t>(r_node), chosen_label, relabels);
         doc_.relabel(static_cast<std::size_t>(q_node), roster_label, relabels);
-        doc_.push(std::move(made),
-                  QStringLiteral("exchange %1 and %2").arg(roster_label, chosen_label),
+        doc_.push(std::move(made), tr("exchange %1 and %2").arg(roster_label, chosen_label),
                   std::move(relabels));
     }
 
@@ -400,7 +403,7 @@ result_of<std::int32_t> roster_page::shown_team_id() const {
         return row.outcome();
     const auto team_rows = doc_.game.db.rows(teams);
     if (row.value < 0 || static_cast<std::size_t>(row.value) >= team_rows.size())
-        return refusal(QStringLiteral("No team is shown."));
+        return refusal(tr("No team is shown."));
     return result_of<std::int32_t>::success(team_rows[static_cast<std::size_t>(row.value)].keys[0]);
 }
 
@@ -419,7 +422,7 @@ result roster_page::after_transfer(edit_outcome made, const QString& what, const
 result roster_page::sign_click() {
     QTreeWidgetItem* chosen = xchange->currentItem();
     if (!chosen || !chosen->isSelected() || !chosen->parent() || !chosen->parent()->parent())
-        return refusal(QStringLiteral("Choose the player to sign in the exchange tree."));
+        return refusal(tr("Choose the player to sign in the exchange tree."));
     const auto team = shown_team_id();
     if (!team)
         return team.outcome();
@@ -427,9 +430,8 @@ result roster_page::sign_click() {
     if (!link)
         return link.outcome();
     const QString label = chosen->text(0);
-    return after_transfer(sign_player(doc_.game, link.value, team.value),
-                          QStringLiteral("sign %1").arg(label),
-                          QStringLiteral("%1 was not signed").arg(label));
+    return after_transfer(sign_player(doc_.game, link.value, team.value), tr("sign %1").arg(label),
+                          tr("%1 was not signed").arg(label));
 }
 
 result_of<roster_page::roster_member>
@@ -448,8 +450,7 @@ roster_page::selected_member(const QString& none_chosen) const {
 }
 
 result roster_page::release_click() {
-    const auto member =
-        selected_member(QStringLiteral("Choose the player to release in the roster."));
+    const auto member = selected_member(tr("Choose the player to release in the roster."));
     if (!member)
         return member.outcome();
     const QString label = team_.t_pl_names->item(member.value.entry)->text();
@@ -466,9 +467,9 @@ result roster_page::release_click() {
             to = doc_.game.db.rows(teams)[static_cast<std::size_t>(row)].keys[0];
     }
     return after_transfer(release_player(doc_.game, link, to),
-                          to ? QStringLiteral("release %1 to %2").arg(label, chosen->text(0))
-                             : QStringLiteral("release %1").arg(label),
-                          QStringLiteral("%1 was not released").arg(label));
+                          to ? tr("release %1 to %2").arg(label, chosen->text(0))
+                             : tr("release %1").arg(label),
+                          tr("%1 was not released").arg(label));
 }
 
 result roster_page::sign_free_click() {
@@ -477,19 +478,18 @@ result roster_page::sign_free_click() {
         return team.outcome();
     const auto rows = players_without_team(doc_.game.db);
     if (rows.empty())
-        return refusal(QStringLiteral("Every player is in a team."));
+        return refusal(tr("Every player is in a team."));
     const auto chosen = choose_free(player_choices(doc_.game.db, rows));
     if (!chosen)
         return result::success();
     const QString label = text_of(
         player_label(doc_.game.db.rows(table_index::players)[static_cast<std::size_t>(*chosen)]));
     return after_transfer(sign_free_player(doc_.game, *chosen, team.value),
-                          QStringLiteral("sign %1").arg(label),
-                          QStringLiteral("%1 was not signed").arg(label));
+                          tr("sign %1").arg(label), tr("%1 was not signed").arg(label));
 }
 
 result roster_page::new_player_click() {
-    const auto member = selected_member(QStringLiteral("Choose the player to copy in the roster."));
+    const auto member = selected_member(tr("Choose the player to copy in the roster."));
     if (!member)
         return member.outcome();
     const std::int32_t team = member.value.team;
@@ -500,8 +500,8 @@ result roster_page::new_player_click() {
     if (!asked || !asked.value)
         return asked.outcome();
     const QString label = asked.value->label;
-    return after_transfer(std::move(asked.value->made), QStringLiteral("new player %1").arg(label),
-                          QStringLiteral("No new player"));
+    return after_transfer(std::move(asked.value->made), tr("new player %1").arg(label),
+                          tr("No new player"));
 }
 
 } // namespace qira

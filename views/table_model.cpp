@@ -180,7 +180,7 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
                          .arg(row, field, QString::fromStdString(outcome.message())));
         return false;
     }
-    doc_.push_table_edit(std::move(outcome.made), QStringLiteral("edit %1 %2").arg(row, field));
+    doc_.push_table_edit(std::move(outcome.made), tr("edit %1 %2").arg(row, field));
     return true;
 }
 
@@ -204,21 +204,39 @@ QVariant table_model::headerData(int section, Qt::Orientation orientation, int r
     if (role == Qt::ToolTipRole) {
         const row_part kind = place_of_field(t, section).part;
         const std::string_view label = kind_label(kind, label_style::window);
-        QString tip = QStringLiteral("%1: %2").arg(
-            text_of(f.name),
-            QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size())));
-        if (kind == row_part::value)
-            tip += QStringLiteral(", %1 bits (descriptor words %2 and %3)")
-                       .arg(field_bits(t, table_, section))
-                       .arg(f.descriptor_a)
-                       .arg(f.descriptor_b);
-        else
-            tip += QStringLiteral(", a whole word");
-        if (const reference_field* r = reference(section))
-            tip += QStringLiteral("; names a row of table %1 (%2) by its id")
-                       .arg(r->target)
-                       .arg(text_of(doc_.game.db.tables[static_cast<std::size_t>(r->target)].name));
-        return tip;
+        const QString name = text_of(f.name);
+        const QString part =
+            QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
+        const reference_field* r = reference(section);
+        if (kind == row_part::value) {
+            const auto bits = field_bits(t, table_, section);
+            if (!r)
+                //: %1: the field; %2: what part of the row it is; %3 to %5: where it is stored
+                return tr("%1: %2, %3 bits (descriptor words %4 and %5)")
+                    .arg(name, part)
+                    .arg(bits)
+                    .arg(f.descriptor_a)
+                    .arg(f.descriptor_b);
+            //: %1: the field; %2: what part of the row it is; %3 to %5: where it is stored;
+            //: %6 and %7: the number and the name of the table whose rows it names
+            return tr("%1: %2, %3 bits (descriptor words %4 and %5); names a row of table %6 (%7) "
+                      "by its id")
+                .arg(name, part)
+                .arg(bits)
+                .arg(f.descriptor_a)
+                .arg(f.descriptor_b)
+                .arg(r->target)
+                .arg(text_of(doc_.game.db.tables[static_cast<std::size_t>(r->target)].name));
+        }
+        if (!r)
+            //: %1: the field; %2: what part of the row it is
+            return tr("%1: %2, a whole word").arg(name, part);
+        //: %1: the field; %2: what part of the row it is; %3 and %4: the number and the name
+        //: of the table whose rows it names
+        return tr("%1: %2, a whole word; names a row of table %3 (%4) by its id")
+            .arg(name, part)
+            .arg(r->target)
+            .arg(text_of(doc_.game.db.tables[static_cast<std::size_t>(r->target)].name));
     }
     return {};
 }

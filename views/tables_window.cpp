@@ -4,12 +4,15 @@
 #include "editing/table_edits.h"
 #include "views/command_action.h"
 #include "views/file_dialogs.h"
+#include "views/handler_values.h"
+#include "views/message_sink.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
 #include "views/reference_picker.h"
 #include "views/undo_buttons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -35,13 +38,22 @@ QPushButton* make_button(const QString& text, const char* name, QWidget* parent)
     return b;
 }
 
+// The table list's line of table `t`: its number, its name and how many rows it has.
+QString table_item_text(int t, const database& db) {
+    const int rows = static_cast<int>(db.rows(t).size());
+    //: %1: the table's number; %2: its name; %n: how many rows it has
+    return QCoreApplication::translate("qira::tables_window", "%1  %2  (%Ln rows)", nullptr, rows)
+        .arg(QString::number(t), text_of(db.tables[static_cast<std::size_t>(t)].name));
+}
+
 } // namespace
 
 tables_window::tables_window(game_document& doc, QWidget* parent)
     : QWidget(parent, Qt::Window), doc_(doc) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setObjectName(QStringLiteral("TablesWindow"));
-    setWindowTitle(QStringLiteral("All tables - QIRA DB EDITOR 2004"));
+    //: %1: the program's name
+    setWindowTitle(tr("All tables - %1").arg(QLatin1String(app_title)));
     resize(1000, 620);
     make_lists_and_grid();
     make_buttons();
@@ -49,11 +61,10 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
     add_commands();
     follow_the_undo_stack();
     follow_filters_and_model();
-    choose_file_ = file_dialogs(this, QStringLiteral("Export CSV"), QStringLiteral("Import CSV"),
-                                QStringLiteral("CSV files (*.csv);;All files (*)"));
+    choose_file_ = file_dialogs(this, tr("Export CSV"), tr("Import CSV"),
+                                tr("CSV files (*.csv);;All files (*)"));
     show_problems_ = [this](const QString& title, const QStringList& problems) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Import CSV"), title, QMessageBox::Ok,
-                        this);
+        QMessageBox box(QMessageBox::Warning, tr("Import CSV"), title, QMessageBox::Ok, this);
         box.setDetailedText(problems.join(QLatin1Char('\n')));
         box.setInformativeText(problems.mid(0, 5).join(QLatin1Char('\n')));
         box.exec();
@@ -66,24 +77,24 @@ tables_window::tables_window(game_document& doc, QWidget* parent)
 void tables_window::make_lists_and_grid() {
     table_list = new QListWidget(this);
     table_list->setObjectName(QStringLiteral("table_list"));
-    table_list->setAccessibleName(QStringLiteral("Tables"));
+    table_list->setAccessibleName(tr("Tables"));
     table_list->setMinimumWidth(200);
 
     column_names = new QLineEdit(this);
     column_names->setObjectName(QStringLiteral("column_names"));
-    column_names->setPlaceholderText(QStringLiteral("Columns named..."));
-    column_names->setAccessibleName(QStringLiteral("Show only the columns whose name contains"));
+    column_names->setPlaceholderText(tr("Columns named..."));
+    column_names->setAccessibleName(tr("Show only the columns whose name contains"));
     all_filter = new QLineEdit(this);
     all_filter->setObjectName(QStringLiteral("all_filter"));
-    all_filter->setPlaceholderText(QStringLiteral("Filter all columns (Ctrl+F)"));
-    all_filter->setAccessibleName(QStringLiteral("Filter over all columns"));
-    row_count = new status_line("row_count", QStringLiteral("Rows shown"), this);
+    all_filter->setPlaceholderText(tr("Filter all columns (Ctrl+F)"));
+    all_filter->setAccessibleName(tr("Filter over all columns"));
+    row_count = new status_line("row_count", tr("Rows shown"), this);
 
     model = new table_model(doc_, this);
     filter = new table_filter(*model, this);
     grid = new QTableView(this);
     grid->setObjectName(QStringLiteral("grid"));
-    grid->setAccessibleName(QStringLiteral("Rows of the table"));
+    grid->setAccessibleName(tr("Rows of the table"));
     header = new filter_header(grid);
     header->set_field_host(this);
     grid->setHorizontalHeader(header);
@@ -106,21 +117,22 @@ void tables_window::make_lists_and_grid() {
 }
 
 void tables_window::make_buttons() {
-    insert_button = make_button(QStringLiteral("Insert copy"), "insert_button", this);
-    insert_button->setToolTip(QStringLiteral("Insert a copy of each selected row after it"));
-    delete_button = make_button(QStringLiteral("Delete"), "delete_button", this);
-    delete_button->setToolTip(QStringLiteral("Delete the selected rows"));
-    export_button = make_button(QStringLiteral("Export CSV..."), "export_button", this);
-    import_button = make_button(QStringLiteral("Import CSV..."), "import_button", this);
-    import_button->setToolTip(QStringLiteral("Replace the rows of this table by a CSV file's"));
-    fill_button = make_button(QStringLiteral("Fill..."), "fill_button", this);
-    fill_button->setToolTip(QStringLiteral("Set the selected cells to one value"));
-    adjust_button = make_button(QStringLiteral("Adjust..."), "adjust_button", this);
-    adjust_button->setToolTip(QStringLiteral(
-        "Add to or multiply the current column's values in every row the filters show"));
-    undo_button = make_button(QStringLiteral("Undo"), "tables_undo", this);
-    redo_button = make_button(QStringLiteral("Redo"), "tables_redo", this);
-    status = new status_line("status", QStringLiteral("Tables status"), this);
+    insert_button = make_button(tr("Insert copy"), "insert_button", this);
+    insert_button->setToolTip(tr("Insert a copy of each selected row after it"));
+    //: Button: deletes the selected rows
+    delete_button = make_button(tr("Delete"), "delete_button", this);
+    delete_button->setToolTip(tr("Delete the selected rows"));
+    export_button = make_button(tr("Export CSV..."), "export_button", this);
+    import_button = make_button(tr("Import CSV..."), "import_button", this);
+    import_button->setToolTip(tr("Replace the rows of this table by a CSV file's"));
+    fill_button = make_button(tr("Fill..."), "fill_button", this);
+    fill_button->setToolTip(tr("Set the selected cells to one value"));
+    adjust_button = make_button(tr("Adjust..."), "adjust_button", this);
+    adjust_button->setToolTip(
+        tr("Add to or multiply the current column's values in every row the filters show"));
+    undo_button = make_button(tr("Undo"), "tables_undo", this);
+    redo_button = make_button(tr("Redo"), "tables_redo", this);
+    status = new status_line("status", tr("Tables status"), this);
     status->setWordWrap(true);
     status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
@@ -191,7 +203,7 @@ void tables_window::add_commands() {
     add_command("adjust_action", adjust_button, {}, [this] {
         const QModelIndex current = grid->currentIndex();
         if (!current.isValid()) {
-            show_status(QStringLiteral("Not adjusted: choose a cell of the column to adjust."));
+            show_status(tr("Not adjusted: choose a cell of the column to adjust."));
             return;
         }
         const QString name =
@@ -204,11 +216,11 @@ void tables_window::add_commands() {
             add_command(by_name ? "sort_name_action" : "sort_number_action", nullptr,
                         {QKeySequence(Qt::CTRL | Qt::SHIFT | (by_name ? Qt::Key_N : Qt::Key_S))},
                         [this, by_name] { sort_current_column(by_name); });
-        sort->setText(by_name ? QStringLiteral("Sort by name") : QStringLiteral("Sort by number"));
-        sort->setToolTip(by_name ? QStringLiteral("Sort the current column by the names of the "
-                                                  "rows it names (again: the other way)")
-                                 : QStringLiteral("Sort the current column by its values "
-                                                  "(again: the other way)"));
+        sort->setText(by_name ? tr("Sort by name") : tr("Sort by number"));
+        sort->setToolTip(by_name ? tr("Sort the current column by the names of the "
+                                      "rows it names (again: the other way)")
+                                 : tr("Sort the current column by its values "
+                                      "(again: the other way)"));
         grid->addAction(sort);
         header->addAction(sort);
     }
@@ -258,12 +270,7 @@ void tables_window::refresh() {
         table_list->clear();
         const database& db = doc_.game.db;
         for (int t = 0; t < db.table_count(); ++t) {
-            auto* item =
-                new QListWidgetItem(QStringLiteral("%1  %2  (%3 rows)")
-                                        .arg(t)
-                                        .arg(text_of(db.tables[static_cast<std::size_t>(t)].name))
-                                        .arg(db.rows(t).size()),
-                                    table_list);
+            auto* item = new QListWidgetItem(table_item_text(t, db), table_list);
             item->setData(Qt::UserRole, t);
         }
     }
@@ -303,7 +310,7 @@ void tables_window::sort_current_column(bool by_name) {
     const QModelIndex current = grid->currentIndex();
     const int column = current.isValid() ? current.column() : header->sortIndicatorSection();
     if (column < 0) {
-        show_status(QStringLiteral("Not sorted: choose a cell of the column to sort by."));
+        show_status(tr("Not sorted: choose a cell of the column to sort by."));
         return;
     }
     const bool names = by_name && model->reference(column) != nullptr;
@@ -321,12 +328,15 @@ void tables_window::sort_current_column(bool by_name) {
     else
         filter->sort(column, order);
     const QString name = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-    show_status(by_name && !names
-                    ? QStringLiteral("%1 names no rows: sorted by its values.").arg(name)
-                    : QStringLiteral("Sorted by %1 (%2, %3).")
-                          .arg(name, names ? QStringLiteral("names") : QStringLiteral("values"),
-                               order == Qt::AscendingOrder ? QStringLiteral("ascending")
-                                                           : QStringLiteral("descending")));
+    const bool up = order == Qt::AscendingOrder;
+    //: %1: the column
+    show_status(by_name && !names ? tr("%1 names no rows: sorted by its values.").arg(name)
+                : names           ? (up ? tr("Sorted by %1 (names, ascending).")
+                                        : tr("Sorted by %1 (names, descending)."))
+                              .arg(name)
+                        : (up ? tr("Sorted by %1 (values, ascending).")
+                              : tr("Sorted by %1 (values, descending)."))
+                              .arg(name));
 }
 
 void tables_window::filter_columns(const QString& text) {
@@ -411,7 +421,8 @@ void tables_window::restore_view() {
 
 void tables_window::update_count() {
     row_count->setText(
-        QStringLiteral("%1 of %2 rows").arg(filter->rowCount()).arg(model->rowCount()));
+        //: %1: the rows the filters show; %2: all rows of the table
+        tr("%L1 of %L2 rows").arg(filter->rowCount()).arg(model->rowCount()));
 }
 
 void tables_window::show_status(const QString& text) {
@@ -436,10 +447,10 @@ void tables_window::insert_copies() {
             QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.message())));
         return;
     }
-    doc_.push_table_edit(
-        std::move(outcome.made),
-        QStringLiteral("insert %1 row copies in table %2").arg(rows.size()).arg(t));
-    show_status(QStringLiteral("%1 rows inserted.").arg(rows.size()));
+    doc_.push_table_edit(std::move(outcome.made),
+                         //: %1: how many rows; %2: the table's number
+                         tr("insert %1 row copies in table %2").arg(rows.size()).arg(t));
+    show_status(tr("%Ln rows inserted.", nullptr, static_cast<int>(rows.size())));
 }
 
 void tables_window::delete_selected() {
@@ -452,13 +463,14 @@ void tables_window::delete_selected() {
         return;
     }
     doc_.push_table_edit(std::move(outcome.made),
-                         QStringLiteral("delete %1 rows of table %2").arg(rows.size()).arg(t));
-    show_status(QStringLiteral("%1 rows deleted.").arg(rows.size()));
+                         //: %1: how many rows; %2: the table's number
+                         tr("delete %1 rows of table %2").arg(rows.size()).arg(t));
+    show_status(tr("%Ln rows deleted.", nullptr, static_cast<int>(rows.size())));
 }
 
 namespace {
 result no_table_shown() {
-    return result::failure(result::code::refused, {}, "no table is shown");
+    return refusal(QCoreApplication::translate("qira::tables_window", "no table is shown"));
 }
 } // namespace
 
@@ -471,7 +483,8 @@ result tables_window::export_csv(const QString& path) {
         show_status(QString::fromStdString(r.message()));
         return r;
     }
-    show_status(QStringLiteral("Table %1 exported to %2 (%3 rows).")
+    //: %1: the table's number; %2: the file; %3: how many rows
+    show_status(tr("Table %1 exported to %2 (%L3 rows).")
                     .arg(t)
                     .arg(QFileInfo(path).fileName())
                     .arg(doc_.game.db.rows(t).size()));
@@ -495,12 +508,14 @@ result tables_window::import_csv(const QString& path, QStringList* problems) {
             show_problems_(summary, listed);
         return result::failure(result::code::refused, {}, imported.summary());
     }
-    doc_.push_table_edit(std::move(imported.made),
-                         QStringLiteral("import %1 into table %2")
-                             .arg(QFileInfo(path).fileName(), QString::number(t)));
+    doc_.push_table_edit(
+        std::move(imported.made),
+        //: %1: the CSV file; %2: the table's number
+        tr("import %1 into table %2").arg(QFileInfo(path).fileName(), QString::number(t)));
     QString done = QString::fromStdString(imported.summary());
     if (!imported.warning.empty())
-        done += QStringLiteral(" Warning: ") + QString::fromStdString(imported.warning);
+        //: %1: what the import did; %2: what the user should know about it
+        done = tr("%1 Warning: %2").arg(done, QString::fromStdString(imported.warning));
     show_status(done);
     return result::success();
 }
@@ -544,11 +559,7 @@ void tables_window::table_rows_changed(const document_change& d) {
     for (int row = 0; row < table_list->count(); ++row) {
         const int t = table_list->item(row)->data(Qt::UserRole).toInt();
         if (c.moves_rows(t) && db.has_table(t))
-            table_list->item(row)->setText(
-                QStringLiteral("%1  %2  (%3 rows)")
-                    .arg(t)
-                    .arg(text_of(db.tables[static_cast<std::size_t>(t)].name))
-                    .arg(db.rows(t).size()));
+            table_list->item(row)->setText(table_item_text(t, db));
     }
     update_count();
 }

@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -16,6 +17,7 @@
 #include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLocale>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -43,32 +45,40 @@ std::vector<int> visible_columns(const QTableView* grid, int count) {
 
 std::optional<QString> ask_fill_dialog(QWidget* parent) {
     bool ok = false;
-    const QString value = QInputDialog::getText(parent, QStringLiteral("Fill"),
-                                                QStringLiteral("Value for the selected cells:"),
-                                                QLineEdit::Normal, QString(), &ok);
+    const QString value = QInputDialog::getText(
+        parent, QCoreApplication::translate("qira::tables_window", "Fill"),
+        QCoreApplication::translate("qira::tables_window", "Value for the selected cells:"),
+        QLineEdit::Normal, QString(), &ok);
     return ok ? std::optional(value) : std::nullopt;
 }
 
 std::optional<tables_window::adjustment> ask_adjust_dialog(QWidget* parent, const QString& column) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("adjust_dialog"));
-    dialog.setWindowTitle(QStringLiteral("Adjust %1").arg(column));
+    //: %1: the column
+    dialog.setWindowTitle(
+        QCoreApplication::translate("qira::tables_window", "Adjust %1").arg(column));
     auto* how = new QComboBox(&dialog);
-    how->addItems({QStringLiteral("Add"), QStringLiteral("Multiply by")});
-    how->setAccessibleName(QStringLiteral("Adjust by"));
+    //: How to adjust the values: add the amount to each, or multiply each by it
+    how->addItems({QCoreApplication::translate("qira::tables_window", "Add"),
+                   QCoreApplication::translate("qira::tables_window", "Multiply by")});
+    how->setAccessibleName(QCoreApplication::translate("qira::tables_window", "Adjust by"));
     auto* amount = new QDoubleSpinBox(&dialog);
     amount->setRange(-4294967295.0, 4294967295.0);
     amount->setDecimals(2);
-    amount->setAccessibleName(QStringLiteral("Amount"));
+    amount->setAccessibleName(QCoreApplication::translate("qira::tables_window", "Amount"));
     auto* form = new QFormLayout;
-    auto* how_label = new QLabel(QStringLiteral("&Adjust"), &dialog);
+    auto* how_label =
+        new QLabel(QCoreApplication::translate("qira::tables_window", "&Adjust"), &dialog);
     how_label->setBuddy(how);
-    auto* amount_label = new QLabel(QStringLiteral("A&mount"), &dialog);
+    auto* amount_label =
+        new QLabel(QCoreApplication::translate("qira::tables_window", "A&mount"), &dialog);
     amount_label->setBuddy(amount);
     form->addRow(how_label, how);
     form->addRow(amount_label, amount);
-    auto* note = new QLabel(QStringLiteral("Every row the filters show; each value held within "
-                                           "its field's range."),
+    auto* note = new QLabel(QCoreApplication::translate("qira::tables_window",
+                                                        "Every row the filters show; each value "
+                                                        "held within its field's range."),
                             &dialog);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
@@ -139,7 +149,8 @@ void tables_window::show_refusal(const QString& what, const block_outcome& out) 
     for (const result& p : out.problems) {
         const QString field =
             p.where.field ? QString::fromStdString(printable(*p.where.field)) : QString();
-        listed << QStringLiteral("row %1, column %2: %3")
+        //: %1: the row's number; %2: the column; %3: the problem
+        listed << tr("row %1, column %2: %3")
                       .arg(p.where.row ? QString::number(*p.where.row) : QStringLiteral("?"), field,
                            QString::fromStdString(p.message()));
     }
@@ -153,13 +164,14 @@ void tables_window::copy_cells() {
         return;
     if (!whole) {
         // Text for a spreadsheet is one rectangle; the cells between would be copied unasked.
-        show_status(QStringLiteral("Not copied: select one rectangle of cells."));
+        show_status(tr("Not copied: select one rectangle of cells."));
         return;
     }
     copied_bytes_ = copy_block(doc_.game.db, b);
     copied_text_ = text_of(copied_bytes_);
     QGuiApplication::clipboard()->setText(copied_text_);
-    show_status(QStringLiteral("%1 cells copied.").arg(b.rows.size() * b.columns.size()));
+    show_status(
+        tr("%Ln cells copied.", nullptr, static_cast<int>(b.rows.size() * b.columns.size())));
 }
 
 void tables_window::paste_cells() {
@@ -175,7 +187,7 @@ void tables_window::paste_cells() {
 void tables_window::paste_text(const std::string& text) {
     const QModelIndex current = grid->currentIndex();
     if (!current.isValid()) {
-        show_status(QStringLiteral("Not pasted: choose the cell to paste from."));
+        show_status(tr("Not pasted: choose the cell to paste from."));
         return;
     }
     const grid_block b = shown_block();
@@ -183,13 +195,14 @@ void tables_window::paste_text(const std::string& text) {
     block_outcome out = paste_block(doc_.game, b, current.row(),
                                     static_cast<int>(column - b.columns.begin()), text);
     if (!out.ok()) {
-        show_refusal(QStringLiteral("Not pasted"), out);
+        show_refusal(tr("Not pasted"), out);
         return;
     }
     const std::size_t cells = out.cells;
     doc_.push_table_edit(std::move(out.made),
-                         QStringLiteral("paste %1 cells in table %2").arg(cells).arg(b.table));
-    show_status(QStringLiteral("%1 cells pasted.").arg(cells));
+                         //: %1: how many cells; %2: the table's number
+                         tr("paste %1 cells in table %2").arg(cells).arg(b.table));
+    show_status(tr("%Ln cells pasted.", nullptr, static_cast<int>(cells)));
 }
 
 void tables_window::fill_cells(const QString& value) {
@@ -199,37 +212,44 @@ void tables_window::fill_cells(const QString& value) {
         qira::fill_cells(doc_.game, table, selected_cells(),
                          std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!out.ok()) {
-        show_refusal(QStringLiteral("Not filled"), out);
+        show_refusal(tr("Not filled"), out);
         return;
     }
     const std::size_t cells = out.cells;
     doc_.push_table_edit(std::move(out.made),
-                         QStringLiteral("fill %1 cells of table %2").arg(cells).arg(table));
-    show_status(QStringLiteral("%1 cells filled with %2.").arg(cells).arg(value));
+                         //: %1: how many cells; %2: the table's number
+                         tr("fill %1 cells of table %2").arg(cells).arg(table));
+    //: %1: the value typed
+    show_status(tr("%Ln cells filled with %1.", nullptr, static_cast<int>(cells)).arg(value));
 }
 
 void tables_window::adjust_current_column(adjust_kind how, double amount) {
     const QModelIndex current = grid->currentIndex();
     if (!current.isValid()) {
-        show_status(QStringLiteral("Not adjusted: choose a cell of the column to adjust."));
+        show_status(tr("Not adjusted: choose a cell of the column to adjust."));
         return;
     }
     const grid_block b = shown_block();
     block_outcome out = adjust_column(doc_.game, b.table, b.rows, current.column(), how, amount);
     if (!out.ok()) {
-        show_refusal(QStringLiteral("Not adjusted"), out);
+        show_refusal(tr("Not adjusted"), out);
         return;
     }
     const std::size_t cells = out.cells, clamped = out.clamped;
     const QString name =
         model->headerData(current.column(), Qt::Horizontal, Qt::DisplayRole).toString();
     doc_.push_table_edit(std::move(out.made),
-                         QStringLiteral("adjust %1 of %2 rows").arg(name, QString::number(cells)));
+                         //: %1: the column; %2: how many rows
+                         tr("adjust %1 of %2 rows").arg(name, QString::number(cells)));
+    const QLocale user_locale;
     show_status(
         clamped == 0
-            ? QStringLiteral("%1 adjusted in %2 rows.").arg(name, QString::number(cells))
-            : QStringLiteral("%1 adjusted in %2 rows; %3 held at the end of the field's range.")
-                  .arg(name, QString::number(cells), QString::number(clamped)));
+            //: %1: the column; %n: how many rows
+            ? tr("%1 adjusted in %Ln rows.", nullptr, static_cast<int>(cells)).arg(name)
+            //: %1: the column; %2: how many rows; %3: how many values were held within the range
+            : tr("%1 adjusted in %2 rows; %3 held at the end of the field's range.")
+                  .arg(name, user_locale.toString(static_cast<qulonglong>(cells)),
+                       user_locale.toString(static_cast<qulonglong>(clamped))));
 }
 
 } // namespace qira

@@ -98,54 +98,54 @@ bool stadium_list_changed(const change& c) {
 const page_field team_page::team_fields[] = {
     {.control = field_control::text,
      .name = "e_namefull",
-     .caption = "Name long",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Name long"),
      .slot = 0,
      .localized = true},
     {.control = field_control::text,
      .name = "e_name5",
-     .caption = "Name (5)",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Name (5)"),
      .slot = 1,
      .localized = true,
      .max_length = 5,
      .width = control_width::own},
     {.control = field_control::text,
      .name = "e_name10",
-     .caption = "Name (10)",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Name (10)"),
      .slot = 2,
      .localized = true,
      .max_length = 10,
      .width = control_width::own},
     {.control = field_control::track,
      .name = "t_prest",
-     .caption = "Team prestige",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Team prestige"),
      .slot = team_field::prestige,
      .maximum = 10},
     {.control = field_control::drop_down,
      .name = "cobo_formations",
-     .caption = "Formation",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Formation"),
      .slot = team_field::formation,
      .items = formation_items},
     {.control = field_control::drop_down,
      .name = "cobo_attack",
-     .caption = "Attack style",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Attack style"),
      .slot = team_field::attack,
      .items = attack_items,
      .start_item = 0},
     {.control = field_control::drop_down,
      .name = "cobo_stadium",
-     .caption = "Stadium",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Stadium"),
      .slot = team_field::stadium,
      .width = control_width::full,
      .derived = &stadium_value},
     {.control = field_control::drop_down,
      .name = "t_pl_capt",
-     .caption = "Captain",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Captain"),
      .field = team_settings_field::captain,
      .width = control_width::full,
      .derived = &player_value},
     {.control = field_control::drop_down,
      .name = "t_pl_penal",
-     .caption = "Penaltist",
+     .caption = QT_TRANSLATE_NOOP("qira::team_page", "Penaltist"),
      .field = team_settings_field::penalty_taker,
      .width = control_width::full,
      .derived = &player_value},
@@ -162,8 +162,9 @@ team_page::team_page(game_document& doc, QWidget* parent)
     : QWidget(parent), doc_(doc), controls_(team_fields, this, field_enabling::always) {
     setObjectName(QStringLiteral("TabSheet2"));
     bind_members();
-    Button2 = button("Button2", QStringLiteral("Edit team players >>>"), this);
-    t_apply = button("t_apply", QStringLiteral("Apply"), this);
+    Button2 = button("Button2", tr("Edit team players >>>"), this);
+    //: Button: writes the page's edits to the game
+    t_apply = button("t_apply", tr("Apply"), this);
     t_pl_ids = hidden_list("t_pl_ids", this);
     t_pl_names = hidden_list("t_pl_names", this);
     t_pl_poss = hidden_list("t_pl_poss", this);
@@ -372,7 +373,7 @@ result team_page::apply(const char* step) {
 
     const QString label = text_of(team.strings[1]);
     change made = apply_team(doc_.game, r, values);
-    doc_.push(std::move(made), QStringLiteral("Apply %1 %2").arg(QLatin1String(step), label));
+    doc_.push(std::move(made), tr(step).arg(label));
     // What the edits show now is what is stored: a later Apply compares against that.
     show_text(e_namefull, team.names[0]);
     show_text(e_name5, team.names[1]);

@@ -48,9 +48,13 @@ class team_page : public QWidget {
     std::vector<QWidget*> tab_order() const;
 
     void show_team(int row);
-    // `step` names the undo step: "team" for this page's Apply, "roster" for the roster page's.
+    // `step` names the undo step, %1 the team: "Apply team %1" for this page's Apply, "Apply
+    // roster %1" for the roster page's (marked for translation in the context qira::team_page).
     // Refused when t_id or a roster list holds no number.
-    result t_applyClick() { return apply("team"); }
+    result t_applyClick() {
+        //: Undo step of the team page's Apply; %1: the team
+        return apply(QT_TRANSLATE_NOOP("qira::team_page", "Apply team %1"));
+    }
     result apply(const char* step);
     // Fills the four roster lists from the team's links (none for a row of -1).
     void fill_roster_lists(int team_row);

@@ -14,22 +14,27 @@ tree_find::tree_find(game_document& doc, node_tree* tree, const QString& accessi
     setObjectName(QLatin1String(object_name));
     field = new QLineEdit(this);
     field->setObjectName(QLatin1String(object_name) + QStringLiteral("_field"));
-    field->setPlaceholderText(QStringLiteral("Find (Ctrl+F)"));
+    field->setPlaceholderText(tr("Find (Ctrl+F)"));
     field->setAccessibleName(accessible_name);
-    field->setToolTip(QStringLiteral("Name or part of a name, any case, accents optional; a "
-                                     "number or #number finds a player by id. Enter or F3: "
-                                     "next, Shift+Enter or Shift+F3: previous, Esc: back to the "
-                                     "tree."));
+    field->setToolTip(tr("Name or part of a name, any case, accents optional; a "
+                         "number or #number finds a player by id. Enter or F3: "
+                         "next, Shift+Enter or Shift+F3: previous, Esc: back to the "
+                         "tree."));
     count = new QLabel(this);
     count->setObjectName(QLatin1String(object_name) + QStringLiteral("_count"));
     count->setMinimumWidth(
-        count->fontMetrics().horizontalAdvance(QStringLiteral("00000 of 00000")));
+        count->fontMetrics().horizontalAdvance(position_text().arg(99999).arg(99999)));
     count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     clear = new QToolButton(this);
     clear->setObjectName(QLatin1String(object_name) + QStringLiteral("_clear"));
-    clear->setText(QStringLiteral("Clear"));
-    clear->setAccessibleName(QStringLiteral("Clear ") + accessible_name.toLower());
-    clear->setToolTip(QStringLiteral("Clear the find field"));
+    //: Button that empties the find field
+    clear->setText(tr("Clear"));
+    QString cleared = accessible_name;
+    if (!cleared.isEmpty())
+        cleared[0] = cleared[0].toLower();
+    //: The clear button's name for screen readers; %1: the find field's name ("find in tree")
+    clear->setAccessibleName(tr("Clear %1").arg(cleared));
+    clear->setToolTip(tr("Clear the find field"));
     clear->setFocusPolicy(Qt::TabFocus);
     clear->setAutoRaise(true);
 
@@ -139,20 +144,25 @@ void tree_find::select(std::size_t node) {
     tree_->scrollToItem(item);
 }
 
+QString tree_find::position_text() {
+    //: Which match of the find is shown: %1 of %2 matches
+    return tr("%L1 of %L2");
+}
+
 void tree_find::show_count() {
     QString text;
     if (field->text().trimmed().isEmpty())
         text = QString();
     else if (matches_.empty())
-        text = QStringLiteral("no match");
+        text = tr("no match");
     else if (const auto current = current_node();
              current && label_find::position_of(matches_, *current))
-        text = QStringLiteral("%1 of %2")
+        text = position_text()
                    .arg(*label_find::position_of(matches_, *current) + 1)
                    .arg(matches_.size());
     else
-        text = matches_.size() == 1 ? QStringLiteral("1 match")
-                                    : QStringLiteral("%1 matches").arg(matches_.size());
+        text = matches_.size() == 1 ? tr("1 match")
+                                    : tr("%Ln matches", nullptr, static_cast<int>(matches_.size()));
     count->setText(text);
     field->setAccessibleDescription(text);
 }

@@ -47,6 +47,8 @@ class tree_find : public QWidget {
     // The labels changed: the matches are found again; nothing is selected.
     void labels_changed();
     void select(std::size_t node);
+    // "%1 of %2": which match is shown, of how many.
+    static QString position_text();
     void show_count();
     std::optional<std::size_t> current_node() const;
 

@@ -66,7 +66,7 @@ class tables_test : public QObject {
         t.table_list->setCurrentRow(players);
         QCOMPARE(t.model->table(), players);
         const int rows = t.model->rowCount();
-        QCOMPARE(t.row_count->text(), QStringLiteral("%1 of %1 rows").arg(rows));
+        QCOMPARE(t.row_count->text(), QStringLiteral("%L1 of %L1 rows").arg(rows));
         QVERIFY(t.model->headerData(column_of(t, "height"), Qt::Horizontal, Qt::ToolTipRole)
                     .toString()
                     .contains(QStringLiteral("bits")));
