@@ -199,7 +199,7 @@ command_outcome patch_commands::merge_patches() {
         if (!merged)
             return command_outcome::refused(merged);
         const auto count = [&](merge_side side) {
-            return std::count(chosen.begin(), chosen.end(), side);
+            return static_cast<std::size_t>(std::count(chosen.begin(), chosen.end(), side));
         };
         const QString a = count_text(count(merge_side::a));
         const QString b = count_text(count(merge_side::b));
