@@ -97,13 +97,13 @@ command_outcome game_folder::choose() {
         remembered = key->write(QLatin1String(install_dir_value), dir).ok();
         key->close();
     }
-    return command_outcome::done(
+    if (remembered)
         //: %1: the game's install folder
-        remembered ? tr("The game's folder is %1.").arg(dir)
-                   //: %1: the game's install folder
-                   : tr("The game's folder is %1 for now: it could not be "
-                        "remembered for the next start.")
-                         .arg(dir));
+        return command_outcome::done(tr("The game's folder is %1.").arg(dir));
+    //: %1: the game's install folder
+    return command_outcome::done(tr("The game's folder is %1 for now: it could not be "
+                                    "remembered for the next start.")
+                                     .arg(dir));
 }
 
 } // namespace qira

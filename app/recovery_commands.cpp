@@ -259,15 +259,17 @@ QString recovery_commands::left_file() {
 void recovery_commands::put_aside_and_say(const QString& path) {
     const QString kept = put_aside(path);
     adopted_lock_.reset();
-    messages_.show(QLatin1String(app_title),
-                   kept.isEmpty()
-                       //: %1: the file that keeps the changes
-                       ? tr("%1 could not be renamed; it stays for the next start.")
-                             .arg(QDir::toNativeSeparators(path))
-                       //: %1: the file the changes were put aside as
-                       : tr("The kept changes were put aside as %1. \"Apply patch...\" "
-                            "can apply them to the game.")
-                             .arg(QDir::toNativeSeparators(kept)));
+    QString said;
+    if (kept.isEmpty())
+        //: %1: the file that keeps the changes
+        said = tr("%1 could not be renamed; it stays for the next start.")
+                   .arg(QDir::toNativeSeparators(path));
+    else
+        //: %1: the file the changes were put aside as
+        said = tr("The kept changes were put aside as %1. \"Apply patch...\" "
+                  "can apply them to the game.")
+                   .arg(QDir::toNativeSeparators(kept));
+    messages_.show(QLatin1String(app_title), said);
 }
 
 std::optional<recovery_commands::left_session> recovery_commands::offer() {
