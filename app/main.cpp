@@ -2,10 +2,12 @@
 
 #include "app/autoscreenshot.h"
 #include "app/main_window.h"
+#include "app/ui_language.h"
 #include "fileio/memory.h"
 #include "views/message_sink.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstring>
 
@@ -42,8 +44,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qira-db-editor"));
     QApplication::setApplicationDisplayName(QLatin1String(qira::app_title));
+    qira::install_ui_language(
+        qira::pick_ui_language(qira::kept_ui_language(), QLocale::system().uiLanguages()));
     TForm1 window;
-    window.show();
+    window.show_at_kept_place();
     qira::schedule_autoscreenshot(window);
     return QApplication::exec();
 }

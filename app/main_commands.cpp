@@ -355,6 +355,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         }
         exiting_ = true;
     }
+    store_place();
     // The windows of the tables and of the check go with this one.
     close_other_windows();
     event->accept();

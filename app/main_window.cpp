@@ -9,6 +9,7 @@
 #include "app/game_folder.h"
 #include "app/patch_commands.h"
 #include "app/recovery_commands.h"
+#include "app/ui_language.h"
 #include "views/item_lists.h"
 #include "views/page_widgets.h"
 #include "views/undo_buttons.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -77,9 +79,9 @@ void set_keyboard_access(TForm1& w) {
     // The top bar, the start screen's commands or the tree, then the page shown: each page's
     // controls in its own order, after the last control of the page before.
     tab_chain({w.Button4, w.ButtonUndo, w.ButtonRedo, w.ButtonTables, w.ButtonCheck, w.Button1,
-               w.Button15, w.cb_lng, w.Button14, w.Button11, w.Button10, w.ButtonPatchSave,
-               w.ButtonPatchApply, w.ButtonCompare, w.ButtonMerge, w.TreeView1Find->field,
-               w.TreeView1Find->clear, w.TreeView1});
+               w.Button15, w.cb_lng, w.Button14, w.Button11, w.Button10, w.cb_ui_lng,
+               w.ButtonPatchSave, w.ButtonPatchApply, w.ButtonCompare, w.ButtonMerge,
+               w.TreeView1Find->field, w.TreeView1Find->clear, w.TreeView1});
     std::vector<QWidget*> chain{w.TreeView1};
     for (const auto& page :
          {w.league->tab_order(), w.team->tab_order(), w.player->tab_order(), w.roster->tab_order()})
@@ -106,7 +108,7 @@ const char* const hints_text =
 
 TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowMinimizeButtonHint),
+                          Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       checks_(std::make_unique<qira::check_commands>(
           doc, relay_, [this](int table, int row) { show_table_row(table, row); })),
       check(checks_->window) {
@@ -264,6 +266,17 @@ void TForm1::make_start_commands() {
     pb->setFixedHeight(10);
     pb->hide();
     keep_place(pb);
+    cb_ui_lng = named(new QComboBox(Panel4), "cb_ui_lng");
+    for (const auto& language : qira::ui_languages)
+        cb_ui_lng->addItem(QString::fromUtf8(language.name), QLatin1String(language.code));
+    // The language of the next start: the kept choice, else the system's.
+    cb_ui_lng->setCurrentIndex(
+        qira::ui_language_index(
+            qira::pick_ui_language(qira::kept_ui_language(), QLocale::system().uiLanguages()))
+            .value_or(0));
+    cb_ui_lng->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    LabelUiLanguage = named(caption(tr("Window language"), cb_ui_lng, Panel4), "LabelUiLanguage");
+    cb_ui_lng->setToolTip(tr("The language of the editor's window, from its next start"));
     //: The name screen readers give the start screen's status line
     save_status = new qira::status_line("save_status", tr("Status"), Panel4);
     save_status->setText(QStringLiteral(" "));
@@ -297,6 +310,8 @@ void TForm1::lay_out_start_screen(QLabel* about, QLabel* disclaimer) {
     commands->addWidget(Button10);
     screen->addLayout(commands);
     auto* patches = new QHBoxLayout;
+    patches->addWidget(LabelUiLanguage);
+    patches->addWidget(cb_ui_lng);
     patches->addStretch(1);
     patches->addWidget(ButtonPatchSave);
     patches->addWidget(ButtonPatchApply);
@@ -372,8 +387,13 @@ void TForm1::build_layout() {
     grid->setRowStretch(2, 1);
     Panel4->raise();
 
-    // The window does not resize: its size is what the layout needs on this system's fonts.
-    setFixedSize(sizeHint().expandedTo(QSize(727, 369)));
+    // Its default and smallest size is what the layout needs on this system's fonts, at least
+    // 727 x 369; there every widget has its place. Larger, the tree and the page grow.
+    default_size_ = sizeHint().expandedTo(QSize(727, 369));
+    setMinimumSize(default_size_);
+    resize(default_size_);
+    layout()->activate();
+    default_tree_width_ = TreeView1->width();
 }
 
 void TForm1::follow_undo() {
@@ -440,6 +460,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::connect_handlers() {
     connect(&doc, &qira::game_document::handler_failed, this, &TForm1::report_error);
+    connect(cb_ui_lng, &QComboBox::activated, this, &TForm1::choose_ui_language);
 
     // A click runs the handler even when the selection does not change; a change of selection
     // by the keyboard, the mouse (also the right button) or code runs it too.

@@ -123,6 +123,9 @@ class TForm1 : public QWidget {
     QPushButton* ButtonPatchApply; // "Apply patch..."
     QPushButton* ButtonCompare;    // "Compare with...", Ctrl+Shift+D
     QPushButton* ButtonMerge;      // "Merge patches...", Ctrl+Shift+M
+    // The window's own language (app/ui_language.h), kept for the next start.
+    QLabel* LabelUiLanguage;
+    QComboBox* cb_ui_lng;
     QProgressBar* pb;
     qira::status_line* save_status; // a quiet line after a successful save
 
@@ -269,9 +272,17 @@ class TForm1 : public QWidget {
     void set_file_ops(qira::file_ops& ops);
     void set_message_sink(qira::message_sink* messages);
 
+    // Shows the window where it was left (kept in the editor's registry key), maximised if it
+    // was, where the screen can show that place; else at its default size.
+    void show_at_kept_place();
+    // The size the window opens at, also its smallest: what its layout needs, at least 727 x 369.
+    QSize default_size() const { return default_size_; }
+
   protected:
     // The window manager's close box works as "Exit".
     void closeEvent(QCloseEvent* event) override;
+    // Larger than its default size, the tree takes a third of the width gained, the page the rest.
+    void resizeEvent(QResizeEvent* event) override;
     // Opens the tables window where it was left (kept in the editor's registry key), or beside
     // this window where there is room, else over it; always inside the screen's available area.
     void place_tables_window();
@@ -316,6 +327,10 @@ class TForm1 : public QWidget {
     void build_find();
     // The title with a `*` while there are unsaved changes; the undo buttons' tooltips.
     void show_undo_state();
+    // Keeps the window's place and maximised state in the registry (on closing).
+    void store_place();
+    // "Window language": kept, and said in that language to apply from the next start.
+    void choose_ui_language(int index);
 
     std::unique_ptr<qira::message_sink> own_messages_;
     std::unique_ptr<qira::file_commands> files_;
@@ -323,4 +338,6 @@ class TForm1 : public QWidget {
     std::unique_ptr<qira::game_folder> folder_;
     std::unique_ptr<qira::recovery_commands> recovery_;
     bool exiting_ = false;
+    QSize default_size_;
+    int default_tree_width_ = 0;
 };

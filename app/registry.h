@@ -26,6 +26,13 @@ inline constexpr char editor_key[] = "\\Software\\Brolt Software\\QIRA DB EDITOR
 inline constexpr char language_value[] = "language";
 // Where the tables window was left: "x,y,width,height" of its frame.
 inline constexpr char tables_place_value[] = "tables window";
+// The window's language ("en", "es", "sv", "fr", "nl" or "it"): the window's own choice, apart
+// from the language file (language_value).
+inline constexpr char ui_language_value[] = "UI language";
+// Where the main window was left: "x,y,width,height" of its frame when not maximised, and
+// whether it was maximised ("1" or "0").
+inline constexpr char main_place_value[] = "main window";
+inline constexpr char main_maximized_value[] = "main window maximized";
 
 // One open key.
 class registry_key {
