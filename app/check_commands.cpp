@@ -57,14 +57,20 @@ bool check_commands::save_despite_problems() {
     for (std::size_t i = 0; i < added.size() && i < 10; ++i)
         lines << text_of(added[i].text);
     if (added.size() > 10)
-        lines << QStringLiteral("and %1 more").arg(added.size() - 10);
-    return messages_.ask(QLatin1String(app_title),
-                         QStringLiteral("The changes leave %1 the files did not have:\n\n"
-                                        "%2\n\nSave anyway?")
-                             .arg(added.size() == 1
-                                      ? QStringLiteral("a problem")
-                                      : QStringLiteral("%1 problems").arg(added.size()))
-                             .arg(lines.join(QLatin1Char('\n'))));
+        //: The last line of a list of problems; %Ln: how many more are not listed
+        lines << tr("and %Ln more", nullptr, static_cast<int>(added.size() - 10));
+    const QString listed = lines.join(QLatin1Char('\n'));
+    // One problem has words of its own ("a problem"); more are counted.
+    const QString question =
+        added.size() == 1
+            //: %1: the problem, on its own line
+            ? tr("The changes leave a problem the files did not have:\n\n%1\n\nSave anyway?")
+                  .arg(listed)
+            //: %Ln: how many problems (two or more); %1: the problems, one a line
+            : tr("The changes leave %Ln problems the files did not have:\n\n%1\n\nSave anyway?",
+                 nullptr, static_cast<int>(added.size()))
+                  .arg(listed);
+    return messages_.ask(QLatin1String(app_title), question);
 }
 
 } // namespace qira

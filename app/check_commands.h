@@ -4,6 +4,8 @@
 
 #include "editing/game_check.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <vector>
 
@@ -14,6 +16,8 @@ class game_document;
 class message_sink;
 
 class check_commands {
+    Q_DECLARE_TR_FUNCTIONS(qira::check_commands)
+
   public:
     // `show_row` shows a row of a table (a double-click on a problem).
     check_commands(game_document& doc, message_sink& messages,

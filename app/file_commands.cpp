@@ -7,6 +7,7 @@
 #include "views/message_sink.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QUndoStack>
@@ -17,12 +18,20 @@ namespace qira {
 
 namespace {
 
-const QString discard_question =
-    QStringLiteral("There are changes that have not been saved. Discard them?");
+// The language file's message ends in "!", the database's in ".": two texts, as the window has
+// always worded them.
+QString cannot_open_language_text(const QString& file_name) {
+    //: %1: the language file's name (eng.db)
+    return QCoreApplication::translate("qira::file_commands",
+                                       "Can't open %1 file!\n\rMake sure QIRA 2004 fully installed")
+        .arg(file_name);
+}
 
-QString cannot_open_text(const QString& file_name, const char* end_of_sentence) {
-    return QStringLiteral("Can't open %1 file%2\n\rMake sure QIRA 2004 fully installed")
-        .arg(file_name, QLatin1String(end_of_sentence));
+QString cannot_open_database_text(const QString& file_name) {
+    //: %1: the game database's name (qira.db)
+    return QCoreApplication::translate("qira::file_commands",
+                                       "Can't open %1 file.\n\rMake sure QIRA 2004 fully installed")
+        .arg(file_name);
 }
 
 // A file that did not load: one that cannot be opened or read gets the window's own words, a
@@ -30,7 +39,8 @@ QString cannot_open_text(const QString& file_name, const char* end_of_sentence) 
 command_outcome refuse_file(const result& refusal, const QString& cannot_open) {
     const bool unreadable =
         refusal.status == result::code::cannot_open || refusal.status == result::code::cannot_read;
-    const QString caption = QLatin1String(fatal_error_caption);
+    //: Title of the message box of a game file that did not load
+    const QString caption = QCoreApplication::translate("qira::file_commands", "Fatal Error");
     return unreadable ? command_outcome::refused(cannot_open, caption)
                       : command_outcome::refused(refusal, caption);
 }
@@ -92,8 +102,8 @@ command_outcome file_commands::open_paths(const std::filesystem::path& database_
     pb->hide();
     if (!opened) {
         if (opened.value == game_file::language)
-            return refuse_file(opened, cannot_open_text(language_file_name(language), "!"));
-        return refuse_file(opened, cannot_open_text(QStringLiteral("qira.db"), "."));
+            return refuse_file(opened, cannot_open_language_text(language_file_name(language)));
+        return refuse_file(opened, cannot_open_database_text(QStringLiteral("qira.db")));
     }
     database_path_ = database_path;
     language_path_ = language_path;
@@ -106,14 +116,18 @@ command_outcome file_commands::save() {
     // Both files or neither: the message of a failure says what became of each.
     const auto saved = save_game_files(doc_.game, database_path_, language_path_, *file_ops_);
     if (!saved)
-        return command_outcome::refused(saved, QLatin1String(save_error_caption));
+        //: Title of the message box of a save that failed
+        return command_outcome::refused(saved, tr("Error"));
     doc_.undo_stack()->setClean();
     return command_outcome::done(
-        QStringLiteral("Changes saved to %1 and %2.").arg(database_name, language_name));
+        //: %1: the game database's file name, %2: the language file's name
+        tr("Changes saved to %1 and %2.").arg(database_name, language_name));
 }
 
 bool file_commands::confirm_discard() {
-    return !doc_.has_unsaved_changes() || messages_.ask(QLatin1String(app_title), discard_question);
+    return !doc_.has_unsaved_changes() ||
+           messages_.ask(QLatin1String(app_title),
+                         tr("There are changes that have not been saved. Discard them?"));
 }
 
 void file_commands::store_language() {

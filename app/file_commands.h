@@ -5,6 +5,7 @@
 #include "fileio/safe_file.h"
 #include "views/command_action.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <filesystem>
@@ -19,6 +20,8 @@ class game_document;
 class message_sink;
 
 class file_commands {
+    Q_DECLARE_TR_FUNCTIONS(qira::file_commands)
+
   public:
     // The window's widgets the commands read: the install folder (Edit1), the language list
     // (cb_lng) and the progress bar of "Open Database" (pb).

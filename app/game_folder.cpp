@@ -76,18 +76,19 @@ command_outcome game_folder::choose() {
         if (QDir(folder).exists())
             start = folder;
     }
-    const QString folder =
-        choose_ ? choose_(start)
-                : QFileDialog::getExistingDirectory(
-                      window_, QStringLiteral("The folder QIRA 2004 is installed in"), start);
+    const QString folder = choose_
+                               ? choose_(start)
+                               : QFileDialog::getExistingDirectory(
+                                     window_, tr("The folder QIRA 2004 is installed in"), start);
     if (folder.isEmpty())
         return command_outcome::done();
     const QString dir = install_dir_of_folder(folder);
     if (!holds_game_database(dir)) {
         return command_outcome::refused(
-            QStringLiteral("%1 holds no data\\cmn\\qira.db, so it is not the folder "
-                           "of QIRA 2004.\n\nChoose the folder the game is "
-                           "installed in (the one that holds \"data\").")
+            //: %1: the folder chosen
+            tr("%1 holds no data\\cmn\\qira.db, so it is not the folder "
+               "of QIRA 2004.\n\nChoose the folder the game is "
+               "installed in (the one that holds \"data\").")
                 .arg(QDir::toNativeSeparators(folder)));
     }
     folder_->setText(dir);
@@ -96,11 +97,13 @@ command_outcome game_folder::choose() {
         remembered = key->write(QLatin1String(install_dir_value), dir).ok();
         key->close();
     }
-    return command_outcome::done(
-        remembered ? QStringLiteral("The game's folder is %1.").arg(dir)
-                   : QStringLiteral("The game's folder is %1 for now: it could not be "
+    if (remembered)
+        //: %1: the game's install folder
+        return command_outcome::done(tr("The game's folder is %1.").arg(dir));
+    //: %1: the game's install folder
+    return command_outcome::done(tr("The game's folder is %1 for now: it could not be "
                                     "remembered for the next start.")
-                         .arg(dir));
+                                     .arg(dir));
 }
 
 } // namespace qira

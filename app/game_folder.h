@@ -3,6 +3,7 @@
 
 #include "views/command_action.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -13,6 +14,8 @@ class QWidget;
 namespace qira {
 
 class game_folder {
+    Q_DECLARE_TR_FUNCTIONS(qira::game_folder)
+
   public:
     // Asks for a folder, starting at the one given; empty when the user cancels.
     using folder_chooser = std::function<QString(const QString& start)>;

@@ -41,60 +41,100 @@ void TForm1::make_commands() {
     const QKeySequence ctrl_shift_d(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
     const QKeySequence ctrl_shift_m(Qt::CTRL | Qt::SHIFT | Qt::Key_M);
     const command commands[] = {
-        {&TForm1::open_action, "open_action", "Open Database", {}, true, &TForm1::open_database},
+        {&TForm1::open_action,
+         "open_action",
+         QT_TR_NOOP("Open Database"),
+         {},
+         true,
+         &TForm1::open_database},
         {&TForm1::folder_action,
          "folder_action",
-         "Game folder...",
+         QT_TR_NOOP("Game folder..."),
          {},
          true,
          &TForm1::choose_game_folder},
-        {&TForm1::close_action, "close_action", "Close", {}, false, &TForm1::close_database},
-        {&TForm1::save_action, "save_action", "Save Changes", {}, false, &TForm1::save_changes},
-        {&TForm1::exit_action, "exit_action", "Exit", {}, true, &TForm1::exit_editor},
+        {&TForm1::close_action,
+         "close_action",
+         //: Closes the open game's files without leaving the editor
+         QT_TR_NOOP("Close"),
+         {},
+         false,
+         &TForm1::close_database},
+        {&TForm1::save_action,
+         "save_action",
+         QT_TR_NOOP("Save Changes"),
+         {},
+         false,
+         &TForm1::save_changes},
+        {&TForm1::exit_action,
+         "exit_action",
+         //: Quits the editor
+         QT_TR_NOOP("Exit"),
+         {},
+         true,
+         &TForm1::exit_editor},
         {&TForm1::patch_save_action,
          "patch_save_action",
-         "Save changes as patch...",
+         QT_TR_NOOP("Save changes as patch..."),
          {},
          false,
          &TForm1::save_patch},
         {&TForm1::patch_apply_action,
          "patch_apply_action",
-         "Apply patch...",
+         QT_TR_NOOP("Apply patch..."),
          {},
          false,
          &TForm1::apply_patch},
         // Its keys work on the start screen, where its button shows.
         {&TForm1::compare_action,
          "compare_action",
-         "Compare with...",
+         QT_TR_NOOP("Compare with..."),
          {ctrl_shift_d},
          false,
          &TForm1::compare_with},
         {&TForm1::merge_action,
          "merge_action",
-         "Merge patches...",
+         QT_TR_NOOP("Merge patches..."),
          {ctrl_shift_m},
          false,
          &TForm1::merge_patches},
         {&TForm1::finish_action,
          "finish_action",
-         "Finish Editing...",
+         //: Leaves the pages for the start screen, where the game is saved or closed
+         QT_TR_NOOP("Finish Editing..."),
          {},
          true,
          &TForm1::switch_screens},
         // The keys work while their button is shown: with a game open.
-        {&TForm1::undo_action, "undo_action", "Undo", {ctrl_z}, false, &TForm1::undo},
-        {&TForm1::redo_action, "redo_action", "Redo", {ctrl_shift_z, ctrl_y}, false, &TForm1::redo},
+        {&TForm1::undo_action,
+         "undo_action",
+         //: Takes back the last change
+         QT_TR_NOOP("Undo"),
+         {ctrl_z},
+         false,
+         &TForm1::undo},
+        {&TForm1::redo_action,
+         "redo_action",
+         //: Makes again the last change taken back
+         QT_TR_NOOP("Redo"),
+         {ctrl_shift_z, ctrl_y},
+         false,
+         &TForm1::redo},
         {&TForm1::tables_action,
          "tables_action",
-         "All tables...",
+         QT_TR_NOOP("All tables..."),
          {ctrl_t},
          true,
          &TForm1::show_tables},
-        {&TForm1::check_action, "check_action", "Check game...", {}, true, &TForm1::show_check},
+        {&TForm1::check_action,
+         "check_action",
+         QT_TR_NOOP("Check game..."),
+         {},
+         true,
+         &TForm1::show_check},
     };
     for (const command& c : commands) {
-        QAction* action = qira::make_command(this, c.name, QLatin1String(c.text), c.keys);
+        QAction* action = qira::make_command(this, c.name, tr(c.text), c.keys);
         action->setEnabled(c.enabled);
         connect(action, &QAction::triggered, this, [this, what = c.run] { run(what); });
         this->*c.action = action;
@@ -185,8 +225,8 @@ void TForm1::find_game_folder() {
     const bool found = folder_->find();
     Button15->setVisible(!found);
     if (!found)
-        save_status->setText(QStringLiteral("QIRA 2004 was not found: choose its folder with "
-                                            "\"Game folder...\"."));
+        save_status->setText(
+            tr("QIRA 2004 was not found: choose its folder with \"Game folder...\"."));
 }
 
 command_outcome TForm1::choose_game_folder() {
@@ -263,7 +303,7 @@ void TForm1::show_game_open(bool open) {
     // In this order: a button that loses the focus by being disabled hands it to the next.
     cb_lng->setEnabled(!open);
     if (open) {
-        finish_action->setText(QStringLiteral("Finish Editing..."));
+        finish_action->setText(tr("Finish Editing..."));
         build_navigation_tree();
         team->fill_stadium_list();
         doc.trees.copy_to_exchange();
@@ -327,8 +367,7 @@ command_outcome TForm1::switch_screens() {
     Panel4->setHidden(to_editing);
     if (!to_editing)
         Panel4->raise();
-    finish_action->setText(to_editing ? QStringLiteral("Finish Editing...")
-                                      : QStringLiteral("Continue Editing..."));
+    finish_action->setText(to_editing ? tr("Finish Editing...") : tr("Continue Editing..."));
     TreeView1->setVisible(to_editing);
     TreeView1Find->setVisible(to_editing);
     return command_outcome::done();

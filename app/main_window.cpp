@@ -90,16 +90,19 @@ void set_keyboard_access(TForm1& w) {
     tab_chain(chain);
 }
 
-const char* const hints_text = "Select leagues, teams, players on the left.\n"
-                               "And edit their parameters on the right.\n"
-                               "Don't forget to click 'Apply' button to save changes made.\n"
-                               "\n"
-                               "Click 'Finish Editing' on the top-left corner to\n"
-                               "exit to the main screen (you can finally save all your\n"
-                               "editions there by pressing 'Save Changes')\n"
-                               "\n"
-                               "You can change leagues and teams titles for \n"
-                               "the game, but they won't change in this program";
+// The hints page: one text for the translators, lines as the page shows them.
+//: The hints page beside the tree when a game has been opened; keep the line breaks.
+const char* const hints_text =
+    QT_TRANSLATE_NOOP("TForm1", "Select leagues, teams, players on the left.\n"
+                                "And edit their parameters on the right.\n"
+                                "Don't forget to click 'Apply' button to save changes made.\n"
+                                "\n"
+                                "Click 'Finish Editing' on the top-left corner to\n"
+                                "exit to the main screen (you can finally save all your\n"
+                                "editions there by pressing 'Save Changes')\n"
+                                "\n"
+                                "You can change leagues and teams titles for \n"
+                                "the game, but they won't change in this program");
 
 } // namespace
 
@@ -121,15 +124,14 @@ TForm1::TForm1(qira::message_sink* messages, QWidget* parent)
     build_start_screen();
     TreeView1 = named(new qira::node_tree(this), "TreeView1");
     doc.trees.navigation = TreeView1;
-    TreeView1Find =
-        new qira::tree_find(doc, TreeView1, QStringLiteral("Find in tree"), "TreeView1Find", this);
+    TreeView1Find = new qira::tree_find(doc, TreeView1, tr("Find in tree"), "TreeView1Find", this);
     TreeView1Find->hide();
     keep_place(TreeView1Find);
     TreeView1->setHeaderHidden(true);
     TreeView1->setIndentation(19);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setMinimumWidth(227);
-    TreeView1->setAccessibleName(QStringLiteral("Leagues, teams and players"));
+    TreeView1->setAccessibleName(tr("Leagues, teams and players"));
     keep_place(TreeView1);
     main = named(new QTabWidget(this), "main");
     main->setFocusPolicy(Qt::NoFocus);
@@ -177,7 +179,7 @@ void TForm1::build_top_bar() {
     Panel1 = panel("Panel1", true, this);
     Button4 = command_button("Button4", finish_action, Panel1);
     // Wide enough for both of its captions.
-    Button4->setText(QStringLiteral("Continue Editing..."));
+    Button4->setText(tr("Continue Editing..."));
     Button4->setMinimumWidth(Button4->sizeHint().width());
     Button4->setText(finish_action->text());
     Button4->hide();
@@ -185,10 +187,10 @@ void TForm1::build_top_bar() {
     ButtonUndo = command_button("ButtonUndo", undo_action, Panel1);
     ButtonRedo = command_button("ButtonRedo", redo_action, Panel1);
     ButtonTables = command_button("ButtonTables", tables_action, Panel1);
-    ButtonTables->setToolTip(QStringLiteral("Every table and field in a grid (Ctrl+T)"));
+    ButtonTables->setToolTip(tr("Every table and field in a grid (Ctrl+T)"));
     ButtonCheck = command_button("ButtonCheck", check_action, Panel1);
     ButtonCheck->setToolTip(
-        QStringLiteral("References between the tables that point nowhere, and other problems"));
+        tr("References between the tables that point nowhere, and other problems"));
     for (QPushButton* b : {ButtonUndo, ButtonRedo, ButtonTables, ButtonCheck}) {
         b->setAccessibleName(b->text());
         b->hide();
@@ -215,16 +217,15 @@ void TForm1::build_start_screen() {
     keep_place(Panel4);
     Image3 = picture("Image3", qira::start_title(ratio), Panel4);
     Image2 = picture("Image2", qira::start_logo(ratio), Panel4);
-    auto* about = new QLabel(
-        QStringLiteral("An editor for the data files of QIRA 2004.\n"
-                       "It changes the leagues, teams and players of an installed game:\n"
-                       "titles and names, formations, stadiums, captains, squad numbers\n"
-                       "and player attributes, and players can change teams."),
-        Panel4);
-    auto* disclaimer = new QLabel(
-        QStringLiteral("This program is not made or supported by the makers of the game.\n"
-                       "Keep a copy of the data\\cmn folder before you save changes."),
-        Panel4);
+    auto* about = new QLabel(tr("An editor for the data files of QIRA 2004.\n"
+                                "It changes the leagues, teams and players of an installed game:\n"
+                                "titles and names, formations, stadiums, captains, squad numbers\n"
+                                "and player attributes, and players can change teams."),
+                             Panel4);
+    auto* disclaimer =
+        new QLabel(tr("This program is not made or supported by the makers of the game.\n"
+                      "Keep a copy of the data\\cmn folder before you save changes."),
+                   Panel4);
     QPalette grey = disclaimer->palette();
     grey.setColor(QPalette::WindowText, QColor(96, 96, 96));
     disclaimer->setPalette(grey);
@@ -236,28 +237,28 @@ void TForm1::build_start_screen() {
 void TForm1::make_start_commands() {
     Button1 = command_button("Button1", open_action, Panel4);
     Button15 = command_button("Button15", folder_action, Panel4);
-    Button15->setAccessibleName(QStringLiteral("Choose the game's folder"));
+    Button15->setAccessibleName(tr("Choose the game's folder"));
     cb_lng = drop_down("cb_lng", qira::language_items(), Panel4);
-    Label32 = named(caption(QStringLiteral("Language file"), cb_lng, Panel4), "Label32");
+    Label32 = named(caption(tr("Language file"), cb_lng, Panel4), "Label32");
     Button14 = command_button("Button14", close_action, Panel4);
     Button11 = command_button("Button11", save_action, Panel4);
     Button10 = command_button("Button10", exit_action, Panel4);
     ButtonPatchSave = command_button("ButtonPatchSave", patch_save_action, Panel4);
     ButtonPatchSave->setToolTip(
-        QStringLiteral("Write what you changed since opening as a patch file to share"));
+        tr("Write what you changed since opening as a patch file to share"));
     ButtonPatchApply = command_button("ButtonPatchApply", patch_apply_action, Panel4);
     ButtonPatchApply->setToolTip(
-        QStringLiteral("Apply a patch file to the open game, as one step that can be undone"));
+        tr("Apply a patch file to the open game, as one step that can be undone"));
     for (QPushButton* b : {ButtonPatchSave, ButtonPatchApply})
         b->setAccessibleName(b->text());
     ButtonCompare = command_button("ButtonCompare", compare_action, Panel4);
-    ButtonCompare->setToolTip(QStringLiteral("Compare the open game with another install's and "
-                                             "take over the differences you tick (Ctrl+Shift+D)"));
-    ButtonCompare->setAccessibleName(QStringLiteral("Compare with another game"));
+    ButtonCompare->setToolTip(tr("Compare the open game with another install's and "
+                                 "take over the differences you tick (Ctrl+Shift+D)"));
+    ButtonCompare->setAccessibleName(tr("Compare with another game"));
     ButtonMerge = command_button("ButtonMerge", merge_action, Panel4);
-    ButtonMerge->setToolTip(QStringLiteral("Merge two patch files made on the open game, choose a "
-                                           "side where they disagree and apply (Ctrl+Shift+M)"));
-    ButtonMerge->setAccessibleName(QStringLiteral("Merge two patches"));
+    ButtonMerge->setToolTip(tr("Merge two patch files made on the open game, choose a "
+                               "side where they disagree and apply (Ctrl+Shift+M)"));
+    ButtonMerge->setAccessibleName(tr("Merge two patches"));
     pb = named(new QProgressBar(Panel4), "pb");
     pb->setRange(0, 100);
     pb->setValue(0);
@@ -276,7 +277,8 @@ void TForm1::make_start_commands() {
     cb_ui_lng->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     LabelUiLanguage = named(caption(tr("Window language"), cb_ui_lng, Panel4), "LabelUiLanguage");
     cb_ui_lng->setToolTip(tr("The language of the editor's window, from its next start"));
-    save_status = new qira::status_line("save_status", QStringLiteral("Status"), Panel4);
+    //: The name screen readers give the start screen's status line
+    save_status = new qira::status_line("save_status", tr("Status"), Panel4);
     save_status->setText(QStringLiteral(" "));
 }
 
@@ -326,10 +328,14 @@ void TForm1::build_pages() {
     team = new qira::team_page(doc);
     player = new qira::player_page(doc);
     roster = new qira::roster_page(doc, *team);
-    main->addTab(league, QStringLiteral("League"));
-    main->addTab(team, QStringLiteral("Team"));
-    main->addTab(player, QStringLiteral("Player"));
-    main->addTab(roster, QStringLiteral("blank"));
+    //: Tab title of the page of a league
+    main->addTab(league, tr("League"));
+    //: Tab title of the page of a team
+    main->addTab(team, tr("Team"));
+    //: Tab title of the page of a player
+    main->addTab(player, tr("Player"));
+    //: Tab title of the page that moves players between teams (it has always read "blank")
+    main->addTab(roster, tr("blank"));
 }
 
 void TForm1::build_hints_page() {
@@ -337,7 +343,7 @@ void TForm1::build_hints_page() {
     Memo1 = named(new QPlainTextEdit(TabSheet5), "Memo1");
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setPlainText(QLatin1String(hints_text));
+    Memo1->setPlainText(tr(hints_text));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     {
         QPalette face = Memo1->palette();
@@ -354,7 +360,8 @@ void TForm1::build_hints_page() {
                           metrics.lineSpacing() * (static_cast<int>(lines.size()) + 1) + 16);
     auto* page = new QVBoxLayout(TabSheet5);
     page->addWidget(Memo1);
-    main->addTab(TabSheet5, QStringLiteral("TabSheet5"));
+    //: Tab title of the hints page (it has always read "TabSheet5")
+    main->addTab(TabSheet5, tr("TabSheet5"));
 }
 
 void TForm1::build_layout() {

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -56,22 +57,37 @@ QString conflicts_text(const QString& name, const std::vector<result>& conflicts
         lines << text_of(conflicts[i].message());
     if (conflicts.size() > listed_conflicts)
         lines << QStringLiteral("...");
-    return QStringLiteral("%1 does not apply to this game: %2 %3. Nothing was changed.\n\n%4")
-        .arg(name)
-        .arg(conflicts.size())
-        .arg(conflicts.size() == 1 ? QStringLiteral("conflict") : QStringLiteral("conflicts"))
-        .arg(lines.join(QLatin1Char('\n')));
+    const QString listed = lines.join(QLatin1Char('\n'));
+    if (conflicts.size() == 1)
+        //: %1: the patch's name; %2: the conflict, on its own line
+        return QCoreApplication::translate(
+                   "qira::patch_commands",
+                   "%1 does not apply to this game: 1 conflict. Nothing was changed.\n\n%2")
+            .arg(name, listed);
+    const int count = static_cast<int>(conflicts.size());
+    //: %1: the patch's name; %Ln: how many conflicts (two or more); %2: the conflicts, one a line
+    return QCoreApplication::translate(
+               "qira::patch_commands",
+               "%1 does not apply to this game: %Ln conflicts. Nothing was changed.\n\n%2", nullptr,
+               count)
+        .arg(name, listed);
+}
+
+// A count as the user's language writes numbers.
+QString count_text(std::size_t n) {
+    return QLocale().toString(static_cast<qulonglong>(n));
 }
 
 } // namespace
 
 patch_commands::patch_commands(game_document& doc, QWidget* window)
     : doc_(doc), window_(window),
-      choose_(file_dialogs(window, QStringLiteral("Save changes as patch"),
-                           QStringLiteral("Apply patch"),
-                           QStringLiteral("Patches (*.json);;All files (*)"))),
-      choose_game_(file_dialogs(window, QString(), QStringLiteral("Compare with another game"),
-                                QStringLiteral("Game database (qira.db);;All files (*)"))),
+      choose_(file_dialogs(window, tr("Save changes as patch"), tr("Apply patch"),
+                           //: File dialog filters: the parts in brackets stay as they are
+                           tr("Patches (*.json);;All files (*)"))),
+      choose_game_(file_dialogs(window, QString(), tr("Compare with another game"),
+                                //: File dialog filters: the parts in brackets stay as they are
+                                tr("Game database (qira.db);;All files (*)"))),
       review_([](patch_review_window& dialog) { return dialog.exec() == QDialog::Accepted; }),
       resolve_([](merge_conflicts_window& dialog) { return dialog.exec() == QDialog::Accepted; }) {}
 
@@ -91,29 +107,32 @@ void patch_commands::files_opened(const std::filesystem::path& database,
 command_outcome patch_commands::save_patch() {
     if (opened_.database.empty())
         return command_outcome::refused(
-            QStringLiteral("The files could not be read again after they were opened, so there "
-                           "is nothing to compare the changes with."));
+            tr("The files could not be read again after they were opened, so there "
+               "is nothing to compare the changes with."));
     result_of<patch> made;
-    run_with_progress(window_, QStringLiteral("Comparing the game with its files as opened..."),
+    run_with_progress(window_, tr("Comparing the game with its files as opened..."),
                       [&] { made = patch_since_opened(opened_, doc_.game); });
     if (!made)
         return command_outcome::refused(
             QStringLiteral("No patch can be made: %1").arg(text_of(made.message())));
     if (made.value.empty())
-        return command_outcome::refused(QStringLiteral(
-            "Nothing was changed since the files were opened: there is no patch to write."));
+        return command_outcome::refused(
+            tr("Nothing was changed since the files were opened: there is no patch to write."));
     const QString path =
         choose_(true, stored_folder(patch_folder_value), QStringLiteral("mod.json"));
     if (path.isEmpty())
         return command_outcome::done();
     store_folder(patch_folder_value, QFileInfo(path).absolutePath());
     result saved;
-    run_with_progress(window_, QStringLiteral("Writing %1...").arg(QFileInfo(path).fileName()),
+    //: Progress; %1: the patch file's name
+    run_with_progress(window_, tr("Writing %1...").arg(QFileInfo(path).fileName()),
                       [&] { saved = save_patch_file(to_fs_path(path), made.value); });
     if (!saved)
-        return command_outcome::refused(saved, QLatin1String(save_error_caption));
-    return command_outcome::done(QStringLiteral("A patch of %1 changes was written to %2.")
-                                     .arg(made.value.change_count())
+        //: Title of the message box of a save that failed
+        return command_outcome::refused(saved, tr("Error"));
+    //: %Ln: how many changes; %1: the patch file's name
+    return command_outcome::done(tr("A patch of %Ln changes was written to %1.", nullptr,
+                                    static_cast<int>(made.value.change_count()))
                                      .arg(QFileInfo(path).fileName()));
 }
 
@@ -125,7 +144,8 @@ command_outcome patch_commands::apply_patch() {
     const QString name = QFileInfo(path).fileName();
     patch p;
     result read;
-    run_with_progress(window_, QStringLiteral("Reading %1...").arg(name),
+    //: Progress; %1: the patch file's name
+    run_with_progress(window_, tr("Reading %1...").arg(name),
                       [&] { read = load_patch_file(to_fs_path(path), p); });
     if (!read)
         return command_outcome::refused(read);
@@ -143,50 +163,63 @@ command_outcome patch_commands::merge_patches() {
         store_folder(patch_folder_value, QFileInfo(path).absolutePath());
         names[i] = QFileInfo(path).fileName();
         result read;
-        run_with_progress(window_, QStringLiteral("Reading %1...").arg(names[i]),
+        //: Progress; %1: the patch file's name
+        run_with_progress(window_, tr("Reading %1...").arg(names[i]),
                           [&] { read = load_patch_file(to_fs_path(path), sides[i]); });
         if (!read)
             return command_outcome::refused(read);
     }
-    const QString both = QStringLiteral("%1 and %2").arg(names[0], names[1]);
+    //: The two patch files merged, named in other messages; %1, %2: their file names
+    const QString both = tr("%1 and %2").arg(names[0], names[1]);
     result_of<merged_patches> merged;
-    run_with_progress(window_, QStringLiteral("Merging %1...").arg(both), [&] {
+    //: Progress; %1: the two patch files ("a.json and b.json")
+    run_with_progress(window_, tr("Merging %1...").arg(both), [&] {
         merged = qira::merge_patches(sides[0], sides[1], merge_side::none, &doc_.game.db);
     });
     if (!merged)
         return command_outcome::refused(
             QStringLiteral("%1 cannot be merged: %2. Nothing was changed.")
                 .arg(both, text_of(merged.message())));
-    QString note = QStringLiteral("Merged from %1: no conflicts.").arg(both);
+    //: %1: the two patch files ("a.json and b.json")
+    QString note = tr("Merged from %1: no conflicts.").arg(both);
     if (!merged.value.conflicts.empty()) {
         std::vector<merge_side> chosen;
         {
             merge_conflicts_window dialog(merged.value.conflicts,
-                                          QStringLiteral("Conflicts of %1").arg(both), names[0],
-                                          names[1], window_);
+                                          //: Window title; %1: the two patch files
+                                          tr("Conflicts of %1").arg(both), names[0], names[1],
+                                          window_);
             if (!resolve_(dialog))
                 return command_outcome::done(
-                    QStringLiteral("%1 were not merged; nothing was changed.").arg(both));
+                    //: %1: the two patch files ("a.json and b.json")
+                    tr("%1 were not merged; nothing was changed.").arg(both));
             chosen = dialog.choices();
         }
         merged = qira::merge_patches(sides[0], sides[1], chosen, &doc_.game.db);
         if (!merged)
             return command_outcome::refused(merged);
         const auto count = [&](merge_side side) {
-            return std::count(chosen.begin(), chosen.end(), side);
+            return static_cast<std::size_t>(std::count(chosen.begin(), chosen.end(), side));
         };
-        note =
-            QStringLiteral("Merged from %1: %2 %3 decided (a: %4, b: %5, left out: %6).")
-                .arg(both)
-                .arg(chosen.size())
-                .arg(chosen.size() == 1 ? QStringLiteral("conflict") : QStringLiteral("conflicts"))
-                .arg(count(merge_side::a))
-                .arg(count(merge_side::b))
-                .arg(count(merge_side::none));
+        const QString a = count_text(count(merge_side::a));
+        const QString b = count_text(count(merge_side::b));
+        const QString none = count_text(count(merge_side::none));
+        note = chosen.size() == 1
+                   //: %1: the two patch files; %2, %3, %4: how many conflicts took side a, took
+                   //: side b, were left out
+                   ? tr("Merged from %1: 1 conflict decided (a: %2, b: %3, left out: %4).")
+                         .arg(both, a, b, none)
+                   //: %1: the two patch files; %Ln: how many conflicts (two or more); %2, %3,
+                   //: %4: how many took side a, took side b, were left out
+                   : tr("Merged from %1: %Ln conflicts decided (a: %2, b: %3, left out: %4).",
+                        nullptr, static_cast<int>(chosen.size()))
+                         .arg(both, a, b, none);
     }
     return review_and_apply(merged.value.merged, both, note,
-                            QStringLiteral("merge patches %1").arg(both),
-                            QStringLiteral("Merge patches %1").arg(both));
+                            //: Undo step; %1: the two patch files ("a.json and b.json")
+                            tr("merge patches %1").arg(both),
+                            //: Window title; %1: the two patch files ("a.json and b.json")
+                            tr("Merge patches %1").arg(both));
 }
 
 command_outcome patch_commands::compare_with() {
@@ -206,38 +239,45 @@ command_outcome patch_commands::compare_with() {
         language = resolve_game_path(beside);
         std::error_code ec;
         if (!std::filesystem::exists(language, ec)) {
-            missing_language = QStringLiteral("%1 has no language file %2 beside it, so the "
-                                              "language entries are not compared.")
+            //: %1: the other game's database; %2: the language file's name
+            missing_language = tr("%1 has no language file %2 beside it, so the "
+                                  "language entries are not compared.")
                                    .arg(name, from_fs_path(language_name_));
             language.clear();
         }
     }
     result_of<patch> made;
-    run_with_progress(window_, QStringLiteral("Reading and comparing %1...").arg(name),
+    //: Progress; %1: the other game's database
+    run_with_progress(window_, tr("Reading and comparing %1...").arg(name),
                       [&] { made = patch_to_other_game(doc_.game, to_fs_path(path), language); });
     if (!made)
         return command_outcome::refused(
             QStringLiteral("The open game cannot be compared with %1: %2. Nothing was changed.")
                 .arg(name, text_of(made.message())));
     if (made.value.empty()) {
-        QString same = QStringLiteral("The open game and %1 hold the same.").arg(name);
+        //: %1: the other game's database
+        QString same = tr("The open game and %1 hold the same.").arg(name);
         if (!missing_language.isEmpty())
             same += QLatin1Char(' ') + missing_language;
         return command_outcome::done(same);
     }
-    QString note =
-        QStringLiteral("Differences from the open game to %1: tick what to take over.").arg(name);
+    //: %1: the other game's database
+    QString note = tr("Differences from the open game to %1: tick what to take over.").arg(name);
     if (!missing_language.isEmpty())
         note += QLatin1Char('\n') + missing_language;
-    return review_and_apply(made.value, name, note, QStringLiteral("take over from %1").arg(name),
-                            QStringLiteral("Compare with %1").arg(name));
+    return review_and_apply(made.value, name, note,
+                            //: Undo step; %1: the other game's database
+                            tr("take over from %1").arg(name),
+                            //: Window title; %1: the other game's database
+                            tr("Compare with %1").arg(name));
 }
 
 command_outcome patch_commands::review_and_apply(const patch& p, const QString& name,
                                                  const QString& note, const QString& step_name,
                                                  const QString& title) {
     if (p.empty())
-        return command_outcome::done(QStringLiteral("%1 holds no changes.").arg(name));
+        //: %1: the patch (or the game compared with)
+        return command_outcome::done(tr("%1 holds no changes.").arg(name));
     std::optional<patch_review> review;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -247,13 +287,14 @@ command_outcome patch_commands::review_and_apply(const patch& p, const QString& 
     bool accepted = false;
     {
         patch_review_window dialog(
-            *review, title.isEmpty() ? QStringLiteral("Review patch %1").arg(name) : title, note,
-            window_);
+            //: Window title; %1: the patch file's name
+            *review, title.isEmpty() ? tr("Review patch %1").arg(name) : title, note, window_);
         accepted = review_(dialog);
     }
     if (!accepted)
         return command_outcome::done(
-            QStringLiteral("%1 was not applied; nothing was changed.").arg(name));
+            //: %1: the patch (or the game compared with)
+            tr("%1 was not applied; nothing was changed.").arg(name));
     // The game changes here, on the window's own thread: nothing may paint it half changed.
     patch_step step = [&] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -268,14 +309,15 @@ command_outcome patch_commands::review_and_apply(const patch& p, const QString& 
         return command_outcome::refused(conflicts_text(name, step.conflicts));
     if (step.made.empty())
         return command_outcome::done(
-            QStringLiteral("%1: the selected changes change nothing in this game.").arg(name));
-    command_outcome out =
-        command_outcome::done(QStringLiteral("%1: %2 of %3 changes applied; Undo takes them back.")
-                                  .arg(name)
-                                  .arg(review->ticked_count())
-                                  .arg(review->change_count()));
+            //: %1: the patch (or the game compared with)
+            tr("%1: the selected changes change nothing in this game.").arg(name));
+    //: %1: the patch (or the game compared with); %2 of %3: the changes ticked of all changes
+    command_outcome out = command_outcome::done(
+        tr("%1: %2 of %3 changes applied; Undo takes them back.")
+            .arg(name, count_text(review->ticked_count()), count_text(review->change_count())));
     out.step = std::move(step.made);
-    out.step_name = step_name.isEmpty() ? QStringLiteral("apply patch %1").arg(name) : step_name;
+    //: Undo step; %1: the patch file's name
+    out.step_name = step_name.isEmpty() ? tr("apply patch %1").arg(name) : step_name;
     return out;
 }
 

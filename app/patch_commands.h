@@ -11,6 +11,8 @@
 #include "views/command_action.h"
 #include "views/file_dialogs.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 #include <functional>
 
@@ -31,6 +33,8 @@ using patch_reviewer = std::function<bool(patch_review_window&)>;
 using conflict_resolver = std::function<bool(merge_conflicts_window&)>;
 
 class patch_commands {
+    Q_DECLARE_TR_FUNCTIONS(qira::patch_commands)
+
   public:
     // `window`: the window the dialogs and the progress are shown over.
     patch_commands(game_document& doc, QWidget* window);

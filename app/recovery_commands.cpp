@@ -22,8 +22,11 @@ namespace qira {
 
 namespace {
 
-constexpr char put_aside_choice[] = "Put aside";
-constexpr char later_choice[] = "Decide at the next start";
+//: A choice of the question about the changes kept when the editor did not close normally
+const char* const put_aside_choice = QT_TRANSLATE_NOOP("qira::recovery_commands", "Put aside");
+//: A choice of the question about the changes kept when the editor did not close normally
+const char* const later_choice =
+    QT_TRANSLATE_NOOP("qira::recovery_commands", "Decide at the next start");
 
 constexpr int write_interval_ms = 1000;
 constexpr char file_prefix[] = "recovery-";
@@ -50,11 +53,6 @@ std::unique_ptr<QLockFile> try_lock(const QString& path) {
     if (!lock->tryLock(0))
         return nullptr;
     return lock;
-}
-
-QString changes_text(std::size_t n) {
-    return n == 1 ? QStringLiteral("1 unsaved change")
-                  : QStringLiteral("%1 unsaved changes").arg(n);
 }
 
 } // namespace
@@ -166,7 +164,8 @@ void recovery_commands::write_now() {
     }
     if (!lock_session()) {
         report(result::failure(result::code::write_failed, {.file = file_.toStdString()},
-                               "its lock cannot be taken"));
+                               //: Why the file that keeps the unsaved changes cannot be written
+                               tr("its lock cannot be taken").toStdString()));
         return;
     }
     writing_ = true;
@@ -260,13 +259,17 @@ QString recovery_commands::left_file() {
 void recovery_commands::put_aside_and_say(const QString& path) {
     const QString kept = put_aside(path);
     adopted_lock_.reset();
-    messages_.show(QLatin1String(app_title),
-                   kept.isEmpty()
-                       ? QStringLiteral("%1 could not be renamed; it stays for the next start.")
-                             .arg(QDir::toNativeSeparators(path))
-                       : QStringLiteral("The kept changes were put aside as %1. \"Apply patch...\" "
-                                        "can apply them to the game.")
-                             .arg(QDir::toNativeSeparators(kept)));
+    QString said;
+    if (kept.isEmpty())
+        //: %1: the file that keeps the changes
+        said = tr("%1 could not be renamed; it stays for the next start.")
+                   .arg(QDir::toNativeSeparators(path));
+    else
+        //: %1: the file the changes were put aside as
+        said = tr("The kept changes were put aside as %1. \"Apply patch...\" "
+                  "can apply them to the game.")
+                   .arg(QDir::toNativeSeparators(kept));
+    messages_.show(QLatin1String(app_title), said);
 }
 
 std::optional<recovery_commands::left_session> recovery_commands::offer() {
@@ -281,7 +284,7 @@ std::optional<recovery_commands::left_session> recovery_commands::offer() {
                 .arg(text_of(read.message()),
                      QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
         if (messages_.choose(QLatin1String(app_title), text,
-                             {QLatin1String(put_aside_choice), QLatin1String(later_choice)}) == 0)
+                             {tr(put_aside_choice), tr(later_choice)}) == 0)
             put_aside_and_say(path);
         adopted_lock_.reset();
         return std::nullopt;
@@ -297,29 +300,41 @@ recovery_commands::ask_to_take_back(const QString& path, recovery_contents kept)
         files_text << shown_path(h.language);
     QStringList changed;
     for (const auto& p : files_changed_since(h))
-        changed << QStringLiteral("%1 has changed on disk since (or cannot be read): changes that "
-                                  "no longer apply show as conflicts.")
+        //: %1: a game file
+        changed << tr("%1 has changed on disk since (or cannot be read): changes that "
+                      "no longer apply show as conflicts.")
                        .arg(shown_path(p));
     const QString changed_text =
         changed.isEmpty() ? QString() : changed.join(QLatin1Char('\n')) + QStringLiteral("\n\n");
+    const std::size_t count = kept.changes.change_count();
+    const QString files = files_text.join(QLatin1Char('\n'));
+    // One change has words of its own; more are counted.
     const QString question =
-        QStringLiteral("The editor did not close normally. It kept %1 to\n%2\n\n%3Open these "
-                       "files and apply the changes (one step of Undo), or put them aside?")
-            .arg(changes_text(kept.changes.change_count()), files_text.join(QLatin1Char('\n')),
-                 changed_text);
+        count == 1
+            //: %1: the game's files, one a line; %2: empty, or a paragraph about files changed
+            //: on disk since (it ends in an empty line)
+            ? tr("The editor did not close normally. It kept 1 unsaved change to\n%1\n\n%2Open "
+                 "these files and apply the changes (one step of Undo), or put them aside?")
+                  .arg(files, changed_text)
+            //: %Ln: how many changes (two or more); %1: the game's files, one a line; %2:
+            //: empty, or a paragraph about files changed on disk since (it ends in an empty line)
+            : tr("The editor did not close normally. It kept %Ln unsaved changes to\n%1\n\n%2"
+                 "Open these files and apply the changes (one step of Undo), or put them aside?",
+                 nullptr, static_cast<int>(count))
+                  .arg(files, changed_text);
     const int choice =
         messages_.choose(QLatin1String(app_title), question,
-                         {QStringLiteral("Open and apply"), QLatin1String(put_aside_choice),
-                          QLatin1String(later_choice)});
+                         {tr("Open and apply"), tr(put_aside_choice), tr(later_choice)});
     if (choice != 0) {
         if (choice == 1)
             put_aside_and_say(path);
         adopted_lock_.reset();
         return std::nullopt;
     }
-    QString note = QStringLiteral("These changes were kept by the editor when it did not close "
-                                  "normally (%1), made to the files as they were opened or saved "
-                                  "then.")
+    //: %1: the file that kept the changes
+    QString note = tr("These changes were kept by the editor when it did not close "
+                      "normally (%1), made to the files as they were opened or saved "
+                      "then.")
                        .arg(QDir::toNativeSeparators(path));
     if (!changed.isEmpty())
         note += QLatin1Char('\n') + changed.join(QLatin1Char('\n'));
@@ -335,10 +350,12 @@ QString recovery_commands::taken_back(const left_session& left, bool applied) {
     }
     const QString kept = put_aside(left.path);
     adopted_lock_.reset();
-    return kept.isEmpty() ? QStringLiteral("The kept changes stay in %1 for the next start.")
-                                .arg(QDir::toNativeSeparators(left.path))
-                          : QStringLiteral("The kept changes were put aside as %1.")
-                                .arg(QDir::toNativeSeparators(kept));
+    //: %1: the file that keeps the changes
+    return kept.isEmpty()
+               ? tr("The kept changes stay in %1 for the next start.")
+                     .arg(QDir::toNativeSeparators(left.path))
+               //: %1: the file the changes were put aside as
+               : tr("The kept changes were put aside as %1.").arg(QDir::toNativeSeparators(kept));
 }
 
 } // namespace qira

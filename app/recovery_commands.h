@@ -20,6 +20,7 @@
 #include "patch/recovery.h"
 #include "views/command_action.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <QThreadPool>
@@ -38,6 +39,8 @@ class message_sink;
 class status_line;
 
 class recovery_commands {
+    Q_DECLARE_TR_FUNCTIONS(qira::recovery_commands)
+
   public:
     recovery_commands(game_document& doc, message_sink& messages, status_line* status);
     // The window going away in order (after its close) ends the session: its file is removed.

@@ -2,6 +2,7 @@
 
 #include "app/win_registry.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -21,8 +22,12 @@ constexpr char user_group_prefix[] = "HKEY_CURRENT_USER/";
 
 // A value that could not be stored.
 result unstored(const QString& name) {
+    //: Why a setting was not saved; %1: the setting's name as the registry keeps it
+    const QString problem =
+        QCoreApplication::translate("qira::registry_key", "the value \"%1\" could not be stored")
+            .arg(name);
     return result::failure(result::code::write_failed, {.field = name.toStdString()},
-                           "the value \"" + name.toStdString() + "\" could not be stored");
+                           problem.toStdString());
 }
 
 // With QIRA_REGISTRY_MACHINE=read-only the file's machine keys refuse to be created or written,
