@@ -42,7 +42,7 @@ bool marked(const QString& text) {
 
 } // namespace
 
-class translation_test : public QObject {
+class window_texts_test : public QObject {
     Q_OBJECT
 
   private slots:
@@ -105,5 +105,5 @@ class translation_test : public QObject {
     }
 };
 
-QTEST_MAIN(translation_test)
-#include "translation_test.moc"
+QTEST_MAIN(window_texts_test)
+#include "window_texts_test.moc"

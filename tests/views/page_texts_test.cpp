@@ -59,7 +59,7 @@ QStringList unmarked_texts(const QWidget* root) {
 
 } // namespace
 
-class translation_test : public QObject {
+class page_texts_test : public QObject {
     Q_OBJECT
 
   private slots:
@@ -92,5 +92,5 @@ class translation_test : public QObject {
     }
 };
 
-QTEST_MAIN(translation_test)
-#include "translation_test.moc"
+QTEST_MAIN(page_texts_test)
+#include "page_texts_test.moc"
