@@ -36,6 +36,36 @@ void fail(const QString& file, const entry& e, const QString& what) {
                  qPrintable(e.context), qPrintable(e.source), qPrintable(what));
 }
 
+// The text of the element the reader is at, up to its end: characters, and the control
+// characters lupdate writes as <byte value="xd"/>; a <numerusform> child adds to `forms`.
+QString read_text(QXmlStreamReader& xml, QStringList* forms = nullptr) {
+    const QString element = xml.name().toString();
+    QString text;
+    int depth = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
+            bool ok = false;
+            const uint code =
+                xml.attributes().value(QLatin1String("value")).mid(1).toUInt(&ok, 16);
+            if (ok)
+                text += QChar(code);
+            ++depth;
+        } else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform") && forms) {
+            *forms << read_text(xml);
+        } else if (xml.isStartElement()) {
+            ++depth;
+        } else if (xml.isEndElement()) {
+            if (depth == 0 && xml.name() == element)
+                break;
+            --depth;
+        }
+    }
+    return text;
+}
+
 QList<entry> read_entries(const QString& file) {
     QList<entry> entries;
     QFile in(file);
@@ -52,24 +82,15 @@ QList<entry> read_entries(const QString& file) {
         if (!xml.isStartElement())
             continue;
         const auto name = xml.name();
-        if (name == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (name == QLatin1String("message"))
+        if (name == QLatin1String("name")) {
+            context = read_text(xml);
+        } else if (name == QLatin1String("message")) {
             current = entry{context, {}, {}, {}};
-        else if (name == QLatin1String("source"))
-            current.source = xml.readElementText();
-        else if (name == QLatin1String("translation")) {
+        } else if (name == QLatin1String("source")) {
+            current.source = read_text(xml);
+        } else if (name == QLatin1String("translation")) {
             current.type = xml.attributes().value(QLatin1String("type")).toString();
-            // Either text, or numerusform children.
-            QString text;
-            while (!(xml.isEndElement() && xml.name() == QLatin1String("translation")) &&
-                   !xml.atEnd()) {
-                xml.readNext();
-                if (xml.isCharacters())
-                    text += xml.text();
-                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
-                    current.forms << xml.readElementText();
-            }
+            const QString text = read_text(xml, &current.forms);
             if (current.forms.isEmpty())
                 current.forms << text;
             entries << current;
