@@ -1627,7 +1627,7 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     </message>
     <message>
         <source>&lt;-- Xchange --&gt;</source>
-        <translation>&lt;-- Intercambiar --&gt;</translation>
+        <translation>&lt;-- Cambiar --&gt;</translation>
     </message>
     <message>
         <source>Exchange with</source>
@@ -1657,7 +1657,7 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     </message>
     <message>
         <source>Sign free player...</source>
-        <translation>Fichar jugador libre...</translation>
+        <translation>Fichar libre...</translation>
     </message>
     <message>
         <source>Choose a player without a team to join this team</source>
@@ -2175,7 +2175,7 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <message>
         <source>%L1 of %L2</source>
         <extracomment>Which match of the find is shown: %1 of %2 matches</extracomment>
-        <translation>%L1 de %L2</translation>
+        <translation>%L1/%L2</translation>
     </message>
     <message>
         <source>no match</source>
