@@ -1581,7 +1581,7 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <name>qira::reference_picker</name>
     <message>
         <source>Row named: type a name or a number</source>
-        <translation>Fila nombrada: escribe un nombre o un número</translation>
+        <translation>Fila por nombre: escribe un nombre o un número</translation>
     </message>
     <message>
         <source>Rows the field may name</source>
@@ -1714,7 +1714,7 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     </message>
     <message>
         <source>release %1 to %2</source>
-        <translation>traspasar a %1 a %2</translation>
+        <translation>traspasar %1 a %2</translation>
     </message>
     <message>
         <source>release %1</source>
