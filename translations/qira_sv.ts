@@ -1657,7 +1657,7 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     </message>
     <message>
         <source>Sign free player...</source>
-        <translation>Värva fri spelare...</translation>
+        <translation>Fri spelare...</translation>
     </message>
     <message>
         <source>Choose a player without a team to join this team</source>
