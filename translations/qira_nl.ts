@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Check game...</source>
-        <translation>Spel controleren...</translation>
+        <translation>Controleren...</translation>
     </message>
     <message>
         <source>QIRA 2004 was not found: choose its folder with &quot;Game folder...&quot;.</source>
@@ -1657,7 +1657,7 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     </message>
     <message>
         <source>Sign free player...</source>
-        <translation>Vrije speler aantrekken...</translation>
+        <translation>Vrije speler...</translation>
     </message>
     <message>
         <source>Choose a player without a team to join this team</source>
@@ -2175,7 +2175,7 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <message>
         <source>%L1 of %L2</source>
         <extracomment>Which match of the find is shown: %1 of %2 matches</extracomment>
-        <translation>%L1 van %L2</translation>
+        <translation>%L1/%L2</translation>
     </message>
     <message>
         <source>no match</source>
