@@ -145,14 +145,14 @@ the game, but they won&apos;t change in this program</source>
         <extracomment>The hints page beside the tree when a game has been opened; keep the line breaks.</extracomment>
         <translation>Kies links competities, teams en spelers
 en bewerk rechts hun eigenschappen.
-Vergeet niet op &apos;Toepassen&apos; te klikken om ze op te slaan.
+Vergeet niet: klik op &apos;Toepassen&apos; om wijzigingen op te slaan.
 
 Klik linksboven op &apos;Bewerken afronden&apos; om
 naar het hoofdscherm te gaan (daar sla je al je
 wijzigingen ten slotte op met &apos;Wijzigingen opslaan&apos;)
 
 Je kunt de namen van competities en teams 
-voor het spel wijzigen, maar niet in dit programma</translation>
+voor het spel wijzigen, maar in dit programma veranderen ze niet</translation>
     </message>
     <message>
         <source>Find in tree</source>
@@ -449,7 +449,7 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <name>qira::item_lists</name>
     <message>
         <source>Primier</source>
-        <translation>Eredivisie</translation>
+        <translation>Hoogste</translation>
     </message>
     <message>
         <source>First</source>
@@ -1527,7 +1527,7 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
 
 %2Open these files and apply the changes (one step of Undo), or put them aside?</source>
         <extracomment>%1: the game&apos;s files, one a line; %2: empty, or a paragraph about files changed on disk since (it ends in an empty line)</extracomment>
-        <translation>De editor is niet normaal afgesloten. Hij heeft 1 niet-opgeslagen wijziging bewaard aan
+        <translation>De editor is niet normaal afgesloten. Hij heeft 1 niet-opgeslagen wijziging bewaard voor
 %1
 
 %2Deze bestanden openen en de wijzigingen toepassen (één stap van Ongedaan maken), of ze apart zetten?</translation>
@@ -1539,11 +1539,11 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
 %2Open these files and apply the changes (one step of Undo), or put them aside?</source>
         <extracomment>%Ln: how many changes (two or more); %1: the game&apos;s files, one a line; %2: empty, or a paragraph about files changed on disk since (it ends in an empty line)</extracomment>
         <translation>
-            <numerusform>De editor is niet normaal afgesloten. Hij heeft %Ln niet-opgeslagen wijziging bewaard aan
+            <numerusform>De editor is niet normaal afgesloten. Hij heeft %Ln niet-opgeslagen wijziging bewaard voor
 %1
 
 %2Deze bestanden openen en de wijzigingen toepassen (één stap van Ongedaan maken), of ze apart zetten?</numerusform>
-            <numerusform>De editor is niet normaal afgesloten. Hij heeft %Ln niet-opgeslagen wijzigingen bewaard aan
+            <numerusform>De editor is niet normaal afgesloten. Hij heeft %Ln niet-opgeslagen wijzigingen bewaard voor
 %1
 
 %2Deze bestanden openen en de wijzigingen toepassen (één stap van Ongedaan maken), of ze apart zetten?</numerusform>
