@@ -1657,7 +1657,7 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     </message>
     <message>
         <source>Sign free player...</source>
-        <translation>Ingaggia svincolato...</translation>
+        <translation>Svincolati...</translation>
     </message>
     <message>
         <source>Choose a player without a team to join this team</source>
@@ -2175,7 +2175,7 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <message>
         <source>%L1 of %L2</source>
         <extracomment>Which match of the find is shown: %1 of %2 matches</extracomment>
-        <translation>%L1 di %L2</translation>
+        <translation>%L1/%L2</translation>
     </message>
     <message>
         <source>no match</source>
