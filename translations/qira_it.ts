@@ -318,7 +318,7 @@ Salvare comunque?</numerusform>
     </message>
     <message>
         <source>%1, %L2 of them made since the files were opened. Double-click one to show its row.</source>
-        <translation>%1, di cui %L2 nati dall&apos;apertura dei file. Fai doppio clic su un problema per mostrarne la riga.</translation>
+        <translation>%1, di cui %L2 introdotti dopo l&apos;apertura dei file. Fai doppio clic su un problema per mostrarne la riga.</translation>
     </message>
     <message>
         <source>1 problem</source>
@@ -1016,7 +1016,7 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     </message>
     <message>
         <source>Comparing the game with its files as opened...</source>
-        <translation>Confronto del gioco con i suoi file come erano all&apos;apertura...</translation>
+        <translation>Confronto del gioco con i suoi file com&apos;erano all&apos;apertura...</translation>
     </message>
     <message>
         <source>Nothing was changed since the files were opened: there is no patch to write.</source>
@@ -1136,7 +1136,7 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <message>
         <source>%1 was not applied; nothing was changed.</source>
         <extracomment>%1: the patch (or the game compared with)</extracomment>
-        <translation>%1: niente è stato applicato; non è stato modificato nulla.</translation>
+        <translation>%1: nessuna modifica applicata; il gioco non è cambiato.</translation>
     </message>
     <message>
         <source>%1: the selected changes change nothing in this game.</source>
@@ -1146,7 +1146,7 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <message>
         <source>%1: %2 of %3 changes applied; Undo takes them back.</source>
         <extracomment>%1: the patch (or the game compared with); %2 of %3: the changes ticked of all changes</extracomment>
-        <translation>%1: applicate %2 modifiche su %3; Annulla le ritira.</translation>
+        <translation>%1: applicate %2 modifiche su %3; si possono annullare con Annulla.</translation>
     </message>
     <message>
         <source>apply patch %1</source>
@@ -1556,7 +1556,7 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <message>
         <source>These changes were kept by the editor when it did not close normally (%1), made to the files as they were opened or saved then.</source>
         <extracomment>%1: the file that kept the changes</extracomment>
-        <translation>Queste modifiche sono state conservate dall&apos;editor quando non si è chiuso normalmente (%1) e valgono per i file com&apos;erano allora, aperti o salvati.</translation>
+        <translation>Queste modifiche sono state conservate dall&apos;editor quando non si è chiuso normalmente (%1) e si riferiscono ai file com&apos;erano quando furono aperti o salvati.</translation>
     </message>
     <message>
         <source>The kept changes stay in %1 for the next start.</source>
