@@ -5,131 +5,131 @@
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarta</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Window language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua della finestra</translation>
     </message>
     <message>
         <source>The language of the editor&apos;s window, from its next start</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua della finestra dell&apos;editor, dal prossimo avvio</translation>
     </message>
     <message>
         <source>The choice of language could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile memorizzare la scelta della lingua.</translation>
     </message>
     <message>
         <source>The window speaks %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra è in %1.</translation>
     </message>
     <message>
         <source>The window will speak %1 from the editor&apos;s next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra sarà in %1 dal prossimo avvio dell&apos;editor.</translation>
     </message>
     <message>
         <source>Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri database</translation>
     </message>
     <message>
         <source>Game folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella gioco...</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>Closes the open game&apos;s files without leaving the editor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva modifiche</translation>
     </message>
     <message>
         <source>Exit</source>
         <extracomment>Quits the editor</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Save changes as patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva modifiche come patch...</translation>
     </message>
     <message>
         <source>Apply patch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica patch...</translation>
     </message>
     <message>
         <source>Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con...</translation>
     </message>
     <message>
         <source>Merge patches...</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci patch...</translation>
     </message>
     <message>
         <source>Finish Editing...</source>
         <extracomment>Leaves the pages for the start screen, where the game is saved or closed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Termina modifica...</translation>
     </message>
     <message>
         <source>Undo</source>
         <extracomment>Takes back the last change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
         <extracomment>Makes again the last change taken back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>All tables...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le tabelle...</translation>
     </message>
     <message>
         <source>Check game...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica gioco...</translation>
     </message>
     <message>
         <source>QIRA 2004 was not found: choose its folder with &quot;Game folder...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>QIRA 2004 non è stato trovato: scegli la sua cartella con &quot;Cartella gioco...&quot;.</translation>
     </message>
     <message>
         <source>Continue Editing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua modifica...</translation>
     </message>
     <message>
         <source>Select leagues, teams, players on the left.
@@ -143,97 +143,110 @@ editions there by pressing &apos;Save Changes&apos;)
 You can change leagues and teams titles for 
 the game, but they won&apos;t change in this program</source>
         <extracomment>The hints page beside the tree when a game has been opened; keep the line breaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona campionati, squadre e giocatori a sinistra
+e modificane i parametri a destra.
+Ricorda di premere &apos;Applica&apos; per salvare le modifiche.
+
+Premi &apos;Termina modifica&apos; nell&apos;angolo in alto a sinistra
+per tornare alla schermata principale (lì potrai salvare
+tutte le modifiche premendo &apos;Salva modifiche&apos;)
+
+Puoi cambiare i nomi di campionati e squadre nel 
+gioco, ma in questo programma non cambieranno</translation>
     </message>
     <message>
         <source>Find in tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nell&apos;albero</translation>
     </message>
     <message>
         <source>Leagues, teams and players</source>
-        <translation type="unfinished"></translation>
+        <translation>Campionati, squadre e giocatori</translation>
     </message>
     <message>
         <source>Every table and field in a grid (Ctrl+T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le tabelle e i campi in una griglia (Ctrl+T)</translation>
     </message>
     <message>
         <source>References between the tables that point nowhere, and other problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Riferimenti tra le tabelle che non puntano a nulla e altri problemi</translation>
     </message>
     <message>
         <source>An editor for the data files of QIRA 2004.
 It changes the leagues, teams and players of an installed game:
 titles and names, formations, stadiums, captains, squad numbers
 and player attributes, and players can change teams.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un editor per i file di dati di QIRA 2004.
+Modifica campionati, squadre e giocatori di un gioco installato:
+nomi, moduli, stadi, capitani, numeri di maglia e attributi
+dei giocatori; inoltre i giocatori possono cambiare squadra.</translation>
     </message>
     <message>
         <source>This program is not made or supported by the makers of the game.
 Keep a copy of the data\cmn folder before you save changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo programma non è realizzato né supportato dagli autori del gioco.
+Fai una copia della cartella data\cmn prima di salvare le modifiche.</translation>
     </message>
     <message>
         <source>Choose the game&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la cartella del gioco</translation>
     </message>
     <message>
         <source>Language file</source>
-        <translation type="unfinished"></translation>
+        <translation>File di lingua</translation>
     </message>
     <message>
         <source>Write what you changed since opening as a patch file to share</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi le modifiche fatte dall&apos;apertura in un file patch da condividere</translation>
     </message>
     <message>
         <source>Apply a patch file to the open game, as one step that can be undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica un file patch al gioco aperto, in un solo passo che si può annullare</translation>
     </message>
     <message>
         <source>Compare the open game with another install&apos;s and take over the differences you tick (Ctrl+Shift+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta il gioco aperto con un&apos;altra installazione e importa le differenze che spunti (Ctrl+Shift+D)</translation>
     </message>
     <message>
         <source>Compare with another game</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con un altro gioco</translation>
     </message>
     <message>
         <source>Merge two patch files made on the open game, choose a side where they disagree and apply (Ctrl+Shift+M)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci due file patch creati sul gioco aperto, scegli quale tenere dove non concordano e applica (Ctrl+Shift+M)</translation>
     </message>
     <message>
         <source>Merge two patches</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci due patch</translation>
     </message>
     <message>
         <source>Status</source>
         <extracomment>The name screen readers give the start screen&apos;s status line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>League</source>
         <extracomment>Tab title of the page of a league</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Campionato</translation>
     </message>
     <message>
         <source>Team</source>
         <extracomment>Tab title of the page of a team</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Squadra</translation>
     </message>
     <message>
         <source>Player</source>
         <extracomment>Tab title of the page of a player</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>blank</source>
         <extracomment>Tab title of the page that moves players between teams (it has always read &quot;blank&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vuoto</translation>
     </message>
     <message>
         <source>TabSheet5</source>
         <extracomment>Tab title of the hints page (it has always read &quot;TabSheet5&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TabSheet5</translation>
     </message>
 </context>
 <context>
@@ -241,9 +254,9 @@ Keep a copy of the data\cmn folder before you save changes.</source>
     <message numerus="yes">
         <source>and %Ln more</source>
         <extracomment>The last line of a list of problems; %Ln: how many more are not listed</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>e %Ln altro</numerusform>
+            <numerusform>e altri %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -253,7 +266,11 @@ Keep a copy of the data\cmn folder before you save changes.</source>
 
 Save anyway?</source>
         <extracomment>%1: the problem, on its own line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche lasciano un problema che i file non avevano:
+
+%1
+
+Salvare comunque?</translation>
     </message>
     <message numerus="yes">
         <source>The changes leave %Ln problems the files did not have:
@@ -262,9 +279,17 @@ Save anyway?</source>
 
 Save anyway?</source>
         <extracomment>%Ln: how many problems (two or more); %1: the problems, one a line</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le modifiche lasciano %Ln problema che i file non avevano:
+
+%1
+
+Salvare comunque?</numerusform>
+            <numerusform>Le modifiche lasciano %Ln problemi che i file non avevano:
+
+%1
+
+Salvare comunque?</numerusform>
         </translation>
     </message>
 </context>
@@ -272,38 +297,38 @@ Save anyway?</source>
     <name>qira::check_window</name>
     <message>
         <source>Check game</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica gioco</translation>
     </message>
     <message>
         <source>Check summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo della verifica</translation>
     </message>
     <message>
         <source>Problems of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemi del gioco</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica di nuovo</translation>
     </message>
     <message>
         <source>No problems found.</source>
         <extracomment>%1: the number of problems (&quot;1 problem&quot;, &quot;3 problems&quot;); %2: how many of them are new</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun problema trovato.</translation>
     </message>
     <message>
         <source>%1, %L2 of them made since the files were opened. Double-click one to show its row.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, di cui %L2 introdotti dopo l&apos;apertura dei file. Fai doppio clic su un problema per mostrarne la riga.</translation>
     </message>
     <message>
         <source>1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>1 problema</translation>
     </message>
     <message numerus="yes">
         <source>%Ln problems</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln problema</numerusform>
+            <numerusform>%Ln problemi</numerusform>
         </translation>
     </message>
 </context>
@@ -313,32 +338,34 @@ Save anyway?</source>
         <source>Can&apos;t open %1 file!
 <byte value="xd"/>Make sure QIRA 2004 fully installed</source>
         <extracomment>%1: the language file&apos;s name (eng.db)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file %1!
+<byte value="xd"/>Assicurati che QIRA 2004 sia installato completamente</translation>
     </message>
     <message>
         <source>Can&apos;t open %1 file.
 <byte value="xd"/>Make sure QIRA 2004 fully installed</source>
         <extracomment>%1: the game database&apos;s name (qira.db)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file %1.
+<byte value="xd"/>Assicurati che QIRA 2004 sia installato completamente</translation>
     </message>
     <message>
         <source>Fatal Error</source>
         <extracomment>Title of the message box of a game file that did not load</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore irreversibile</translation>
     </message>
     <message>
         <source>Error</source>
         <extracomment>Title of the message box of a save that failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Changes saved to %1 and %2.</source>
         <extracomment>%1: the game database&apos;s file name, %2: the language file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche salvate in %1 e %2.</translation>
     </message>
     <message>
         <source>There are changes that have not been saved. Discard them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono modifiche non salvate. Scartarle?</translation>
     </message>
 </context>
 <context>
@@ -346,592 +373,594 @@ Save anyway?</source>
     <message>
         <source>Filter</source>
         <extracomment>Placeholder of the field above a column that filters its rows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Filter of column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro della colonna %1</translation>
     </message>
     <message>
         <source>Rows whose %1 contains this text, or a comparison: =5, !=5, &gt;10, &lt;=3, 10..20</source>
         <extracomment>%1: the column&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Righe in cui %1 contiene questo testo, oppure un confronto: =5, !=5, &gt;10, &lt;=3, 10..20</translation>
     </message>
 </context>
 <context>
     <name>qira::free_player_dialog</name>
     <message>
         <source>Sign free player</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingaggia svincolato</translation>
     </message>
     <message>
         <source>Filter by name or id</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra per nome o id</translation>
     </message>
     <message>
         <source>Filter of players without a team</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro dei giocatori senza squadra</translation>
     </message>
     <message>
         <source>Players without a team</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori senza squadra</translation>
     </message>
     <message>
         <source>&amp;Players without a team (%L1)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giocatori senza squadra (%L1)</translation>
     </message>
 </context>
 <context>
     <name>qira::game_folder</name>
     <message>
         <source>The folder QIRA 2004 is installed in</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella in cui è installato QIRA 2004</translation>
     </message>
     <message>
         <source>%1 holds no data\cmn\qira.db, so it is not the folder of QIRA 2004.
 
 Choose the folder the game is installed in (the one that holds &quot;data&quot;).</source>
         <extracomment>%1: the folder chosen</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene data\cmn\qira.db, quindi non è la cartella di QIRA 2004.
+
+Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data&quot;).</translation>
     </message>
     <message>
         <source>The game&apos;s folder is %1.</source>
         <extracomment>%1: the game&apos;s install folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La cartella del gioco è %1.</translation>
     </message>
     <message>
         <source>The game&apos;s folder is %1 for now: it could not be remembered for the next start.</source>
         <extracomment>%1: the game&apos;s install folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Per ora la cartella del gioco è %1: non è stato possibile memorizzarla per il prossimo avvio.</translation>
     </message>
 </context>
 <context>
     <name>qira::handler_values</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; non è un valore intero valido</translation>
     </message>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice di lista fuori dai limiti (%1)</translation>
     </message>
 </context>
 <context>
     <name>qira::item_lists</name>
     <message>
         <source>Primier</source>
-        <translation type="unfinished"></translation>
+        <translation>Massima</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconda</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>Terza</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Altra</translation>
     </message>
     <message>
         <source>Posession</source>
-        <translation type="unfinished"></translation>
+        <translation>Possesso palla</translation>
     </message>
     <message>
         <source>Long ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Palla lunga</translation>
     </message>
     <message>
         <source>Wing play</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco sulle fasce</translation>
     </message>
     <message>
         <source>Not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Non impostato</translation>
     </message>
     <message>
         <source>3-5-2 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>3-5-2 offensivo</translation>
     </message>
     <message>
         <source>3-5-2 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>3-5-2 difensivo</translation>
     </message>
     <message>
         <source>3-5-2 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>3-5-2 equilibrato</translation>
     </message>
     <message>
         <source>4-3-3 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>4-3-3 equilibrato</translation>
     </message>
     <message>
         <source>4-3-3 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>4-3-3 difensivo</translation>
     </message>
     <message>
         <source>4-3-3 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>4-3-3 offensivo</translation>
     </message>
     <message>
         <source>4-4-2 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>4-4-2 equilibrato</translation>
     </message>
     <message>
         <source>4-4-2 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>4-4-2 difensivo</translation>
     </message>
     <message>
         <source>4-4-2 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>4-4-2 offensivo</translation>
     </message>
     <message>
         <source>5-3-2 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>5-3-2 equilibrato</translation>
     </message>
     <message>
         <source>5-3-2 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>5-3-2 difensivo</translation>
     </message>
     <message>
         <source>5-3-2 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>5-3-2 offensivo</translation>
     </message>
     <message>
         <source>5-2-3 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>5-2-3 equilibrato</translation>
     </message>
     <message>
         <source>5-2-3 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>5-2-3 difensivo</translation>
     </message>
     <message>
         <source>5-2-3 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>5-2-3 offensivo</translation>
     </message>
     <message>
         <source>4-5-1 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>4-5-1 equilibrato</translation>
     </message>
     <message>
         <source>4-1-2-1-2 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>4-1-2-1-2 equilibrato</translation>
     </message>
     <message>
         <source>4-2-3-1 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>4-2-3-1 equilibrato</translation>
     </message>
     <message>
         <source>4-3-1-2 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>4-3-1-2 equilibrato</translation>
     </message>
     <message>
         <source>4-2-4 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>4-2-4 equilibrato</translation>
     </message>
     <message>
         <source>4-4-1-1 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>4-4-1-1 equilibrato</translation>
     </message>
     <message>
         <source>3-4-1-2 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>3-4-1-2 equilibrato</translation>
     </message>
     <message>
         <source>3-6-1 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>3-6-1 equilibrato</translation>
     </message>
     <message>
         <source>2-3-5 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>2-3-5 equilibrato</translation>
     </message>
     <message>
         <source>5-4-1 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>5-4-1 equilibrato</translation>
     </message>
     <message>
         <source>3-6-1 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>3-6-1 offensivo</translation>
     </message>
     <message>
         <source>3-6-1 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>3-6-1 difensivo</translation>
     </message>
     <message>
         <source>4-4-1-1 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>4-4-1-1 offensivo</translation>
     </message>
     <message>
         <source>3-4-3 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>3-4-3 offensivo</translation>
     </message>
     <message>
         <source>3-4-3 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>3-4-3 difensivo</translation>
     </message>
     <message>
         <source>3-4-3 Neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>3-4-3 equilibrato</translation>
     </message>
     <message>
         <source>2-3-5 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>2-3-5 offensivo</translation>
     </message>
     <message>
         <source>2-3-5 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>2-3-5 difensivo</translation>
     </message>
     <message>
         <source>3-4-1-2 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>3-4-1-2 offensivo</translation>
     </message>
     <message>
         <source>3-4-1-2 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>3-4-1-2 difensivo</translation>
     </message>
     <message>
         <source>4-1-2-1-2 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>4-1-2-1-2 offensivo</translation>
     </message>
     <message>
         <source>4-1-2-1-2 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>4-1-2-1-2 difensivo</translation>
     </message>
     <message>
         <source>4-2-3-1 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>4-2-3-1 offensivo</translation>
     </message>
     <message>
         <source>4-2-3-1 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>4-2-3-1 difensivo</translation>
     </message>
     <message>
         <source>4-2-4 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>4-2-4 offensivo</translation>
     </message>
     <message>
         <source>4-2-4 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>4-2-4 difensivo</translation>
     </message>
     <message>
         <source>4-3-1-2 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>4-3-1-2 offensivo</translation>
     </message>
     <message>
         <source>4-3-1-2 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>4-3-1-2 difensivo</translation>
     </message>
     <message>
         <source>4-4-1-1 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>4-4-1-1 difensivo</translation>
     </message>
     <message>
         <source>4-5-1 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>4-5-1 offensivo</translation>
     </message>
     <message>
         <source>4-5-1 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>4-5-1 difensivo</translation>
     </message>
     <message>
         <source>5-4-1 Attacking</source>
-        <translation type="unfinished"></translation>
+        <translation>5-4-1 offensivo</translation>
     </message>
     <message>
         <source>5-4-1 Defensive</source>
-        <translation type="unfinished"></translation>
+        <translation>5-4-1 difensivo</translation>
     </message>
     <message>
         <source>GK</source>
         <extracomment>Positions on the pitch, abbreviated as on a team sheet (GK goalkeeper, SW sweeper, RB right back, CB centre back, DM/CM/AM defensive/central/attacking midfielder, WM wide midfielder, CF centre forward, ST striker, Sub substitute, Res reserve)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>POR</translation>
     </message>
     <message>
         <source>SW</source>
-        <translation type="unfinished"></translation>
+        <translation>LIB</translation>
     </message>
     <message>
         <source>RB</source>
-        <translation type="unfinished"></translation>
+        <translation>TD</translation>
     </message>
     <message>
         <source>RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>DCD</translation>
     </message>
     <message>
         <source>CB</source>
-        <translation type="unfinished"></translation>
+        <translation>DC</translation>
     </message>
     <message>
         <source>LCB</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS</translation>
     </message>
     <message>
         <source>LB</source>
-        <translation type="unfinished"></translation>
+        <translation>TS</translation>
     </message>
     <message>
         <source>RDM</source>
-        <translation type="unfinished"></translation>
+        <translation>CDD</translation>
     </message>
     <message>
         <source>RCDM</source>
-        <translation type="unfinished"></translation>
+        <translation>CDCD</translation>
     </message>
     <message>
         <source>CDM</source>
-        <translation type="unfinished"></translation>
+        <translation>CDC</translation>
     </message>
     <message>
         <source>LCDM</source>
-        <translation type="unfinished"></translation>
+        <translation>CDCS</translation>
     </message>
     <message>
         <source>LDM</source>
-        <translation type="unfinished"></translation>
+        <translation>CDS</translation>
     </message>
     <message>
         <source>RWM</source>
-        <translation type="unfinished"></translation>
+        <translation>ED</translation>
     </message>
     <message>
         <source>RM</source>
-        <translation type="unfinished"></translation>
+        <translation>CD</translation>
     </message>
     <message>
         <source>RCM</source>
-        <translation type="unfinished"></translation>
+        <translation>CCD</translation>
     </message>
     <message>
         <source>CM</source>
-        <translation type="unfinished"></translation>
+        <translation>CC</translation>
     </message>
     <message>
         <source>LCM</source>
-        <translation type="unfinished"></translation>
+        <translation>CCS</translation>
     </message>
     <message>
         <source>LM</source>
-        <translation type="unfinished"></translation>
+        <translation>CS</translation>
     </message>
     <message>
         <source>LWM</source>
-        <translation type="unfinished"></translation>
+        <translation>ES</translation>
     </message>
     <message>
         <source>RAM</source>
-        <translation type="unfinished"></translation>
+        <translation>COD</translation>
     </message>
     <message>
         <source>RCAM</source>
-        <translation type="unfinished"></translation>
+        <translation>COCD</translation>
     </message>
     <message>
         <source>CAM</source>
-        <translation type="unfinished"></translation>
+        <translation>COC</translation>
     </message>
     <message>
         <source>LCAM</source>
-        <translation type="unfinished"></translation>
+        <translation>COCS</translation>
     </message>
     <message>
         <source>LAM</source>
-        <translation type="unfinished"></translation>
+        <translation>COS</translation>
     </message>
     <message>
         <source>RCF</source>
-        <translation type="unfinished"></translation>
+        <translation>ATD</translation>
     </message>
     <message>
         <source>CF</source>
-        <translation type="unfinished"></translation>
+        <translation>ATT</translation>
     </message>
     <message>
         <source>LCF</source>
-        <translation type="unfinished"></translation>
+        <translation>ATS</translation>
     </message>
     <message>
         <source>RS</source>
-        <translation type="unfinished"></translation>
+        <translation>PD</translation>
     </message>
     <message>
         <source>ST</source>
-        <translation type="unfinished"></translation>
+        <translation>PC</translation>
     </message>
     <message>
         <source>LS</source>
-        <translation type="unfinished"></translation>
+        <translation>PS</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Pan</translation>
     </message>
     <message>
         <source>Res</source>
-        <translation type="unfinished"></translation>
+        <translation>Ris</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Castano</translation>
     </message>
     <message>
         <source>Light Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Castano chiaro</translation>
     </message>
     <message>
         <source>Fair</source>
-        <translation type="unfinished"></translation>
+        <translation>Biondo</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo</translation>
     </message>
 </context>
 <context>
     <name>qira::league_page</name>
     <message>
         <source>Long Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome lungo</translation>
     </message>
     <message>
         <source>Short Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome breve</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Apply</source>
         <extracomment>Button: writes the page&apos;s edits to the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Apply league %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche campionato %1</translation>
     </message>
 </context>
 <context>
     <name>qira::merge_conflicts_window</name>
     <message>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>escluso</translation>
     </message>
     <message>
         <source>bits no field covers</source>
         <extracomment>What a conflict is about: bits of a row that no field of the table covers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bit non coperti da alcun campo</translation>
     </message>
     <message>
         <source>the row</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga</translation>
     </message>
     <message>
         <source>the table&apos;s rows</source>
-        <translation type="unfinished"></translation>
+        <translation>le righe della tabella</translation>
     </message>
     <message>
         <source>text</source>
         <extracomment>What a conflict is about: a text of the language file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>testo</translation>
     </message>
     <message>
         <source>1 place where A (%1) and B (%2) disagree. Choose the side each takes, or leave it out; the merged changes are shown for review next.</source>
         <extracomment>%1 and %2: the names of the two patches merged</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 punto in cui A (%1) e B (%2) non concordano. Scegli il lato da tenere, oppure escludilo; poi le modifiche unite verranno mostrate per essere esaminate.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln places where A (%1) and B (%2) disagree. Choose the side each takes, or leave it out; the merged changes are shown for review next.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln punto in cui A (%1) e B (%2) non concordano. Scegli il lato da tenere, oppure escludilo; poi le modifiche unite verranno mostrate per essere esaminate.</numerusform>
+            <numerusform>%Ln punti in cui A (%1) e B (%2) non concordano. Scegli per ognuno il lato da tenere, oppure escludilo; poi le modifiche unite verranno mostrate per essere esaminate.</numerusform>
         </translation>
     </message>
     <message>
         <source>What the conflicts are</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione dei conflitti</translation>
     </message>
     <message>
         <source>Conflicts of the two patches</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflitti tra le due patch</translation>
     </message>
     <message>
         <source>Row</source>
         <extracomment>Column headers: the row, the field, its value before both patches, the value of patch A and of patch B, and the side taken</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>Base</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Take</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta</translation>
     </message>
     <message>
         <source>%1 on the selected lines (%2)</source>
         <extracomment>%1: the command (Take A, Take B, Leave out); %2: its keys</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sulle righe selezionate (%2)</translation>
     </message>
     <message>
         <source>Take A</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni A</translation>
     </message>
     <message>
         <source>Take B</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni B</translation>
     </message>
     <message>
         <source>Leave out</source>
-        <translation type="unfinished"></translation>
+        <translation>Escludi</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Merge with these choices and review the changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci con queste scelte ed esamina le modifiche</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>qira::message_sink</name>
     <message>
         <source>Fatal Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore irreversibile</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
@@ -941,515 +970,522 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
 
 %2</source>
         <extracomment>%1: the patch&apos;s name; %2: the conflict, on its own line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non si applica a questo gioco: 1 conflitto. Non è stato modificato nulla.
+
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%1 does not apply to this game: %Ln conflicts. Nothing was changed.
 
 %2</source>
         <extracomment>%1: the patch&apos;s name; %Ln: how many conflicts (two or more); %2: the conflicts, one a line</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 non si applica a questo gioco: %Ln conflitto. Non è stato modificato nulla.
+
+%2</numerusform>
+            <numerusform>%1 non si applica a questo gioco: %Ln conflitti. Non è stato modificato nulla.
+
+%2</numerusform>
         </translation>
     </message>
     <message>
         <source>Save changes as patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva modifiche come patch</translation>
     </message>
     <message>
         <source>Apply patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica patch</translation>
     </message>
     <message>
         <source>Patches (*.json);;All files (*)</source>
         <extracomment>File dialog filters: the parts in brackets stay as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patch (*.json);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Compare with another game</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con un altro gioco</translation>
     </message>
     <message>
         <source>Game database (qira.db);;All files (*)</source>
         <extracomment>File dialog filters: the parts in brackets stay as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Database del gioco (qira.db);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>The files could not be read again after they were opened, so there is nothing to compare the changes with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile rileggere i file dopo la loro apertura, quindi non c&apos;è nulla con cui confrontare le modifiche.</translation>
     </message>
     <message>
         <source>Comparing the game with its files as opened...</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto del gioco con i suoi file com&apos;erano all&apos;apertura...</translation>
     </message>
     <message>
         <source>Nothing was changed since the files were opened: there is no patch to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato modificato nulla dall&apos;apertura dei file: non c&apos;è alcuna patch da scrivere.</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <extracomment>Progress; %1: the patch file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura di %1...</translation>
     </message>
     <message>
         <source>Error</source>
         <extracomment>Title of the message box of a save that failed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message numerus="yes">
         <source>A patch of %Ln changes was written to %1.</source>
         <extracomment>%Ln: how many changes; %1: the patch file&apos;s name</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Una patch di %Ln modifica è stata scritta in %1.</numerusform>
+            <numerusform>Una patch di %Ln modifiche è stata scritta in %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Reading %1...</source>
         <extracomment>Progress; %1: the patch file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lettura di %1...</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The two patch files merged, named in other messages; %1, %2: their file names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>Merging %1...</source>
         <extracomment>Progress; %1: the two patch files (&quot;a.json and b.json&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unione di %1...</translation>
     </message>
     <message>
         <source>Merged from %1: no conflicts.</source>
         <extracomment>%1: the two patch files (&quot;a.json and b.json&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unione di %1 completata: nessun conflitto.</translation>
     </message>
     <message>
         <source>Conflicts of %1</source>
         <extracomment>Window title; %1: the two patch files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conflitti tra %1</translation>
     </message>
     <message>
         <source>%1 were not merged; nothing was changed.</source>
         <extracomment>%1: the two patch files (&quot;a.json and b.json&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non sono stati uniti; non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>Merged from %1: 1 conflict decided (a: %2, b: %3, left out: %4).</source>
         <extracomment>%1: the two patch files; %2, %3, %4: how many conflicts took side a, took side b, were left out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unione di %1 completata: 1 conflitto risolto (a: %2, b: %3, esclusi: %4).</translation>
     </message>
     <message numerus="yes">
         <source>Merged from %1: %Ln conflicts decided (a: %2, b: %3, left out: %4).</source>
         <extracomment>%1: the two patch files; %Ln: how many conflicts (two or more); %2, %3, %4: how many took side a, took side b, were left out</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Unione di %1 completata: %Ln conflitto risolto (a: %2, b: %3, esclusi: %4).</numerusform>
+            <numerusform>Unione di %1 completata: %Ln conflitti risolti (a: %2, b: %3, esclusi: %4).</numerusform>
         </translation>
     </message>
     <message>
         <source>merge patches %1</source>
         <extracomment>Undo step; %1: the two patch files (&quot;a.json and b.json&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unione patch %1</translation>
     </message>
     <message>
         <source>Merge patches %1</source>
         <extracomment>Window title; %1: the two patch files (&quot;a.json and b.json&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unisci patch %1</translation>
     </message>
     <message>
         <source>%1 has no language file %2 beside it, so the language entries are not compared.</source>
         <extracomment>%1: the other game&apos;s database; %2: the language file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha accanto il file di lingua %2, quindi le voci di lingua non vengono confrontate.</translation>
     </message>
     <message>
         <source>Reading and comparing %1...</source>
         <extracomment>Progress; %1: the other game&apos;s database</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lettura e confronto di %1...</translation>
     </message>
     <message>
         <source>The open game and %1 hold the same.</source>
         <extracomment>%1: the other game&apos;s database</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco aperto e %1 hanno lo stesso contenuto.</translation>
     </message>
     <message>
         <source>Differences from the open game to %1: tick what to take over.</source>
         <extracomment>%1: the other game&apos;s database</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Differenze tra il gioco aperto e %1: spunta cosa importare.</translation>
     </message>
     <message>
         <source>take over from %1</source>
         <extracomment>Undo step; %1: the other game&apos;s database</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>importazione da %1</translation>
     </message>
     <message>
         <source>Compare with %1</source>
         <extracomment>Window title; %1: the other game&apos;s database</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con %1</translation>
     </message>
     <message>
         <source>%1 holds no changes.</source>
         <extracomment>%1: the patch (or the game compared with)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene modifiche.</translation>
     </message>
     <message>
         <source>Review patch %1</source>
         <extracomment>Window title; %1: the patch file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esamina patch %1</translation>
     </message>
     <message>
         <source>%1 was not applied; nothing was changed.</source>
         <extracomment>%1: the patch (or the game compared with)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessuna modifica applicata; il gioco non è cambiato.</translation>
     </message>
     <message>
         <source>%1: the selected changes change nothing in this game.</source>
         <extracomment>%1: the patch (or the game compared with)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: le modifiche selezionate non cambiano nulla in questo gioco.</translation>
     </message>
     <message>
         <source>%1: %2 of %3 changes applied; Undo takes them back.</source>
         <extracomment>%1: the patch (or the game compared with); %2 of %3: the changes ticked of all changes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: applicate %2 modifiche su %3; si possono annullare con Annulla.</translation>
     </message>
     <message>
         <source>apply patch %1</source>
         <extracomment>Undo step; %1: the patch file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>applicazione patch %1</translation>
     </message>
 </context>
 <context>
     <name>qira::patch_review_model</name>
     <message>
         <source>1 conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>1 conflitto</translation>
     </message>
     <message numerus="yes">
         <source>%Ln conflicts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln conflitto</numerusform>
+            <numerusform>%Ln conflitti</numerusform>
         </translation>
     </message>
     <message>
         <source>field %1</source>
         <extracomment>%1: the name of a field of a row the patch changes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>campo %1</translation>
     </message>
     <message>
         <source>Conflict: %1</source>
         <extracomment>%1: why the change conflicts with the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conflitto: %1</translation>
     </message>
     <message>
         <source>1 conflict beneath</source>
-        <translation type="unfinished"></translation>
+        <translation>1 conflitto all&apos;interno</translation>
     </message>
     <message numerus="yes">
         <source>%Ln conflicts beneath</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln conflitto all&apos;interno</numerusform>
+            <numerusform>%Ln conflitti all&apos;interno</numerusform>
         </translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>Column header: the table, row or field a patch changes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>Atteso dalla patch</translation>
     </message>
     <message>
         <source>Game holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel gioco</translation>
     </message>
     <message>
         <source>Will be</source>
-        <translation type="unfinished"></translation>
+        <translation>Diventerà</translation>
     </message>
     <message>
         <source>Conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflitto</translation>
     </message>
 </context>
 <context>
     <name>qira::patch_review_window</name>
     <message>
         <source>1 change</source>
-        <translation type="unfinished"></translation>
+        <translation>1 modifica</translation>
     </message>
     <message numerus="yes">
         <source>%Ln changes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln modifica</numerusform>
+            <numerusform>%Ln modifiche</numerusform>
         </translation>
     </message>
     <message>
         <source>1 conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>1 conflitto</translation>
     </message>
     <message numerus="yes">
         <source>%Ln conflicts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln conflitto</numerusform>
+            <numerusform>%Ln conflitti</numerusform>
         </translation>
     </message>
     <message>
         <source>Where these changes come from</source>
-        <translation type="unfinished"></translation>
+        <translation>Provenienza di queste modifiche</translation>
     </message>
     <message>
         <source>... and %L1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... e altri %L1</translation>
     </message>
     <message>
         <source>No change of this patch can be applied to this game:
 %1</source>
         <extracomment>%1: the problems, one a line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna modifica di questa patch può essere applicata a questo gioco:
+%1</translation>
     </message>
     <message>
         <source>Problems of the whole patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemi dell&apos;intera patch</translation>
     </message>
     <message>
         <source>A table, a name, a field or a value (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tabella, un nome, un campo o un valore (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find in the changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nelle modifiche</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca:</translation>
     </message>
     <message>
         <source>Changes of the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche della patch</translation>
     </message>
     <message>
         <source>Review summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo dell&apos;esame</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutte</translation>
     </message>
     <message>
         <source>Tick every change that does not conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>Spunta ogni modifica senza conflitti</translation>
     </message>
     <message>
         <source>Select none</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutte</translation>
     </message>
     <message>
         <source>Apply selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica selezionate</translation>
     </message>
     <message>
         <source>Apply the ticked changes as one step of Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica le modifiche spuntate come un solo passo di Annulla</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Tick</source>
         <extracomment>Context menu: tick the check box of the change (choose it to be applied)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spunta</translation>
     </message>
     <message>
         <source>Untick</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli spunta</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>%1, %2, %L3 selected; %L4 of %L5 rows shown</source>
         <extracomment>%1: &quot;40 changes&quot;; %2: &quot;1 conflict&quot;; %3: how many changes are ticked; %4 of %5: the rows the find shows of all rows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %L3 selezionate; %L4 righe su %L5 mostrate</translation>
     </message>
     <message>
         <source>%1, %2, %L3 selected</source>
         <extracomment>%1: &quot;40 changes&quot;; %2: &quot;1 conflict&quot;; %3: how many are ticked</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %L3 selezionate</translation>
     </message>
 </context>
 <context>
     <name>qira::player_names_dialog</name>
     <message>
         <source>&amp;First name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome</translation>
     </message>
     <message>
         <source>&amp;Pseudonym</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pseudonimo</translation>
     </message>
     <message>
         <source>&amp;Surname</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cognome</translation>
     </message>
     <message>
         <source>No new player: %1</source>
         <extracomment>%1: why no new player can be made</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun nuovo giocatore: %1</translation>
     </message>
     <message>
         <source>New player</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo giocatore</translation>
     </message>
 </context>
 <context>
     <name>qira::player_page</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Pseudonym</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudonimo</translation>
     </message>
     <message>
         <source>Surname</source>
-        <translation type="unfinished"></translation>
+        <translation>Cognome</translation>
     </message>
     <message>
         <source>Preferred position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo preferito</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>Hair color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore capelli</translation>
     </message>
     <message>
         <source>Boots color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore scarpe</translation>
     </message>
     <message>
         <source>Star Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuoriclasse</translation>
     </message>
     <message>
         <source>Stamina</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistenza</translation>
     </message>
     <message>
         <source>Passing</source>
-        <translation type="unfinished"></translation>
+        <translation>Passaggi</translation>
     </message>
     <message>
         <source>Tackling</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrasti</translation>
     </message>
     <message>
         <source>Ball Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllo palla</translation>
     </message>
     <message>
         <source>Shot Accuraty</source>
-        <translation type="unfinished"></translation>
+        <translation>Precisione tiro</translation>
     </message>
     <message>
         <source>Talent</source>
-        <translation type="unfinished"></translation>
+        <translation>Talento</translation>
     </message>
     <message>
         <source>Player ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID giocatore:</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt; Edit Team</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt; Modifica squadra</translation>
     </message>
     <message>
         <source>Apply</source>
         <extracomment>Button: writes the page&apos;s edits to the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>New player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo giocatore...</translation>
     </message>
     <message>
         <source>A copy of this player with the next free id and new names</source>
-        <translation type="unfinished"></translation>
+        <translation>Una copia di questo giocatore con il prossimo id libero e nuovi nomi</translation>
     </message>
     <message>
         <source>Delete player</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina giocatore</translation>
     </message>
     <message>
         <source>This player&apos;s row and his memberships of teams</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga di questo giocatore e la sua appartenenza alle squadre</translation>
     </message>
     <message>
         <source>Player status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato giocatore</translation>
     </message>
     <message>
         <source>Player ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID giocatore</translation>
     </message>
     <message>
         <source>*Hair color may not match when special face is used for player</source>
-        <translation type="unfinished"></translation>
+        <translation>*Il colore dei capelli può non corrispondere se il giocatore ha un volto speciale</translation>
     </message>
     <message>
         <source>Apply player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche giocatore %1</translation>
     </message>
     <message>
         <source>Show the player to copy first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima mostra il giocatore da copiare.</translation>
     </message>
     <message>
         <source>new player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nuovo giocatore %1</translation>
     </message>
     <message>
         <source>New player %1 (id %2) in %3.</source>
         <extracomment>%1: the player&apos;s name; %2: his id; %3: the team</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo giocatore %1 (id %2) in %3.</translation>
     </message>
     <message>
         <source>New player %1 (id %2), without a team.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo giocatore %1 (id %2), senza squadra.</translation>
     </message>
     <message>
         <source>Show the player to delete first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima mostra il giocatore da eliminare.</translation>
     </message>
     <message>
         <source>delete player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eliminazione giocatore %1</translation>
     </message>
     <message>
         <source>Deleted %1 and his membership of a team.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminato %1 con la sua appartenenza a una squadra.</translation>
     </message>
     <message numerus="yes">
         <source>Deleted %1 and his %Ln memberships of teams.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eliminato %1 con la sua appartenenza a %Ln squadra.</numerusform>
+            <numerusform>Eliminato %1 con le sue appartenenze a %Ln squadre.</numerusform>
         </translation>
     </message>
 </context>
@@ -1458,32 +1494,32 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
     <message>
         <source>Put aside</source>
         <extracomment>A choice of the question about the changes kept when the editor did not close normally</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Metti da parte</translation>
     </message>
     <message>
         <source>Decide at the next start</source>
         <extracomment>A choice of the question about the changes kept when the editor did not close normally</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Decidi al prossimo avvio</translation>
     </message>
     <message>
         <source>its lock cannot be taken</source>
         <extracomment>Why the file that keeps the unsaved changes cannot be written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non è possibile ottenerne il blocco</translation>
     </message>
     <message>
         <source>%1 could not be renamed; it stays for the next start.</source>
         <extracomment>%1: the file that keeps the changes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rinominare %1; resta per il prossimo avvio.</translation>
     </message>
     <message>
         <source>The kept changes were put aside as %1. &quot;Apply patch...&quot; can apply them to the game.</source>
         <extracomment>%1: the file the changes were put aside as</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche conservate sono state messe da parte come %1. Puoi applicarle al gioco con &quot;Applica patch...&quot;.</translation>
     </message>
     <message>
         <source>%1 has changed on disk since (or cannot be read): changes that no longer apply show as conflicts.</source>
         <extracomment>%1: a game file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è cambiato sul disco da allora (o non è leggibile): le modifiche che non si applicano più appaiono come conflitti.</translation>
     </message>
     <message>
         <source>The editor did not close normally. It kept 1 unsaved change to
@@ -1491,7 +1527,10 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
 
 %2Open these files and apply the changes (one step of Undo), or put them aside?</source>
         <extracomment>%1: the game&apos;s files, one a line; %2: empty, or a paragraph about files changed on disk since (it ends in an empty line)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;editor non si è chiuso normalmente. Ha conservato 1 modifica non salvata a
+%1
+
+%2Aprire questi file e applicare le modifiche (un solo passo di Annulla) o metterle da parte?</translation>
     </message>
     <message numerus="yes">
         <source>The editor did not close normally. It kept %Ln unsaved changes to
@@ -1499,29 +1538,35 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
 
 %2Open these files and apply the changes (one step of Undo), or put them aside?</source>
         <extracomment>%Ln: how many changes (two or more); %1: the game&apos;s files, one a line; %2: empty, or a paragraph about files changed on disk since (it ends in an empty line)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;editor non si è chiuso normalmente. Ha conservato %Ln modifica non salvata a
+%1
+
+%2Aprire questi file e applicare le modifiche (un solo passo di Annulla) o metterle da parte?</numerusform>
+            <numerusform>L&apos;editor non si è chiuso normalmente. Ha conservato %Ln modifiche non salvate a
+%1
+
+%2Aprire questi file e applicare le modifiche (un solo passo di Annulla) o metterle da parte?</numerusform>
         </translation>
     </message>
     <message>
         <source>Open and apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri e applica</translation>
     </message>
     <message>
         <source>These changes were kept by the editor when it did not close normally (%1), made to the files as they were opened or saved then.</source>
         <extracomment>%1: the file that kept the changes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Queste modifiche sono state conservate dall&apos;editor quando non si è chiuso normalmente (%1) e si riferiscono ai file com&apos;erano quando furono aperti o salvati.</translation>
     </message>
     <message>
         <source>The kept changes stay in %1 for the next start.</source>
         <extracomment>%1: the file that keeps the changes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche conservate restano in %1 per il prossimo avvio.</translation>
     </message>
     <message>
         <source>The kept changes were put aside as %1.</source>
         <extracomment>%1: the file the changes were put aside as</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche conservate sono state messe da parte come %1.</translation>
     </message>
 </context>
 <context>
@@ -1529,28 +1574,28 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
     <message>
         <source>Row %1, %2: not changed: %3</source>
         <extracomment>%1: the row&apos;s number; %2: the column; %3: why the typed text names no row</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, %2: non modificata: %3</translation>
     </message>
 </context>
 <context>
     <name>qira::reference_picker</name>
     <message>
         <source>Row named: type a name or a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga indicata: digita un nome o un numero</translation>
     </message>
     <message>
         <source>Rows the field may name</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe che il campo può indicare</translation>
     </message>
     <message>
         <source>no row is called &apos;%1&apos;; type its name or a number</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna riga si chiama &apos;%1&apos;; digita il suo nome o un numero</translation>
     </message>
     <message numerus="yes">
         <source>&apos;%1&apos; names %Ln rows; choose one from the list</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&apos;%1&apos; indica %Ln riga; scegline una dall&apos;elenco</numerusform>
+            <numerusform>&apos;%1&apos; indica %Ln righe; scegline una dall&apos;elenco</numerusform>
         </translation>
     </message>
 </context>
@@ -1559,168 +1604,168 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
     <message>
         <source>the value &quot;%1&quot; could not be stored</source>
         <extracomment>Why a setting was not saved; %1: the setting&apos;s name as the registry keeps it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile memorizzare il valore &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
     <name>qira::roster_page</name>
     <message>
         <source>Jersey number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero maglia</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruolo</translation>
     </message>
     <message>
         <source>The player &quot;%1&quot; could not be found; nothing was exchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giocatore &quot;%1&quot; non è stato trovato; nessuno scambio effettuato.</translation>
     </message>
     <message>
         <source>Team players</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosa della squadra</translation>
     </message>
     <message>
         <source>&lt;-- Xchange --&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;-- Scambia --&gt;</translation>
     </message>
     <message>
         <source>Exchange with</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia con</translation>
     </message>
     <message>
         <source>Find in exchange tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nell&apos;albero di scambio</translation>
     </message>
     <message>
         <source>Sign</source>
         <extracomment>Button: the chosen player joins this team (signs a contract)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ingaggia</translation>
     </message>
     <message>
         <source>Move the player chosen in the exchange tree into this team</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in questa squadra il giocatore scelto nell&apos;albero di scambio</translation>
     </message>
     <message>
         <source>Release</source>
         <extracomment>Button: the player leaves this team</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cedi</translation>
     </message>
     <message>
         <source>Move the selected player into the team chosen in the exchange tree, or out of any team</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta il giocatore selezionato nella squadra scelta nell&apos;albero di scambio, o fuori da ogni squadra</translation>
     </message>
     <message>
         <source>Sign free player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Svincolati...</translation>
     </message>
     <message>
         <source>Choose a player without a team to join this team</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un giocatore senza squadra da inserire in questa squadra</translation>
     </message>
     <message>
         <source>New player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo giocatore...</translation>
     </message>
     <message>
         <source>A copy of the selected player with new names, in this team</source>
-        <translation type="unfinished"></translation>
+        <translation>Una copia del giocatore selezionato con nuovi nomi, in questa squadra</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt; Edit team</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt; Modifica squadra</translation>
     </message>
     <message>
         <source>Apply</source>
         <extracomment>Button: writes the page&apos;s edits to the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>&lt;-- double click on player for quick edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;-- doppio clic su un giocatore per modificarlo</translation>
     </message>
     <message>
         <source>Invalid index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice non valido</translation>
     </message>
     <message>
         <source>exchange %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>scambio di %1 e %2</translation>
     </message>
     <message>
         <source>No team is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna squadra mostrata.</translation>
     </message>
     <message>
         <source>Choose the player to sign in the exchange tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli nell&apos;albero di scambio il giocatore da ingaggiare.</translation>
     </message>
     <message>
         <source>sign %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ingaggio di %1</translation>
     </message>
     <message>
         <source>%1 was not signed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato ingaggiato</translation>
     </message>
     <message>
         <source>Choose the player to release in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli nella rosa il giocatore da cedere.</translation>
     </message>
     <message>
         <source>release %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cessione di %1 a %2</translation>
     </message>
     <message>
         <source>release %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cessione di %1</translation>
     </message>
     <message>
         <source>%1 was not released</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato ceduto</translation>
     </message>
     <message>
         <source>Every player is in a team.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni giocatore è in una squadra.</translation>
     </message>
     <message>
         <source>Choose the player to copy in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli nella rosa il giocatore da copiare.</translation>
     </message>
     <message>
         <source>new player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nuovo giocatore %1</translation>
     </message>
     <message>
         <source>No new player</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun nuovo giocatore</translation>
     </message>
 </context>
 <context>
     <name>qira::table_model</name>
     <message>
         <source>edit %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>modifica %1 %2</translation>
     </message>
     <message>
         <source>%1: %2, %3 bits (descriptor words %4 and %5)</source>
         <extracomment>%1: the field; %2: what part of the row it is; %3 to %5: where it is stored</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 bit (parole del descrittore %4 e %5)</translation>
     </message>
     <message>
         <source>%1: %2, %3 bits (descriptor words %4 and %5); names a row of table %6 (%7) by its id</source>
         <extracomment>%1: the field; %2: what part of the row it is; %3 to %5: where it is stored; %6 and %7: the number and the name of the table whose rows it names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 bit (parole del descrittore %4 e %5); indica per id una riga della tabella %6 (%7)</translation>
     </message>
     <message>
         <source>%1: %2, a whole word</source>
         <extracomment>%1: the field; %2: what part of the row it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, una parola intera</translation>
     </message>
     <message>
         <source>%1: %2, a whole word; names a row of table %3 (%4) by its id</source>
         <extracomment>%1: the field; %2: what part of the row it is; %3 and %4: the number and the name of the table whose rows it names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, una parola intera; indica per id una riga della tabella %3 (%4)</translation>
     </message>
 </context>
 <context>
@@ -1728,321 +1773,321 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
     <message numerus="yes">
         <source>%1  %2  (%Ln rows)</source>
         <extracomment>%1: the table&apos;s number; %2: its name; %n: how many rows it has</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1  %2  (%Ln riga)</numerusform>
+            <numerusform>%1  %2  (%Ln righe)</numerusform>
         </translation>
     </message>
     <message>
         <source>All tables - %1</source>
         <extracomment>%1: the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le tabelle - %1</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta CSV</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Columns named...</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne con nome...</translation>
     </message>
     <message>
         <source>Show only the columns whose name contains</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra solo le colonne il cui nome contiene</translation>
     </message>
     <message>
         <source>Filter all columns (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra tutte le colonne (Ctrl+F)</translation>
     </message>
     <message>
         <source>Filter over all columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro su tutte le colonne</translation>
     </message>
     <message>
         <source>Rows shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe mostrate</translation>
     </message>
     <message>
         <source>Rows of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe della tabella</translation>
     </message>
     <message>
         <source>Insert copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci copia</translation>
     </message>
     <message>
         <source>Insert a copy of each selected row after it</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci una copia di ogni riga selezionata dopo di essa</translation>
     </message>
     <message>
         <source>Delete</source>
         <extracomment>Button: deletes the selected rows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Delete the selected rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina le righe selezionate</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta CSV...</translation>
     </message>
     <message>
         <source>Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa CSV...</translation>
     </message>
     <message>
         <source>Replace the rows of this table by a CSV file&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisci le righe di questa tabella con quelle di un file CSV</translation>
     </message>
     <message>
         <source>Fill...</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempi...</translation>
     </message>
     <message>
         <source>Set the selected cells to one value</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta le celle selezionate a un unico valore</translation>
     </message>
     <message>
         <source>Adjust...</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola...</translation>
     </message>
     <message>
         <source>Add to or multiply the current column&apos;s values in every row the filters show</source>
-        <translation type="unfinished"></translation>
+        <translation>Somma o moltiplica i valori della colonna corrente in ogni riga mostrata dai filtri</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Tables status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato tabelle</translation>
     </message>
     <message>
         <source>Not adjusted: choose a cell of the column to adjust.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non regolato: scegli una cella della colonna da regolare.</translation>
     </message>
     <message>
         <source>Sort by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina per nome</translation>
     </message>
     <message>
         <source>Sort by number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina per numero</translation>
     </message>
     <message>
         <source>Sort the current column by the names of the rows it names (again: the other way)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina la colonna corrente per i nomi delle righe che indica (di nuovo: in senso inverso)</translation>
     </message>
     <message>
         <source>Sort the current column by its values (again: the other way)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina la colonna corrente per i suoi valori (di nuovo: in senso inverso)</translation>
     </message>
     <message>
         <source>Not sorted: choose a cell of the column to sort by.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ordinato: scegli una cella della colonna in base a cui ordinare.</translation>
     </message>
     <message>
         <source>%1 names no rows: sorted by its values.</source>
         <extracomment>%1: the column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non indica righe: ordinato per valori.</translation>
     </message>
     <message>
         <source>Sorted by %1 (names, ascending).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinato per %1 (nomi, crescente).</translation>
     </message>
     <message>
         <source>Sorted by %1 (names, descending).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinato per %1 (nomi, decrescente).</translation>
     </message>
     <message>
         <source>Sorted by %1 (values, ascending).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinato per %1 (valori, crescente).</translation>
     </message>
     <message>
         <source>Sorted by %1 (values, descending).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinato per %1 (valori, decrescente).</translation>
     </message>
     <message>
         <source>%L1 of %L2 rows</source>
         <extracomment>%1: the rows the filters show; %2: all rows of the table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%L1 righe su %L2</translation>
     </message>
     <message>
         <source>insert %1 row copies in table %2</source>
         <extracomment>%1: how many rows; %2: the table&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inserimento di %1 copie di righe nella tabella %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln rows inserted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln riga inserita.</numerusform>
+            <numerusform>%Ln righe inserite.</numerusform>
         </translation>
     </message>
     <message>
         <source>delete %1 rows of table %2</source>
         <extracomment>%1: how many rows; %2: the table&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eliminazione di %1 righe della tabella %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln rows deleted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln riga eliminata.</numerusform>
+            <numerusform>%Ln righe eliminate.</numerusform>
         </translation>
     </message>
     <message>
         <source>no table is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna tabella mostrata</translation>
     </message>
     <message>
         <source>Table %1 exported to %2 (%L3 rows).</source>
         <extracomment>%1: the table&apos;s number; %2: the file; %3: how many rows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabella %1 esportata in %2 (%L3 righe).</translation>
     </message>
     <message>
         <source>import %1 into table %2</source>
         <extracomment>%1: the CSV file; %2: the table&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>importazione di %1 nella tabella %2</translation>
     </message>
     <message>
         <source>%1 Warning: %2</source>
         <extracomment>%1: what the import did; %2: what the user should know about it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Attenzione: %2</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempi</translation>
     </message>
     <message>
         <source>Value for the selected cells:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore per le celle selezionate:</translation>
     </message>
     <message>
         <source>Adjust %1</source>
         <extracomment>%1: the column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Regola %1</translation>
     </message>
     <message>
         <source>Add</source>
         <extracomment>How to adjust the values: add the amount to each, or multiply each by it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Somma</translation>
     </message>
     <message>
         <source>Multiply by</source>
-        <translation type="unfinished"></translation>
+        <translation>Moltiplica per</translation>
     </message>
     <message>
         <source>Adjust by</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola con</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità</translation>
     </message>
     <message>
         <source>&amp;Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regola</translation>
     </message>
     <message>
         <source>A&amp;mount</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quantità</translation>
     </message>
     <message>
         <source>Every row the filters show; each value held within its field&apos;s range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni riga mostrata dai filtri; ogni valore resta entro l&apos;intervallo del suo campo.</translation>
     </message>
     <message>
         <source>row %1, column %2: %3</source>
         <extracomment>%1: the row&apos;s number; %2: the column; %3: the problem</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2: %3</translation>
     </message>
     <message>
         <source>Not copied: select one rectangle of cells.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non copiato: seleziona un solo rettangolo di celle.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln cells copied.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln cella copiata.</numerusform>
+            <numerusform>%Ln celle copiate.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not pasted: choose the cell to paste from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non incollato: scegli la cella da cui incollare.</translation>
     </message>
     <message>
         <source>Not pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>Non incollato</translation>
     </message>
     <message>
         <source>paste %1 cells in table %2</source>
         <extracomment>%1: how many cells; %2: the table&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>incolla %1 celle nella tabella %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln cells pasted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln cella incollata.</numerusform>
+            <numerusform>%Ln celle incollate.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not filled</source>
-        <translation type="unfinished"></translation>
+        <translation>Non riempito</translation>
     </message>
     <message>
         <source>fill %1 cells of table %2</source>
         <extracomment>%1: how many cells; %2: the table&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>riempimento di %1 celle della tabella %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln cells filled with %1.</source>
         <extracomment>%1: the value typed</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln cella riempita con %1.</numerusform>
+            <numerusform>%Ln celle riempite con %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not adjusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Non regolato</translation>
     </message>
     <message>
         <source>adjust %1 of %2 rows</source>
         <extracomment>%1: the column; %2: how many rows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regolazione di %1 in %2 righe</translation>
     </message>
     <message numerus="yes">
         <source>%1 adjusted in %Ln rows.</source>
         <extracomment>%1: the column; %n: how many rows</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 regolato in %Ln riga.</numerusform>
+            <numerusform>%1 regolato in %Ln righe.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 adjusted in %2 rows; %3 held at the end of the field&apos;s range.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 regolato in %2 righe; %3 fermati al limite dell&apos;intervallo del campo.</translation>
     </message>
 </context>
 <context>
@@ -2050,101 +2095,101 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
     <message>
         <source>Apply roster %1</source>
         <extracomment>Undo step of the roster page&apos;s Apply; %1: the team</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche rosa %1</translation>
     </message>
     <message>
         <source>Name long</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome lungo</translation>
     </message>
     <message>
         <source>Name (5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome (5)</translation>
     </message>
     <message>
         <source>Name (10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome (10)</translation>
     </message>
     <message>
         <source>Team prestige</source>
-        <translation type="unfinished"></translation>
+        <translation>Prestigio squadra</translation>
     </message>
     <message>
         <source>Formation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>Attack style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile d&apos;attacco</translation>
     </message>
     <message>
         <source>Stadium</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadio</translation>
     </message>
     <message>
         <source>Captain</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitano</translation>
     </message>
     <message>
         <source>Penaltist</source>
-        <translation type="unfinished"></translation>
+        <translation>Rigorista</translation>
     </message>
     <message>
         <source>Edit team players &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica rosa &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Apply</source>
         <extracomment>Button: writes the page&apos;s edits to the game</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Apply team %1</source>
         <extracomment>Undo step of the team page&apos;s Apply; %1: the team</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche squadra %1</translation>
     </message>
 </context>
 <context>
     <name>qira::tree_find</name>
     <message>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca (Ctrl+F)</translation>
     </message>
     <message>
         <source>Name or part of a name, any case, accents optional; a number or #number finds a player by id. Enter or F3: next, Shift+Enter or Shift+F3: previous, Esc: back to the tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome o parte di un nome, maiuscole o minuscole, accenti facoltativi; un numero o #numero trova un giocatore per id. Enter o F3: successivo, Shift+Enter o Shift+F3: precedente, Esc: torna all&apos;albero.</translation>
     </message>
     <message>
         <source>Clear</source>
         <extracomment>Button that empties the find field</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Svuota</translation>
     </message>
     <message>
         <source>Clear %1</source>
         <extracomment>The clear button&apos;s name for screen readers; %1: the find field&apos;s name (&quot;find in tree&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Svuota %1</translation>
     </message>
     <message>
         <source>Clear the find field</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota il campo di ricerca</translation>
     </message>
     <message>
         <source>%L1 of %L2</source>
         <extracomment>Which match of the find is shown: %1 of %2 matches</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%L1/%L2</translation>
     </message>
     <message>
         <source>no match</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun risultato</translation>
     </message>
     <message>
         <source>1 match</source>
-        <translation type="unfinished"></translation>
+        <translation>1 risultato</translation>
     </message>
     <message numerus="yes">
         <source>%Ln matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln risultato</numerusform>
+            <numerusform>%Ln risultati</numerusform>
         </translation>
     </message>
 </context>
@@ -2153,28 +2198,28 @@ Choose the folder the game is installed in (the one that holds &quot;data&quot;)
     <message>
         <source>Undo %1 (%2)</source>
         <extracomment>%1: the step Undo takes back (e.g. &quot;Apply player Ann Lee&quot;); %2: its keys</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla %1 (%2)</translation>
     </message>
     <message>
         <source>Redo %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti %1 (%2)</translation>
     </message>
     <message>
         <source>Undo %1</source>
         <extracomment>%1: the step Undo takes back (e.g. &quot;Apply player Ann Lee&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti %1</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da annullare</translation>
     </message>
     <message>
         <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da ripetere</translation>
     </message>
 </context>
 </TS>
