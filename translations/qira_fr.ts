@@ -1657,7 +1657,7 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     </message>
     <message>
         <source>Sign free player...</source>
-        <translation>Recruter un joueur libre...</translation>
+        <translation>Joueur libre...</translation>
     </message>
     <message>
         <source>Choose a player without a team to join this team</source>
@@ -2175,7 +2175,7 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     <message>
         <source>%L1 of %L2</source>
         <extracomment>Which match of the find is shown: %1 of %2 matches</extracomment>
-        <translation>%L1 sur %L2</translation>
+        <translation>%L1/%L2</translation>
     </message>
     <message>
         <source>no match</source>
