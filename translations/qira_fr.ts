@@ -147,9 +147,9 @@ the game, but they won&apos;t change in this program</source>
 puis modifiez leurs paramètres à droite.
 N&apos;oubliez pas de cliquer sur «&#xa0;Appliquer&#xa0;» pour valider.
 
-Cliquez sur «&#xa0;Terminer l&apos;édition&#xa0;» en haut à gauche pour
-revenir à l&apos;écran principal (vous pourrez y enregistrer
-toutes vos modifications avec «&#xa0;Enregistrer les modifications&#xa0;»)
+Cliquez sur «&#xa0;Terminer l&apos;édition&#xa0;», en haut à gauche, pour
+revenir à l&apos;écran principal (où vous pourrez enfin tout
+enregistrer avec «&#xa0;Enregistrer les modifications&#xa0;»)
 
 Vous pouvez changer les noms des ligues et des équipes 
 pour le jeu, mais ils ne changeront pas dans ce programme</translation>
@@ -177,14 +177,14 @@ titles and names, formations, stadiums, captains, squad numbers
 and player attributes, and players can change teams.</source>
         <translation>Un éditeur des fichiers de données de QIRA 2004.
 Il modifie les ligues, équipes et joueurs d&apos;un jeu installé&#xa0;:
-titres et noms, dispositifs, stades, capitaines, numéros de maillot
-et attributs des joueurs, et les joueurs peuvent changer d&apos;équipe.</translation>
+titres, noms, dispositifs, stades, capitaines, numéros de maillot
+et attributs des joueurs&#xa0;; les joueurs peuvent changer d&apos;équipe.</translation>
     </message>
     <message>
         <source>This program is not made or supported by the makers of the game.
 Keep a copy of the data\cmn folder before you save changes.</source>
         <translation>Ce programme n&apos;est ni conçu ni soutenu par les créateurs du jeu.
-Faites une copie du dossier data\cmn avant d&apos;enregistrer des modifications.</translation>
+Faites une copie du dossier data\cmn avant d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>Choose the game&apos;s folder</source>
