@@ -48,8 +48,7 @@ QString read_text(QXmlStreamReader& xml, QStringList* forms = nullptr) {
             text += xml.text();
         } else if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
             bool ok = false;
-            const uint code =
-                xml.attributes().value(QLatin1String("value")).mid(1).toUInt(&ok, 16);
+            const uint code = xml.attributes().value(QLatin1String("value")).mid(1).toUInt(&ok, 16);
             if (ok)
                 text += QChar(code);
             ++depth;
