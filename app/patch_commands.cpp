@@ -9,6 +9,7 @@
 #include "views/merge_conflicts_window.h"
 #include "views/message_sink.h"
 #include "views/patch_review_window.h"
+#include "views/shown_text.h"
 #include "views/tables_window.h"
 #include "views/widgets.h"
 
@@ -46,14 +47,10 @@ void store_folder(const char* value, const QString& folder) {
     }
 }
 
-QString text_of(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QString conflicts_text(const QString& name, const std::vector<result>& conflicts) {
     QStringList lines;
     for (std::size_t i = 0; i < conflicts.size() && i < listed_conflicts; ++i)
-        lines << text_of(conflicts[i].message());
+        lines << shown_text(conflicts[i]);
     if (conflicts.size() > listed_conflicts)
         lines << QStringLiteral("...");
     return QStringLiteral("%1 does not apply to this game: %2 %3. Nothing was changed.\n\n%4")
@@ -98,7 +95,7 @@ command_outcome patch_commands::save_patch() {
                       [&] { made = patch_since_opened(opened_, doc_.game); });
     if (!made)
         return command_outcome::refused(
-            QStringLiteral("No patch can be made: %1").arg(text_of(made.message())));
+            QStringLiteral("No patch can be made: %1").arg(shown_text(made)));
     if (made.value.empty())
         return command_outcome::refused(QStringLiteral(
             "Nothing was changed since the files were opened: there is no patch to write."));
@@ -156,7 +153,7 @@ command_outcome patch_commands::merge_patches() {
     if (!merged)
         return command_outcome::refused(
             QStringLiteral("%1 cannot be merged: %2. Nothing was changed.")
-                .arg(both, text_of(merged.message())));
+                .arg(both, shown_text(merged)));
     QString note = QStringLiteral("Merged from %1: no conflicts.").arg(both);
     if (!merged.value.conflicts.empty()) {
         std::vector<merge_side> chosen;
@@ -218,7 +215,7 @@ command_outcome patch_commands::compare_with() {
     if (!made)
         return command_outcome::refused(
             QStringLiteral("The open game cannot be compared with %1: %2. Nothing was changed.")
-                .arg(name, text_of(made.message())));
+                .arg(name, shown_text(made)));
     if (made.value.empty()) {
         QString same = QStringLiteral("The open game and %1 hold the same.").arg(name);
         if (!missing_language.isEmpty())

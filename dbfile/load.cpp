@@ -66,10 +66,10 @@ bool parser::read_header(database& db, std::uint32_t& count) {
     db.header_word1 = static_cast<std::int32_t>(load_u32(bytes.data() + 4));
     count = load_u32(bytes.data() + 8);
     if (count == 0 || count > static_cast<std::uint32_t>(max_tables))
-        return damaged({QIRA_TR("qira::problem",
-                                "it says it holds %1 tables; a database file holds 1 to %2"),
-                        {num(count), num(max_tables)}},
-                       {}, 8);
+        return damaged(
+            {QIRA_TR("qira::problem", "it says it holds %1 tables; a database file holds 1 to %2"),
+             {num(count), num(max_tables)}},
+            {}, 8);
     return true;
 }
 
@@ -94,21 +94,21 @@ bool parser::read_table_headers(database& db, byte_reader& in) {
         for (std::size_t k = 0; k < 3; ++k)
             if (counts[k] < 0 || counts[k] > max_fields_of_kind)
                 //: %3 is the kind of field (key, extra, text)
-                return damaged({QIRA_TR("qira::problem",
-                                        "table %1 has %2 %3 fields; a table has 0 to %4"),
-                                {num(t), std::to_string(counts[k]),
-                                 std::string(kind_label(field_kinds[k], label_style::header)),
-                                 num(max_fields_of_kind)}},
-                               t, at);
+                return damaged(
+                    {QIRA_TR("qira::problem", "table %1 has %2 %3 fields; a table has 0 to %4"),
+                     {num(t), std::to_string(counts[k]),
+                      std::string(kind_label(field_kinds[k], label_style::header)),
+                      num(max_fields_of_kind)}},
+                    t, at);
         if (table.packed_count < 0 || table.packed_count > max_fields ||
             table.field_count() > max_fields)
-            return damaged({QIRA_TR("qira::problem", "table %1 has %2 whole-word and %3 %4 "
-                                                     "fields; a table has at most %5 fields"),
-                            {num(t), std::to_string(table.whole_word_count()),
-                             std::to_string(table.packed_count),
-                             std::string(kind_label(row_part::value, label_style::header)),
-                             num(max_fields)}},
-                           t, at);
+            return damaged(
+                {QIRA_TR("qira::problem", "table %1 has %2 whole-word and %3 %4 "
+                                          "fields; a table has at most %5 fields"),
+                 {num(t), std::to_string(table.whole_word_count()),
+                  std::to_string(table.packed_count),
+                  std::string(kind_label(row_part::value, label_style::header)), num(max_fields)}},
+                t, at);
         const int s = table.whole_word_count();
         const int d = table.packed_count;
         const std::uint64_t rest = 8ull * d + 4ull * (s + d);
@@ -163,9 +163,10 @@ bool parser::read_blocks(database& db) {
         block.byte_size = size;
         block.block_word = static_cast<std::int32_t>(load_u32(p + 4));
         if (row_count > static_cast<std::uint32_t>(max_rows))
-            return damaged({QIRA_TR("qira::problem", "table %1 has %2 rows; a table holds at most %3"),
-                            {num(t), num(row_count), num(max_rows)}},
-                           t, offset);
+            return damaged(
+                {QIRA_TR("qira::problem", "table %1 has %2 rows; a table holds at most %3"),
+                 {num(t), num(row_count), num(max_rows)}},
+                t, offset);
         block.row_count = static_cast<std::int32_t>(row_count);
         const std::uint64_t w = row_count > 0
                                     ? (static_cast<std::uint64_t>(size) - 8) / row_count / 4
@@ -198,11 +199,11 @@ bool parser::read_names(database& db) {
         db_table& table = db.tables[t];
         auto name = read_string_at(bytes, static_cast<std::uint32_t>(table.name_offset));
         if (!name)
-            return damaged({QIRA_TR("qira::problem", "the name of table %1 (offset %2) runs past "
-                                                     "the end of the file (%3)"),
-                            {num(t), num(static_cast<std::uint32_t>(table.name_offset)),
-                             file_size()}},
-                           t, static_cast<std::uint32_t>(table.name_offset));
+            return damaged(
+                {QIRA_TR("qira::problem", "the name of table %1 (offset %2) runs past "
+                                          "the end of the file (%3)"),
+                 {num(t), num(static_cast<std::uint32_t>(table.name_offset)), file_size()}},
+                t, static_cast<std::uint32_t>(table.name_offset));
         table.name = std::move(*name);
         for (std::size_t f = 0; f < table.fields.size(); ++f) {
             const auto offset = static_cast<std::uint32_t>(table.fields[f].name_offset);
@@ -269,15 +270,15 @@ result decode_texts(std::span<const std::uint8_t> file, const std::string& file_
             const std::uint32_t offset = words[ca + cb + i];
             row.string_refs[i] = static_cast<std::int32_t>(offset);
             if (!read_string_into(file, offset, row.strings[i]))
-                return result::failure(result::code::damaged,
-                                       {.file = file_name,
-                                        .table = t,
-                                        .row = static_cast<std::int64_t>(r),
-                                        .offset = offset},
-                                       {QIRA_TR("qira::problem",
-                                                "text %1 of row %2 in table %3 (offset %4) runs "
-                                                "past the end of the file (%5 bytes)"),
-                                        {num(i), num(r), num(t), num(offset), num(file.size())}});
+                return result::failure(
+                    result::code::damaged,
+                    {.file = file_name,
+                     .table = t,
+                     .row = static_cast<std::int64_t>(r),
+                     .offset = offset},
+                    {QIRA_TR("qira::problem", "text %1 of row %2 in table %3 (offset %4) runs "
+                                              "past the end of the file (%5 bytes)"),
+                     {num(i), num(r), num(t), num(offset), num(file.size())}});
         }
     }
     return result::success();

@@ -102,16 +102,18 @@ result check_capacity(const database& db, place at) {
     };
     const int n = db.table_count();
     if (n == 0 || n > max_tables)
-        return refuse({}, {QIRA_TR("qira::problem", "it has %1 tables; a database file holds 1 to %2"),
-                           {std::to_string(n), std::to_string(max_tables)}});
+        return refuse({},
+                      {QIRA_TR("qira::problem", "it has %1 tables; a database file holds 1 to %2"),
+                       {std::to_string(n), std::to_string(max_tables)}});
     for (int t = 0; t < n; ++t) {
         const db_table& table = db.tables[t];
         const std::string name = std::to_string(t);
         for (int c : {table.key_count, table.extra_count, table.string_ref_count})
             if (c < 0 || c > max_fields_of_kind)
-                return refuse(t, {QIRA_TR("qira::problem", "table %1 has %2 fields of one "
-                                                           "whole-word kind; at most %3 are allowed"),
-                                  {name, std::to_string(c), std::to_string(max_fields_of_kind)}});
+                return refuse(t,
+                              {QIRA_TR("qira::problem", "table %1 has %2 fields of one "
+                                                        "whole-word kind; at most %3 are allowed"),
+                               {name, std::to_string(c), std::to_string(max_fields_of_kind)}});
         if (table.packed_count < 0 || table.packed_count > max_fields ||
             table.field_count() > max_fields ||
             table.fields.size() != static_cast<std::size_t>(table.field_count()))
@@ -123,12 +125,13 @@ result check_capacity(const database& db, place at) {
         const std::size_t rows = rows_of(db, t);
         const std::uint64_t w = words_per_row(db, t);
         if (rows > static_cast<std::size_t>(max_rows))
-            return refuse(t, {QIRA_TR("qira::problem", "table %1 has %2 rows; a table holds at most %3"),
-                              {name, std::to_string(rows), std::to_string(max_rows)}});
+            return refuse(
+                t, {QIRA_TR("qira::problem", "table %1 has %2 rows; a table holds at most %3"),
+                    {name, std::to_string(rows), std::to_string(max_rows)}});
         if (rows * w > max_row_words)
-            return refuse(t, {QIRA_TR("qira::problem",
-                                      "table %1 has %2 row words; a table holds at most %3"),
-                              {name, std::to_string(rows * w), std::to_string(max_row_words)}});
+            return refuse(
+                t, {QIRA_TR("qira::problem", "table %1 has %2 row words; a table holds at most %3"),
+                    {name, std::to_string(rows * w), std::to_string(max_row_words)}});
         if (rows > 0 && w < static_cast<std::uint64_t>(table.whole_word_count()))
             return refuse(t, {QIRA_TR("qira::problem",
                                       "table %1's rows have %2 words, fewer than its %3 whole-word "

@@ -53,12 +53,11 @@ csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
                   separator_name(read.separator) + ")";
     if (!read.ok()) {
         out.problems = std::move(read.problems);
-        return refuse(out.read_as,
-                      read.problem_count == 1
-                          ? wording(QIRA_TR("qira::csv", "%1 problem"),
-                                    {std::to_string(read.problem_count)})
-                          : wording(QIRA_TR("qira::csv", "%1 problems"),
-                                    {std::to_string(read.problem_count)}));
+        return refuse(out.read_as, read.problem_count == 1
+                                       ? wording(QIRA_TR("qira::csv", "%1 problem"),
+                                                 {std::to_string(read.problem_count)})
+                                       : wording(QIRA_TR("qira::csv", "%1 problems"),
+                                                 {std::to_string(read.problem_count)}));
     }
     const std::size_t rows = read.rows.size();
     auto replaced = replace_table(game, table, std::move(read.rows), &out.matching);

@@ -280,17 +280,16 @@ std::vector<reference_choice> reference_choices(const database& db, const named_
     return out;
 }
 
-wording missing_reference_words(const reference_field& r, std::int64_t id,
-                                std::int64_t row_id) {
+wording missing_reference_words(const reference_field& r, std::int64_t id, std::int64_t row_id) {
     //: %1 is what a row is (player, team, ...), %2 its id
     if (r.place.part == row_part::key && r.name.empty())
         return {QIRA_TR("qira::check", "%1 %2 does not exist"),
                 {row_noun(r.target), std::to_string(id)}};
     if (r.name.empty())
         //: %1 %2: the row holding the reference (what it is, its id); %3 %4: the row it names
-        return {QIRA_TR("qira::check", "%1 %2: its %3 %4 does not exist"),
-                {row_noun(r.table), std::to_string(row_id), row_noun(r.target),
-                 std::to_string(id)}};
+        return {
+            QIRA_TR("qira::check", "%1 %2: its %3 %4 does not exist"),
+            {row_noun(r.table), std::to_string(row_id), row_noun(r.target), std::to_string(id)}};
     //: as "%1 %2: its %3 %4 does not exist", %5 the field holding the reference
     return {QIRA_TR("qira::check", "%1 %2: its %3 %4 (%5) does not exist"),
             {row_noun(r.table), std::to_string(row_id), row_noun(r.target), std::to_string(id),

@@ -5,9 +5,9 @@
 // its stadium list from it, and the game check finds the references that name no row. A field
 // the tables make plain is added to reference_fields() and is then shown, picked and checked.
 
-#include "fileio/wording.h"
 #include "dbfile/database.h"
 #include "dbfile/fields.h"
+#include "fileio/wording.h"
 
 #include <array>
 #include <cstdint>

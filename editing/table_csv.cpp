@@ -175,17 +175,16 @@ result as_utf8(std::string_view& bytes, std::string& decoded, bool& utf16) {
         std::size_t bad = 0;
         auto text = utf16_to_utf8(bytes.substr(2), be, bad);
         if (!text)
-            return result::failure(result::code::csv_problem, {.line = 1},
-                                   be ? wording(QIRA_TR("qira::csv",
-                                                        "the file is UTF-16 text (big-endian), "
-                                                        "broken at byte %1: an odd number of "
-                                                        "bytes or half a character"),
-                                                {std::to_string(bad + 2)})
-                                      : wording(QIRA_TR("qira::csv",
-                                                        "the file is UTF-16 text (little-endian), "
-                                                        "broken at byte %1: an odd number of "
-                                                        "bytes or half a character"),
-                                                {std::to_string(bad + 2)}));
+            return result::failure(
+                result::code::csv_problem, {.line = 1},
+                be ? wording(QIRA_TR("qira::csv", "the file is UTF-16 text (big-endian), "
+                                                  "broken at byte %1: an odd number of "
+                                                  "bytes or half a character"),
+                             {std::to_string(bad + 2)})
+                   : wording(QIRA_TR("qira::csv", "the file is UTF-16 text (little-endian), "
+                                                  "broken at byte %1: an odd number of "
+                                                  "bytes or half a character"),
+                             {std::to_string(bad + 2)}));
         decoded = std::move(*text);
         bytes = decoded;
         utf16 = true;
@@ -307,9 +306,9 @@ std::vector<int> header_fields(const database& db, int t, int names, const recor
         const std::string& name = header.fields[c];
         const auto it = field_of_name.find(name);
         if (it == field_of_name.end()) {
-            add_problem(out, header.line, name,
-                        {QIRA_TR("qira::csv", "no field of table %1 has this name"),
-                         {std::to_string(t)}});
+            add_problem(
+                out, header.line, name,
+                {QIRA_TR("qira::csv", "no field of table %1 has this name"), {std::to_string(t)}});
             continue;
         }
         std::size_t& n = used[name];
@@ -321,16 +320,16 @@ std::vector<int> header_fields(const database& db, int t, int names, const recor
         covered[static_cast<std::size_t>(column_field[c])] = true;
     }
     if (header.count > header.kept)
-        add_problem(out, header.line, {},
-                    columns_wanted == 1
-                        ? wording(QIRA_TR("qira::csv",
-                                          "the header has %1 columns; table %2 has %3 column"),
-                                  {std::to_string(header.count), std::to_string(t),
-                                   std::to_string(columns_wanted)})
-                        : wording(QIRA_TR("qira::csv",
-                                          "the header has %1 columns; table %2 has %3 columns"),
-                                  {std::to_string(header.count), std::to_string(t),
-                                   std::to_string(columns_wanted)}));
+        add_problem(
+            out, header.line, {},
+            columns_wanted == 1
+                ? wording(QIRA_TR("qira::csv", "the header has %1 columns; table %2 has %3 column"),
+                          {std::to_string(header.count), std::to_string(t),
+                           std::to_string(columns_wanted)})
+                : wording(
+                      QIRA_TR("qira::csv", "the header has %1 columns; table %2 has %3 columns"),
+                      {std::to_string(header.count), std::to_string(t),
+                       std::to_string(columns_wanted)}));
     for (int f = 0; f < fields + names; ++f)
         if (!covered[static_cast<std::size_t>(f)])
             add_problem(out, header.line,

@@ -70,11 +70,11 @@ result check_value(const database& db, const cell& where, const cell_value& valu
         const int width = value_width(db, where.table, where.index);
         if (value.number > part_range(row_part::value, width)->max)
             return refuse(place_of(db, where),
-                          width == 1 ? wording(QIRA_TR("qira::edit", "%1 does not fit in %2 bit"),
-                                               {std::to_string(value.number), std::to_string(width)})
-                                     : wording(QIRA_TR("qira::edit", "%1 does not fit in %2 bits"),
-                                               {std::to_string(value.number),
-                                                std::to_string(width)}));
+                          width == 1
+                              ? wording(QIRA_TR("qira::edit", "%1 does not fit in %2 bit"),
+                                        {std::to_string(value.number), std::to_string(width)})
+                              : wording(QIRA_TR("qira::edit", "%1 does not fit in %2 bits"),
+                                        {std::to_string(value.number), std::to_string(width)}));
     }
     return result::success();
 }
@@ -87,12 +87,12 @@ result_of<cell_value> parse_cell(const database& db, const cell& where, std::str
     std::uint64_t n = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
     if (digits.empty() || ec == std::errc::invalid_argument || end != digits.data() + digits.size())
-        return refuse(place_of(db, where), {QIRA_TR("qira::edit", "%1 is not a whole number"),
-                                            {quoted_text(text)}});
+        return refuse(place_of(db, where),
+                      {QIRA_TR("qira::edit", "%1 is not a whole number"), {quoted_text(text)}});
     if (ec == std::errc::result_out_of_range || (negative && n > 2147483648ull) ||
         (!negative && n > 4294967295ull))
-        return refuse(place_of(db, where), {QIRA_TR("qira::edit", "%1 does not fit in 32 bits"),
-                                            {std::string(text)}});
+        return refuse(place_of(db, where),
+                      {QIRA_TR("qira::edit", "%1 does not fit in 32 bits"), {std::string(text)}});
     cell_value value{negative ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(n))
                               : static_cast<std::uint32_t>(n),
                      {}};
@@ -103,7 +103,8 @@ result_of<cell_value> parse_cell(const database& db, const cell& where, std::str
 
 edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view text) {
     if (!cell_exists(game.db, where))
-        return refused(refuse({.table = where.table, .row = where.row}, QIRA_TR("qira::edit", "there is no such cell")));
+        return refused(refuse({.table = where.table, .row = where.row},
+                              QIRA_TR("qira::edit", "there is no such cell")));
     auto value = parse_cell(game.db, where, text);
     if (!value)
         return refused(value.outcome());
@@ -114,16 +115,16 @@ edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view 
 
 result check_capacity(const database& db, int table, std::size_t rows) {
     if (rows > static_cast<std::size_t>(max_rows))
-        return refuse({.table = table},
-                      {QIRA_TR("qira::edit", "table %1 would have %2 rows; a table holds at most %3"),
-                       {std::to_string(table), std::to_string(rows), std::to_string(max_rows)}});
+        return refuse(
+            {.table = table},
+            {QIRA_TR("qira::edit", "table %1 would have %2 rows; a table holds at most %3"),
+             {std::to_string(table), std::to_string(rows), std::to_string(max_rows)}});
     const auto w = static_cast<std::uint64_t>(std::max(db.overall[table].words_per_row, 0));
     if (rows * w > max_row_words)
-        return refuse({.table = table},
-                      {QIRA_TR("qira::edit",
-                               "table %1 would have %2 row words; a table holds at most %3"),
-                       {std::to_string(table), std::to_string(rows * w),
-                        std::to_string(max_row_words)}});
+        return refuse(
+            {.table = table},
+            {QIRA_TR("qira::edit", "table %1 would have %2 row words; a table holds at most %3"),
+             {std::to_string(table), std::to_string(rows * w), std::to_string(max_row_words)}});
     return result::success();
 }
 

@@ -6,7 +6,9 @@ namespace qira {
 
 namespace {
 
-wording number(std::uint64_t n) { return std::to_string(n); }
+wording number(std::uint64_t n) {
+    return std::to_string(n);
+}
 
 // "table 4 row 12 field height: <problem>" (or the row's title and the field), as far as the
 // place goes; the problem alone without a table or row title.
@@ -106,7 +108,9 @@ wording result::shown() const {
     return p;
 }
 
-std::string result::message() const { return shown().english(); }
+std::string result::message() const {
+    return shown().english();
+}
 
 std::vector<std::string> messages(const std::vector<result>& results) {
     std::vector<std::string> texts;

@@ -203,13 +203,13 @@ class replacing {
             if (!s.replaced)
                 text.push_back({QIRA_TR("qira::problem", "%1 is the old file"), {name(j)}});
             else if (s.had_old)
-                text.push_back({QIRA_TR("qira::problem",
-                                        "%1 is the new file, and the old one is kept as %2"),
-                                {name(j), s.kept.string()}});
+                text.push_back(
+                    {QIRA_TR("qira::problem", "%1 is the new file, and the old one is kept as %2"),
+                     {name(j), s.kept.string()}});
             else
-                text.push_back({QIRA_TR("qira::problem",
-                                        "%1 is the new file (there was none before)"),
-                                {name(j)}});
+                text.push_back(
+                    {QIRA_TR("qira::problem", "%1 is the new file (there was none before)"),
+                     {name(j)}});
         }
         text.push_back(".");
         for (file_state& s : states_)
@@ -260,8 +260,7 @@ result file_ops::keep_copy(const std::filesystem::path& from, const std::filesys
             copied = out.write(reinterpret_cast<const std::uint8_t*>(chunk.data()), got);
     }
     if (copied && in.bad())
-        copied = file_op_failure(from,
-                                 QIRA_TR("qira::problem", "it could not be read to its end"));
+        copied = file_op_failure(from, QIRA_TR("qira::problem", "it could not be read to its end"));
     if (copied)
         copied = out.flush();
     if (const result closed = out.close(); copied && !closed)
@@ -357,7 +356,8 @@ template <typename Bytes> result read_into(const std::filesystem::path& path, By
     const place at{.file = path.string()};
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        return result::failure(result::code::cannot_open, at, QIRA_TR("qira::problem", "it is a folder"));
+        return result::failure(result::code::cannot_open, at,
+                               QIRA_TR("qira::problem", "it is a folder"));
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return result::failure(result::code::cannot_open, at,

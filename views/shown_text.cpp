@@ -46,9 +46,13 @@ QString shown_text(const wording& w) {
     return filled_in(QCoreApplication::translate(w.context.c_str(), w.text.c_str()), args);
 }
 
-QString shown_text(const result& r) { return shown_text(r.shown()); }
+QString shown_text(const result& r) {
+    return shown_text(r.shown());
+}
 
-QString shown_problem(const result& r) { return shown_text(r.problem_words()); }
+QString shown_problem(const result& r) {
+    return shown_text(r.problem_words());
+}
 
 QStringList shown_texts(const std::vector<result>& results) {
     QStringList texts;

@@ -7,6 +7,7 @@
 #include "views/page_values.h"
 #include "views/page_widgets.h"
 #include "views/reference_picker.h"
+#include "views/shown_text.h"
 #include "views/undo_buttons.h"
 
 #include <QAction>
@@ -432,8 +433,7 @@ void tables_window::insert_copies() {
     const auto rows = selected_rows();
     auto outcome = insert_row_copies(doc_.game, t, rows);
     if (!outcome.ok()) {
-        show_status(
-            QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.message())));
+        show_status(QStringLiteral("Not inserted: %1").arg(shown_text(outcome)));
         return;
     }
     doc_.push_table_edit(
@@ -447,8 +447,7 @@ void tables_window::delete_selected() {
     const auto rows = selected_rows();
     auto outcome = delete_rows(doc_.game, t, rows);
     if (!outcome.ok()) {
-        show_status(
-            QStringLiteral("Not deleted: %1").arg(QString::fromStdString(outcome.message())));
+        show_status(QStringLiteral("Not deleted: %1").arg(shown_text(outcome)));
         return;
     }
     doc_.push_table_edit(std::move(outcome.made),
@@ -468,7 +467,7 @@ result tables_window::export_csv(const QString& path) {
         return no_table_shown();
     auto r = export_csv_file(doc_.game, t, to_fs_path(path));
     if (!r) {
-        show_status(QString::fromStdString(r.message()));
+        show_status(shown_text(r));
         return r;
     }
     show_status(QStringLiteral("Table %1 exported to %2 (%3 rows).")
@@ -487,7 +486,7 @@ result tables_window::import_csv(const QString& path, QStringList* problems) {
         const QString summary = QString::fromStdString(imported.summary());
         QStringList listed;
         for (const result& p : imported.problems)
-            listed << QString::fromStdString(p.message());
+            listed << shown_text(p);
         show_status(summary);
         if (problems)
             *problems = listed.isEmpty() ? QStringList{summary} : listed;
