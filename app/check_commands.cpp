@@ -4,6 +4,7 @@
 #include "views/game_document.h"
 #include "views/message_sink.h"
 #include "views/page_values.h"
+#include "views/shown_text.h"
 
 #include <QStringList>
 #include <QUndoStack>
@@ -55,7 +56,7 @@ bool check_commands::save_despite_problems() {
         return true;
     QStringList lines;
     for (std::size_t i = 0; i < added.size() && i < 10; ++i)
-        lines << text_of(added[i].text);
+        lines << shown_text(added[i]);
     if (added.size() > 10)
         //: The last line of a list of problems; %Ln: how many more are not listed
         lines << tr("and %Ln more", nullptr, static_cast<int>(added.size() - 10));

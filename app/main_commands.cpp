@@ -10,6 +10,7 @@
 #include "app/recovery_commands.h"
 #include "app/registry.h"
 #include "views/handler_values.h"
+#include "views/shown_text.h"
 #include "views/window_place.h"
 
 #include <QCloseEvent>
@@ -263,8 +264,7 @@ command_outcome TForm1::recover_session() {
     command_outcome opened = game_opened(files_->open_files(left->database, left->language));
     if (!opened.refusal.ok()) {
         const QString kept = recovery_->taken_back(*left, false);
-        return command_outcome::refused(QString::fromStdString(opened.refusal.message()) +
-                                            QStringLiteral("\n\n") + kept,
+        return command_outcome::refused(shown_text(opened.refusal) + QStringLiteral("\n\n") + kept,
                                         opened.caption);
     }
     command_outcome applied = patches_->review_and_apply(left->changes, left->name, left->note);

@@ -9,6 +9,7 @@
 #include "views/merge_conflicts_window.h"
 #include "views/message_sink.h"
 #include "views/patch_review_window.h"
+#include "views/shown_text.h"
 #include "views/tables_window.h"
 #include "views/widgets.h"
 
@@ -47,14 +48,10 @@ void store_folder(const char* value, const QString& folder) {
     }
 }
 
-QString text_of(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QString conflicts_text(const QString& name, const std::vector<result>& conflicts) {
     QStringList lines;
     for (std::size_t i = 0; i < conflicts.size() && i < listed_conflicts; ++i)
-        lines << text_of(conflicts[i].message());
+        lines << shown_text(conflicts[i]);
     if (conflicts.size() > listed_conflicts)
         lines << QStringLiteral("...");
     const QString listed = lines.join(QLatin1Char('\n'));
@@ -114,7 +111,8 @@ command_outcome patch_commands::save_patch() {
                       [&] { made = patch_since_opened(opened_, doc_.game); });
     if (!made)
         return command_outcome::refused(
-            QStringLiteral("No patch can be made: %1").arg(text_of(made.message())));
+            //: %1: why not
+            tr("No patch can be made: %1").arg(shown_text(made)));
     if (made.value.empty())
         return command_outcome::refused(
             tr("Nothing was changed since the files were opened: there is no patch to write."));
@@ -178,8 +176,8 @@ command_outcome patch_commands::merge_patches() {
     });
     if (!merged)
         return command_outcome::refused(
-            QStringLiteral("%1 cannot be merged: %2. Nothing was changed.")
-                .arg(both, text_of(merged.message())));
+            //: %1: the two patch files; %2: why not
+            tr("%1 cannot be merged: %2. Nothing was changed.").arg(both, shown_text(merged)));
     //: %1: the two patch files ("a.json and b.json")
     QString note = tr("Merged from %1: no conflicts.").arg(both);
     if (!merged.value.conflicts.empty()) {
@@ -252,8 +250,9 @@ command_outcome patch_commands::compare_with() {
                       [&] { made = patch_to_other_game(doc_.game, to_fs_path(path), language); });
     if (!made)
         return command_outcome::refused(
-            QStringLiteral("The open game cannot be compared with %1: %2. Nothing was changed.")
-                .arg(name, text_of(made.message())));
+            //: %1: the other game's database; %2: why not
+            tr("The open game cannot be compared with %1: %2. Nothing was changed.")
+                .arg(name, shown_text(made)));
     if (made.value.empty()) {
         //: %1: the other game's database
         QString same = tr("The open game and %1 hold the same.").arg(name);

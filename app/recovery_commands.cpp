@@ -4,6 +4,7 @@
 #include "views/file_dialogs.h"
 #include "views/game_document.h"
 #include "views/message_sink.h"
+#include "views/shown_text.h"
 #include "views/widgets.h"
 
 #include <QDateTime>
@@ -31,10 +32,6 @@ const char* const later_choice =
 constexpr int write_interval_ms = 1000;
 constexpr char file_prefix[] = "recovery-";
 constexpr char aside_prefix[] = "set-aside-";
-
-QString text_of(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString shown_path(const std::filesystem::path& p) {
     return QDir::toNativeSeparators(from_fs_path(p));
@@ -195,8 +192,9 @@ void recovery_commands::written(const result& r) {
 void recovery_commands::report(const result& r) {
     if (reported_ || !status_)
         return;
-    status_->setText(QStringLiteral("The unsaved changes cannot be kept for recovery: %1")
-                         .arg(text_of(r.message())));
+    status_->setText(
+        //: %1: why not
+        tr("The unsaved changes cannot be kept for recovery: %1").arg(shown_text(r)));
     reported_ = true;
 }
 
@@ -281,8 +279,7 @@ std::optional<recovery_commands::left_session> recovery_commands::offer() {
         const QString text =
             QStringLiteral("The editor did not close normally, and the changes it kept cannot be "
                            "read:\n%1\n\nPut the file aside? It is kept, renamed, in %2.")
-                .arg(text_of(read.message()),
-                     QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+                .arg(shown_text(read), QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
         if (messages_.choose(QLatin1String(app_title), text,
                              {tr(put_aside_choice), tr(later_choice)}) == 0)
             put_aside_and_say(path);

@@ -41,14 +41,16 @@ struct parser {
     result error;
 
     // Refuses the file: what is wrong, and the table and offset it is about where known.
-    bool damaged(std::string what, std::optional<int> table = {},
+    bool damaged(wording what, std::optional<int> table = {},
                  std::optional<std::uint64_t> offset = {}) {
         error =
             result::failure(result::code::damaged,
                             {.file = file_name, .table = table, .offset = offset}, std::move(what));
         return false;
     }
-    std::string file_size() const { return num(bytes.size()) + " bytes"; }
+    wording file_size() const {
+        return {QIRA_TR("qira::problem", "%1 bytes"), {num(bytes.size())}};
+    }
 
     bool read_header(database& db, std::uint32_t& count);
     bool read_table_headers(database& db, byte_reader& in);
@@ -58,14 +60,16 @@ struct parser {
 
 bool parser::read_header(database& db, std::uint32_t& count) {
     if (bytes.size() < 12)
-        return damaged("the file (" + file_size() + ") is too short for its header");
+        return damaged(
+            {QIRA_TR("qira::problem", "the file (%1) is too short for its header"), {file_size()}});
     db.header_word0 = static_cast<std::int32_t>(load_u32(bytes.data()));
     db.header_word1 = static_cast<std::int32_t>(load_u32(bytes.data() + 4));
     count = load_u32(bytes.data() + 8);
     if (count == 0 || count > static_cast<std::uint32_t>(max_tables))
-        return damaged("it says it holds " + num(count) + " tables; a database file holds 1 to " +
-                           num(max_tables),
-                       {}, 8);
+        return damaged(
+            {QIRA_TR("qira::problem", "it says it holds %1 tables; a database file holds 1 to %2"),
+             {num(count), num(max_tables)}},
+            {}, 8);
     return true;
 }
 
@@ -81,31 +85,38 @@ bool parser::read_table_headers(database& db, byte_reader& in) {
         table.string_ref_count = in.i32();
         table.packed_count = in.i32();
         if (!in.ok())
-            return damaged("the header of table " + num(t) + " (offset " + num(at) +
-                               ") runs past the end of the file (" + file_size() + ")",
+            return damaged({QIRA_TR("qira::problem", "the header of table %1 (offset %2) runs "
+                                                     "past the end of the file (%3)"),
+                            {num(t), num(at), file_size()}},
                            t, at);
         // Keys, extras and texts: at most four each.
         const auto counts = kind_counts(table);
         for (std::size_t k = 0; k < 3; ++k)
             if (counts[k] < 0 || counts[k] > max_fields_of_kind)
-                return damaged("table " + num(t) + " has " + std::to_string(counts[k]) + " " +
-                                   std::string(kind_label(field_kinds[k], label_style::header)) +
-                                   " fields; a table has 0 to " + num(max_fields_of_kind),
-                               t, at);
+                //: %3 is the kind of field (key, extra, text)
+                return damaged(
+                    {QIRA_TR("qira::problem", "table %1 has %2 %3 fields; a table has 0 to %4"),
+                     {num(t), std::to_string(counts[k]),
+                      std::string(kind_label(field_kinds[k], label_style::header)),
+                      num(max_fields_of_kind)}},
+                    t, at);
         if (table.packed_count < 0 || table.packed_count > max_fields ||
             table.field_count() > max_fields)
-            return damaged("table " + num(t) + " has " + std::to_string(table.whole_word_count()) +
-                               " whole-word and " + std::to_string(table.packed_count) + " " +
-                               std::string(kind_label(row_part::value, label_style::header)) +
-                               " fields; a table has at most " + num(max_fields) + " fields",
-                           t, at);
+            return damaged(
+                {QIRA_TR("qira::problem", "table %1 has %2 whole-word and %3 %4 "
+                                          "fields; a table has at most %5 fields"),
+                 {num(t), std::to_string(table.whole_word_count()),
+                  std::to_string(table.packed_count),
+                  std::string(kind_label(row_part::value, label_style::header)), num(max_fields)}},
+                t, at);
         const int s = table.whole_word_count();
         const int d = table.packed_count;
         const std::uint64_t rest = 8ull * d + 4ull * (s + d);
         if (!in.can_read(rest))
-            return damaged("the field descriptors of table " + num(t) + " (offset " +
-                               num(in.position()) + ", " + num(rest) +
-                               " bytes) run past the end of the file (" + file_size() + ")",
+            return damaged({QIRA_TR("qira::problem",
+                                    "the field descriptors of table %1 (offset %2, %3 bytes) run "
+                                    "past the end of the file (%4)"),
+                            {num(t), num(in.position()), num(rest), file_size()}},
                            t, in.position());
         table.fields.assign(static_cast<std::size_t>(s + d), db_field{});
         for (int j = 0; j < d; ++j) {
@@ -124,18 +135,25 @@ bool parser::read_blocks(database& db) {
         const std::int64_t offset = static_cast<std::uint32_t>(db.block_offsets[t]);
         const std::int64_t size =
             static_cast<std::int64_t>(static_cast<std::uint32_t>(db.block_offsets[t + 1])) - offset;
-        const std::string where = "table " + num(t) + "'s block (offset " + num(offset) + ", " +
-                                  std::to_string(size) + " bytes)";
+        const std::vector<wording> where{num(t), num(offset), std::to_string(size)};
+        if (size < 8 && t + 1 < n)
+            return damaged({QIRA_TR("qira::problem",
+                                    "table %1's block (offset %2, %3 bytes) ends before the next "
+                                    "table's block begins; a block holds at least its 8-byte head"),
+                            where},
+                           t, offset);
         if (size < 8)
-            return damaged(where +
-                               (t + 1 < n ? " ends before the next table's block begins"
-                                          : " ends before the names region begins") +
-                               "; a block holds at least its 8-byte head",
+            return damaged({QIRA_TR("qira::problem",
+                                    "table %1's block (offset %2, %3 bytes) ends before the names "
+                                    "region begins; a block holds at least its 8-byte head"),
+                            where},
                            t, offset);
         if (!range_fits(static_cast<std::uint64_t>(offset), static_cast<std::uint64_t>(size),
                         bytes.size()))
-            return damaged(where + " runs past the end of the file (" + file_size() + ")", t,
-                           offset);
+            return damaged({QIRA_TR("qira::problem", "table %1's block (offset %2, %3 bytes) runs "
+                                                     "past the end of the file (%4)"),
+                            {num(t), num(offset), std::to_string(size), file_size()}},
+                           t, offset);
 
         // read_raw_block: the two head words, then the rows; W follows from the block size, and
         // for a table without rows (whose block is its head alone) from its fields.
@@ -145,22 +163,26 @@ bool parser::read_blocks(database& db) {
         block.byte_size = size;
         block.block_word = static_cast<std::int32_t>(load_u32(p + 4));
         if (row_count > static_cast<std::uint32_t>(max_rows))
-            return damaged("table " + num(t) + " has " + num(row_count) +
-                               " rows; a table holds at most " + num(max_rows),
-                           t, offset);
+            return damaged(
+                {QIRA_TR("qira::problem", "table %1 has %2 rows; a table holds at most %3"),
+                 {num(t), num(row_count), num(max_rows)}},
+                t, offset);
         block.row_count = static_cast<std::int32_t>(row_count);
         const std::uint64_t w = row_count > 0
                                     ? (static_cast<std::uint64_t>(size) - 8) / row_count / 4
                                     : static_cast<std::uint64_t>(words_for_fields(db.tables[t], t));
         if (w * row_count > max_row_words)
-            return damaged("table " + num(t) + " has " + num(row_count) + " rows of " + num(w) +
-                               " words; a table holds at most " + num(max_row_words) + " row words",
+            return damaged({QIRA_TR("qira::problem", "table %1 has %2 rows of %3 words; a table "
+                                                     "holds at most %4 row words"),
+                            {num(t), num(row_count), num(w), num(max_row_words)}},
                            t, offset);
         block.words_per_row = static_cast<std::int32_t>(w);
         const int s = db.tables[t].whole_word_count();
         if (row_count > 0 && w < static_cast<std::uint64_t>(s))
-            return damaged("table " + num(t) + "'s rows have " + num(w) +
-                               " words, fewer than its " + num(s) + " whole-word fields",
+            return damaged({QIRA_TR("qira::problem",
+                                    "table %1's rows have %2 words, fewer than its %3 whole-word "
+                                    "fields"),
+                            {num(t), num(w), num(s)}},
                            t, offset);
         const std::size_t words = static_cast<std::size_t>(w * row_count);
         block.words.clear();
@@ -177,18 +199,20 @@ bool parser::read_names(database& db) {
         db_table& table = db.tables[t];
         auto name = read_string_at(bytes, static_cast<std::uint32_t>(table.name_offset));
         if (!name)
-            return damaged("the name of table " + num(t) + " (offset " +
-                               num(static_cast<std::uint32_t>(table.name_offset)) +
-                               ") runs past the end of the file (" + file_size() + ")",
-                           t, static_cast<std::uint32_t>(table.name_offset));
+            return damaged(
+                {QIRA_TR("qira::problem", "the name of table %1 (offset %2) runs past "
+                                          "the end of the file (%3)"),
+                 {num(t), num(static_cast<std::uint32_t>(table.name_offset)), file_size()}},
+                t, static_cast<std::uint32_t>(table.name_offset));
         table.name = std::move(*name);
         for (std::size_t f = 0; f < table.fields.size(); ++f) {
             const auto offset = static_cast<std::uint32_t>(table.fields[f].name_offset);
             auto field_name = read_string_at(bytes, offset);
             if (!field_name)
-                return damaged("the name of field " + num(f) + " of table " + num(t) + " (offset " +
-                                   num(offset) + ") runs past the end of the file (" + file_size() +
-                                   ")",
+                return damaged({QIRA_TR("qira::problem", "the name of field %1 of table %2 "
+                                                         "(offset %3) runs past the end of the "
+                                                         "file (%4)"),
+                                {num(f), num(t), num(offset), file_size()}},
                                t, offset);
             table.fields[f].name = std::move(*field_name);
         }
@@ -246,15 +270,15 @@ result decode_texts(std::span<const std::uint8_t> file, const std::string& file_
             const std::uint32_t offset = words[ca + cb + i];
             row.string_refs[i] = static_cast<std::int32_t>(offset);
             if (!read_string_into(file, offset, row.strings[i]))
-                return result::failure(result::code::damaged,
-                                       {.file = file_name,
-                                        .table = t,
-                                        .row = static_cast<std::int64_t>(r),
-                                        .offset = offset},
-                                       "text " + num(i) + " of row " + num(r) + " in table " +
-                                           num(t) + " (offset " + num(offset) +
-                                           ") runs past the end of the file (" + num(file.size()) +
-                                           " bytes)");
+                return result::failure(
+                    result::code::damaged,
+                    {.file = file_name,
+                     .table = t,
+                     .row = static_cast<std::int64_t>(r),
+                     .offset = offset},
+                    {QIRA_TR("qira::problem", "text %1 of row %2 in table %3 (offset %4) runs "
+                                              "past the end of the file (%5 bytes)"),
+                     {num(i), num(r), num(t), num(offset), num(file.size())}});
         }
     }
     return result::success();
@@ -335,8 +359,9 @@ result parse_structure(std::span<const std::uint8_t> bytes, const std::string& f
     const std::uint64_t directory = 12 + 4ull * count;
     if (bytes.size() < directory)
         return result::failure(result::code::damaged, {.file = file_name, .offset = 12},
-                               "its directory of " + num(count) +
-                                   " blocks runs past the end of the file (" + p.file_size() + ")");
+                               {QIRA_TR("qira::problem", "its directory of %1 blocks runs past "
+                                                         "the end of the file (%2)"),
+                                {num(count), p.file_size()}});
     db.tables.resize(count);
     db.blocks.resize(count);
     db.overall.resize(count);

@@ -96,41 +96,47 @@ void apply_plan(database& db, const layout_plan& plan) {
 // What keeps the model from being saved as the file `at` names so that it loads again: a
 // capacity exceeded or a table whose rows are narrower than their whole words (write_failed).
 result check_capacity(const database& db, place at) {
-    const auto refuse = [&at](std::optional<int> t, std::string why) {
+    const auto refuse = [&at](std::optional<int> t, wording why) {
         at.table = t;
         return result::failure(result::code::write_failed, at, std::move(why));
     };
     const int n = db.table_count();
     if (n == 0 || n > max_tables)
-        return refuse({}, "it has " + std::to_string(n) + " tables; a database file holds 1 to " +
-                              std::to_string(max_tables));
+        return refuse({},
+                      {QIRA_TR("qira::problem", "it has %1 tables; a database file holds 1 to %2"),
+                       {std::to_string(n), std::to_string(max_tables)}});
     for (int t = 0; t < n; ++t) {
         const db_table& table = db.tables[t];
-        const std::string name = "table " + std::to_string(t);
+        const std::string name = std::to_string(t);
         for (int c : {table.key_count, table.extra_count, table.string_ref_count})
             if (c < 0 || c > max_fields_of_kind)
-                return refuse(t, name + " has " + std::to_string(c) +
-                                     " fields of one whole-word kind; at most " +
-                                     std::to_string(max_fields_of_kind) + " are allowed");
+                return refuse(t,
+                              {QIRA_TR("qira::problem", "table %1 has %2 fields of one "
+                                                        "whole-word kind; at most %3 are allowed"),
+                               {name, std::to_string(c), std::to_string(max_fields_of_kind)}});
         if (table.packed_count < 0 || table.packed_count > max_fields ||
             table.field_count() > max_fields ||
             table.fields.size() != static_cast<std::size_t>(table.field_count()))
-            return refuse(t, name + " has " + std::to_string(table.fields.size()) +
-                                 " field descriptors for " + std::to_string(table.field_count()) +
-                                 " fields (at most " + std::to_string(max_fields) + ")");
+            return refuse(t, {QIRA_TR("qira::problem",
+                                      "table %1 has %2 field descriptors for %3 fields (at most "
+                                      "%4)"),
+                              {name, std::to_string(table.fields.size()),
+                               std::to_string(table.field_count()), std::to_string(max_fields)}});
         const std::size_t rows = rows_of(db, t);
         const std::uint64_t w = words_per_row(db, t);
         if (rows > static_cast<std::size_t>(max_rows))
-            return refuse(t, name + " has " + std::to_string(rows) +
-                                 " rows; a table holds at most " + std::to_string(max_rows));
+            return refuse(
+                t, {QIRA_TR("qira::problem", "table %1 has %2 rows; a table holds at most %3"),
+                    {name, std::to_string(rows), std::to_string(max_rows)}});
         if (rows * w > max_row_words)
-            return refuse(t, name + " has " + std::to_string(rows * w) +
-                                 " row words; a table holds at most " +
-                                 std::to_string(max_row_words));
+            return refuse(
+                t, {QIRA_TR("qira::problem", "table %1 has %2 row words; a table holds at most %3"),
+                    {name, std::to_string(rows * w), std::to_string(max_row_words)}});
         if (rows > 0 && w < static_cast<std::uint64_t>(table.whole_word_count()))
-            return refuse(t, name + "'s rows have " + std::to_string(w) +
-                                 " words, fewer than its " +
-                                 std::to_string(table.whole_word_count()) + " whole-word fields");
+            return refuse(t, {QIRA_TR("qira::problem",
+                                      "table %1's rows have %2 words, fewer than its %3 whole-word "
+                                      "fields"),
+                              {name, std::to_string(w), std::to_string(table.whole_word_count())}});
     }
     return result::success();
 }
@@ -351,7 +357,8 @@ result plan_database_save(const std::filesystem::path& path, const database& db,
     // The format's offsets are 32-bit words.
     layout_plan plan = plan_layout(db);
     if (plan.size > 0x7FFFFFFFull)
-        return result::failure(result::code::write_failed, at, "the file would exceed 2 GiB");
+        return result::failure(result::code::write_failed, at,
+                               QIRA_TR("qira::problem", "the file would exceed 2 GiB"));
     out.target = path;
     out.produce = written_content(
         [&db, plan = std::move(plan)](byte_writer& writer) { emit(db, plan, writer); });

@@ -37,13 +37,14 @@ csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
                             const std::string& file_name) {
     csv_import out;
     out.table = table;
-    const auto refuse = [&](std::string file, std::string why) {
+    const auto refuse = [&](std::string file, wording why) {
         out.outcome = result::failure(result::code::not_imported,
                                       {.file = std::move(file), .table = table}, std::move(why));
         return std::move(out);
     };
     if (!game.db.has_table(table))
-        return refuse(file_name, "the database has no table " + std::to_string(table));
+        return refuse(file_name, {QIRA_TR("qira::csv", "the database has no table %1"),
+                                  {std::to_string(table)}});
     csv_rows read =
         read_table_csv(game.db, table, bytes,
                        name_columns(game.db, table, game.has_language ? &game.lang : nullptr));
@@ -52,12 +53,16 @@ csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
                   separator_name(read.separator) + ")";
     if (!read.ok()) {
         out.problems = std::move(read.problems);
-        return refuse(out.read_as, count_of(read.problem_count, "problem", "problems"));
+        return refuse(out.read_as, read.problem_count == 1
+                                       ? wording(QIRA_TR("qira::csv", "%1 problem"),
+                                                 {std::to_string(read.problem_count)})
+                                       : wording(QIRA_TR("qira::csv", "%1 problems"),
+                                                 {std::to_string(read.problem_count)}));
     }
     const std::size_t rows = read.rows.size();
     auto replaced = replace_table(game, table, std::move(read.rows), &out.matching);
     if (!replaced.ok())
-        return refuse(file_name, replaced.message());
+        return refuse(file_name, replaced.shown());
     out.rows = rows;
     out.made = std::move(replaced.made);
     if (read.texts_not_utf8 > 0)

@@ -33,15 +33,22 @@ class checker {
         const ids_of_table& stadiums = ids_of(table_index::stadiums);
         const ids_of_table& settings = ids_of(table_index::team_settings);
 
-        duplicates(leagues, table_index::leagues, "league");
-        names(table_index::leagues, "league");
+        duplicates(leagues, table_index::leagues,
+                   QIRA_TR("qira::check", "league id %1 is also the id of %2"));
+        names(table_index::leagues,
+              QIRA_TR("qira::check", "league %1 has no name in the language file"));
         missing_references(table_index::league_teams);
-        duplicates(players, table_index::players, "player");
-        duplicates(stadiums, table_index::stadiums, "stadium");
-        names(table_index::stadiums, "stadium");
+        duplicates(players, table_index::players,
+                   QIRA_TR("qira::check", "player id %1 is also the id of %2"));
+        duplicates(stadiums, table_index::stadiums,
+                   QIRA_TR("qira::check", "stadium id %1 is also the id of %2"));
+        names(table_index::stadiums,
+              QIRA_TR("qira::check", "stadium %1 has no name in the language file"));
         team_links();
-        duplicates(teams, table_index::teams, "team");
-        names(table_index::teams, "team");
+        duplicates(teams, table_index::teams,
+                   QIRA_TR("qira::check", "team id %1 is also the id of %2"));
+        names(table_index::teams,
+              QIRA_TR("qira::check", "team %1 has no name in the language file"));
         team_rows(settings);
         // The other tables' references, after the checks of their rows above.
         for (int t = 0; t < static_cast<int>(db_.tables.size()); ++t)
@@ -56,14 +63,18 @@ class checker {
     }
 
   private:
-    void add(kind what, int t, int row, std::array<std::int64_t, 3> ids, const std::string& text) {
-        found_.push_back({what, t, row, ids, titles_.of(t, row) + ": " + text});
+    void add(kind what, int t, int row, std::array<std::int64_t, 3> ids, wording problem) {
+        //: %1 is a row of the game database, %2 what is wrong with it
+        wording line{QIRA_TR("qira::check", "%1: %2"), {titles_.of(t, row), std::move(problem)}};
+        std::string text = line.english();
+        found_.push_back({what, t, row, ids, std::move(text), std::move(line)});
     }
     bool has_keys(int t, int keys) const {
         return db_.has_table(t) && db_.tables[static_cast<std::size_t>(t)].key_count >= keys;
     }
 
-    void duplicates(const ids_of_table& ids, int t, const char* what) {
+    // what: "<noun> id %1 is also the id of %2"
+    void duplicates(const ids_of_table& ids, int t, marked_text what) {
         const auto& s = ids.sorted();
         for (std::size_t i = 1; i < s.size(); ++i) {
             if (s[i].first != s[i - 1].first)
@@ -72,12 +83,12 @@ class checker {
             while (first > 0 && s[first - 1].first == s[i].first)
                 --first;
             add(kind::duplicate_id, t, s[i].second, {s[i].first, 0, 0},
-                std::string(what) + " id " + std::to_string(s[i].first) + " is also the id of " +
-                    titles_.of(t, s[first].second));
+                {what, {std::to_string(s[i].first), titles_.of(t, s[first].second)}});
         }
     }
 
-    void names(int t, const char* what) {
+    // what: "<noun> %1 has no name in the language file"
+    void names(int t, marked_text what) {
         if (!game_.has_language || !db_.has_table(t) || t >= name_config_tables ||
             game_.lang.names[static_cast<std::size_t>(t)].base_key == 0 ||
             game_.lang.names[static_cast<std::size_t>(t)].name_count < 1 || !has_keys(t, 1))
@@ -86,8 +97,7 @@ class checker {
         for (std::size_t r = 0; r < rows.size(); ++r)
             if (rows[r].names.size() == 0 || rows[r].names[0].empty())
                 add(kind::name_missing, t, static_cast<int>(r), {rows[r].keys[0], 0, 0},
-                    std::string(what) + " " + std::to_string(rows[r].keys[0]) +
-                        " has no name in the language file");
+                    {what, {std::to_string(rows[r].keys[0])}});
     }
 
     // The references of table t that name no row (the keys of link rows, a team's stadium, a
@@ -108,7 +118,7 @@ class checker {
                     continue;
                 add(missing_kind(r.target), t, static_cast<int>(row),
                     {id, rows[row].keys[0], column},
-                    missing_reference_text(r, id, rows[row].keys[0]));
+                    missing_reference_words(r, id, rows[row].keys[0]));
             }
         }
     }
@@ -156,8 +166,8 @@ class checker {
             const auto& [team0, player0, row0] = by_player[i - 1];
             if (team == team0 && player == player0)
                 add(kind::player_twice, t, row, {team, player, 0},
-                    "player " + std::to_string(player) + " is in team " + std::to_string(team) +
-                        " twice (also " + titles_.of(t, row0) + ")");
+                    {QIRA_TR("qira::check", "player %1 is in team %2 twice (also %3)"),
+                     {std::to_string(player), std::to_string(team), titles_.of(t, row0)}});
         }
         std::sort(by_number.begin(), by_number.end());
         for (std::size_t i = 1; i < by_number.size(); ++i) {
@@ -167,9 +177,10 @@ class checker {
             const auto other = rows[static_cast<std::size_t>(row0)].keys[1];
             if (team == team0 && number == number0 && player != other)
                 add(kind::number_twice, t, row, {team, number, 0},
-                    "players " + std::to_string(other) + " and " + std::to_string(player) +
-                        " of team " + std::to_string(team) + " both wear number " +
-                        std::to_string(number) + " (also " + titles_.of(t, row0) + ")");
+                    {QIRA_TR("qira::check",
+                             "players %1 and %2 of team %3 both wear number %4 (also %5)"),
+                     {std::to_string(other), std::to_string(player), std::to_string(team),
+                      std::to_string(number), titles_.of(t, row0)}});
         }
         team_links_ = std::move(by_player);
     }
@@ -194,8 +205,8 @@ class checker {
             const int at = static_cast<int>(r);
             if (has_settings && !settings.has(row.keys[0]))
                 add(kind::settings_missing, t, at, {row.keys[0], 0, 0},
-                    "team " + std::to_string(row.keys[0]) +
-                        " has no row in table 9 (team settings)");
+                    {QIRA_TR("qira::check", "team %1 has no row in table 9 (team settings)"),
+                     {std::to_string(row.keys[0])}});
         }
         if (!has_settings || !has_keys(table_index::team_players, 2))
             return;
@@ -217,18 +228,20 @@ class checker {
             const auto team = team_key;
             const auto row = row_at;
             const auto& s = setting_rows[static_cast<std::size_t>(row)];
-            const auto check = [&](std::optional<int> slot, kind what, const char* role) {
+            // role: "<role> %1 of team %2 is not in the team"
+            const auto check = [&](std::optional<int> slot, kind what, marked_text role) {
                 if (!slot || static_cast<std::size_t>(*slot) >= s.values.size())
                     return;
                 const std::uint32_t player = s.values[static_cast<std::size_t>(*slot)];
                 if (player == 0 || in_team(team, player))
                     return; // 0: none chosen
                 add(what, table_index::team_settings, row, {team, player, 0},
-                    std::string(role) + " " + std::to_string(player) + " of team " +
-                        std::to_string(team) + " is not in the team");
+                    {role, {std::to_string(player), std::to_string(team)}});
             };
-            check(captain, kind::captain_elsewhere, "captain");
-            check(taker, kind::penalty_taker_elsewhere, "penalty taker");
+            check(captain, kind::captain_elsewhere,
+                  QIRA_TR("qira::check", "captain %1 of team %2 is not in the team"));
+            check(taker, kind::penalty_taker_elsewhere,
+                  QIRA_TR("qira::check", "penalty taker %1 of team %2 is not in the team"));
         }
     }
 

@@ -5,6 +5,7 @@
 // which ids it reserves) it says nothing.
 
 #include "editing/change.h"
+#include "fileio/wording.h"
 
 #include <array>
 #include <cstdint>
@@ -38,6 +39,8 @@ struct game_problem {
     // One line, the row named as every message names it: "teamplayers: keys 5 12345, rank 0:
     // player 12345 does not exist".
     std::string text;
+    // The same line to translate; `text` is its English.
+    wording words{};
 
     // The same problem: kind, table and ids.
     bool same_as(const game_problem& other) const {

@@ -41,8 +41,9 @@ game_result save_game_files(const open_game& game, const std::filesystem::path& 
     if (with_language)
         targets.push_back(language_path);
     const auto refused = [&](game_file which, result r) {
-        r.problem += nothing_saved_note(targets);
-        return game_result{std::move(r), which};
+        result with_note = result::failure(r.status, std::move(r.where),
+                                           nothing_saved(r.problem_words(), targets));
+        return game_result{std::move(with_note), which};
     };
 
     std::vector<file_replacement> files(targets.size());

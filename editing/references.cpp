@@ -112,14 +112,26 @@ const reference_field* reference_at(const database& db, int table, int field) {
     return nullptr;
 }
 
-std::string row_noun(int table) {
-    static constexpr std::array<const char*, 15> nouns = {
-        "nation",  "league",  "league-team link", "referee",       "player",  "kit",
-        "cup",     "stadium", "tactic",           "team settings", "fixture", "team-player link",
-        "manager", "team",    "setting"};
+wording row_noun(int table) {
+    static constexpr std::array<marked_text, 15> nouns = {
+        QIRA_TR("qira::check", "nation"),
+        QIRA_TR("qira::check", "league"),
+        QIRA_TR("qira::check", "league-team link"),
+        QIRA_TR("qira::check", "referee"),
+        QIRA_TR("qira::check", "player"),
+        QIRA_TR("qira::check", "kit"),
+        QIRA_TR("qira::check", "cup"),
+        QIRA_TR("qira::check", "stadium"),
+        QIRA_TR("qira::check", "tactic"),
+        QIRA_TR("qira::check", "team settings"),
+        QIRA_TR("qira::check", "fixture"),
+        QIRA_TR("qira::check", "team-player link"),
+        QIRA_TR("qira::check", "manager"),
+        QIRA_TR("qira::check", "team"),
+        QIRA_TR("qira::check", "setting")};
     if (table >= 0 && table < static_cast<int>(nouns.size()))
         return nouns[static_cast<std::size_t>(table)];
-    return "row of table " + std::to_string(table);
+    return {QIRA_TR("qira::check", "row of table %1"), {std::to_string(table)}};
 }
 
 namespace {
@@ -268,13 +280,24 @@ std::vector<reference_choice> reference_choices(const database& db, const named_
     return out;
 }
 
-std::string missing_reference_text(const reference_field& r, std::int64_t id, std::int64_t row_id) {
-    const std::string named = row_noun(r.target) + " " + std::to_string(id);
+wording missing_reference_words(const reference_field& r, std::int64_t id, std::int64_t row_id) {
+    //: %1 is what a row is (player, team, ...), %2 its id
     if (r.place.part == row_part::key && r.name.empty())
-        return named + " does not exist";
-    std::string field = r.name.empty() ? std::string() : " (" + printable(r.name) + ")";
-    return row_noun(r.table) + " " + std::to_string(row_id) + ": its " + named + field +
-           " does not exist";
+        return {QIRA_TR("qira::check", "%1 %2 does not exist"),
+                {row_noun(r.target), std::to_string(id)}};
+    if (r.name.empty())
+        //: %1 %2: the row holding the reference (what it is, its id); %3 %4: the row it names
+        return {
+            QIRA_TR("qira::check", "%1 %2: its %3 %4 does not exist"),
+            {row_noun(r.table), std::to_string(row_id), row_noun(r.target), std::to_string(id)}};
+    //: as "%1 %2: its %3 %4 does not exist", %5 the field holding the reference
+    return {QIRA_TR("qira::check", "%1 %2: its %3 %4 (%5) does not exist"),
+            {row_noun(r.table), std::to_string(row_id), row_noun(r.target), std::to_string(id),
+             printable(r.name)}};
+}
+
+std::string missing_reference_text(const reference_field& r, std::int64_t id, std::int64_t row_id) {
+    return missing_reference_words(r, id, row_id).english();
 }
 
 } // namespace qira

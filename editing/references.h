@@ -7,6 +7,7 @@
 
 #include "dbfile/database.h"
 #include "dbfile/fields.h"
+#include "fileio/wording.h"
 
 #include <array>
 #include <cstdint>
@@ -50,7 +51,7 @@ const reference_field* reference_at(const database& db, int table, int field);
 
 // What a row of a table is called in the check's lines: "league", "team", "player", "stadium",
 // "nation", ...; "row of table N" for a table the editor gives no noun.
-std::string row_noun(int table);
+wording row_noun(int table);
 
 // A row's name: leagues, stadiums and teams by their name in the language file (else their
 // label in the table); players by their common name, else first name and surname; referees and
@@ -127,5 +128,7 @@ std::vector<reference_choice> reference_choices(const database& db, const named_
 // exist" for a field of a row, with the field's name where it has one ("player 12: its nation
 // 300 (nationality) does not exist"). `row_id` is the keys[0] of the row holding the field.
 std::string missing_reference_text(const reference_field& r, std::int64_t id, std::int64_t row_id);
+// The same line to translate.
+wording missing_reference_words(const reference_field& r, std::int64_t id, std::int64_t row_id);
 
 } // namespace qira

@@ -128,7 +128,7 @@ class record_reader {
             for (;;) {
                 if (i_ >= bytes_.size()) {
                     problem = result::failure(result::code::csv_problem, {.line = opened},
-                                              "a quoted field is not closed");
+                                              QIRA_TR("qira::csv", "a quoted field is not closed"));
                     return false;
                 }
                 const char c = bytes_[i_++];
@@ -175,11 +175,16 @@ result as_utf8(std::string_view& bytes, std::string& decoded, bool& utf16) {
         std::size_t bad = 0;
         auto text = utf16_to_utf8(bytes.substr(2), be, bad);
         if (!text)
-            return result::failure(result::code::csv_problem, {.line = 1},
-                                   "the file is UTF-16 text (" +
-                                       std::string(be ? "big" : "little") +
-                                       "-endian), broken at byte " + std::to_string(bad + 2) +
-                                       ": an odd number of bytes or half a character");
+            return result::failure(
+                result::code::csv_problem, {.line = 1},
+                be ? wording(QIRA_TR("qira::csv", "the file is UTF-16 text (big-endian), "
+                                                  "broken at byte %1: an odd number of "
+                                                  "bytes or half a character"),
+                             {std::to_string(bad + 2)})
+                   : wording(QIRA_TR("qira::csv", "the file is UTF-16 text (little-endian), "
+                                                  "broken at byte %1: an odd number of "
+                                                  "bytes or half a character"),
+                             {std::to_string(bad + 2)}));
         decoded = std::move(*text);
         bytes = decoded;
         utf16 = true;
@@ -197,9 +202,10 @@ result as_utf8(std::string_view& bytes, std::string& decoded, bool& utf16) {
     }
     if (pairs >= 2 && std::max(nul_even, nul_odd) * 2 > pairs)
         return result::failure(result::code::csv_problem, {.line = 1},
-                               "the file looks like UTF-16 text without a byte-order mark (a NUL "
-                               "in every other byte); save it as CSV UTF-8, or as Unicode text "
-                               "with its byte-order mark");
+                               QIRA_TR("qira::csv",
+                                       "the file looks like UTF-16 text without a byte-order mark "
+                                       "(a NUL in every other byte); save it as CSV UTF-8, or as "
+                                       "Unicode text with its byte-order mark"));
     return result::success();
 }
 
@@ -269,7 +275,7 @@ namespace {
 
 // A problem at the line and column of the file; one of a column without a name is worded as one
 // of its line. Only the first few are listed, all are counted.
-void add_problem(csv_rows& out, std::size_t line, std::string_view column, std::string what) {
+void add_problem(csv_rows& out, std::size_t line, std::string_view column, wording what) {
     ++out.problem_count;
     if (out.problems.size() < listed_problems)
         out.problems.push_back(result::failure(
@@ -300,29 +306,36 @@ std::vector<int> header_fields(const database& db, int t, int names, const recor
         const std::string& name = header.fields[c];
         const auto it = field_of_name.find(name);
         if (it == field_of_name.end()) {
-            add_problem(out, header.line, name,
-                        "no field of table " + std::to_string(t) + " has this name");
+            add_problem(
+                out, header.line, name,
+                {QIRA_TR("qira::csv", "no field of table %1 has this name"), {std::to_string(t)}});
             continue;
         }
         std::size_t& n = used[name];
         if (n >= it->second.size()) {
-            add_problem(out, header.line, name, "the column is repeated");
+            add_problem(out, header.line, name, QIRA_TR("qira::csv", "the column is repeated"));
             continue;
         }
         column_field[c] = it->second[n++];
         covered[static_cast<std::size_t>(column_field[c])] = true;
     }
     if (header.count > header.kept)
-        add_problem(out, header.line, {},
-                    "the header has " + std::to_string(header.count) + " columns; table " +
-                        std::to_string(t) + " has " + std::to_string(columns_wanted) +
-                        (columns_wanted == 1 ? " column" : " columns"));
+        add_problem(
+            out, header.line, {},
+            columns_wanted == 1
+                ? wording(QIRA_TR("qira::csv", "the header has %1 columns; table %2 has %3 column"),
+                          {std::to_string(header.count), std::to_string(t),
+                           std::to_string(columns_wanted)})
+                : wording(
+                      QIRA_TR("qira::csv", "the header has %1 columns; table %2 has %3 columns"),
+                      {std::to_string(header.count), std::to_string(t),
+                       std::to_string(columns_wanted)}));
     for (int f = 0; f < fields + names; ++f)
         if (!covered[static_cast<std::size_t>(f)])
             add_problem(out, header.line,
                         f < fields ? table.fields[static_cast<std::size_t>(f)].name
                                    : "@name" + std::to_string(f - fields),
-                        "the column is missing");
+                        QIRA_TR("qira::csv", "the column is missing"));
     return column_field;
 }
 
@@ -343,7 +356,7 @@ db_overall_data read_row(const database& db, int t, const record& rec,
         auto value = parse_cell(db, where, text);
         if (!value) {
             add_problem(out, rec.line, table.fields[static_cast<std::size_t>(column_field[c])].name,
-                        value.message());
+                        value.shown());
             continue;
         }
         write_cell(row, where.place(), std::move(value.value));
@@ -378,8 +391,8 @@ void read_rows(const database& db, int t, record_reader& reader, std::size_t col
             room = check_capacity(db, t, lines);
         if (rec.count != columns) {
             add_problem(out, rec.line, {},
-                        std::to_string(rec.count) + " fields, but the header has " +
-                            std::to_string(columns));
+                        {QIRA_TR("qira::csv", "%1 fields, but the header has %2"),
+                         {std::to_string(rec.count), std::to_string(columns)}});
             continue;
         }
         db_overall_data row = read_row(db, t, rec, column_field, column_cells, out);
@@ -399,7 +412,7 @@ void read_rows(const database& db, int t, record_reader& reader, std::size_t col
         ++out.problem_count;
         out.problems.insert(
             out.problems.begin(),
-            result::failure(result::code::csv_problem, {.line = last_line}, room.message()));
+            result::failure(result::code::csv_problem, {.line = last_line}, room.shown()));
         if (out.problems.size() > listed_problems)
             out.problems.pop_back();
     }
@@ -412,7 +425,8 @@ void read_rows(const database& db, int t, record_reader& reader, std::size_t col
 csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int names) {
     csv_rows out;
     if (!db.has_table(t)) {
-        add_problem(out, 1, {}, "the database has no table " + std::to_string(t));
+        add_problem(out, 1, {},
+                    {QIRA_TR("qira::csv", "the database has no table %1"), {std::to_string(t)}});
         return out;
     }
     std::string decoded;
@@ -436,7 +450,8 @@ csv_rows read_table_csv(const database& db, int t, std::string_view bytes, int n
             out.problems.push_back(std::move(reader.problem));
         } else {
             add_problem(out, 1, {},
-                        "the file is empty; it needs a header of the table's field names");
+                        QIRA_TR("qira::csv", "the file is empty; it needs a header of the "
+                                             "table's field names"));
         }
         return out;
     }

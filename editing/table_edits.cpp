@@ -16,11 +16,7 @@ bool table_exists(const database& db, int table) {
            static_cast<std::size_t>(table) < db.blocks.size();
 }
 
-std::string table_name(int table) {
-    return "table " + std::to_string(table);
-}
-
-result refuse(place at, std::string problem) {
+result refuse(place at, wording problem) {
     return result::failure(result::code::refused, std::move(at), std::move(problem));
 }
 
@@ -41,12 +37,13 @@ place place_of(const database& db, const cell& where) {
 // Sorts the rows and drops repeats; refused when they cannot be edited.
 result check_selection(const database& db, int table, std::vector<int>& rows) {
     if (!table_exists(db, table))
-        return refuse({.table = table}, "there is no " + table_name(table));
+        return refuse({.table = table},
+                      {QIRA_TR("qira::edit", "there is no table %1"), {std::to_string(table)}});
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.empty() || rows.front() < 0 ||
         static_cast<std::size_t>(rows.back()) >= db.overall[table].rows.size())
-        return refuse({.table = table}, "no row is selected");
+        return refuse({.table = table}, QIRA_TR("qira::edit", "no row is selected"));
     return result::success();
 }
 
@@ -62,17 +59,22 @@ edit_outcome refused(result why) {
 result check_value(const database& db, const cell& where, const cell_value& value) {
     if (holds_text(where.part)) {
         if (value.number != 0)
-            return refuse(place_of(db, where), std::to_string(value.number) + " is not a text");
+            return refuse(place_of(db, where), {QIRA_TR("qira::edit", "%1 is not a text"),
+                                                {std::to_string(value.number)}});
         return result::success();
     }
     if (!value.text.empty())
-        return refuse(place_of(db, where), quoted_text(value.text) + " is not a whole number");
+        return refuse(place_of(db, where), {QIRA_TR("qira::edit", "%1 is not a whole number"),
+                                            {quoted_text(value.text)}});
     if (where.part == row_part::value) {
         const int width = value_width(db, where.table, where.index);
         if (value.number > part_range(row_part::value, width)->max)
-            return refuse(place_of(db, where), std::to_string(value.number) + " does not fit in " +
-                                                   std::to_string(width) +
-                                                   (width == 1 ? " bit" : " bits"));
+            return refuse(place_of(db, where),
+                          width == 1
+                              ? wording(QIRA_TR("qira::edit", "%1 does not fit in %2 bit"),
+                                        {std::to_string(value.number), std::to_string(width)})
+                              : wording(QIRA_TR("qira::edit", "%1 does not fit in %2 bits"),
+                                        {std::to_string(value.number), std::to_string(width)}));
     }
     return result::success();
 }
@@ -85,10 +87,12 @@ result_of<cell_value> parse_cell(const database& db, const cell& where, std::str
     std::uint64_t n = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
     if (digits.empty() || ec == std::errc::invalid_argument || end != digits.data() + digits.size())
-        return refuse(place_of(db, where), quoted_text(text) + " is not a whole number");
+        return refuse(place_of(db, where),
+                      {QIRA_TR("qira::edit", "%1 is not a whole number"), {quoted_text(text)}});
     if (ec == std::errc::result_out_of_range || (negative && n > 2147483648ull) ||
         (!negative && n > 4294967295ull))
-        return refuse(place_of(db, where), std::string(text) + " does not fit in 32 bits");
+        return refuse(place_of(db, where),
+                      {QIRA_TR("qira::edit", "%1 does not fit in 32 bits"), {std::string(text)}});
     cell_value value{negative ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(n))
                               : static_cast<std::uint32_t>(n),
                      {}};
@@ -99,7 +103,8 @@ result_of<cell_value> parse_cell(const database& db, const cell& where, std::str
 
 edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view text) {
     if (!cell_exists(game.db, where))
-        return refused(refuse({.table = where.table, .row = where.row}, "there is no such cell"));
+        return refused(refuse({.table = where.table, .row = where.row},
+                              QIRA_TR("qira::edit", "there is no such cell")));
     auto value = parse_cell(game.db, where, text);
     if (!value)
         return refused(value.outcome());
@@ -110,14 +115,16 @@ edit_outcome set_cell_text(open_game& game, const cell& where, std::string_view 
 
 result check_capacity(const database& db, int table, std::size_t rows) {
     if (rows > static_cast<std::size_t>(max_rows))
-        return refuse({.table = table}, table_name(table) + " would have " + std::to_string(rows) +
-                                            " rows; a table holds at most " +
-                                            std::to_string(max_rows));
+        return refuse(
+            {.table = table},
+            {QIRA_TR("qira::edit", "table %1 would have %2 rows; a table holds at most %3"),
+             {std::to_string(table), std::to_string(rows), std::to_string(max_rows)}});
     const auto w = static_cast<std::uint64_t>(std::max(db.overall[table].words_per_row, 0));
     if (rows * w > max_row_words)
-        return refuse({.table = table},
-                      table_name(table) + " would have " + std::to_string(rows * w) +
-                          " row words; a table holds at most " + std::to_string(max_row_words));
+        return refuse(
+            {.table = table},
+            {QIRA_TR("qira::edit", "table %1 would have %2 row words; a table holds at most %3"),
+             {std::to_string(table), std::to_string(rows * w), std::to_string(max_row_words)}});
     return result::success();
 }
 
@@ -213,7 +220,8 @@ std::vector<std::uint32_t> matched_words(const database& db, int table,
 edit_outcome replace_table(open_game& game, int table, std::vector<db_overall_data> rows,
                            row_matching* matching) {
     if (!table_exists(game.db, table))
-        return refused(refuse({.table = table}, "there is no " + table_name(table)));
+        return refused(refuse({.table = table}, {QIRA_TR("qira::edit", "there is no table %1"),
+                                                 {std::to_string(table)}}));
     if (auto room = check_capacity(game.db, table, rows.size()); !room)
         return refused(std::move(room));
     edit_outcome out;

@@ -102,7 +102,7 @@ class win_ops final : public file_ops {
     result may_replace(const std::filesystem::path& path) override {
         const DWORD attrs = GetFileAttributesW(path.c_str());
         if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY))
-            return file_op_failure(path, "the file is read-only");
+            return file_op_failure(path, QIRA_TR("qira::problem", "the file is read-only"));
         return result::success();
     }
 };
@@ -188,9 +188,9 @@ class posix_ops final : public file_ops {
         struct stat st {};
         if (::stat(path.c_str(), &st) == 0) {
             if (S_ISDIR(st.st_mode))
-                return file_op_failure(path, "it is a folder");
+                return file_op_failure(path, QIRA_TR("qira::problem", "it is a folder"));
             if ((st.st_mode & 0222) == 0)
-                return file_op_failure(path, "the file is read-only");
+                return file_op_failure(path, QIRA_TR("qira::problem", "the file is read-only"));
         }
         return result::success();
     }

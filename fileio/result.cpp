@@ -6,68 +6,110 @@ namespace qira {
 
 namespace {
 
-std::string line_column(const place& at) {
-    return "line " + std::to_string(at.line.value_or(0)) + " column " +
-           std::to_string(at.column.value_or(0)) + ": ";
+wording number(std::uint64_t n) {
+    return std::to_string(n);
 }
 
-// "table 4 row 12 field height: " (or the row's title and the field), as far as the place goes;
-// empty without a table or row title.
-std::string table_row_field(const place& at) {
-    if (!at.table && !at.row_title)
-        return {};
-    std::string text;
-    if (at.row_title)
-        text = *at.row_title;
-    else {
-        text = "table " + std::to_string(*at.table);
-        if (at.row)
-            text += " row " + std::to_string(*at.row);
+// "table 4 row 12 field height: <problem>" (or the row's title and the field), as far as the
+// place goes; the problem alone without a table or row title.
+wording table_row_field(const place& at, wording problem) {
+    if (at.row_title) {
+        if (at.field)
+            return {QIRA_TR("qira::result", "%1 field %2: %3"),
+                    {*at.row_title, printable(*at.field), std::move(problem)}};
+        //: %1 is what the problem is about (a row, a member of a document), %2 the problem
+        return {QIRA_TR("qira::result", "%1: %2"), {*at.row_title, std::move(problem)}};
+    }
+    if (!at.table)
+        return problem;
+    const wording table = std::to_string(*at.table);
+    if (at.row) {
+        const wording row = std::to_string(*at.row);
+        if (at.field)
+            return {QIRA_TR("qira::result", "table %1 row %2 field %3: %4"),
+                    {table, row, printable(*at.field), std::move(problem)}};
+        return {QIRA_TR("qira::result", "table %1 row %2: %3"), {table, row, std::move(problem)}};
     }
     if (at.field)
-        text += " field " + printable(*at.field);
-    return text + ": ";
+        return {QIRA_TR("qira::result", "table %1 field %2: %3"),
+                {table, printable(*at.field), std::move(problem)}};
+    return {QIRA_TR("qira::result", "table %1: %2"), {table, std::move(problem)}};
+}
+
+wording not_a_patch(const place& at, wording problem) {
+    const wording line = number(at.line.value_or(0));
+    const wording column = number(at.column.value_or(0));
+    if (at.file) {
+        if (at.line)
+            return {QIRA_TR("qira::result",
+                            "%1 is not a valid patch: not valid JSON: line %2 column %3: %4"),
+                    {*at.file, line, column, std::move(problem)}};
+        if (at.field)
+            return {QIRA_TR("qira::result", "%1 is not a valid patch: %2: %3"),
+                    {*at.file, printable(*at.field), std::move(problem)}};
+        return {QIRA_TR("qira::result", "%1 is not a valid patch: %2"),
+                {*at.file, std::move(problem)}};
+    }
+    if (at.line)
+        return {QIRA_TR("qira::result", "not valid JSON: line %1 column %2: %3"),
+                {line, column, std::move(problem)}};
+    if (at.field)
+        return {QIRA_TR("qira::result", "%1: %2"), {printable(*at.field), std::move(problem)}};
+    return problem;
 }
 
 } // namespace
 
-std::string result::message() const {
-    const std::string file = where.file.value_or(std::string());
+wording result::problem_words() const {
+    if (words.english() == problem)
+        return words;
+    return problem;
+}
+
+wording result::shown() const {
+    const wording file = where.file.value_or(std::string());
+    wording p = problem_words();
     switch (status) {
     case code::ok:
         return {};
     case code::cannot_open:
-        return "Cannot open " + file + ": " + problem;
+        //: %1 is a file, %2 why it could not be opened
+        return {QIRA_TR("qira::result", "Cannot open %1: %2"), {file, std::move(p)}};
     case code::cannot_read:
-        return "Cannot read " + file;
+        return {QIRA_TR("qira::result", "Cannot read %1"), {file}};
     case code::damaged:
-        return file + " is damaged: " + problem;
+        return {QIRA_TR("qira::result", "%1 is damaged: %2"), {file, std::move(p)}};
     case code::not_editable:
-        return file + " cannot be edited: " + problem;
-    case code::not_a_patch: {
-        std::string text = where.file ? file + " is not a valid patch: " : std::string();
-        if (where.line)
-            text += "not valid JSON: " + line_column(where);
-        else if (where.field)
-            text += printable(*where.field) + ": ";
-        return text + problem;
-    }
+        return {QIRA_TR("qira::result", "%1 cannot be edited: %2"), {file, std::move(p)}};
+    case code::not_a_patch:
+        return not_a_patch(where, std::move(p));
     case code::not_json:
-        return line_column(where) + problem;
+        return {QIRA_TR("qira::result", "line %1 column %2: %3"),
+                {number(where.line.value_or(0)), number(where.column.value_or(0)), std::move(p)}};
     case code::write_failed:
-        return where.file ? "Could not save " + file + ": " + problem : problem;
+        if (!where.file)
+            return p;
+        //: %1 is a file, %2 why it could not be saved
+        return {QIRA_TR("qira::result", "Could not save %1: %2"), {file, std::move(p)}};
     case code::csv_problem:
-        return "line " + std::to_string(where.line.value_or(0)) +
-               (where.field ? ", column " + printable(*where.field) : std::string()) + ": " +
-               problem;
+        if (where.field)
+            return {QIRA_TR("qira::result", "line %1, column %2: %3"),
+                    {number(where.line.value_or(0)), printable(*where.field), std::move(p)}};
+        return {QIRA_TR("qira::result", "line %1: %2"),
+                {number(where.line.value_or(0)), std::move(p)}};
     case code::not_imported:
-        return file + " was not imported: " + problem + "; nothing was changed.";
+        return {QIRA_TR("qira::result", "%1 was not imported: %2; nothing was changed."),
+                {file, std::move(p)}};
     case code::conflict:
-        return table_row_field(where) + problem;
+        return table_row_field(where, std::move(p));
     case code::refused:
-        return problem;
+        return p;
     }
-    return problem;
+    return p;
+}
+
+std::string result::message() const {
+    return shown().english();
 }
 
 std::vector<std::string> messages(const std::vector<result>& results) {

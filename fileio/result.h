@@ -9,6 +9,11 @@
 // An operation that gives back more than success or failure returns a result_of<T>: the same
 // result with the value. A list of problems (a CSV file's, a patch's conflicts) is a list of
 // results, each with its own place.
+//
+// The problem is also kept as a wording (wording.h): its English format and the arguments, so
+// that the window can show the whole message translated (shown()); `problem` is its English.
+
+#include "fileio/wording.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -57,19 +62,28 @@ struct [[nodiscard]] result {
 
     code status = code::ok;
     place where{};
-    std::string problem{}; // in words, without the place the wording adds
+    std::string problem{}; // in words, without the place the wording adds: words' English
+    wording words{};       // the problem to translate; ignored when its English is not `problem`
 
     static result success() { return {}; }
-    static result failure(code c, place at, std::string problem) {
-        return {c, std::move(at), std::move(problem)};
+    static result failure(code c, place at, wording problem) {
+        std::string english = problem.english();
+        return {c, std::move(at), std::move(english), std::move(problem)};
     }
 
     bool ok() const { return status == code::ok; }
     explicit operator bool() const { return ok(); }
     // The text for the user, built from the code, the place and the problem; empty when ok.
     std::string message() const;
+    // The same text as a wording: the code's frame with the place's parts and the problem.
+    wording shown() const;
+    // The problem as a wording: `words`, or `problem` as it is when it was changed on its own.
+    wording problem_words() const;
 
-    friend bool operator==(const result&, const result&) = default;
+    // The same code, place and problem; how the problem would be translated does not count.
+    friend bool operator==(const result& a, const result& b) {
+        return a.status == b.status && a.where == b.where && a.problem == b.problem;
+    }
 };
 
 // A result with the value the operation gives back: on success what it made or read; some

@@ -30,17 +30,6 @@ std::filesystem::path folder_of(const std::filesystem::path& target) {
     return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
 }
 
-// "a", "a and b", "a, b and c"
-std::string listed(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == names.size() ? " and " : ", ";
-        text += names[i];
-    }
-    return text;
-}
-
 // One file of a save on its way: its temporary file, the kept old content, and how far it got.
 struct file_state {
     std::filesystem::path tmp;
@@ -57,19 +46,20 @@ class replacing {
     replace_result run() {
         for (std::size_t i = 0; i < files_.size(); ++i)
             if (auto r = ops_.may_replace(files_[i].target); !r)
-                return unchanged(i, r.problem);
+                return unchanged(i, r.problem_words());
         for (std::size_t i = 0; i < files_.size(); ++i)
             if (auto r = write_temporary(i); !r)
-                return unchanged(i, r.problem);
+                return unchanged(i, r.problem_words());
         // The last file's old content is not needed: nothing is replaced after it.
         for (std::size_t i = 0; i + 1 < files_.size(); ++i)
             if (auto r = keep_old(i); !r)
-                return unchanged(i, "its old content could not be kept while the files are "
-                                    "replaced (" +
-                                        r.problem + ")");
+                return unchanged(i, {QIRA_TR("qira::problem",
+                                             "its old content could not be kept while the files "
+                                             "are replaced (%1)"),
+                                     {r.problem_words()}});
         for (std::size_t i = 0; i < files_.size(); ++i) {
             if (auto r = ops_.replace(states_[i].tmp, files_[i].target); !r)
-                return put_back(i, r.problem);
+                return put_back(i, r.problem_words());
             states_[i].tmp.clear();
             states_[i].replaced = true;
         }
@@ -81,12 +71,17 @@ class replacing {
                 continue;
             synced.push_back(folder);
             if (auto r = ops_.sync_folder(folder); !r && !unsynced)
-                unsynced = failure(i, replace_state::all_new,
-                                   (files_.size() == 1 ? "the new file is in place"
-                                                       : "the new files are in place") +
-                                       std::string(", but its folder could not be synced to "
-                                                   "the disk (") +
-                                       r.problem + ")");
+                unsynced = failure(
+                    i, replace_state::all_new,
+                    files_.size() == 1
+                        ? wording(QIRA_TR("qira::problem",
+                                          "the new file is in place, but its folder could not be "
+                                          "synced to the disk (%1)"),
+                                  {r.problem_words()})
+                        : wording(QIRA_TR("qira::problem",
+                                          "the new files are in place, but its folder could not "
+                                          "be synced to the disk (%1)"),
+                                  {r.problem_words()}));
         }
         remove_left_over();
         return unsynced ? std::move(*unsynced) : replace_result{};
@@ -98,17 +93,17 @@ class replacing {
   private:
     std::string name(std::size_t i) const { return files_[i].target.string(); }
 
-    replace_result failure(std::size_t i, replace_state left, std::string why) {
+    replace_result failure(std::size_t i, replace_state left, wording why) {
         return {result::failure(result::code::write_failed, {.file = name(i)}, std::move(why)),
                 {i, left}};
     }
 
-    replace_result unchanged(std::size_t i, const std::string& why) {
+    replace_result unchanged(std::size_t i, wording why) {
         remove_left_over();
         std::vector<std::filesystem::path> targets;
         for (const auto& f : files_)
             targets.push_back(f.target);
-        return failure(i, replace_state::unchanged, why + nothing_saved_note(targets));
+        return failure(i, replace_state::unchanged, nothing_saved(std::move(why), targets));
     }
 
     result write_temporary(std::size_t i) {
@@ -163,9 +158,9 @@ class replacing {
     }
 
     // Replacing file `failed` did not work: the files before it go back to their old content.
-    replace_result put_back(std::size_t failed, const std::string& why) {
+    replace_result put_back(std::size_t failed, const wording& why) {
         std::vector<std::size_t> stuck;
-        std::vector<std::string> stuck_errors;
+        std::vector<wording> stuck_errors;
         std::vector<std::string> put;
         for (std::size_t j = failed; j-- > 0;) {
             file_state& s = states_[j];
@@ -179,35 +174,49 @@ class replacing {
                 (void)ops_.sync_folder(folder_of(files_[j].target));
             } else {
                 stuck.insert(stuck.begin(), j);
-                stuck_errors.insert(stuck_errors.begin(), back.problem);
+                stuck_errors.insert(stuck_errors.begin(), back.problem_words());
             }
         }
-        if (stuck.empty())
-            return unchanged(
-                failed, put.empty() ? why
-                                    : why + ". " + listed(put) + " had already been replaced and " +
-                                          (put.size() == 1 ? "was" : "were") + " put back");
+        if (stuck.empty()) {
+            if (put.empty())
+                return unchanged(failed, why);
+            if (put.size() == 1)
+                return unchanged(failed, {QIRA_TR("qira::problem",
+                                                  "%1. %2 had already been replaced and was put "
+                                                  "back"),
+                                          {why, listed(put)}});
+            return unchanged(failed, {QIRA_TR("qira::problem",
+                                              "%1. %2 had already been replaced and were put back"),
+                                      {why, listed(put)}});
+        }
         // Some files are new and some old: say exactly which, and where the old content is.
-        std::string text = why + ". ";
-        for (std::size_t n = 0; n < stuck.size(); ++n)
-            text += "Putting back " + name(stuck[n]) + " failed too (" + stuck_errors[n] + "). ";
-        text += "The files do not belong together now:";
+        std::vector<wording> text{why, ". "};
+        for (std::size_t n = 0; n < stuck.size(); ++n) {
+            text.push_back({QIRA_TR("qira::problem", "Putting back %1 failed too (%2)."),
+                            {name(stuck[n]), stuck_errors[n]}});
+            text.push_back(" ");
+        }
+        text.push_back(QIRA_TR("qira::problem", "The files do not belong together now:"));
         for (std::size_t j = 0; j < files_.size(); ++j) {
             const file_state& s = states_[j];
-            text += j == 0 ? " " : "; ";
+            text.push_back(j == 0 ? " " : "; ");
             if (!s.replaced)
-                text += name(j) + " is the old file";
+                text.push_back({QIRA_TR("qira::problem", "%1 is the old file"), {name(j)}});
             else if (s.had_old)
-                text += name(j) + " is the new file, and the old one is kept as " + s.kept.string();
+                text.push_back(
+                    {QIRA_TR("qira::problem", "%1 is the new file, and the old one is kept as %2"),
+                     {name(j), s.kept.string()}});
             else
-                text += name(j) + " is the new file (there was none before)";
+                text.push_back(
+                    {QIRA_TR("qira::problem", "%1 is the new file (there was none before)"),
+                     {name(j)}});
         }
-        text += ".";
+        text.push_back(".");
         for (file_state& s : states_)
             if (s.replaced)
                 s.kept.clear(); // the old content of a new file stays where the message says
         remove_left_over();
-        return failure(failed, replace_state::mixed, text);
+        return failure(failed, replace_state::mixed, wording::sequence(std::move(text)));
     }
 
     // Removes the temporary files and the kept old contents that are still there. A file that
@@ -230,14 +239,14 @@ class replacing {
 
 } // namespace
 
-result file_op_failure(const std::filesystem::path& path, std::string why) {
+result file_op_failure(const std::filesystem::path& path, wording why) {
     return result::failure(result::code::write_failed, {.file = path.string()}, std::move(why));
 }
 
 result file_ops::keep_copy(const std::filesystem::path& from, const std::filesystem::path& to) {
     std::ifstream in(from, std::ios::binary);
     if (!in)
-        return file_op_failure(from, "it cannot be read");
+        return file_op_failure(from, QIRA_TR("qira::problem", "it cannot be read"));
     auto created = create_new(to);
     if (!created)
         return created.outcome();
@@ -251,7 +260,7 @@ result file_ops::keep_copy(const std::filesystem::path& from, const std::filesys
             copied = out.write(reinterpret_cast<const std::uint8_t*>(chunk.data()), got);
     }
     if (copied && in.bad())
-        copied = file_op_failure(from, "it could not be read to its end");
+        copied = file_op_failure(from, QIRA_TR("qira::problem", "it could not be read to its end"));
     if (copied)
         copied = out.flush();
     if (const result closed = out.close(); copied && !closed)
@@ -261,13 +270,15 @@ result file_ops::keep_copy(const std::filesystem::path& from, const std::filesys
     return copied;
 }
 
-std::string nothing_saved_note(std::span<const std::filesystem::path> targets) {
+wording nothing_saved(wording why, std::span<const std::filesystem::path> targets) {
     if (targets.size() < 2)
-        return {};
+        return why;
     std::vector<std::string> names;
     for (const auto& t : targets)
         names.push_back(display_name(t));
-    return ". Nothing was saved: " + listed(names) + " are as they were.";
+    //: %1 is why the save failed, %2 the files
+    return {QIRA_TR("qira::problem", "%1. Nothing was saved: %2 are as they were."),
+            {std::move(why), listed(names)}};
 }
 
 namespace {
@@ -290,10 +301,11 @@ replace_result replace_files(std::span<const file_replacement> files, file_ops& 
         for (std::size_t j = 0; j < i; ++j)
             if (same_file(files[i].target, files[j].target)) {
                 const std::string name = display_name(files[i].target);
-                return {result::failure(result::code::refused, {.file = name},
-                                        name + " is named for two of the files to save (" +
-                                            files[i].target.string() +
-                                            "): one would be written over the other."),
+                return {result::failure(
+                            result::code::refused, {.file = name},
+                            {QIRA_TR("qira::problem", "%1 is named for two of the files to save "
+                                                      "(%2): one would be written over the other."),
+                             {name, files[i].target.string()}}),
                         {i, replace_state::unchanged}};
             }
     replacing save(files, ops);
@@ -344,10 +356,12 @@ template <typename Bytes> result read_into(const std::filesystem::path& path, By
     const place at{.file = path.string()};
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        return result::failure(result::code::cannot_open, at, "it is a folder");
+        return result::failure(result::code::cannot_open, at,
+                               QIRA_TR("qira::problem", "it is a folder"));
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return result::failure(result::code::cannot_open, at, "no such file or no access");
+        return result::failure(result::code::cannot_open, at,
+                               QIRA_TR("qira::problem", "no such file or no access"));
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0)

@@ -58,7 +58,7 @@ class file_ops {
 };
 
 // The failure of a file operation on `path`: write_failed with the system's reason.
-result file_op_failure(const std::filesystem::path& path, std::string why);
+result file_op_failure(const std::filesystem::path& path, wording why);
 
 // The operating system's files (the one platform-specific piece of the library).
 file_ops& native_file_ops();
@@ -125,9 +125,9 @@ using replace_result = result_of<replace_failure>;
 replace_result replace_files(std::span<const file_replacement> files,
                              file_ops& ops = native_file_ops());
 
-// What the message of a failed save of these files adds when none of them was changed
-// (" Nothing was saved: qira.db and eng.db are as they were."); empty for one file.
-std::string nothing_saved_note(std::span<const std::filesystem::path> targets);
+// The problem of a failed save of these files when none of them was changed: `why`, and for
+// more than one file "<why>. Nothing was saved: qira.db and eng.db are as they were."
+wording nothing_saved(wording why, std::span<const std::filesystem::path> targets);
 
 // An allocator that leaves the elements a vector grows by as they are, where they are filled at
 // once after (a file read into them): no pass of zeros over memory about to be overwritten.

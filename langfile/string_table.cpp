@@ -111,13 +111,15 @@ constexpr std::size_t directory_start = 56; // header, count, kept word
 
 result parse_language_file(std::span<const std::uint8_t> bytes, const std::string& file_name,
                            string_table& out) {
-    const auto damaged = [&](std::string what, std::optional<std::uint64_t> offset = {}) {
+    const auto damaged = [&](wording what, std::optional<std::uint64_t> offset = {}) {
         return result::failure(result::code::damaged, {.file = file_name, .offset = offset},
                                std::move(what));
     };
-    const std::string file_size = std::to_string(bytes.size()) + " bytes";
+    const wording file_size{QIRA_TR("qira::problem", "%1 bytes"), {std::to_string(bytes.size())}};
     if (bytes.size() < directory_start + block_size)
-        return damaged("the file (" + file_size + ") is too short for a language file's header");
+        return damaged(
+            {QIRA_TR("qira::problem", "the file (%1) is too short for a language file's header"),
+             {file_size}});
 
     byte_reader in(bytes);
     string_table table;
@@ -125,13 +127,14 @@ result parse_language_file(std::span<const std::uint8_t> bytes, const std::strin
     const std::uint32_t count = in.u32();
     table.word_after_count = in.i32();
     if (count > max_language_entries)
-        return damaged("it holds " + std::to_string(count) + " entries; at most " +
-                           std::to_string(max_language_entries) + " are allowed",
+        return damaged({QIRA_TR("qira::problem", "it holds %1 entries; at most %2 are allowed"),
+                        {std::to_string(count), std::to_string(max_language_entries)}},
                        header_size);
     const std::uint64_t strings_start = directory_start + 8ull * count + block_size;
     if (strings_start > bytes.size())
-        return damaged("its directory of " + std::to_string(count) +
-                           " entries runs past the end of the file (" + file_size + ")",
+        return damaged({QIRA_TR("qira::problem",
+                                "its directory of %1 entries runs past the end of the file (%2)"),
+                        {std::to_string(count), file_size}},
                        directory_start);
 
     std::vector<Tstring_table> entries(count);
@@ -144,10 +147,10 @@ result parse_language_file(std::span<const std::uint8_t> bytes, const std::strin
     for (std::uint32_t i = 0; i < count; ++i) {
         const auto offset = static_cast<std::uint32_t>(entries[i].offset);
         if (!read_string_into(bytes, offset, entries[i].text))
-            return damaged("the text of entry " + std::to_string(i) + " (key " +
-                               std::to_string(entries[i].key) + ", offset " +
-                               std::to_string(offset) + ") runs past the end of the file (" +
-                               file_size + ")",
+            return damaged({QIRA_TR("qira::problem", "the text of entry %1 (key %2, offset %3) "
+                                                     "runs past the end of the file (%4)"),
+                            {std::to_string(i), std::to_string(entries[i].key),
+                             std::to_string(offset), file_size}},
                            offset);
     }
     table.assign(std::move(entries));
@@ -230,14 +233,15 @@ result plan_save(const std::filesystem::path& path, const string_table& table, c
     const std::size_t count = texts.string_count();
     if (count > max_language_entries)
         return result::failure(result::code::write_failed, at,
-                               "it would hold " + std::to_string(count) +
-                                   " entries; a language file holds at most " +
-                                   std::to_string(max_language_entries));
+                               {QIRA_TR("qira::problem", "it would hold %1 entries; a language "
+                                                         "file holds at most %2"),
+                                {std::to_string(count), std::to_string(max_language_entries)}});
     std::uint64_t total = directory_start + 8ull * count + block_size;
     for (std::size_t i = 0; i < count; ++i)
         total += stored_size(texts.text(i).size());
     if (total > 0x7FFFFFFFull)
-        return result::failure(result::code::write_failed, at, "its texts exceed 2 GiB");
+        return result::failure(result::code::write_failed, at,
+                               QIRA_TR("qira::problem", "its texts exceed 2 GiB"));
     out.target = path;
     out.produce =
         written_content([&table, texts](byte_writer& writer) { emit(table, texts, writer); });

@@ -17,7 +17,7 @@ namespace {
 
 // A conflict at the place the message names ("table 4 row 12 field height: "), or, without a
 // table, worded whole.
-result conflict(place at, std::string problem) {
+result conflict(place at, wording problem) {
     return result::failure(result::code::conflict, std::move(at), std::move(problem));
 }
 
@@ -204,7 +204,8 @@ void plan_removed_rows(table_check& check) {
             continue;
         }
         if (plan.removed[r]) {
-            check.add(part::removed, i, conflict(check.at(r), "the patch removes it twice"));
+            check.add(part::removed, i,
+                      conflict(check.at(r), QIRA_TR("qira::patch", "the patch removes it twice")));
             continue;
         }
         if (auto diff = row_difference(check.db, t, r, pr.contents, check.title(r)); !diff) {
@@ -254,7 +255,7 @@ void plan_field_changes(table_check& check, std::size_t index, int r) {
         if (fits)
             fits = check_value(check.db, where, fc.after);
         if (!fits) {
-            check.add(part::field, index, conflict(at, fits.message()), i);
+            check.add(part::field, index, conflict(at, fits.shown()), i);
             continue;
         }
         const cell_value have = read_cell(check.rows[r], where.place());
@@ -290,7 +291,8 @@ void plan_changed_rows(table_check& check) {
             continue;
         }
         if (changed[r] || plan.removed[r]) {
-            check.add(part::field, i, conflict(check.at(r), "the patch lists it twice"));
+            check.add(part::field, i,
+                      conflict(check.at(r), QIRA_TR("qira::patch", "the patch lists it twice")));
             continue;
         }
         changed[r] = 1;
@@ -353,7 +355,8 @@ void plan_added_rows(table_check& check) {
             auto gone = check.removed_keys.find(pr.row.keys);
             const int left = present - (gone == check.removed_keys.end() ? 0 : gone->second);
             if (left > pr.row.rank || !added_ids.emplace(pr.row, 0).second)
-                check.add(part::added, i, conflict(at, "already there, patch adds it"));
+                check.add(part::added, i,
+                          conflict(at, QIRA_TR("qira::patch", "already there, patch adds it")));
         }
         plan.anchors.push_back(anchor);
         auto moved = check.removed_at.find(pr.row);

@@ -1,6 +1,7 @@
 #include "views/check_window.h"
 
 #include "views/page_values.h"
+#include "views/shown_text.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -46,7 +47,7 @@ void check_window::refresh(const std::vector<game_problem>& known) {
     const auto added = static_cast<std::size_t>(std::count(is_new.begin(), is_new.end(), true));
     check_list->clear();
     for (std::size_t i = 0; i < problems_.size(); ++i)
-        check_list->addItem(text_of(problems_[i].text) +
+        check_list->addItem(shown_text(problems_[i]) +
                             (is_new[i] ? QString() : QStringLiteral("  (in the files as opened)")));
     const auto count = static_cast<int>(problems_.size());
     //: %1: the number of problems ("1 problem", "3 problems"); %2: how many of them are new

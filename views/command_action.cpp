@@ -3,6 +3,7 @@
 #include "views/game_document.h"
 #include "views/message_sink.h"
 #include "views/page_widgets.h"
+#include "views/shown_text.h"
 #include "views/widgets.h"
 
 namespace qira {
@@ -40,7 +41,7 @@ void run_command(game_document& doc, message_sink& messages, status_line* status
         command_outcome out = command();
         if (!out.refusal.ok()) {
             messages.show(out.caption.isEmpty() ? QLatin1String(app_title) : out.caption,
-                          QString::fromStdString(out.refusal.message()));
+                          shown_text(out.refusal));
             return;
         }
         if (!out.step.empty())

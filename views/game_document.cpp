@@ -1,4 +1,5 @@
 #include "views/game_document.h"
+#include "views/shown_text.h"
 
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -167,7 +168,7 @@ void game_document::relabel(std::size_t n, const QString& label,
 void game_document::run_checked(const std::function<result()>& handler) {
     try {
         if (const result r = handler(); !r)
-            emit handler_failed(QString::fromStdString(r.message()));
+            emit handler_failed(shown_text(r));
     } catch (const std::exception& e) {
         // A fault of the program, not of what the user did: told all the same.
         emit handler_failed(QString::fromLocal8Bit(e.what()));

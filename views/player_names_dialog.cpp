@@ -3,6 +3,7 @@
 #include "editing/editor_index.h"
 #include "views/handler_values.h"
 #include "views/page_values.h"
+#include "views/shown_text.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -59,20 +60,20 @@ std::optional<player_names> ask_player_names(QWidget* parent, const QString& tit
 result_of<std::optional<new_player_made>> ask_new_player(open_game& game, int model,
                                                          std::optional<std::int32_t> team,
                                                          const names_asker& ask) {
-    const auto refused = [](const std::string& why) {
+    const auto refused = [](const QString& why) {
         //: %1: why no new player can be made
-        return refusal(QCoreApplication::translate("qira::player_names_dialog", "No new player: %1")
-                           .arg(QString::fromStdString(why)));
+        return refusal(
+            QCoreApplication::translate("qira::player_names_dialog", "No new player: %1").arg(why));
     };
     if (auto can = check_new_player(game, model, team); !can)
-        return refused(can.message());
+        return refused(shown_text(can));
     const auto names =
         ask(QCoreApplication::translate("qira::player_names_dialog", "New player"), player_names{});
     if (!names)
         return result_of<std::optional<new_player_made>>::success(std::nullopt);
     new_player_made out{new_player(game, model, *names, team), {}};
     if (!out.made)
-        return refused(out.made.message());
+        return refused(shown_text(out.made));
     out.label = text_of(player_label(game.db.rows(table_index::players).back()));
     return result_of<std::optional<new_player_made>>::success(std::move(out));
 }

@@ -8,6 +8,7 @@
 #include "views/page_fields.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
+#include "views/shown_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -320,8 +321,8 @@ result player_page::delete_click() {
     std::size_t memberships = 0;
     edit_outcome made = delete_player(doc_.game, row, &memberships);
     if (!made)
-        return refusal(QStringLiteral("%1 was not deleted: %2")
-                           .arg(label, QString::fromStdString(made.message())));
+        //: %1: the player; %2: why not
+        return refusal(tr("%1 was not deleted: %2").arg(label, shown_text(made)));
     doc_.push_table_edit(std::move(made.made), tr("delete player %1").arg(label));
     pl_status->setText(memberships == 1 ? tr("Deleted %1 and his membership of a team.").arg(label)
                                         : tr("Deleted %1 and his %Ln memberships of teams.",

@@ -6,6 +6,7 @@
 #include "views/item_lists.h"
 #include "views/page_values.h"
 #include "views/page_widgets.h"
+#include "views/shown_text.h"
 #include "views/widgets.h"
 
 #include <QCoreApplication>
@@ -409,8 +410,7 @@ result_of<std::int32_t> roster_page::shown_team_id() const {
 
 result roster_page::after_transfer(edit_outcome made, const QString& what, const QString& refused) {
     if (!made)
-        return refusal(
-            QStringLiteral("%1: %2").arg(refused, QString::fromStdString(made.message())));
+        return refusal(QStringLiteral("%1: %2").arg(refused, shown_text(made)));
     const int shown = team_.shown_row();
     doc_.push_table_edit(std::move(made.made), what);
     team_.fill_roster_lists(shown);

@@ -5,6 +5,7 @@
 #include "editing/text_fold.h"
 #include "fileio/utf8.h"
 #include "views/page_values.h"
+#include "views/shown_text.h"
 
 #include <QColor>
 
@@ -176,8 +177,7 @@ bool table_model::setData(const QModelIndex& index, const QVariant& value, int r
         set_cell_text(doc_.game, where,
                       std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (!outcome.ok()) {
-        emit refused(QStringLiteral("%1, %2: %3")
-                         .arg(row, field, QString::fromStdString(outcome.message())));
+        emit refused(QStringLiteral("%1, %2: %3").arg(row, field, qira::shown_text(outcome)));
         return false;
     }
     doc_.push_table_edit(std::move(outcome.made), tr("edit %1 %2").arg(row, field));

@@ -9,6 +9,7 @@
 #include "views/page_values.h"
 #include "views/page_widgets.h"
 #include "views/reference_picker.h"
+#include "views/shown_text.h"
 #include "views/undo_buttons.h"
 
 #include <QAction>
@@ -443,8 +444,8 @@ void tables_window::insert_copies() {
     const auto rows = selected_rows();
     auto outcome = insert_row_copies(doc_.game, t, rows);
     if (!outcome.ok()) {
-        show_status(
-            QStringLiteral("Not inserted: %1").arg(QString::fromStdString(outcome.message())));
+        show_status( //: %1: why the rows were not inserted
+            tr("Not inserted: %1").arg(shown_text(outcome)));
         return;
     }
     doc_.push_table_edit(std::move(outcome.made),
@@ -458,8 +459,8 @@ void tables_window::delete_selected() {
     const auto rows = selected_rows();
     auto outcome = delete_rows(doc_.game, t, rows);
     if (!outcome.ok()) {
-        show_status(
-            QStringLiteral("Not deleted: %1").arg(QString::fromStdString(outcome.message())));
+        show_status( //: %1: why the rows were not deleted
+            tr("Not deleted: %1").arg(shown_text(outcome)));
         return;
     }
     doc_.push_table_edit(std::move(outcome.made),
@@ -480,7 +481,7 @@ result tables_window::export_csv(const QString& path) {
         return no_table_shown();
     auto r = export_csv_file(doc_.game, t, to_fs_path(path));
     if (!r) {
-        show_status(QString::fromStdString(r.message()));
+        show_status(shown_text(r));
         return r;
     }
     //: %1: the table's number; %2: the file; %3: how many rows
@@ -500,7 +501,7 @@ result tables_window::import_csv(const QString& path, QStringList* problems) {
         const QString summary = QString::fromStdString(imported.summary());
         QStringList listed;
         for (const result& p : imported.problems)
-            listed << QString::fromStdString(p.message());
+            listed << shown_text(p);
         show_status(summary);
         if (problems)
             *problems = listed.isEmpty() ? QStringList{summary} : listed;

@@ -4,6 +4,7 @@
 
 #include "fileio/utf8.h"
 #include "views/page_values.h"
+#include "views/shown_text.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -142,7 +143,7 @@ std::vector<std::pair<int, int>> tables_window::selected_cells() const {
 }
 
 void tables_window::show_refusal(const QString& what, const block_outcome& out) {
-    show_status(QStringLiteral("%1: %2").arg(what, QString::fromStdString(out.message())));
+    show_status(QStringLiteral("%1: %2").arg(what, shown_text(out)));
     if (out.problems.empty() || !show_problems_)
         return;
     QStringList listed;
@@ -152,7 +153,7 @@ void tables_window::show_refusal(const QString& what, const block_outcome& out) 
         //: %1: the row's number; %2: the column; %3: the problem
         listed << tr("row %1, column %2: %3")
                       .arg(p.where.row ? QString::number(*p.where.row) : QStringLiteral("?"), field,
-                           QString::fromStdString(p.message()));
+                           shown_text(p));
     }
     show_problems_(what, listed);
 }
