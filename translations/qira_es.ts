@@ -250,6 +250,141 @@ Haz una copia de la carpeta data\cmn antes de guardar cambios.</translation>
     </message>
 </context>
 <context>
+    <name>qira::check</name>
+    <message>
+        <source>league id %1 is also the id of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>league %1 has no name in the language file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player id %1 is also the id of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stadium id %1 is also the id of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stadium %1 has no name in the language file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team id %1 is also the id of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team %1 has no name in the language file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a row of the game database, %2 what is wrong with it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player %1 is in team %2 twice (also %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>players %1 and %2 of team %3 both wear number %4 (also %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team %1 has no row in table 9 (team settings)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>captain %1 of team %2 is not in the team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>penalty taker %1 of team %2 is not in the team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>league</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>league-team link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>referee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stadium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tactic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fixture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team-player link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row of table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 does not exist</source>
+        <extracomment>%1 is what a row is (player, team, ...), %2 its id</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: its %3 %4 does not exist</source>
+        <extracomment>%1 %2: the row holding the reference (what it is, its id); %3 %4: the row it names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: its %3 %4 (%5) does not exist</source>
+        <extracomment>as &quot;%1 %2: its %3 %4 does not exist&quot;, %5 the field holding the reference</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qira::check_commands</name>
     <message numerus="yes">
         <source>and %Ln more</source>
@@ -330,6 +465,112 @@ Save anyway?</source>
             <numerusform>%Ln problema</numerusform>
             <numerusform>%Ln problemas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1  (in the files as opened)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qira::csv</name>
+    <message>
+        <source>the database has no table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text (big-endian), broken at byte %1: an odd number of bytes or half a character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text (little-endian), broken at byte %1: an odd number of bytes or half a character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file looks like UTF-16 text without a byte-order mark (a NUL in every other byte); save it as CSV UTF-8, or as Unicode text with its byte-order mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no field of table %1 has this name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column is repeated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header has %1 columns; table %2 has %3 column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header has %1 columns; table %2 has %3 columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 fields, but the header has %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty; it needs a header of the table&apos;s field names</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qira::edit</name>
+    <message>
+        <source>there is no table %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no row is selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit in %2 bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit in %2 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit in 32 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no such cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 would have %2 rows; a table holds at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 would have %2 row words; a table holds at most %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -964,6 +1205,21 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     </message>
 </context>
 <context>
+    <name>qira::patch</name>
+    <message>
+        <source>the patch removes it twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the patch lists it twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already there, patch adds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qira::patch_commands</name>
     <message>
         <source>%1 does not apply to this game: 1 conflict. Nothing was changed.
@@ -1152,6 +1408,21 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
         <source>apply patch %1</source>
         <extracomment>Undo step; %1: the patch file&apos;s name</extracomment>
         <translation>aplicar parche %1</translation>
+    </message>
+    <message>
+        <source>No patch can be made: %1</source>
+        <extracomment>%1: why not</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be merged: %2. Nothing was changed.</source>
+        <extracomment>%1: the two patch files; %2: why not</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open game cannot be compared with %1: %2. Nothing was changed.</source>
+        <extracomment>%1: the other game&apos;s database; %2: why not</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1759,201 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
             <numerusform>Eliminado %1 y su pertenencia a %Ln equipos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 was not deleted: %2</source>
+        <extracomment>%1: the player; %2: why not</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>qira::problem</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its old content could not be kept while the files are replaced (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new file is in place, but its folder could not be synced to the disk (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new files are in place, but its folder could not be synced to the disk (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 had already been replaced and was put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2 had already been replaced and were put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting back %1 failed too (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files do not belong together now:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the old file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the new file, and the old one is kept as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the new file (there was none before)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be read to its end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Nothing was saved: %2 are as they were.</source>
+        <extracomment>%1 is why the save failed, %2 the files</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is named for two of the files to save (%2): one would be written over the other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file or no access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>a list of names: %1 is one name or several separated by commas, %2 the last one</extracomment>
+        <translation type="unfinished">%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file (%1) is too short for a language file&apos;s header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 entries; at most %2 are allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its directory of %1 entries runs past the end of the file (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text of entry %1 (key %2, offset %3) runs past the end of the file (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it would hold %1 entries; a language file holds at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its texts exceed 2 GiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file (%1) is too short for its header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it says it holds %1 tables; a database file holds 1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header of table %1 (offset %2) runs past the end of the file (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has %2 %3 fields; a table has 0 to %4</source>
+        <extracomment>%3 is the kind of field (key, extra, text)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has %2 whole-word and %3 %4 fields; a table has at most %5 fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the field descriptors of table %1 (offset %2, %3 bytes) run past the end of the file (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1&apos;s block (offset %2, %3 bytes) ends before the next table&apos;s block begins; a block holds at least its 8-byte head</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1&apos;s block (offset %2, %3 bytes) ends before the names region begins; a block holds at least its 8-byte head</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1&apos;s block (offset %2, %3 bytes) runs past the end of the file (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has %2 rows; a table holds at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has %2 rows of %3 words; a table holds at most %4 row words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1&apos;s rows have %2 words, fewer than its %3 whole-word fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of table %1 (offset %2) runs past the end of the file (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of field %1 of table %2 (offset %3) runs past the end of the file (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text %1 of row %2 in table %3 (offset %4) runs past the end of the file (%5 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its directory of %1 blocks runs past the end of the file (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has %1 tables; a database file holds 1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has %2 fields of one whole-word kind; at most %3 are allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has %2 field descriptors for %3 fields (at most %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has %2 row words; a table holds at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file would exceed 2 GiB</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qira::recovery_commands</name>
@@ -1568,6 +2034,11 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
         <extracomment>%1: the file the changes were put aside as</extracomment>
         <translation>Los cambios conservados se apartaron como %1.</translation>
     </message>
+    <message>
+        <source>The unsaved changes cannot be kept for recovery: %1</source>
+        <extracomment>%1: why not</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qira::reference_delegate</name>
@@ -1605,6 +2076,88 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
         <source>the value &quot;%1&quot; could not be stored</source>
         <extracomment>Why a setting was not saved; %1: the setting&apos;s name as the registry keeps it</extracomment>
         <translation>no se pudo guardar el valor &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>qira::result</name>
+    <message>
+        <source>%1 field %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is what the problem is about (a row, a member of a document), %2 the problem</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 row %2 field %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 row %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 field %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a valid patch: not valid JSON: line %2 column %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a valid patch: %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a valid patch: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not valid JSON: line %1 column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <extracomment>%1 is a file, %2 why it could not be opened</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be edited: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <extracomment>%1 is a file, %2 why it could not be saved</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2; nothing was changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2088,6 +2641,16 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <message>
         <source>%1 adjusted in %2 rows; %3 held at the end of the field&apos;s range.</source>
         <translation>%1 ajustado en %2 filas; %3 limitados al extremo del rango del campo.</translation>
+    </message>
+    <message>
+        <source>Not inserted: %1</source>
+        <extracomment>%1: why the rows were not inserted</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not deleted: %1</source>
+        <extracomment>%1: why the rows were not deleted</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -47,8 +47,10 @@ void check_window::refresh(const std::vector<game_problem>& known) {
     const auto added = static_cast<std::size_t>(std::count(is_new.begin(), is_new.end(), true));
     check_list->clear();
     for (std::size_t i = 0; i < problems_.size(); ++i)
-        check_list->addItem(shown_text(problems_[i]) +
-                            (is_new[i] ? QString() : QStringLiteral("  (in the files as opened)")));
+        check_list->addItem(is_new[i]
+                                ? shown_text(problems_[i])
+                                //: %1: a problem the files already had when opened
+                                : tr("%1  (in the files as opened)").arg(shown_text(problems_[i])));
     const auto count = static_cast<int>(problems_.size());
     //: %1: the number of problems ("1 problem", "3 problems"); %2: how many of them are new
     check_summary->setText(
