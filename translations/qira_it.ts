@@ -253,135 +253,135 @@ Fai una copia della cartella data\cmn prima di salvare le modifiche.</translatio
     <name>qira::check</name>
     <message>
         <source>league id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;id campionato %1 è anche l&apos;id di %2</translation>
     </message>
     <message>
         <source>league %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>il campionato %1 non ha un nome nel file di lingua</translation>
     </message>
     <message>
         <source>player id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;id giocatore %1 è anche l&apos;id di %2</translation>
     </message>
     <message>
         <source>stadium id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;id stadio %1 è anche l&apos;id di %2</translation>
     </message>
     <message>
         <source>stadium %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>lo stadio %1 non ha un nome nel file di lingua</translation>
     </message>
     <message>
         <source>team id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;id squadra %1 è anche l&apos;id di %2</translation>
     </message>
     <message>
         <source>team %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>la squadra %1 non ha un nome nel file di lingua</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a row of the game database, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>player %1 is in team %2 twice (also %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>il giocatore %1 è due volte nella squadra %2 (anche %3)</translation>
     </message>
     <message>
         <source>players %1 and %2 of team %3 both wear number %4 (also %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>i giocatori %1 e %2 della squadra %3 hanno entrambi il numero %4 (anche %5)</translation>
     </message>
     <message>
         <source>team %1 has no row in table 9 (team settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>la squadra %1 non ha una riga nella tabella 9 (impostazioni squadra)</translation>
     </message>
     <message>
         <source>captain %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>il capitano %1 della squadra %2 non fa parte della squadra</translation>
     </message>
     <message>
         <source>penalty taker %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>il rigorista %1 della squadra %2 non fa parte della squadra</translation>
     </message>
     <message>
         <source>nation</source>
-        <translation type="unfinished"></translation>
+        <translation>nazione</translation>
     </message>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>campionato</translation>
     </message>
     <message>
         <source>league-team link</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento campionato-squadra</translation>
     </message>
     <message>
         <source>referee</source>
-        <translation type="unfinished"></translation>
+        <translation>arbitro</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>giocatore</translation>
     </message>
     <message>
         <source>kit</source>
-        <translation type="unfinished"></translation>
+        <translation>divisa</translation>
     </message>
     <message>
         <source>cup</source>
-        <translation type="unfinished"></translation>
+        <translation>coppa</translation>
     </message>
     <message>
         <source>stadium</source>
-        <translation type="unfinished"></translation>
+        <translation>stadio</translation>
     </message>
     <message>
         <source>tactic</source>
-        <translation type="unfinished"></translation>
+        <translation>tattica</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished"></translation>
+        <translation>impostazioni squadra</translation>
     </message>
     <message>
         <source>fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>partita</translation>
     </message>
     <message>
         <source>team-player link</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento squadra-giocatore</translation>
     </message>
     <message>
         <source>manager</source>
-        <translation type="unfinished"></translation>
+        <translation>allenatore</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>squadra</translation>
     </message>
     <message>
         <source>setting</source>
-        <translation type="unfinished"></translation>
+        <translation>impostazione</translation>
     </message>
     <message>
         <source>row of table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>riga della tabella %1</translation>
     </message>
     <message>
         <source>%1 %2 does not exist</source>
         <extracomment>%1 is what a row is (player, team, ...), %2 its id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 non esiste</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 does not exist</source>
         <extracomment>%1 %2: the row holding the reference (what it is, its id); %3 %4: the row it names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: rimanda a %3 %4, che non esiste</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 (%5) does not exist</source>
         <extracomment>as &quot;%1 %2: its %3 %4 does not exist&quot;, %5 the field holding the reference</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: il campo %5 rimanda a %3 %4, che non esiste</translation>
     </message>
 </context>
 <context>
@@ -468,109 +468,109 @@ Salvare comunque?</numerusform>
     </message>
     <message>
         <source>%1  (in the files as opened)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (nei file com&apos;erano all&apos;apertura)</translation>
     </message>
 </context>
 <context>
     <name>qira::csv</name>
     <message>
         <source>the database has no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il database non ha la tabella %1</translation>
     </message>
     <message>
         <source>%1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problema</translation>
     </message>
     <message>
         <source>%1 problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problemi</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo tra virgolette non è chiuso</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (big-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è testo UTF-16 (big-endian) non valido al byte %1: un numero dispari di byte o mezzo carattere</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (little-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è testo UTF-16 (little-endian) non valido al byte %1: un numero dispari di byte o mezzo carattere</translation>
     </message>
     <message>
         <source>the file looks like UTF-16 text without a byte-order mark (a NUL in every other byte); save it as CSV UTF-8, or as Unicode text with its byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>il file sembra testo UTF-16 senza BOM (indicatore dell&apos;ordine dei byte), con un NUL ogni due byte; salvalo come CSV UTF-8 o come testo Unicode con il BOM</translation>
     </message>
     <message>
         <source>no field of table %1 has this name</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun campo della tabella %1 ha questo nome</translation>
     </message>
     <message>
         <source>the column is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonna è ripetuta</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 column</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intestazione ha %1 colonne; la tabella %2 ha %3 colonna</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intestazione ha %1 colonne; la tabella %2 ne ha %3</translation>
     </message>
     <message>
         <source>the column is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manca la colonna</translation>
     </message>
     <message>
         <source>%1 fields, but the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campi, ma l&apos;intestazione ne ha %2</translation>
     </message>
     <message>
         <source>the file is empty; it needs a header of the table&apos;s field names</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è vuoto; serve un&apos;intestazione con i nomi dei campi della tabella</translation>
     </message>
 </context>
 <context>
     <name>qira::edit</name>
     <message>
         <source>there is no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 non esiste</translation>
     </message>
     <message>
         <source>no row is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna riga selezionata</translation>
     </message>
     <message>
         <source>%1 is not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un testo</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un numero intero</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non rientra in %2 bit</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non rientra in %2 bit</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non rientra in 32 bit</translation>
     </message>
     <message>
         <source>there is no such cell</source>
-        <translation type="unfinished"></translation>
+        <translation>la cella non esiste</translation>
     </message>
     <message>
         <source>table %1 would have %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 avrebbe %2 righe; una tabella ne contiene al massimo %3</translation>
     </message>
     <message>
         <source>table %1 would have %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 avrebbe %2 parole di riga; una tabella ne contiene al massimo %3</translation>
     </message>
 </context>
 <context>
@@ -1208,15 +1208,15 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <name>qira::patch</name>
     <message>
         <source>the patch removes it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la patch la rimuove due volte</translation>
     </message>
     <message>
         <source>the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la patch la elenca due volte</translation>
     </message>
     <message>
         <source>already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>già presente, la patch la aggiunge</translation>
     </message>
 </context>
 <context>
@@ -1412,17 +1412,17 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <message>
         <source>No patch can be made: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la patch: %1</translation>
     </message>
     <message>
         <source>%1 cannot be merged: %2. Nothing was changed.</source>
         <extracomment>%1: the two patch files; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile unire %1: %2. Non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>The open game cannot be compared with %1: %2. Nothing was changed.</source>
         <extracomment>%1: the other game&apos;s database; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile confrontare il gioco aperto con %1: %2. Non è stato modificato nulla.</translation>
     </message>
 </context>
 <context>
@@ -1762,197 +1762,197 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <message>
         <source>%1 was not deleted: %2</source>
         <extracomment>%1: the player; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato eliminato: %2</translation>
     </message>
 </context>
 <context>
     <name>qira::problem</name>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>il file è di sola lettura</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>è una cartella</translation>
     </message>
     <message>
         <source>its old content could not be kept while the files are replaced (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile conservarne il contenuto precedente durante la sostituzione dei file (%1)</translation>
     </message>
     <message>
         <source>the new file is in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il nuovo file è al suo posto, ma non è stato possibile sincronizzare la sua cartella sul disco (%1)</translation>
     </message>
     <message>
         <source>the new files are in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>i nuovi file sono al loro posto, ma non è stato possibile sincronizzare la loro cartella sul disco (%1)</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and was put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 era già stato sostituito ed è stato riportato com&apos;era</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 erano già stati sostituiti e sono stati riportati com&apos;erano</translation>
     </message>
     <message>
         <source>Putting back %1 failed too (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile riportare com&apos;era nemmeno %1 (%2).</translation>
     </message>
     <message>
         <source>The files do not belong together now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora i file non sono più coerenti tra loro:</translation>
     </message>
     <message>
         <source>%1 is the old file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è il file vecchio</translation>
     </message>
     <message>
         <source>%1 is the new file, and the old one is kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è il file nuovo e quello vecchio è conservato come %2</translation>
     </message>
     <message>
         <source>%1 is the new file (there was none before)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è il file nuovo (prima non esisteva)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>non è leggibile</translation>
     </message>
     <message>
         <source>it could not be read to its end</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile leggerlo fino in fondo</translation>
     </message>
     <message>
         <source>%1. Nothing was saved: %2 are as they were.</source>
         <extracomment>%1 is why the save failed, %2 the files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Non è stato salvato nulla: %2 sono rimasti com&apos;erano.</translation>
     </message>
     <message>
         <source>%1 is named for two of the files to save (%2): one would be written over the other.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è indicato come percorso di due dei file da salvare (%2): uno sovrascriverebbe l&apos;altro.</translation>
     </message>
     <message>
         <source>no such file or no access</source>
-        <translation type="unfinished"></translation>
+        <translation>file inesistente o accesso negato</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of names: %1 is one name or several separated by commas, %2 the last one</extracomment>
-        <translation type="unfinished">%1 e %2</translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>the file (%1) is too short for a language file&apos;s header</source>
-        <translation type="unfinished"></translation>
+        <translation>il file (%1) è troppo corto per l&apos;intestazione di un file di lingua</translation>
     </message>
     <message>
         <source>it holds %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 voci; ne sono ammesse al massimo %2</translation>
     </message>
     <message>
         <source>its directory of %1 entries runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo indice di %1 voci va oltre la fine del file (%2)</translation>
     </message>
     <message>
         <source>the text of entry %1 (key %2, offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo della voce %1 (chiave %2, offset %3) va oltre la fine del file (%4)</translation>
     </message>
     <message>
         <source>it would hold %1 entries; a language file holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>conterrebbe %1 voci; un file di lingua ne contiene al massimo %2</translation>
     </message>
     <message>
         <source>its texts exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>i suoi testi superano 2 GiB</translation>
     </message>
     <message>
         <source>the file (%1) is too short for its header</source>
-        <translation type="unfinished"></translation>
+        <translation>il file (%1) è troppo corto per la sua intestazione</translation>
     </message>
     <message>
         <source>it says it holds %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dichiara di contenere %1 tabelle; un file di database ne contiene da 1 a %2</translation>
     </message>
     <message>
         <source>the header of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intestazione della tabella %1 (offset %2) va oltre la fine del file (%3)</translation>
     </message>
     <message>
         <source>table %1 has %2 %3 fields; a table has 0 to %4</source>
         <extracomment>%3 is the kind of field (key, extra, text)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha %2 campi %3; una tabella ne ha da 0 a %4</translation>
     </message>
     <message>
         <source>table %1 has %2 whole-word and %3 %4 fields; a table has at most %5 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha %2 campi a parola intera e %3 campi %4; una tabella ha al massimo %5 campi</translation>
     </message>
     <message>
         <source>the field descriptors of table %1 (offset %2, %3 bytes) run past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>i descrittori dei campi della tabella %1 (offset %2, %3 byte) vanno oltre la fine del file (%4)</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the next table&apos;s block begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco della tabella %1 (offset %2, %3 byte) finisce prima dell&apos;inizio del blocco della tabella successiva; un blocco contiene almeno la sua intestazione di 8 byte</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the names region begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco della tabella %1 (offset %2, %3 byte) finisce prima dell&apos;inizio dell&apos;area dei nomi; un blocco contiene almeno la sua intestazione di 8 byte</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco della tabella %1 (offset %2, %3 byte) va oltre la fine del file (%4)</translation>
     </message>
     <message>
         <source>table %1 has %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha %2 righe; una tabella ne contiene al massimo %3</translation>
     </message>
     <message>
         <source>table %1 has %2 rows of %3 words; a table holds at most %4 row words</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha %2 righe di %3 parole; una tabella contiene al massimo %4 parole di riga</translation>
     </message>
     <message>
         <source>table %1&apos;s rows have %2 words, fewer than its %3 whole-word fields</source>
-        <translation type="unfinished"></translation>
+        <translation>le righe della tabella %1 hanno %2 parole, meno dei suoi %3 campi a parola intera</translation>
     </message>
     <message>
         <source>the name of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome della tabella %1 (offset %2) va oltre la fine del file (%3)</translation>
     </message>
     <message>
         <source>the name of field %1 of table %2 (offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome del campo %1 della tabella %2 (offset %3) va oltre la fine del file (%4)</translation>
     </message>
     <message>
         <source>text %1 of row %2 in table %3 (offset %4) runs past the end of the file (%5 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo %1 della riga %2 nella tabella %3 (offset %4) va oltre la fine del file (%5 byte)</translation>
     </message>
     <message>
         <source>its directory of %1 blocks runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo indice di %1 blocchi va oltre la fine del file (%2)</translation>
     </message>
     <message>
         <source>it has %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ha %1 tabelle; un file di database ne contiene da 1 a %2</translation>
     </message>
     <message>
         <source>table %1 has %2 fields of one whole-word kind; at most %3 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha %2 campi di uno stesso tipo a parola intera; ne sono ammessi al massimo %3</translation>
     </message>
     <message>
         <source>table %1 has %2 field descriptors for %3 fields (at most %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha %2 descrittori di campo per %3 campi (al massimo %4)</translation>
     </message>
     <message>
         <source>table %1 has %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha %2 parole di riga; una tabella ne contiene al massimo %3</translation>
     </message>
     <message>
         <source>the file would exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>il file supererebbe 2 GiB</translation>
     </message>
 </context>
 <context>
@@ -2037,7 +2037,7 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <message>
         <source>The unsaved changes cannot be kept for recovery: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare le modifiche non salvate per il ripristino: %1</translation>
     </message>
 </context>
 <context>
@@ -2082,82 +2082,82 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <name>qira::result</name>
     <message>
         <source>%1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campo %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is what the problem is about (a row, a member of a document), %2 the problem</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>table %1 row %2 field %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabella %1 riga %2 campo %3: %4</translation>
     </message>
     <message>
         <source>table %1 row %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabella %1 riga %2: %3</translation>
     </message>
     <message>
         <source>table %1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabella %1 campo %2: %3</translation>
     </message>
     <message>
         <source>table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tabella %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: not valid JSON: line %2 column %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una patch valida: JSON non valido: riga %2 colonna %3: %4</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una patch valida: %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una patch valida: %2</translation>
     </message>
     <message>
         <source>not valid JSON: line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON non valido: riga %1 colonna %2: %3</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be opened</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è danneggiato: %2</translation>
     </message>
     <message>
         <source>%1 cannot be edited: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere modificato: %2</translation>
     </message>
     <message>
         <source>line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1 colonna %2: %3</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be saved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare %1: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>%1 was not imported: %2; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato importato: %2; non è stato modificato nulla.</translation>
     </message>
 </context>
 <context>
@@ -2645,12 +2645,12 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     <message>
         <source>Not inserted: %1</source>
         <extracomment>%1: why the rows were not inserted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Righe non inserite: %1</translation>
     </message>
     <message>
         <source>Not deleted: %1</source>
         <extracomment>%1: why the rows were not deleted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Righe non eliminate: %1</translation>
     </message>
 </context>
 <context>
