@@ -499,7 +499,7 @@ Toch opslaan?</numerusform>
     </message>
     <message>
         <source>the file looks like UTF-16 text without a byte-order mark (a NUL in every other byte); save it as CSV UTF-8, or as Unicode text with its byte-order mark</source>
-        <translation>het bestand lijkt UTF-16-tekst zonder BOM (byte-order mark; een NUL in elke tweede byte); sla het op als CSV UTF-8, of als Unicode-tekst met BOM</translation>
+        <translation>het bestand lijkt UTF-16-tekst zonder BOM (byte-order mark), want elke tweede byte is een NUL; sla het op als CSV UTF-8, of als Unicode-tekst met BOM</translation>
     </message>
     <message>
         <source>no field of table %1 has this name</source>
@@ -1936,11 +1936,11 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     </message>
     <message>
         <source>it has %1 tables; a database file holds 1 to %2</source>
-        <translation>het heeft %1 tabellen; een databasebestand bevat er 1 tot %2</translation>
+        <translation>het bevat %1 tabellen; een databasebestand bevat er 1 tot %2</translation>
     </message>
     <message>
         <source>table %1 has %2 fields of one whole-word kind; at most %3 are allowed</source>
-        <translation>tabel %1 heeft %2 velden van één soort heel woord; er zijn hoogstens %3 toegestaan</translation>
+        <translation>tabel %1 heeft %2 velden van hetzelfde soort (heel woord); er zijn hoogstens %3 toegestaan</translation>
     </message>
     <message>
         <source>table %1 has %2 field descriptors for %3 fields (at most %4)</source>
