@@ -253,135 +253,135 @@ Faites une copie du dossier data\cmn avant d&apos;enregistrer.</translation>
     <name>qira::check</name>
     <message>
         <source>league id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID de ligue %1 est aussi celui de %2</translation>
     </message>
     <message>
         <source>league %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligue %1 n&apos;a pas de nom dans le fichier de langue</translation>
     </message>
     <message>
         <source>player id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID de joueur %1 est aussi celui de %2</translation>
     </message>
     <message>
         <source>stadium id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID de stade %1 est aussi celui de %2</translation>
     </message>
     <message>
         <source>stadium %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>le stade %1 n&apos;a pas de nom dans le fichier de langue</translation>
     </message>
     <message>
         <source>team id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID d&apos;équipe %1 est aussi celui de %2</translation>
     </message>
     <message>
         <source>team %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;équipe %1 n&apos;a pas de nom dans le fichier de langue</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a row of the game database, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>player %1 is in team %2 twice (also %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>le joueur %1 figure deux fois dans l&apos;équipe %2 (également %3)</translation>
     </message>
     <message>
         <source>players %1 and %2 of team %3 both wear number %4 (also %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>les joueurs %1 et %2 de l&apos;équipe %3 portent tous deux le numéro %4 (également %5)</translation>
     </message>
     <message>
         <source>team %1 has no row in table 9 (team settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;équipe %1 n&apos;a pas de ligne dans la table 9 (paramètres d&apos;équipe)</translation>
     </message>
     <message>
         <source>captain %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>le capitaine %1 de l&apos;équipe %2 ne fait pas partie de l&apos;équipe</translation>
     </message>
     <message>
         <source>penalty taker %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>le tireur de penalty %1 de l&apos;équipe %2 ne fait pas partie de l&apos;équipe</translation>
     </message>
     <message>
         <source>nation</source>
-        <translation type="unfinished"></translation>
+        <translation>nation</translation>
     </message>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>ligue</translation>
     </message>
     <message>
         <source>league-team link</source>
-        <translation type="unfinished"></translation>
+        <translation>lien ligue-équipe</translation>
     </message>
     <message>
         <source>referee</source>
-        <translation type="unfinished"></translation>
+        <translation>arbitre</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>joueur</translation>
     </message>
     <message>
         <source>kit</source>
-        <translation type="unfinished"></translation>
+        <translation>tenue</translation>
     </message>
     <message>
         <source>cup</source>
-        <translation type="unfinished"></translation>
+        <translation>coupe</translation>
     </message>
     <message>
         <source>stadium</source>
-        <translation type="unfinished"></translation>
+        <translation>stade</translation>
     </message>
     <message>
         <source>tactic</source>
-        <translation type="unfinished"></translation>
+        <translation>tactique</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished"></translation>
+        <translation>paramètres d&apos;équipe</translation>
     </message>
     <message>
         <source>fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>match</translation>
     </message>
     <message>
         <source>team-player link</source>
-        <translation type="unfinished"></translation>
+        <translation>lien équipe-joueur</translation>
     </message>
     <message>
         <source>manager</source>
-        <translation type="unfinished"></translation>
+        <translation>entraîneur</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>équipe</translation>
     </message>
     <message>
         <source>setting</source>
-        <translation type="unfinished"></translation>
+        <translation>paramètre</translation>
     </message>
     <message>
         <source>row of table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne de la table %1</translation>
     </message>
     <message>
         <source>%1 %2 does not exist</source>
         <extracomment>%1 is what a row is (player, team, ...), %2 its id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 does not exist</source>
         <extracomment>%1 %2: the row holding the reference (what it is, its id); %3 %4: the row it names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 renvoie à %3 %4, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 (%5) does not exist</source>
         <extracomment>as &quot;%1 %2: its %3 %4 does not exist&quot;, %5 the field holding the reference</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 renvoie à %3 %4 (%5), qui n&apos;existe pas</translation>
     </message>
 </context>
 <context>
@@ -468,109 +468,109 @@ Enregistrer quand même&#xa0;?</numerusform>
     </message>
     <message>
         <source>%1  (in the files as opened)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (déjà dans les fichiers à l&apos;ouverture)</translation>
     </message>
 </context>
 <context>
     <name>qira::csv</name>
     <message>
         <source>the database has no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données n&apos;a pas de table %1</translation>
     </message>
     <message>
         <source>%1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problème</translation>
     </message>
     <message>
         <source>%1 problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problèmes</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n&apos;est pas fermé</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (big-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est du texte UTF-16 (big-endian), interrompu à l&apos;octet %1&#xa0;: nombre impair d&apos;octets ou moitié de caractère</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (little-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est du texte UTF-16 (little-endian), interrompu à l&apos;octet %1&#xa0;: nombre impair d&apos;octets ou moitié de caractère</translation>
     </message>
     <message>
         <source>the file looks like UTF-16 text without a byte-order mark (a NUL in every other byte); save it as CSV UTF-8, or as Unicode text with its byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier semble être du texte UTF-16 sans marque d&apos;ordre des octets (un NUL un octet sur deux)&#xa0;; enregistrez-le en CSV UTF-8, ou en texte Unicode avec sa marque d&apos;ordre des octets</translation>
     </message>
     <message>
         <source>no field of table %1 has this name</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun champ de la table %1 ne porte ce nom</translation>
     </message>
     <message>
         <source>the column is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne est répétée</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 column</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête a %1 colonnes&#xa0;; la table %2 a %3 colonne</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête a %1 colonnes&#xa0;; la table %2 a %3 colonnes</translation>
     </message>
     <message>
         <source>the column is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne est absente</translation>
     </message>
     <message>
         <source>%1 fields, but the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs, mais l&apos;en-tête en a %2</translation>
     </message>
     <message>
         <source>the file is empty; it needs a header of the table&apos;s field names</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide&#xa0;; il lui faut un en-tête avec les noms des champs de la table</translation>
     </message>
 </context>
 <context>
     <name>qira::edit</name>
     <message>
         <source>there is no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>no row is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune ligne n&apos;est sélectionnée</translation>
     </message>
     <message>
         <source>%1 is not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un texte</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne tient pas sur %2 bit</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne tient pas sur %2 bits</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne tient pas sur 32 bits</translation>
     </message>
     <message>
         <source>there is no such cell</source>
-        <translation type="unfinished"></translation>
+        <translation>cette cellule n&apos;existe pas</translation>
     </message>
     <message>
         <source>table %1 would have %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 aurait %2 lignes&#xa0;; une table en contient au plus %3</translation>
     </message>
     <message>
         <source>table %1 would have %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 aurait %2 mots de ligne&#xa0;; une table en contient au plus %3</translation>
     </message>
 </context>
 <context>
@@ -1208,15 +1208,15 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     <name>qira::patch</name>
     <message>
         <source>the patch removes it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le patch supprime cette ligne deux fois</translation>
     </message>
     <message>
         <source>the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le patch mentionne cette ligne deux fois</translation>
     </message>
     <message>
         <source>already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>existe déjà, le patch l&apos;ajoute</translation>
     </message>
 </context>
 <context>
@@ -1412,17 +1412,17 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     <message>
         <source>No patch can be made: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un patch&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be merged: %2. Nothing was changed.</source>
         <extracomment>%1: the two patch files; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de fusionner %1&#xa0;: %2. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The open game cannot be compared with %1: %2. Nothing was changed.</source>
         <extracomment>%1: the other game&apos;s database; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de comparer le jeu ouvert avec %1&#xa0;: %2. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1762,197 +1762,197 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     <message>
         <source>%1 was not deleted: %2</source>
         <extracomment>%1: the player; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été supprimé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>qira::problem</name>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est en lecture seule</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>its old content could not be kept while the files are replaced (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>son ancien contenu n&apos;a pas pu être conservé pendant le remplacement des fichiers (%1)</translation>
     </message>
     <message>
         <source>the new file is in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nouveau fichier est en place, mais son dossier n&apos;a pas pu être synchronisé sur le disque (%1)</translation>
     </message>
     <message>
         <source>the new files are in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>les nouveaux fichiers sont en place, mais son dossier n&apos;a pas pu être synchronisé sur le disque (%1)</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and was put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 avait déjà été remplacé et a été restauré</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 avaient déjà été remplacés et ont été restaurés</translation>
     </message>
     <message>
         <source>Putting back %1 failed too (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauration de %1 a également échoué (%2).</translation>
     </message>
     <message>
         <source>The files do not belong together now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers ne correspondent plus entre eux&#xa0;:</translation>
     </message>
     <message>
         <source>%1 is the old file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est l&apos;ancien fichier</translation>
     </message>
     <message>
         <source>%1 is the new file, and the old one is kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le nouveau fichier, et l&apos;ancien est conservé sous %2</translation>
     </message>
     <message>
         <source>%1 is the new file (there was none before)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le nouveau fichier (il n&apos;y en avait pas avant)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu</translation>
     </message>
     <message>
         <source>it could not be read to its end</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être lu jusqu&apos;au bout</translation>
     </message>
     <message>
         <source>%1. Nothing was saved: %2 are as they were.</source>
         <extracomment>%1 is why the save failed, %2 the files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Rien n&apos;a été enregistré&#xa0;: %2 sont inchangés.</translation>
     </message>
     <message>
         <source>%1 is named for two of the files to save (%2): one would be written over the other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom %1 désigne deux des fichiers à enregistrer (%2)&#xa0;: l&apos;un écraserait l&apos;autre.</translation>
     </message>
     <message>
         <source>no such file or no access</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier inexistant ou accès refusé</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of names: %1 is one name or several separated by commas, %2 the last one</extracomment>
-        <translation type="unfinished">%1 et %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>the file (%1) is too short for a language file&apos;s header</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier (%1) est trop court pour l&apos;en-tête d&apos;un fichier de langue</translation>
     </message>
     <message>
         <source>it holds %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient %1 entrées&#xa0;; %2 au maximum sont autorisées</translation>
     </message>
     <message>
         <source>its directory of %1 entries runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>son répertoire de %1 entrées dépasse la fin du fichier (%2)</translation>
     </message>
     <message>
         <source>the text of entry %1 (key %2, offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte de l&apos;entrée %1 (clé %2, décalage %3) dépasse la fin du fichier (%4)</translation>
     </message>
     <message>
         <source>it would hold %1 entries; a language file holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il contiendrait %1 entrées&#xa0;; un fichier de langue en contient au plus %2</translation>
     </message>
     <message>
         <source>its texts exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>ses textes dépassent 2&#xa0;Gio</translation>
     </message>
     <message>
         <source>the file (%1) is too short for its header</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier (%1) est trop court pour son en-tête</translation>
     </message>
     <message>
         <source>it says it holds %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il indique contenir %1 tables&#xa0;; un fichier de base de données en contient de 1 à %2</translation>
     </message>
     <message>
         <source>the header of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête de la table %1 (décalage %2) dépasse la fin du fichier (%3)</translation>
     </message>
     <message>
         <source>table %1 has %2 %3 fields; a table has 0 to %4</source>
         <extracomment>%3 is the kind of field (key, extra, text)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 a %2 champs de type %3&#xa0;; une table en a de 0 à %4</translation>
     </message>
     <message>
         <source>table %1 has %2 whole-word and %3 %4 fields; a table has at most %5 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 a %2 champs à mot entier et %3 champs de type %4&#xa0;; une table a au plus %5 champs</translation>
     </message>
     <message>
         <source>the field descriptors of table %1 (offset %2, %3 bytes) run past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>les descripteurs de champ de la table %1 (décalage %2, %3 octets) dépassent la fin du fichier (%4)</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the next table&apos;s block begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc de la table %1 (décalage %2, %3 octets) se termine avant le début du bloc de la table suivante&#xa0;; un bloc contient au moins son en-tête de 8 octets</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the names region begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc de la table %1 (décalage %2, %3 octets) se termine avant le début de la zone des noms&#xa0;; un bloc contient au moins son en-tête de 8 octets</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc de la table %1 (décalage %2, %3 octets) dépasse la fin du fichier (%4)</translation>
     </message>
     <message>
         <source>table %1 has %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 a %2 lignes&#xa0;; une table en contient au plus %3</translation>
     </message>
     <message>
         <source>table %1 has %2 rows of %3 words; a table holds at most %4 row words</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 a %2 lignes de %3 mots&#xa0;; une table contient au plus %4 mots de ligne</translation>
     </message>
     <message>
         <source>table %1&apos;s rows have %2 words, fewer than its %3 whole-word fields</source>
-        <translation type="unfinished"></translation>
+        <translation>les lignes de la table %1 ont %2 mots, moins que ses %3 champs à mot entier</translation>
     </message>
     <message>
         <source>the name of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de la table %1 (décalage %2) dépasse la fin du fichier (%3)</translation>
     </message>
     <message>
         <source>the name of field %1 of table %2 (offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du champ %1 de la table %2 (décalage %3) dépasse la fin du fichier (%4)</translation>
     </message>
     <message>
         <source>text %1 of row %2 in table %3 (offset %4) runs past the end of the file (%5 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte %1 de la ligne %2 de la table %3 (décalage %4) dépasse la fin du fichier (%5 octets)</translation>
     </message>
     <message>
         <source>its directory of %1 blocks runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>son répertoire de %1 blocs dépasse la fin du fichier (%2)</translation>
     </message>
     <message>
         <source>it has %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient %1 tables&#xa0;; un fichier de base de données en contient de 1 à %2</translation>
     </message>
     <message>
         <source>table %1 has %2 fields of one whole-word kind; at most %3 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 a %2 champs d&apos;un même type à mot entier&#xa0;; %3 au maximum sont autorisés</translation>
     </message>
     <message>
         <source>table %1 has %2 field descriptors for %3 fields (at most %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 a %2 descripteurs de champ pour %3 champs (au plus %4)</translation>
     </message>
     <message>
         <source>table %1 has %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 a %2 mots de ligne&#xa0;; une table en contient au plus %3</translation>
     </message>
     <message>
         <source>the file would exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasserait 2&#xa0;Gio</translation>
     </message>
 </context>
 <context>
@@ -2037,7 +2037,7 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     <message>
         <source>The unsaved changes cannot be kept for recovery: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications non enregistrées ne peuvent pas être conservées pour la récupération&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2082,82 +2082,82 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     <name>qira::result</name>
     <message>
         <source>%1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, champ %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is what the problem is about (a row, a member of a document), %2 the problem</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>table %1 row %2 field %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>table %1, ligne %2, champ %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>table %1 row %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>table %1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>table %1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>table %1, champ %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>table %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: not valid JSON: line %2 column %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un patch valide&#xa0;: JSON non valide&#xa0;: ligne %2, colonne %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un patch valide&#xa0;: %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un patch valide&#xa0;: %2</translation>
     </message>
     <message>
         <source>not valid JSON: line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON non valide&#xa0;: ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be opened</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est endommagé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be edited: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be saved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 was not imported: %2; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été importé&#xa0;: %2&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -2645,12 +2645,12 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     <message>
         <source>Not inserted: %1</source>
         <extracomment>%1: why the rows were not inserted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non inséré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not deleted: %1</source>
         <extracomment>%1: why the rows were not deleted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non supprimé&#xa0;: %1</translation>
     </message>
 </context>
 <context>

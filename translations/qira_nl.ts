@@ -253,135 +253,135 @@ Maak een kopie van de map data\cmn voordat je wijzigingen opslaat.</translation>
     <name>qira::check</name>
     <message>
         <source>league id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>competitie-id %1 is ook het id van %2</translation>
     </message>
     <message>
         <source>league %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>competitie %1 heeft geen naam in het taalbestand</translation>
     </message>
     <message>
         <source>player id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>speler-id %1 is ook het id van %2</translation>
     </message>
     <message>
         <source>stadium id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>stadion-id %1 is ook het id van %2</translation>
     </message>
     <message>
         <source>stadium %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>stadion %1 heeft geen naam in het taalbestand</translation>
     </message>
     <message>
         <source>team id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>team-id %1 is ook het id van %2</translation>
     </message>
     <message>
         <source>team %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>team %1 heeft geen naam in het taalbestand</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a row of the game database, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>player %1 is in team %2 twice (also %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>speler %1 staat twee keer in team %2 (ook %3)</translation>
     </message>
     <message>
         <source>players %1 and %2 of team %3 both wear number %4 (also %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>spelers %1 en %2 van team %3 hebben allebei rugnummer %4 (ook %5)</translation>
     </message>
     <message>
         <source>team %1 has no row in table 9 (team settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>team %1 heeft geen rij in tabel 9 (teaminstellingen)</translation>
     </message>
     <message>
         <source>captain %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>aanvoerder %1 van team %2 zit niet in het team</translation>
     </message>
     <message>
         <source>penalty taker %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>strafschopnemer %1 van team %2 zit niet in het team</translation>
     </message>
     <message>
         <source>nation</source>
-        <translation type="unfinished"></translation>
+        <translation>land</translation>
     </message>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>competitie</translation>
     </message>
     <message>
         <source>league-team link</source>
-        <translation type="unfinished"></translation>
+        <translation>koppeling competitie-team</translation>
     </message>
     <message>
         <source>referee</source>
-        <translation type="unfinished"></translation>
+        <translation>scheidsrechter</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>speler</translation>
     </message>
     <message>
         <source>kit</source>
-        <translation type="unfinished"></translation>
+        <translation>tenue</translation>
     </message>
     <message>
         <source>cup</source>
-        <translation type="unfinished"></translation>
+        <translation>beker</translation>
     </message>
     <message>
         <source>stadium</source>
-        <translation type="unfinished"></translation>
+        <translation>stadion</translation>
     </message>
     <message>
         <source>tactic</source>
-        <translation type="unfinished"></translation>
+        <translation>tactiek</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished"></translation>
+        <translation>teaminstellingen</translation>
     </message>
     <message>
         <source>fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>wedstrijd</translation>
     </message>
     <message>
         <source>team-player link</source>
-        <translation type="unfinished"></translation>
+        <translation>koppeling team-speler</translation>
     </message>
     <message>
         <source>manager</source>
-        <translation type="unfinished"></translation>
+        <translation>trainer</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>team</translation>
     </message>
     <message>
         <source>setting</source>
-        <translation type="unfinished"></translation>
+        <translation>instelling</translation>
     </message>
     <message>
         <source>row of table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rij van tabel %1</translation>
     </message>
     <message>
         <source>%1 %2 does not exist</source>
         <extracomment>%1 is what a row is (player, team, ...), %2 its id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 bestaat niet</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 does not exist</source>
         <extracomment>%1 %2: the row holding the reference (what it is, its id); %3 %4: the row it names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3 %4 bestaat niet</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 (%5) does not exist</source>
         <extracomment>as &quot;%1 %2: its %3 %4 does not exist&quot;, %5 the field holding the reference</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3 %4 (%5) bestaat niet</translation>
     </message>
 </context>
 <context>
@@ -468,109 +468,109 @@ Toch opslaan?</numerusform>
     </message>
     <message>
         <source>%1  (in the files as opened)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (in de bestanden zoals geopend)</translation>
     </message>
 </context>
 <context>
     <name>qira::csv</name>
     <message>
         <source>the database has no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de database heeft geen tabel %1</translation>
     </message>
     <message>
         <source>%1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 probleem</translation>
     </message>
     <message>
         <source>%1 problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problemen</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>een veld tussen aanhalingstekens is niet afgesloten</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (big-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is UTF-16-tekst (big-endian), afgebroken bij byte %1: een oneven aantal bytes of een half teken</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (little-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is UTF-16-tekst (little-endian), afgebroken bij byte %1: een oneven aantal bytes of een half teken</translation>
     </message>
     <message>
         <source>the file looks like UTF-16 text without a byte-order mark (a NUL in every other byte); save it as CSV UTF-8, or as Unicode text with its byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand lijkt UTF-16-tekst zonder BOM (byte-order mark), want elke tweede byte is een NUL; sla het op als CSV UTF-8, of als Unicode-tekst met BOM</translation>
     </message>
     <message>
         <source>no field of table %1 has this name</source>
-        <translation type="unfinished"></translation>
+        <translation>geen veld van tabel %1 heeft deze naam</translation>
     </message>
     <message>
         <source>the column is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>de kolom komt twee keer voor</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 column</source>
-        <translation type="unfinished"></translation>
+        <translation>de kopregel heeft %1 kolommen; tabel %2 heeft %3 kolom</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>de kopregel heeft %1 kolommen; tabel %2 heeft %3 kolommen</translation>
     </message>
     <message>
         <source>the column is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>de kolom ontbreekt</translation>
     </message>
     <message>
         <source>%1 fields, but the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 velden, maar de kopregel heeft er %2</translation>
     </message>
     <message>
         <source>the file is empty; it needs a header of the table&apos;s field names</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is leeg; het moet een kopregel met de veldnamen van de tabel hebben</translation>
     </message>
 </context>
 <context>
     <name>qira::edit</name>
     <message>
         <source>there is no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen tabel %1</translation>
     </message>
     <message>
         <source>no row is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen rij geselecteerd</translation>
     </message>
     <message>
         <source>%1 is not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen tekst</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen geheel getal</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 past niet in %2 bit</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 past niet in %2 bits</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 past niet in 32 bits</translation>
     </message>
     <message>
         <source>there is no such cell</source>
-        <translation type="unfinished"></translation>
+        <translation>die cel bestaat niet</translation>
     </message>
     <message>
         <source>table %1 would have %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 zou %2 rijen krijgen; een tabel bevat er hoogstens %3</translation>
     </message>
     <message>
         <source>table %1 would have %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 zou %2 rijwoorden krijgen; een tabel bevat er hoogstens %3</translation>
     </message>
 </context>
 <context>
@@ -1208,15 +1208,15 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <name>qira::patch</name>
     <message>
         <source>the patch removes it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de patch verwijdert dit twee keer</translation>
     </message>
     <message>
         <source>the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de patch vermeldt dit twee keer</translation>
     </message>
     <message>
         <source>already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>al aanwezig, de patch voegt dit toe</translation>
     </message>
 </context>
 <context>
@@ -1412,17 +1412,17 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <message>
         <source>No patch can be made: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Er kan geen patch worden gemaakt: %1</translation>
     </message>
     <message>
         <source>%1 cannot be merged: %2. Nothing was changed.</source>
         <extracomment>%1: the two patch files; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kunnen niet worden samengevoegd: %2. Er is niets gewijzigd.</translation>
     </message>
     <message>
         <source>The open game cannot be compared with %1: %2. Nothing was changed.</source>
         <extracomment>%1: the other game&apos;s database; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het geopende spel kan niet worden vergeleken met %1: %2. Er is niets gewijzigd.</translation>
     </message>
 </context>
 <context>
@@ -1762,197 +1762,197 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <message>
         <source>%1 was not deleted: %2</source>
         <extracomment>%1: the player; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet verwijderd: %2</translation>
     </message>
 </context>
 <context>
     <name>qira::problem</name>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is alleen-lezen</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een map</translation>
     </message>
     <message>
         <source>its old content could not be kept while the files are replaced (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de oude inhoud kon niet worden bewaard tijdens het vervangen van de bestanden (%1)</translation>
     </message>
     <message>
         <source>the new file is in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het nieuwe bestand staat op zijn plaats, maar de map kon niet met de schijf worden gesynchroniseerd (%1)</translation>
     </message>
     <message>
         <source>the new files are in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de nieuwe bestanden staan op hun plaats, maar de map kon niet met de schijf worden gesynchroniseerd (%1)</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and was put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 was al vervangen en is teruggezet</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 waren al vervangen en zijn teruggezet</translation>
     </message>
     <message>
         <source>Putting back %1 failed too (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ook het terugzetten van %1 is mislukt (%2).</translation>
     </message>
     <message>
         <source>The files do not belong together now:</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestanden horen nu niet meer bij elkaar:</translation>
     </message>
     <message>
         <source>%1 is the old file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is het oude bestand</translation>
     </message>
     <message>
         <source>%1 is the new file, and the old one is kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is het nieuwe bestand en het oude is bewaard als %2</translation>
     </message>
     <message>
         <source>%1 is the new file (there was none before)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is het nieuwe bestand (er was er eerst geen)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden gelezen</translation>
     </message>
     <message>
         <source>it could not be read to its end</source>
-        <translation type="unfinished"></translation>
+        <translation>het kon niet tot het einde worden gelezen</translation>
     </message>
     <message>
         <source>%1. Nothing was saved: %2 are as they were.</source>
         <extracomment>%1 is why the save failed, %2 the files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Er is niets opgeslagen: %2 zijn ongewijzigd.</translation>
     </message>
     <message>
         <source>%1 is named for two of the files to save (%2): one would be written over the other.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is opgegeven voor twee van de op te slaan bestanden (%2): het ene zou het andere overschrijven.</translation>
     </message>
     <message>
         <source>no such file or no access</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand bestaat niet of is niet toegankelijk</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of names: %1 is one name or several separated by commas, %2 the last one</extracomment>
-        <translation type="unfinished">%1 en %2</translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>the file (%1) is too short for a language file&apos;s header</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand (%1) is te kort voor de header van een taalbestand</translation>
     </message>
     <message>
         <source>it holds %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat %1 items; er zijn hoogstens %2 toegestaan</translation>
     </message>
     <message>
         <source>its directory of %1 entries runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>de index van %1 items loopt voorbij het einde van het bestand (%2)</translation>
     </message>
     <message>
         <source>the text of entry %1 (key %2, offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst van item %1 (sleutel %2, offset %3) loopt voorbij het einde van het bestand (%4)</translation>
     </message>
     <message>
         <source>it would hold %1 entries; a language file holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het zou %1 items bevatten; een taalbestand bevat er hoogstens %2</translation>
     </message>
     <message>
         <source>its texts exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>de teksten zijn groter dan 2 GiB</translation>
     </message>
     <message>
         <source>the file (%1) is too short for its header</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand (%1) is te kort voor de header</translation>
     </message>
     <message>
         <source>it says it holds %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>volgens de header bevat het %1 tabellen; een databasebestand bevat er 1 tot %2</translation>
     </message>
     <message>
         <source>the header of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>de header van tabel %1 (offset %2) loopt voorbij het einde van het bestand (%3)</translation>
     </message>
     <message>
         <source>table %1 has %2 %3 fields; a table has 0 to %4</source>
         <extracomment>%3 is the kind of field (key, extra, text)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft %2 velden van het soort %3; een tabel heeft er 0 tot %4</translation>
     </message>
     <message>
         <source>table %1 has %2 whole-word and %3 %4 fields; a table has at most %5 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft %2 velden van een heel woord en %3 velden van het soort %4; een tabel heeft hoogstens %5 velden</translation>
     </message>
     <message>
         <source>the field descriptors of table %1 (offset %2, %3 bytes) run past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>de velddescriptors van tabel %1 (offset %2, %3 bytes) lopen voorbij het einde van het bestand (%4)</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the next table&apos;s block begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>het blok van tabel %1 (offset %2, %3 bytes) eindigt voordat het blok van de volgende tabel begint; een blok bevat minstens zijn kop van 8 bytes</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the names region begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>het blok van tabel %1 (offset %2, %3 bytes) eindigt voordat het namengebied begint; een blok bevat minstens zijn kop van 8 bytes</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>het blok van tabel %1 (offset %2, %3 bytes) loopt voorbij het einde van het bestand (%4)</translation>
     </message>
     <message>
         <source>table %1 has %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft %2 rijen; een tabel bevat er hoogstens %3</translation>
     </message>
     <message>
         <source>table %1 has %2 rows of %3 words; a table holds at most %4 row words</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft %2 rijen van %3 woorden; een tabel bevat hoogstens %4 rijwoorden</translation>
     </message>
     <message>
         <source>table %1&apos;s rows have %2 words, fewer than its %3 whole-word fields</source>
-        <translation type="unfinished"></translation>
+        <translation>de rijen van tabel %1 hebben %2 woorden, minder dan de %3 velden van een heel woord</translation>
     </message>
     <message>
         <source>the name of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam van tabel %1 (offset %2) loopt voorbij het einde van het bestand (%3)</translation>
     </message>
     <message>
         <source>the name of field %1 of table %2 (offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam van veld %1 van tabel %2 (offset %3) loopt voorbij het einde van het bestand (%4)</translation>
     </message>
     <message>
         <source>text %1 of row %2 in table %3 (offset %4) runs past the end of the file (%5 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>tekst %1 van rij %2 in tabel %3 (offset %4) loopt voorbij het einde van het bestand (%5 bytes)</translation>
     </message>
     <message>
         <source>its directory of %1 blocks runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>de index van %1 blokken loopt voorbij het einde van het bestand (%2)</translation>
     </message>
     <message>
         <source>it has %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het bevat %1 tabellen; een databasebestand bevat er 1 tot %2</translation>
     </message>
     <message>
         <source>table %1 has %2 fields of one whole-word kind; at most %3 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft %2 velden van hetzelfde soort (heel woord); er zijn hoogstens %3 toegestaan</translation>
     </message>
     <message>
         <source>table %1 has %2 field descriptors for %3 fields (at most %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft %2 velddescriptors voor %3 velden (hoogstens %4)</translation>
     </message>
     <message>
         <source>table %1 has %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft %2 rijwoorden; een tabel bevat er hoogstens %3</translation>
     </message>
     <message>
         <source>the file would exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand zou groter worden dan 2 GiB</translation>
     </message>
 </context>
 <context>
@@ -2037,7 +2037,7 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <message>
         <source>The unsaved changes cannot be kept for recovery: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De niet-opgeslagen wijzigingen kunnen niet worden bewaard voor herstel: %1</translation>
     </message>
 </context>
 <context>
@@ -2082,82 +2082,82 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <name>qira::result</name>
     <message>
         <source>%1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 veld %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is what the problem is about (a row, a member of a document), %2 the problem</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>table %1 row %2 field %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 rij %2 veld %3: %4</translation>
     </message>
     <message>
         <source>table %1 row %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 rij %2: %3</translation>
     </message>
     <message>
         <source>table %1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 veld %2: %3</translation>
     </message>
     <message>
         <source>table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: not valid JSON: line %2 column %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen geldige patch: geen geldige JSON: regel %2 kolom %3: %4</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen geldige patch: %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen geldige patch: %2</translation>
     </message>
     <message>
         <source>not valid JSON: line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>geen geldige JSON: regel %1 kolom %2: %3</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be opened</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet openen: %2</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet lezen</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is beschadigd: %2</translation>
     </message>
     <message>
         <source>%1 cannot be edited: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden bewerkt: %2</translation>
     </message>
     <message>
         <source>line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1 kolom %2: %3</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be saved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet opslaan: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1, kolom %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message>
         <source>%1 was not imported: %2; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet geïmporteerd: %2; er is niets gewijzigd.</translation>
     </message>
 </context>
 <context>
@@ -2645,12 +2645,12 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <message>
         <source>Not inserted: %1</source>
         <extracomment>%1: why the rows were not inserted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niet ingevoegd: %1</translation>
     </message>
     <message>
         <source>Not deleted: %1</source>
         <extracomment>%1: why the rows were not deleted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niet verwijderd: %1</translation>
     </message>
 </context>
 <context>

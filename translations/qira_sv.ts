@@ -253,135 +253,135 @@ Behåll en kopia av mappen data\cmn innan du sparar ändringar.</translation>
     <name>qira::check</name>
     <message>
         <source>league id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>liga-id %1 är också id för %2</translation>
     </message>
     <message>
         <source>league %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>liga %1 har inget namn i språkfilen</translation>
     </message>
     <message>
         <source>player id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>spelar-id %1 är också id för %2</translation>
     </message>
     <message>
         <source>stadium id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>arena-id %1 är också id för %2</translation>
     </message>
     <message>
         <source>stadium %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>arena %1 har inget namn i språkfilen</translation>
     </message>
     <message>
         <source>team id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lag-id %1 är också id för %2</translation>
     </message>
     <message>
         <source>team %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>lag %1 har inget namn i språkfilen</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a row of the game database, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>player %1 is in team %2 twice (also %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>spelare %1 finns två gånger i lag %2 (även %3)</translation>
     </message>
     <message>
         <source>players %1 and %2 of team %3 both wear number %4 (also %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>spelarna %1 och %2 i lag %3 har båda nummer %4 (även %5)</translation>
     </message>
     <message>
         <source>team %1 has no row in table 9 (team settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>lag %1 har ingen rad i tabell 9 (laginställningar)</translation>
     </message>
     <message>
         <source>captain %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>lagkapten %1 i lag %2 är inte med i laget</translation>
     </message>
     <message>
         <source>penalty taker %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>straffskytt %1 i lag %2 är inte med i laget</translation>
     </message>
     <message>
         <source>nation</source>
-        <translation type="unfinished"></translation>
+        <translation>nation</translation>
     </message>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>liga</translation>
     </message>
     <message>
         <source>league-team link</source>
-        <translation type="unfinished"></translation>
+        <translation>koppling liga-lag</translation>
     </message>
     <message>
         <source>referee</source>
-        <translation type="unfinished"></translation>
+        <translation>domare</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>spelare</translation>
     </message>
     <message>
         <source>kit</source>
-        <translation type="unfinished"></translation>
+        <translation>dräkt</translation>
     </message>
     <message>
         <source>cup</source>
-        <translation type="unfinished"></translation>
+        <translation>cup</translation>
     </message>
     <message>
         <source>stadium</source>
-        <translation type="unfinished"></translation>
+        <translation>arena</translation>
     </message>
     <message>
         <source>tactic</source>
-        <translation type="unfinished"></translation>
+        <translation>taktik</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished"></translation>
+        <translation>laginställningar</translation>
     </message>
     <message>
         <source>fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>match</translation>
     </message>
     <message>
         <source>team-player link</source>
-        <translation type="unfinished"></translation>
+        <translation>koppling lag-spelare</translation>
     </message>
     <message>
         <source>manager</source>
-        <translation type="unfinished"></translation>
+        <translation>tränare</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>lag</translation>
     </message>
     <message>
         <source>setting</source>
-        <translation type="unfinished"></translation>
+        <translation>inställning</translation>
     </message>
     <message>
         <source>row of table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rad i tabell %1</translation>
     </message>
     <message>
         <source>%1 %2 does not exist</source>
         <extracomment>%1 is what a row is (player, team, ...), %2 its id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 finns inte</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 does not exist</source>
         <extracomment>%1 %2: the row holding the reference (what it is, its id); %3 %4: the row it names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: hänvisar till %3 %4, som inte finns</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 (%5) does not exist</source>
         <extracomment>as &quot;%1 %2: its %3 %4 does not exist&quot;, %5 the field holding the reference</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: hänvisar till %3 %4 (%5), som inte finns</translation>
     </message>
 </context>
 <context>
@@ -468,109 +468,109 @@ Spara ändå?</numerusform>
     </message>
     <message>
         <source>%1  (in the files as opened)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (i filerna som de öppnades)</translation>
     </message>
 </context>
 <context>
     <name>qira::csv</name>
     <message>
         <source>the database has no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>databasen har ingen tabell %1</translation>
     </message>
     <message>
         <source>%1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problem</translation>
     </message>
     <message>
         <source>%1 problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problem</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ett fält inom citattecken avslutas inte</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (big-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>filen är UTF-16-text (big-endian), trasig vid byte %1: ett udda antal byte eller ett halvt tecken</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (little-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>filen är UTF-16-text (little-endian), trasig vid byte %1: ett udda antal byte eller ett halvt tecken</translation>
     </message>
     <message>
         <source>the file looks like UTF-16 text without a byte-order mark (a NUL in every other byte); save it as CSV UTF-8, or as Unicode text with its byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>filen ser ut att vara UTF-16-text utan byteordningsmarkering (en NUL i varannan byte); spara den som CSV UTF-8, eller som Unicode-text med byteordningsmarkering</translation>
     </message>
     <message>
         <source>no field of table %1 has this name</source>
-        <translation type="unfinished"></translation>
+        <translation>inget fält i tabell %1 har det här namnet</translation>
     </message>
     <message>
         <source>the column is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumnen förekommer flera gånger</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 column</source>
-        <translation type="unfinished"></translation>
+        <translation>rubrikraden har %1 kolumner; tabell %2 har %3 kolumn</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>rubrikraden har %1 kolumner; tabell %2 har %3 kolumner</translation>
     </message>
     <message>
         <source>the column is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumnen saknas</translation>
     </message>
     <message>
         <source>%1 fields, but the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fält, men rubrikraden har %2</translation>
     </message>
     <message>
         <source>the file is empty; it needs a header of the table&apos;s field names</source>
-        <translation type="unfinished"></translation>
+        <translation>filen är tom; den behöver en rubrikrad med tabellens fältnamn</translation>
     </message>
 </context>
 <context>
     <name>qira::edit</name>
     <message>
         <source>there is no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>det finns ingen tabell %1</translation>
     </message>
     <message>
         <source>no row is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen rad är markerad</translation>
     </message>
     <message>
         <source>%1 is not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är inte en text</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är inte ett heltal</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ryms inte i %2 bit</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ryms inte i %2 bitar</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ryms inte i 32 bitar</translation>
     </message>
     <message>
         <source>there is no such cell</source>
-        <translation type="unfinished"></translation>
+        <translation>det finns ingen sådan cell</translation>
     </message>
     <message>
         <source>table %1 would have %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 skulle få %2 rader; en tabell rymmer högst %3</translation>
     </message>
     <message>
         <source>table %1 would have %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 skulle få %2 radord; en tabell rymmer högst %3</translation>
     </message>
 </context>
 <context>
@@ -1208,15 +1208,15 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     <name>qira::patch</name>
     <message>
         <source>the patch removes it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>patchen tar bort den två gånger</translation>
     </message>
     <message>
         <source>the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>patchen listar den två gånger</translation>
     </message>
     <message>
         <source>already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>finns redan, patchen lägger till den</translation>
     </message>
 </context>
 <context>
@@ -1412,17 +1412,17 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     <message>
         <source>No patch can be made: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ingen patch kan skapas: %1</translation>
     </message>
     <message>
         <source>%1 cannot be merged: %2. Nothing was changed.</source>
         <extracomment>%1: the two patch files; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan inte slås samman: %2. Inget ändrades.</translation>
     </message>
     <message>
         <source>The open game cannot be compared with %1: %2. Nothing was changed.</source>
         <extracomment>%1: the other game&apos;s database; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Det öppna spelet kan inte jämföras med %1: %2. Inget ändrades.</translation>
     </message>
 </context>
 <context>
@@ -1762,197 +1762,197 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     <message>
         <source>%1 was not deleted: %2</source>
         <extracomment>%1: the player; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 togs inte bort: %2</translation>
     </message>
 </context>
 <context>
     <name>qira::problem</name>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>filen är skrivskyddad</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>det är en mapp</translation>
     </message>
     <message>
         <source>its old content could not be kept while the files are replaced (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dess gamla innehåll kunde inte bevaras medan filerna ersätts (%1)</translation>
     </message>
     <message>
         <source>the new file is in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>den nya filen är på plats, men dess mapp kunde inte synkas till disken (%1)</translation>
     </message>
     <message>
         <source>the new files are in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>de nya filerna är på plats, men deras mapp kunde inte synkas till disken (%1)</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and was put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 hade redan ersatts och lades tillbaka</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 hade redan ersatts och lades tillbaka</translation>
     </message>
     <message>
         <source>Putting back %1 failed too (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Att lägga tillbaka %1 misslyckades också (%2).</translation>
     </message>
     <message>
         <source>The files do not belong together now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filerna hör inte ihop nu:</translation>
     </message>
     <message>
         <source>%1 is the old file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är den gamla filen</translation>
     </message>
     <message>
         <source>%1 is the new file, and the old one is kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är den nya filen, och den gamla finns kvar som %2</translation>
     </message>
     <message>
         <source>%1 is the new file (there was none before)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är den nya filen (det fanns ingen tidigare)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>den kan inte läsas</translation>
     </message>
     <message>
         <source>it could not be read to its end</source>
-        <translation type="unfinished"></translation>
+        <translation>den kunde inte läsas till slutet</translation>
     </message>
     <message>
         <source>%1. Nothing was saved: %2 are as they were.</source>
         <extracomment>%1 is why the save failed, %2 the files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Inget sparades: %2 är som de var.</translation>
     </message>
     <message>
         <source>%1 is named for two of the files to save (%2): one would be written over the other.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anges för två av filerna som ska sparas (%2): den ena skulle skriva över den andra.</translation>
     </message>
     <message>
         <source>no such file or no access</source>
-        <translation type="unfinished"></translation>
+        <translation>filen finns inte eller åtkomst saknas</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of names: %1 is one name or several separated by commas, %2 the last one</extracomment>
-        <translation type="unfinished">%1 och %2</translation>
+        <translation>%1 och %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>the file (%1) is too short for a language file&apos;s header</source>
-        <translation type="unfinished"></translation>
+        <translation>filen (%1) är för kort för en språkfils huvud</translation>
     </message>
     <message>
         <source>it holds %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>den innehåller %1 poster; högst %2 är tillåtna</translation>
     </message>
     <message>
         <source>its directory of %1 entries runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>dess förteckning över %1 poster sträcker sig förbi filens slut (%2)</translation>
     </message>
     <message>
         <source>the text of entry %1 (key %2, offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>texten i post %1 (nyckel %2, offset %3) sträcker sig förbi filens slut (%4)</translation>
     </message>
     <message>
         <source>it would hold %1 entries; a language file holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>den skulle innehålla %1 poster; en språkfil rymmer högst %2</translation>
     </message>
     <message>
         <source>its texts exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>dess texter överskrider 2 GiB</translation>
     </message>
     <message>
         <source>the file (%1) is too short for its header</source>
-        <translation type="unfinished"></translation>
+        <translation>filen (%1) är för kort för sitt huvud</translation>
     </message>
     <message>
         <source>it says it holds %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>den uppger att den innehåller %1 tabeller; en databasfil rymmer 1 till %2</translation>
     </message>
     <message>
         <source>the header of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>huvudet för tabell %1 (offset %2) sträcker sig förbi filens slut (%3)</translation>
     </message>
     <message>
         <source>table %1 has %2 %3 fields; a table has 0 to %4</source>
         <extracomment>%3 is the kind of field (key, extra, text)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har %2 fält av typen %3; en tabell har 0 till %4</translation>
     </message>
     <message>
         <source>table %1 has %2 whole-word and %3 %4 fields; a table has at most %5 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har %2 helordsfält och %3 fält av typen %4; en tabell har högst %5 fält</translation>
     </message>
     <message>
         <source>the field descriptors of table %1 (offset %2, %3 bytes) run past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>fältdeskriptorerna för tabell %1 (offset %2, %3 byte) sträcker sig förbi filens slut (%4)</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the next table&apos;s block begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>blocket för tabell %1 (offset %2, %3 byte) slutar innan nästa tabells block börjar; ett block rymmer minst sitt huvud på 8 byte</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the names region begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>blocket för tabell %1 (offset %2, %3 byte) slutar innan namnområdet börjar; ett block rymmer minst sitt huvud på 8 byte</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>blocket för tabell %1 (offset %2, %3 byte) sträcker sig förbi filens slut (%4)</translation>
     </message>
     <message>
         <source>table %1 has %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har %2 rader; en tabell rymmer högst %3</translation>
     </message>
     <message>
         <source>table %1 has %2 rows of %3 words; a table holds at most %4 row words</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har %2 rader med %3 ord; en tabell rymmer högst %4 radord</translation>
     </message>
     <message>
         <source>table %1&apos;s rows have %2 words, fewer than its %3 whole-word fields</source>
-        <translation type="unfinished"></translation>
+        <translation>raderna i tabell %1 har %2 ord, färre än dess %3 helordsfält</translation>
     </message>
     <message>
         <source>the name of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>namnet på tabell %1 (offset %2) sträcker sig förbi filens slut (%3)</translation>
     </message>
     <message>
         <source>the name of field %1 of table %2 (offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>namnet på fält %1 i tabell %2 (offset %3) sträcker sig förbi filens slut (%4)</translation>
     </message>
     <message>
         <source>text %1 of row %2 in table %3 (offset %4) runs past the end of the file (%5 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>text %1 i rad %2 i tabell %3 (offset %4) sträcker sig förbi filens slut (%5 byte)</translation>
     </message>
     <message>
         <source>its directory of %1 blocks runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>dess förteckning över %1 block sträcker sig förbi filens slut (%2)</translation>
     </message>
     <message>
         <source>it has %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>den har %1 tabeller; en databasfil rymmer 1 till %2</translation>
     </message>
     <message>
         <source>table %1 has %2 fields of one whole-word kind; at most %3 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har %2 fält av en och samma helordstyp; högst %3 är tillåtna</translation>
     </message>
     <message>
         <source>table %1 has %2 field descriptors for %3 fields (at most %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har %2 fältdeskriptorer för %3 fält (högst %4)</translation>
     </message>
     <message>
         <source>table %1 has %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har %2 radord; en tabell rymmer högst %3</translation>
     </message>
     <message>
         <source>the file would exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>filen skulle överskrida 2 GiB</translation>
     </message>
 </context>
 <context>
@@ -2037,7 +2037,7 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     <message>
         <source>The unsaved changes cannot be kept for recovery: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De osparade ändringarna kan inte bevaras för återställning: %1</translation>
     </message>
 </context>
 <context>
@@ -2082,82 +2082,82 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     <name>qira::result</name>
     <message>
         <source>%1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fält %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is what the problem is about (a row, a member of a document), %2 the problem</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>table %1 row %2 field %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 rad %2 fält %3: %4</translation>
     </message>
     <message>
         <source>table %1 row %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 rad %2: %3</translation>
     </message>
     <message>
         <source>table %1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 fält %2: %3</translation>
     </message>
     <message>
         <source>table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: not valid JSON: line %2 column %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är inte en giltig patch: ogiltig JSON: rad %2 kolumn %3: %4</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är inte en giltig patch: %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är inte en giltig patch: %2</translation>
     </message>
     <message>
         <source>not valid JSON: line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ogiltig JSON: rad %1 kolumn %2: %3</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be opened</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kan inte öppna %1: %2</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan inte läsa %1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är skadad: %2</translation>
     </message>
     <message>
         <source>%1 cannot be edited: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan inte redigeras: %2</translation>
     </message>
     <message>
         <source>line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rad %1 kolumn %2: %3</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be saved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kunde inte spara %1: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>rad %1, kolumn %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rad %1: %2</translation>
     </message>
     <message>
         <source>%1 was not imported: %2; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importerades inte: %2; inget ändrades.</translation>
     </message>
 </context>
 <context>
@@ -2645,12 +2645,12 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     <message>
         <source>Not inserted: %1</source>
         <extracomment>%1: why the rows were not inserted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inte infogat: %1</translation>
     </message>
     <message>
         <source>Not deleted: %1</source>
         <extracomment>%1: why the rows were not deleted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inte borttaget: %1</translation>
     </message>
 </context>
 <context>
