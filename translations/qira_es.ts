@@ -253,135 +253,135 @@ Haz una copia de la carpeta data\cmn antes de guardar cambios.</translation>
     <name>qira::check</name>
     <message>
         <source>league id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el id de liga %1 es también el id de %2</translation>
     </message>
     <message>
         <source>league %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>la liga %1 no tiene nombre en el archivo de idioma</translation>
     </message>
     <message>
         <source>player id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el id de jugador %1 es también el id de %2</translation>
     </message>
     <message>
         <source>stadium id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el id de estadio %1 es también el id de %2</translation>
     </message>
     <message>
         <source>stadium %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>el estadio %1 no tiene nombre en el archivo de idioma</translation>
     </message>
     <message>
         <source>team id %1 is also the id of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el id de equipo %1 es también el id de %2</translation>
     </message>
     <message>
         <source>team %1 has no name in the language file</source>
-        <translation type="unfinished"></translation>
+        <translation>el equipo %1 no tiene nombre en el archivo de idioma</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a row of the game database, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>player %1 is in team %2 twice (also %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>el jugador %1 está dos veces en el equipo %2 (también %3)</translation>
     </message>
     <message>
         <source>players %1 and %2 of team %3 both wear number %4 (also %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>los jugadores %1 y %2 del equipo %3 llevan ambos el dorsal %4 (también %5)</translation>
     </message>
     <message>
         <source>team %1 has no row in table 9 (team settings)</source>
-        <translation type="unfinished"></translation>
+        <translation>el equipo %1 no tiene fila en la tabla 9 (ajustes de equipo)</translation>
     </message>
     <message>
         <source>captain %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>el capitán %1 del equipo %2 no está en el equipo</translation>
     </message>
     <message>
         <source>penalty taker %1 of team %2 is not in the team</source>
-        <translation type="unfinished"></translation>
+        <translation>el lanzador de penaltis %1 del equipo %2 no está en el equipo</translation>
     </message>
     <message>
         <source>nation</source>
-        <translation type="unfinished"></translation>
+        <translation>nación</translation>
     </message>
     <message>
         <source>league</source>
-        <translation type="unfinished"></translation>
+        <translation>liga</translation>
     </message>
     <message>
         <source>league-team link</source>
-        <translation type="unfinished"></translation>
+        <translation>vínculo liga-equipo</translation>
     </message>
     <message>
         <source>referee</source>
-        <translation type="unfinished"></translation>
+        <translation>árbitro</translation>
     </message>
     <message>
         <source>player</source>
-        <translation type="unfinished"></translation>
+        <translation>jugador</translation>
     </message>
     <message>
         <source>kit</source>
-        <translation type="unfinished"></translation>
+        <translation>equipación</translation>
     </message>
     <message>
         <source>cup</source>
-        <translation type="unfinished"></translation>
+        <translation>copa</translation>
     </message>
     <message>
         <source>stadium</source>
-        <translation type="unfinished"></translation>
+        <translation>estadio</translation>
     </message>
     <message>
         <source>tactic</source>
-        <translation type="unfinished"></translation>
+        <translation>táctica</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished"></translation>
+        <translation>ajustes de equipo</translation>
     </message>
     <message>
         <source>fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>partido</translation>
     </message>
     <message>
         <source>team-player link</source>
-        <translation type="unfinished"></translation>
+        <translation>vínculo equipo-jugador</translation>
     </message>
     <message>
         <source>manager</source>
-        <translation type="unfinished"></translation>
+        <translation>entrenador</translation>
     </message>
     <message>
         <source>team</source>
-        <translation type="unfinished"></translation>
+        <translation>equipo</translation>
     </message>
     <message>
         <source>setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ajuste</translation>
     </message>
     <message>
         <source>row of table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fila de la tabla %1</translation>
     </message>
     <message>
         <source>%1 %2 does not exist</source>
         <extracomment>%1 is what a row is (player, team, ...), %2 its id</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 no existe</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 does not exist</source>
         <extracomment>%1 %2: the row holding the reference (what it is, its id); %3 %4: the row it names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: su %3 %4 no existe</translation>
     </message>
     <message>
         <source>%1 %2: its %3 %4 (%5) does not exist</source>
         <extracomment>as &quot;%1 %2: its %3 %4 does not exist&quot;, %5 the field holding the reference</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: su %3 %4 (%5) no existe</translation>
     </message>
 </context>
 <context>
@@ -468,109 +468,109 @@ Save anyway?</source>
     </message>
     <message>
         <source>%1  (in the files as opened)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (ya en los archivos al abrirlos)</translation>
     </message>
 </context>
 <context>
     <name>qira::csv</name>
     <message>
         <source>the database has no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos no tiene la tabla %1</translation>
     </message>
     <message>
         <source>%1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problema</translation>
     </message>
     <message>
         <source>%1 problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problemas</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas no está cerrado</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (big-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es texto UTF-16 (big-endian), cortado en el byte %1: un número impar de bytes o medio carácter</translation>
     </message>
     <message>
         <source>the file is UTF-16 text (little-endian), broken at byte %1: an odd number of bytes or half a character</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es texto UTF-16 (little-endian), cortado en el byte %1: un número impar de bytes o medio carácter</translation>
     </message>
     <message>
         <source>the file looks like UTF-16 text without a byte-order mark (a NUL in every other byte); save it as CSV UTF-8, or as Unicode text with its byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo parece texto UTF-16 sin marca de orden de bytes (un NUL en uno de cada dos bytes); guárdalo como CSV UTF-8, o como texto Unicode con su marca de orden de bytes</translation>
     </message>
     <message>
         <source>no field of table %1 has this name</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún campo de la tabla %1 tiene este nombre</translation>
     </message>
     <message>
         <source>the column is repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna está repetida</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 column</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado tiene %1 columnas; la tabla %2 tiene %3 columna</translation>
     </message>
     <message>
         <source>the header has %1 columns; table %2 has %3 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado tiene %1 columnas; la tabla %2 tiene %3 columnas</translation>
     </message>
     <message>
         <source>the column is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la columna</translation>
     </message>
     <message>
         <source>%1 fields, but the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campos, pero el encabezado tiene %2</translation>
     </message>
     <message>
         <source>the file is empty; it needs a header of the table&apos;s field names</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío; necesita un encabezado con los nombres de los campos de la tabla</translation>
     </message>
 </context>
 <context>
     <name>qira::edit</name>
     <message>
         <source>there is no table %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la tabla %1</translation>
     </message>
     <message>
         <source>no row is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna fila seleccionada</translation>
     </message>
     <message>
         <source>%1 is not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un texto</translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número entero</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no cabe en %2 bit</translation>
     </message>
     <message>
         <source>%1 does not fit in %2 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no cabe en %2 bits</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no cabe en 32 bits</translation>
     </message>
     <message>
         <source>there is no such cell</source>
-        <translation type="unfinished"></translation>
+        <translation>esa celda no existe</translation>
     </message>
     <message>
         <source>table %1 would have %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tendría %2 filas; una tabla admite como máximo %3</translation>
     </message>
     <message>
         <source>table %1 would have %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tendría %2 palabras de fila; una tabla admite como máximo %3</translation>
     </message>
 </context>
 <context>
@@ -1208,15 +1208,15 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <name>qira::patch</name>
     <message>
         <source>the patch removes it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el parche lo elimina dos veces</translation>
     </message>
     <message>
         <source>the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el parche lo incluye dos veces</translation>
     </message>
     <message>
         <source>already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>ya existe y el parche lo añade</translation>
     </message>
 </context>
 <context>
@@ -1412,17 +1412,17 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <message>
         <source>No patch can be made: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear ningún parche: %1</translation>
     </message>
     <message>
         <source>%1 cannot be merged: %2. Nothing was changed.</source>
         <extracomment>%1: the two patch files; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden combinar %1: %2. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>The open game cannot be compared with %1: %2. Nothing was changed.</source>
         <extracomment>%1: the other game&apos;s database; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El juego abierto no se puede comparar con %1: %2. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -1762,197 +1762,197 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <message>
         <source>%1 was not deleted: %2</source>
         <extracomment>%1: the player; %2: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se eliminó a %1: %2</translation>
     </message>
 </context>
 <context>
     <name>qira::problem</name>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es de solo lectura</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>its old content could not be kept while the files are replaced (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo conservar su contenido anterior mientras se sustituyen los archivos (%1)</translation>
     </message>
     <message>
         <source>the new file is in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo nuevo ya está en su sitio, pero su carpeta no se pudo sincronizar con el disco (%1)</translation>
     </message>
     <message>
         <source>the new files are in place, but its folder could not be synced to the disk (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>los archivos nuevos ya están en su sitio, pero su carpeta no se pudo sincronizar con el disco (%1)</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and was put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 ya se había sustituido y se ha restaurado</translation>
     </message>
     <message>
         <source>%1. %2 had already been replaced and were put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 ya se habían sustituido y se han restaurado</translation>
     </message>
     <message>
         <source>Putting back %1 failed too (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampoco se pudo restaurar %1 (%2).</translation>
     </message>
     <message>
         <source>The files do not belong together now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora los archivos no se corresponden entre sí:</translation>
     </message>
     <message>
         <source>%1 is the old file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el archivo anterior</translation>
     </message>
     <message>
         <source>%1 is the new file, and the old one is kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el archivo nuevo, y el anterior se conserva como %2</translation>
     </message>
     <message>
         <source>%1 is the new file (there was none before)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el archivo nuevo (antes no existía)</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>it could not be read to its end</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer hasta el final</translation>
     </message>
     <message>
         <source>%1. Nothing was saved: %2 are as they were.</source>
         <extracomment>%1 is why the save failed, %2 the files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. No se ha guardado nada: %2 siguen como estaban.</translation>
     </message>
     <message>
         <source>%1 is named for two of the files to save (%2): one would be written over the other.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el nombre de dos de los archivos que se van a guardar (%2): uno sobrescribiría al otro.</translation>
     </message>
     <message>
         <source>no such file or no access</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no existe o no hay acceso</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of names: %1 is one name or several separated by commas, %2 the last one</extracomment>
-        <translation type="unfinished">%1 y %2</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>the file (%1) is too short for a language file&apos;s header</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo (%1) es demasiado corto para el encabezado de un archivo de idioma</translation>
     </message>
     <message>
         <source>it holds %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 entradas; se permiten como máximo %2</translation>
     </message>
     <message>
         <source>its directory of %1 entries runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>su directorio de %1 entradas sobrepasa el final del archivo (%2)</translation>
     </message>
     <message>
         <source>the text of entry %1 (key %2, offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto de la entrada %1 (clave %2, desplazamiento %3) sobrepasa el final del archivo (%4)</translation>
     </message>
     <message>
         <source>it would hold %1 entries; a language file holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contendría %1 entradas; un archivo de idioma admite como máximo %2</translation>
     </message>
     <message>
         <source>its texts exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>sus textos superan los 2 GiB</translation>
     </message>
     <message>
         <source>the file (%1) is too short for its header</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo (%1) es demasiado corto para su encabezado</translation>
     </message>
     <message>
         <source>it says it holds %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>indica que contiene %1 tablas; un archivo de base de datos contiene de 1 a %2</translation>
     </message>
     <message>
         <source>the header of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado de la tabla %1 (desplazamiento %2) sobrepasa el final del archivo (%3)</translation>
     </message>
     <message>
         <source>table %1 has %2 %3 fields; a table has 0 to %4</source>
         <extracomment>%3 is the kind of field (key, extra, text)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene %2 campos de tipo %3; una tabla tiene de 0 a %4</translation>
     </message>
     <message>
         <source>table %1 has %2 whole-word and %3 %4 fields; a table has at most %5 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene %2 campos de palabra completa y %3 de tipo %4; una tabla tiene como máximo %5 campos</translation>
     </message>
     <message>
         <source>the field descriptors of table %1 (offset %2, %3 bytes) run past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>los descriptores de campo de la tabla %1 (desplazamiento %2, %3 bytes) sobrepasan el final del archivo (%4)</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the next table&apos;s block begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque de la tabla %1 (desplazamiento %2, %3 bytes) termina antes de que empiece el bloque de la tabla siguiente; un bloque contiene al menos su cabecera de 8 bytes</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) ends before the names region begins; a block holds at least its 8-byte head</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque de la tabla %1 (desplazamiento %2, %3 bytes) termina antes de que empiece la región de nombres; un bloque contiene al menos su cabecera de 8 bytes</translation>
     </message>
     <message>
         <source>table %1&apos;s block (offset %2, %3 bytes) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque de la tabla %1 (desplazamiento %2, %3 bytes) sobrepasa el final del archivo (%4)</translation>
     </message>
     <message>
         <source>table %1 has %2 rows; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene %2 filas; una tabla admite como máximo %3</translation>
     </message>
     <message>
         <source>table %1 has %2 rows of %3 words; a table holds at most %4 row words</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene %2 filas de %3 palabras; una tabla admite como máximo %4 palabras de fila</translation>
     </message>
     <message>
         <source>table %1&apos;s rows have %2 words, fewer than its %3 whole-word fields</source>
-        <translation type="unfinished"></translation>
+        <translation>las filas de la tabla %1 tienen %2 palabras, menos que sus %3 campos de palabra completa</translation>
     </message>
     <message>
         <source>the name of table %1 (offset %2) runs past the end of the file (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la tabla %1 (desplazamiento %2) sobrepasa el final del archivo (%3)</translation>
     </message>
     <message>
         <source>the name of field %1 of table %2 (offset %3) runs past the end of the file (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del campo %1 de la tabla %2 (desplazamiento %3) sobrepasa el final del archivo (%4)</translation>
     </message>
     <message>
         <source>text %1 of row %2 in table %3 (offset %4) runs past the end of the file (%5 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto %1 de la fila %2 de la tabla %3 (desplazamiento %4) sobrepasa el final del archivo (%5 bytes)</translation>
     </message>
     <message>
         <source>its directory of %1 blocks runs past the end of the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>su directorio de %1 bloques sobrepasa el final del archivo (%2)</translation>
     </message>
     <message>
         <source>it has %1 tables; a database file holds 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 tablas; un archivo de base de datos contiene de 1 a %2</translation>
     </message>
     <message>
         <source>table %1 has %2 fields of one whole-word kind; at most %3 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene %2 campos de un mismo tipo de palabra completa; se permiten como máximo %3</translation>
     </message>
     <message>
         <source>table %1 has %2 field descriptors for %3 fields (at most %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene %2 descriptores de campo para %3 campos (como máximo %4)</translation>
     </message>
     <message>
         <source>table %1 has %2 row words; a table holds at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene %2 palabras de fila; una tabla admite como máximo %3</translation>
     </message>
     <message>
         <source>the file would exceed 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo superaría los 2 GiB</translation>
     </message>
 </context>
 <context>
@@ -2037,7 +2037,7 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <message>
         <source>The unsaved changes cannot be kept for recovery: %1</source>
         <extracomment>%1: why not</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios sin guardar no se pueden conservar para su recuperación: %1</translation>
     </message>
 </context>
 <context>
@@ -2082,82 +2082,82 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <name>qira::result</name>
     <message>
         <source>%1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, campo %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is what the problem is about (a row, a member of a document), %2 the problem</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>table %1 row %2 field %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabla %1, fila %2, campo %3: %4</translation>
     </message>
     <message>
         <source>table %1 row %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabla %1, fila %2: %3</translation>
     </message>
     <message>
         <source>table %1 field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabla %1, campo %2: %3</translation>
     </message>
     <message>
         <source>table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tabla %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: not valid JSON: line %2 column %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un parche válido: JSON no válido: línea %2, columna %3: %4</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un parche válido: %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a valid patch: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un parche válido: %2</translation>
     </message>
     <message>
         <source>not valid JSON: line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON no válido: línea %1, columna %2: %3</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be opened</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>Cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado: %2</translation>
     </message>
     <message>
         <source>%1 cannot be edited: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede editar: %2</translation>
     </message>
     <message>
         <source>line %1 column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2: %3</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>%1 is a file, %2 why it could not be saved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar %1: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>%1 was not imported: %2; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó %1: %2; no se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -2645,12 +2645,12 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     <message>
         <source>Not inserted: %1</source>
         <extracomment>%1: why the rows were not inserted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin insertar: %1</translation>
     </message>
     <message>
         <source>Not deleted: %1</source>
         <extracomment>%1: why the rows were not deleted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin eliminar: %1</translation>
     </message>
 </context>
 <context>
