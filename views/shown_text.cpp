@@ -10,40 +10,27 @@ QString from_utf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// `format` with each %n (n from 1 to 9) replaced by args[n - 1] in one pass, as fill_in() does
-// for the English.
-QString filled_in(const QString& format, const QStringList& args) {
-    QString out;
-    out.reserve(format.size());
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
-        if (c == u'%' && i + 1 < format.size() && format[i + 1] >= u'1' && format[i + 1] <= u'9') {
-            const qsizetype n = format[i + 1].unicode() - u'1';
-            if (n < args.size()) {
-                out += args[n];
-                ++i;
-                continue;
-            }
-        }
-        out += c;
+// The wording with each format translated, in UTF-8: filled in by the same fill_in() as the
+// English, so that the two differ only by the translation.
+std::string translated(const wording& w) {
+    if (w.is_data()) {
+        std::string out = w.text;
+        for (const wording& part : w.args)
+            out += translated(part);
+        return out;
     }
-    return out;
+    std::vector<std::string> args;
+    args.reserve(w.args.size());
+    for (const wording& a : w.args)
+        args.push_back(translated(a));
+    return fill_in(QCoreApplication::translate(w.context.c_str(), w.text.c_str()).toStdString(),
+                   args);
 }
 
 } // namespace
 
 QString shown_text(const wording& w) {
-    if (w.is_data()) {
-        QString out = from_utf8(w.text);
-        for (const wording& part : w.args)
-            out += shown_text(part);
-        return out;
-    }
-    QStringList args;
-    args.reserve(static_cast<qsizetype>(w.args.size()));
-    for (const wording& a : w.args)
-        args << shown_text(a);
-    return filled_in(QCoreApplication::translate(w.context.c_str(), w.text.c_str()), args);
+    return from_utf8(translated(w));
 }
 
 QString shown_text(const result& r) {
