@@ -14,7 +14,7 @@ namespace {
 
 struct table_need {
     int table;
-    const char* role;
+    marked_text role; // as the tables are named in the problems
     int keys;
     int strings;
     int values;
@@ -25,43 +25,57 @@ struct table_need {
 
 result check_editor_parts(const database& db) {
     const std::vector<table_need> needs = {
-        {table_index::leagues, "leagues", 1, 2, league_field::slot_count, {}},
-        {table_index::league_teams, "league teams", 2, 0, 0, {}},
-        {table_index::players, "players", 1, 3, 0, player_field::page},
-        {table_index::stadiums, "stadiums", 1, 0, 0, {}},
-        {table_index::team_settings, "team settings", 1, 0, 0, team_settings_field::page},
-        {table_index::team_players, "team players", 2, 0, link_field::slot_count, {}},
-        {table_index::teams, "teams", 1, 2, team_field::slot_count, {}},
+        {table_index::leagues,
+         QIRA_TR("qira::problem", "leagues"),
+         1,
+         2,
+         league_field::slot_count,
+         {}},
+        {table_index::league_teams, QIRA_TR("qira::problem", "league teams"), 2, 0, 0, {}},
+        {table_index::players, QIRA_TR("qira::problem", "players"), 1, 3, 0, player_field::page},
+        {table_index::stadiums, QIRA_TR("qira::problem", "stadiums"), 1, 0, 0, {}},
+        {table_index::team_settings, QIRA_TR("qira::problem", "team settings"), 1, 0, 0,
+         team_settings_field::page},
+        {table_index::team_players,
+         QIRA_TR("qira::problem", "team players"),
+         2,
+         0,
+         link_field::slot_count,
+         {}},
+        {table_index::teams, QIRA_TR("qira::problem", "teams"), 1, 2, team_field::slot_count, {}},
     };
-    std::string missing;
-    const auto add = [&](const std::string& what) {
+    // The problems one after another, "; " between them.
+    std::vector<wording> missing;
+    const auto add = [&](marked_text format, std::vector<wording> args) {
         if (!missing.empty())
-            missing += "; ";
-        missing += what;
+            missing.emplace_back("; ");
+        missing.emplace_back(format, std::move(args));
     };
     for (const auto& need : needs) {
-        const std::string table = "table " + std::to_string(need.table) + " (" + need.role + ")";
+        const std::string index = std::to_string(need.table);
         if (!db.has_table(need.table)) {
-            add(table + " is missing");
+            add(QIRA_TR("qira::problem", "table %1 (%2) is missing"), {index, need.role});
             continue;
         }
         const db_table& t = db.tables[need.table];
         if (t.key_count < need.keys)
-            add(table + " has " + std::to_string(t.key_count) + " key fields, not " +
-                std::to_string(need.keys));
+            add(QIRA_TR("qira::problem", "table %1 (%2) has %3 key fields, not %4"),
+                {index, need.role, std::to_string(t.key_count), std::to_string(need.keys)});
         if (t.string_ref_count < need.strings)
-            add(table + " has " + std::to_string(t.string_ref_count) + " texts per row, not " +
-                std::to_string(need.strings));
+            add(QIRA_TR("qira::problem", "table %1 (%2) has %3 texts per row, not %4"),
+                {index, need.role, std::to_string(t.string_ref_count),
+                 std::to_string(need.strings)});
         if (t.packed_count < need.values)
-            add(table + " has " + std::to_string(t.packed_count) + " packed values per row, not " +
-                std::to_string(need.values));
+            add(QIRA_TR("qira::problem", "table %1 (%2) has %3 packed values per row, not %4"),
+                {index, need.role, std::to_string(t.packed_count), std::to_string(need.values)});
         for (const char* field : need.fields)
             if (!db.field_slot(need.table, field))
-                add(table + " has no field \"" + std::string(field) + "\"");
+                add(QIRA_TR("qira::problem", "table %1 (%2) has no field \"%3\""),
+                    {index, need.role, std::string(field)});
     }
     if (missing.empty())
         return result::success();
-    return result::failure(result::code::not_editable, {}, std::move(missing));
+    return result::failure(result::code::not_editable, {}, wording::sequence(std::move(missing)));
 }
 
 } // namespace qira

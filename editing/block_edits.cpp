@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::size_t listed_problems = 20;
 
-block_outcome refused(int table, std::string why) {
+block_outcome refused(int table, wording why) {
     block_outcome out;
     static_cast<result&>(out) =
         result::failure(result::code::refused, {.table = table}, std::move(why));
@@ -63,9 +63,10 @@ block_outcome set_checked(open_game& game, int table,
         }
     }
     if (bad > 0) {
-        block_outcome out =
-            refused(table, std::to_string(bad) + (bad == 1 ? " value does" : " values do") +
-                               " not fit; nothing was changed");
+        block_outcome out = refused(
+            table, {bad == 1 ? QIRA_TR("qira::edit", "%1 value does not fit; nothing was changed")
+                             : QIRA_TR("qira::edit", "%1 values do not fit; nothing was changed"),
+                    {std::to_string(bad)}});
         out.problems = std::move(problems);
         return out;
     }
@@ -143,28 +144,46 @@ block_outcome paste_block(open_game& game, const grid_block& block, int row, int
     if (!valid_block(game.db, block) || row < 0 || column < 0 ||
         static_cast<std::size_t>(row) >= block.rows.size() ||
         static_cast<std::size_t>(column) >= block.columns.size())
-        return refused(block.table, "there is no cell to paste into");
+        return refused(block.table, QIRA_TR("qira::edit", "there is no cell to paste into"));
     const auto lines = split_tab_text(text);
     if (lines.empty())
-        return refused(block.table, "there is nothing to paste");
+        return refused(block.table, QIRA_TR("qira::edit", "there is nothing to paste"));
     std::size_t width = 0;
     for (const auto& l : lines)
         width = std::max(width, l.size());
     const std::size_t rows_left = block.rows.size() - static_cast<std::size_t>(row);
     const std::size_t columns_left = block.columns.size() - static_cast<std::size_t>(column);
-    const auto count = [](std::size_t n, const char* what) {
-        return std::to_string(n) + ' ' + what + (n == 1 ? "" : "s");
-    };
     if (lines.size() > rows_left || width > columns_left) {
+        // Whole sentences for rows and columns, each number one or more.
+        static const marked_text past_rows[2][2] = {
+            {QIRA_TR("qira::edit", "the text runs past the last shown row: it has %1 row, and %2 "
+                                   "row is shown from the current cell on; nothing was changed"),
+             QIRA_TR("qira::edit", "the text runs past the last shown row: it has %1 row, and %2 "
+                                   "rows are shown from the current cell on; nothing was changed")},
+            {QIRA_TR("qira::edit", "the text runs past the last shown row: it has %1 rows, and %2 "
+                                   "row is shown from the current cell on; nothing was changed"),
+             QIRA_TR("qira::edit",
+                     "the text runs past the last shown row: it has %1 rows, and %2 "
+                     "rows are shown from the current cell on; nothing was changed")}};
+        static const marked_text past_columns[2][2] = {
+            {QIRA_TR("qira::edit",
+                     "the text runs past the last shown column: it has %1 column, and %2 column "
+                     "is shown from the current cell on; nothing was changed"),
+             QIRA_TR("qira::edit",
+                     "the text runs past the last shown column: it has %1 column, and %2 columns "
+                     "are shown from the current cell on; nothing was changed")},
+            {QIRA_TR("qira::edit",
+                     "the text runs past the last shown column: it has %1 columns, and %2 column "
+                     "is shown from the current cell on; nothing was changed"),
+             QIRA_TR("qira::edit",
+                     "the text runs past the last shown column: it has %1 columns, and %2 columns "
+                     "are shown from the current cell on; nothing was changed")}};
         const bool rows_over = lines.size() > rows_left;
-        return refused(
-            block.table,
-            std::string("the text runs past the last shown ") + (rows_over ? "row" : "column") +
-                ": it has " + (rows_over ? count(lines.size(), "row") : count(width, "column")) +
-                ", and " + (rows_over ? count(rows_left, "row") : count(columns_left, "column")) +
-                (rows_over ? (rows_left == 1 ? " is" : " are")
-                           : (columns_left == 1 ? " is" : " are")) +
-                " shown from the current cell on; nothing was changed");
+        const std::size_t has = rows_over ? lines.size() : width;
+        const std::size_t shown = rows_over ? rows_left : columns_left;
+        const marked_text format =
+            (rows_over ? past_rows : past_columns)[has == 1 ? 0 : 1][shown == 1 ? 0 : 1];
+        return refused(block.table, {format, {std::to_string(has), std::to_string(shown)}});
     }
     std::vector<std::tuple<int, int, std::string_view>> values;
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -191,7 +210,7 @@ block_outcome fill_cells(open_game& game, int table, const std::vector<std::pair
         each.columns.push_back(c);
     }
     if (cells.empty() || !valid_block(game.db, each))
-        return refused(table, "there is no cell to fill");
+        return refused(table, QIRA_TR("qira::edit", "there is no cell to fill"));
     std::vector<std::tuple<int, int, std::string_view>> values;
     values.reserve(cells.size());
     for (const auto& [r, c] : cells)
@@ -202,16 +221,18 @@ block_outcome fill_cells(open_game& game, int table, const std::vector<std::pair
 block_outcome adjust_column(open_game& game, int table, const std::vector<int>& rows, int column,
                             adjust_kind how, double amount) {
     if (!valid_block(game.db, {table, rows, {column}}))
-        return refused(table, "there is no column to adjust");
+        return refused(table, QIRA_TR("qira::edit", "there is no column to adjust"));
     if (!std::isfinite(amount))
-        return refused(table, "the amount is not a number");
+        return refused(table, QIRA_TR("qira::edit", "the amount is not a number"));
     const cell first = column_cell(game.db, table, 0, column);
     if (first.part != row_part::value) {
-        return refused(table, "only packed values can be adjusted; " +
-                                  column_name(game.db, table, column) + " is a " +
-                                  (first.part == row_part::key     ? "key"
-                                   : first.part == row_part::extra ? "extra"
-                                                                   : "text"));
+        const marked_text format =
+            first.part == row_part::key
+                ? QIRA_TR("qira::edit", "only packed values can be adjusted; %1 is a key")
+            : first.part == row_part::extra
+                ? QIRA_TR("qira::edit", "only packed values can be adjusted; %1 is a extra")
+                : QIRA_TR("qira::edit", "only packed values can be adjusted; %1 is a text");
+        return refused(table, {format, {column_name(game.db, table, column)}});
     }
     const int width = value_width(game.db, table, first.index);
     const double highest = width >= 32 ? 4294967295.0 : std::ldexp(1.0, width) - 1;

@@ -7,30 +7,36 @@
 
 namespace qira {
 
-namespace {
-
-std::string count_of(std::size_t n, const char* one, const char* many) {
-    return std::to_string(n) + ' ' + (n == 1 ? one : many);
+std::string csv_import::summary() const {
+    return summary_words().english();
 }
 
-} // namespace
-
-std::string csv_import::summary() const {
+wording csv_import::summary_words() const {
     if (!imported())
-        return outcome.message();
-    std::string s = read_as + " imported into table " + std::to_string(table) + ": " +
-                    count_of(rows, "row", "rows");
+        return outcome.shown();
+    // The line, then how many rows went each way (", " between them), why by position, ".".
+    std::vector<wording> line{{rows == 1
+                                   ? QIRA_TR("qira::csv", "%1 imported into table %2: %3 row")
+                                   : QIRA_TR("qira::csv", "%1 imported into table %2: %3 rows"),
+                               {read_as, std::to_string(table), std::to_string(rows)}}};
     const row_matching& m = matching;
-    const std::pair<std::size_t, const char*> parts[] = {{m.matched, " matched by key"},
-                                                         {m.by_position, " placed by position"},
-                                                         {m.added, " new"},
-                                                         {m.repeated, " with a repeated key"}};
+    const std::pair<std::size_t, marked_text> parts[] = {
+        {m.matched, QIRA_TR("qira::csv", "%1 matched by key")},
+        {m.by_position, QIRA_TR("qira::csv", "%1 placed by position")},
+        {m.added, QIRA_TR("qira::csv", "%1 new")},
+        {m.repeated, QIRA_TR("qira::csv", "%1 with a repeated key")}};
     for (const auto& [n, what] : parts)
-        if (n > 0)
-            s += ", " + std::to_string(n) + what;
-    if (!m.by_key && rows > 0)
-        s += " (" + m.why + ")";
-    return s + '.';
+        if (n > 0) {
+            line.emplace_back(", ");
+            line.emplace_back(what, std::vector<wording>{std::to_string(n)});
+        }
+    if (!m.by_key && rows > 0) {
+        line.emplace_back(" (");
+        line.push_back(m.why);
+        line.emplace_back(")");
+    }
+    line.emplace_back(".");
+    return wording::sequence(std::move(line));
 }
 
 csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
@@ -66,11 +72,14 @@ csv_import import_table_csv(open_game& game, int table, std::string_view bytes,
     out.rows = rows;
     out.made = std::move(replaced.made);
     if (read.texts_not_utf8 > 0)
-        out.warning = count_of(read.texts_not_utf8, "text", "texts") + " of " + file_name +
-                      (read.texts_not_utf8 == 1 ? " is not valid UTF-8 and was kept as its bytes"
-                                                : " are not valid UTF-8 and were kept as their "
-                                                  "bytes") +
-                      "; was the file saved in another encoding?";
+        out.warning = {read.texts_not_utf8 == 1
+                           ? QIRA_TR("qira::csv", "%1 text of %2 is not valid UTF-8 and was kept "
+                                                  "as its bytes; was the file saved in another "
+                                                  "encoding?")
+                           : QIRA_TR("qira::csv", "%1 texts of %2 are not valid UTF-8 and were "
+                                                  "kept as their bytes; was the file saved in "
+                                                  "another encoding?"),
+                       {std::to_string(read.texts_not_utf8), file_name}};
     return out;
 }
 

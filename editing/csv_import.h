@@ -26,7 +26,7 @@ struct [[nodiscard]] csv_import {
     // The first 20 problems of a file that was refused for them, each at its line and column.
     std::vector<result> problems;
     change made;         // the step, for undo (empty when nothing was imported)
-    std::string warning; // texts that are not valid UTF-8 (kept as their bytes), or empty
+    wording warning;     // texts that are not valid UTF-8 (kept as their bytes), or empty
     std::string read_as; // the file and its separator: "players.csv (separated by semicolons)",
                          // "players.txt (UTF-16, separated by tabs)"
     int table = 0;
@@ -38,6 +38,8 @@ struct [[nodiscard]] csv_import {
     // One line: "players.csv (separated by semicolons) imported into table 4: 120 rows, 118
     // matched by key, 2 new." or, when nothing was imported, the message of the outcome.
     std::string summary() const;
+    // The same line as a wording, for the window to translate.
+    wording summary_words() const;
 };
 
 // Imports CSV bytes into table `table` of the game, with the localized-name columns its language

@@ -184,10 +184,10 @@ std::vector<std::uint32_t> matched_words(const database& db, int table,
     };
     std::map<key_tuple, std::size_t> old_row_of;
     if (keys == 0)
-        matching.why = "the table has no key fields";
+        matching.why = QIRA_TR("qira::csv", "the table has no key fields");
     for (std::size_t r = 0; keys > 0 && r < old_rows.size(); ++r)
         if (!old_row_of.emplace(key_of(old_rows[r]), r).second) {
-            matching.why = "the table's keys are not unique";
+            matching.why = QIRA_TR("qira::csv", "the table's keys are not unique");
             break;
         }
     if (!matching.why.empty()) {

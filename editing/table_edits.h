@@ -42,7 +42,7 @@ edit_outcome delete_rows(open_game& game, int table, std::vector<int> rows);
 // and around the fields, kept as it is).
 struct row_matching {
     bool by_key = true;          // false: by position (`why` says why)
-    std::string why;             // "the table has no key fields", "the table's keys are not unique"
+    wording why;                 // "the table has no key fields", "the table's keys are not unique"
     std::size_t matched = 0;     // rows that took the words of the row with their keys
     std::size_t by_position = 0; // rows that took the words of the row at their place
     std::size_t added = 0;       // rows with keys the table did not have, or past its end

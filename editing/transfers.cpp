@@ -30,14 +30,7 @@ bool has_links_table(const database& db) {
            db.tables[links].packed_count >= 1;
 }
 
-std::string player_text(std::int32_t id) {
-    return "player " + std::to_string(id);
-}
-std::string team_text(std::int32_t id) {
-    return "team " + std::to_string(id);
-}
-
-result refuse(int table, std::string why) {
+result refuse(int table, wording why) {
     return result::failure(result::code::refused, {.table = table}, std::move(why));
 }
 
@@ -54,13 +47,17 @@ bool team_exists(const open_game& game, std::int32_t team) {
 // Whether membership row `except` (of player `player`) can join `team`.
 result check_join(const open_game& game, std::int32_t player, std::int32_t team, int except) {
     if (!team_exists(game, team))
-        return refuse(table_index::teams, team_text(team) + " does not exist");
+        return refuse(table_index::teams,
+                      {QIRA_TR("qira::edit", "team %1 does not exist"), {std::to_string(team)}});
     for (int r : membership_rows(game.db, team))
         if (game.db.rows(links)[static_cast<std::size_t>(r)].keys[1] == player)
-            return refuse(links, player_text(player) + " is already in " + team_text(team) +
-                                     "; a team holds a player once");
+            return refuse(links,
+                          {QIRA_TR("qira::edit",
+                                   "player %1 is already in team %2; a team holds a player once"),
+                           {std::to_string(player), std::to_string(team)}});
     if (!lowest_free_number(game.db, team, except))
-        return refuse(links, team_text(team) + " has no free jersey number");
+        return refuse(links, {QIRA_TR("qira::edit", "team %1 has no free jersey number"),
+                              {std::to_string(team)}});
     return result::success();
 }
 
@@ -89,9 +86,11 @@ edit_outcome move_member(open_game& game, int link, std::int32_t team) {
 
 result check_link(const database& db, int link) {
     if (!has_links_table(db))
-        return refuse(links, "table 11 (team players) is missing or lacks its fields");
+        return refuse(
+            links, QIRA_TR("qira::edit", "table 11 (team players) is missing or lacks its fields"));
     if (link < 0 || static_cast<std::size_t>(link) >= db.rows(links).size())
-        return refuse(links, "no membership row " + std::to_string(link));
+        return refuse(links,
+                      {QIRA_TR("qira::edit", "no membership row %1"), {std::to_string(link)}});
     return result::success();
 }
 
@@ -162,21 +161,25 @@ result check_new_player(const open_game& game, int model, std::optional<std::int
     const database& db = game.db;
     if (!db.has_table(players) || model < 0 ||
         static_cast<std::size_t>(model) >= db.rows(players).size())
-        return refuse(players, "no player row " + std::to_string(model));
+        return refuse(players,
+                      {QIRA_TR("qira::edit", "no player row %1"), {std::to_string(model)}});
     if (auto room = check_capacity(db, players, db.rows(players).size() + 1); !room)
         return room;
     if (team) {
         if (!has_links_table(db))
-            return refuse(links, "table 11 (team players) is missing or lacks its fields");
+            return refuse(links, QIRA_TR("qira::edit",
+                                         "table 11 (team players) is missing or lacks its fields"));
         if (auto room = check_capacity(db, links, db.rows(links).size() + 1); !room)
             return room;
         if (!team_exists(game, *team))
-            return refuse(table_index::teams, team_text(*team) + " does not exist");
+            return refuse(table_index::teams, {QIRA_TR("qira::edit", "team %1 does not exist"),
+                                               {std::to_string(*team)}});
         if (!lowest_free_number(db, *team))
-            return refuse(links, team_text(*team) + " has no free jersey number");
+            return refuse(links, {QIRA_TR("qira::edit", "team %1 has no free jersey number"),
+                                  {std::to_string(*team)}});
     }
     if (!next_player_id(db))
-        return refuse(players, "no player id is left");
+        return refuse(players, QIRA_TR("qira::edit", "no player id is left"));
     return result::success();
 }
 
@@ -228,7 +231,8 @@ edit_outcome delete_player(open_game& game, int row, std::size_t* count) {
     database& db = game.db;
     if (!db.has_table(players) || row < 0 ||
         static_cast<std::size_t>(row) >= db.rows(players).size())
-        return refused(refuse(players, "no player row " + std::to_string(row)));
+        return refused(
+            refuse(players, {QIRA_TR("qira::edit", "no player row %1"), {std::to_string(row)}}));
     const std::int32_t id = db.rows(players)[static_cast<std::size_t>(row)].keys[0];
     std::vector<int> memberships;
     if (has_links_table(db)) {
@@ -251,9 +255,12 @@ edit_outcome sign_free_player(open_game& game, int player, std::int32_t team) {
     const int players = table_index::players;
     if (!db.has_table(players) || player < 0 ||
         static_cast<std::size_t>(player) >= db.rows(players).size())
-        return refused(refuse(players, "no player row " + std::to_string(player)));
+        return refused(
+            refuse(players, {QIRA_TR("qira::edit", "no player row %1"), {std::to_string(player)}}));
     if (!has_links_table(db))
-        return refused(refuse(links, "table 11 (team players) is missing or lacks its fields"));
+        return refused(
+            refuse(links, QIRA_TR("qira::edit",
+                                  "table 11 (team players) is missing or lacks its fields")));
     if (auto room = check_capacity(db, links, db.rows(links).size() + 1); !room)
         return refused(std::move(room));
     const db_overall_data& p = db.rows(players)[static_cast<std::size_t>(player)];

@@ -86,23 +86,29 @@ class json_member_reader {
     using at = json_path;
 
     // The problem at member `where`.
-    bool fail(const at& where, const std::string& what) { return fail_text(where.text(), what); }
-    bool fail_text(const std::string& where, const std::string& what) {
+    bool fail(const at& where, wording what) { return fail_text(where.text(), std::move(what)); }
+    bool fail_text(const std::string& where, wording what) {
         if (error)
-            error = result::failure(refusal_, {.field = where}, what);
+            error = result::failure(refusal_, {.field = where}, std::move(what));
         return false;
     }
     bool missing(const at& object, std::string_view name) {
-        return fail_text(object.object(), "the member \"" + std::string(name) + "\" is missing");
+        return fail_text(object.object(), {QIRA_TR("qira::problem", "the member \"%1\" is missing"),
+                                           {std::string(name)}});
     }
     bool expect(const at& where, kind type) {
         if (c_->peek() == type)
             return true;
         if (c_->failed())
             return false;
-        static const char* const names[] = {"null",   "true or false", "a whole number", "a number",
-                                            "a text", "an array",      "an object"};
-        return fail(where, std::string("expected ") + names[static_cast<int>(type)]);
+        static const marked_text expected[] = {QIRA_TR("qira::problem", "expected null"),
+                                               QIRA_TR("qira::problem", "expected true or false"),
+                                               QIRA_TR("qira::problem", "expected a whole number"),
+                                               QIRA_TR("qira::problem", "expected a number"),
+                                               QIRA_TR("qira::problem", "expected a text"),
+                                               QIRA_TR("qira::problem", "expected an array"),
+                                               QIRA_TR("qira::problem", "expected an object")};
+        return fail(where, expected[static_cast<int>(type)]);
     }
 
     json_later skip_for_later() {
@@ -130,15 +136,16 @@ class json_member_reader {
     // A whole number from `lo` to `hi`.
     bool integer(const at& where, std::int64_t lo, std::int64_t hi, std::int64_t& out) {
         if (c_->peek() != kind::integer)
-            return c_->failed() ? false : fail(where, "expected a whole number");
+            return c_->failed() ? false
+                                : fail(where, QIRA_TR("qira::problem", "expected a whole number"));
         bool whole = false;
         if (!c_->read_number(out, whole))
             return false;
         if (!whole)
-            return fail(where, "expected a whole number");
+            return fail(where, QIRA_TR("qira::problem", "expected a whole number"));
         if (out < lo || out > hi)
-            return fail(where, std::to_string(out) + " is out of range (" + std::to_string(lo) +
-                                   " to " + std::to_string(hi) + ")");
+            return fail(where, {QIRA_TR("qira::problem", "%1 is out of range (%2 to %3)"),
+                                {std::to_string(out), std::to_string(lo), std::to_string(hi)}});
         return true;
     }
 
@@ -162,7 +169,7 @@ class json_member_reader {
 
     // An array of at most `most` items, each read by `item(at, index)`; `count` how many.
     template <typename Item>
-    bool array(const at& where, std::size_t most, const std::string& too_many, Item&& item,
+    bool array(const at& where, std::size_t most, const wording& too_many, Item&& item,
                std::size_t& count) {
         if (!expect(where, kind::array) || !c_->enter_array())
             return false;
@@ -178,7 +185,7 @@ class json_member_reader {
     }
     // The same with exactly `exact` items.
     template <typename Item>
-    bool exact_array(const at& where, std::size_t exact, const std::string& problem, Item&& item) {
+    bool exact_array(const at& where, std::size_t exact, const wording& problem, Item&& item) {
         std::size_t count = 0;
         if (!array(where, exact, problem, item, count))
             return false;

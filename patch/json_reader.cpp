@@ -24,11 +24,11 @@ json_cursor::json_cursor(std::string_view text, std::size_t offset, int depth)
 
 bool json_cursor::start() {
     if (!is_valid_utf8(s_))
-        return fail_at(0, "the document is not valid UTF-8");
+        return fail_at(0, QIRA_TR("qira::problem", "the document is not valid UTF-8"));
     return true;
 }
 
-bool json_cursor::fail_at(std::size_t at, const std::string& what) {
+bool json_cursor::fail_at(std::size_t at, wording what) {
     if (failed())
         return false;
     std::size_t line = 1, column = 1;
@@ -40,7 +40,8 @@ bool json_cursor::fail_at(std::size_t at, const std::string& what) {
             ++column;
         }
     }
-    error_ = result::failure(result::code::not_json, {.line = line, .column = column}, what);
+    error_ =
+        result::failure(result::code::not_json, {.line = line, .column = column}, std::move(what));
     pos_ = s_.size();
     return false;
 }
@@ -76,11 +77,12 @@ bool json_cursor::enter(char open) {
     if (failed())
         return false;
     if (pos_ >= s_.size())
-        return fail("the document ends where a value should be");
+        return fail(QIRA_TR("qira::problem", "the document ends where a value should be"));
     if (s_[pos_] != open)
-        return fail(open == '{' ? "expected an object" : "expected an array");
+        return fail(open == '{' ? QIRA_TR("qira::problem", "expected an object")
+                                : QIRA_TR("qira::problem", "expected an array"));
     if (open_ + 1 > max_depth)
-        return fail("nested deeper than a patch is");
+        return fail(QIRA_TR("qira::problem", "nested deeper than a patch is"));
     ++pos_;
     const std::size_t at = open_ - base_;
     if (levels_.size() <= at)
@@ -117,27 +119,27 @@ bool json_cursor::next_member(std::string& name) {
             return false;
         }
         if (pos_ >= s_.size() || s_[pos_] != ',')
-            return fail("expected ',' or '}'");
+            return fail(QIRA_TR("qira::problem", "expected ',' or '}'"));
         ++pos_;
         skip_space();
     }
     l.first = false;
     if (pos_ >= s_.size() || s_[pos_] != '"')
-        return fail("expected a member name in quotes");
+        return fail(QIRA_TR("qira::problem", "expected a member name in quotes"));
     name.clear();
     if (!read_string(name))
         return false;
     if (l.members >= max_members)
-        return fail("an object with more members than a patch has");
+        return fail(QIRA_TR("qira::problem", "an object with more members than a patch has"));
     for (std::size_t i = 0; i < l.members; ++i)
         if (l.names[i] == name)
-            return fail("the member \"" + name + "\" appears twice");
+            return fail({QIRA_TR("qira::problem", "the member \"%1\" appears twice"), {name}});
     if (l.names.size() <= l.members)
         l.names.emplace_back();
     l.names[l.members++] = name;
     skip_space();
     if (pos_ >= s_.size() || s_[pos_] != ':')
-        return fail("expected ':'");
+        return fail(QIRA_TR("qira::problem", "expected ':'"));
     ++pos_;
     return true;
 }
@@ -154,7 +156,7 @@ bool json_cursor::next_item() {
     }
     if (!l.first) {
         if (pos_ >= s_.size() || s_[pos_] != ',')
-            return fail("expected ',' or ']'");
+            return fail(QIRA_TR("qira::problem", "expected ',' or ']'"));
         ++pos_;
     }
     l.first = false;
@@ -163,7 +165,7 @@ bool json_cursor::next_item() {
 
 bool json_cursor::hex4(std::uint32_t& v) {
     if (s_.size() - pos_ < 4)
-        return fail("a \\u escape needs four hex digits");
+        return fail(QIRA_TR("qira::problem", "a \\u escape needs four hex digits"));
     v = 0;
     for (int i = 0; i < 4; ++i) {
         const char c = s_[pos_++];
@@ -175,7 +177,7 @@ bool json_cursor::hex4(std::uint32_t& v) {
         else if (c >= 'A' && c <= 'F')
             v |= static_cast<std::uint32_t>(c - 'A' + 10);
         else
-            return fail("a \\u escape needs four hex digits");
+            return fail(QIRA_TR("qira::problem", "a \\u escape needs four hex digits"));
     }
     return true;
 }
@@ -184,7 +186,7 @@ bool json_cursor::hex4(std::uint32_t& v) {
 // not part of valid UTF-8.
 bool json_cursor::escape(std::string& out) {
     if (pos_ >= s_.size())
-        return fail("a text runs to the end of the document");
+        return fail(QIRA_TR("qira::problem", "a text runs to the end of the document"));
     const char e = s_[pos_++];
     switch (e) {
     case '"':
@@ -210,7 +212,7 @@ bool json_cursor::escape(std::string& out) {
     case 'u':
         break;
     default:
-        return fail("an unknown escape in a text");
+        return fail(QIRA_TR("qira::problem", "an unknown escape in a text"));
     }
     std::uint32_t cp = 0;
     if (!hex4(cp))
@@ -220,15 +222,16 @@ bool json_cursor::escape(std::string& out) {
     } else if (cp >= 0xD800 && cp <= 0xDBFF) {
         std::uint32_t low = 0;
         if (s_.substr(pos_, 2) != "\\u")
-            return fail("a high surrogate escape without its low half");
+            return fail(QIRA_TR("qira::problem", "a high surrogate escape without its low half"));
         pos_ += 2;
         if (!hex4(low))
             return false;
         if (low < 0xDC00 || low > 0xDFFF)
-            return fail("a high surrogate escape without its low half");
+            return fail(QIRA_TR("qira::problem", "a high surrogate escape without its low half"));
         append_utf8(out, 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00));
     } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
-        return fail("a lone low surrogate escape other than \\udc80 to \\udcff");
+        return fail(
+            QIRA_TR("qira::problem", "a lone low surrogate escape other than \\udc80 to \\udcff"));
     } else {
         append_utf8(out, cp);
     }
@@ -240,9 +243,9 @@ bool json_cursor::read_string(std::string& out) {
     if (failed())
         return false;
     if (pos_ >= s_.size())
-        return fail("the document ends where a value should be");
+        return fail(QIRA_TR("qira::problem", "the document ends where a value should be"));
     if (s_[pos_] != '"')
-        return fail("expected a text");
+        return fail(QIRA_TR("qira::problem", "expected a text"));
     ++pos_;
     for (;;) {
         // The run of plain bytes up to the next quote, backslash or control character, at once.
@@ -256,14 +259,15 @@ bool json_cursor::read_string(std::string& out) {
         out.append(s_.data() + pos_, end - pos_);
         pos_ = end;
         if (pos_ >= s_.size())
-            return fail("a text runs to the end of the document");
+            return fail(QIRA_TR("qira::problem", "a text runs to the end of the document"));
         const char c = s_[pos_];
         if (c == '"') {
             ++pos_;
             return true;
         }
         if (c != '\\')
-            return fail("a control character inside a text must be escaped");
+            return fail(
+                QIRA_TR("qira::problem", "a control character inside a text must be escaped"));
         ++pos_;
         if (!escape(out))
             return false;
@@ -275,7 +279,7 @@ bool json_cursor::read_number(std::int64_t& value, bool& whole) {
     if (failed())
         return false;
     if (pos_ >= s_.size())
-        return fail("the document ends where a value should be");
+        return fail(QIRA_TR("qira::problem", "the document ends where a value should be"));
     const std::size_t start = pos_;
     if (s_[pos_] == '-')
         ++pos_;
@@ -283,9 +287,9 @@ bool json_cursor::read_number(std::int64_t& value, bool& whole) {
     while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9')
         ++pos_;
     if (pos_ == digits)
-        return fail_at(start, "not a JSON value");
+        return fail_at(start, QIRA_TR("qira::problem", "not a JSON value"));
     if (s_[digits] == '0' && pos_ - digits > 1)
-        return fail_at(start, "a number with a leading zero");
+        return fail_at(start, QIRA_TR("qira::problem", "a number with a leading zero"));
     whole = true;
     if (pos_ < s_.size() && s_[pos_] == '.') {
         whole = false;
@@ -294,7 +298,8 @@ bool json_cursor::read_number(std::int64_t& value, bool& whole) {
         while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9')
             ++pos_;
         if (pos_ == frac)
-            return fail_at(start, "a number without digits after its point");
+            return fail_at(start,
+                           QIRA_TR("qira::problem", "a number without digits after its point"));
     }
     if (pos_ < s_.size() && (s_[pos_] == 'e' || s_[pos_] == 'E')) {
         whole = false;
@@ -305,7 +310,8 @@ bool json_cursor::read_number(std::int64_t& value, bool& whole) {
         while (pos_ < s_.size() && s_[pos_] >= '0' && s_[pos_] <= '9')
             ++pos_;
         if (pos_ == exp)
-            return fail_at(start, "a number without digits in its exponent");
+            return fail_at(start,
+                           QIRA_TR("qira::problem", "a number without digits in its exponent"));
     }
     value = 0;
     if (whole) {
@@ -320,13 +326,13 @@ bool json_cursor::read_literal() {
     if (failed())
         return false;
     if (pos_ >= s_.size())
-        return fail("the document ends where a value should be");
+        return fail(QIRA_TR("qira::problem", "the document ends where a value should be"));
     for (std::string_view word : {"true", "false", "null"})
         if (s_.substr(pos_, word.size()) == word) {
             pos_ += word.size();
             return true;
         }
-    return fail("not a JSON value");
+    return fail(QIRA_TR("qira::problem", "not a JSON value"));
 }
 
 bool json_cursor::skip() {
@@ -353,7 +359,7 @@ bool json_cursor::skip() {
         return read_literal();
     case json_value::kind::null:
         if (pos_ >= s_.size())
-            return fail("the document ends where a value should be");
+            return fail(QIRA_TR("qira::problem", "the document ends where a value should be"));
         return read_literal();
     default: {
         std::int64_t v = 0;
@@ -368,7 +374,7 @@ bool json_cursor::finish() {
     if (failed())
         return false;
     if (pos_ != s_.size())
-        return fail("unexpected text after the document");
+        return fail(QIRA_TR("qira::problem", "unexpected text after the document"));
     return true;
 }
 

@@ -77,8 +77,8 @@ class json_cursor {
     const result& error() const { return error_; }
 
   private:
-    bool fail(const std::string& what) { return fail_at(pos_, what); }
-    bool fail_at(std::size_t at, const std::string& what);
+    bool fail(wording what) { return fail_at(pos_, std::move(what)); }
+    bool fail_at(std::size_t at, wording what);
     void skip_space();
     bool enter(char open);
     bool hex4(std::uint32_t& v);

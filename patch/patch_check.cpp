@@ -34,22 +34,26 @@ using part = conflict_item::part;
 
 // Whether the table is the one the patch says it is: a conflict where they differ.
 result table_mismatch(const database& db, const table_patch& tp) {
-    const std::string name = "table " + std::to_string(tp.index);
+    const std::string index = std::to_string(tp.index);
     if (!db.has_table(tp.index))
-        return conflict({.table = tp.index},
-                        "the database has " + std::to_string(db.table_count()) +
-                            " tables, the patch changes table " + std::to_string(tp.index));
+        return conflict(
+            {.table = tp.index},
+            {QIRA_TR("qira::patch", "the database has %1 tables, the patch changes table %2"),
+             {std::to_string(db.table_count()), index}});
     const db_table& table = db.tables[tp.index];
     if (table.name != tp.name)
-        return conflict({}, name + " is " + show_text(table.name) + ", the patch is for " +
-                                show_text(tp.name));
+        return conflict({}, {QIRA_TR("qira::patch", "table %1 is %2, the patch is for %3"),
+                             {index, show_text(table.name), show_text(tp.name)}});
     if (kind_counts(table) != tp.kinds || table.fields.size() != tp.fields.size())
-        return conflict({}, name + " has other fields than the patch's " + show_text(tp.name));
+        return conflict({},
+                        {QIRA_TR("qira::patch", "table %1 has other fields than the patch's %2"),
+                         {index, show_text(tp.name)}});
     for (std::size_t f = 0; f < tp.fields.size(); ++f)
         if (table.fields[f].name != tp.fields[f])
-            return conflict({}, name + " field " + std::to_string(f) + " is " +
-                                    show_text(table.fields[f].name) + ", the patch's is " +
-                                    show_text(tp.fields[f]));
+            return conflict({},
+                            {QIRA_TR("qira::patch", "table %1 field %2 is %3, the patch's is %4"),
+                             {index, std::to_string(f), show_text(table.fields[f].name),
+                              show_text(tp.fields[f])}});
     return result::success();
 }
 
@@ -70,30 +74,35 @@ result row_difference(const database& db, int t, int r, const patch_row& expecte
                       const std::string& title) {
     const db_table& table = db.tables[t];
     const db_overall_data& row = db.rows(t)[static_cast<std::size_t>(r)];
-    const std::string at = title + " (removed by the patch) ";
     if (expected.values.size() != row.values.size())
-        return conflict({}, at + "it has " + std::to_string(row.values.size()) +
-                                " values, the patch's row " +
-                                std::to_string(expected.values.size()));
+        return conflict(
+            {},
+            {QIRA_TR("qira::patch",
+                     "%1 (removed by the patch) it has %2 values, the patch's row %3"),
+             {title, std::to_string(row.values.size()), std::to_string(expected.values.size())}});
     for (int f = table.key_count; f < table.field_count(); ++f) {
         const cell c = *field_cell(table, t, f);
         const cell_value have = read_cell(row, c.place());
         const cell_value want = read_cell(expected, c.place());
         if (have != want)
-            return conflict({}, at + "field " + printable(table.fields[f].name) + ": holds " +
-                                    show(c, have) + ", patch expects " + show(c, want));
+            return conflict(
+                {}, {QIRA_TR("qira::patch",
+                             "%1 (removed by the patch) field %2: holds %3, patch expects %4"),
+                     {title, printable(table.fields[f].name), show(c, have), show(c, want)}});
     }
     // The bits no field covers too: taking the patch back gives the row the patch's. Words past
     // the table's that hold nothing are no difference (as for a changed row's).
     if (!same_words(undecoded_words(db, t, static_cast<std::size_t>(r)), expected.stored))
-        return conflict({}, at + "the bits no field covers are not what the patch expects");
+        return conflict({}, {QIRA_TR("qira::patch", "%1 (removed by the patch) the bits no field "
+                                                    "covers are not what the patch expects"),
+                             {title}});
     return result::success();
 }
 
 // Whether `stored` of a row the patch holds has the table's length: none, or a word for each word
 // of the packed area ("players: keys 5, rank 0 (removed by the patch): \"stored\" holds 3 words,
 // the table's rows need 2"). `title` names the row.
-result stored_length(const std::string& title, const char* role,
+result stored_length(const std::string& title, const wording& role,
                      const std::vector<std::uint32_t>& stored, std::size_t needed) {
     const std::size_t words = stored.size();
     if (words == 0 || words == needed)
@@ -103,9 +112,12 @@ result stored_length(const std::string& title, const char* role,
     if (words > needed && std::all_of(stored.begin() + static_cast<std::ptrdiff_t>(needed),
                                       stored.end(), [](std::uint32_t w) { return w == 0; }))
         return result::success();
-    return conflict({}, title + " (" + role + "): \"stored\" holds " + std::to_string(words) +
-                            (words == 1 ? " word" : " words") + ", the table's rows need " +
-                            std::to_string(needed));
+    return conflict(
+        {}, {words == 1 ? QIRA_TR("qira::patch",
+                                  "%1 (%2): \"stored\" holds %3 word, the table's rows need %4")
+                        : QIRA_TR("qira::patch",
+                                  "%1 (%2): \"stored\" holds %3 words, the table's rows need %4"),
+             {title, role, std::to_string(words), std::to_string(needed)}});
 }
 
 // Whether the fields of a row the patch adds can hold what the patch gives them: a conflict at
@@ -116,8 +128,8 @@ result unfit_row(const database& db, int t, const placed_row& pr, const std::str
     for (int f = table.key_count; f < table.field_count(); ++f) {
         const cell c = *field_cell(table, t, f);
         if (auto fits = check_value(db, c, read_cell(pr.contents, c.place())); !fits)
-            return conflict({}, title + " (added by the patch) field " +
-                                    printable(table.fields[f].name) + ": " + fits.message());
+            return conflict({}, {QIRA_TR("qira::patch", "%1 (added by the patch) field %2: %3"),
+                                 {title, printable(table.fields[f].name), fits.shown()}});
     }
     return result::success();
 }
@@ -161,7 +173,7 @@ struct table_check {
 
     // Whether `stored` of a row the patch holds has the table's length; a conflict where not.
     bool stored_fits(part what, std::size_t item, const std::vector<std::uint32_t>& stored,
-                     const std::string& row, const char* role) {
+                     const std::string& row, const wording& role) {
         result fits = stored_length(row, role, stored, packed_words);
         const bool ok = fits.ok();
         if (!ok)
@@ -194,13 +206,14 @@ void plan_removed_rows(table_check& check) {
     for (std::size_t i = 0; i < check.tp.removed.size(); ++i) {
         const placed_row& pr = check.tp.removed[i];
         if (!check.stored_fits(part::removed, i, pr.contents.stored,
-                               check.title(pr.row, &pr.contents), "removed by the patch"))
+                               check.title(pr.row, &pr.contents),
+                               QIRA_TR("qira::patch", "removed by the patch")))
             continue;
         const int r = check.find(pr.row);
         if (r < 0) {
             check.add(part::removed, i,
                       conflict({.table = t, .row_title = check.title(pr.row, &pr.contents)},
-                               "missing, patch removes it"));
+                               QIRA_TR("qira::patch", "missing, patch removes it")));
             continue;
         }
         if (plan.removed[r]) {
@@ -233,16 +246,19 @@ void plan_field_changes(table_check& check, std::size_t index, int r) {
         if (!c || (c->part == row_part::value &&
                    static_cast<std::size_t>(c->index) >= check.rows[r].values.size())) {
             check.add(part::field, index,
-                      conflict(check.at(r), "the patch changes field " + std::to_string(fc.field) +
-                                                ", which is no extra, text or value of the table"),
+                      conflict(check.at(r),
+                               {QIRA_TR("qira::patch", "the patch changes field %1, which is no "
+                                                       "extra, text or value of the table"),
+                                {std::to_string(fc.field)}}),
                       i);
             continue;
         }
         if (seen[static_cast<std::size_t>(fc.field)]) {
-            check.add(part::field, index,
-                      conflict(check.at(r),
-                               "the patch changes field " + std::to_string(fc.field) + " twice"),
-                      i);
+            check.add(
+                part::field, index,
+                conflict(check.at(r), {QIRA_TR("qira::patch", "the patch changes field %1 twice"),
+                                       {std::to_string(fc.field)}}),
+                i);
             continue;
         }
         seen[static_cast<std::size_t>(fc.field)] = 1;
@@ -261,8 +277,8 @@ void plan_field_changes(table_check& check, std::size_t index, int r) {
         const cell_value have = read_cell(check.rows[r], where.place());
         if (have != fc.before)
             check.add(part::field, index,
-                      conflict(at, "holds " + show(where, have) + ", patch expects " +
-                                       show(where, fc.before)),
+                      conflict(at, {QIRA_TR("qira::patch", "holds %1, patch expects %2"),
+                                    {show(where, have), show(where, fc.before)}}),
                       i, true);
     }
 }
@@ -282,12 +298,12 @@ void plan_changed_rows(table_check& check) {
             for (std::size_t f = 0; f < rc.fields.size(); ++f)
                 check.add(part::field, i,
                           conflict({.table = t, .row_title = check.title(rc.row)},
-                                   "missing, patch changes it"),
+                                   QIRA_TR("qira::patch", "missing, patch changes it")),
                           f);
             if (!rc.stored_after.empty())
                 check.add(part::stored, i,
                           conflict({.table = t, .row_title = check.title(rc.row)},
-                                   "missing, patch changes it"));
+                                   QIRA_TR("qira::patch", "missing, patch changes it")));
             continue;
         }
         if (changed[r] || plan.removed[r]) {
@@ -299,14 +315,16 @@ void plan_changed_rows(table_check& check) {
         plan.changed_at.push_back(r);
         plan_field_changes(check, i, r);
         // (The patch's reader makes sure that there are as many words before as after.)
-        if (!rc.stored_after.empty() && check.stored_fits(part::stored, i, rc.stored_after,
-                                                          check.title(r), "changed by the patch")) {
+        if (!rc.stored_after.empty() &&
+            check.stored_fits(part::stored, i, rc.stored_after, check.title(r),
+                              QIRA_TR("qira::patch", "changed by the patch"))) {
             if (!same_words(undecoded_words(check.db, t, static_cast<std::size_t>(r)),
                             rc.stored_before))
-                check.add(part::stored, i,
-                          conflict(check.at(r),
-                                   "the bits no field covers are not what the patch expects"),
-                          0, true);
+                check.add(
+                    part::stored, i,
+                    conflict(check.at(r), QIRA_TR("qira::patch", "the bits no field covers are not "
+                                                                 "what the patch expects")),
+                    0, true);
             else
                 plan.stored_rows.emplace_back(r, i);
         }
@@ -334,21 +352,24 @@ void plan_added_rows(table_check& check) {
         if (pr.after) {
             anchor = check.find(*pr.after);
             if (anchor < 0 || plan.removed[anchor]) {
-                check.add(part::added, i,
-                          conflict(at, "the row it follows (" + row_id_text(*pr.after, ca) +
-                                           ") is missing"));
+                check.add(
+                    part::added, i,
+                    conflict(at, {QIRA_TR("qira::patch", "the row it follows (%1) is missing"),
+                                  {row_id_text(*pr.after, ca)}}));
                 anchor = -1;
             }
         }
         if (pr.contents.values.size() != static_cast<std::size_t>(check.table.packed_count))
             check.add(
                 part::added, i,
-                conflict(at, "the added row has " + std::to_string(pr.contents.values.size()) +
-                                 " values, the table " + std::to_string(check.table.packed_count)));
+                conflict(at, {QIRA_TR("qira::patch", "the added row has %1 values, the table %2"),
+                              {std::to_string(pr.contents.values.size()),
+                               std::to_string(check.table.packed_count)}}));
         else if (auto unfit = unfit_row(check.db, t, pr, title); !unfit)
             check.add(part::added, i, std::move(unfit));
         else
-            check.stored_fits(part::added, i, pr.contents.stored, title, "added by the patch");
+            check.stored_fits(part::added, i, pr.contents.stored, title,
+                              QIRA_TR("qira::patch", "added by the patch"));
         if (ca > 0) {
             auto held = key_counts.find(pr.row.keys);
             const int present = held == key_counts.end() ? 0 : held->second;
@@ -373,12 +394,12 @@ void check_rows_after(table_check& check) {
                                static_cast<std::int64_t>(tp.added.size());
     const std::int64_t words = count * std::max(check.db.overall[check.t].words_per_row, 0);
     if (count > max_rows || static_cast<std::uint64_t>(words) > max_row_words)
-        check.conflicts.add({part::table, check.k},
-                            conflict({}, check.name + " would hold " + std::to_string(count) +
-                                             " rows (" + std::to_string(words) +
-                                             " row words); at most " + std::to_string(max_rows) +
-                                             " rows and " + std::to_string(max_row_words) +
-                                             " row words are allowed"));
+        check.conflicts.add(
+            {part::table, check.k},
+            conflict({}, {QIRA_TR("qira::patch", "%1 would hold %2 rows (%3 row words); at most "
+                                                 "%4 rows and %5 row words are allowed"),
+                          {check.name, std::to_string(count), std::to_string(words),
+                           std::to_string(max_rows), std::to_string(max_row_words)}}));
 }
 
 void plan_table(const database& db, const table_patch& tp, int k, table_plan& plan,
@@ -390,9 +411,10 @@ void plan_table(const database& db, const table_patch& tp, int k, table_plan& pl
     table_check check(db, tp, k, plan, conflicts);
     const int n = static_cast<int>(check.rows.size());
     if (check.ca == 0 && n != tp.rows_before)
-        conflicts.add({part::table, k},
-                      conflict({}, check.name + " holds " + std::to_string(n) +
-                                       " rows, patch expects " + std::to_string(tp.rows_before)));
+        conflicts.add(
+            {part::table, k},
+            conflict({}, {QIRA_TR("qira::patch", "%1 holds %2 rows, patch expects %3"),
+                          {check.name, std::to_string(n), std::to_string(tp.rows_before)}}));
     plan.t = check.t;
     plan.removed.assign(check.rows.size(), 0);
     plan.reshapes = !tp.removed.empty() || !tp.added.empty();
@@ -421,7 +443,7 @@ struct language_check {
         return it == index.end() ? -1 : it->second;
     }
 
-    void entry_conflict(part what, std::size_t item, std::string text, bool differs_only = false) {
+    void entry_conflict(part what, std::size_t item, wording text, bool differs_only = false) {
         conflicts.add({what, -1, static_cast<std::uint32_t>(item), 0, differs_only},
                       conflict({}, std::move(text)));
     }
@@ -442,17 +464,18 @@ void plan_removed_entries(language_check& check) {
         const placed_entry& pe = check.lp.removed[n];
         const int i = check.find(pe.entry);
         if (i < 0 || plan.removed[i]) {
-            check.entry_conflict(part::entry_removed, n,
-                                 "language entry " + show_entry(pe.entry) +
-                                     ": missing, patch removes it");
+            check.entry_conflict(
+                part::entry_removed, n,
+                {QIRA_TR("qira::patch", "language entry %1: missing, patch removes it"),
+                 {show_entry(pe.entry)}});
             continue;
         }
         if (check.lang.entry(i).text != pe.text) {
-            check.entry_conflict(part::entry_removed, n,
-                                 "language entry " + show_entry(pe.entry) + ": holds " +
-                                     show_text(check.lang.entry(i).text) + ", patch expects " +
-                                     show_text(pe.text),
-                                 true);
+            check.entry_conflict(
+                part::entry_removed, n,
+                {QIRA_TR("qira::patch", "language entry %1: holds %2, patch expects %3"),
+                 {show_entry(pe.entry), show_text(check.lang.entry(i).text), show_text(pe.text)}},
+                true);
             continue;
         }
         plan.removed[i] = 1;
@@ -469,24 +492,26 @@ void plan_changed_entries(language_check& check) {
         const entry_change& ec = check.lp.changed[n];
         const int i = check.find(ec.entry);
         if (i < 0) {
-            check.entry_conflict(part::entry_changed, n,
-                                 "language entry " + show_entry(ec.entry) +
-                                     ": missing, patch changes it");
+            check.entry_conflict(
+                part::entry_changed, n,
+                {QIRA_TR("qira::patch", "language entry %1: missing, patch changes it"),
+                 {show_entry(ec.entry)}});
             continue;
         }
         if (changed[i] || plan.removed[i]) {
-            check.entry_conflict(part::entry_changed, n,
-                                 "language entry " + show_entry(ec.entry) +
-                                     ": the patch lists it twice");
+            check.entry_conflict(
+                part::entry_changed, n,
+                {QIRA_TR("qira::patch", "language entry %1: the patch lists it twice"),
+                 {show_entry(ec.entry)}});
             continue;
         }
         changed[i] = 1;
         if (check.lang.entry(i).text != ec.before)
-            check.entry_conflict(part::entry_changed, n,
-                                 "language entry " + show_entry(ec.entry) + ": holds " +
-                                     show_text(check.lang.entry(i).text) + ", patch expects " +
-                                     show_text(ec.before),
-                                 true);
+            check.entry_conflict(
+                part::entry_changed, n,
+                {QIRA_TR("qira::patch", "language entry %1: holds %2, patch expects %3"),
+                 {show_entry(ec.entry), show_text(check.lang.entry(i).text), show_text(ec.before)}},
+                true);
         plan.changed.push_back(i);
     }
 }
@@ -507,17 +532,18 @@ void plan_added_entries(language_check& check) {
             anchor = check.find(*pe.after);
             if (anchor < 0 || plan.removed[anchor]) {
                 check.entry_conflict(part::entry_added, n,
-                                     "language entry " + show_entry(*pe.after) +
-                                         ", which the added entry " + show_entry(pe.entry) +
-                                         " follows, is missing");
+                                     {QIRA_TR("qira::patch", "language entry %1, which the added "
+                                                             "entry %2 follows, is missing"),
+                                      {show_entry(*pe.after), show_entry(pe.entry)}});
                 anchor = -1;
             }
         }
         const int left = key_counts[pe.entry.key] - check.removed_keys[pe.entry.key];
         if (left > pe.entry.rank || !added_ids.emplace(pe.entry, 0).second)
-            check.entry_conflict(part::entry_added, n,
-                                 "language entry " + show_entry(pe.entry) +
-                                     ": already there, patch adds it");
+            check.entry_conflict(
+                part::entry_added, n,
+                {QIRA_TR("qira::patch", "language entry %1: already there, patch adds it"),
+                 {show_entry(pe.entry)}});
         plan.anchors.push_back(anchor);
     }
 }
@@ -531,11 +557,11 @@ void plan_language(const string_table& lang, const language_patch& lp, language_
     plan_added_entries(check);
     const std::size_t count = check.ids.size() - lp.removed.size() + lp.added.size();
     if (count > max_language_entries)
-        check.conflicts.add({part::table, -1},
-                            conflict({}, "the language file would hold " + std::to_string(count) +
-                                             " entries; at most " +
-                                             std::to_string(max_language_entries) +
-                                             " are allowed"));
+        check.conflicts.add(
+            {part::table, -1},
+            conflict({}, {QIRA_TR("qira::patch", "the language file would hold %1 entries; at "
+                                                 "most %2 are allowed"),
+                          {std::to_string(count), std::to_string(max_language_entries)}}));
 }
 
 } // namespace
@@ -548,7 +574,8 @@ full_plan plan_patch(const database& db, const string_table* lang, const patch& 
         for (std::size_t m = 0; m < k; ++m)
             if (p.tables[m].index == p.tables[k].index) {
                 sink.add({part::whole},
-                         conflict({.table = p.tables[k].index}, "the patch lists it twice"));
+                         conflict({.table = p.tables[k].index},
+                                  QIRA_TR("qira::patch", "the patch lists it twice")));
                 return plan;
             }
         plan_table(db, p.tables[k], static_cast<int>(k), plan.tables[k], sink);
@@ -557,7 +584,8 @@ full_plan plan_patch(const database& db, const string_table* lang, const patch& 
         if (lang == nullptr)
             sink.add(
                 {part::table, -1},
-                conflict({}, "the patch changes language entries, and no language file is given"));
+                conflict({}, QIRA_TR("qira::patch", "the patch changes language entries, and no "
+                                                    "language file is given")));
         else
             plan_language(*lang, p.language, plan.language, sink);
     }

@@ -78,44 +78,50 @@ alignment align(const std::vector<Id>& a, const std::vector<Id>& b) {
 // Whether the two databases can be compared: refused, with the table concerned, when their tables
 // differ in count, names, fields or words per row.
 result comparable(const database& a, const database& b) {
-    const auto refuse = [](std::optional<int> t, std::string why) {
+    const auto refuse = [](std::optional<int> t, wording why) {
         return result::failure(result::code::refused, {.table = t}, std::move(why));
     };
     if (a.table_count() != b.table_count())
-        return refuse({}, "the first has " + std::to_string(a.table_count()) +
-                              " tables, the second " + std::to_string(b.table_count()));
+        return refuse({}, {QIRA_TR("qira::patch", "the first has %1 tables, the second %2"),
+                           {std::to_string(a.table_count()), std::to_string(b.table_count())}});
     for (int t = 0; t < a.table_count(); ++t) {
         const db_table& ta = a.tables[t];
         const db_table& tb = b.tables[t];
-        const std::string name = "table " + std::to_string(t);
+        const std::string index = std::to_string(t);
         if (ta.name != tb.name)
-            return refuse(t, name + " is " + show_text(ta.name) + " in the first, " +
-                                 show_text(tb.name) + " in the second");
+            return refuse(t,
+                          {QIRA_TR("qira::patch", "table %1 is %2 in the first, %3 in the second"),
+                           {index, show_text(ta.name), show_text(tb.name)}});
         if (kind_counts(ta) != kind_counts(tb) || ta.fields.size() != tb.fields.size())
-            return refuse(t, name + " " + show_text(ta.name) +
-                                 " has other kinds of fields in the two");
+            return refuse(
+                t, {QIRA_TR("qira::patch", "table %1 %2 has other kinds of fields in the two"),
+                    {index, show_text(ta.name)}});
         for (std::size_t f = 0; f < ta.fields.size(); ++f) {
             const db_field& fa = ta.fields[f];
             const db_field& fb = tb.fields[f];
             if (fa.name != fb.name)
-                return refuse(t, name + " field " + std::to_string(f) + " is " +
-                                     show_text(fa.name) + " in the first, " + show_text(fb.name) +
-                                     " in the second");
+                return refuse(t,
+                              {QIRA_TR("qira::patch",
+                                       "table %1 field %2 is %3 in the first, %4 in the second"),
+                               {index, std::to_string(f), show_text(fa.name), show_text(fb.name)}});
             const int field = static_cast<int>(f);
             if (place_of_field(ta, field).part == row_part::value &&
                 field_bits(ta, t, field) != field_bits(tb, t, field))
-                return refuse(t, name + " field " + printable(fa.name) + " is " +
-                                     std::to_string(field_bits(ta, t, field)) +
-                                     " bits wide in the first, " +
-                                     std::to_string(field_bits(tb, t, field)) + " in the second");
+                return refuse(
+                    t, {QIRA_TR("qira::patch",
+                                "table %1 field %2 is %3 bits wide in the first, %4 in the second"),
+                        {index, printable(fa.name), std::to_string(field_bits(ta, t, field)),
+                         std::to_string(field_bits(tb, t, field))}});
         }
         // A table without rows is read with the width its fields need, which may be narrower
         // than its rows were: only two tables that both have rows must agree.
         if (!a.rows(t).empty() && !b.rows(t).empty() &&
             a.overall[t].words_per_row != b.overall[t].words_per_row)
-            return refuse(t, name + " has " + std::to_string(a.overall[t].words_per_row) +
-                                 " words per row in the first, " +
-                                 std::to_string(b.overall[t].words_per_row) + " in the second");
+            return refuse(t,
+                          {QIRA_TR("qira::patch",
+                                   "table %1 has %2 words per row in the first, %3 in the second"),
+                           {index, std::to_string(a.overall[t].words_per_row),
+                            std::to_string(b.overall[t].words_per_row)}});
     }
     return result::success();
 }

@@ -47,7 +47,7 @@ bool language_reader::entry_id_complete(const at& where, const seen_members& see
 
 bool language_reader::read_entry(const at& where, entry_change* change, placed_entry* placed) {
     if (c_->peek() != kind::object)
-        return c_->failed() ? false : fail(where, "expected an object");
+        return c_->failed() ? false : fail(where, QIRA_TR("qira::problem", "expected an object"));
     c_->enter_object();
     enum { before = 2, after, entry_text };
     seen_members seen;
@@ -74,7 +74,9 @@ bool language_reader::read_entry(const at& where, entry_change* change, placed_e
                     return false;
                 placed->after = a;
             } else if (c_->peek() != kind::null || !c_->read_literal()) {
-                return !c_->failed() && fail(where.member("after"), "expected an object or null");
+                return !c_->failed() &&
+                       fail(where.member("after"),
+                            QIRA_TR("qira::problem", "expected an object or null"));
             }
         } else if (placed != nullptr && name == "text" && !seen.has(entry_text)) {
             seen.see(entry_text);
@@ -99,7 +101,7 @@ bool language_reader::read(const at& where, language_patch& lp) {
     seen_members seen;
     std::string name;
     const std::size_t most = max_language_entries;
-    const std::string too_many = "more entries than a language file has";
+    const wording too_many = QIRA_TR("qira::problem", "more entries than a language file has");
     while (c_->next_member(name)) {
         std::size_t count = 0;
         if (name == "changed" && !seen.has(0)) {

@@ -48,7 +48,7 @@ class reader : public row_reader {
     bool read(patch& p) {
         const at root;
         if (c_->peek() != kind::object)
-            return fail_text("the document", "expected an object");
+            return fail_text("the document", QIRA_TR("qira::problem", "expected an object"));
         if (!c_->enter_object())
             return false;
         enum { format, version, tables, language };
@@ -61,8 +61,9 @@ class reader : public row_reader {
                 if (!text(root.member("format"), f))
                     return false;
                 if (f != patch_format_name)
-                    return fail(root.member("format"), quoted_text(f) + " is not \"" +
-                                                           std::string(patch_format_name) + "\"");
+                    return fail(root.member("format"),
+                                {QIRA_TR("qira::problem", "%1 is not \"%2\""),
+                                 {quoted_text(f), std::string(patch_format_name)}});
                 seen.see(format);
             } else if (name == "version") {
                 std::int64_t v = 0;
@@ -71,9 +72,9 @@ class reader : public row_reader {
                     return false;
                 if (v != patch_format_version)
                     return fail(root.member("version"),
-                                "version " + std::to_string(v) +
-                                    " is not known; this program reads version " +
-                                    std::to_string(patch_format_version));
+                                {QIRA_TR("qira::problem",
+                                         "version %1 is not known; this program reads version %2"),
+                                 {std::to_string(v), std::to_string(patch_format_version)}});
                 seen.see(version);
             } else if (name == "tables") {
                 seen.see(tables);
@@ -140,10 +141,11 @@ class reader : public row_reader {
         const std::size_t total =
             static_cast<std::size_t>(tp.kinds[0] + tp.kinds[1] + tp.kinds[2] + tp.kinds[3]);
         if (tp.fields.size() != total || total > static_cast<std::size_t>(max_fields))
-            return fail(where.member("fields"),
-                        "expected " + std::to_string(total) +
-                            " field names (as many as the kinds count, at most " +
-                            std::to_string(max_fields) + ")");
+            return fail(
+                where.member("fields"),
+                {QIRA_TR("qira::problem",
+                         "expected %1 field names (as many as the kinds count, at most %2)"),
+                 {std::to_string(total), std::to_string(max_fields)}});
         ti.tp = &tp;
         ti.by_name.clear();
         for (std::size_t f = 0; f < tp.fields.size(); ++f) {
@@ -166,7 +168,8 @@ class reader : public row_reader {
         };
         if (m == changed) {
             return array(
-                where.member("changed"), max_rows, "more rows than a table has",
+                where.member("changed"), max_rows,
+                QIRA_TR("qira::problem", "more rows than a table has"),
                 [&](const at& w, std::size_t i) {
                     if (i == 0)
                         tp.changed.reserve(room(tp.rows_before));
@@ -181,7 +184,8 @@ class reader : public row_reader {
         const bool gone = m == removed;
         std::vector<placed_row>& rows = gone ? tp.removed : tp.added;
         return array(
-            where.member(gone ? "removed" : "added"), max_rows, "more rows than a table has",
+            where.member(gone ? "removed" : "added"), max_rows,
+            QIRA_TR("qira::problem", "more rows than a table has"),
             [&](const at& w, std::size_t i) {
                 if (i == 0)
                     rows.reserve(room(gone ? tp.rows_before : tp.rows_after));
@@ -210,7 +214,8 @@ class reader : public row_reader {
         case fields: {
             std::size_t count = 0;
             return array(
-                w, static_cast<std::size_t>(max_fields) + 1, "more fields than a table has",
+                w, static_cast<std::size_t>(max_fields) + 1,
+                QIRA_TR("qira::problem", "more fields than a table has"),
                 [&](const at& f, std::size_t) {
                     tp.fields.emplace_back();
                     return text(f, tp.fields.back());
@@ -285,7 +290,7 @@ class reader : public row_reader {
     bool read_tables(const at& where, patch& p) {
         std::size_t count = 0;
         return array(
-            where, max_tables, "more tables than a game has",
+            where, max_tables, QIRA_TR("qira::problem", "more tables than a game has"),
             [&](const at& w, std::size_t) {
                 table_patch tp;
                 if (!read_table(w, tp))
@@ -314,7 +319,8 @@ result_of<patch> patch_from_json(std::string_view text) {
     if (problem.ok())
         problem = r.error;
     if (problem.ok()) // not expected: every way to stop sets a problem
-        problem = result::failure(result::code::not_a_patch, {}, "the document cannot be read");
+        problem = result::failure(result::code::not_a_patch, {},
+                                  QIRA_TR("qira::problem", "the document cannot be read"));
     if (problem.status == result::code::not_json)
         problem.status = result::code::not_a_patch;
     return problem;

@@ -27,13 +27,13 @@ using seen_members = member_set;
 bool row_reader::field_number(const json_scalar& v, const at& where, const row_of& row, int field,
                               bool is_extra, std::uint32_t& out) {
     if (v.type != kind::integer)
-        return fail(where, "expected a whole number");
+        return fail(where, QIRA_TR("qira::problem", "expected a whole number"));
     if (v.integer < (is_extra ? i32_min : 0) || v.integer > (is_extra ? i32_max : u32_max)) {
         const int ca = row.tp.kinds[0];
-        return fail_text(row_title(table_title(row.tp.name, row.tp.index), {}, row.id, ca) + " (" +
-                             row.role + ") field " +
-                             printable(row.tp.fields[static_cast<std::size_t>(field)]),
-                         std::to_string(v.integer) + " does not fit in 32 bits");
+        return fail_text(
+            row_title(table_title(row.tp.name, row.tp.index), {}, row.id, ca) + " (" + row.role +
+                ") field " + printable(row.tp.fields[static_cast<std::size_t>(field)]),
+            {QIRA_TR("qira::problem", "%1 does not fit in 32 bits"), {std::to_string(v.integer)}});
     }
     out = static_cast<std::uint32_t>(v.integer);
     return true;
@@ -41,14 +41,16 @@ bool row_reader::field_number(const json_scalar& v, const at& where, const row_o
 bool row_reader::field_number(const at& where, const row_of& row, int field, bool is_extra,
                               std::uint32_t& out) {
     if (c_->peek() != kind::integer)
-        return c_->failed() ? false : fail(where, "expected a whole number");
+        return c_->failed() ? false
+                            : fail(where, QIRA_TR("qira::problem", "expected a whole number"));
     scalar v;
     return read_scalar(v) && field_number(v, where, row, field, is_extra, out);
 }
 
 bool row_reader::read_keys(const at& where, int ca, row_id& id) {
     return exact_array(where, static_cast<std::size_t>(ca),
-                       "expected " + std::to_string(ca) + " keys", [&](const at& w, std::size_t i) {
+                       {QIRA_TR("qira::problem", "expected %1 keys"), {std::to_string(ca)}},
+                       [&](const at& w, std::size_t i) {
                            std::int64_t k = 0;
                            if (!integer(w, i32_min, i32_max, k))
                                return false;
@@ -62,7 +64,8 @@ bool row_reader::read_words(const at& where, std::vector<std::uint32_t>& out) {
     out.clear();
     std::size_t count = 0;
     return array(
-        where, max_row_words, "more than " + std::to_string(max_row_words) + " words",
+        where, max_row_words,
+        {QIRA_TR("qira::problem", "more than %1 words"), {std::to_string(max_row_words)}},
         [&](const at& w, std::size_t) {
             std::int64_t x = 0;
             if (!integer(w, 0, u32_max, x))
@@ -116,30 +119,32 @@ bool row_reader::read_after(const at& where, const table_patch& tp, placed_row& 
         return true;
     }
     if (k != kind::null || !c_->read_literal() || c_->failed())
-        return !c_->failed() && fail(where, "expected an object or null");
+        return !c_->failed() && fail(where, QIRA_TR("qira::problem", "expected an object or null"));
     return true;
 }
 
 bool row_reader::read_extras(const at& where, const row_of& row, placed_row& pr) {
     const table_patch& tp = row.tp;
-    return exact_array(where, static_cast<std::size_t>(tp.kinds[1]),
-                       "expected " + std::to_string(tp.kinds[1]) + " extras",
-                       [&](const at& w, std::size_t i) {
-                           std::uint32_t x = 0;
-                           if (!field_number(w, row, tp.kinds[0] + static_cast<int>(i), true, x))
-                               return false;
-                           pr.contents.extras[i] = static_cast<std::int32_t>(x);
-                           return true;
-                       });
+    return exact_array(
+        where, static_cast<std::size_t>(tp.kinds[1]),
+        {QIRA_TR("qira::problem", "expected %1 extras"), {std::to_string(tp.kinds[1])}},
+        [&](const at& w, std::size_t i) {
+            std::uint32_t x = 0;
+            if (!field_number(w, row, tp.kinds[0] + static_cast<int>(i), true, x))
+                return false;
+            pr.contents.extras[i] = static_cast<std::int32_t>(x);
+            return true;
+        });
 }
 
 bool row_reader::read_texts(const at& where, const table_patch& tp, placed_row& pr) {
-    return exact_array(where, static_cast<std::size_t>(tp.kinds[2]),
-                       "expected " + std::to_string(tp.kinds[2]) + " texts",
-                       [&](const at& w, std::size_t i) {
-                           pr.contents.strings[i].clear();
-                           return text(w, pr.contents.strings[i]);
-                       });
+    return exact_array(
+        where, static_cast<std::size_t>(tp.kinds[2]),
+        {QIRA_TR("qira::problem", "expected %1 texts"), {std::to_string(tp.kinds[2])}},
+        [&](const at& w, std::size_t i) {
+            pr.contents.strings[i].clear();
+            return text(w, pr.contents.strings[i]);
+        });
 }
 
 bool row_reader::read_values(const at& where, const row_of& row, placed_row& pr) {
@@ -148,7 +153,8 @@ bool row_reader::read_values(const at& where, const row_of& row, placed_row& pr)
     const int first = tp.kinds[0] + tp.kinds[1] + tp.kinds[2];
     return exact_array(
         where, static_cast<std::size_t>(tp.kinds[3]),
-        "expected " + std::to_string(tp.kinds[3]) + " values", [&](const at& w, std::size_t i) {
+        {QIRA_TR("qira::problem", "expected %1 values"), {std::to_string(tp.kinds[3])}},
+        [&](const at& w, std::size_t i) {
             return field_number(w, row, first + static_cast<int>(i), false, pr.contents.values[i]);
         });
 }
@@ -156,7 +162,7 @@ bool row_reader::read_values(const at& where, const row_of& row, placed_row& pr)
 bool row_reader::read_placed_row(const at& where, const table_patch& tp, const char* role,
                                  placed_row& pr) {
     if (c_->peek() != kind::object)
-        return c_->failed() ? false : fail(where, "expected an object");
+        return c_->failed() ? false : fail(where, QIRA_TR("qira::problem", "expected an object"));
     c_->enter_object();
     enum { keys, rank, after, extras, strings, values, stored };
     seen_members seen;
@@ -219,7 +225,7 @@ bool row_reader::cell_content(const json_scalar& v, const at& where, const row_o
                               row_part part, cell_value& out) {
     if (holds_text(part)) {
         if (v.type != kind::string)
-            return fail(where, "expected a text");
+            return fail(where, QIRA_TR("qira::problem", "expected a text"));
         out.text = v.text;
         return true;
     }
@@ -234,20 +240,24 @@ bool row_reader::field_of(const at& where, const table_info& ti, const std::stri
     if (index) {
         field = static_cast<int>(*index);
         if (tp.fields[static_cast<std::size_t>(field)] != name)
-            return fail(where,
-                        "field " + std::to_string(field) + " is not named " + quoted_text(name));
+            return fail(where, {QIRA_TR("qira::problem", "field %1 is not named %2"),
+                                {std::to_string(field), quoted_text(name)}});
         return true;
     }
     const auto it = ti.by_name.find(name);
     if (it == ti.by_name.end())
-        return fail(where, "the table has no field " + quoted_text(name));
+        return fail(where,
+                    {QIRA_TR("qira::problem", "the table has no field %1"), {quoted_text(name)}});
     if (it->second < 0)
-        return fail(where, "the table has more than one field " + quoted_text(name) +
-                               ": give its field_index");
+        return fail(where, {QIRA_TR("qira::problem",
+                                    "the table has more than one field %1: give its field_index"),
+                            {quoted_text(name)}});
     field = it->second;
     if (field < tp.kinds[0])
-        return fail(where, quoted_text(name) +
-                               " is a key field: a changed key is a row removed and one added");
+        return fail(where,
+                    {QIRA_TR("qira::problem",
+                             "%1 is a key field: a changed key is a row removed and one added"),
+                     {quoted_text(name)}});
     return true;
 }
 
@@ -293,7 +303,7 @@ bool row_reader::read_field_change(const at& where, const table_info& ti, const 
     if (!field_of(where, ti, field_name, index, fc.field))
         return false;
     if (!seen.has(before) || !seen.has(after))
-        return fail(where, "\"before\" and \"after\" are both needed");
+        return fail(where, QIRA_TR("qira::problem", "\"before\" and \"after\" are both needed"));
     const row_part part = place_of_field(tp.kinds[0], tp.kinds[1], tp.kinds[2], fc.field).part;
     const row_of row{tp, id, "changed by the patch"};
     return cell_content(was, where.member("before"), row, fc.field, part, fc.before) &&
@@ -311,7 +321,8 @@ bool row_reader::read_changed_row(const at& where, const table_info& ti, changed
         // Read into a list kept for every row, then copied into blocks of the row's size.
         fields_.clear();
         if (!array(
-                where.member("fields"), ti.tp->fields.size(), "more changes than fields",
+                where.member("fields"), ti.tp->fields.size(),
+                QIRA_TR("qira::problem", "more changes than fields"),
                 [&](const at& w, std::size_t) {
                     field_change fc;
                     if (!read_field_change(w, ti, rc.row, fc))
@@ -377,7 +388,7 @@ bool row_reader::read_stored_change(const at& where, changed_row& rc) {
     if (!seen.has(1))
         return missing(where, "after");
     if (rc.stored_after.empty() || rc.stored_before.size() != rc.stored_after.size())
-        return fail(where, "expected as many words before as after");
+        return fail(where, QIRA_TR("qira::problem", "expected as many words before as after"));
     return true;
 }
 

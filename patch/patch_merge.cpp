@@ -500,27 +500,30 @@ language_patch merge_language(const language_patch& a, const language_patch& b,
 // Whether the two patches are made for the same tables: refused, naming the table, where a table
 // both change differs.
 result same_tables(const patch& a, const patch& b) {
-    const auto refuse = [](int t, std::string why) {
+    const auto refuse = [](int t, wording why) {
         return result::failure(result::code::refused, {.table = t}, std::move(why));
     };
     for (const table_patch& ta : a.tables)
         for (const table_patch& tb : b.tables) {
             if (ta.index != tb.index)
                 continue;
-            const std::string name = "table " + std::to_string(ta.index);
+            const std::string index = std::to_string(ta.index);
             if (ta.name != tb.name)
-                return refuse(ta.index, name + " is " + show_text(ta.name) +
-                                            " in the first patch, " + show_text(tb.name) +
-                                            " in the second");
+                return refuse(
+                    ta.index,
+                    {QIRA_TR("qira::patch", "table %1 is %2 in the first patch, %3 in the second"),
+                     {index, show_text(ta.name), show_text(tb.name)}});
             if (ta.fields != tb.fields || ta.kinds != tb.kinds)
-                return refuse(ta.index, name + " " + show_text(ta.name) +
-                                            " has other fields in the two patches");
+                return refuse(ta.index, {QIRA_TR("qira::patch",
+                                                 "table %1 %2 has other fields in the two patches"),
+                                         {index, show_text(ta.name)}});
             if (ta.rows_before != tb.rows_before)
-                return refuse(ta.index, name + " " + show_text(ta.name) + " has " +
-                                            std::to_string(ta.rows_before) +
-                                            " rows before in the first patch, " +
-                                            std::to_string(tb.rows_before) +
-                                            " in the second: they were made on different games");
+                return refuse(
+                    ta.index,
+                    {QIRA_TR("qira::patch", "table %1 %2 has %3 rows before in the first patch, %4 "
+                                            "in the second: they were made on different games"),
+                     {index, show_text(ta.name), std::to_string(ta.rows_before),
+                      std::to_string(tb.rows_before)}});
         }
     return result::success();
 }
@@ -570,9 +573,10 @@ result_of<merged_patches> merge_games(open_game& base, const open_game& a, const
         result_of<patch> p =
             make_patch(base.db, lang ? &base.lang : nullptr, game.db, lang ? &game.lang : nullptr);
         if (!p)
-            return result::failure(result::code::refused, p.where,
-                                   std::string("the base game and game ") + which +
-                                       " cannot be compared: " + p.message());
+            return result::failure(
+                result::code::refused, p.where,
+                {QIRA_TR("qira::patch", "the base game and game %1 cannot be compared: %2"),
+                 {which, p.shown()}});
         return p;
     };
     result_of<patch> pa = from_base(a, "A");
@@ -586,9 +590,10 @@ result_of<merged_patches> merge_games(open_game& base, const open_game& a, const
         return made;
     const patch_applied applied = apply_patch(base, made.value.merged);
     if (!applied.ok())
-        return result::failure(result::code::refused, {},
-                               "the merged changes do not apply to the base game: " +
-                                   applied.conflicts.front().message());
+        return result::failure(
+            result::code::refused, {},
+            {QIRA_TR("qira::patch", "the merged changes do not apply to the base game: %1"),
+             {applied.conflicts.front().shown()}});
     return made;
 }
 

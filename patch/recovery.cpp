@@ -81,7 +81,7 @@ class header_reader : public json_member_reader {
         if (!seen.has(database_crc))
             return missing(where, "database_crc32");
         if (h.database.empty())
-            return fail(where.member("database"), "names no file");
+            return fail(where.member("database"), QIRA_TR("qira::problem", "names no file"));
         if (!h.language.empty() && !seen.has(language_crc))
             return missing(where, "language_crc32");
         return true;
@@ -207,7 +207,8 @@ result_of<recovery_header> recovery_header_from_json(std::string_view text) {
         return result_of<recovery_header>::success(std::move(h));
     result problem = !r.error ? r.error : c.error();
     if (problem.ok())
-        problem = result::failure(result::code::not_a_patch, {}, "the document cannot be read");
+        problem = result::failure(result::code::not_a_patch, {},
+                                  QIRA_TR("qira::problem", "the document cannot be read"));
     problem.status = result::code::not_a_patch;
     return problem;
 }

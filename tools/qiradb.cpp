@@ -258,7 +258,7 @@ int run_import_csv(const std::filesystem::path& path, const std::string& table,
         return exit_input;
     }
     if (!imported.warning.empty())
-        std::cerr << "qiradb: warning: " << imported.warning << '\n';
+        std::cerr << "qiradb: warning: " << imported.warning.english() << '\n';
     if (auto r =
             save_game_files(game, out, lang.empty() ? std::filesystem::path() : utf8_path(lang[1]));
         !r)

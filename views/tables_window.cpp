@@ -498,7 +498,7 @@ result tables_window::import_csv(const QString& path, QStringList* problems) {
         return no_table_shown();
     csv_import imported = import_csv_file(doc_.game, t, to_fs_path(path));
     if (!imported.imported()) {
-        const QString summary = QString::fromStdString(imported.summary());
+        const QString summary = shown_text(imported.summary_words());
         QStringList listed;
         for (const result& p : imported.problems)
             listed << shown_text(p);
@@ -507,16 +507,16 @@ result tables_window::import_csv(const QString& path, QStringList* problems) {
             *problems = listed.isEmpty() ? QStringList{summary} : listed;
         else if (!listed.isEmpty())
             show_problems_(summary, listed);
-        return result::failure(result::code::refused, {}, imported.summary());
+        return result::failure(result::code::refused, {}, imported.summary_words());
     }
     doc_.push_table_edit(
         std::move(imported.made),
         //: %1: the CSV file; %2: the table's number
         tr("import %1 into table %2").arg(QFileInfo(path).fileName(), QString::number(t)));
-    QString done = QString::fromStdString(imported.summary());
+    QString done = shown_text(imported.summary_words());
     if (!imported.warning.empty())
         //: %1: what the import did; %2: what the user should know about it
-        done = tr("%1 Warning: %2").arg(done, QString::fromStdString(imported.warning));
+        done = tr("%1 Warning: %2").arg(done, shown_text(imported.warning));
     show_status(done);
     return result::success();
 }
