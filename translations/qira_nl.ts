@@ -529,6 +529,46 @@ Toch opslaan?</numerusform>
         <source>the file is empty; it needs a header of the table&apos;s field names</source>
         <translation>het bestand is leeg; het moet een kopregel met de veldnamen van de tabel hebben</translation>
     </message>
+    <message>
+        <source>%1 imported into table %2: %3 row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 imported into table %2: %3 rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matched by key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 placed by position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 new</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a repeated key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 text of %2 is not valid UTF-8 and was kept as its bytes; was the file saved in another encoding?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 texts of %2 are not valid UTF-8 and were kept as their bytes; was the file saved in another encoding?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has no key fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table&apos;s keys are not unique</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>qira::edit</name>
@@ -571,6 +611,106 @@ Toch opslaan?</numerusform>
     <message>
         <source>table %1 would have %2 row words; a table holds at most %3</source>
         <translation>tabel %1 zou %2 rijwoorden krijgen; een tabel bevat er hoogstens %3</translation>
+    </message>
+    <message>
+        <source>%1 value does not fit; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 values do not fit; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no cell to paste into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is nothing to paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text runs past the last shown row: it has %1 row, and %2 row is shown from the current cell on; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text runs past the last shown row: it has %1 row, and %2 rows are shown from the current cell on; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text runs past the last shown row: it has %1 rows, and %2 row is shown from the current cell on; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text runs past the last shown row: it has %1 rows, and %2 rows are shown from the current cell on; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text runs past the last shown column: it has %1 column, and %2 column is shown from the current cell on; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text runs past the last shown column: it has %1 column, and %2 columns are shown from the current cell on; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text runs past the last shown column: it has %1 columns, and %2 column is shown from the current cell on; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text runs past the last shown column: it has %1 columns, and %2 columns are shown from the current cell on; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no cell to fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no column to adjust</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the amount is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only packed values can be adjusted; %1 is a key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only packed values can be adjusted; %1 is a extra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only packed values can be adjusted; %1 is a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team %1 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>player %1 is already in team %2; a team holds a player once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team %1 has no free jersey number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table 11 (team players) is missing or lacks its fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no membership row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no player row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no player id is left</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1357,174 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <message>
         <source>already there, patch adds it</source>
         <translation>al aanwezig, de patch voegt dit toe</translation>
+    </message>
+    <message>
+        <source>the database has %1 tables, the patch changes table %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 is %2, the patch is for %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has other fields than the patch&apos;s %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 field %2 is %3, the patch&apos;s is %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (removed by the patch) it has %2 values, the patch&apos;s row %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (removed by the patch) field %2: holds %3, patch expects %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (removed by the patch) the bits no field covers are not what the patch expects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2): &quot;stored&quot; holds %3 word, the table&apos;s rows need %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2): &quot;stored&quot; holds %3 words, the table&apos;s rows need %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (added by the patch) field %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>removed by the patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing, patch removes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the patch changes field %1, which is no extra, text or value of the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the patch changes field %1 twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, patch expects %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing, patch changes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed by the patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bits no field covers are not what the patch expects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the row it follows (%1) is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the added row has %1 values, the table %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>added by the patch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would hold %2 rows (%3 row words); at most %4 rows and %5 row words are allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 rows, patch expects %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>language entry %1: missing, patch removes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>language entry %1: holds %2, patch expects %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>language entry %1: missing, patch changes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>language entry %1: the patch lists it twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>language entry %1, which the added entry %2 follows, is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>language entry %1: already there, patch adds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the language file would hold %1 entries; at most %2 are allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the patch changes language entries, and no language file is given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first has %1 tables, the second %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 is %2 in the first, %3 in the second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 %2 has other kinds of fields in the two</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 field %2 is %3 in the first, %4 in the second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 field %2 is %3 bits wide in the first, %4 in the second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 has %2 words per row in the first, %3 in the second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 is %2 in the first patch, %3 in the second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 %2 has other fields in the two patches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 %2 has %3 rows before in the first patch, %4 in the second: they were made on different games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the base game and game %1 cannot be compared: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the merged changes do not apply to the base game: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1953,6 +2261,262 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     <message>
         <source>the file would exceed 2 GiB</source>
         <translation>het bestand zou groter worden dan 2 GiB</translation>
+    </message>
+    <message>
+        <source>leagues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>league teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stadiums</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>team settings</source>
+        <translation type="unfinished">teaminstellingen</translation>
+    </message>
+    <message>
+        <source>team players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 (%2) is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 (%2) has %3 key fields, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 (%2) has %3 texts per row, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 (%2) has %3 packed values per row, not %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table %1 (%2) has no field &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the member &quot;%1&quot; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of range (%2 to %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document is not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document ends where a value should be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nested deeper than a patch is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;}&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a member name in quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an object with more members than a patch has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the member &quot;%1&quot; appears twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected &apos;:&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected &apos;,&apos; or &apos;]&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a \u escape needs four hex digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text runs to the end of the document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown escape in a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a high surrogate escape without its low half</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a lone low surrogate escape other than \udc80 to \udcff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a control character inside a text must be escaped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a JSON value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number with a leading zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number without digits after its point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number without digits in its exponent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected text after the document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected an object or null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more entries than a language file has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>version %1 is not known; this program reads version %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected %1 field names (as many as the kinds count, at most %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more rows than a table has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more fields than a table has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more tables than a game has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not fit in 32 bits</source>
+        <translation type="unfinished">%1 past niet in 32 bits</translation>
+    </message>
+    <message>
+        <source>expected %1 keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected %1 extras</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected %1 texts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected %1 values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 is not named %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has no field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has more than one field %1: give its field_index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a key field: a changed key is a row removed and one added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;before&quot; and &quot;after&quot; are both needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more changes than fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected as many words before as after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names no file</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
