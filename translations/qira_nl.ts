@@ -531,43 +531,43 @@ Toch opslaan?</numerusform>
     </message>
     <message>
         <source>%1 imported into table %2: %3 row</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geïmporteerd in tabel %2: %3 rij</translation>
     </message>
     <message>
         <source>%1 imported into table %2: %3 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geïmporteerd in tabel %2: %3 rijen</translation>
     </message>
     <message>
         <source>%1 matched by key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gekoppeld op sleutel</translation>
     </message>
     <message>
         <source>%1 placed by position</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geplaatst op positie</translation>
     </message>
     <message>
         <source>%1 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nieuw</translation>
     </message>
     <message>
         <source>%1 with a repeated key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 met een herhaalde sleutel</translation>
     </message>
     <message>
         <source>%1 text of %2 is not valid UTF-8 and was kept as its bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tekst van %2 is geen geldige UTF-8 en is als bytes bewaard; is het bestand in een andere codering opgeslagen?</translation>
     </message>
     <message>
         <source>%1 texts of %2 are not valid UTF-8 and were kept as their bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teksten van %2 zijn geen geldige UTF-8 en zijn als bytes bewaard; is het bestand in een andere codering opgeslagen?</translation>
     </message>
     <message>
         <source>the table has no key fields</source>
-        <translation type="unfinished"></translation>
+        <translation>de tabel heeft geen sleutelvelden</translation>
     </message>
     <message>
         <source>the table&apos;s keys are not unique</source>
-        <translation type="unfinished"></translation>
+        <translation>de sleutels van de tabel zijn niet uniek</translation>
     </message>
 </context>
 <context>
@@ -614,103 +614,103 @@ Toch opslaan?</numerusform>
     </message>
     <message>
         <source>%1 value does not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 waarde past niet; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>%1 values do not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 waarden passen niet; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>there is no cell to paste into</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen cel om in te plakken</translation>
     </message>
     <message>
         <source>there is nothing to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niets om te plakken</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst loopt voorbij de laatste getoonde rij: hij heeft %1 rij, en vanaf de huidige cel wordt %2 rij getoond; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst loopt voorbij de laatste getoonde rij: hij heeft %1 rij, en vanaf de huidige cel worden %2 rijen getoond; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst loopt voorbij de laatste getoonde rij: hij heeft %1 rijen, en vanaf de huidige cel wordt %2 rij getoond; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst loopt voorbij de laatste getoonde rij: hij heeft %1 rijen, en vanaf de huidige cel worden %2 rijen getoond; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst loopt voorbij de laatste getoonde kolom: hij heeft %1 kolom, en vanaf de huidige cel wordt %2 kolom getoond; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst loopt voorbij de laatste getoonde kolom: hij heeft %1 kolom, en vanaf de huidige cel worden %2 kolommen getoond; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst loopt voorbij de laatste getoonde kolom: hij heeft %1 kolommen, en vanaf de huidige cel wordt %2 kolom getoond; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst loopt voorbij de laatste getoonde kolom: hij heeft %1 kolommen, en vanaf de huidige cel worden %2 kolommen getoond; er is niets gewijzigd</translation>
     </message>
     <message>
         <source>there is no cell to fill</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen cel om te vullen</translation>
     </message>
     <message>
         <source>there is no column to adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen kolom om aan te passen</translation>
     </message>
     <message>
         <source>the amount is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>de hoeveelheid is geen getal</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a key</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen verpakte waarden kunnen worden aangepast; %1 is een sleutel</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a extra</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen verpakte waarden kunnen worden aangepast; %1 is een extra</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a text</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen verpakte waarden kunnen worden aangepast; %1 is een tekst</translation>
     </message>
     <message>
         <source>team %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>team %1 bestaat niet</translation>
     </message>
     <message>
         <source>player %1 is already in team %2; a team holds a player once</source>
-        <translation type="unfinished"></translation>
+        <translation>speler %1 zit al in team %2; een speler staat maar één keer in een team</translation>
     </message>
     <message>
         <source>team %1 has no free jersey number</source>
-        <translation type="unfinished"></translation>
+        <translation>team %1 heeft geen vrij rugnummer</translation>
     </message>
     <message>
         <source>table 11 (team players) is missing or lacks its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel 11 (teamspelers) ontbreekt of mist zijn velden</translation>
     </message>
     <message>
         <source>no membership row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen lidmaatschapsrij %1</translation>
     </message>
     <message>
         <source>no player row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen spelersrij %1</translation>
     </message>
     <message>
         <source>no player id is left</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen speler-id meer vrij</translation>
     </message>
 </context>
 <context>
@@ -1360,171 +1360,171 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     </message>
     <message>
         <source>the database has %1 tables, the patch changes table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de database heeft %1 tabellen, de patch wijzigt tabel %2</translation>
     </message>
     <message>
         <source>table %1 is %2, the patch is for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 is %2, de patch is voor %3</translation>
     </message>
     <message>
         <source>table %1 has other fields than the patch&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft andere velden dan %2 van de patch</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3, the patch&apos;s is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 veld %2 is %3, dat van de patch is %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) it has %2 values, the patch&apos;s row %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verwijderd door de patch) heeft %2 waarden, de rij van de patch %3</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) field %2: holds %3, patch expects %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verwijderd door de patch) veld %2: bevat %3, de patch verwacht %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verwijderd door de patch) de bits die geen veld dekt, zijn niet wat de patch verwacht</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 word, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): &quot;stored&quot; bevat %3 woord, de rijen van de tabel hebben er %4 nodig</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 words, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): &quot;stored&quot; bevat %3 woorden, de rijen van de tabel hebben er %4 nodig</translation>
     </message>
     <message>
         <source>%1 (added by the patch) field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (toegevoegd door de patch) veld %2: %3</translation>
     </message>
     <message>
         <source>removed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>verwijderd door de patch</translation>
     </message>
     <message>
         <source>missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbreekt, de patch verwijdert dit</translation>
     </message>
     <message>
         <source>the patch changes field %1, which is no extra, text or value of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>de patch wijzigt veld %1, dat geen extra, tekst of waarde van de tabel is</translation>
     </message>
     <message>
         <source>the patch changes field %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de patch wijzigt veld %1 twee keer</translation>
     </message>
     <message>
         <source>holds %1, patch expects %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat %1, de patch verwacht %2</translation>
     </message>
     <message>
         <source>missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>ontbreekt, de patch wijzigt dit</translation>
     </message>
     <message>
         <source>changed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>gewijzigd door de patch</translation>
     </message>
     <message>
         <source>the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>de bits die geen veld dekt, zijn niet wat de patch verwacht</translation>
     </message>
     <message>
         <source>the row it follows (%1) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>de voorgaande rij (%1) ontbreekt</translation>
     </message>
     <message>
         <source>the added row has %1 values, the table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de toegevoegde rij heeft %1 waarden, de tabel %2</translation>
     </message>
     <message>
         <source>added by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>toegevoegd door de patch</translation>
     </message>
     <message>
         <source>%1 would hold %2 rows (%3 row words); at most %4 rows and %5 row words are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zou %2 rijen bevatten (%3 rijwoorden); er zijn hoogstens %4 rijen en %5 rijwoorden toegestaan</translation>
     </message>
     <message>
         <source>%1 holds %2 rows, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat %2 rijen, de patch verwacht er %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>item %1 van het taalbestand: ontbreekt, de patch verwijdert dit</translation>
     </message>
     <message>
         <source>language entry %1: holds %2, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>item %1 van het taalbestand: bevat %2, de patch verwacht %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>item %1 van het taalbestand: ontbreekt, de patch wijzigt dit</translation>
     </message>
     <message>
         <source>language entry %1: the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>item %1 van het taalbestand: de patch vermeldt dit twee keer</translation>
     </message>
     <message>
         <source>language entry %1, which the added entry %2 follows, is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>item %1 van het taalbestand, waarop het toegevoegde item %2 volgt, ontbreekt</translation>
     </message>
     <message>
         <source>language entry %1: already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>item %1 van het taalbestand: al aanwezig, de patch voegt dit toe</translation>
     </message>
     <message>
         <source>the language file would hold %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>het taalbestand zou %1 items bevatten; er zijn hoogstens %2 toegestaan</translation>
     </message>
     <message>
         <source>the patch changes language entries, and no language file is given</source>
-        <translation type="unfinished"></translation>
+        <translation>de patch wijzigt items van het taalbestand, maar er is geen taalbestand opgegeven</translation>
     </message>
     <message>
         <source>the first has %1 tables, the second %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste heeft %1 tabellen, de tweede %2</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 is %2 in de eerste, %3 in de tweede</translation>
     </message>
     <message>
         <source>table %1 %2 has other kinds of fields in the two</source>
-        <translation type="unfinished"></translation>
+        <translation>de soorten velden van tabel %1 %2 verschillen tussen de twee</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 veld %2 is %3 in de eerste, %4 in de tweede</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 bits wide in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 veld %2 is %3 bits breed in de eerste, %4 in de tweede</translation>
     </message>
     <message>
         <source>table %1 has %2 words per row in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 heeft %2 woorden per rij in de eerste, %3 in de tweede</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first patch, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 is %2 in de eerste patch, %3 in de tweede</translation>
     </message>
     <message>
         <source>table %1 %2 has other fields in the two patches</source>
-        <translation type="unfinished"></translation>
+        <translation>de velden van tabel %1 %2 verschillen tussen de twee patches</translation>
     </message>
     <message>
         <source>table %1 %2 has %3 rows before in the first patch, %4 in the second: they were made on different games</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 %2 heeft vooraf %3 rijen in de eerste patch, %4 in de tweede: ze zijn op verschillende spellen gemaakt</translation>
     </message>
     <message>
         <source>the base game and game %1 cannot be compared: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het basisspel en spel %1 kunnen niet worden vergeleken: %2</translation>
     </message>
     <message>
         <source>the merged changes do not apply to the base game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de samengevoegde wijzigingen kunnen niet op het basisspel worden toegepast: %1</translation>
     </message>
 </context>
 <context>
@@ -2264,259 +2264,259 @@ Kies de map waarin het spel is geïnstalleerd (de map met &quot;data&quot;).</tr
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>competities</translation>
     </message>
     <message>
         <source>league teams</source>
-        <translation type="unfinished"></translation>
+        <translation>competitieteams</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>spelers</translation>
     </message>
     <message>
         <source>stadiums</source>
-        <translation type="unfinished"></translation>
+        <translation>stadions</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished">teaminstellingen</translation>
+        <translation>teaminstellingen</translation>
     </message>
     <message>
         <source>team players</source>
-        <translation type="unfinished"></translation>
+        <translation>teamspelers</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>teams</translation>
     </message>
     <message>
         <source>table %1 (%2) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 (%2) ontbreekt</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 key fields, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 (%2) heeft %3 sleutelvelden, niet %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 texts per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 (%2) heeft %3 teksten per rij, niet %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 packed values per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 (%2) heeft %3 verpakte waarden per rij, niet %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has no field &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>tabel %1 (%2) heeft geen veld &quot;%3&quot;</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>de eigenschap &quot;%1&quot; ontbreekt</translation>
     </message>
     <message>
         <source>expected null</source>
-        <translation type="unfinished"></translation>
+        <translation>null verwacht</translation>
     </message>
     <message>
         <source>expected true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>true of false verwacht</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>een geheel getal verwacht</translation>
     </message>
     <message>
         <source>expected a number</source>
-        <translation type="unfinished"></translation>
+        <translation>een getal verwacht</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>een tekst verwacht</translation>
     </message>
     <message>
         <source>expected an array</source>
-        <translation type="unfinished"></translation>
+        <translation>een array verwacht</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>een object verwacht</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valt buiten het bereik (%2 tot %3)</translation>
     </message>
     <message>
         <source>the document is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>het document is geen geldige UTF-8</translation>
     </message>
     <message>
         <source>the document ends where a value should be</source>
-        <translation type="unfinished"></translation>
+        <translation>het document eindigt waar een waarde hoort te staan</translation>
     </message>
     <message>
         <source>nested deeper than a patch is</source>
-        <translation type="unfinished"></translation>
+        <translation>dieper genest dan een patch ooit is</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;,&apos; of &apos;}&apos; verwacht</translation>
     </message>
     <message>
         <source>expected a member name in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>een eigenschapsnaam tussen aanhalingstekens verwacht</translation>
     </message>
     <message>
         <source>an object with more members than a patch has</source>
-        <translation type="unfinished"></translation>
+        <translation>een object met meer eigenschappen dan een patch kent</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de eigenschap &quot;%1&quot; komt twee keer voor</translation>
     </message>
     <message>
         <source>expected &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;:&apos; verwacht</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;]&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;,&apos; of &apos;]&apos; verwacht</translation>
     </message>
     <message>
         <source>a \u escape needs four hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>een \u-escapereeks heeft vier hexadecimale cijfers nodig</translation>
     </message>
     <message>
         <source>a text runs to the end of the document</source>
-        <translation type="unfinished"></translation>
+        <translation>een tekst loopt door tot het einde van het document</translation>
     </message>
     <message>
         <source>an unknown escape in a text</source>
-        <translation type="unfinished"></translation>
+        <translation>een onbekende escapereeks in een tekst</translation>
     </message>
     <message>
         <source>a high surrogate escape without its low half</source>
-        <translation type="unfinished"></translation>
+        <translation>een escapereeks voor een hoog surrogaat zonder de lage helft</translation>
     </message>
     <message>
         <source>a lone low surrogate escape other than \udc80 to \udcff</source>
-        <translation type="unfinished"></translation>
+        <translation>een losse escapereeks voor een laag surrogaat buiten \udc80 tot \udcff</translation>
     </message>
     <message>
         <source>a control character inside a text must be escaped</source>
-        <translation type="unfinished"></translation>
+        <translation>een stuurteken in een tekst moet als escapereeks worden geschreven</translation>
     </message>
     <message>
         <source>not a JSON value</source>
-        <translation type="unfinished"></translation>
+        <translation>geen JSON-waarde</translation>
     </message>
     <message>
         <source>a number with a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>een getal met een voorloopnul</translation>
     </message>
     <message>
         <source>a number without digits after its point</source>
-        <translation type="unfinished"></translation>
+        <translation>een getal zonder cijfers na de decimale punt</translation>
     </message>
     <message>
         <source>a number without digits in its exponent</source>
-        <translation type="unfinished"></translation>
+        <translation>een getal zonder cijfers in de exponent</translation>
     </message>
     <message>
         <source>unexpected text after the document</source>
-        <translation type="unfinished"></translation>
+        <translation>onverwachte tekst na het document</translation>
     </message>
     <message>
         <source>expected an object or null</source>
-        <translation type="unfinished"></translation>
+        <translation>een object of null verwacht</translation>
     </message>
     <message>
         <source>more entries than a language file has</source>
-        <translation type="unfinished"></translation>
+        <translation>meer items dan een taalbestand kan bevatten</translation>
     </message>
     <message>
         <source>%1 is not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet &quot;%2&quot;</translation>
     </message>
     <message>
         <source>version %1 is not known; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>versie %1 is onbekend; dit programma leest versie %2</translation>
     </message>
     <message>
         <source>expected %1 field names (as many as the kinds count, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 veldnamen verwacht (zoveel als de aantallen per soort samen, hoogstens %2)</translation>
     </message>
     <message>
         <source>more rows than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>meer rijen dan een tabel kan bevatten</translation>
     </message>
     <message>
         <source>more fields than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>meer velden dan een tabel kan bevatten</translation>
     </message>
     <message>
         <source>more tables than a game has</source>
-        <translation type="unfinished"></translation>
+        <translation>meer tabellen dan een spel kan bevatten</translation>
     </message>
     <message>
         <source>the document cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>het document kan niet worden gelezen</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished">%1 past niet in 32 bits</translation>
+        <translation>%1 past niet in 32 bits</translation>
     </message>
     <message>
         <source>expected %1 keys</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sleutels verwacht</translation>
     </message>
     <message>
         <source>more than %1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan %1 woorden</translation>
     </message>
     <message>
         <source>expected %1 extras</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 extra&apos;s verwacht</translation>
     </message>
     <message>
         <source>expected %1 texts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 teksten verwacht</translation>
     </message>
     <message>
         <source>expected %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 waarden verwacht</translation>
     </message>
     <message>
         <source>field %1 is not named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>veld %1 heet niet %2</translation>
     </message>
     <message>
         <source>the table has no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de tabel heeft geen veld %1</translation>
     </message>
     <message>
         <source>the table has more than one field %1: give its field_index</source>
-        <translation type="unfinished"></translation>
+        <translation>de tabel heeft meer dan één veld %1: geef de field_index op</translation>
     </message>
     <message>
         <source>%1 is a key field: a changed key is a row removed and one added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een sleutelveld: een gewijzigde sleutel is een verwijderde en een toegevoegde rij</translation>
     </message>
     <message>
         <source>&quot;before&quot; and &quot;after&quot; are both needed</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;before&quot; en &quot;after&quot; zijn allebei nodig</translation>
     </message>
     <message>
         <source>more changes than fields</source>
-        <translation type="unfinished"></translation>
+        <translation>meer wijzigingen dan velden</translation>
     </message>
     <message>
         <source>expected as many words before as after</source>
-        <translation type="unfinished"></translation>
+        <translation>evenveel woorden voor als na de wijziging verwacht</translation>
     </message>
     <message>
         <source>names no file</source>
-        <translation type="unfinished"></translation>
+        <translation>noemt geen bestand</translation>
     </message>
 </context>
 <context>
