@@ -531,43 +531,43 @@ Salvare comunque?</numerusform>
     </message>
     <message>
         <source>%1 imported into table %2: %3 row</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importato nella tabella %2: %3 riga</translation>
     </message>
     <message>
         <source>%1 imported into table %2: %3 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importato nella tabella %2: %3 righe</translation>
     </message>
     <message>
         <source>%1 matched by key</source>
-        <translation type="unfinished"></translation>
+        <translation>abbinate per chiave: %1</translation>
     </message>
     <message>
         <source>%1 placed by position</source>
-        <translation type="unfinished"></translation>
+        <translation>collocate per posizione: %1</translation>
     </message>
     <message>
         <source>%1 new</source>
-        <translation type="unfinished"></translation>
+        <translation>nuove: %1</translation>
     </message>
     <message>
         <source>%1 with a repeated key</source>
-        <translation type="unfinished"></translation>
+        <translation>con chiave ripetuta: %1</translation>
     </message>
     <message>
         <source>%1 text of %2 is not valid UTF-8 and was kept as its bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 testo di %2 non è UTF-8 valido ed è stato conservato come byte grezzi; il file è stato salvato con un&apos;altra codifica?</translation>
     </message>
     <message>
         <source>%1 texts of %2 are not valid UTF-8 and were kept as their bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 testi di %2 non sono UTF-8 validi e sono stati conservati come byte grezzi; il file è stato salvato con un&apos;altra codifica?</translation>
     </message>
     <message>
         <source>the table has no key fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella non ha campi chiave</translation>
     </message>
     <message>
         <source>the table&apos;s keys are not unique</source>
-        <translation type="unfinished"></translation>
+        <translation>le chiavi della tabella non sono univoche</translation>
     </message>
 </context>
 <context>
@@ -614,103 +614,103 @@ Salvare comunque?</numerusform>
     </message>
     <message>
         <source>%1 value does not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valore non rientra nel suo campo; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>%1 values do not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valori non rientrano nei loro campi; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>there is no cell to paste into</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è alcuna cella in cui incollare</translation>
     </message>
     <message>
         <source>there is nothing to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è niente da incollare</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo va oltre l&apos;ultima riga mostrata: ha %1 riga, e a partire dalla cella corrente è mostrata %2 riga; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo va oltre l&apos;ultima riga mostrata: ha %1 riga, e a partire dalla cella corrente sono mostrate %2 righe; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo va oltre l&apos;ultima riga mostrata: ha %1 righe, e a partire dalla cella corrente è mostrata %2 riga; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo va oltre l&apos;ultima riga mostrata: ha %1 righe, e a partire dalla cella corrente sono mostrate %2 righe; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo va oltre l&apos;ultima colonna mostrata: ha %1 colonna, e a partire dalla cella corrente è mostrata %2 colonna; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo va oltre l&apos;ultima colonna mostrata: ha %1 colonna, e a partire dalla cella corrente sono mostrate %2 colonne; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo va oltre l&apos;ultima colonna mostrata: ha %1 colonne, e a partire dalla cella corrente è mostrata %2 colonna; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo va oltre l&apos;ultima colonna mostrata: ha %1 colonne, e a partire dalla cella corrente sono mostrate %2 colonne; non è stato modificato nulla</translation>
     </message>
     <message>
         <source>there is no cell to fill</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è alcuna cella da riempire</translation>
     </message>
     <message>
         <source>there is no column to adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è alcuna colonna da regolare</translation>
     </message>
     <message>
         <source>the amount is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la quantità non è un numero</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a key</source>
-        <translation type="unfinished"></translation>
+        <translation>si possono regolare solo i valori compattati; %1 è un campo chiave</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a extra</source>
-        <translation type="unfinished"></translation>
+        <translation>si possono regolare solo i valori compattati; %1 è un campo extra</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a text</source>
-        <translation type="unfinished"></translation>
+        <translation>si possono regolare solo i valori compattati; %1 è un campo di testo</translation>
     </message>
     <message>
         <source>team %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la squadra %1 non esiste</translation>
     </message>
     <message>
         <source>player %1 is already in team %2; a team holds a player once</source>
-        <translation type="unfinished"></translation>
+        <translation>il giocatore %1 è già nella squadra %2; una squadra non può avere due volte lo stesso giocatore</translation>
     </message>
     <message>
         <source>team %1 has no free jersey number</source>
-        <translation type="unfinished"></translation>
+        <translation>la squadra %1 non ha numeri di maglia liberi</translation>
     </message>
     <message>
         <source>table 11 (team players) is missing or lacks its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella 11 (giocatori delle squadre) manca o non ha i campi necessari</translation>
     </message>
     <message>
         <source>no membership row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga di collegamento squadra-giocatore %1 non esiste</translation>
     </message>
     <message>
         <source>no player row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga giocatore %1 non esiste</translation>
     </message>
     <message>
         <source>no player id is left</source>
-        <translation type="unfinished"></translation>
+        <translation>non resta alcun id giocatore libero</translation>
     </message>
 </context>
 <context>
@@ -1360,171 +1360,171 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     </message>
     <message>
         <source>the database has %1 tables, the patch changes table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il database ha %1 tabelle, la patch modifica la tabella %2</translation>
     </message>
     <message>
         <source>table %1 is %2, the patch is for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 si chiama %2, la patch è per %3</translation>
     </message>
     <message>
         <source>table %1 has other fields than the patch&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha campi diversi da quelli della tabella %2 della patch</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3, the patch&apos;s is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>il campo %2 della tabella %1 si chiama %3, nella patch %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) it has %2 values, the patch&apos;s row %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (rimossa dalla patch) ha %2 valori, la riga della patch %3</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) field %2: holds %3, patch expects %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (rimossa dalla patch) campo %2: contiene %3, la patch prevede %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (rimossa dalla patch) i bit non coperti da alcun campo non sono quelli previsti dalla patch</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 word, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): &quot;stored&quot; contiene %3 parola, le righe della tabella ne richiedono %4</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 words, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): &quot;stored&quot; contiene %3 parole, le righe della tabella ne richiedono %4</translation>
     </message>
     <message>
         <source>%1 (added by the patch) field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (aggiunta dalla patch) campo %2: %3</translation>
     </message>
     <message>
         <source>removed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>rimossa dalla patch</translation>
     </message>
     <message>
         <source>missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>assente, la patch la rimuove</translation>
     </message>
     <message>
         <source>the patch changes field %1, which is no extra, text or value of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>la patch modifica il campo %1, che non è né un extra né un testo né un valore della tabella</translation>
     </message>
     <message>
         <source>the patch changes field %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la patch modifica due volte il campo %1</translation>
     </message>
     <message>
         <source>holds %1, patch expects %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1, la patch prevede %2</translation>
     </message>
     <message>
         <source>missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>assente, la patch la modifica</translation>
     </message>
     <message>
         <source>changed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>modificata dalla patch</translation>
     </message>
     <message>
         <source>the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>i bit non coperti da alcun campo non sono quelli previsti dalla patch</translation>
     </message>
     <message>
         <source>the row it follows (%1) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manca la riga che la precede (%1)</translation>
     </message>
     <message>
         <source>the added row has %1 values, the table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga aggiunta ha %1 valori, la tabella %2</translation>
     </message>
     <message>
         <source>added by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiunta dalla patch</translation>
     </message>
     <message>
         <source>%1 would hold %2 rows (%3 row words); at most %4 rows and %5 row words are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conterrebbe %2 righe (%3 parole di riga); sono ammesse al massimo %4 righe e %5 parole di riga</translation>
     </message>
     <message>
         <source>%1 holds %2 rows, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 righe, la patch ne prevede %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>voce di lingua %1: assente, la patch la rimuove</translation>
     </message>
     <message>
         <source>language entry %1: holds %2, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>voce di lingua %1: contiene %2, la patch prevede %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>voce di lingua %1: assente, la patch la modifica</translation>
     </message>
     <message>
         <source>language entry %1: the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>voce di lingua %1: la patch la elenca due volte</translation>
     </message>
     <message>
         <source>language entry %1, which the added entry %2 follows, is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manca la voce di lingua %1, che precede la voce aggiunta %2</translation>
     </message>
     <message>
         <source>language entry %1: already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>voce di lingua %1: già presente, la patch la aggiunge</translation>
     </message>
     <message>
         <source>the language file would hold %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>il file di lingua conterrebbe %1 voci; ne sono ammesse al massimo %2</translation>
     </message>
     <message>
         <source>the patch changes language entries, and no language file is given</source>
-        <translation type="unfinished"></translation>
+        <translation>la patch modifica voci di lingua, ma non è indicato alcun file di lingua</translation>
     </message>
     <message>
         <source>the first has %1 tables, the second %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il primo ha %1 tabelle, il secondo %2</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 si chiama %2 nel primo, %3 nel secondo</translation>
     </message>
     <message>
         <source>table %1 %2 has other kinds of fields in the two</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 %2 ha tipi di campi diversi nei due</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>il campo %2 della tabella %1 si chiama %3 nel primo, %4 nel secondo</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 bits wide in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>il campo %2 della tabella %1 è largo %3 bit nel primo, %4 nel secondo</translation>
     </message>
     <message>
         <source>table %1 has %2 words per row in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 ha %2 parole per riga nel primo, %3 nel secondo</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first patch, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 si chiama %2 nella prima patch, %3 nella seconda</translation>
     </message>
     <message>
         <source>table %1 %2 has other fields in the two patches</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 %2 ha campi diversi nelle due patch</translation>
     </message>
     <message>
         <source>table %1 %2 has %3 rows before in the first patch, %4 in the second: they were made on different games</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 %2 ha %3 righe iniziali nella prima patch, %4 nella seconda: sono state create su giochi diversi</translation>
     </message>
     <message>
         <source>the base game and game %1 cannot be compared: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile confrontare il gioco di base e il gioco %1: %2</translation>
     </message>
     <message>
         <source>the merged changes do not apply to the base game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le modifiche unite non si applicano al gioco di base: %1</translation>
     </message>
 </context>
 <context>
@@ -2264,259 +2264,259 @@ Scegli la cartella in cui è installato il gioco (quella che contiene &quot;data
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>campionati</translation>
     </message>
     <message>
         <source>league teams</source>
-        <translation type="unfinished"></translation>
+        <translation>squadre dei campionati</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>giocatori</translation>
     </message>
     <message>
         <source>stadiums</source>
-        <translation type="unfinished"></translation>
+        <translation>stadi</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished">impostazioni squadra</translation>
+        <translation>impostazioni squadra</translation>
     </message>
     <message>
         <source>team players</source>
-        <translation type="unfinished"></translation>
+        <translation>giocatori delle squadre</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>squadre</translation>
     </message>
     <message>
         <source>table %1 (%2) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manca la tabella %1 (%2)</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 key fields, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 (%2) ha %3 campi chiave, non %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 texts per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 (%2) ha %3 testi per riga, non %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 packed values per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 (%2) ha %3 valori compattati per riga, non %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has no field &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella %1 (%2) non ha il campo &quot;%3&quot;</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manca il membro &quot;%1&quot;</translation>
     </message>
     <message>
         <source>expected null</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso null</translation>
     </message>
     <message>
         <source>expected true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso true o false</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un numero intero</translation>
     </message>
     <message>
         <source>expected a number</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un numero</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un testo</translation>
     </message>
     <message>
         <source>expected an array</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un array</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un oggetto</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è fuori intervallo (da %2 a %3)</translation>
     </message>
     <message>
         <source>the document is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>il documento non è UTF-8 valido</translation>
     </message>
     <message>
         <source>the document ends where a value should be</source>
-        <translation type="unfinished"></translation>
+        <translation>il documento finisce dove dovrebbe esserci un valore</translation>
     </message>
     <message>
         <source>nested deeper than a patch is</source>
-        <translation type="unfinished"></translation>
+        <translation>annidamento più profondo di quello di una patch</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso &apos;,&apos; o &apos;}&apos;</translation>
     </message>
     <message>
         <source>expected a member name in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un nome di membro tra virgolette</translation>
     </message>
     <message>
         <source>an object with more members than a patch has</source>
-        <translation type="unfinished"></translation>
+        <translation>un oggetto con più membri di quanti ne abbia una patch</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>il membro &quot;%1&quot; compare due volte</translation>
     </message>
     <message>
         <source>expected &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso &apos;:&apos;</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;]&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso &apos;,&apos; o &apos;]&apos;</translation>
     </message>
     <message>
         <source>a \u escape needs four hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>una sequenza di escape \u richiede quattro cifre esadecimali</translation>
     </message>
     <message>
         <source>a text runs to the end of the document</source>
-        <translation type="unfinished"></translation>
+        <translation>un testo prosegue fino alla fine del documento</translation>
     </message>
     <message>
         <source>an unknown escape in a text</source>
-        <translation type="unfinished"></translation>
+        <translation>una sequenza di escape sconosciuta in un testo</translation>
     </message>
     <message>
         <source>a high surrogate escape without its low half</source>
-        <translation type="unfinished"></translation>
+        <translation>una sequenza di escape di surrogato alto senza la metà bassa</translation>
     </message>
     <message>
         <source>a lone low surrogate escape other than \udc80 to \udcff</source>
-        <translation type="unfinished"></translation>
+        <translation>una sequenza di escape isolata di surrogato basso non compresa tra \udc80 e \udcff</translation>
     </message>
     <message>
         <source>a control character inside a text must be escaped</source>
-        <translation type="unfinished"></translation>
+        <translation>un carattere di controllo in un testo richiede una sequenza di escape</translation>
     </message>
     <message>
         <source>not a JSON value</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un valore JSON</translation>
     </message>
     <message>
         <source>a number with a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>un numero con uno zero iniziale</translation>
     </message>
     <message>
         <source>a number without digits after its point</source>
-        <translation type="unfinished"></translation>
+        <translation>un numero senza cifre dopo il punto decimale</translation>
     </message>
     <message>
         <source>a number without digits in its exponent</source>
-        <translation type="unfinished"></translation>
+        <translation>un numero senza cifre nell&apos;esponente</translation>
     </message>
     <message>
         <source>unexpected text after the document</source>
-        <translation type="unfinished"></translation>
+        <translation>testo inatteso dopo la fine del documento</translation>
     </message>
     <message>
         <source>expected an object or null</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un oggetto o null</translation>
     </message>
     <message>
         <source>more entries than a language file has</source>
-        <translation type="unfinished"></translation>
+        <translation>più voci di quante ne abbia un file di lingua</translation>
     </message>
     <message>
         <source>%1 is not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è &quot;%2&quot;</translation>
     </message>
     <message>
         <source>version %1 is not known; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>versione %1 sconosciuta; questo programma legge la versione %2</translation>
     </message>
     <message>
         <source>expected %1 field names (as many as the kinds count, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>attesi %1 nomi di campo (tanti quanti ne contano i tipi, al massimo %2)</translation>
     </message>
     <message>
         <source>more rows than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>più righe di quante ne abbia una tabella</translation>
     </message>
     <message>
         <source>more fields than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>più campi di quanti ne abbia una tabella</translation>
     </message>
     <message>
         <source>more tables than a game has</source>
-        <translation type="unfinished"></translation>
+        <translation>più tabelle di quante ne abbia un gioco</translation>
     </message>
     <message>
         <source>the document cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>il documento non è leggibile</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished">%1 non rientra in 32 bit</translation>
+        <translation>%1 non rientra in 32 bit</translation>
     </message>
     <message>
         <source>expected %1 keys</source>
-        <translation type="unfinished"></translation>
+        <translation>attese %1 chiavi</translation>
     </message>
     <message>
         <source>more than %1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>più di %1 parole</translation>
     </message>
     <message>
         <source>expected %1 extras</source>
-        <translation type="unfinished"></translation>
+        <translation>attesi %1 extra</translation>
     </message>
     <message>
         <source>expected %1 texts</source>
-        <translation type="unfinished"></translation>
+        <translation>attesi %1 testi</translation>
     </message>
     <message>
         <source>expected %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>attesi %1 valori</translation>
     </message>
     <message>
         <source>field %1 is not named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il campo %1 non si chiama %2</translation>
     </message>
     <message>
         <source>the table has no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella non ha il campo %1</translation>
     </message>
     <message>
         <source>the table has more than one field %1: give its field_index</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella ha più di un campo %1: indicane il field_index</translation>
     </message>
     <message>
         <source>%1 is a key field: a changed key is a row removed and one added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un campo chiave: modificare una chiave equivale a rimuovere una riga e aggiungerne un&apos;altra</translation>
     </message>
     <message>
         <source>&quot;before&quot; and &quot;after&quot; are both needed</source>
-        <translation type="unfinished"></translation>
+        <translation>servono sia &quot;before&quot; sia &quot;after&quot;</translation>
     </message>
     <message>
         <source>more changes than fields</source>
-        <translation type="unfinished"></translation>
+        <translation>più modifiche che campi</translation>
     </message>
     <message>
         <source>expected as many words before as after</source>
-        <translation type="unfinished"></translation>
+        <translation>attese tante parole prima quante dopo la modifica</translation>
     </message>
     <message>
         <source>names no file</source>
-        <translation type="unfinished"></translation>
+        <translation>non indica alcun file</translation>
     </message>
 </context>
 <context>
