@@ -531,43 +531,43 @@ Enregistrer quand même&#xa0;?</numerusform>
     </message>
     <message>
         <source>%1 imported into table %2: %3 row</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importé dans la table %2&#xa0;: %3 ligne</translation>
     </message>
     <message>
         <source>%1 imported into table %2: %3 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importé dans la table %2&#xa0;: %3 lignes</translation>
     </message>
     <message>
         <source>%1 matched by key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 associée(s) par clé</translation>
     </message>
     <message>
         <source>%1 placed by position</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 placée(s) par position</translation>
     </message>
     <message>
         <source>%1 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nouvelle(s)</translation>
     </message>
     <message>
         <source>%1 with a repeated key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec une clé répétée</translation>
     </message>
     <message>
         <source>%1 text of %2 is not valid UTF-8 and was kept as its bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 texte de %2 n&apos;est pas de l&apos;UTF-8 valide et a été conservé sous forme d&apos;octets&#xa0;; le fichier a-t-il été enregistré dans un autre encodage&#xa0;?</translation>
     </message>
     <message>
         <source>%1 texts of %2 are not valid UTF-8 and were kept as their bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 textes de %2 ne sont pas de l&apos;UTF-8 valide et ont été conservés sous forme d&apos;octets&#xa0;; le fichier a-t-il été enregistré dans un autre encodage&#xa0;?</translation>
     </message>
     <message>
         <source>the table has no key fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la table n&apos;a pas de champ clé</translation>
     </message>
     <message>
         <source>the table&apos;s keys are not unique</source>
-        <translation type="unfinished"></translation>
+        <translation>les clés de la table ne sont pas uniques</translation>
     </message>
 </context>
 <context>
@@ -614,103 +614,103 @@ Enregistrer quand même&#xa0;?</numerusform>
     </message>
     <message>
         <source>%1 value does not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeur ne tient pas&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>%1 values do not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeurs ne tiennent pas&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>there is no cell to paste into</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucune cellule où coller</translation>
     </message>
     <message>
         <source>there is nothing to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a rien à coller</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte dépasse la dernière ligne affichée&#xa0;: il compte %1 ligne, et %2 ligne est affichée à partir de la cellule courante&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte dépasse la dernière ligne affichée&#xa0;: il compte %1 ligne, et %2 lignes sont affichées à partir de la cellule courante&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte dépasse la dernière ligne affichée&#xa0;: il compte %1 lignes, et %2 ligne est affichée à partir de la cellule courante&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte dépasse la dernière ligne affichée&#xa0;: il compte %1 lignes, et %2 lignes sont affichées à partir de la cellule courante&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte dépasse la dernière colonne affichée&#xa0;: il compte %1 colonne, et %2 colonne est affichée à partir de la cellule courante&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte dépasse la dernière colonne affichée&#xa0;: il compte %1 colonne, et %2 colonnes sont affichées à partir de la cellule courante&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte dépasse la dernière colonne affichée&#xa0;: il compte %1 colonnes, et %2 colonne est affichée à partir de la cellule courante&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte dépasse la dernière colonne affichée&#xa0;: il compte %1 colonnes, et %2 colonnes sont affichées à partir de la cellule courante&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>there is no cell to fill</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucune cellule à remplir</translation>
     </message>
     <message>
         <source>there is no column to adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucune colonne à ajuster</translation>
     </message>
     <message>
         <source>the amount is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la valeur n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a key</source>
-        <translation type="unfinished"></translation>
+        <translation>seules les valeurs compactées peuvent être ajustées&#xa0;; %1 est une clé</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a extra</source>
-        <translation type="unfinished"></translation>
+        <translation>seules les valeurs compactées peuvent être ajustées&#xa0;; %1 est un champ extra</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a text</source>
-        <translation type="unfinished"></translation>
+        <translation>seules les valeurs compactées peuvent être ajustées&#xa0;; %1 est un texte</translation>
     </message>
     <message>
         <source>team %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;équipe %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>player %1 is already in team %2; a team holds a player once</source>
-        <translation type="unfinished"></translation>
+        <translation>le joueur %1 fait déjà partie de l&apos;équipe %2&#xa0;; un joueur ne figure qu&apos;une fois dans une équipe</translation>
     </message>
     <message>
         <source>team %1 has no free jersey number</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;équipe %1 n&apos;a plus de numéro de maillot libre</translation>
     </message>
     <message>
         <source>table 11 (team players) is missing or lacks its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la table 11 (joueurs d&apos;équipe) est absente ou ses champs manquent</translation>
     </message>
     <message>
         <source>no membership row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne d&apos;appartenance %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>no player row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne de joueur %1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>no player id is left</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne reste aucun ID de joueur libre</translation>
     </message>
 </context>
 <context>
@@ -1360,171 +1360,171 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     </message>
     <message>
         <source>the database has %1 tables, the patch changes table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données a %1 tables, le patch modifie la table %2</translation>
     </message>
     <message>
         <source>table %1 is %2, the patch is for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 est %2, le patch concerne %3</translation>
     </message>
     <message>
         <source>table %1 has other fields than the patch&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 n&apos;a pas les mêmes champs que la table %2 du patch</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3, the patch&apos;s is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %2 de la table %1 est %3, celui du patch est %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) it has %2 values, the patch&apos;s row %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (supprimée par le patch)&#xa0;: %2 valeurs, contre %3 dans la ligne du patch</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) field %2: holds %3, patch expects %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (supprimée par le patch), champ %2&#xa0;: contient %3, le patch attend %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (supprimée par le patch)&#xa0;: les bits qu&apos;aucun champ ne couvre ne sont pas ceux qu&apos;attend le patch</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 word, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)&#xa0;: &quot;stored&quot; contient %3 mot, les lignes de la table en demandent %4</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 words, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)&#xa0;: &quot;stored&quot; contient %3 mots, les lignes de la table en demandent %4</translation>
     </message>
     <message>
         <source>%1 (added by the patch) field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ajoutée par le patch), champ %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>removed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>supprimée par le patch</translation>
     </message>
     <message>
         <source>missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;existe pas, le patch la supprime</translation>
     </message>
     <message>
         <source>the patch changes field %1, which is no extra, text or value of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>le patch modifie le champ %1, qui n&apos;est ni un champ extra, ni un texte, ni une valeur de la table</translation>
     </message>
     <message>
         <source>the patch changes field %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le patch modifie le champ %1 deux fois</translation>
     </message>
     <message>
         <source>holds %1, patch expects %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contient %1, le patch attend %2</translation>
     </message>
     <message>
         <source>missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;existe pas, le patch la modifie</translation>
     </message>
     <message>
         <source>changed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>modifiée par le patch</translation>
     </message>
     <message>
         <source>the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>les bits qu&apos;aucun champ ne couvre ne sont pas ceux qu&apos;attend le patch</translation>
     </message>
     <message>
         <source>the row it follows (%1) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne qu&apos;elle doit suivre (%1) n&apos;existe pas</translation>
     </message>
     <message>
         <source>the added row has %1 values, the table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne ajoutée a %1 valeurs, la table %2</translation>
     </message>
     <message>
         <source>added by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>ajoutée par le patch</translation>
     </message>
     <message>
         <source>%1 would hold %2 rows (%3 row words); at most %4 rows and %5 row words are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiendrait %2 lignes (%3 mots de ligne)&#xa0;; %4 lignes et %5 mots de ligne au maximum sont autorisés</translation>
     </message>
     <message>
         <source>%1 holds %2 rows, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient %2 lignes, le patch en attend %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de langue %1&#xa0;: n&apos;existe pas, le patch la supprime</translation>
     </message>
     <message>
         <source>language entry %1: holds %2, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de langue %1&#xa0;: contient %2, le patch attend %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de langue %1&#xa0;: n&apos;existe pas, le patch la modifie</translation>
     </message>
     <message>
         <source>language entry %1: the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de langue %1&#xa0;: le patch la mentionne deux fois</translation>
     </message>
     <message>
         <source>language entry %1, which the added entry %2 follows, is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée de langue %1, que doit suivre l&apos;entrée ajoutée %2, n&apos;existe pas</translation>
     </message>
     <message>
         <source>language entry %1: already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de langue %1&#xa0;: existe déjà, le patch l&apos;ajoute</translation>
     </message>
     <message>
         <source>the language file would hold %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de langue contiendrait %1 entrées&#xa0;; %2 au maximum sont autorisées</translation>
     </message>
     <message>
         <source>the patch changes language entries, and no language file is given</source>
-        <translation type="unfinished"></translation>
+        <translation>le patch modifie des entrées de langue, mais aucun fichier de langue n&apos;est fourni</translation>
     </message>
     <message>
         <source>the first has %1 tables, the second %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le premier a %1 tables, le second %2</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 est %2 dans le premier, %3 dans le second</translation>
     </message>
     <message>
         <source>table %1 %2 has other kinds of fields in the two</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 %2 n&apos;a pas les mêmes types de champs dans les deux</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %2 de la table %1 est %3 dans le premier, %4 dans le second</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 bits wide in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %2 de la table %1 fait %3 bits dans le premier, %4 dans le second</translation>
     </message>
     <message>
         <source>table %1 has %2 words per row in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 a %2 mots par ligne dans le premier, %3 dans le second</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first patch, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 est %2 dans le premier patch, %3 dans le second</translation>
     </message>
     <message>
         <source>table %1 %2 has other fields in the two patches</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 %2 n&apos;a pas les mêmes champs dans les deux patchs</translation>
     </message>
     <message>
         <source>table %1 %2 has %3 rows before in the first patch, %4 in the second: they were made on different games</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 %2 a %3 lignes au départ dans le premier patch, %4 dans le second&#xa0;: ils ont été créés sur des jeux différents</translation>
     </message>
     <message>
         <source>the base game and game %1 cannot be compared: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de comparer le jeu de base et le jeu %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the merged changes do not apply to the base game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les modifications fusionnées ne s&apos;appliquent pas au jeu de base&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2264,259 +2264,259 @@ Choisissez le dossier où le jeu est installé (celui qui contient «&#xa0;data&
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>ligues</translation>
     </message>
     <message>
         <source>league teams</source>
-        <translation type="unfinished"></translation>
+        <translation>équipes de ligue</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>joueurs</translation>
     </message>
     <message>
         <source>stadiums</source>
-        <translation type="unfinished"></translation>
+        <translation>stades</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished">paramètres d&apos;équipe</translation>
+        <translation>paramètres d&apos;équipe</translation>
     </message>
     <message>
         <source>team players</source>
-        <translation type="unfinished"></translation>
+        <translation>joueurs d&apos;équipe</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>équipes</translation>
     </message>
     <message>
         <source>table %1 (%2) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 (%2) est absente</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 key fields, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 (%2) a %3 champs clés, et non %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 texts per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 (%2) a %3 textes par ligne, et non %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 packed values per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 (%2) a %3 valeurs compactées par ligne, et non %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has no field &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la table %1 (%2) n&apos;a pas de champ «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le membre &quot;%1&quot; est absent</translation>
     </message>
     <message>
         <source>expected null</source>
-        <translation type="unfinished"></translation>
+        <translation>null attendu</translation>
     </message>
     <message>
         <source>expected true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>true ou false attendu</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre entier attendu</translation>
     </message>
     <message>
         <source>expected a number</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre attendu</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>texte attendu</translation>
     </message>
     <message>
         <source>expected an array</source>
-        <translation type="unfinished"></translation>
+        <translation>tableau attendu</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>objet attendu</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors limites (%2 à %3)</translation>
     </message>
     <message>
         <source>the document is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>le document n&apos;est pas de l&apos;UTF-8 valide</translation>
     </message>
     <message>
         <source>the document ends where a value should be</source>
-        <translation type="unfinished"></translation>
+        <translation>le document se termine là où une valeur est attendue</translation>
     </message>
     <message>
         <source>nested deeper than a patch is</source>
-        <translation type="unfinished"></translation>
+        <translation>imbrication plus profonde que celle d&apos;un patch</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;,&apos; ou &apos;}&apos; attendu</translation>
     </message>
     <message>
         <source>expected a member name in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>nom de membre entre guillemets attendu</translation>
     </message>
     <message>
         <source>an object with more members than a patch has</source>
-        <translation type="unfinished"></translation>
+        <translation>objet avec plus de membres qu&apos;un patch n&apos;en a</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le membre &quot;%1&quot; apparaît deux fois</translation>
     </message>
     <message>
         <source>expected &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;:&apos; attendu</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;]&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;,&apos; ou &apos;]&apos; attendu</translation>
     </message>
     <message>
         <source>a \u escape needs four hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>une séquence d&apos;échappement \u demande quatre chiffres hexadécimaux</translation>
     </message>
     <message>
         <source>a text runs to the end of the document</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte se poursuit jusqu&apos;à la fin du document</translation>
     </message>
     <message>
         <source>an unknown escape in a text</source>
-        <translation type="unfinished"></translation>
+        <translation>séquence d&apos;échappement inconnue dans un texte</translation>
     </message>
     <message>
         <source>a high surrogate escape without its low half</source>
-        <translation type="unfinished"></translation>
+        <translation>demi-codet haut échappé sans son demi-codet bas</translation>
     </message>
     <message>
         <source>a lone low surrogate escape other than \udc80 to \udcff</source>
-        <translation type="unfinished"></translation>
+        <translation>demi-codet bas échappé isolé, hors de \udc80 à \udcff</translation>
     </message>
     <message>
         <source>a control character inside a text must be escaped</source>
-        <translation type="unfinished"></translation>
+        <translation>un caractère de contrôle dans un texte doit être échappé</translation>
     </message>
     <message>
         <source>not a JSON value</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une valeur JSON</translation>
     </message>
     <message>
         <source>a number with a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre commençant par un zéro</translation>
     </message>
     <message>
         <source>a number without digits after its point</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre sans chiffre après le point décimal</translation>
     </message>
     <message>
         <source>a number without digits in its exponent</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre sans chiffre dans l&apos;exposant</translation>
     </message>
     <message>
         <source>unexpected text after the document</source>
-        <translation type="unfinished"></translation>
+        <translation>texte inattendu après le document</translation>
     </message>
     <message>
         <source>expected an object or null</source>
-        <translation type="unfinished"></translation>
+        <translation>objet ou null attendu</translation>
     </message>
     <message>
         <source>more entries than a language file has</source>
-        <translation type="unfinished"></translation>
+        <translation>plus d&apos;entrées qu&apos;un fichier de langue n&apos;en contient</translation>
     </message>
     <message>
         <source>%1 is not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas &quot;%2&quot;</translation>
     </message>
     <message>
         <source>version %1 is not known; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>version %1 inconnue&#xa0;; ce programme lit la version %2</translation>
     </message>
     <message>
         <source>expected %1 field names (as many as the kinds count, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noms de champs attendus (autant que le total de &quot;kinds&quot;, %2 au plus)</translation>
     </message>
     <message>
         <source>more rows than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de lignes qu&apos;une table n&apos;en contient</translation>
     </message>
     <message>
         <source>more fields than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de champs qu&apos;une table n&apos;en contient</translation>
     </message>
     <message>
         <source>more tables than a game has</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de tables qu&apos;un jeu n&apos;en contient</translation>
     </message>
     <message>
         <source>the document cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le document ne peut pas être lu</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished">%1 ne tient pas sur 32 bits</translation>
+        <translation>%1 ne tient pas sur 32 bits</translation>
     </message>
     <message>
         <source>expected %1 keys</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 clés attendues</translation>
     </message>
     <message>
         <source>more than %1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 mots</translation>
     </message>
     <message>
         <source>expected %1 extras</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs extra attendus</translation>
     </message>
     <message>
         <source>expected %1 texts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 textes attendus</translation>
     </message>
     <message>
         <source>expected %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeurs attendues</translation>
     </message>
     <message>
         <source>field %1 is not named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 ne s&apos;appelle pas %2</translation>
     </message>
     <message>
         <source>the table has no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la table n&apos;a pas de champ %1</translation>
     </message>
     <message>
         <source>the table has more than one field %1: give its field_index</source>
-        <translation type="unfinished"></translation>
+        <translation>la table a plusieurs champs %1&#xa0;: indiquez son field_index</translation>
     </message>
     <message>
         <source>%1 is a key field: a changed key is a row removed and one added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un champ clé&#xa0;: changer une clé revient à supprimer une ligne et à en ajouter une</translation>
     </message>
     <message>
         <source>&quot;before&quot; and &quot;after&quot; are both needed</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;before&quot; et &quot;after&quot; sont tous deux requis</translation>
     </message>
     <message>
         <source>more changes than fields</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de modifications que de champs</translation>
     </message>
     <message>
         <source>expected as many words before as after</source>
-        <translation type="unfinished"></translation>
+        <translation>il faut autant de mots avant qu&apos;après</translation>
     </message>
     <message>
         <source>names no file</source>
-        <translation type="unfinished"></translation>
+        <translation>ne désigne aucun fichier</translation>
     </message>
 </context>
 <context>
