@@ -531,43 +531,43 @@ Spara ändå?</numerusform>
     </message>
     <message>
         <source>%1 imported into table %2: %3 row</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importerades till tabell %2: %3 rad</translation>
     </message>
     <message>
         <source>%1 imported into table %2: %3 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importerades till tabell %2: %3 rader</translation>
     </message>
     <message>
         <source>%1 matched by key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 matchades via nyckel</translation>
     </message>
     <message>
         <source>%1 placed by position</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 placerades efter position</translation>
     </message>
     <message>
         <source>%1 new</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lades till</translation>
     </message>
     <message>
         <source>%1 with a repeated key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 med upprepad nyckel</translation>
     </message>
     <message>
         <source>%1 text of %2 is not valid UTF-8 and was kept as its bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 text i %2 är inte giltig UTF-8 och behölls som råa byte; sparades filen med en annan teckenkodning?</translation>
     </message>
     <message>
         <source>%1 texts of %2 are not valid UTF-8 and were kept as their bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 texter i %2 är inte giltig UTF-8 och behölls som råa byte; sparades filen med en annan teckenkodning?</translation>
     </message>
     <message>
         <source>the table has no key fields</source>
-        <translation type="unfinished"></translation>
+        <translation>tabellen har inga nyckelfält</translation>
     </message>
     <message>
         <source>the table&apos;s keys are not unique</source>
-        <translation type="unfinished"></translation>
+        <translation>tabellens nycklar är inte unika</translation>
     </message>
 </context>
 <context>
@@ -614,103 +614,103 @@ Spara ändå?</numerusform>
     </message>
     <message>
         <source>%1 value does not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 värde ryms inte; inget ändrades</translation>
     </message>
     <message>
         <source>%1 values do not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 värden ryms inte; inget ändrades</translation>
     </message>
     <message>
         <source>there is no cell to paste into</source>
-        <translation type="unfinished"></translation>
+        <translation>det finns ingen cell att klistra in i</translation>
     </message>
     <message>
         <source>there is nothing to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>det finns inget att klistra in</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>texten sträcker sig förbi den sista visade raden: den har %1 rad, och %2 rad visas från den aktuella cellen och nedåt; inget ändrades</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>texten sträcker sig förbi den sista visade raden: den har %1 rad, och %2 rader visas från den aktuella cellen och nedåt; inget ändrades</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>texten sträcker sig förbi den sista visade raden: den har %1 rader, och %2 rad visas från den aktuella cellen och nedåt; inget ändrades</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>texten sträcker sig förbi den sista visade raden: den har %1 rader, och %2 rader visas från den aktuella cellen och nedåt; inget ändrades</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>texten sträcker sig förbi den sista visade kolumnen: den har %1 kolumn, och %2 kolumn visas från den aktuella cellen och åt höger; inget ändrades</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>texten sträcker sig förbi den sista visade kolumnen: den har %1 kolumn, och %2 kolumner visas från den aktuella cellen och åt höger; inget ändrades</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>texten sträcker sig förbi den sista visade kolumnen: den har %1 kolumner, och %2 kolumn visas från den aktuella cellen och åt höger; inget ändrades</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>texten sträcker sig förbi den sista visade kolumnen: den har %1 kolumner, och %2 kolumner visas från den aktuella cellen och åt höger; inget ändrades</translation>
     </message>
     <message>
         <source>there is no cell to fill</source>
-        <translation type="unfinished"></translation>
+        <translation>det finns ingen cell att fylla</translation>
     </message>
     <message>
         <source>there is no column to adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>det finns ingen kolumn att justera</translation>
     </message>
     <message>
         <source>the amount is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>justeringsvärdet är inte ett tal</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a key</source>
-        <translation type="unfinished"></translation>
+        <translation>bara packade värden kan justeras; %1 är en nyckel</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a extra</source>
-        <translation type="unfinished"></translation>
+        <translation>bara packade värden kan justeras; %1 är ett extrafält</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a text</source>
-        <translation type="unfinished"></translation>
+        <translation>bara packade värden kan justeras; %1 är en text</translation>
     </message>
     <message>
         <source>team %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>lag %1 finns inte</translation>
     </message>
     <message>
         <source>player %1 is already in team %2; a team holds a player once</source>
-        <translation type="unfinished"></translation>
+        <translation>spelare %1 finns redan i lag %2; en spelare kan bara finnas en gång i ett lag</translation>
     </message>
     <message>
         <source>team %1 has no free jersey number</source>
-        <translation type="unfinished"></translation>
+        <translation>lag %1 har inget ledigt tröjnummer</translation>
     </message>
     <message>
         <source>table 11 (team players) is missing or lacks its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell 11 (lagens spelare) saknas eller saknar fälten den behöver</translation>
     </message>
     <message>
         <source>no membership row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen medlemskapsrad %1</translation>
     </message>
     <message>
         <source>no player row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen spelarrad %1</translation>
     </message>
     <message>
         <source>no player id is left</source>
-        <translation type="unfinished"></translation>
+        <translation>inget ledigt spelar-id finns kvar</translation>
     </message>
 </context>
 <context>
@@ -1360,171 +1360,171 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     </message>
     <message>
         <source>the database has %1 tables, the patch changes table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>databasen har %1 tabeller, patchen ändrar tabell %2</translation>
     </message>
     <message>
         <source>table %1 is %2, the patch is for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 är %2, patchen gäller %3</translation>
     </message>
     <message>
         <source>table %1 has other fields than the patch&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har andra fält än patchens %2</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3, the patch&apos;s is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 fält %2 är %3, patchens är %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) it has %2 values, the patch&apos;s row %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (som patchen tar bort) har %2 värden, patchens rad %3</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) field %2: holds %3, patch expects %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (som patchen tar bort) fält %2: innehåller %3, patchen förväntar sig %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (som patchen tar bort): bitarna som inget fält täcker är inte vad patchen förväntar sig</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 word, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): &quot;stored&quot; innehåller %3 ord, tabellens rader behöver %4</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 words, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): &quot;stored&quot; innehåller %3 ord, tabellens rader behöver %4</translation>
     </message>
     <message>
         <source>%1 (added by the patch) field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (som patchen lägger till) fält %2: %3</translation>
     </message>
     <message>
         <source>removed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>som patchen tar bort</translation>
     </message>
     <message>
         <source>missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>saknas, patchen tar bort den</translation>
     </message>
     <message>
         <source>the patch changes field %1, which is no extra, text or value of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>patchen ändrar fält %1, som varken är ett extrafält, en text eller ett värde i tabellen</translation>
     </message>
     <message>
         <source>the patch changes field %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>patchen ändrar fält %1 två gånger</translation>
     </message>
     <message>
         <source>holds %1, patch expects %2</source>
-        <translation type="unfinished"></translation>
+        <translation>innehåller %1, patchen förväntar sig %2</translation>
     </message>
     <message>
         <source>missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>saknas, patchen ändrar den</translation>
     </message>
     <message>
         <source>changed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>som patchen ändrar</translation>
     </message>
     <message>
         <source>the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>bitarna som inget fält täcker är inte vad patchen förväntar sig</translation>
     </message>
     <message>
         <source>the row it follows (%1) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>raden den följer efter (%1) saknas</translation>
     </message>
     <message>
         <source>the added row has %1 values, the table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>den tillagda raden har %1 värden, tabellen %2</translation>
     </message>
     <message>
         <source>added by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>som patchen lägger till</translation>
     </message>
     <message>
         <source>%1 would hold %2 rows (%3 row words); at most %4 rows and %5 row words are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 skulle innehålla %2 rader (%3 radord); högst %4 rader och %5 radord är tillåtna</translation>
     </message>
     <message>
         <source>%1 holds %2 rows, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 innehåller %2 rader, patchen förväntar sig %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>språkpost %1: saknas, patchen tar bort den</translation>
     </message>
     <message>
         <source>language entry %1: holds %2, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>språkpost %1: innehåller %2, patchen förväntar sig %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>språkpost %1: saknas, patchen ändrar den</translation>
     </message>
     <message>
         <source>language entry %1: the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>språkpost %1: patchen listar den två gånger</translation>
     </message>
     <message>
         <source>language entry %1, which the added entry %2 follows, is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>språkpost %1, som den tillagda posten %2 följer efter, saknas</translation>
     </message>
     <message>
         <source>language entry %1: already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>språkpost %1: finns redan, patchen lägger till den</translation>
     </message>
     <message>
         <source>the language file would hold %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>språkfilen skulle innehålla %1 poster; högst %2 är tillåtna</translation>
     </message>
     <message>
         <source>the patch changes language entries, and no language file is given</source>
-        <translation type="unfinished"></translation>
+        <translation>patchen ändrar språkposter, men ingen språkfil har angetts</translation>
     </message>
     <message>
         <source>the first has %1 tables, the second %2</source>
-        <translation type="unfinished"></translation>
+        <translation>den första har %1 tabeller, den andra %2</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 är %2 i den första, %3 i den andra</translation>
     </message>
     <message>
         <source>table %1 %2 has other kinds of fields in the two</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 %2 har olika typer av fält i de två</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 fält %2 är %3 i den första, %4 i den andra</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 bits wide in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 fält %2 är %3 bitar brett i den första, %4 i den andra</translation>
     </message>
     <message>
         <source>table %1 has %2 words per row in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 har %2 ord per rad i den första, %3 i den andra</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first patch, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 är %2 i den första patchen, %3 i den andra</translation>
     </message>
     <message>
         <source>table %1 %2 has other fields in the two patches</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 %2 har olika fält i de två patcharna</translation>
     </message>
     <message>
         <source>table %1 %2 has %3 rows before in the first patch, %4 in the second: they were made on different games</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 %2 utgår från %3 rader i den första patchen och %4 i den andra: de skapades på olika spel</translation>
     </message>
     <message>
         <source>the base game and game %1 cannot be compared: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>basspelet och spel %1 kan inte jämföras: %2</translation>
     </message>
     <message>
         <source>the merged changes do not apply to the base game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de sammanslagna ändringarna kan inte verkställas på basspelet: %1</translation>
     </message>
 </context>
 <context>
@@ -2264,259 +2264,259 @@ Välj mappen som spelet är installerat i (den som innehåller &quot;data&quot;)
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>ligor</translation>
     </message>
     <message>
         <source>league teams</source>
-        <translation type="unfinished"></translation>
+        <translation>ligornas lag</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>spelare</translation>
     </message>
     <message>
         <source>stadiums</source>
-        <translation type="unfinished"></translation>
+        <translation>arenor</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished">laginställningar</translation>
+        <translation>laginställningar</translation>
     </message>
     <message>
         <source>team players</source>
-        <translation type="unfinished"></translation>
+        <translation>lagens spelare</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>lag</translation>
     </message>
     <message>
         <source>table %1 (%2) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 (%2) saknas</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 key fields, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 (%2) har %3 nyckelfält, inte %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 texts per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 (%2) har %3 texter per rad, inte %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 packed values per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 (%2) har %3 packade värden per rad, inte %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has no field &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>tabell %1 (%2) har inget fält &quot;%3&quot;</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>medlemmen &quot;%1&quot; saknas</translation>
     </message>
     <message>
         <source>expected null</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade null</translation>
     </message>
     <message>
         <source>expected true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade true eller false</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade ett heltal</translation>
     </message>
     <message>
         <source>expected a number</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade ett tal</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade en text</translation>
     </message>
     <message>
         <source>expected an array</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade en array</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade ett objekt</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligger utanför intervallet (%2 till %3)</translation>
     </message>
     <message>
         <source>the document is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>dokumentet är inte giltig UTF-8</translation>
     </message>
     <message>
         <source>the document ends where a value should be</source>
-        <translation type="unfinished"></translation>
+        <translation>dokumentet tar slut där ett värde borde finnas</translation>
     </message>
     <message>
         <source>nested deeper than a patch is</source>
-        <translation type="unfinished"></translation>
+        <translation>nästlat djupare än en patch är</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade &apos;,&apos; eller &apos;}&apos;</translation>
     </message>
     <message>
         <source>expected a member name in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade ett medlemsnamn inom citattecken</translation>
     </message>
     <message>
         <source>an object with more members than a patch has</source>
-        <translation type="unfinished"></translation>
+        <translation>ett objekt med fler medlemmar än en patch har</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>medlemmen &quot;%1&quot; förekommer två gånger</translation>
     </message>
     <message>
         <source>expected &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade &apos;:&apos;</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;]&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade &apos;,&apos; eller &apos;]&apos;</translation>
     </message>
     <message>
         <source>a \u escape needs four hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>en \u-escapesekvens behöver fyra hexadecimala siffror</translation>
     </message>
     <message>
         <source>a text runs to the end of the document</source>
-        <translation type="unfinished"></translation>
+        <translation>en text fortsätter ända till dokumentets slut</translation>
     </message>
     <message>
         <source>an unknown escape in a text</source>
-        <translation type="unfinished"></translation>
+        <translation>en okänd escapesekvens i en text</translation>
     </message>
     <message>
         <source>a high surrogate escape without its low half</source>
-        <translation type="unfinished"></translation>
+        <translation>en escapesekvens för ett högt surrogat utan sin låga halva</translation>
     </message>
     <message>
         <source>a lone low surrogate escape other than \udc80 to \udcff</source>
-        <translation type="unfinished"></translation>
+        <translation>en ensam escapesekvens för ett lågt surrogat utanför \udc80 till \udcff</translation>
     </message>
     <message>
         <source>a control character inside a text must be escaped</source>
-        <translation type="unfinished"></translation>
+        <translation>ett styrtecken i en text måste skrivas som escapesekvens</translation>
     </message>
     <message>
         <source>not a JSON value</source>
-        <translation type="unfinished"></translation>
+        <translation>inte ett JSON-värde</translation>
     </message>
     <message>
         <source>a number with a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>ett tal med inledande nolla</translation>
     </message>
     <message>
         <source>a number without digits after its point</source>
-        <translation type="unfinished"></translation>
+        <translation>ett tal utan siffror efter decimalpunkten</translation>
     </message>
     <message>
         <source>a number without digits in its exponent</source>
-        <translation type="unfinished"></translation>
+        <translation>ett tal utan siffror i exponenten</translation>
     </message>
     <message>
         <source>unexpected text after the document</source>
-        <translation type="unfinished"></translation>
+        <translation>oväntad text efter dokumentet</translation>
     </message>
     <message>
         <source>expected an object or null</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade ett objekt eller null</translation>
     </message>
     <message>
         <source>more entries than a language file has</source>
-        <translation type="unfinished"></translation>
+        <translation>fler poster än en språkfil har</translation>
     </message>
     <message>
         <source>%1 is not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är inte &quot;%2&quot;</translation>
     </message>
     <message>
         <source>version %1 is not known; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>version %1 är okänd; det här programmet läser version %2</translation>
     </message>
     <message>
         <source>expected %1 field names (as many as the kinds count, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade %1 fältnamn (så många som antalen per fälttyp anger, högst %2)</translation>
     </message>
     <message>
         <source>more rows than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>fler rader än en tabell har</translation>
     </message>
     <message>
         <source>more fields than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>fler fält än en tabell har</translation>
     </message>
     <message>
         <source>more tables than a game has</source>
-        <translation type="unfinished"></translation>
+        <translation>fler tabeller än ett spel har</translation>
     </message>
     <message>
         <source>the document cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>dokumentet kan inte läsas</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished">%1 ryms inte i 32 bitar</translation>
+        <translation>%1 ryms inte i 32 bitar</translation>
     </message>
     <message>
         <source>expected %1 keys</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade %1 nycklar</translation>
     </message>
     <message>
         <source>more than %1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>fler än %1 ord</translation>
     </message>
     <message>
         <source>expected %1 extras</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade %1 extrafält</translation>
     </message>
     <message>
         <source>expected %1 texts</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade %1 texter</translation>
     </message>
     <message>
         <source>expected %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade %1 värden</translation>
     </message>
     <message>
         <source>field %1 is not named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fält %1 heter inte %2</translation>
     </message>
     <message>
         <source>the table has no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tabellen har inget fält %1</translation>
     </message>
     <message>
         <source>the table has more than one field %1: give its field_index</source>
-        <translation type="unfinished"></translation>
+        <translation>tabellen har mer än ett fält %1: ange dess field_index</translation>
     </message>
     <message>
         <source>%1 is a key field: a changed key is a row removed and one added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 är ett nyckelfält: en ändrad nyckel är en rad som tas bort och en som läggs till</translation>
     </message>
     <message>
         <source>&quot;before&quot; and &quot;after&quot; are both needed</source>
-        <translation type="unfinished"></translation>
+        <translation>både &quot;before&quot; och &quot;after&quot; behövs</translation>
     </message>
     <message>
         <source>more changes than fields</source>
-        <translation type="unfinished"></translation>
+        <translation>fler ändringar än fält</translation>
     </message>
     <message>
         <source>expected as many words before as after</source>
-        <translation type="unfinished"></translation>
+        <translation>förväntade lika många ord före som efter</translation>
     </message>
     <message>
         <source>names no file</source>
-        <translation type="unfinished"></translation>
+        <translation>anger ingen fil</translation>
     </message>
 </context>
 <context>
