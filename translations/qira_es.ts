@@ -2356,7 +2356,7 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     </message>
     <message>
         <source>nested deeper than a patch is</source>
-        <translation>anidado a más profundidad de la que tiene un parche</translation>
+        <translation>un anidamiento más profundo que el de un parche</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;}&apos;</source>
