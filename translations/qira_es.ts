@@ -531,43 +531,43 @@ Save anyway?</source>
     </message>
     <message>
         <source>%1 imported into table %2: %3 row</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importado en la tabla %2: %3 fila</translation>
     </message>
     <message>
         <source>%1 imported into table %2: %3 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importado en la tabla %2: %3 filas</translation>
     </message>
     <message>
         <source>%1 matched by key</source>
-        <translation type="unfinished"></translation>
+        <translation>emparejadas por clave: %1</translation>
     </message>
     <message>
         <source>%1 placed by position</source>
-        <translation type="unfinished"></translation>
+        <translation>colocadas por posición: %1</translation>
     </message>
     <message>
         <source>%1 new</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevas: %1</translation>
     </message>
     <message>
         <source>%1 with a repeated key</source>
-        <translation type="unfinished"></translation>
+        <translation>con clave repetida: %1</translation>
     </message>
     <message>
         <source>%1 text of %2 is not valid UTF-8 and was kept as its bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 texto de %2 no es UTF-8 válido y se ha conservado con sus bytes tal cual; ¿se guardó el archivo con otra codificación?</translation>
     </message>
     <message>
         <source>%1 texts of %2 are not valid UTF-8 and were kept as their bytes; was the file saved in another encoding?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 textos de %2 no son UTF-8 válido y se han conservado con sus bytes tal cual; ¿se guardó el archivo con otra codificación?</translation>
     </message>
     <message>
         <source>the table has no key fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla no tiene campos clave</translation>
     </message>
     <message>
         <source>the table&apos;s keys are not unique</source>
-        <translation type="unfinished"></translation>
+        <translation>las claves de la tabla no son únicas</translation>
     </message>
 </context>
 <context>
@@ -614,103 +614,103 @@ Save anyway?</source>
     </message>
     <message>
         <source>%1 value does not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valor no cabe; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>%1 values do not fit; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valores no caben; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>there is no cell to paste into</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna celda en la que pegar</translation>
     </message>
     <message>
         <source>there is nothing to paste</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay nada que pegar</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto sobrepasa la última fila mostrada: tiene %1 fila, y desde la celda actual se muestra %2 fila; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 row, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto sobrepasa la última fila mostrada: tiene %1 fila, y desde la celda actual se muestran %2 filas; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 row is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto sobrepasa la última fila mostrada: tiene %1 filas, y desde la celda actual se muestra %2 fila; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the text runs past the last shown row: it has %1 rows, and %2 rows are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto sobrepasa la última fila mostrada: tiene %1 filas, y desde la celda actual se muestran %2 filas; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto sobrepasa la última columna mostrada: tiene %1 columna, y desde la celda actual se muestra %2 columna; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 column, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto sobrepasa la última columna mostrada: tiene %1 columna, y desde la celda actual se muestran %2 columnas; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 column is shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto sobrepasa la última columna mostrada: tiene %1 columnas, y desde la celda actual se muestra %2 columna; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the text runs past the last shown column: it has %1 columns, and %2 columns are shown from the current cell on; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto sobrepasa la última columna mostrada: tiene %1 columnas, y desde la celda actual se muestran %2 columnas; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>there is no cell to fill</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna celda que rellenar</translation>
     </message>
     <message>
         <source>there is no column to adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna columna que ajustar</translation>
     </message>
     <message>
         <source>the amount is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la cantidad no es un número</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a key</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se pueden ajustar valores empaquetados; %1 es una clave</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a extra</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se pueden ajustar valores empaquetados; %1 es un campo extra</translation>
     </message>
     <message>
         <source>only packed values can be adjusted; %1 is a text</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se pueden ajustar valores empaquetados; %1 es un texto</translation>
     </message>
     <message>
         <source>team %1 does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>el equipo %1 no existe</translation>
     </message>
     <message>
         <source>player %1 is already in team %2; a team holds a player once</source>
-        <translation type="unfinished"></translation>
+        <translation>el jugador %1 ya está en el equipo %2; un equipo no puede tener dos veces al mismo jugador</translation>
     </message>
     <message>
         <source>team %1 has no free jersey number</source>
-        <translation type="unfinished"></translation>
+        <translation>el equipo %1 no tiene ningún dorsal libre</translation>
     </message>
     <message>
         <source>table 11 (team players) is missing or lacks its fields</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla 11 (jugadores de equipo) no existe o le faltan sus campos</translation>
     </message>
     <message>
         <source>no membership row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la fila de pertenencia a equipo %1</translation>
     </message>
     <message>
         <source>no player row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la fila de jugador %1</translation>
     </message>
     <message>
         <source>no player id is left</source>
-        <translation type="unfinished"></translation>
+        <translation>no queda ningún id de jugador libre</translation>
     </message>
 </context>
 <context>
@@ -1360,171 +1360,171 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     </message>
     <message>
         <source>the database has %1 tables, the patch changes table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos tiene %1 tablas y el parche cambia la tabla %2</translation>
     </message>
     <message>
         <source>table %1 is %2, the patch is for %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 es %2, pero el parche es para %3</translation>
     </message>
     <message>
         <source>table %1 has other fields than the patch&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene campos distintos de los de %2 en el parche</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3, the patch&apos;s is %4</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %2 de la tabla %1 es %3; el del parche es %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) it has %2 values, the patch&apos;s row %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fila eliminada por el parche): tiene %2 valores; la fila del parche, %3</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) field %2: holds %3, patch expects %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fila eliminada por el parche), campo %2: contiene %3, el parche espera %4</translation>
     </message>
     <message>
         <source>%1 (removed by the patch) the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fila eliminada por el parche): los bits que ningún campo cubre no son los que espera el parche</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 word, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): «stored» contiene %3 palabra; las filas de la tabla necesitan %4</translation>
     </message>
     <message>
         <source>%1 (%2): &quot;stored&quot; holds %3 words, the table&apos;s rows need %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): «stored» contiene %3 palabras; las filas de la tabla necesitan %4</translation>
     </message>
     <message>
         <source>%1 (added by the patch) field %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fila añadida por el parche), campo %2: %3</translation>
     </message>
     <message>
         <source>removed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>fila eliminada por el parche</translation>
     </message>
     <message>
         <source>missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe y el parche lo elimina</translation>
     </message>
     <message>
         <source>the patch changes field %1, which is no extra, text or value of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>el parche cambia el campo %1, que no es ningún campo extra, texto ni valor de la tabla</translation>
     </message>
     <message>
         <source>the patch changes field %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el parche cambia el campo %1 dos veces</translation>
     </message>
     <message>
         <source>holds %1, patch expects %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1, el parche espera %2</translation>
     </message>
     <message>
         <source>missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe y el parche lo cambia</translation>
     </message>
     <message>
         <source>changed by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>fila cambiada por el parche</translation>
     </message>
     <message>
         <source>the bits no field covers are not what the patch expects</source>
-        <translation type="unfinished"></translation>
+        <translation>los bits que ningún campo cubre no son los que espera el parche</translation>
     </message>
     <message>
         <source>the row it follows (%1) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la fila a la que sigue (%1)</translation>
     </message>
     <message>
         <source>the added row has %1 values, the table %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila añadida tiene %1 valores; la tabla, %2</translation>
     </message>
     <message>
         <source>added by the patch</source>
-        <translation type="unfinished"></translation>
+        <translation>fila añadida por el parche</translation>
     </message>
     <message>
         <source>%1 would hold %2 rows (%3 row words); at most %4 rows and %5 row words are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tendría %2 filas (%3 palabras de fila); se permiten como máximo %4 filas y %5 palabras de fila</translation>
     </message>
     <message>
         <source>%1 holds %2 rows, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 filas, el parche espera %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch removes it</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada de idioma %1: no existe y el parche la elimina</translation>
     </message>
     <message>
         <source>language entry %1: holds %2, patch expects %3</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada de idioma %1: contiene %2, el parche espera %3</translation>
     </message>
     <message>
         <source>language entry %1: missing, patch changes it</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada de idioma %1: no existe y el parche la cambia</translation>
     </message>
     <message>
         <source>language entry %1: the patch lists it twice</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada de idioma %1: el parche la incluye dos veces</translation>
     </message>
     <message>
         <source>language entry %1, which the added entry %2 follows, is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la entrada de idioma %1, a la que sigue la entrada añadida %2</translation>
     </message>
     <message>
         <source>language entry %1: already there, patch adds it</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada de idioma %1: ya existe y el parche la añade</translation>
     </message>
     <message>
         <source>the language file would hold %1 entries; at most %2 are allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de idioma contendría %1 entradas; se permiten como máximo %2</translation>
     </message>
     <message>
         <source>the patch changes language entries, and no language file is given</source>
-        <translation type="unfinished"></translation>
+        <translation>el parche cambia entradas de idioma y no se ha indicado ningún archivo de idioma</translation>
     </message>
     <message>
         <source>the first has %1 tables, the second %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el primero tiene %1 tablas; el segundo, %2</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 es %2 en el primero y %3 en el segundo</translation>
     </message>
     <message>
         <source>table %1 %2 has other kinds of fields in the two</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 %2 tiene tipos de campos distintos en uno y otro</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %2 de la tabla %1 es %3 en el primero y %4 en el segundo</translation>
     </message>
     <message>
         <source>table %1 field %2 is %3 bits wide in the first, %4 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %2 de la tabla %1 tiene %3 bits de ancho en el primero y %4 en el segundo</translation>
     </message>
     <message>
         <source>table %1 has %2 words per row in the first, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 tiene %2 palabras por fila en el primero y %3 en el segundo</translation>
     </message>
     <message>
         <source>table %1 is %2 in the first patch, %3 in the second</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 es %2 en el primer parche y %3 en el segundo</translation>
     </message>
     <message>
         <source>table %1 %2 has other fields in the two patches</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 %2 tiene campos distintos en los dos parches</translation>
     </message>
     <message>
         <source>table %1 %2 has %3 rows before in the first patch, %4 in the second: they were made on different games</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 %2 tiene %3 filas previas en el primer parche y %4 en el segundo: se crearon sobre juegos distintos</translation>
     </message>
     <message>
         <source>the base game and game %1 cannot be compared: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego base y el juego %1 no se pueden comparar: %2</translation>
     </message>
     <message>
         <source>the merged changes do not apply to the base game: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>los cambios combinados no se pueden aplicar al juego base: %1</translation>
     </message>
 </context>
 <context>
@@ -2264,259 +2264,259 @@ Elige la carpeta en la que está instalado el juego (la que contiene «data»).<
     </message>
     <message>
         <source>leagues</source>
-        <translation type="unfinished"></translation>
+        <translation>ligas</translation>
     </message>
     <message>
         <source>league teams</source>
-        <translation type="unfinished"></translation>
+        <translation>equipos de liga</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>jugadores</translation>
     </message>
     <message>
         <source>stadiums</source>
-        <translation type="unfinished"></translation>
+        <translation>estadios</translation>
     </message>
     <message>
         <source>team settings</source>
-        <translation type="unfinished">ajustes de equipo</translation>
+        <translation>ajustes de equipo</translation>
     </message>
     <message>
         <source>team players</source>
-        <translation type="unfinished"></translation>
+        <translation>jugadores de equipo</translation>
     </message>
     <message>
         <source>teams</source>
-        <translation type="unfinished"></translation>
+        <translation>equipos</translation>
     </message>
     <message>
         <source>table %1 (%2) is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la tabla %1 (%2)</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 key fields, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 (%2) tiene %3 campos clave, no %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 texts per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 (%2) tiene %3 textos por fila, no %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has %3 packed values per row, not %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 (%2) tiene %3 valores empaquetados por fila, no %4</translation>
     </message>
     <message>
         <source>table %1 (%2) has no field &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla %1 (%2) no tiene el campo «%3»</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el miembro «%1»</translation>
     </message>
     <message>
         <source>expected null</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba null</translation>
     </message>
     <message>
         <source>expected true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba true o false</translation>
     </message>
     <message>
         <source>expected a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un número entero</translation>
     </message>
     <message>
         <source>expected a number</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un número</translation>
     </message>
     <message>
         <source>expected a text</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un texto</translation>
     </message>
     <message>
         <source>expected an array</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un array</translation>
     </message>
     <message>
         <source>expected an object</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un objeto</translation>
     </message>
     <message>
         <source>%1 is out of range (%2 to %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera del rango (de %2 a %3)</translation>
     </message>
     <message>
         <source>the document is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>el documento no es UTF-8 válido</translation>
     </message>
     <message>
         <source>the document ends where a value should be</source>
-        <translation type="unfinished"></translation>
+        <translation>el documento termina donde debería haber un valor</translation>
     </message>
     <message>
         <source>nested deeper than a patch is</source>
-        <translation type="unfinished"></translation>
+        <translation>un anidamiento más profundo que el de un parche</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba &apos;,&apos; o &apos;}&apos;</translation>
     </message>
     <message>
         <source>expected a member name in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un nombre de miembro entre comillas</translation>
     </message>
     <message>
         <source>an object with more members than a patch has</source>
-        <translation type="unfinished"></translation>
+        <translation>un objeto con más miembros de los que tiene un parche</translation>
     </message>
     <message>
         <source>the member &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el miembro «%1» aparece dos veces</translation>
     </message>
     <message>
         <source>expected &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba &apos;:&apos;</translation>
     </message>
     <message>
         <source>expected &apos;,&apos; or &apos;]&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba &apos;,&apos; o &apos;]&apos;</translation>
     </message>
     <message>
         <source>a \u escape needs four hex digits</source>
-        <translation type="unfinished"></translation>
+        <translation>una secuencia de escape \u necesita cuatro dígitos hexadecimales</translation>
     </message>
     <message>
         <source>a text runs to the end of the document</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto sigue abierto hasta el final del documento</translation>
     </message>
     <message>
         <source>an unknown escape in a text</source>
-        <translation type="unfinished"></translation>
+        <translation>una secuencia de escape desconocida en un texto</translation>
     </message>
     <message>
         <source>a high surrogate escape without its low half</source>
-        <translation type="unfinished"></translation>
+        <translation>una secuencia de escape de sustituto alto sin su mitad baja</translation>
     </message>
     <message>
         <source>a lone low surrogate escape other than \udc80 to \udcff</source>
-        <translation type="unfinished"></translation>
+        <translation>una secuencia de escape de sustituto bajo aislado fuera del intervalo de \udc80 a \udcff</translation>
     </message>
     <message>
         <source>a control character inside a text must be escaped</source>
-        <translation type="unfinished"></translation>
+        <translation>un carácter de control dentro de un texto debe ir como secuencia de escape</translation>
     </message>
     <message>
         <source>not a JSON value</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un valor JSON</translation>
     </message>
     <message>
         <source>a number with a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>un número con un cero a la izquierda</translation>
     </message>
     <message>
         <source>a number without digits after its point</source>
-        <translation type="unfinished"></translation>
+        <translation>un número sin dígitos después del punto decimal</translation>
     </message>
     <message>
         <source>a number without digits in its exponent</source>
-        <translation type="unfinished"></translation>
+        <translation>un número sin dígitos en su exponente</translation>
     </message>
     <message>
         <source>unexpected text after the document</source>
-        <translation type="unfinished"></translation>
+        <translation>texto inesperado después del documento</translation>
     </message>
     <message>
         <source>expected an object or null</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un objeto o null</translation>
     </message>
     <message>
         <source>more entries than a language file has</source>
-        <translation type="unfinished"></translation>
+        <translation>más entradas de las que admite un archivo de idioma</translation>
     </message>
     <message>
         <source>%1 is not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es «%2»</translation>
     </message>
     <message>
         <source>version %1 is not known; this program reads version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la versión %1 es desconocida; este programa lee la versión %2</translation>
     </message>
     <message>
         <source>expected %1 field names (as many as the kinds count, at most %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban %1 nombres de campo (tantos como suman los recuentos por tipo, como máximo %2)</translation>
     </message>
     <message>
         <source>more rows than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>más filas de las que admite una tabla</translation>
     </message>
     <message>
         <source>more fields than a table has</source>
-        <translation type="unfinished"></translation>
+        <translation>más campos de los que admite una tabla</translation>
     </message>
     <message>
         <source>more tables than a game has</source>
-        <translation type="unfinished"></translation>
+        <translation>más tablas de las que admite un juego</translation>
     </message>
     <message>
         <source>the document cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>el documento no se puede leer</translation>
     </message>
     <message>
         <source>%1 does not fit in 32 bits</source>
-        <translation type="unfinished">%1 no cabe en 32 bits</translation>
+        <translation>%1 no cabe en 32 bits</translation>
     </message>
     <message>
         <source>expected %1 keys</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban %1 claves</translation>
     </message>
     <message>
         <source>more than %1 words</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 palabras</translation>
     </message>
     <message>
         <source>expected %1 extras</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban %1 extras</translation>
     </message>
     <message>
         <source>expected %1 texts</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban %1 textos</translation>
     </message>
     <message>
         <source>expected %1 values</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban %1 valores</translation>
     </message>
     <message>
         <source>field %1 is not named %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 no se llama %2</translation>
     </message>
     <message>
         <source>the table has no field %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla no tiene el campo %1</translation>
     </message>
     <message>
         <source>the table has more than one field %1: give its field_index</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla tiene más de un campo %1: indica su field_index</translation>
     </message>
     <message>
         <source>%1 is a key field: a changed key is a row removed and one added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un campo clave: cambiar una clave equivale a eliminar una fila y añadir otra</translation>
     </message>
     <message>
         <source>&quot;before&quot; and &quot;after&quot; are both needed</source>
-        <translation type="unfinished"></translation>
+        <translation>se necesitan tanto «before» como «after»</translation>
     </message>
     <message>
         <source>more changes than fields</source>
-        <translation type="unfinished"></translation>
+        <translation>más cambios que campos</translation>
     </message>
     <message>
         <source>expected as many words before as after</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban tantas palabras en «before» como en «after»</translation>
     </message>
     <message>
         <source>names no file</source>
-        <translation type="unfinished"></translation>
+        <translation>no indica ningún archivo</translation>
     </message>
 </context>
 <context>
