@@ -41,99 +41,32 @@ void TForm1::make_commands() {
     const QKeySequence ctrl_t(Qt::CTRL | Qt::Key_T);
     const QKeySequence ctrl_shift_d(Qt::CTRL | Qt::SHIFT | Qt::Key_D);
     const QKeySequence ctrl_shift_m(Qt::CTRL | Qt::SHIFT | Qt::Key_M);
+    // One command a line.
+    // clang-format off
     const command commands[] = {
-        {&TForm1::open_action,
-         "open_action",
-         QT_TR_NOOP("Open Database"),
-         {},
-         true,
-         &TForm1::open_database},
-        {&TForm1::folder_action,
-         "folder_action",
-         QT_TR_NOOP("Game folder..."),
-         {},
-         true,
-         &TForm1::choose_game_folder},
-        {&TForm1::close_action,
-         "close_action",
-         //: Closes the open game's files without leaving the editor
-         QT_TR_NOOP("Close"),
-         {},
-         false,
-         &TForm1::close_database},
-        {&TForm1::save_action,
-         "save_action",
-         QT_TR_NOOP("Save Changes"),
-         {},
-         false,
-         &TForm1::save_changes},
-        {&TForm1::exit_action,
-         "exit_action",
-         //: Quits the editor
-         QT_TR_NOOP("Exit"),
-         {},
-         true,
-         &TForm1::exit_editor},
-        {&TForm1::patch_save_action,
-         "patch_save_action",
-         QT_TR_NOOP("Save changes as patch..."),
-         {},
-         false,
-         &TForm1::save_patch},
-        {&TForm1::patch_apply_action,
-         "patch_apply_action",
-         QT_TR_NOOP("Apply patch..."),
-         {},
-         false,
-         &TForm1::apply_patch},
+        {&TForm1::open_action, "open_action", QT_TR_NOOP("Open Database"), {}, true, &TForm1::open_database},
+        {&TForm1::folder_action, "folder_action", QT_TR_NOOP("Game folder..."), {}, true, &TForm1::choose_game_folder},
+        //: Closes the open game's files without leaving the editor
+        {&TForm1::close_action, "close_action", QT_TR_NOOP("Close"), {}, false, &TForm1::close_database},
+        {&TForm1::save_action, "save_action", QT_TR_NOOP("Save Changes"), {}, false, &TForm1::save_changes},
+        //: Quits the editor
+        {&TForm1::exit_action, "exit_action", QT_TR_NOOP("Exit"), {}, true, &TForm1::exit_editor},
+        {&TForm1::patch_save_action, "patch_save_action", QT_TR_NOOP("Save changes as patch..."), {}, false, &TForm1::save_patch},
+        {&TForm1::patch_apply_action, "patch_apply_action", QT_TR_NOOP("Apply patch..."), {}, false, &TForm1::apply_patch},
         // Its keys work on the start screen, where its button shows.
-        {&TForm1::compare_action,
-         "compare_action",
-         QT_TR_NOOP("Compare with..."),
-         {ctrl_shift_d},
-         false,
-         &TForm1::compare_with},
-        {&TForm1::merge_action,
-         "merge_action",
-         QT_TR_NOOP("Merge patches..."),
-         {ctrl_shift_m},
-         false,
-         &TForm1::merge_patches},
-        {&TForm1::finish_action,
-         "finish_action",
-         //: Leaves the pages for the start screen, where the game is saved or closed
-         QT_TR_NOOP("Finish Editing..."),
-         {},
-         true,
-         &TForm1::switch_screens},
+        {&TForm1::compare_action, "compare_action", QT_TR_NOOP("Compare with..."), {ctrl_shift_d}, false, &TForm1::compare_with},
+        {&TForm1::merge_action, "merge_action", QT_TR_NOOP("Merge patches..."), {ctrl_shift_m}, false, &TForm1::merge_patches},
+        //: Leaves the pages for the start screen, where the game is saved or closed
+        {&TForm1::finish_action, "finish_action", QT_TR_NOOP("Finish Editing..."), {}, true, &TForm1::switch_screens},
         // The keys work while their button is shown: with a game open.
-        {&TForm1::undo_action,
-         "undo_action",
-         //: Takes back the last change
-         QT_TR_NOOP("Undo"),
-         {ctrl_z},
-         false,
-         &TForm1::undo},
-        {&TForm1::redo_action,
-         "redo_action",
-         //: Makes again the last change taken back
-         QT_TR_NOOP("Redo"),
-         {ctrl_shift_z, ctrl_y},
-         false,
-         &TForm1::redo},
-        {&TForm1::tables_action,
-         "tables_action",
-         QT_TR_NOOP("All tables..."),
-         {ctrl_t},
-         true,
-         &TForm1::show_tables},
-        {&TForm1::check_action,
-         "check_action",
-         QT_TR_NOOP("Check game..."),
-         {},
-         true,
-         &TForm1::show_check},
+        //: Takes back the last change
+        {&TForm1::undo_action, "undo_action", QT_TR_NOOP("Undo"), {ctrl_z}, false, &TForm1::undo},
+        //: Makes again the last change taken back
+        {&TForm1::redo_action, "redo_action", QT_TR_NOOP("Redo"), {ctrl_shift_z, ctrl_y}, false, &TForm1::redo},
+        {&TForm1::tables_action, "tables_action", QT_TR_NOOP("All tables..."), {ctrl_t}, true, &TForm1::show_tables},
+        {&TForm1::check_action, "check_action", QT_TR_NOOP("Check game..."), {}, true, &TForm1::show_check},
     };
+    // clang-format on
     for (const command& c : commands) {
         QAction* action = qira::make_command(this, c.name, tr(c.text), c.keys);
         action->setEnabled(c.enabled);
