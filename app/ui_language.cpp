@@ -98,12 +98,17 @@ QString installed_ui_language() {
     return current().code;
 }
 
-QString translate_into(const QString& code, const char* context, const char* source) {
+QStringList translate_into(const QString& code, const char* context,
+                           std::initializer_list<const char*> sources) {
     const auto index = ui_language_index(code);
     const auto translator =
         index ? load(QStringLiteral("qira_") + QLatin1String(ui_languages[*index].code)) : nullptr;
-    const QString text = translator ? translator->translate(context, source) : QString();
-    return text.isEmpty() ? QString::fromUtf8(source) : text;
+    QStringList texts;
+    for (const char* source : sources) {
+        const QString text = translator ? translator->translate(context, source) : QString();
+        texts << (text.isEmpty() ? QString::fromUtf8(source) : text);
+    }
+    return texts;
 }
 
 } // namespace qira

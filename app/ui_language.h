@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 
 namespace qira {
@@ -44,8 +45,9 @@ bool install_ui_language(const QString& code);
 // The language installed last ("en" before any).
 QString installed_ui_language();
 
-// `source` translated into `code` without installing it (for saying, in the chosen language,
-// when the choice takes effect); `source` itself when there is no translation.
-QString translate_into(const QString& code, const char* context, const char* source);
+// `sources` translated into `code` without installing it (for saying, in the chosen language,
+// when the choice takes effect); a source itself where there is no translation.
+QStringList translate_into(const QString& code, const char* context,
+                           std::initializer_list<const char*> sources);
 
 } // namespace qira

@@ -63,14 +63,14 @@ void TForm1::store_place() {
     auto key = qira::registry_key::open(QLatin1String(qira::editor_key));
     if (!key)
         return;
-    // The place of the window when not maximised, so that it comes back there from maximised.
+    // The frame of the window when not maximised, so that it comes back there from maximised.
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    const QPoint frame_offset = geometry().topLeft() - frameGeometry().topLeft();
     const QSize frame = frameGeometry().size() - geometry().size();
-    const QRect frame_place(frameGeometry().topLeft(), normal.size() + frame);
     // A place that cannot be stored is only not restored next time.
-    (void)key->write(QLatin1String(qira::main_place_value),
-                     qira::place_text(isMaximized() ? QRect(normal.topLeft(), frame_place.size())
-                                                    : frame_place));
+    (void)key->write(
+        QLatin1String(qira::main_place_value),
+        qira::place_text(QRect(normal.topLeft() - frame_offset, normal.size() + frame)));
     (void)key->write(QLatin1String(qira::main_maximized_value),
                      QLatin1String(isMaximized() ? "1" : "0"));
     key->close();
@@ -96,12 +96,9 @@ void TForm1::choose_ui_language(int index) {
         return;
     }
     // Said in the language chosen, which the window speaks from its next start.
-    const QString text =
-        code == qira::installed_ui_language()
-            ? qira::translate_into(code, "TForm1", QT_TR_NOOP("The window speaks %1."))
-            : qira::translate_into(code, "TForm1",
-                                   QT_TR_NOOP("The window will speak %1 from the "
-                                              "editor's next start."));
-    relay_.show(qira::translate_into(code, "TForm1", QT_TR_NOOP("Window language")),
-                text.arg(name));
+    const QStringList said = qira::translate_into(
+        code, "TForm1",
+        {QT_TR_NOOP("Window language"), QT_TR_NOOP("The window speaks %1."),
+         QT_TR_NOOP("The window will speak %1 from the editor's next start.")});
+    relay_.show(said[0], said[code == qira::installed_ui_language() ? 1 : 2].arg(name));
 }
